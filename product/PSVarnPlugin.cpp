@@ -1,0 +1,26 @@
+#include "product/PSVarnPlugin.h"
+
+#include <cstring>
+
+#include "OrvLib/plugin/OrvPSFailure.h"
+
+void PSVarnPlugin::SetParameters(void* address) { parameters = static_cast<EffectParameters*>(address); }
+
+void PSVarnPlugin::InitParameters() {
+    if (parameters == nullptr) ThrowText("Parameters not set");
+    ResetEffectParameters(*parameters);
+    // The default record must never trigger an object load.
+    std::memcpy(objectCacheKey.data(), parameters, objectCacheKey.size());
+}
+
+void PSVarnPlugin::RestoreParameters() {
+    // A handed-back block is taken as it is, but its path is always read as a string.
+    if (parameters != nullptr) parameters->path[sizeof(parameters->path) - 1] = 0;
+}
+
+void PSVarnPlugin::OnStart() {
+    contextHelp = false;
+    // The block must stay locked while the run reads it; Dispatch unlocks it again.
+    PrepareParameters();
+    quickPreview = false;
+}

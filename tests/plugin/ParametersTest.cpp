@@ -1,0 +1,192 @@
+// The parameter block through the real entry point: made, reset, handed back, locked
+// and unlocked as a careful host expects, also when the host misbehaves.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "host/MemoryHost.h"
+#include "product/engine/EffectParameters.h"
+#include "tests/plugin/PluginEntry.h"
+
+namespace {
+
+struct ParametersTest : ::testing::Test {
+    varnhost::MemoryHost host;
+    void SetUp() override { host.SetImage(varnhost::HostImage(16, 16, 3)); }
+
+    EffectParameters Block() {
+        EffectParameters p;
+        std::vector<uint8_t> bytes = host.HandleBytes(host.Parameters());
+        EXPECT_EQ(bytes.size(), sizeof p);
+        std::memcpy(&p, bytes.data(), std::min(bytes.size(), sizeof p));
+        return p;
+    }
+    void ExpectDefaults(const EffectParameters& p) {
+        EffectParameters expected;
+        std::memset(&expected, 0, sizeof expected);
+        ResetEffectParameters(expected);
+        EXPECT_EQ(std::memcmp(&p, &expected, sizeof p), 0) << "block differs from zeroed defaults";
+        EXPECT_EQ(p.density, 10);
+        EXPECT_EQ(p.randomSeed, 1);
+        EXPECT_EQ(p.textureAmount, 50);
+        EXPECT_EQ(p.opacity, 255);
+        EXPECT_EQ(p.scale, 1.0);
+        EXPECT_EQ(p.randomScale, 1.0);
+        EXPECT_EQ(p.orderByDepth, 0);
+    }
+    void ExpectBalanced() {
+        EXPECT_EQ(host.Locks(), host.Unlocks());
+        EXPECT_EQ(host.UnbalancedUnlocks(), 0);
+        if (host.Parameters() != nullptr) {
+            EXPECT_FALSE(host.IsLocked(host.Parameters()));
+        }
+    }
+    EffectParameters Custom() {
+        EffectParameters p;
+        std::memset(&p, 0x11, sizeof p);
+        std::memset(p.path, 0, sizeof p.path);
+        std::strcpy(p.path, "C:\\objects\\leaf.png");
+        p.density = 77;
+        p.scale = 2.5;
+        p.randomSeed = 4242;
+        return p;
+    }
+    Handle HandBack(const EffectParameters& p) {
+        const uint8_t* b = reinterpret_cast<const uint8_t*>(&p);
+        Handle h = host.MakeHandle(std::vector<uint8_t>(b, b + sizeof p));
+        host.Record().parameters = h;
+        return h;
+    }
+};
+
+TEST_F(ParametersTest, FirstParametersCallMakesZeroedDefaults) {
+    EXPECT_EQ(host.Call(&PluginMain, filterSelectorParameters), noErr);
+    ASSERT_NE(host.Parameters(), nullptr);
+    EXPECT_EQ(host.HandleSize(host.Parameters()), 328);
+    ExpectDefaults(Block());
+    ExpectBalanced();
+}
+
+TEST_F(ParametersTest, HandedBackBlockIsTakenUnchanged) {
+    const EffectParameters custom = Custom();
+    HandBack(custom);
+    for (int16 s : {filterSelectorParameters, filterSelectorPrepare, filterSelectorStart}) {
+        EXPECT_EQ(host.Call(&PluginMain, s), noErr);
+    }
+    const EffectParameters now = Block();
+    EXPECT_EQ(std::memcmp(&now, &custom, sizeof now), 0);
+    ExpectBalanced();
+}
+
+TEST_F(ParametersTest, UnterminatedPathIsCutAtItsLastByte) {
+    EffectParameters custom = Custom();
+    std::memset(custom.path, 'A', sizeof custom.path);
+    HandBack(custom);
+    EXPECT_EQ(host.Call(&PluginMain, filterSelectorPrepare), noErr);
+    const EffectParameters now = Block();
+    EXPECT_EQ(std::string(now.path), std::string(259, 'A'));
+    EXPECT_EQ(now.density, 77);
+}
+
+TEST_F(ParametersTest, LocksStayBalancedForEverySelectorSequence) {
+    HandBack(Custom());
+    const std::vector<std::vector<int16>> sequences = {{0}, {1, 2, 3, 4, 5}, {6}, {-1}, {2, 3, 3, 5}, {3}};
+    for (const auto& sequence : sequences) {
+        for (int16 s : sequence) EXPECT_EQ(host.Call(&PluginMain, s), noErr);
+        ExpectBalanced();
+    }
+    EXPECT_GT(host.Locks(), 0);
+}
+
+TEST_F(ParametersTest, AboutReadsNoFilterRecord) {
+    HandBack(Custom());
+    EXPECT_EQ(host.About(&PluginMain, 0xCD), noErr);
+    EXPECT_EQ(host.Locks() + host.Unlocks() + host.UnbalancedUnlocks(), 0);
+}
+
+TEST_F(ParametersTest, HandleThatCannotBeMadeGivesMemFullAndIsTriedAgain) {
+    host.Faults().failNewAt = 1;
+    EXPECT_EQ(host.Call(&PluginMain, filterSelectorParameters), memFullErr);
+    EXPECT_EQ(host.Parameters(), nullptr);
+    EXPECT_EQ(host.Call(&PluginMain, filterSelectorPrepare), noErr);
+    ExpectDefaults(Block());
+    ExpectBalanced();
+}
+
+TEST_F(ParametersTest, NullLockOfAHandedBackBlockIsReported) {
+    HandBack(Custom());
+    host.Faults().failLocks = 1;
+    EXPECT_EQ(host.Call(&PluginMain, filterSelectorPrepare), errReportString);
+    EXPECT_EQ(host.ErrorMessage(), "Parameters not set");
+    EXPECT_EQ(host.Call(&PluginMain, filterSelectorStart), noErr);
+    EXPECT_EQ(Block().density, 77);
+    ExpectBalanced();
+}
+
+TEST_F(ParametersTest, BlockWhoseFirstLockFailedIsMadeAfresh) {
+    host.Faults().failLocks = 1;
+    EXPECT_EQ(host.Call(&PluginMain, filterSelectorParameters), errReportString);
+    EXPECT_EQ(host.ErrorMessage(), "Parameters not set");
+    EXPECT_EQ(host.Parameters(), nullptr);
+    EXPECT_EQ(host.LiveHandles(), 0);
+    EXPECT_EQ(host.Call(&PluginMain, filterSelectorPrepare), noErr);
+    ExpectDefaults(Block());
+}
+
+TEST_F(ParametersTest, FailedFirstLockWithoutDisposeStillGetsDefaultsLater) {
+    host.Procs().disposeProc = nullptr;
+    host.Faults().failLocks = 1;
+    EXPECT_EQ(host.Call(&PluginMain, filterSelectorParameters), errReportString);
+    ASSERT_NE(host.Parameters(), nullptr);
+    EXPECT_EQ(host.Call(&PluginMain, filterSelectorPrepare), noErr);
+    ExpectDefaults(Block());
+}
+
+TEST_F(ParametersTest, SmallHandedBackBlockIsGrownAndReset) {
+    host.Record().parameters = host.MakeHandle(std::vector<uint8_t>(100, 0x7F));
+    EXPECT_EQ(host.Call(&PluginMain, filterSelectorPrepare), noErr);
+    EXPECT_EQ(host.HandleSize(host.Parameters()), 328);
+    ExpectDefaults(Block());
+}
+
+TEST_F(ParametersTest, MissingHandleSuiteIsReportedNotCalled) {
+    host.Record().handleProcs = nullptr;
+    EXPECT_EQ(host.Call(&PluginMain, filterSelectorParameters), errPlugInHostInsufficient);
+    EXPECT_EQ(host.About(&PluginMain), noErr);
+    host.Record().handleProcs = &host.Procs();
+
+    host.Procs().numHandleProcs = 4;  // no lock procedure in a suite this short
+    EXPECT_EQ(host.Call(&PluginMain, filterSelectorParameters), errPlugInHostInsufficient);
+    host.Procs().numHandleProcs = 7;
+
+    host.Procs().newProc = nullptr;
+    EXPECT_EQ(host.Call(&PluginMain, filterSelectorParameters), errPlugInHostInsufficient);
+}
+
+TEST_F(ParametersTest, MissingUnlockProcIsNotCalled) {
+    host.Procs().unlockProc = nullptr;
+    EXPECT_EQ(host.Call(&PluginMain, filterSelectorParameters), noErr);
+    ExpectDefaults(Block());
+    EXPECT_EQ(host.Unlocks(), 0);
+}
+
+TEST_F(ParametersTest, StartWithoutParametersOrPrepareMakesTheDefaults) {
+    // A host repeating the last filter may skip straight to Start.
+    EXPECT_EQ(host.Call(&PluginMain, filterSelectorStart), noErr);
+    ExpectDefaults(Block());
+    ExpectBalanced();
+}
+
+TEST_F(ParametersTest, FullRunLeavesDefaultsAndBalancedLocks) {
+    EXPECT_EQ(host.Run(&PluginMain), noErr);
+    ExpectDefaults(Block());
+    ExpectBalanced();
+    EXPECT_EQ(host.NewCalls(), 1);
+    // A second run takes the block back without resetting it.
+    EXPECT_EQ(host.Run(&PluginMain, false), noErr);
+    EXPECT_EQ(host.NewCalls(), 1);
+    ExpectBalanced();
+}
+
+}  // namespace
