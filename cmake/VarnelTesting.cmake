@@ -33,3 +33,18 @@ function(varnel_add_test name)
                              PROPERTIES TIMEOUT 300)
     endif()
 endfunction()
+
+# varnel_add_bench(NAME SOURCES ... LIBS ...): Google Benchmark programs, native builds
+# only. The test suite runs each once, briefly, as a smoke test; real figures come from
+# running them by hand in the native-release build.
+function(varnel_add_bench name)
+    if(CMAKE_CROSSCOMPILING)
+        return()
+    endif()
+    find_package(benchmark REQUIRED)
+    cmake_parse_arguments(B "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${B_SOURCES})
+    target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark benchmark::benchmark_main)
+    add_test(NAME ${name}_smoke COMMAND ${name} --benchmark_min_time=0.001 --benchmark_repetitions=1)
+    set_tests_properties(${name}_smoke PROPERTIES LABELS bench TIMEOUT 300)
+endfunction()
