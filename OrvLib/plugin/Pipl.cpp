@@ -1,5 +1,6 @@
 #include "OrvLib/plugin/Pipl.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -24,8 +25,9 @@ void PutProperty(std::vector<uint8_t>& out, uint32_t key, std::vector<uint8_t> d
 
 std::vector<uint8_t> CountedString(const std::string& s) {
     if (s.size() > 255) throw std::length_error("PIPL string longer than 255 characters");
-    std::vector<uint8_t> data{uint8_t(s.size())};
-    data.insert(data.end(), s.begin(), s.end());
+    std::vector<uint8_t> data(s.size() + 1);
+    data[0] = uint8_t(s.size());
+    std::copy(s.begin(), s.end(), data.begin() + 1);
     return data;
 }
 
