@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "OrvLib/plugin/OrvPSFailure.h"
+#include "product/EffectDialog.h"
 
 void PSVarnPlugin::SetParameters(void* address) { parameters = static_cast<EffectParameters*>(address); }
 
@@ -18,9 +19,19 @@ void PSVarnPlugin::RestoreParameters() {
     if (parameters != nullptr) parameters->path[sizeof(parameters->path) - 1] = 0;
 }
 
+void PSVarnPlugin::ScanPresets() {}
+
+void PSVarnPlugin::PrepareHeadlessPreview() {}
+
 void PSVarnPlugin::OnStart() {
     contextHelp = false;
     // The block must stay locked while the run reads it; Dispatch unlocks it again.
     PrepareParameters();
+    CheckImageAndArea();
+    ScanPresets();
+    filterArea = GetSelectionBounds(wholeImage);
+    SetAlphaMode(true);
+    if (!RunEffectDialog(*this)) ThrowHostError(userCanceledErr);
     quickPreview = false;
+    RunFilter();
 }

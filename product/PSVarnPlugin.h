@@ -20,8 +20,17 @@ public:
     void OnStart() override;
 
     EffectParameters* Parameters() const { return parameters; }
+    const OrvRect& FilterArea() const { return filterArea; }
+    bool WholeImage() const { return wholeImage; }
+    bool QuickPreview() const { return quickPreview; }
+    void SetQuickPreview(bool quick) { quickPreview = quick; }
+
+    // What the dialog does to the plug-in before OK: size the previews and render one.
+    void PrepareHeadlessPreview();
 
 private:
+    void ScanPresets();
+
     EffectParameters* parameters = nullptr;
     // Copy of the record the loaded object set was made for.
     std::array<uint8_t, sizeof(EffectParameters)> objectCacheKey{};

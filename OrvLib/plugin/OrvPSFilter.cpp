@@ -5,8 +5,16 @@
 
 #include "OrvLib/platform/Platform.h"
 #include "OrvLib/plugin/OrvPSFailure.h"
+#include "OrvLib/plugin/SelectionScan.h"
 
 namespace {
+
+Rect ToHostRect(const OrvRect& r) {
+    return Rect{int16(r.top), int16(r.left), int16(r.bottom), int16(r.right)};
+}
+
+int32_t RectWidth(const Rect& r) { return r.right > r.left ? r.right - r.left : 0; }
+int32_t RectHeight(const Rect& r) { return r.bottom > r.top ? r.bottom - r.top : 0; }
 
 bool HasHandleProc(const HandleProcs* procs, int16 index) {
     if (procs == nullptr || procs->numHandleProcs < index) return false;
@@ -157,4 +165,137 @@ void OrvPSFilter::UpdateProgress(int32 done, int32 total) {
 
 void OrvPSFilter::SetAlphaMode(bool wanted) {
     processAlpha = wanted && filterRecord != nullptr && filterRecord->planes > 3;
+}
+
+void OrvPSFilter::CheckImageAndArea() {
+    if (filterRecord == nullptr) ThrowHostError(errPlugInHostInsufficient);
+    // A single channel or a layer mask arrives with fewer planes; rows would be read as
+    // three bytes a pixel past the end of the host's buffers.
+    const bool deepOrOther = filterRecord->depth != 0 && filterRecord->depth != 8;
+    if (filterRecord->planes < 3 || filterRecord->imageMode != plugInModeRGBColor || deepOrOther) {
+        ThrowHostError(filterBadMode);
+    }
+    if (filterRectangle.IsEmpty()) ThrowHostError(filterBadParameters);
+}
+
+void OrvPSFilter::CheckHostData(const Rect& in, int32_t inBytes, const Rect& out, int32_t outBytes,
+                                const Rect& mask) {
+    const FilterRecord& r = *filterRecord;
+    const bool needIn = RectWidth(in) > 0 && RectHeight(in) > 0;
+    const bool needOut = RectWidth(out) > 0 && RectHeight(out) > 0;
+    const bool needMask = RectWidth(mask) > 0 && RectHeight(mask) > 0;
+    if ((needIn && (r.inData == nullptr || r.inRowBytes < RectWidth(in) * inBytes)) ||
+        (needOut && (r.outData == nullptr || r.outRowBytes < RectWidth(out) * outBytes)) ||
+        (needMask && (r.maskData == nullptr || r.maskRowBytes < RectWidth(mask)))) {
+        ThrowHostError(errPlugInHostInsufficient);
+    }
+}
+
+void OrvPSFilter::RunFilter() {
+    PlacePlacements(false);
+    const OrvRect f = filterRectangle;
+    const int32_t b = processAlpha ? 4 : 3;
+    const int32_t hostKind = processAlpha ? pixelKindHostRGBA : pixelKindHostRGB;
+    const bool masked = HasMask();
+    const int32_t total = ((f.Width() + kTileSize - 1) / kTileSize) * ((f.Height() + kTileSize - 1) / kTileSize);
+    if (masked) filterRecord->autoMask = false;
+    int32_t done = 0;
+    for (int32_t top = f.top; top < f.bottom; top += kTileSize) {
+        const int32_t bottom = std::min(top + kTileSize, f.bottom);
+        for (int32_t left = f.left; left < f.right; left += kTileSize) {
+            const int32_t right = std::min(left + kTileSize, f.right);
+            const OrvRect tile{left, top, right, bottom};
+            const Rect hostTile = ToHostRect(tile);
+            FilterRecord& r = *filterRecord;
+            r.inputRate = 0x10000;
+            r.inRect = hostTile;
+            r.inLoPlane = 0;
+            r.inHiPlane = int16(b - 1);
+            r.outRect = hostTile;
+            r.outLoPlane = 0;
+            r.outHiPlane = int16(b - 1);
+            r.maskRect = masked ? hostTile : Rect{};
+            r.maskRate = 0x10000;
+            CheckAdvanceState();
+            CheckHostData(hostTile, b, hostTile, b, r.maskRect);
+
+            const int32_t w = tile.Width(), h = tile.Height();
+            const PixelBuffer input{static_cast<uint8_t*>(static_cast<void*>(r.inData)), w, h, b, r.inRowBytes,
+                                    hostKind};
+            const PixelBuffer output{static_cast<uint8_t*>(static_cast<void*>(r.outData)), w, h, b, r.outRowBytes,
+                                     hostKind};
+            if (masked) {
+                const PixelBuffer mask{static_cast<uint8_t*>(static_cast<void*>(r.maskData)), w, h, 1,
+                                       r.maskRowBytes, pixelKindMask};
+                RenderAreaMasked(input, output, mask, tile);
+            } else {
+                RenderArea(input, output, tile);
+            }
+            CheckAbort();
+            UpdateProgress(done, total);
+            ++done;
+        }
+    }
+}
+
+OrvRect OrvPSFilter::GetSelectionBounds(bool& plain) {
+    plain = true;
+    if (!HasMask()) return filterRectangle;
+    const OrvRect f = filterRectangle;
+    SelectionBoundsBuilder builder;
+    for (int32_t top = f.top; top < f.bottom; top += kMaskScanTile) {
+        const int32_t bottom = std::min(top + kMaskScanTile, f.bottom);
+        builder.BeginBand();
+        for (int32_t left = f.left; left < f.right; left += kMaskScanTile) {
+            const int32_t right = std::min(left + kMaskScanTile, f.right);
+            FilterRecord& r = *filterRecord;
+            r.inRect = Rect{};
+            r.outRect = Rect{};
+            r.maskRect = Rect{};
+            r.maskRate = 0x10000;
+            r.maskRect = ToHostRect(OrvRect{left, top, right, bottom});
+            CheckAdvanceState();
+            CheckHostData(Rect{}, 0, Rect{}, 0, r.maskRect);
+            builder.AddTile(ScanMaskTile(static_cast<const uint8_t*>(static_cast<void*>(r.maskData)), left, top,
+                                         right, bottom, r.maskRowBytes));
+        }
+    }
+    const MaskScan scan = builder.Finish();
+    plain = scan.plain;
+    return scan.bounds;
+}
+
+bool OrvPSFilter::IsBoxSelected(const OrvRect& box) {
+    if (box.Height() <= 0) return true;
+    FilterRecord& r = *filterRecord;
+    r.inRect = Rect{};
+    r.outRect = Rect{};
+    r.maskRect = Rect{};
+    r.maskRate = 0x10000;
+    r.maskRect = ToHostRect(box);
+    CheckAdvanceState();
+    CheckHostData(Rect{}, 0, Rect{}, 0, r.maskRect);
+    const uint8_t* data = static_cast<const uint8_t*>(static_cast<void*>(r.maskData));
+    const int32_t width = RectWidth(r.maskRect);
+    for (int32_t y = 0; y < box.Height(); ++y) {
+        const uint8_t* row = data + int64_t(y) * r.maskRowBytes;
+        for (int32_t x = 0; x < width; ++x) {
+            if (row[x] != 255) return false;
+        }
+    }
+    return true;
+}
+
+bool OrvPSFilter::ChooseColour(uint8_t rgb[3]) {
+    if (filterRecord == nullptr || filterRecord->colorServices == nullptr) return false;
+    ColorServicesInfo info;
+    std::memset(&info, 0, sizeof info);
+    info.infoSize = int32(sizeof info);
+    info.selector = plugIncolorServicesChooseColor;
+    info.sourceSpace = plugIncolorServicesRGBSpace;
+    info.resultSpace = plugIncolorServicesChosenSpace;
+    for (int i = 0; i < 3; ++i) info.colorComponents[i] = rgb[i];
+    if (filterRecord->colorServices(&info) != noErr) return false;
+    for (int i = 0; i < 3; ++i) rgb[i] = uint8_t(info.colorComponents[i]);
+    return true;
 }

@@ -9,6 +9,7 @@
 #include "OrvLib/ORVUTIL/OrvRect.h"
 #include "OrvLib/plugin/HostInterface.h"
 #include "OrvLib/plugin/OrvPSPlugin.h"
+#include "OrvLib/plugin/PixelBuffer.h"
 
 class OrvPSFilter : public OrvPSPlugin {
 public:
@@ -24,6 +25,16 @@ public:
     virtual void InitParameters() {}
     virtual void RestoreParameters() {}
 
+    // The effect: placements before a render, and the pixels of one area.
+    virtual void PlacePlacements(bool /*preview*/) {}
+    virtual void RenderArea(const PixelBuffer& /*input*/, const PixelBuffer& /*output*/, const OrvRect& /*area*/) {}
+    virtual void RenderAreaMasked(const PixelBuffer& input, const PixelBuffer& output, const PixelBuffer& /*mask*/,
+                                  const OrvRect& area) {
+        RenderArea(input, output, area);
+    }
+    // The final pass over the filter rectangle in 128 x 128 tiles.
+    virtual void RunFilter();
+
     void OnParameters() override;
     void OnPrepare() override;
     void OnContinue() override;
@@ -34,12 +45,27 @@ public:
     void UpdateProgress(int32 done, int32 total);
     void SetAlphaMode(bool wanted);
     const OrvRect& GetFilterRect() const { return filterRectangle; }
+    bool ProcessesAlpha() const { return processAlpha; }
+
+    // Bounds of the selection and whether every pixel inside them is fully selected.
+    OrvRect GetSelectionBounds(bool& plain);
+    // True when every mask byte of the box is 255; a box without rows is selected.
+    bool IsBoxSelected(const OrvRect& box);
+    // The host's colour picker; false (colour unchanged) when cancelled or unavailable.
+    bool ChooseColour(uint8_t rgb[3]);
+
+    static constexpr int32_t kTileSize = 128;
+    static constexpr int32_t kMaskScanTile = 256;
 
 protected:
     // Locks the host's parameter block (making and resetting it when the host has none)
     // and hands its address to SetParameters. Every lock taken here is undone by
     // Dispatch before the call returns.
     void PrepareParameters();
+    // Refuses, before anything is shown or read, an image that is not 8-bit RGB with at
+    // least three planes and a filter rectangle that is empty or inverted.
+    void CheckImageAndArea();
+    bool HasMask() const { return filterRecord != nullptr && filterRecord->haveMask; }
 
     // The record of the current call; null during About, whose record is of another kind.
     FilterRecord* filterRecord = nullptr;
@@ -51,6 +77,8 @@ protected:
     bool contextHelp = true;
 
 private:
+    // After an advance: the data the request needs is there, with rows long enough.
+    void CheckHostData(const Rect& in, int32_t inBytes, const Rect& out, int32_t outBytes, const Rect& mask);
     void ReportFailure(OSErr code, const char* message);
     void UnlockParameters();
     const HandleProcs* RequireHandleProcs(int16 needed);

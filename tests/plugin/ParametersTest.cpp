@@ -116,6 +116,7 @@ TEST_F(ParametersTest, HandleThatCannotBeMadeGivesMemFullAndIsTriedAgain) {
 
 TEST_F(ParametersTest, NullLockOfAHandedBackBlockIsReported) {
     HandBack(Custom());
+    EXPECT_EQ(host.Call(&PluginMain, filterSelectorPrepare), noErr);
     host.Faults().failLocks = 1;
     EXPECT_EQ(host.Call(&PluginMain, filterSelectorPrepare), errReportString);
     EXPECT_EQ(host.ErrorMessage(), "Parameters not set");
@@ -171,8 +172,10 @@ TEST_F(ParametersTest, MissingUnlockProcIsNotCalled) {
     EXPECT_EQ(host.Unlocks(), 0);
 }
 
-TEST_F(ParametersTest, StartWithoutParametersOrPrepareMakesTheDefaults) {
-    // A host repeating the last filter may skip straight to Start.
+TEST_F(ParametersTest, StartWithoutABlockMakesTheDefaults) {
+    EXPECT_EQ(host.Call(&PluginMain, filterSelectorPrepare), noErr);
+    // A host that lost the block between Prepare and Start: Start makes it afresh.
+    host.Record().parameters = nullptr;
     EXPECT_EQ(host.Call(&PluginMain, filterSelectorStart), noErr);
     ExpectDefaults(Block());
     ExpectBalanced();
