@@ -1,0 +1,59 @@
+// The arithmetic of the preview view: zoom levels, the viewed area, pans, the zoom
+// ratio text and the locator's mapping between image and pop-up. Level L >= 1 shows
+// the image reduced 1:L (read by the host at sampling rate L); L <= 0 enlarged (2 - L):1.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "OrvLib/ORVUTIL/OrvRect.h"
+
+struct OrvSize {
+    int32_t width = 0;
+    int32_t height = 0;
+};
+
+struct OrvPoint {
+    int32_t x = 0;
+    int32_t y = 0;
+};
+
+namespace ViewModel {
+
+constexpr int32_t kMostEnlarged = -5;  // 7:1
+
+// The level at which the whole filter area fits the preview. Capped at the area's
+// shorter side, so every sampled area keeps a row and a column, and at 1 for hosts
+// that cannot sample.
+int32_t FitLevel(OrvSize area, OrvSize preview, bool hostSamples);
+inline int32_t SmallestLevel(int32_t fitLevel) { return fitLevel < kMostEnlarged ? fitLevel : kMostEnlarged; }
+
+// Width and height of image area that the previews show at a level.
+OrvSize ViewSizeAt(int32_t level, OrvSize preview, OrvSize area);
+
+// A view of `size` at `wanted`'s top-left, shifted to lie inside `filter`.
+OrvRect KeepInside(OrvRect wanted, OrvSize size, const OrvRect& filter);
+
+// The view rectangle after zooming to a new size around the old view's centre.
+OrvRect CentredOn(const OrvRect& view, OrvSize size);
+
+// A pan by `delta` image pixels moves by whole multiples of the sampling step r, cut
+// to the room left between the view's edge and the filter's (`roomBefore` <= 0 <= `roomAfter`).
+int32_t PanStep(int32_t delta, int32_t r, int32_t roomBefore, int32_t roomAfter);
+
+// The zoom label: "1:L", "N:1", or with showFraction and the whole image in view "1:x.y".
+std::string ZoomRatioText(int32_t level, bool canZoomOut, bool showFraction, const OrvRect& view, OrvSize preview,
+                          const std::string& prefix);
+
+// Sampling factor of the locator picture for a requested size, capped like the fit level.
+int32_t LocatorFactor(const OrvRect& filter, OrvSize size);
+
+// Integer mapping between image coordinates and the locator pop-up's client area.
+OrvRect ImageToClient(const OrvRect& r, const OrvRect& filter, const OrvRect& client);
+OrvRect ClientToImage(const OrvRect& r, const OrvRect& filter, const OrvRect& client);
+
+// The locator frame while tracking: the view's frame centred on the pointer, held inside
+// the filter area. Returns image coordinates; an empty client area leaves the view.
+OrvRect TrackLocator(const OrvRect& view, OrvPoint pointer, const OrvRect& filter, const OrvRect& client);
+
+}  // namespace ViewModel

@@ -1,0 +1,96 @@
+// Zoom, view and locator arithmetic on the sizes that matter: ordinary images, small
+// ones, thin strips and the edges of the filter area.
+#include <gtest/gtest.h>
+
+#include "OrvLib/plugin/ViewModel.h"
+
+namespace {
+
+using namespace ViewModel;
+const OrvSize kPreview{264, 210};
+
+TEST(ViewModelTest, FitLevels) {
+    EXPECT_EQ(FitLevel({1000, 800}, kPreview, true), 4);
+    EXPECT_EQ(SmallestLevel(4), -5);
+    EXPECT_EQ(FitLevel({100, 80}, kPreview, true), 0) << "2:1, cannot zoom out";
+    EXPECT_EQ(FitLevel({20, 10}, kPreview, true), -11);
+    EXPECT_EQ(SmallestLevel(-11), -11);
+    EXPECT_EQ(FitLevel({264, 210}, kPreview, true), 1);
+    EXPECT_EQ(FitLevel({265, 210}, kPreview, true), 2);
+    // Thin strips keep at least one sampled row.
+    EXPECT_EQ(FitLevel({1000, 1}, kPreview, true), 1);
+    EXPECT_EQ(FitLevel({10000, 10}, kPreview, true), 10);
+    // A host that cannot sample is never asked for a rate above 1.
+    EXPECT_EQ(FitLevel({1000, 800}, kPreview, false), 1);
+    EXPECT_EQ(FitLevel({100, 80}, kPreview, false), 0);
+}
+
+TEST(ViewModelTest, ViewSizesAtLevels) {
+    const OrvSize area{1000, 800};
+    EXPECT_EQ(ViewSizeAt(4, kPreview, area).width, 1000);
+    EXPECT_EQ(ViewSizeAt(4, kPreview, area).height, 800);
+    EXPECT_EQ(ViewSizeAt(3, kPreview, area).width, 792);
+    EXPECT_EQ(ViewSizeAt(3, kPreview, area).height, 630);
+    EXPECT_EQ(ViewSizeAt(0, kPreview, area).width, 132);
+    EXPECT_EQ(ViewSizeAt(-5, kPreview, area).height, 30);
+    EXPECT_EQ(ViewSizeAt(3, kPreview, {300, 200}).width, 300);
+}
+
+TEST(ViewModelTest, ZoomKeepsTheCentreAndTheViewInside) {
+    const OrvRect f{0, 0, 1000, 800};
+    const OrvRect whole = f;
+    const OrvRect in = KeepInside(CentredOn(whole, ViewSizeAt(3, kPreview, {1000, 800})), {792, 630}, f);
+    EXPECT_EQ(in, (OrvRect{104, 85, 896, 715}));
+    // At the edge, zooming out pushes the view back inside.
+    const OrvRect corner{0, 0, 132, 105};
+    EXPECT_EQ(KeepInside(CentredOn(corner, {792, 630}), {792, 630}, f), (OrvRect{0, 0, 792, 630}));
+    const OrvRect farCorner{868, 695, 1000, 800};
+    EXPECT_EQ(KeepInside(CentredOn(farCorner, {792, 630}), {792, 630}, f), (OrvRect{208, 170, 1000, 800}));
+}
+
+TEST(ViewModelTest, PansMoveInWholeSamplingSteps) {
+    EXPECT_EQ(PanStep(4, 3, -100, 100), 6);
+    EXPECT_EQ(PanStep(-4, 3, -100, 100), -6);
+    EXPECT_EQ(PanStep(3, 3, -100, 100), 3);
+    EXPECT_EQ(PanStep(4, 3, -100, 2), 2) << "what is left at the edge";
+    EXPECT_EQ(PanStep(4, 3, -100, 0), 0);
+    EXPECT_EQ(PanStep(-7, 1, -5, 0), -5);
+    EXPECT_EQ(PanStep(0, 3, -100, 100), 0);
+}
+
+TEST(ViewModelTest, ZoomRatioTexts) {
+    const OrvRect v{0, 0, 1000, 800};
+    EXPECT_EQ(ZoomRatioText(4, true, false, v, kPreview, ""), "1:4");
+    EXPECT_EQ(ZoomRatioText(1, true, false, v, kPreview, ""), "1:1");
+    EXPECT_EQ(ZoomRatioText(0, true, false, v, kPreview, ""), "2:1");
+    EXPECT_EQ(ZoomRatioText(-5, true, false, v, kPreview, "Zoom "), "Zoom 7:1");
+    EXPECT_EQ(ZoomRatioText(4, false, true, v, kPreview, ""), "1:3.8");
+    EXPECT_EQ(ZoomRatioText(4, true, true, v, kPreview, ""), "1:4");
+}
+
+TEST(ViewModelTest, LocatorFactorAndMapping) {
+    EXPECT_EQ(LocatorFactor({0, 0, 2000, 1000}, kPreview), 7);
+    EXPECT_EQ(LocatorFactor({0, 0, 100, 80}, kPreview), 1);
+    EXPECT_EQ(LocatorFactor({0, 0, 10000, 10}, kPreview), 10) << "keeps one row";
+
+    const OrvRect f{100, 50, 2100, 1050};
+    const OrvRect c{0, 0, 285, 142};
+    const OrvRect view{600, 300, 1392, 930};
+    const OrvRect client = ImageToClient(view, f, c);
+    EXPECT_EQ(client, (OrvRect{71, 35, 184, 124}));
+    // Releasing at the frame's centre gives back nearly the same view.
+    const OrvRect again = TrackLocator(view, {(client.left + client.right) / 2, (client.top + client.bottom) / 2}, f, c);
+    EXPECT_NEAR(again.left, view.left, 8);
+    EXPECT_NEAR(again.top, view.top, 8);
+    EXPECT_NEAR(again.Width(), view.Width(), 8);
+    // Far outside, the frame is held at the nearest edge.
+    const OrvRect clamped = TrackLocator(view, {5000, -5000}, f, c);
+    EXPECT_EQ(clamped.right, f.right);
+    EXPECT_EQ(clamped.top, f.top);
+    // The whole image in view cannot move: the frame, set as the view, is the whole area.
+    EXPECT_EQ(KeepInside(TrackLocator(f, {10, 10}, f, c), {2000, 1000}, f), f);
+    // An empty pop-up maps nothing and divides by nothing.
+    EXPECT_EQ(TrackLocator(view, {3, 3}, f, OrvRect{0, 0, 285, 0}), view);
+}
+
+}  // namespace
