@@ -12,6 +12,19 @@ int32_t AxisLevel(int32_t extent, int32_t preview) {
     return (preview + extent - 1) / preview;
 }
 
+// Shifts r into f: left by any excess over the right edge, up by any over the bottom,
+// then right and down by any shortfall; the near edges win when r is larger than f.
+OrvRect ShiftInside(OrvRect r, const OrvRect& f) {
+    auto shift = [&r](int32_t dx, int32_t dy) {
+        r.left += dx, r.right += dx, r.top += dy, r.bottom += dy;
+    };
+    if (r.right > f.right) shift(f.right - r.right, 0);
+    if (r.bottom > f.bottom) shift(0, f.bottom - r.bottom);
+    if (r.left < f.left) shift(f.left - r.left, 0);
+    if (r.top < f.top) shift(0, f.top - r.top);
+    return r;
+}
+
 int32_t MapAxis(int32_t v, int32_t fromOrigin, int32_t fromExtent, int32_t toOrigin, int32_t toExtent) {
     return int32_t(int64_t(v - fromOrigin) * toExtent / fromExtent) + toOrigin;
 }
@@ -43,14 +56,7 @@ OrvSize ViewSizeAt(int32_t level, OrvSize preview, OrvSize area) {
 OrvRect KeepInside(OrvRect v, OrvSize size, const OrvRect& f) {
     if (v.Width() != size.width) v.right = v.left + size.width;
     if (v.Height() != size.height) v.bottom = v.top + size.height;
-    auto shift = [&v](int32_t dx, int32_t dy) {
-        v.left += dx, v.right += dx, v.top += dy, v.bottom += dy;
-    };
-    if (v.right > f.right) shift(f.right - v.right, 0);
-    if (v.bottom > f.bottom) shift(0, f.bottom - v.bottom);
-    if (v.left < f.left) shift(f.left - v.left, 0);
-    if (v.top < f.top) shift(0, f.top - v.top);
-    return v;
+    return ShiftInside(v, f);
 }
 
 OrvRect CentredOn(const OrvRect& view, OrvSize size) {
@@ -116,14 +122,7 @@ OrvRect TrackLocator(const OrvRect& view, OrvPoint p, const OrvRect& f, const Or
     const int32_t dx = p.x - (frame.left + frame.right) / 2;
     const int32_t dy = p.y - (frame.top + frame.bottom) / 2;
     frame = OrvRect{frame.left + dx, frame.top + dy, frame.right + dx, frame.bottom + dy};
-    OrvRect r = ClientToImage(frame, f, c);
-    auto shift = [&r](int32_t sx, int32_t sy) {
-        r.left += sx, r.right += sx, r.top += sy, r.bottom += sy;
-    };
-    if (r.right > f.right) shift(f.right - r.right, 0);
-    if (r.bottom > f.bottom) shift(0, f.bottom - r.bottom);
-    if (r.left < f.left) shift(f.left - r.left, 0);
-    if (r.top < f.top) shift(0, f.top - r.top);
+    OrvRect r = ShiftInside(ClientToImage(frame, f, c), f);
     r.right = std::min(r.right, f.right);
     r.bottom = std::min(r.bottom, f.bottom);
     return r;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host/MemoryHost.h"
+#include "tests/plugin/BlockChecks.h"
 #include "product/engine/EffectParameters.h"
 #include "tests/plugin/PluginEntry.h"
 
@@ -21,19 +22,6 @@ struct ParametersTest : ::testing::Test {
         EXPECT_EQ(bytes.size(), sizeof p);
         std::memcpy(&p, bytes.data(), std::min(bytes.size(), sizeof p));
         return p;
-    }
-    void ExpectDefaults(const EffectParameters& p) {
-        EffectParameters expected;
-        std::memset(&expected, 0, sizeof expected);
-        ResetEffectParameters(expected);
-        EXPECT_EQ(std::memcmp(&p, &expected, sizeof p), 0) << "block differs from zeroed defaults";
-        EXPECT_EQ(p.density, 10);
-        EXPECT_EQ(p.randomSeed, 1);
-        EXPECT_EQ(p.textureAmount, 50);
-        EXPECT_EQ(p.opacity, 255);
-        EXPECT_EQ(p.scale, 1.0);
-        EXPECT_EQ(p.randomScale, 1.0);
-        EXPECT_EQ(p.orderByDepth, 0);
     }
     void ExpectBalanced() {
         EXPECT_EQ(host.Locks(), host.Unlocks());
@@ -64,7 +52,7 @@ TEST_F(ParametersTest, FirstParametersCallMakesZeroedDefaults) {
     EXPECT_EQ(host.Call(&PluginMain, filterSelectorParameters), noErr);
     ASSERT_NE(host.Parameters(), nullptr);
     EXPECT_EQ(host.HandleSize(host.Parameters()), 328);
-    ExpectDefaults(Block());
+    ExpectDefaultBlock(host.HandleBytes(host.Parameters()));
     ExpectBalanced();
 }
 
@@ -110,7 +98,7 @@ TEST_F(ParametersTest, HandleThatCannotBeMadeGivesMemFullAndIsTriedAgain) {
     EXPECT_EQ(host.Call(&PluginMain, filterSelectorParameters), memFullErr);
     EXPECT_EQ(host.Parameters(), nullptr);
     EXPECT_EQ(host.Call(&PluginMain, filterSelectorPrepare), noErr);
-    ExpectDefaults(Block());
+    ExpectDefaultBlock(host.HandleBytes(host.Parameters()));
     ExpectBalanced();
 }
 
@@ -132,7 +120,7 @@ TEST_F(ParametersTest, BlockWhoseFirstLockFailedIsMadeAfresh) {
     EXPECT_EQ(host.Parameters(), nullptr);
     EXPECT_EQ(host.LiveHandles(), 0);
     EXPECT_EQ(host.Call(&PluginMain, filterSelectorPrepare), noErr);
-    ExpectDefaults(Block());
+    ExpectDefaultBlock(host.HandleBytes(host.Parameters()));
 }
 
 TEST_F(ParametersTest, FailedFirstLockWithoutDisposeStillGetsDefaultsLater) {
@@ -141,14 +129,14 @@ TEST_F(ParametersTest, FailedFirstLockWithoutDisposeStillGetsDefaultsLater) {
     EXPECT_EQ(host.Call(&PluginMain, filterSelectorParameters), errReportString);
     ASSERT_NE(host.Parameters(), nullptr);
     EXPECT_EQ(host.Call(&PluginMain, filterSelectorPrepare), noErr);
-    ExpectDefaults(Block());
+    ExpectDefaultBlock(host.HandleBytes(host.Parameters()));
 }
 
 TEST_F(ParametersTest, SmallHandedBackBlockIsGrownAndReset) {
     host.Record().parameters = host.MakeHandle(std::vector<uint8_t>(100, 0x7F));
     EXPECT_EQ(host.Call(&PluginMain, filterSelectorPrepare), noErr);
     EXPECT_EQ(host.HandleSize(host.Parameters()), 328);
-    ExpectDefaults(Block());
+    ExpectDefaultBlock(host.HandleBytes(host.Parameters()));
 }
 
 TEST_F(ParametersTest, MissingHandleSuiteIsReportedNotCalled) {
@@ -168,7 +156,7 @@ TEST_F(ParametersTest, MissingHandleSuiteIsReportedNotCalled) {
 TEST_F(ParametersTest, MissingUnlockProcIsNotCalled) {
     host.Procs().unlockProc = nullptr;
     EXPECT_EQ(host.Call(&PluginMain, filterSelectorParameters), noErr);
-    ExpectDefaults(Block());
+    ExpectDefaultBlock(host.HandleBytes(host.Parameters()));
     EXPECT_EQ(host.Unlocks(), 0);
 }
 
@@ -177,13 +165,13 @@ TEST_F(ParametersTest, StartWithoutABlockMakesTheDefaults) {
     // A host that lost the block between Prepare and Start: Start makes it afresh.
     host.Record().parameters = nullptr;
     EXPECT_EQ(host.Call(&PluginMain, filterSelectorStart), noErr);
-    ExpectDefaults(Block());
+    ExpectDefaultBlock(host.HandleBytes(host.Parameters()));
     ExpectBalanced();
 }
 
 TEST_F(ParametersTest, FullRunLeavesDefaultsAndBalancedLocks) {
     EXPECT_EQ(host.Run(&PluginMain), noErr);
-    ExpectDefaults(Block());
+    ExpectDefaultBlock(host.HandleBytes(host.Parameters()));
     ExpectBalanced();
     EXPECT_EQ(host.NewCalls(), 1);
     // A second run takes the block back without resetting it.

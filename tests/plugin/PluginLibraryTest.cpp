@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "host/MemoryHost.h"
-#include "product/engine/EffectParameters.h"
+#include "tests/plugin/BlockChecks.h"
 
 namespace {
 
@@ -20,12 +20,7 @@ TEST(PluginLibraryTest, LoadsAndRunsThroughItsEntryPoint) {
     host.SetImage(varnhost::HostImage(32, 20, 3));
     EXPECT_EQ(host.About(entry), noErr);
     EXPECT_EQ(host.Run(entry), noErr);
-    std::vector<uint8_t> bytes = host.HandleBytes(host.Parameters());
-    ASSERT_EQ(bytes.size(), sizeof(EffectParameters));
-    EffectParameters p;
-    std::memcpy(&p, bytes.data(), sizeof p);
-    EXPECT_EQ(p.density, 10);
-    EXPECT_EQ(p.opacity, 255);
+    ExpectDefaultBlock(host.HandleBytes(host.Parameters()));
     EXPECT_EQ(host.Locks(), host.Unlocks());
     dlclose(library);
 }

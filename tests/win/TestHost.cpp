@@ -12,6 +12,7 @@
 #include "host/PiplReader.h"
 #include "product/engine/EffectParameters.h"
 #include "product/resources/VarnelPipl.h"
+#include "tests/plugin/BlockChecks.h"
 #include "tests/win/PeImage.h"
 
 namespace {
@@ -88,18 +89,7 @@ TEST_F(PluginFile, RoundTripThroughTheEntryGivesTheDefaultBlock) {
     host.SetImage(varnhost::HostImage(40, 30, 3));
     EXPECT_EQ(host.About(entry, 0xCD), noErr);
     EXPECT_EQ(host.Run(entry), noErr);
-    std::vector<uint8_t> bytes = host.HandleBytes(host.Parameters());
-    ASSERT_EQ(bytes.size(), 328u);
-    EffectParameters p;
-    std::memcpy(&p, bytes.data(), sizeof p);
-    EXPECT_EQ(p.path[0], 0);
-    EXPECT_EQ(p.density, 10);
-    EXPECT_EQ(p.scale, 1.0);
-    EXPECT_EQ(p.randomScale, 1.0);
-    EXPECT_EQ(p.randomSeed, 1);
-    EXPECT_EQ(p.textureAmount, 50);
-    EXPECT_EQ(p.opacity, 255);
-    EXPECT_EQ(p.orderByDepth, 0);
+    ExpectDefaultBlock(host.HandleBytes(host.Parameters()));
     EXPECT_EQ(host.Locks(), host.Unlocks());
     EXPECT_EQ(host.UnbalancedUnlocks(), 0);
     // Start without Parameters, as when the host repeats the filter: the block is kept.
