@@ -153,15 +153,26 @@ Handle MemoryHost::MakeHandle(const std::vector<uint8_t>& bytes) {
     return h;
 }
 
+bool MemoryHost::SetHandleBytes(Handle h, const std::vector<uint8_t>& bytes) {
+    Block* b = Find(h);
+    if (b == nullptr || b->lockCount > 0) return false;
+    b->storage.assign(bytes.begin(), bytes.end());
+    b->pointer = b->storage.data();
+    return true;
+}
+
 Boolean MemoryHost::AbortThunk() {
     MemoryHost* h = active;
     if (h == nullptr) return false;
     ++h->abortCalls;
+    if (h->abortHook && h->abortHook()) return true;
     return h->faults.abortAtCall > 0 && h->abortCalls >= h->faults.abortAtCall;
 }
 
 void MemoryHost::ProgressThunk(int32 done, int32 total) {
-    if (active != nullptr) active->progress.emplace_back(done, total);
+    if (active == nullptr) return;
+    active->progress.emplace_back(done, total);
+    if (active->progressHook) active->progressHook(done, total);
 }
 
 OSErr MemoryHost::AdvanceThunk() { return active == nullptr ? OSErr(paramErr) : active->Advance(); }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -99,12 +100,19 @@ public:
     std::vector<uint8_t> HandleBytes(Handle h) const;
     // Makes a handle as the host would (for handing back a stored block).
     Handle MakeHandle(const std::vector<uint8_t>& bytes);
+    // Replaces the contents of an unlocked handle between calls, as a host editing a
+    // stored block does. False for an unknown or locked handle.
+    bool SetHandleBytes(Handle h, const std::vector<uint8_t>& bytes);
     const std::vector<std::pair<int32_t, int32_t>>& Progress() const { return progress; }
     const std::vector<AdvanceRequest>& Requests() const { return requests; }
     int AbortCalls() const { return abortCalls; }
     intptr_t DataSlot() const { return dataSlot; }
     // What the colour picker hands back.
     void SetPickedColour(uint8_t r, uint8_t g, uint8_t b) { picked[0] = r, picked[1] = g, picked[2] = b; }
+    // Live observers for an interactive host: the progress hook sees every report as it
+    // arrives, and abortProc answers true once the abort hook does (besides abortAtCall).
+    void SetProgressHook(std::function<void(int32_t done, int32_t total)> hook) { progressHook = std::move(hook); }
+    void SetAbortHook(std::function<bool()> hook) { abortHook = std::move(hook); }
 
 private:
     struct Block;
@@ -149,6 +157,8 @@ private:
     std::vector<std::pair<int32_t, int32_t>> progress;
     std::vector<AdvanceRequest> requests;
     uint8_t picked[3] = {0, 0, 0};
+    std::function<void(int32_t, int32_t)> progressHook;
+    std::function<bool()> abortHook;
 };
 
 }  // namespace varnhost

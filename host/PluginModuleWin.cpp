@@ -1,0 +1,63 @@
+#include <windows.h>
+
+#include "host/PiplResource.h"
+#include "host/PluginModule.h"
+
+namespace varnhost {
+
+namespace {
+
+std::string SystemMessage(DWORD code) {
+    char* text = nullptr;
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        code, 0, reinterpret_cast<LPSTR>(&text), 0, nullptr);
+    std::string message = length > 0 && text != nullptr ? std::string(text, length) : std::string();
+    if (text != nullptr) LocalFree(text);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == '.')) {
+        message.pop_back();
+    }
+    return message.empty() ? "system error " + std::to_string(code) : message;
+}
+
+}  // namespace
+
+PluginModule::~PluginModule() {
+    if (module != nullptr) FreeLibrary(static_cast<HMODULE>(module));
+}
+
+bool PluginModule::Load(const std::string& file, std::string& error) {
+    // Hosts read the property list before they let any of the library's code run.
+    HMODULE data = LoadLibraryExA(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (data == nullptr) {
+        error = SystemMessage(GetLastError());
+        return false;
+    }
+    const std::string name = PiplEntryName(data, error);
+    FreeLibrary(data);
+    if (name.empty()) return false;
+
+    HMODULE loaded = LoadLibraryA(file.c_str());
+    if (loaded == nullptr) {
+        error = SystemMessage(GetLastError());
+        return false;
+    }
+    module = loaded;
+    entry = reinterpret_cast<PluginEntryProc>(reinterpret_cast<void*>(GetProcAddress(loaded, name.c_str())));
+    if (entry == nullptr) {
+        error = "does not export " + name + ", the entry its PIPL names";
+        return false;
+    }
+    return true;
+}
+
+std::string PluginModule::FileName() const {
+    if (module == nullptr) return {};
+    char name[MAX_PATH + 1];
+    const DWORD length = GetModuleFileNameA(static_cast<HMODULE>(module), name, sizeof name);
+    // A cut name would lead to a wrong folder.
+    if (length == 0 || length >= sizeof name - 1) return {};
+    return std::string(name, length);
+}
+
+}  // namespace varnhost

@@ -1,0 +1,271 @@
+#include "host/cli/Arguments.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+
+namespace varncli {
+
+namespace {
+
+// Decimal text only: no leading space, hexadecimal, infinity or NaN, nothing after it.
+bool ParseDecimal(const std::string& text, double& value) {
+    if (text.empty() || std::isspace(static_cast<unsigned char>(text[0]))) return false;
+    for (char c : text) {
+        if (!std::isdigit(static_cast<unsigned char>(c)) && std::strchr("+-.eE", c) == nullptr) return false;
+    }
+    errno = 0;
+    char* end = nullptr;
+    value = std::strtod(text.c_str(), &end);
+    return end == text.c_str() + text.size() && errno == 0 && std::isfinite(value);
+}
+
+bool ParseWhole(const std::string& text, long long min, long long max, int32_t& value) {
+    if (text.empty() || std::isspace(static_cast<unsigned char>(text[0]))) return false;
+    errno = 0;
+    char* end = nullptr;
+    const long long v = std::strtoll(text.c_str(), &end, 10);
+    if (end != text.c_str() + text.size() || errno != 0 || v < min || v > max) return false;
+    value = int32_t(v);
+    return true;
+}
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+using Setter = std::function<bool(const std::string& value, ApplyOptions& options, std::string& error)>;
+
+template <typename Options>
+struct OptionSpec {
+    const char* name;
+    bool takesValue;
+    std::function<bool(const std::string& value, Options& options, std::string& error)> set;
+};
+
+template <typename T>
+Setter Whole(const char* name, long long min, long long max, std::optional<T> BlockEdits::*field) {
+    return [=](const std::string& value, ApplyOptions& options, std::string& error) {
+        int32_t v = 0;
+        if (!ParseWhole(value, min, max, v)) {
+            error = std::string(name) + " takes a whole number from " + std::to_string(min) + " to " +
+                    std::to_string(max) + ", not " + Quoted(value);
+            return false;
+        }
+        options.edits.*field = T(v);
+        return true;
+    };
+}
+
+// Ranges are those the dialog can write, so a block made here is one the plug-in knows.
+Setter Number(const char* name, double min, double max, bool maxIncluded, const char* range,
+              std::optional<double> BlockEdits::*field) {
+    return [=](const std::string& value, ApplyOptions& options, std::string& error) {
+        double v = 0;
+        if (!ParseDecimal(value, v) || v < min || v > max || (!maxIncluded && v == max)) {
+            error = std::string(name) + " takes " + range + ", not " + Quoted(value);
+            return false;
+        }
+        options.edits.*field = v;
+        return true;
+    };
+}
+
+Setter Flag(std::optional<uint8_t> BlockEdits::*field) {
+    return [=](const std::string&, ApplyOptions& options, std::string&) {
+        options.edits.*field = uint8_t(1);
+        return true;
+    };
+}
+
+Setter Text(std::string ApplyOptions::*field) {
+    return [=](const std::string& value, ApplyOptions& options, std::string&) {
+        options.*field = value;
+        return true;
+    };
+}
+
+const char* const kObjectSourcesClash = "--object, --folder and --preset exclude each other";
+
+// --object and --folder are the dialog's custom entry: a path, its kind and category -1.
+Setter Objects(const char* name, uint8_t folder) {
+    return [=](const std::string& value, ApplyOptions& options, std::string& error) {
+        if (!options.preset.empty() ||
+            (options.edits.multipleImages && *options.edits.multipleImages != folder)) {
+            error = kObjectSourcesClash;
+            return false;
+        }
+        if (value.empty() || value.size() > kMaxBlockPath) {
+            error = std::string(name) + " takes a path of 1 to " + std::to_string(kMaxBlockPath) + " bytes";
+            return false;
+        }
+        options.edits.path = value;
+        options.edits.multipleImages = folder;
+        options.edits.presetCategory = -1;
+        return true;
+    };
+}
+
+const std::vector<OptionSpec<ApplyOptions>>& ApplySpecs() {
+    static const std::vector<OptionSpec<ApplyOptions>> specs = {
+        {"--object", true, Objects("--object", 0)},
+        {"--folder", true, Objects("--folder", 1)},
+        {"--preset", true,
+         [](const std::string& value, ApplyOptions& options, std::string& error) {
+             const size_t slash = value.find('/');
+             if (options.edits.path) {
+                 error = kObjectSourcesClash;
+                 return false;
+             }
+             if (slash == 0 || slash == std::string::npos || slash + 1 == value.size()) {
+                 error = "--preset takes CATEGORY/NAME, not " + Quoted(value);
+                 return false;
+             }
+             options.preset = value;
+             return true;
+         }},
+        {"--density", true, Whole("--density", 1, 100, &BlockEdits::density)},
+        {"--scale", true, Number("--scale", 0.1, 10, true, "a factor from 0.1 to 10", &BlockEdits::scale)},
+        {"--random-scale", true,
+         Number("--random-scale", 1, 10, true, "a ratio from 1 (off) to 10", &BlockEdits::randomScale)},
+        {"--rotation", true,
+         Number("--rotation", 0, 360, false, "degrees from 0 up to 360 (not included)",
+                &BlockEdits::rotationAngle)},
+        {"--random-rotation", true,
+         Number("--random-rotation", 0, 180, true, "degrees from 0 (off) to 180",
+                &BlockEdits::randomRotation)},
+        {"--opacity", true, Whole("--opacity", 0, 255, &BlockEdits::opacity)},
+        {"--order-by-depth", false, Flag(&BlockEdits::orderByDepth)},
+        {"--fade-with-depth", false, Flag(&BlockEdits::fadeWithDepth)},
+        {"--desaturate-with-depth", false, Flag(&BlockEdits::desaturateWithDepth)},
+        {"--seed", true, Whole("--seed", 1, 10000, &BlockEdits::randomSeed)},
+        {"--texture", false, Flag(&BlockEdits::applyAsTexture)},
+        {"--texture-amount", true, Whole("--texture-amount", 1, 100, &BlockEdits::textureAmount)},
+        {"--whole-objects", false, Flag(&BlockEdits::wholeObjectsOnly)},
+        {"--no-overlap", false, Flag(&BlockEdits::noOverlap)},
+        {"--mask", true, Text(&ApplyOptions::mask)},
+        {"--params", true, Text(&ApplyOptions::paramsFile)},
+        {"--save-params", true, Text(&ApplyOptions::saveParams)},
+        {"--plugin", true, Text(&ApplyOptions::plugin)},
+        {"--quiet", false,
+         [](const std::string&, ApplyOptions& options, std::string&) {
+             options.quiet = true;
+             return true;
+         }},
+    };
+    return specs;
+}
+
+const std::vector<OptionSpec<PresetsOptions>>& PresetsSpecs() {
+    static const std::vector<OptionSpec<PresetsOptions>> specs = {
+        {"--plugin", true,
+         [](const std::string& value, PresetsOptions& options, std::string&) {
+             options.plugin = value;
+             return true;
+         }},
+        {"--names", false,
+         [](const std::string&, PresetsOptions& options, std::string&) {
+             options.names = true;
+             return true;
+         }},
+    };
+    return specs;
+}
+
+// Options may come before, between and after the operands; "--" ends them. A value is
+// the next argument or follows "=". A later option overrides an earlier one.
+template <typename Options>
+ParseOutcome ParseOptions(const std::vector<std::string>& args, const std::vector<OptionSpec<Options>>& specs,
+                          Options& options, std::vector<std::string>& operands) {
+    // Help wins wherever it stands, even after a bad option.
+    for (const std::string& arg : args) {
+        if (arg == "--") break;
+        if (arg == "--help" || arg == "-h") return ParseOutcome{ParseStatus::Help, {}};
+    }
+    bool optionsEnded = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            operands.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const size_t equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        const OptionSpec<Options>* spec = nullptr;
+        for (const auto& s : specs) {
+            if (name == s.name) spec = &s;
+        }
+        if (spec == nullptr) return ParseOutcome{ParseStatus::Error, "unknown option " + name};
+        std::string value;
+        if (equals != std::string::npos) {
+            if (!spec->takesValue) return ParseOutcome{ParseStatus::Error, name + " takes no value"};
+            value = arg.substr(equals + 1);
+        } else if (spec->takesValue) {
+            if (i + 1 == args.size()) return ParseOutcome{ParseStatus::Error, name + " needs a value"};
+            value = args[++i];
+        }
+        std::string error;
+        if (!spec->set(value, options, error)) return ParseOutcome{ParseStatus::Error, error};
+    }
+    return ParseOutcome{};
+}
+
+}  // namespace
+
+void ApplyEdits(const BlockEdits& e, EffectParameters& block) {
+    if (e.path) {
+        // Every byte after the text is cleared, so that a stored block never carries an
+        // older, longer path behind the new one.
+        std::memset(block.path, 0, sizeof block.path);
+        std::memcpy(block.path, e.path->data(), std::min(e.path->size(), kMaxBlockPath));
+    }
+    if (e.presetCategory) block.presetCategory = *e.presetCategory;
+    if (e.multipleImages) block.multipleImages = *e.multipleImages;
+    if (e.density) block.density = *e.density;
+    if (e.scale) block.scale = *e.scale;
+    if (e.randomScale) block.randomScale = *e.randomScale;
+    if (e.rotationAngle) block.rotationAngle = *e.rotationAngle;
+    if (e.randomRotation) block.randomRotation = *e.randomRotation;
+    if (e.orderByDepth) block.orderByDepth = *e.orderByDepth;
+    if (e.fadeWithDepth) block.fadeWithDepth = *e.fadeWithDepth;
+    if (e.desaturateWithDepth) block.desaturateWithDepth = *e.desaturateWithDepth;
+    if (e.randomSeed) block.randomSeed = *e.randomSeed;
+    if (e.applyAsTexture) block.applyAsTexture = *e.applyAsTexture;
+    if (e.textureAmount) block.textureAmount = *e.textureAmount;
+    if (e.wholeObjectsOnly) block.wholeObjectsOnly = *e.wholeObjectsOnly;
+    if (e.noOverlap) block.noOverlap = *e.noOverlap;
+    if (e.opacity) block.opacity = *e.opacity;
+}
+
+ParseOutcome ParseApplyArguments(const std::vector<std::string>& args, ApplyOptions& options) {
+    std::vector<std::string> operands;
+    ParseOutcome outcome = ParseOptions(args, ApplySpecs(), options, operands);
+    if (outcome.status != ParseStatus::Run) return outcome;
+    if (operands.size() != 2) {
+        return ParseOutcome{ParseStatus::Error, operands.size() < 2
+                                                    ? "INPUT and OUTPUT are needed"
+                                                    : "unexpected argument " + Quoted(operands[2])};
+    }
+    options.input = operands[0];
+    options.output = operands[1];
+    if (options.input.empty() || options.output.empty())
+        return ParseOutcome{ParseStatus::Error, "empty file name"};
+    return outcome;
+}
+
+ParseOutcome ParsePresetsArguments(const std::vector<std::string>& args, PresetsOptions& options) {
+    std::vector<std::string> operands;
+    ParseOutcome outcome = ParseOptions(args, PresetsSpecs(), options, operands);
+    if (outcome.status == ParseStatus::Run && !operands.empty()) {
+        return ParseOutcome{ParseStatus::Error, "unexpected argument " + Quoted(operands[0])};
+    }
+    return outcome;
+}
+
+}  // namespace varncli

@@ -1,0 +1,76 @@
+// The command line of varnel, parsed without touching any file: what to run and which
+// fields of the plug-in's parameter block to write.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "product/engine/EffectParameters.h"
+
+namespace varncli {
+
+enum ExitStatus : int {
+    kExitOk = 0,
+    kExitUsage = 1,  // bad usage, or a file that cannot be read or written
+    kExitPlugin = 2,
+    kExitCancelled = 130,
+};
+
+// Fields of the block named on the command line; the others keep what the block holds.
+struct BlockEdits {
+    std::optional<std::string> path;
+    std::optional<int32_t> presetCategory;
+    std::optional<uint8_t> multipleImages;
+    std::optional<int32_t> density;
+    std::optional<double> scale;
+    std::optional<double> randomScale;
+    std::optional<double> rotationAngle;
+    std::optional<double> randomRotation;
+    std::optional<uint8_t> orderByDepth;
+    std::optional<uint8_t> fadeWithDepth;
+    std::optional<uint8_t> desaturateWithDepth;
+    std::optional<int32_t> randomSeed;
+    std::optional<uint8_t> applyAsTexture;
+    std::optional<int32_t> textureAmount;
+    std::optional<uint8_t> wholeObjectsOnly;
+    std::optional<uint8_t> noOverlap;
+    std::optional<uint8_t> opacity;
+};
+
+// Writes exactly the named fields; every other byte, padding included, is kept.
+void ApplyEdits(const BlockEdits& edits, EffectParameters& block);
+
+struct ApplyOptions {
+    std::string input;
+    std::string output;
+    std::string preset;  // CATEGORY/NAME, resolved against the library at run time
+    std::string mask;
+    std::string paramsFile;
+    std::string saveParams;
+    std::string plugin;  // empty: the plug-in installed beside the tool
+    bool quiet = false;
+    BlockEdits edits;  // --object and --folder are already in here
+};
+
+struct PresetsOptions {
+    std::string plugin;
+    bool names = false;  // one CATEGORY/NAME a line, for scripts
+};
+
+enum class ParseStatus { Run, Help, Error };
+
+struct ParseOutcome {
+    ParseStatus status = ParseStatus::Run;
+    std::string error;  // with Error: what was wrong, naming the option
+};
+
+// The arguments after "apply" and after "presets".
+ParseOutcome ParseApplyArguments(const std::vector<std::string>& args, ApplyOptions& options);
+ParseOutcome ParsePresetsArguments(const std::vector<std::string>& args, PresetsOptions& options);
+
+// Longest path the block holds: its last byte is always the terminating NUL.
+constexpr size_t kMaxBlockPath = sizeof(EffectParameters::path) - 1;
+
+}  // namespace varncli

@@ -1,0 +1,39 @@
+#include <unistd.h>
+
+#include <climits>
+#include <csignal>
+
+#include "host/cli/System.h"
+
+namespace varncli {
+
+namespace {
+volatile std::sig_atomic_t interrupted = 0;
+void OnInterrupt(int) { interrupted = 1; }
+}  // namespace
+
+const char* const kPluginFileName = "Varnel.so";
+
+std::string ProgramFile() {
+    char name[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", name, sizeof name);
+    if (length <= 0 || size_t(length) >= sizeof name) return {};
+    return std::string(name, size_t(length));
+}
+
+unsigned long ProcessId() { return static_cast<unsigned long>(getpid()); }
+
+bool IsTerminal(std::FILE* stream) { return isatty(fileno(stream)) != 0; }
+
+void CatchInterrupts() {
+    struct sigaction action {};
+    action.sa_handler = &OnInterrupt;
+    // A second Ctrl-C ends a run that no longer answers.
+    action.sa_flags = SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+bool Interrupted() { return interrupted != 0; }
+
+}  // namespace varncli

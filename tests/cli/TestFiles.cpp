@@ -1,0 +1,106 @@
+#include "tests/cli/TestFiles.h"
+
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <atomic>
+#include <cstdio>
+
+// After <cstdio>: jpeglib.h uses FILE and size_t without declaring them.
+#include <jpeglib.h>
+
+#include "host/cli/System.h"
+
+namespace clitest {
+
+namespace fs = std::filesystem;
+
+ScratchFolder::ScratchFolder() {
+    static std::atomic<int> counter{0};
+    path = fs::temp_directory_path() /
+           ("varnel-cli-" + std::to_string(varncli::ProcessId()) + "-" + std::to_string(counter++));
+    fs::remove_all(path);
+    fs::create_directories(path);
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ignored;
+    fs::remove_all(path, ignored);
+}
+
+varncli::Raster Pattern(int32_t width, int32_t height, int32_t channels) {
+    varncli::Raster image;
+    image.width = width;
+    image.height = height;
+    image.channels = channels;
+    image.pixels.resize(varncli::RasterBytes(width, height, channels));
+    for (int32_t y = 0; y < height; ++y)
+        for (int32_t x = 0; x < width; ++x)
+            for (int32_t c = 0; c < channels; ++c)
+                image.pixels[(size_t(y) * width + x) * channels + c] = uint8_t(x * 7 + y * 31 + c * 67 + 3);
+    return image;
+}
+
+void WritePngWithFormat(const std::string& path, const varncli::Raster& image, uint32_t format) {
+    png_image info{};
+    info.version = PNG_IMAGE_VERSION;
+    info.width = png_uint_32(image.width);
+    info.height = png_uint_32(image.height);
+    info.format = format;
+    const void* colourMap = nullptr;
+    std::vector<uint8_t> map;
+    if ((format & PNG_FORMAT_FLAG_COLORMAP) != 0) {
+        // Index i of the image names entry i of a map of grey levels i * 2.
+        for (int i = 0; i < 128; ++i) map.insert(map.end(), {uint8_t(i * 2), uint8_t(i * 2), uint8_t(i * 2)});
+        info.colormap_entries = 128;
+        colourMap = map.data();
+    }
+    ASSERT_NE(png_image_write_to_file(&info, path.c_str(), 0, image.pixels.data(), 0, colourMap), 0)
+        << info.message;
+}
+
+void WriteJpeg(const std::string& path, const varncli::Raster& image, int quality) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr) << path;
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    jpeg_stdio_dest(&info, file);
+    info.image_width = JDIMENSION(image.width);
+    info.image_height = JDIMENSION(image.height);
+    info.input_components = image.channels;
+    info.in_color_space = image.channels == 1 ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<uint8_t*>(image.pixels.data()) +
+                       size_t(info.next_scanline) * image.width * image.channels;
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::fclose(file);
+}
+
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::string error;
+    ASSERT_TRUE(varncli::WriteFileBytes(path, bytes, error)) << path << ": " << error;
+}
+
+std::vector<uint8_t> ReadBytes(const std::string& path) {
+    std::vector<uint8_t> bytes;
+    std::string error;
+    EXPECT_TRUE(varncli::ReadFileBytes(path, bytes, error)) << path << ": " << error;
+    return bytes;
+}
+
+varncli::Raster ReadImage(const std::string& path) {
+    varncli::Raster image;
+    std::string error;
+    EXPECT_TRUE(varncli::ReadImageFile(path, image, error)) << path << ": " << error;
+    return image;
+}
+
+}  // namespace clitest
