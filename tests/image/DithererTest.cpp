@@ -1,0 +1,112 @@
+#include "OrvLib/image/OrvDitherer.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "ImageTestSupport.h"
+#include "OrvLib/image/OrvImage2.h"
+
+namespace {
+
+class RecordingSink : public OrvProgressSink {
+public:
+    void Progress(int percent) override { reports.push_back(percent); }
+    std::vector<int> reports;
+};
+
+OrvRgbQuad Quad(OrvColour c) { return OrvRgbQuad{uint8_t(OrvBlue(c)), uint8_t(OrvGreen(c)), uint8_t(OrvRed(c)), 0}; }
+
+std::vector<unsigned> Indices(const OrvDIBBuffer& b) {
+    std::vector<unsigned> all;
+    for (int y = 0; y < b.AbsHeight(); ++y)
+        for (int x = 0; x < b.Width(); ++x) all.push_back(test::Index(b, x, y));
+    return all;
+}
+
+TEST(OrvDitherer, ErrorSharesAddUpForEveryError) {
+    OrvPalette palette;
+    palette.MakeDefault();
+    OrvDitherer ditherer(palette);
+    for (int e = -255; e <= 255; ++e) {
+        OrvDitherer::Shares s = ditherer.SharesOf(e);
+        ASSERT_EQ(s.e1 + s.e3 + s.e5 + s.e7, e) << e;
+    }
+    OrvDitherer::Shares plus = ditherer.SharesOf(16), minus = ditherer.SharesOf(-16);
+    EXPECT_EQ((std::vector<int>{plus.e1, plus.e3, plus.e5, plus.e7}), (std::vector<int>{1, 3, 5, 7}));
+    EXPECT_EQ((std::vector<int>{minus.e1, minus.e3, minus.e5, minus.e7}), (std::vector<int>{0, -2, -5, -9}));
+}
+
+TEST(OrvDitherer, DiffusesRightAndDownInStoredRowOrder) {
+    std::vector<OrvRgbQuad> entries{Quad(0), Quad(kOrvWhite)};
+    OrvPalette palette(entries.data(), 2);
+    for (bool topDown : {true, false}) {
+        OrvDIBBuffer source;
+        source.Create(2, topDown ? -2 : 2, 24, nullptr);
+        for (int i = 0; i < 4; ++i) test::Put(source, i % 2, i / 2, OrvRGB(128, 128, 128));
+        OrvDIBBuffer target;
+        target.Create(2, topDown ? -2 : 2, 8, &palette);
+        OrvDitherer ditherer(palette);
+        ASSERT_TRUE(ditherer.Convert(source, target));
+        // 128 -> white (-127: 58 right, 39 below, 7 below right); 70 -> black (+70: 31, 13
+        // below left, 22 below); 102 -> black; 188 -> white. The first stored row is
+        // dithered first, so a bottom-up picture starts at its bottom.
+        EXPECT_EQ(Indices(target), topDown ? (std::vector<unsigned>{1, 0, 0, 1}) : (std::vector<unsigned>{0, 1, 1, 0}));
+    }
+}
+
+TEST(OrvDitherer, ExactColoursPassUnchangedAndMagentaIsNeverChosen) {
+    OrvImage2 holder;  // makes the shared palette
+    OrvImage2::OrvPalettePlus& palette = OrvImage2::SharedPalette();
+    // Entries whose channels are multiples of 8 are their own inverse-map keys.
+    std::vector<OrvColour> exact;
+    for (int i = 0; i < 256; ++i)
+        if ((palette.ColourAt(i) & 0x070707) == 0) exact.push_back(palette.ColourAt(i));
+    ASSERT_GT(exact.size(), 100u);
+    OrvDIBBuffer source;
+    source.Create(256, -3, 32, nullptr);
+    for (int x = 0; x < 256; ++x) {
+        test::Put(source, x, 0, size_t(x) < exact.size() ? exact[size_t(x)] : 0);
+        test::Put(source, x, 1, OrvRGB(255, x / 4, 255));  // near magenta everywhere
+        test::Put(source, x, 2, OrvRGB(x, 255 - x, x / 2));
+    }
+    OrvDIBBuffer target;
+    target.Create(256, -3, 8, &palette);
+    OrvDitherer ditherer(palette);
+    ASSERT_TRUE(ditherer.Convert(source, target));
+    for (int x = 0; x < 256; ++x) {
+        ASSERT_EQ(palette.ColourAt(int(test::Index(target, x, 0))), test::Row(source, 0)[size_t(x)]) << x;
+        ASSERT_NE(test::Index(target, x, 1), 253u);
+        ASSERT_NE(test::Index(target, x, 2), 253u);
+    }
+}
+
+TEST(OrvDitherer, ReportsProgressBeforeEachRow) {
+    OrvPalette palette;
+    palette.MakeGreyRamp();
+    RecordingSink sink;
+    OrvDitherer ditherer(palette, &sink);
+    OrvDIBBuffer source, target;
+    source.Create(3, -3, 8, &palette);
+    target.Create(3, -3, 8, &palette);
+    ASSERT_TRUE(ditherer.Convert(source.Info(), target.Info(), source.Bits(), target.Bits()));
+    EXPECT_EQ(sink.reports, (std::vector<int>{0, 33, 66}));
+}
+
+TEST(OrvDitherer, RefusesRectanglesMismatchedSizesAndNonIndexedTargets) {
+    OrvPalette palette;
+    palette.MakeDefault();
+    OrvDitherer ditherer(palette);
+    OrvDIBBuffer source, target, wrongSize, wrongDepth;
+    source.Create(4, 4, 24, nullptr);
+    target.Create(4, 4, 8, &palette);
+    wrongSize.Create(4, 3, 8, &palette);
+    wrongDepth.Create(4, 4, 24, nullptr);
+    OrvRect all{0, 0, 4, 4};
+    EXPECT_FALSE(ditherer.Convert(source, target, &all, &all));
+    EXPECT_FALSE(ditherer.Convert(source, wrongSize));
+    EXPECT_FALSE(ditherer.Convert(source, wrongDepth));
+    EXPECT_TRUE(ditherer.Convert(source, target));
+}
+
+}  // namespace
