@@ -10,6 +10,7 @@
 
 #include "host/MemoryHost.h"
 #include "host/PiplReader.h"
+#include "host/PiplResource.h"
 #include "product/engine/EffectParameters.h"
 #include "product/resources/VarnelPipl.h"
 #include "tests/plugin/BlockChecks.h"
@@ -31,20 +32,8 @@ struct PluginFile : ::testing::Test {
         if (module != nullptr) FreeLibrary(module);
     }
 
-    std::vector<uint8_t> PiplBytes() {
-        HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(16000), "PIPL");
-        if (resource == nullptr) return {};
-        HGLOBAL loaded = LoadResource(module, resource);
-        auto bytes = static_cast<const uint8_t*>(LockResource(loaded));
-        return std::vector<uint8_t>(bytes, bytes + SizeofResource(module, resource));
-    }
-    PluginEntryProc Entry() {
-        std::vector<uint8_t> bytes = PiplBytes();
-        varnhost::PiplInfo info;
-        if (!varnhost::ReadPipl(bytes.data(), bytes.size(), info)) return nullptr;
-        return reinterpret_cast<PluginEntryProc>(
-            reinterpret_cast<void*>(GetProcAddress(module, info.EntryPoint(kX64).c_str())));
-    }
+    std::vector<uint8_t> PiplBytes() { return varnhost::PiplResourceBytes(module); }
+    PluginEntryProc Entry() { return varnhost::PiplEntry(module); }
 };
 HMODULE PluginFile::module = nullptr;
 
