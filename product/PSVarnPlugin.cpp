@@ -21,13 +21,17 @@ void PSVarnPlugin::RestoreParameters() {
 
 void PSVarnPlugin::ScanPresets() {}
 
-void PSVarnPlugin::PrepareHeadlessPreview() {}
+void PSVarnPlugin::PrepareHeadlessPreview() {
+    SetPreviewSize(OrvSize{kHeadlessPreviewWidth, kHeadlessPreviewHeight});
+    CreateLocatorImage(GetPreviewSize());
+}
 
 void PSVarnPlugin::OnStart() {
     contextHelp = false;
     // The block must stay locked while the run reads it; Dispatch unlocks it again.
     PrepareParameters();
     CheckImageAndArea();
+    NoteHostCapabilities();
     ScanPresets();
     filterArea = GetSelectionBounds(wholeImage);
     SetAlphaMode(true);

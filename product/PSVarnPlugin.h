@@ -27,6 +27,8 @@ public:
 
     // What the dialog does to the plug-in before OK: size the previews and render one.
     void PrepareHeadlessPreview();
+    static constexpr int32_t kHeadlessPreviewWidth = 264;
+    static constexpr int32_t kHeadlessPreviewHeight = 210;
 
 private:
     void ScanPresets();

@@ -4,17 +4,11 @@
 #include <cstring>
 
 #include "OrvLib/platform/Platform.h"
+#include "OrvLib/plugin/HostRect.h"
 #include "OrvLib/plugin/OrvPSFailure.h"
 #include "OrvLib/plugin/SelectionScan.h"
 
 namespace {
-
-Rect ToHostRect(const OrvRect& r) {
-    return Rect{int16(r.top), int16(r.left), int16(r.bottom), int16(r.right)};
-}
-
-int32_t RectWidth(const Rect& r) { return r.right > r.left ? r.right - r.left : 0; }
-int32_t RectHeight(const Rect& r) { return r.bottom > r.top ? r.bottom - r.top : 0; }
 
 bool HasHandleProc(const HandleProcs* procs, int16 index) {
     if (procs == nullptr || procs->numHandleProcs < index) return false;
@@ -30,6 +24,9 @@ bool HasHandleProc(const HandleProcs* procs, int16 index) {
 }
 
 }  // namespace
+
+OrvPSFilter::OrvPSFilter() = default;
+OrvPSFilter::~OrvPSFilter() = default;
 
 void OrvPSFilter::Dispatch(int16 selector, void* record, intptr_t* dataSlot, int16* resultSlot) {
     // About hands over an about record, not a FilterRecord: read nothing from it.
@@ -165,6 +162,11 @@ void OrvPSFilter::UpdateProgress(int32 done, int32 total) {
 
 void OrvPSFilter::SetAlphaMode(bool wanted) {
     processAlpha = wanted && filterRecord != nullptr && filterRecord->planes > 3;
+}
+
+void OrvPSFilter::NoteHostCapabilities() {
+    // A host that does not sample would read a sampled rectangle at full resolution.
+    hostSamples = filterRecord != nullptr && filterRecord->samplingSupport != hostDoesNotSupportSampling;
 }
 
 void OrvPSFilter::CheckImageAndArea() {

@@ -5,16 +5,19 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "OrvLib/ORVUTIL/OrvRect.h"
+#include "OrvLib/image/OrvImage2.h"
 #include "OrvLib/plugin/HostInterface.h"
 #include "OrvLib/plugin/OrvPSPlugin.h"
 #include "OrvLib/plugin/PixelBuffer.h"
+#include "OrvLib/plugin/ViewModel.h"
 
 class OrvPSFilter : public OrvPSPlugin {
 public:
-    OrvPSFilter() = default;
-    ~OrvPSFilter() override = default;
+    OrvPSFilter();
+    ~OrvPSFilter() override;
 
     // The entry of every host call.
     void Dispatch(int16 selector, void* record, intptr_t* data, int16* result);
@@ -24,6 +27,22 @@ public:
     virtual void SetParameters(void* /*address*/) {}
     virtual void InitParameters() {}
     virtual void RestoreParameters() {}
+
+    // The proxies of the previews, each replaced (never resized) by its build.
+    virtual OrvImage2* GetPreviewImage() { return previewImage.get(); }
+    virtual OrvImage2* GetSourceImage() { return sourceImage.get(); }
+    virtual OrvImage2* GetBeforeImage() { return HasMask() ? beforeImage.get() : sourceImage.get(); }
+    virtual OrvImage2* GetMaskImage() { return maskImage.get(); }
+    virtual OrvImage2* GetLocatorImage() { return locatorImage.get(); }
+    // Called after a pan with the newly exposed strip; the base rebuilds the whole proxy.
+    virtual void UpdateSourceImage(const OrvRect& /*strip*/) { BuildSourceImage(); }
+    virtual void BuildSourceImage();
+    virtual void UpdateBeforeImage(const OrvRect& /*strip*/) { BuildBeforeImage(); }
+    virtual void BuildBeforeImage();
+    virtual void UpdateMaskImage(const OrvRect& /*strip*/) { BuildMaskImage(); }
+    virtual void BuildMaskImage();
+    virtual void UpdatePreviewImage(const OrvRect& /*strip*/) { RenderPreviewImage(); }
+    virtual void RenderPreviewImage();
 
     // The effect: placements before a render, and the pixels of one area.
     virtual void PlacePlacements(bool /*preview*/) {}
@@ -54,6 +73,25 @@ public:
     // The host's colour picker; false (colour unchanged) when cancelled or unavailable.
     bool ChooseColour(uint8_t rgb[3]);
 
+    // The view: zoom level L (>= 1 reduced 1:L, <= 0 enlarged (2 - L):1) and the viewed
+    // part of the filter rectangle. Every change rebuilds the proxies before returning.
+    void SetPreviewSize(OrvSize size);
+    OrvSize GetPreviewSize() const { return previewSize; }
+    void ZoomIn();
+    void ZoomOut();
+    bool CanZoomIn() const { return smallestLevel < zoomLevel; }
+    bool CanZoomOut() const { return zoomLevel < largestLevel; }
+    int32_t GetZoomLevel() const { return zoomLevel; }
+    const OrvRect& GetViewRect() const { return viewRect; }
+    void SetViewRect(const OrvRect& rect);
+    OrvSize GetViewSize() const;
+    void ScrollView(int32_t dx, int32_t dy);
+    void CreateLocatorImage(OrvSize size);
+
+    // Reads an area given in sampled coordinates into image at origin (BGR with swap).
+    void ReadImage(const OrvRect& area, int32_t rate, OrvImage2& image, OrvPoint origin, bool swap);
+    void ReadMask(const OrvRect& area, int32_t rate, OrvImage2& image, OrvPoint origin);
+
     static constexpr int32_t kTileSize = 128;
     static constexpr int32_t kMaskScanTile = 256;
 
@@ -66,19 +104,40 @@ protected:
     // least three planes and a filter rectangle that is empty or inverted.
     void CheckImageAndArea();
     bool HasMask() const { return filterRecord != nullptr && filterRecord->haveMask; }
+    // Notes at Start what the host can do: whether it samples.
+    void NoteHostCapabilities();
+    // A proxy of the view at the current sampling rate, 32 or 24 bits.
+    std::unique_ptr<OrvImage2> NewProxy(const OrvRect& area, int bitsPerPixel) const;
+    int32_t SamplingRate() const { return zoomLevel > 1 ? zoomLevel : 1; }
+    OrvRect SampledView() const;
 
     // The record of the current call; null during About, whose record is of another kind.
     FilterRecord* filterRecord = nullptr;
     int16* result = nullptr;
     intptr_t* data = nullptr;
 
+    std::unique_ptr<OrvImage2> sourceImage;
+    std::unique_ptr<OrvImage2> beforeImage;
+    std::unique_ptr<OrvImage2> maskImage;
+    std::unique_ptr<OrvImage2> previewImage;
+    std::unique_ptr<OrvImage2> locatorImage;
+    OrvSize previewSize;
     bool processAlpha = false;
+    int32_t zoomLevel = 1;
+    int32_t largestLevel = 1;
+    int32_t smallestLevel = 1;
+    OrvRect viewRect;
     OrvRect filterRectangle;
     bool contextHelp = true;
+    bool hostSamples = true;
 
 private:
     // After an advance: the data the request needs is there, with rows long enough.
     void CheckHostData(const Rect& in, int32_t inBytes, const Rect& out, int32_t outBytes, const Rect& mask);
+    void RebuildProxies();
+    void UpdateProxies(const OrvRect& strip);
+    // ReadImage keeping every pick-th pixel of each row (strips of a host that cannot sample).
+    void ReadPixels(const OrvRect& area, int32_t rate, OrvImage2& image, OrvPoint origin, bool swap, int32_t pick);
     void ReportFailure(OSErr code, const char* message);
     void UnlockParameters();
     const HandleProcs* RequireHandleProcs(int16 needed);
