@@ -216,6 +216,30 @@ TEST_F(RunFilterTest, AdvanceErrorAtEveryStepEndsTheCallAndTheNextRunWorks) {
     }
 }
 
+TEST_F(RunFilterTest, AdvanceErrorAnywhereInTheRealStartEndsItCleanly) {
+    // Selection scan, preview proxies, locator and final pass of the plug-in itself.
+    const HostImage before = Noise(300, 140, 4);
+    std::vector<uint8_t> mask(300 * 140, 255);
+    MemoryHost probe;
+    probe.SetImage(before);
+    probe.SetMask(mask);
+    ASSERT_EQ(probe.Run(&PluginMain), noErr);
+    const int advances = int(probe.Requests().size());
+    ASSERT_GT(advances, 10);
+    for (int n = 1; n <= advances; ++n) {
+        SCOPED_TRACE(n);
+        MemoryHost failing;
+        failing.SetImage(before);
+        failing.SetMask(mask);
+        failing.Faults().errorAtAdvance = n;
+        failing.Faults().advanceError = -20000 - n;
+        EXPECT_EQ(failing.Run(&PluginMain), -20000 - n);
+        EXPECT_EQ(failing.Locks(), failing.Unlocks());
+        failing.Faults().errorAtAdvance = 0;
+        EXPECT_EQ(failing.Run(&PluginMain, false), noErr);
+    }
+}
+
 TEST_F(RunFilterTest, AbortAfterATileKeepsTheTilesWrittenSoFar) {
     const HostImage before = Noise(384, 128, 3);
     host.SetImage(before);
