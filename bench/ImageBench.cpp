@@ -18,8 +18,8 @@ void Fill(OrvImage2& image, int width, int height, int depth) {
 }
 
 void Rate(benchmark::State& state, int64_t pixelsPerRun) {
-    state.counters["MPix/s"] =
-        benchmark::Counter(double(pixelsPerRun) * double(state.iterations()) / 1e6, benchmark::Counter::kIsRate);
+    state.counters["MPix/s"] = benchmark::Counter(double(pixelsPerRun) * double(state.iterations()) / 1e6,
+                                                  benchmark::Counter::kIsRate);
 }
 
 void ConvertDepthTo32(benchmark::State& state) {

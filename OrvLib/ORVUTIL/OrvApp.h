@@ -7,8 +7,8 @@
 
 // Codes passed to ReportError.
 constexpr int kOrvErrorGraphics = 103;
-constexpr int kOrvDetailSection = 9;        // a DIB section could not be made
-constexpr int kOrvDetailDeviceContext = 10; // a memory device context could not be made
+constexpr int kOrvDetailSection = 9;         // a DIB section could not be made
+constexpr int kOrvDetailDeviceContext = 10;  // a memory device context could not be made
 
 class OrvApp {
 public:

@@ -99,4 +99,4 @@ constexpr uint32_t kOrvBitFields = 3;  // biCompression: three colour masks foll
 // Every header and packed block is one raw byte allocation of its own length. These are
 // the only functions that make and free them, so that any owner can free any block.
 OrvBitmapInfo* OrvAllocateBlock(int64_t bytes);  // zeroed; std::bad_alloc above INT_MAX
-void OrvFreeBlock(void* block);  // null is fine
+void OrvFreeBlock(void* block);                  // null is fine

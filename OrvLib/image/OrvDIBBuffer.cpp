@@ -97,7 +97,9 @@ void OrvDIBBuffer::AttachView(OrvBitmapInfo* block) {
     SetHeader(block, reinterpret_cast<uint8_t*>(block) + HeaderSizeOf(block->bmiHeader), false, true);
 }
 
-void OrvDIBBuffer::AttachSeparate(OrvBitmapInfo* header, uint8_t* rows) { SetHeader(header, rows, false, false); }
+void OrvDIBBuffer::AttachSeparate(OrvBitmapInfo* header, uint8_t* rows) {
+    SetHeader(header, rows, false, false);
+}
 
 void OrvDIBBuffer::CopyPacked(const OrvBitmapInfo* block) {
     int64_t size = ImageSizeOf(block->bmiHeader);
@@ -127,7 +129,8 @@ int OrvDIBBuffer::HeaderSize() const { return info ? int(HeaderSizeOf(info->bmiH
 
 uint8_t* OrvDIBBuffer::PixelAddress(int x, int y, int* bitPosition) const {
     if (bitPosition != nullptr) *bitPosition = 0;
-    if (info == nullptr || unsigned(x) >= unsigned(Width()) || unsigned(y) >= unsigned(absHeight)) return nullptr;
+    if (info == nullptr || unsigned(x) >= unsigned(Width()) || unsigned(y) >= unsigned(absHeight))
+        return nullptr;
     int depth = BitCount();
     int storedRow = IsTopDown() ? y : absHeight - 1 - y;
     uint8_t* row = bits + int64_t(storedRow) * stride;
@@ -156,7 +159,8 @@ OrvSurface::GlobalBlock OrvDIBBuffer::ExportPacked(uint32_t allocationFlags) con
     const int depth = BitCount();
     const int entries = depth <= 8 ? 1 << depth : 0;
     const size_t headerSize = 40 + 4 * size_t(entries);
-    OrvSurface::GlobalBlock block = OrvSurface::GlobalAllocate(allocationFlags, headerSize + size_t(imageSize));
+    OrvSurface::GlobalBlock block =
+        OrvSurface::GlobalAllocate(allocationFlags, headerSize + size_t(imageSize));
     if (block == nullptr) throw std::bad_alloc();
     auto* out = static_cast<uint8_t*>(OrvSurface::GlobalLockBlock(block));
     if (out == nullptr) {

@@ -56,7 +56,8 @@ void OrvDIBBuffer::ReplaceMasked(const OrvMaskDIBBuffer& mask, int value, OrvCol
             if (((m[x >> 3] >> (7 - (x & 7))) & 1) != value) continue;
             if (depth == 4) {
                 uint8_t& b = p[x / 2];
-                b = (x & 1) == 0 ? uint8_t((colour & 0x0F) << 4 | (b & 0x0F)) : uint8_t((b & 0xF0) | (colour & 0x0F));
+                b = (x & 1) == 0 ? uint8_t((colour & 0x0F) << 4 | (b & 0x0F))
+                                 : uint8_t((b & 0xF0) | (colour & 0x0F));
             } else if (depth == 8) {
                 p[x] = uint8_t(colour);
             } else if (depth == 16) {

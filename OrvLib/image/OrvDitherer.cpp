@@ -81,10 +81,11 @@ bool OrvDitherer::Convert(const OrvDIBBuffer& source, OrvDIBBuffer& target, cons
         for (int x = 0; x < width; ++x) {
             const uint32_t v = colourRow[x];
             int16_t* here = current + 3 * (x + 1);  // blue, green, red
-            int channel[3] = {int(OrvBlue(v)) + here[0], int(OrvGreen(v)) + here[1], int(OrvRed(v)) + here[2]};
+            int channel[3] = {int(OrvBlue(v)) + here[0], int(OrvGreen(v)) + here[1],
+                              int(OrvRed(v)) + here[2]};
             for (int& c : channel) c = c < 0 ? 0 : c > 255 ? 255 : c;
-            const uint8_t index =
-                inverseMap[OrvPalette::InverseKey(unsigned(channel[2]), unsigned(channel[1]), unsigned(channel[0]))];
+            const uint8_t index = inverseMap[OrvPalette::InverseKey(
+                unsigned(channel[2]), unsigned(channel[1]), unsigned(channel[0]))];
             out[x] = index;
             const OrvRgbQuad chosen = index < colourCount ? colours[index] : OrvRgbQuad{0, 0, 0, 0};
             const int chosenChannel[3] = {chosen.rgbBlue, chosen.rgbGreen, chosen.rgbRed};

@@ -33,8 +33,9 @@ public:
     // targets that are not 8-bit.
     bool Convert(const OrvDIBBuffer& source, OrvDIBBuffer& target, const OrvRect* sourceRect = nullptr,
                  const OrvRect* targetRect = nullptr);
-    bool Convert(const OrvBitmapInfo* sourceHeader, const OrvBitmapInfo* targetHeader, const uint8_t* sourceRows,
-                 uint8_t* targetRows, const OrvRect* sourceRect = nullptr, const OrvRect* targetRect = nullptr);
+    bool Convert(const OrvBitmapInfo* sourceHeader, const OrvBitmapInfo* targetHeader,
+                 const uint8_t* sourceRows, uint8_t* targetRows, const OrvRect* sourceRect = nullptr,
+                 const OrvRect* targetRect = nullptr);
 
     // The 1/16, 3/16, 5/16 and 7/16 shares of an error in -255..255.
     struct Shares {

@@ -45,7 +45,8 @@ void OrvImage2::Create(int32_t width, int32_t height, int bitsPerPixel, OrvPalet
     Adopt(fresh);
 }
 
-bool OrvImage2::CreateSection(int32_t width, int32_t height, int bitsPerPixel, OrvPalette* palette, bool withDC) {
+bool OrvImage2::CreateSection(int32_t width, int32_t height, int bitsPerPixel, OrvPalette* palette,
+                              bool withDC) {
     if (bitsPerPixel == 8 && palette == nullptr) palette = &SharedPalette();
     alignas(OrvBitmapInfo) unsigned char header[40 + 256 * 4];
     auto* h = reinterpret_cast<OrvBitmapInfo*>(header);

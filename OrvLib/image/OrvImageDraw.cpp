@@ -13,7 +13,9 @@ namespace {
 class PaletteSelection {
 public:
     PaletteSelection(OrvSurface::DC dc, OrvSurface::Palette palette)
-        : dc(dc), previous(palette != nullptr ? OrvSurface::UsePalette(dc, palette) : nullptr), used(palette != nullptr) {}
+        : dc(dc),
+          previous(palette != nullptr ? OrvSurface::UsePalette(dc, palette) : nullptr),
+          used(palette != nullptr) {}
     ~PaletteSelection() {
         if (used) OrvSurface::RestorePalette(dc, previous);
     }

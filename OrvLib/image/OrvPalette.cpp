@@ -75,7 +75,8 @@ void OrvPalette::BuildLogPalette() {
 OrvSurface::Palette OrvPalette::GetHandle() {
     if (!valid) return nullptr;
     if (logPalette == nullptr) BuildLogPalette();
-    if (paletteHandle == nullptr && logPalette != nullptr) paletteHandle = OrvSurface::MakePalette(logPalette);
+    if (paletteHandle == nullptr && logPalette != nullptr)
+        paletteHandle = OrvSurface::MakePalette(logPalette);
     return paletteHandle;
 }
 
@@ -85,7 +86,8 @@ int OrvPalette::NearestSkipping(unsigned r, unsigned g, unsigned b, int excluded
     for (int i = 0; i < count; ++i) {
         if (i == excluded) continue;
         const OrvRgbQuad& q = quads[i];
-        int d = Square(int(q.rgbRed) - int(r)) + Square(int(q.rgbGreen) - int(g)) + Square(int(q.rgbBlue) - int(b));
+        int d = Square(int(q.rgbRed) - int(r)) + Square(int(q.rgbGreen) - int(g)) +
+                Square(int(q.rgbBlue) - int(b));
         if (best < 0 || d <= bestDistance) {  // "<=": the later of equal entries wins
             best = i;
             bestDistance = d;
@@ -146,12 +148,14 @@ void OrvPalette::FillInverseMap(int excluded) {
         for (int i = 0; i < n; ++i) {
             red[level * kMaxColours + i] = Square(int(quads[i].rgbRed) - level * 8);
             green[level * kMaxColours + i] = Square(int(quads[i].rgbGreen) - level * 8);
-            blue[level * kMaxColours + i] = Square(int(quads[i].rgbBlue) - level * 8) + (i == excluded ? kSkipped : 0);
+            blue[level * kMaxColours + i] =
+                Square(int(quads[i].rgbBlue) - level * 8) + (i == excluded ? kSkipped : 0);
         }
     }
     for (int kb = 0; kb < 32; ++kb) {
         for (int kg = 0; kg < 32; ++kg) {
-            for (int i = 0; i < n; ++i) blueGreen[i] = blue[kb * kMaxColours + i] + green[kg * kMaxColours + i];
+            for (int i = 0; i < n; ++i)
+                blueGreen[i] = blue[kb * kMaxColours + i] + green[kg * kMaxColours + i];
             for (int kr = 0; kr < 32; ++kr) {
                 const int* redRow = red + kr * kMaxColours;
                 int best = -1;
@@ -170,7 +174,8 @@ void OrvPalette::FillInverseMap(int excluded) {
     // The brightest key stands for pure white, not for (248, 248, 248).
     inverseMap[kInverseMapSize - 1] = uint8_t(NearestSkipping(255, 255, 255, excluded));
 
-    for (int i = 0; i < n; ++i) rgb555[i] = uint16_t(InverseKey(quads[i].rgbRed, quads[i].rgbGreen, quads[i].rgbBlue));
+    for (int i = 0; i < n; ++i)
+        rgb555[i] = uint16_t(InverseKey(quads[i].rgbRed, quads[i].rgbGreen, quads[i].rgbBlue));
 }
 
 void OrvPalette::SetDitherer(OrvDitherer* converter) {

@@ -54,7 +54,9 @@ public:
     const uint16_t* GetRgb555() const { return rgb555; }
 
     // The index for a colour with 8-bit channels; the inverse map must exist.
-    static int InverseKey(unsigned r, unsigned g, unsigned b) { return (r >> 3) | (g >> 3) << 5 | (b >> 3) << 10; }
+    static int InverseKey(unsigned r, unsigned g, unsigned b) {
+        return (r >> 3) | (g >> 3) << 5 | (b >> 3) << 10;
+    }
 
     // The converter that dithers into this palette; owned once set.
     OrvDitherer* GetDitherer() const { return ditherer; }

@@ -83,7 +83,8 @@ void WritePixels(OrvDIBBuffer& buffer, int y, const uint32_t* row, const ColumnM
                 r = Clamp255(r + int(OrvRed(v)));
                 g = Clamp255(g + int(OrvGreen(v)));
                 b = Clamp255(b + int(OrvBlue(v)));
-                const uint8_t index = context.inverseMap[OrvPalette::InverseKey(unsigned(r), unsigned(g), unsigned(b))];
+                const uint8_t index =
+                    context.inverseMap[OrvPalette::InverseKey(unsigned(r), unsigned(g), unsigned(b))];
                 p[x] = index;
                 if (index < context.colourCount) {
                     r -= context.colours[index].rgbRed;
@@ -117,7 +118,8 @@ void WritePixels(OrvDIBBuffer& buffer, int y, const uint32_t* row, const ColumnM
 
 }  // namespace
 
-void WriteRow(OrvDIBBuffer& buffer, int y, const uint32_t* row, const OrvConversionContext& context, bool alpha) {
+void WriteRow(OrvDIBBuffer& buffer, int y, const uint32_t* row, const OrvConversionContext& context,
+              bool alpha) {
     WritePixels(buffer, y, row, ColumnMap(buffer.Width(), buffer.Width()), context, alpha);
 }
 

@@ -33,7 +33,8 @@ void ReadRow(const OrvDIBBuffer& buffer, int y, uint32_t* row, bool alpha);
 
 // Depths 8 (error carried along the row, never to the next row), 24 and 32 (alpha only
 // when alpha is set, else 0). Other depths are not written.
-void WriteRow(OrvDIBBuffer& buffer, int y, const uint32_t* row, const OrvConversionContext& context, bool alpha);
+void WriteRow(OrvDIBBuffer& buffer, int y, const uint32_t* row, const OrvConversionContext& context,
+              bool alpha);
 
 // As WriteRow, target pixel x taking row[floor(x * sourceWidth / target width)].
 void WriteRowScaled(OrvDIBBuffer& buffer, int y, const uint32_t* row, int sourceWidth,

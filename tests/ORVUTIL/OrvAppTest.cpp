@@ -1,10 +1,10 @@
-#include "OrvLib/ORVUTIL/OrvApp.h"
-
 #include <gtest/gtest.h>
 
 #include <thread>
 #include <utility>
 #include <vector>
+
+#include "OrvLib/ORVUTIL/OrvApp.h"
 
 namespace {
 

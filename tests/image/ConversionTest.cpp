@@ -14,7 +14,9 @@ namespace {
 const OrvColour kExact[16] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
                               0x101010, 0x181818, 0x202020, 0x282828, 0x383838, 0x404040, 0x484848, 0x505050};
 
-OrvRgbQuad Quad(OrvColour c) { return OrvRgbQuad{uint8_t(OrvBlue(c)), uint8_t(OrvGreen(c)), uint8_t(OrvRed(c)), 0}; }
+OrvRgbQuad Quad(OrvColour c) {
+    return OrvRgbQuad{uint8_t(OrvBlue(c)), uint8_t(OrvGreen(c)), uint8_t(OrvRed(c)), 0};
+}
 
 // A 5 x 2 picture (odd width: partly used bytes at low depths) in the given depth, whose
 // pixel i shows kExact[i % colours]. Returns the colours expected when read back.
@@ -46,7 +48,8 @@ TEST(ConvertDepth, EveryReadableDepthToEveryWritableDepth) {
                 EXPECT_EQ(test::Pixels(target), expected) << from << " -> " << to;
                 if (to != 8) continue;
                 for (int i = 0; i < 10; ++i)
-                    ASSERT_EQ(test::Index(target, i % 5, i / 5), unsigned(palette.IndexOf(expected[size_t(i)])));
+                    ASSERT_EQ(test::Index(target, i % 5, i / 5),
+                              unsigned(palette.IndexOf(expected[size_t(i)])));
             }
         }
     }

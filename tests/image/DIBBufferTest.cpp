@@ -1,5 +1,3 @@
-#include "OrvLib/image/OrvDIBBuffer.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,6 +5,7 @@
 
 #include "ImageTestSupport.h"
 #include "OrvLib/image/OrvAutoPtr.h"
+#include "OrvLib/image/OrvDIBBuffer.h"
 #include "OrvLib/image/OrvImage2.h"
 #include "OrvLib/image/OrvPalette.h"
 
@@ -16,8 +15,8 @@ TEST(OrvDIBBuffer, RowsArePaddedToWholeWords) {
     struct Case {
         int width, depth, stride;
     };
-    for (Case c : {Case{3, 1, 4}, Case{3, 24, 12}, Case{9, 4, 8}, Case{5, 2, 4}, Case{33, 1, 8}, Case{1, 16, 4},
-                   Case{0, 24, 0}}) {
+    for (Case c : {Case{3, 1, 4}, Case{3, 24, 12}, Case{9, 4, 8}, Case{5, 2, 4}, Case{33, 1, 8},
+                   Case{1, 16, 4}, Case{0, 24, 0}}) {
         OrvDIBBuffer b;
         b.Create(c.width, 2, c.depth, nullptr);
         EXPECT_EQ(b.Stride(), c.stride) << c.width << " x " << c.depth;

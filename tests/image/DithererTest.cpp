@@ -1,10 +1,9 @@
-#include "OrvLib/image/OrvDitherer.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "ImageTestSupport.h"
+#include "OrvLib/image/OrvDitherer.h"
 #include "OrvLib/image/OrvImage2.h"
 
 namespace {
@@ -15,7 +14,9 @@ public:
     std::vector<int> reports;
 };
 
-OrvRgbQuad Quad(OrvColour c) { return OrvRgbQuad{uint8_t(OrvBlue(c)), uint8_t(OrvGreen(c)), uint8_t(OrvRed(c)), 0}; }
+OrvRgbQuad Quad(OrvColour c) {
+    return OrvRgbQuad{uint8_t(OrvBlue(c)), uint8_t(OrvGreen(c)), uint8_t(OrvRed(c)), 0};
+}
 
 std::vector<unsigned> Indices(const OrvDIBBuffer& b) {
     std::vector<unsigned> all;
@@ -51,7 +52,8 @@ TEST(OrvDitherer, DiffusesRightAndDownInStoredRowOrder) {
         // 128 -> white (-127: 58 right, 39 below, 7 below right); 70 -> black (+70: 31, 13
         // below left, 22 below); 102 -> black; 188 -> white. The first stored row is
         // dithered first, so a bottom-up picture starts at its bottom.
-        EXPECT_EQ(Indices(target), topDown ? (std::vector<unsigned>{1, 0, 0, 1}) : (std::vector<unsigned>{0, 1, 1, 0}));
+        EXPECT_EQ(Indices(target),
+                  topDown ? (std::vector<unsigned>{1, 0, 0, 1}) : (std::vector<unsigned>{0, 1, 1, 0}));
     }
 }
 

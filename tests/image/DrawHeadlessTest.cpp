@@ -13,7 +13,7 @@
 
 namespace {
 
-const OrvColour kDarkRed = OrvRGB(0x80, 0, 0);     // entry 1 of the built-in palette
+const OrvColour kDarkRed = OrvRGB(0x80, 0, 0);       // entry 1 of the built-in palette
 const OrvColour kSilver = OrvRGB(0xC0, 0xC0, 0xC0);  // entry 7
 
 class RecordingApp : public OrvApp {
@@ -25,7 +25,8 @@ public:
 
 class Display {
 public:
-    Display(int width, int height, int depth) : dc(OrvHeadless::CreateDisplay(width, height, depth, 0x00445566)) {}
+    Display(int width, int height, int depth)
+        : dc(OrvHeadless::CreateDisplay(width, height, depth, 0x00445566)) {}
     ~Display() { OrvHeadless::DestroyDisplay(dc); }
     std::vector<uint32_t> Row(int y, int width) const {
         std::vector<uint32_t> row;
@@ -90,7 +91,8 @@ TEST_F(DrawHeadless, RefusedSectionsFallBackToThePlainStretchAndAreReported) {
         Display display(4, 1, depth);
         OrvHeadless::RefuseSections(1);
         image.Draw(display.dc, OrvRect{0, 0, 4, 1}, OrvRect{0, 0, 4, 1}, kOrvMagenta, kSilver, 0);
-        EXPECT_EQ(display.Row(0, 4), (std::vector<uint32_t>{kOrvMagenta, kDarkRed, kDarkRed, kSilver})) << depth;
+        EXPECT_EQ(display.Row(0, 4), (std::vector<uint32_t>{kOrvMagenta, kDarkRed, kDarkRed, kSilver}))
+            << depth;
 
         OrvHeadless::RefuseMemoryDCs(1);
         image.Draw(display.dc, OrvRect{0, 0, 4, 1}, OrvRect{0, 0, 4, 1}, kOrvMagenta, kSilver, 0);

@@ -38,10 +38,10 @@ TEST(Draw, PlainStretchCopiesAndEnlargesByWholeFactors) {
     image.Draw(display.Dc(), OrvRect{1, 1, 5, 5}, OrvRect{0, 0, 2, 2}, kOrvNoColour, kOrvWhite, 0);
     EXPECT_EQ(Area(display, OrvRect{0, 0, 6, 6}),
               (std::vector<uint32_t>{kFill, kFill, kFill, kFill, kFill, kFill,  //
-                                     kFill, a, a, b, b, kFill,                  //
-                                     kFill, a, a, b, b, kFill,                  //
-                                     kFill, c, c, d, d, kFill,                  //
-                                     kFill, c, c, d, d, kFill,                  //
+                                     kFill, a,     a,     b,     b,     kFill,  //
+                                     kFill, a,     a,     b,     b,     kFill,  //
+                                     kFill, c,     c,     d,     d,     kFill,  //
+                                     kFill, c,     c,     d,     d,     kFill,  //
                                      kFill, kFill, kFill, kFill, kFill, kFill}));
 }
 

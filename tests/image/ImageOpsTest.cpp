@@ -76,9 +76,11 @@ TEST(OrvImage2, ShiftColumnsMovesWholePixels) {
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 4; ++x) test::Put(image, x, y, OrvRGB(x + 1, y, 0));
     image.ShiftColumns(-1);
-    EXPECT_EQ(test::Row(image, 1), (std::vector<uint32_t>{OrvRGB(2, 1, 0), OrvRGB(3, 1, 0), OrvRGB(4, 1, 0), OrvRGB(4, 1, 0)}));
+    EXPECT_EQ(test::Row(image, 1),
+              (std::vector<uint32_t>{OrvRGB(2, 1, 0), OrvRGB(3, 1, 0), OrvRGB(4, 1, 0), OrvRGB(4, 1, 0)}));
     image.ShiftColumns(2);
-    EXPECT_EQ(test::Row(image, 0), (std::vector<uint32_t>{OrvRGB(2, 0, 0), OrvRGB(3, 0, 0), OrvRGB(2, 0, 0), OrvRGB(3, 0, 0)}));
+    EXPECT_EQ(test::Row(image, 0),
+              (std::vector<uint32_t>{OrvRGB(2, 0, 0), OrvRGB(3, 0, 0), OrvRGB(2, 0, 0), OrvRGB(3, 0, 0)}));
     std::vector<uint32_t> before = test::Pixels(image);
     image.ShiftColumns(4);
     image.ShiftColumns(-9);

@@ -1,15 +1,16 @@
-#include "OrvLib/image/OrvPalette.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
 #include <vector>
 
 #include "OrvLib/image/OrvImage2.h"
+#include "OrvLib/image/OrvPalette.h"
 
 namespace {
 
-OrvRgbQuad Quad(OrvColour c) { return OrvRgbQuad{uint8_t(OrvBlue(c)), uint8_t(OrvGreen(c)), uint8_t(OrvRed(c)), 0}; }
+OrvRgbQuad Quad(OrvColour c) {
+    return OrvRgbQuad{uint8_t(OrvBlue(c)), uint8_t(OrvGreen(c)), uint8_t(OrvRed(c)), 0};
+}
 
 OrvColour KeyColour(int key) {
     // The colour each 15-bit key stands for; the brightest stands for white.
@@ -112,7 +113,8 @@ TEST(OrvPalette, GreyRampAndLogicalPalette) {
     EXPECT_EQ(grey.ColourAt(77), OrvRGB(77, 77, 77));
     EXPECT_EQ(grey.Nearest(OrvRGB(10, 13, 16)), 13);
 
-    OrvPalette three(std::vector<OrvRgbQuad>{Quad(OrvRGB(1, 2, 3)), Quad(OrvRGB(4, 5, 6)), Quad(0)}.data(), 3);
+    OrvPalette three(std::vector<OrvRgbQuad>{Quad(OrvRGB(1, 2, 3)), Quad(OrvRGB(4, 5, 6)), Quad(0)}.data(),
+                     3);
     three.BuildLogPalette();
     const OrvLogPalette* log = three.GetLogPalette();
     ASSERT_NE(log, nullptr);

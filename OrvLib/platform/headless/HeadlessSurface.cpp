@@ -15,8 +15,8 @@ struct OrvSurface::DeviceTag {
     int bitsPerPixel = 0;
     int width = 0;
     int height = 0;
-    std::vector<uint32_t> pixels;     // displays only
-    BitmapTag* selected = nullptr;    // memory contexts only
+    std::vector<uint32_t> pixels;   // displays only
+    BitmapTag* selected = nullptr;  // memory contexts only
 };
 
 struct OrvSurface::GlobalTag {
@@ -62,7 +62,8 @@ struct DibReader {
         const uint8_t* row = Row(y);
         if (depth == 1 || depth == 2 || depth == 4 || depth == 8) {
             int perByte = 8 / depth;
-            unsigned index = (row[x / perByte] >> ((perByte - 1 - x % perByte) * depth)) & ((1u << depth) - 1);
+            unsigned index =
+                (row[x / perByte] >> ((perByte - 1 - x % perByte) * depth)) & ((1u << depth) - 1);
             if (index >= entries) return 0;
             const uint8_t* q = header + 40 + 4 * index;
             return Colour(q[2], q[1], q[0]);
@@ -79,7 +80,8 @@ struct DibReader {
 
 void PutPixel(OrvSurface::DC dc, int x, int y, uint32_t colour) {
     if (dc->isDisplay) {
-        if (x >= 0 && y >= 0 && x < dc->width && y < dc->height) dc->pixels[size_t(y) * size_t(dc->width) + size_t(x)] = colour;
+        if (x >= 0 && y >= 0 && x < dc->width && y < dc->height)
+            dc->pixels[size_t(y) * size_t(dc->width) + size_t(x)] = colour;
         return;
     }
     if (dc->selected == nullptr) return;
@@ -158,7 +160,8 @@ void RestoreObject(DC dc, Object previous) {
     if (dc != nullptr) dc->selected = reinterpret_cast<Bitmap>(previous);
 }
 
-bool StretchBits(DC dc, const OrvRect& destination, const void* bitmapInfo, const void* bits, const OrvRect& source) {
+bool StretchBits(DC dc, const OrvRect& destination, const void* bitmapInfo, const void* bits,
+                 const OrvRect& source) {
     if (dc == nullptr || bitmapInfo == nullptr || bits == nullptr) return false;
     const int dw = destination.Width(), dh = destination.Height();
     const int sw = source.Width(), sh = source.Height();
@@ -231,7 +234,8 @@ void DestroyDisplay(OrvSurface::DC display) {
 }
 
 uint32_t DisplayPixel(OrvSurface::DC display, int x, int y) {
-    if (display == nullptr || !display->isDisplay || x < 0 || y < 0 || x >= display->width || y >= display->height)
+    if (display == nullptr || !display->isDisplay || x < 0 || y < 0 || x >= display->width ||
+        y >= display->height)
         return 0;
     return display->pixels[size_t(y) * size_t(display->width) + size_t(x)];
 }

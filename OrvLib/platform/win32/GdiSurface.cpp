@@ -28,8 +28,8 @@ int DeviceBitsPerPixel(DC dc) { return GetDeviceCaps(H(dc), BITSPIXEL) * GetDevi
 
 Bitmap MakeSection(const void* bitmapInfo, void** bits) {
     HDC screen = GetDC(nullptr);
-    HBITMAP section = CreateDIBSection(screen, static_cast<const BITMAPINFO*>(bitmapInfo), DIB_RGB_COLORS, bits,
-                                       nullptr, 0);
+    HBITMAP section = CreateDIBSection(screen, static_cast<const BITMAPINFO*>(bitmapInfo), DIB_RGB_COLORS,
+                                       bits, nullptr, 0);
     ReleaseDC(nullptr, screen);
     if (section == nullptr) *bits = nullptr;
     return reinterpret_cast<Bitmap>(section);
@@ -45,13 +45,16 @@ void FreeMemoryDC(DC dc) {
     if (dc != nullptr) DeleteDC(H(dc));
 }
 
-Object SelectSection(DC dc, Bitmap section) { return reinterpret_cast<Object>(SelectObject(H(dc), H(section))); }
+Object SelectSection(DC dc, Bitmap section) {
+    return reinterpret_cast<Object>(SelectObject(H(dc), H(section)));
+}
 
 void RestoreObject(DC dc, Object previous) {
     if (dc != nullptr && previous != nullptr) SelectObject(H(dc), reinterpret_cast<HGDIOBJ>(previous));
 }
 
-bool StretchBits(DC dc, const OrvRect& destination, const void* bitmapInfo, const void* bits, const OrvRect& source) {
+bool StretchBits(DC dc, const OrvRect& destination, const void* bitmapInfo, const void* bits,
+                 const OrvRect& source) {
     const auto* header = static_cast<const BITMAPINFOHEADER*>(bitmapInfo);
     const LONG rows = header->biHeight < 0 ? -header->biHeight : header->biHeight;
     const bool topDown = header->biHeight < 0;
@@ -63,20 +66,22 @@ bool StretchBits(DC dc, const OrvRect& destination, const void* bitmapInfo, cons
         // means the same on every version.
         const size_t stride = (size_t(header->biWidth) * header->biBitCount + 31) / 32 * 4;
         const size_t firstStored = topDown ? size_t(source.top) : size_t(rows - source.bottom);
-        std::vector<unsigned char> window(static_cast<const unsigned char*>(bitmapInfo),
-                                          static_cast<const unsigned char*>(bitmapInfo) + DescriptionBytes(*header));
+        std::vector<unsigned char> window(
+            static_cast<const unsigned char*>(bitmapInfo),
+            static_cast<const unsigned char*>(bitmapInfo) + DescriptionBytes(*header));
         auto* windowHeader = reinterpret_cast<BITMAPINFOHEADER*>(window.data());
         windowHeader->biHeight = topDown ? -source.Height() : source.Height();
         windowHeader->biSizeImage = 0;
-        drawn = StretchDIBits(H(dc), destination.left, destination.top, destination.Width(), destination.Height(),
-                              source.left, 0, source.Width(), source.Height(),
+        drawn = StretchDIBits(H(dc), destination.left, destination.top, destination.Width(),
+                              destination.Height(), source.left, 0, source.Width(), source.Height(),
                               static_cast<const unsigned char*>(bits) + firstStored * stride,
                               reinterpret_cast<const BITMAPINFO*>(window.data()), DIB_RGB_COLORS, SRCCOPY);
     } else {
         // Partly outside the bitmap: GDI clips; its origin counts from the bottom row.
-        drawn = StretchDIBits(H(dc), destination.left, destination.top, destination.Width(), destination.Height(),
-                              source.left, rows - source.bottom, source.Width(), source.Height(), bits,
-                              static_cast<const BITMAPINFO*>(bitmapInfo), DIB_RGB_COLORS, SRCCOPY);
+        drawn =
+            StretchDIBits(H(dc), destination.left, destination.top, destination.Width(), destination.Height(),
+                          source.left, rows - source.bottom, source.Width(), source.Height(), bits,
+                          static_cast<const BITMAPINFO*>(bitmapInfo), DIB_RGB_COLORS, SRCCOPY);
     }
     if (previousMode != 0) SetStretchBltMode(H(dc), previousMode);
     // Section pixels are read directly after this; batched drawing must land first.
@@ -109,7 +114,9 @@ void RestorePalette(DC dc, Palette previous) {
     if (previous != nullptr) SelectPalette(H(dc), H(previous), FALSE);
 }
 
-GlobalBlock GlobalAllocate(uint32_t flags, size_t bytes) { return reinterpret_cast<GlobalBlock>(GlobalAlloc(flags, bytes)); }
+GlobalBlock GlobalAllocate(uint32_t flags, size_t bytes) {
+    return reinterpret_cast<GlobalBlock>(GlobalAlloc(flags, bytes));
+}
 void* GlobalLockBlock(GlobalBlock block) { return GlobalLock(H(block)); }
 void GlobalUnlockBlock(GlobalBlock block) { GlobalUnlock(H(block)); }
 void GlobalFreeBlock(GlobalBlock block) {

@@ -1,7 +1,6 @@
 // The image model's use of real GDI: palettes, sections and global memory.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstring>
 
