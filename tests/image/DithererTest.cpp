@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <vector>
 
 #include "ImageTestSupport.h"
@@ -33,9 +35,67 @@ TEST(OrvDitherer, ErrorSharesAddUpForEveryError) {
         OrvDitherer::Shares s = ditherer.SharesOf(e);
         ASSERT_EQ(s.e1 + s.e3 + s.e5 + s.e7, e) << e;
     }
-    OrvDitherer::Shares plus = ditherer.SharesOf(16), minus = ditherer.SharesOf(-16);
-    EXPECT_EQ((std::vector<int>{plus.e1, plus.e3, plus.e5, plus.e7}), (std::vector<int>{1, 3, 5, 7}));
-    EXPECT_EQ((std::vector<int>{minus.e1, minus.e3, minus.e5, minus.e7}), (std::vector<int>{0, -2, -5, -9}));
+    // Worked by hand from the definition; truncation toward zero matters for the negatives.
+    const std::vector<std::vector<int>> worked{
+        {16, 1, 3, 5, 7},    {-16, 0, -2, -5, -9},   {8, 1, 1, 3, 3},
+        {-8, 0, -1, -2, -5}, {-7, 0, 0, -2, -5},     {1, 0, 0, 0, 1},
+        {-1, 0, 0, 0, -1},   {255, 16, 48, 80, 111}, {-255, -15, -47, -79, -114}};
+    for (const std::vector<int>& w : worked) {
+        OrvDitherer::Shares s = ditherer.SharesOf(w[0]);
+        EXPECT_EQ((std::vector<int>{w[0], s.e1, s.e3, s.e5, s.e7}), w);
+    }
+}
+
+// Floyd-Steinberg written the obvious way: whole-picture error planes, stored row order,
+// shares from the tables tested above.
+std::vector<unsigned> Reference(const OrvDIBBuffer& source, OrvPalette& palette, const OrvDitherer& shares) {
+    const int w = source.Width(), h = source.AbsHeight();
+    std::vector<int> error(size_t(w + 2) * size_t(h + 1) * 3, 0);
+    auto at = [&](int stored, int x, int c) -> int& {
+        return error[(size_t(stored) * size_t(w + 2) + size_t(x + 1)) * 3 + size_t(c)];
+    };
+    std::vector<unsigned> out(size_t(w) * size_t(h));
+    for (int stored = 0; stored < h; ++stored) {
+        const int y = source.IsTopDown() ? stored : h - 1 - stored;
+        const std::vector<uint32_t> row = test::Row(source, y);
+        for (int x = 0; x < w; ++x) {
+            int v[3] = {int(OrvRed(row[size_t(x)])), int(OrvGreen(row[size_t(x)])),
+                        int(OrvBlue(row[size_t(x)]))};
+            for (int c = 0; c < 3; ++c) v[c] = std::min(255, std::max(0, v[c] + at(stored, x, c)));
+            const int index =
+                palette
+                    .GetInverseMap()[OrvPalette::InverseKey(unsigned(v[0]), unsigned(v[1]), unsigned(v[2]))];
+            out[size_t(y) * size_t(w) + size_t(x)] = unsigned(index);
+            const OrvColour chosen = palette.ColourAt(index);
+            const int picked[3] = {int(OrvRed(chosen)), int(OrvGreen(chosen)), int(OrvBlue(chosen))};
+            for (int c = 0; c < 3; ++c) {
+                OrvDitherer::Shares s = shares.SharesOf(v[c] - picked[c]);
+                at(stored, x + 1, c) += s.e7;
+                at(stored + 1, x - 1, c) += s.e3;
+                at(stored + 1, x, c) += s.e5;
+                at(stored + 1, x + 1, c) += s.e1;
+            }
+        }
+    }
+    return out;
+}
+
+TEST(OrvDitherer, MatchesTheObviousVersionOnRandomPictures) {
+    OrvImage2 holder;
+    OrvImage2::OrvPalettePlus& palette = OrvImage2::SharedPalette();
+    std::mt19937 random(11);
+    for (int depth : {24, 32, 8}) {
+        for (bool topDown : {true, false}) {
+            OrvDIBBuffer source;
+            source.Create(37, topDown ? -23 : 23, depth, &palette);
+            for (int i = 0; i < source.ImageSize(); ++i) source.Bits()[i] = uint8_t(random());
+            OrvDIBBuffer target;
+            target.Create(37, topDown ? -23 : 23, 8, &palette);
+            OrvDitherer ditherer(palette);
+            ASSERT_TRUE(ditherer.Convert(source, target));
+            EXPECT_EQ(Indices(target), Reference(source, palette, ditherer)) << depth << " " << topDown;
+        }
+    }
 }
 
 TEST(OrvDitherer, DiffusesRightAndDownInStoredRowOrder) {
