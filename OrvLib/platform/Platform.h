@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace OrvPlatform {
 
@@ -17,5 +18,22 @@ uint32_t Milliseconds();
 // A failure inside the modal dialog may leave the host's window disabled: enable it
 // again. Does nothing when the calling thread has no such window.
 void EnableHostWindow();
+
+// The separator of folder names in paths ('\\' on Windows, '/' elsewhere).
+char PathSeparator();
+// True for a path separator of this platform (Windows also takes '/').
+bool IsPathSeparator(char c);
+
+// True when path names an existing file (not a folder).
+bool IsFile(const std::string& path);
+
+// The names of the entries of a folder (files and sub-folders, without the folder), in
+// the order the system returns them on Windows: by name compared in upper case, ties by
+// the original characters. Empty when the folder cannot be read.
+std::vector<std::string> ListFolder(const std::string& folder);
+
+// Shows the system's wait cursor until the returned token is handed to RestoreCursor.
+intptr_t ShowWaitCursor();
+void RestoreCursor(intptr_t token);
 
 }  // namespace OrvPlatform

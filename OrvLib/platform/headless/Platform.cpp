@@ -5,6 +5,7 @@
 #include <chrono>
 #include <climits>
 
+#include "OrvLib/platform/FolderOrder.h"
 #include "OrvLib/platform/headless/HeadlessPlatform.h"
 
 namespace {
@@ -35,3 +36,32 @@ namespace OrvHeadless {
 int EnableHostWindowCalls() { return enableHostWindowCalls; }
 
 }  // namespace OrvHeadless
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+
+namespace OrvPlatform {
+
+char PathSeparator() { return '/'; }
+bool IsPathSeparator(char c) { return c == '/'; }
+
+bool IsFile(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::vector<std::string> ListFolder(const std::string& folder) {
+    std::vector<std::string> names;
+    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+    if (dir == nullptr) return names;
+    while (const dirent* entry = readdir(dir)) names.emplace_back(entry->d_name);
+    closedir(dir);
+    SortFolderNames(names);
+    return names;
+}
+
+intptr_t ShowWaitCursor() { return 1; }
+void RestoreCursor(intptr_t) {}
+
+}  // namespace OrvPlatform

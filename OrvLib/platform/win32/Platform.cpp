@@ -1,5 +1,7 @@
 #include "OrvLib/platform/Platform.h"
 
+#include "OrvLib/platform/FolderOrder.h"
+
 #include <windows.h>
 #include <mmsystem.h>
 
@@ -31,5 +33,37 @@ void EnableHostWindow() {
     HWND window = GetActiveWindow();
     if (window != nullptr) EnableWindow(window, TRUE);
 }
+
+}  // namespace OrvPlatform
+
+namespace OrvPlatform {
+
+char PathSeparator() { return '\\'; }
+bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
+
+bool IsFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::vector<std::string> ListFolder(const std::string& folder) {
+    std::vector<std::string> names;
+    std::string pattern = folder;
+    if (!pattern.empty() && !IsPathSeparator(pattern.back())) pattern += '\\';
+    pattern += "*.*";
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        names.emplace_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    SortFolderNames(names);
+    return names;
+}
+
+intptr_t ShowWaitCursor() { return reinterpret_cast<intptr_t>(SetCursor(LoadCursor(nullptr, IDC_WAIT))); }
+
+void RestoreCursor(intptr_t token) { SetCursor(reinterpret_cast<HCURSOR>(token)); }
 
 }  // namespace OrvPlatform

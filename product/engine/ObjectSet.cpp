@@ -1,0 +1,200 @@
+#include "product/engine/ObjectSet.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+#include "OrvLib/image/OrvAutoPtr.h"
+#include "OrvLib/platform/Platform.h"
+
+namespace {
+
+constexpr size_t kLongestPath = 259;  // what the record's path can hold
+
+const char* Path(const EffectParameters& p) { return p.path; }
+size_t PathLength(const EffectParameters& p) { return strnlen(p.path, sizeof p.path - 1); }
+
+std::string WithoutExtension(const std::string& name) {
+    const size_t dot = name.find_last_of('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+bool IsThumbnail(const std::string& name) {
+    const std::string stem = WithoutExtension(name);
+    static const char kThumbnail[] = "Thumbnail";
+    if (stem.size() != sizeof kThumbnail - 1) return false;
+    for (size_t i = 0; i < stem.size(); ++i) {
+        if (std::toupper(static_cast<unsigned char>(stem[i])) != std::toupper(static_cast<unsigned char>(kThumbnail[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Restores the cursor on every way out of a folder load.
+class WaitCursor {
+public:
+    ~WaitCursor() {
+        if (shown) OrvPlatform::RestoreCursor(previous);
+    }
+    void ShowAfter(uint32_t start, uint32_t delay) {
+        if (!shown && OrvPlatform::Milliseconds() - start > delay) {
+            previous = OrvPlatform::ShowWaitCursor();
+            shown = true;
+        }
+    }
+
+private:
+    bool shown = false;
+    intptr_t previous = 0;
+};
+
+}  // namespace
+
+int32_t ObjectWeight(const std::string& fileName) {
+    const std::string stem = WithoutExtension(fileName);
+    const size_t underscore = stem.find_last_of('_');
+    if (underscore == std::string::npos) return 10;
+    const char* text = stem.c_str() + underscore + 1;
+    const char* p = text;
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;
+    const char* sign = p;
+    if (*p == '+' || *p == '-') ++p;
+    if (*p < '0' || *p > '9') return 10;
+    char* end = nullptr;
+    errno = 0;
+    const long long value = std::strtoll(sign, &end, 10);
+    if (*end != '\0' || errno == ERANGE || value < INT32_MIN || value > INT32_MAX) return 10;
+    return int32_t(value);
+}
+
+void ToTextureMap(OrvImage2& image) {
+    const int32_t w = image.Width(), h = image.AbsHeight();
+    OrvImage2 relief;
+    OrvPalette grey;
+    grey.MakeGreyRamp();
+    relief.Create(w, h, 8, &grey);
+    for (int32_t y = 0; y < h; ++y) {
+        const uint8_t* s = image.RowAddress(y);
+        uint8_t* d = relief.RowAddress(y);
+        for (int32_t x = 0; x < w; ++x, s += 4) {
+            d[x] = uint8_t(s[3] * (s[0] + s[1] + s[2] - 384) / 765 + 128);
+        }
+    }
+    image.TakeFrom(relief);
+    image.SetHasAlpha(false);
+}
+
+ObjectSet::ObjectSet(ObjectFileReader fileReader) : reader(std::move(fileReader)) {}
+
+void ObjectSet::Clear() {
+    objects.clear();
+    choice = ObjectChoice{};
+}
+
+void ObjectSet::SetCacheKey(const EffectParameters& p) {
+    std::memcpy(cacheKey.data(), &p, cacheKey.size());
+    cachedForPreview = false;
+    cachedOutcome = false;
+    Clear();
+}
+
+bool ObjectSet::KeyMatches(const EffectParameters& p, bool forPreview) const {
+    EffectParameters key;
+    std::memcpy(&key, cacheKey.data(), sizeof key);
+    return forPreview == cachedForPreview && p.multipleImages == key.multipleImages &&
+           p.applyAsTexture == key.applyAsTexture && PathLength(p) == PathLength(key) &&
+           std::memcmp(Path(p), Path(key), PathLength(p)) == 0;
+}
+
+bool ObjectSet::Prepare(const EffectParameters& p, bool forPreview) {
+    if (KeyMatches(p, forPreview)) return cachedOutcome;
+    std::memcpy(cacheKey.data(), &p, cacheKey.size());
+    cachedForPreview = forPreview;
+    cachedOutcome = false;
+    Clear();
+    try {
+        cachedOutcome = Load(p, forPreview);
+    } catch (const std::bad_alloc&) {
+        cachedOutcome = false;
+    }
+    if (!cachedOutcome) Clear();
+    return cachedOutcome;
+}
+
+bool ObjectSet::Load(const EffectParameters& p, bool forPreview) {
+    const std::string path(Path(p), PathLength(p));
+    // An empty path would name the current folder or the drive's root.
+    if (path.empty()) return false;
+    const bool texture = p.applyAsTexture != 0;
+    if (p.multipleImages) return LoadFolder(path, forPreview, texture);
+
+    auto image = std::make_unique<OrvImage2>();
+    if (!LoadObject(path, *image, forPreview, texture)) return false;
+    choice.widths = {image->Width()};
+    choice.heights = {image->AbsHeight()};
+    choice.cumulativeWeights = {1};
+    choice.meanWidth = image->Width();
+    choice.meanHeight = image->AbsHeight();
+    objects.push_back(std::move(image));
+    return true;
+}
+
+bool ObjectSet::LoadFolder(const std::string& path, bool forPreview, bool texture) {
+    std::string folder = path;
+    if (OrvPlatform::IsFile(path)) {
+        size_t cut = folder.size();
+        while (cut > 0 && !OrvPlatform::IsPathSeparator(folder[cut - 1])) --cut;
+        folder.resize(cut);
+    }
+    if (!folder.empty() && !OrvPlatform::IsPathSeparator(folder.back())) folder += OrvPlatform::PathSeparator();
+
+    const uint32_t start = OrvPlatform::Milliseconds();
+    WaitCursor cursor;
+    uint64_t widthSum = 0, heightSum = 0, totalWeight = 0;
+    int64_t bytes = 0;
+    for (const std::string& name : OrvPlatform::ListFolder(folder)) {
+        if (IsThumbnail(name)) continue;
+        const std::string file = folder + name;
+        if (file.size() > kLongestPath) continue;  // could never be stored as a path
+        auto image = std::make_unique<OrvImage2>();
+        if (!LoadObject(file, *image, forPreview, texture)) continue;
+        const int32_t weight = ObjectWeight(name);
+        if (weight > 0) {
+            widthSum += uint64_t(image->Width()) * uint64_t(weight);
+            heightSum += uint64_t(image->AbsHeight()) * uint64_t(weight);
+            totalWeight += uint64_t(weight);
+        }
+        bytes += image->TotalSize();
+        choice.widths.push_back(image->Width());
+        choice.heights.push_back(image->AbsHeight());
+        choice.cumulativeWeights.push_back(totalWeight);
+        objects.push_back(std::move(image));
+        cursor.ShowAfter(start, kWaitCursorDelay);
+        if (bytes > kMemoryLimit) break;
+    }
+    if (objects.empty() || totalWeight == 0 || totalWeight > kMostWeight) return false;
+    choice.meanWidth = int32_t(widthSum / totalWeight);
+    choice.meanHeight = int32_t(heightSum / totalWeight);
+    return true;
+}
+
+bool ObjectSet::LoadObject(const std::string& file, OrvImage2& image, bool forPreview, bool texture) {
+    if (!reader(file, image) || image.IsEmpty()) return false;
+    if (image.GetBitCount() != 32 && !image.ConvertDepth(32)) return false;
+    if (!image.HasAlpha()) {
+        image.SetHasAlpha(true);
+        image.FillAlpha(255);
+    }
+    if (image.GetHeight() < 0) image.MakeTopDown();
+    if (texture) {
+        ToTextureMap(image);
+    } else if (!forPreview) {
+        for (int32_t y = 0; y < image.AbsHeight(); ++y) {
+            uint8_t* px = image.RowAddress(y);
+            for (int32_t x = 0; x < image.Width(); ++x, px += 4) std::swap(px[0], px[2]);
+        }
+    }
+    return true;
+}

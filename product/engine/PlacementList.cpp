@@ -1,0 +1,132 @@
+#include "product/engine/PlacementList.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "product/engine/EffectDerived.h"
+#include "product/engine/MersenneTwister.h"
+
+namespace {
+
+bool Overlaps(const OrvRect& a, const OrvRect& b) {
+    return std::max(a.left, b.left) < std::min(a.right, b.right) &&
+           std::max(a.top, b.top) < std::min(a.bottom, b.bottom);
+}
+
+const Placement* FirstOverlap(const std::vector<Placement>& kept, const OrvRect& box) {
+    for (const Placement& k : kept) {
+        if (Overlaps(k.bounds, box)) return &k;
+    }
+    return nullptr;
+}
+
+int32_t ClampByte(int32_t v) { return v < 0 ? 0 : v > 255 ? 255 : v; }
+
+// Pushes a copy once off the first copy it overlaps, along the shallower side of the
+// intersection; false when it still overlaps any kept copy.
+bool PushApart(Placement& placement, const std::vector<Placement>& kept) {
+    const Placement* other = FirstOverlap(kept, placement.bounds);
+    if (other == nullptr) return true;
+    const OrvRect& a = placement.bounds;
+    const OrvRect& b = other->bounds;
+    const int32_t dx = std::min(a.right, b.right) - std::max(a.left, b.left);
+    const int32_t dy = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
+    int32_t mx = 0, my = 0;
+    if (dx < dy) {
+        mx = a.left < b.left ? -dx : dx;
+    } else {
+        my = a.top < b.top ? -dy : dy;
+    }
+    placement.bounds = OrvRect{a.left + mx, a.top + my, a.right + mx, a.bottom + my};
+    placement.transform.AppendTranslation(mx, my);
+    return FirstOverlap(kept, placement.bounds) == nullptr;
+}
+
+bool Inside(const OrvRect& box, const OrvRect& area) {
+    return box.left >= area.left && box.right <= area.right && box.top >= area.top && box.bottom <= area.bottom;
+}
+
+}  // namespace
+
+int32_t ObjectChoice::Pick(uint32_t value) const {
+    if (widths.size() == 1) return 0;
+    const uint64_t q = value % cumulativeWeights.back();
+    return int32_t(std::upper_bound(cumulativeWeights.begin(), cumulativeWeights.end(), q) -
+                   cumulativeWeights.begin());
+}
+
+std::vector<Placement> BuildPlacements(const EffectParameters& p, const ObjectChoice& objects,
+                                       const OrvRect& filterArea, bool wholeImage,
+                                       const std::function<bool(const OrvRect&)>& isBoxSelected) {
+    std::vector<Placement> kept;
+    const size_t objectCount = objects.widths.size();
+    if (objectCount == 0 || objects.cumulativeWeights.size() != objectCount) return kept;
+    if (objectCount > 1 && objects.cumulativeWeights.back() == 0) return kept;
+
+    const double s = p.scale, v = p.randomScale;
+    const double u = MeanScale(s, v);
+    const OrvRect area = PlacementArea(filterArea, objects.meanWidth, objects.meanHeight, u, p.wholeObjectsOnly != 0);
+    const int32_t count = CopyCount(area, objects.meanWidth, objects.meanHeight, u, p.density);
+    const bool randomScaling = IsRandomScaling(p);
+    const bool randomRotation = IsRandomRotation(p);
+    MersenneTwister generator(uint32_t(p.randomSeed));
+    kept.reserve(size_t(count));
+
+    for (int32_t attempt = 0; attempt < count; ++attempt) {
+        Placement placement;
+        // Five draws per attempt whatever the options, so that switching one option on
+        // changes only what it governs.
+        const uint32_t pick = generator.NextU32();
+        placement.objectIndex = objects.Pick(pick);
+        const int32_t w = objects.widths[size_t(placement.objectIndex)];
+        const int32_t h = objects.heights[size_t(placement.objectIndex)];
+
+        double angle = p.rotationAngle;
+        if (randomRotation) {
+            angle = CopyAngle(p.rotationAngle, p.randomRotation, generator.NextReal());
+        } else {
+            generator.NextU32();
+        }
+
+        double k = s;
+        placement.opacity = p.opacity;
+        placement.desaturation = 0;
+        if (randomScaling) {
+            const double r = generator.NextReal();
+            placement.depth = r;
+            k = CopyScale(s, v, r);
+            if (p.fadeWithDepth) {
+                const int32_t f = ClampByte(127 - int32_t(std::trunc(r * -128.0)));
+                placement.opacity = (int32_t(p.opacity) * f) / 255;
+            }
+            if (p.desaturateWithDepth) placement.desaturation = ClampByte(255 - int32_t(std::trunc(r * 255.0)));
+        } else {
+            generator.NextU32();
+        }
+
+        const int32_t x = generator.NextInRange(area.left, area.right);
+        const int32_t y = generator.NextInRange(area.top, area.bottom);
+
+        Matrix3& m = placement.transform;
+        m = Matrix3::Identity();
+        m.AppendTranslation(-(w / 2), -(h / 2));
+        m.AppendRotation(-angle);
+        m.AppendTranslation(w / 2, h / 2);
+        m.AppendScaling(k, k);
+        m.AppendTranslation(x, y);
+        placement.bounds = m.MapBox(OrvRect{0, 0, w, h});
+
+        bool keep = !p.noOverlap || PushApart(placement, kept);
+        if (keep && p.wholeObjectsOnly) {
+            keep = Inside(placement.bounds, filterArea) && (wholeImage || isBoxSelected(placement.bounds));
+        }
+        if (keep && m.Invert()) kept.push_back(placement);
+    }
+
+    // Far copies first; equal depths keep their attempt order on every platform.
+    if (randomScaling && p.orderByDepth) {
+        std::stable_sort(kept.begin(), kept.end(),
+                         [](const Placement& a, const Placement& b) { return a.depth < b.depth; });
+    }
+    return kept;
+}

@@ -1,0 +1,32 @@
+// The per-row routines that sample an object along one run of destination pixels and
+// blend the result in. Integer arithmetic throughout, divisions truncating toward zero.
+#pragma once
+
+#include <cstdint>
+
+struct SamplerRow {
+    uint8_t* destination;  // first pixel of the run
+    int32_t count;
+    const uint8_t* mask;  // one byte a pixel, or null
+    double x, y;          // start point in object coordinates
+};
+
+struct SamplerObject {
+    const uint8_t* pixels;  // top row first: 4 bytes a pixel (colour) or 1 (relief)
+    int32_t rowBytes;
+    int32_t width, height;
+};
+
+struct SamplerCopy {
+    double ux, uy;  // one destination pixel along the row
+    double vx, vy;  // one destination row down
+    int32_t opacity;
+    int32_t textureAmount;
+    int32_t desaturation;
+};
+
+using RowSampler = void (*)(const SamplerRow& row, const SamplerObject& object, const SamplerCopy& copy);
+
+// One of the eight samplers (colour or texture, 3 or 4 bytes a pixel, nearest or four
+// samples), in its masked or unmasked form.
+RowSampler ChooseRowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked);
