@@ -24,8 +24,10 @@ double SanitizedAngle(double v) {
 int32_t TruncatedEdge(double v, int32_t fallback) {
     if (std::isnan(v)) return fallback;
     double t = std::trunc(v);
-    if (t <= static_cast<double>(std::numeric_limits<int32_t>::min())) return std::numeric_limits<int32_t>::min();
-    if (t >= static_cast<double>(std::numeric_limits<int32_t>::max())) return std::numeric_limits<int32_t>::max();
+    if (t <= static_cast<double>(std::numeric_limits<int32_t>::min()))
+        return std::numeric_limits<int32_t>::min();
+    if (t >= static_cast<double>(std::numeric_limits<int32_t>::max()))
+        return std::numeric_limits<int32_t>::max();
     return static_cast<int32_t>(t);
 }
 
@@ -60,7 +62,8 @@ OrvRect PlacementArea(const OrvRect& filterArea, int32_t meanWidth, int32_t mean
     return area;
 }
 
-int32_t CopyCount(const OrvRect& area, int32_t meanWidth, int32_t meanHeight, double meanScale, int32_t density) {
+int32_t CopyCount(const OrvRect& area, int32_t meanWidth, int32_t meanHeight, double meanScale,
+                  int32_t density) {
     // Sides up to 2^32 - 1 each: the products are formed in double, exact below 2^53.
     const double areaPixels = static_cast<double>(int64_t{area.bottom} - int64_t{area.top}) *
                               static_cast<double>(int64_t{area.right} - int64_t{area.left});

@@ -39,7 +39,8 @@ OrvRect PlacementArea(const OrvRect& filterArea, int32_t meanWidth, int32_t mean
 // The number of attempts: n = (area pixels) * (10 / ((W H * u) * u)), at most 10000, then
 // trunc((n * density) * 0.01), held to 1..10000 (NaN gives 1). The pixel products are
 // formed in double, which agrees with 32 bits for every area below 2^31 pixels.
-int32_t CopyCount(const OrvRect& area, int32_t meanWidth, int32_t meanHeight, double meanScale, int32_t density);
+int32_t CopyCount(const OrvRect& area, int32_t meanWidth, int32_t meanHeight, double meanScale,
+                  int32_t density);
 
 // One copy's angle and scale from its draw r in [0, 1]:
 // rotationAngle + ((2 r) - 1) * randomRotation, and scale * randomScale^((2 r) - 1).

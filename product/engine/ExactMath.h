@@ -2,8 +2,9 @@
 // (tens of microseconds), but exact enough that the nearest double is never in doubt.
 // The fast functions of PortableMath fall back to these in the rare cases where their own
 // error bound cannot decide the rounding; tests use them as the high-precision reference.
-// Nothing here touches the floating-point unit beyond exact conversions, so the results
-// cannot depend on the compiler, the C library or the processor.
+// The values are carried in integers; floating point only picks reduction multiples, where
+// any nearby choice gives the same result. So nothing depends on the compiler, the C
+// library or the processor.
 #pragma once
 
 namespace ExactMath {

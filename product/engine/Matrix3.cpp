@@ -51,8 +51,10 @@ bool Eliminate(double (&a)[3][columns]) {
 int32_t RoundToPixel(double v) {
     double r = std::floor(v + 0.5);
     if (std::isnan(r)) return 0;
-    if (r <= static_cast<double>(std::numeric_limits<int32_t>::min())) return std::numeric_limits<int32_t>::min();
-    if (r >= static_cast<double>(std::numeric_limits<int32_t>::max())) return std::numeric_limits<int32_t>::max();
+    if (r <= static_cast<double>(std::numeric_limits<int32_t>::min()))
+        return std::numeric_limits<int32_t>::min();
+    if (r >= static_cast<double>(std::numeric_limits<int32_t>::max()))
+        return std::numeric_limits<int32_t>::max();
     return static_cast<int32_t>(r);
 }
 
@@ -131,7 +133,8 @@ OrvRect Matrix3::MapBox(const OrvRect& box) const {
 }
 
 bool Matrix3::SolvePoint(double x, double y, Point2* p) const {
-    double a[3][4] = {{m[0][0], m[0][1], m[0][2], x}, {m[1][0], m[1][1], m[1][2], y}, {m[2][0], m[2][1], m[2][2], 1.0}};
+    double a[3][4] = {
+        {m[0][0], m[0][1], m[0][2], x}, {m[1][0], m[1][1], m[1][2], y}, {m[2][0], m[2][1], m[2][2], 1.0}};
     if (!Eliminate(a)) return false;
     *p = Point2{a[0][3], a[1][3]};
     return true;

@@ -5,7 +5,8 @@
 //
 // Each function evaluates in double-double arithmetic with a proven error bound and keeps
 // the result when the bound shows that no other double can be the nearest; otherwise (in
-// fewer than one call in 10^9) it asks ExactMath. Special values follow the C library.
+// fewer than one call in 10^9, and for sin and cos of 2^20 radians and more, or results
+// below 2^-1022) it asks ExactMath. Special values follow the C library.
 #pragma once
 
 #include <cmath>

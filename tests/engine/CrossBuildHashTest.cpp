@@ -28,7 +28,8 @@ public:
     }
     void Add(double v) { Add(Bits(v)); }
     void Add(const OrvRect& r) {
-        for (int32_t v : {r.left, r.top, r.right, r.bottom}) Add(static_cast<uint64_t>(static_cast<uint32_t>(v)));
+        for (int32_t v : {r.left, r.top, r.right, r.bottom})
+            Add(static_cast<uint64_t>(static_cast<uint32_t>(v)));
     }
     uint64_t Value() const { return h_; }
 
@@ -83,7 +84,8 @@ TEST(CrossBuildHash, GeneratorAndMatrices) {
     // Copies as placement makes them, then the drawing's mapping into a reduced buffer.
     MersenneTwister mt(31);
     for (int i = 0; i < 3000; ++i) {
-        const int w = 16 + static_cast<int>(mt.NextU32() % 200), h2 = 16 + static_cast<int>(mt.NextU32() % 200);
+        const int w = 16 + static_cast<int>(mt.NextU32() % 200),
+                  h2 = 16 + static_cast<int>(mt.NextU32() % 200);
         const double a = CopyAngle(35.0, 180.0, mt.NextReal());
         const double k = CopyScale(1.7, 4.0, mt.NextReal());
         Matrix3 m = Matrix3::Translation(-(w / 2), -(h2 / 2));
@@ -114,7 +116,8 @@ TEST(CrossBuildHash, DerivedQuantities) {
     for (int i = 0; i < 2000; ++i) {
         double u = MeanScale(s.Uniform(0.1, 10.0), i % 3 ? SliderFactor(1 + i % 100) : 1.0);
         h.Add(u);
-        OrvRect area = PlacementArea(OrvRect{0, 0, 100 + i, 3000 - i}, 10 + i % 90, 5 + i % 60, u, i % 4 == 0);
+        OrvRect area =
+            PlacementArea(OrvRect{0, 0, 100 + i, 3000 - i}, 10 + i % 90, 5 + i % 60, u, i % 4 == 0);
         h.Add(area);
         h.Add(static_cast<uint64_t>(CopyCount(area, 10 + i % 90, 5 + i % 60, u, 1 + i % 100)));
     }

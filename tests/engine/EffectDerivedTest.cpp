@@ -66,7 +66,8 @@ TEST(EffectDerived, HostileFieldsTakeSoundValues) {
 
     struct Scale {
         double in, out;
-    } scales[] = {{kInf, 1.0}, {0.0, 1.0}, {-0.0, 1.0}, {-1.0, 1.0}, {1e300, 100.0}, {1e-300, 0.01}, {0.05, 0.05}};
+    } scales[] = {{kInf, 1.0},    {0.0, 1.0},     {-0.0, 1.0}, {-1.0, 1.0},
+                  {1e300, 100.0}, {1e-300, 0.01}, {0.05, 0.05}};
     for (const Scale& c : scales) {
         p.scale = c.in;
         p.randomScale = c.in;
@@ -126,7 +127,8 @@ TEST(EffectDerived, PlacementAreaHangsInTruncatedTowardZero) {
     const OrvRect filter{10, 0, 500, 400};
     EXPECT_EQ(PlacementArea(filter, 7, 20, 1.5, true), filter);
     EXPECT_EQ(PlacementArea(filter, 7, 20, 1.5, false), (OrvRect{0, -30, 500, 400}));  // trunc(-0.5) is 0
-    EXPECT_EQ(PlacementArea(OrvRect{-5, -5, 5, 5}, 2000000000, 1, 100.0, false), (OrvRect{INT32_MIN, -105, 5, 5}));
+    EXPECT_EQ(PlacementArea(OrvRect{-5, -5, 5, 5}, 2000000000, 1, 100.0, false),
+              (OrvRect{INT32_MIN, -105, 5, 5}));
     EXPECT_EQ(PlacementArea(filter, 7, 20, kNaN, false), filter);
 }
 

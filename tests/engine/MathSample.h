@@ -23,7 +23,9 @@ public:
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
         return z ^ (z >> 31);
     }
-    double Uniform(double lo, double hi) { return lo + (hi - lo) * (static_cast<double>(Next() >> 11) * 0x1p-53); }
+    double Uniform(double lo, double hi) {
+        return lo + (hi - lo) * (static_cast<double>(Next() >> 11) * 0x1p-53);
+    }
 
 private:
     uint64_t state_;

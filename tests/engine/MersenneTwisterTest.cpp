@@ -53,7 +53,8 @@ TEST(MersenneTwister, FollowsTheRecurrenceOverSeveralRegenerations) {
     for (uint32_t seed : {1u, 2u, 4357u, 10000u, 0x80000000u, 0xFFFFFFFFu}) {
         MersenneTwister mt(seed);
         ReferenceSequence ref(seed);
-        for (size_t k = 0; k < 2000; ++k) ASSERT_EQ(mt.NextU32(), ref.Output(k)) << "seed " << seed << " k " << k;
+        for (size_t k = 0; k < 2000; ++k)
+            ASSERT_EQ(mt.NextU32(), ref.Output(k)) << "seed " << seed << " k " << k;
     }
 }
 
