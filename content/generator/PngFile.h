@@ -1,0 +1,20 @@
+// PNG files through libpng: 8-bit RGBA only, written with fixed settings so that the
+// same pixels always give the same bytes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace art {
+
+struct RgbaImage {
+    int width = 0, height = 0;
+    std::vector<uint8_t> pixels;  // rows top first, 4 bytes a pixel, straight alpha
+};
+
+bool WritePng(const std::string& path, const RgbaImage& image);
+// Any PNG, expanded to 8-bit RGBA.
+bool ReadPng(const std::string& path, RgbaImage& image);
+
+}  // namespace art
