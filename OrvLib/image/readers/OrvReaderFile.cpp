@@ -1,0 +1,30 @@
+#include "OrvLib/image/readers/OrvReaderFile.h"
+
+#include <climits>
+
+#include "OrvLib/image/OrvDIBBuffer.h"
+
+namespace {
+int64_t imageLimit = INT64_MAX;
+}
+
+int64_t OrvReaderFile::Length() {
+    if (file == nullptr || std::fseek(file, 0, SEEK_END) != 0) return -1;
+    long end = std::ftell(file);
+    if (end < 0 || std::fseek(file, 0, SEEK_SET) != 0) return -1;
+    return end;
+}
+
+bool OrvReaderFile::SeekTo(int64_t offset) {
+    if (offset < 0 || offset > LONG_MAX) return false;
+    return std::fseek(file, long(offset), SEEK_SET) == 0;
+}
+
+void OrvSetReaderImageLimit(int64_t bytes) { imageLimit = bytes; }
+
+bool OrvReaderImageAllowed(int64_t width, int64_t height, int bitsPerPixel) {
+    if (width < 1 || height < 1 || width > INT_MAX || height > INT_MAX) return false;
+    int64_t stride = OrvDIBBuffer::StrideOf(width, bitsPerPixel);
+    // Both factors are below 2^35, so the product cannot overflow.
+    return stride >= 0 && stride * height <= imageLimit;
+}
