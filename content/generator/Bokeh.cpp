@@ -27,8 +27,8 @@ Canvas Disc(int size, const Colour& colour, int sides, uint32_t seed)
         const double depth = -s.d / r;
         const double rim = 1.0 - SmoothStep(0.035, 0.1, depth);
         const double dust = Fractal(s.p.x / (size * 0.09), s.p.y / (size * 0.09), seed, 3);
-        const double alpha = 0.5 + 0.08 * SmoothStep(0.2, 1.0, depth) + 0.6 * rim - 0.08 * dust;
-        return WithAlpha(Mix(colour, Hex(0xFFFFFF), 0.2 * rim + 0.15 * SmoothStep(0.6, 1.0, depth)), alpha);
+        const double alpha = 0.6 + 0.08 * SmoothStep(0.2, 1.0, depth) + 0.5 * rim - 0.08 * dust;
+        return WithAlpha(Mix(colour, Hex(0xFFFFFF), 0.2 + 0.25 * rim + 0.1 * SmoothStep(0.6, 1.0, depth)), alpha);
     }, Blend::Over, 1.8);
     return canvas;
 }

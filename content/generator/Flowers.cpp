@@ -205,14 +205,15 @@ Canvas Poppy(int size, uint32_t seed)
 }
 
 // A single cupped petal, standing on its narrow base.
-Canvas SinglePetal(int width, int height, const PetalStyle& style, double notch, uint32_t seed)
+// `waist` above 1 moves the widest part towards the tip.
+Canvas SinglePetal(int width, int height, const PetalStyle& style, double notch, double waist, uint32_t seed)
 {
     Canvas canvas(width, height);
     const double w = width, h = height;
     const Axis axis{{w * 0.5, h * 0.97}, {w * 0.5, h * 0.03}, 0.04};
     auto half = [=](double u) {
         const double v = Clamp01(u);
-        return w * 0.47 * Pow(Sin(kPi * Pow(v, 1.5)), 0.55) + 0.3;
+        return w * 0.47 * Pow(Sin(kPi * Pow(v, waist)), 0.55) + 0.3;
     };
     DrawPetal(canvas, axis, half, style, seed, notch);
     // The rim curls towards the viewer and catches the light.
@@ -241,14 +242,14 @@ void AddFlowers(Library& library)
     library.AddSingle(kCategory, "Sunflower", Sunflower(120, 43));
     library.AddSingle(kCategory, "Poppy", Poppy(100, 44));
     library.AddSingle(kCategory, "Forget-me-not", Blossom(40, 5, 0.0, kBlue, Hex(0xFFFFFF), 45, false));
-    library.AddSingle(kCategory, "Rose Petal", SinglePetal(72, 84, kRose, 0.08, 46));
-    library.AddSingle(kCategory, "Petal", SinglePetal(40, 48, kCherry, 0.35, 47));
+    library.AddSingle(kCategory, "Rose Petal", SinglePetal(76, 84, kRose, 0.15, 1.9, 46));
+    library.AddSingle(kCategory, "Petal", SinglePetal(40, 48, kCherry, 0.35, 1.5, 47));
 
     library.AddFolder(kCategory, "Cherry Petals",
-                      {{"pink_5", SinglePetal(40, 48, kCherry, 0.35, 51)},
+                      {{"pink_5", SinglePetal(40, 48, kCherry, 0.35, 1.5, 51)},
                        {"blossom_2", Blossom(64, 5, 0.3, kCherry, Hex(0xC8306A), 52, true)},
-                       {"pale_4", SinglePetal(34, 40, kPalePink, 0.3, 53)},
-                       {"deep_3", SinglePetal(36, 44, kDeepPink, 0.3, 54)}});
+                       {"pale_4", SinglePetal(34, 40, kPalePink, 0.3, 1.5, 53)},
+                       {"deep_3", SinglePetal(36, 44, kDeepPink, 0.3, 1.5, 54)}});
     library.AddFolder(kCategory, "Meadow",
                       {{"daisy_3", Daisy(72, 15, kWhite, Hex(0xF2B81E), 61)},
                        {"buttercup_2", Blossom(44, 5, 0.0, kButtercup, Hex(0xE89010), 62, false)},

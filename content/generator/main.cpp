@@ -3,7 +3,8 @@
 //   varnel_artgen OUT                write OUT/Varnel/... and OUT/help/images/...
 //   varnel_artgen OUT --compare REF  also check that REF holds exactly the same files, byte for byte
 //   varnel_artgen OUT --sheet FILE   also write a contact sheet of the library pictures
-//                                    (--filter TEXT: only paths holding TEXT; --zoom N: enlarged)
+//                                    (--filter TEXT: only paths holding TEXT; --zoom N: enlarged;
+//                                    --backdrop dark: on a night blue instead of a checkerboard)
 #include "Library.h"
 
 #include <algorithm>
@@ -87,7 +88,7 @@ int Compare(const Library& library, const fs::path& out, const fs::path& referen
 }
 
 // All library pictures on one sheet, on a checkerboard, for looking at them at once.
-Canvas ContactSheet(const Library& library, const std::string& filter, int zoom)
+Canvas ContactSheet(const Library& library, const std::string& filter, int zoom, bool dark)
 {
     std::vector<const Picture*> shown;
     int largest = 0;
@@ -101,9 +102,11 @@ Canvas ContactSheet(const Library& library, const std::string& filter, int zoom)
     const int columns = std::max(1, std::min(static_cast<int>(shown.size()), 1600 / cell));
     const int rows = static_cast<int>((shown.size() + columns - 1) / columns);
     Canvas sheet(columns * cell, rows * cell);
-    sheet.FillAll([](const Sample& s) {
-        const bool dark = (static_cast<int>(s.p.x) / 8 + static_cast<int>(s.p.y) / 8) % 2 == 0;
-        return dark ? Hex(0x9AA4AE) : Hex(0xC9D0D6);
+    sheet.FillAll([dark](const Sample& s) {
+        if (dark)
+            return Hex(0x182440);
+        const bool odd = (static_cast<int>(s.p.x) / 8 + static_cast<int>(s.p.y) / 8) % 2 == 0;
+        return odd ? Hex(0x9AA4AE) : Hex(0xC9D0D6);
     });
     for (size_t i = 0; i < shown.size(); ++i) {
         const Canvas c = FromImage(shown[i]->image);
@@ -126,6 +129,7 @@ int main(int argc, char** argv)
     fs::path reference, sheet;
     std::string filter = "Varnel/";
     int zoom = 1;
+    bool dark = false;
     for (int i = 2; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--compare") == 0)
             reference = argv[i + 1];
@@ -135,6 +139,8 @@ int main(int argc, char** argv)
             filter = argv[i + 1];
         else if (std::strcmp(argv[i], "--zoom") == 0)
             zoom = std::max(1, std::atoi(argv[i + 1]));
+        else if (std::strcmp(argv[i], "--backdrop") == 0)
+            dark = std::strcmp(argv[i + 1], "dark") == 0;
     }
 
     Library library;
@@ -152,7 +158,7 @@ int main(int argc, char** argv)
             return 1;
         }
     }
-    if (!sheet.empty() && !WritePng(sheet.string(), ToImage(ContactSheet(library, filter, zoom)))) {
+    if (!sheet.empty() && !WritePng(sheet.string(), ToImage(ContactSheet(library, filter, zoom, dark)))) {
         std::fprintf(stderr, "cannot write %s\n", sheet.string().c_str());
         return 1;
     }

@@ -1,10 +1,13 @@
 // The preset library as it lies beside the plug-in: every preset must load and be worth
 // scattering, and every set of pictures must have a picture to choose.
 #include "ContentFiles.h"
+#include "OrvLib/image/OrvImage2.h"
+#include "OrvLib/image/readers/OrvImageLoad.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <set>
 
@@ -91,6 +94,20 @@ TEST(ShippedLibrary, EveryFileIsAnRgbaPngWithSoftEdges)
         EXPECT_TRUE(alpha.clear);
         EXPECT_TRUE(alpha.solid);
         EXPECT_TRUE(alpha.soft);
+    }
+}
+
+TEST(ShippedLibrary, EveryPictureLoadsThroughThePluginsReader)
+{
+    for (const std::string& file : FilesBelow(InstalledLibrary())) {
+        SCOPED_TRACE(file);
+        const Picture reference = LoadPng(InstalledLibrary() / file);
+        OrvImage2 image;
+        ASSERT_TRUE(LoadImageFile((InstalledLibrary() / file).string(), image, true));
+        EXPECT_EQ(image.GetWidth(), reference.width);
+        EXPECT_EQ(std::abs(image.GetHeight()), reference.height);
+        EXPECT_EQ(image.GetBitCount(), 32);
+        EXPECT_TRUE(image.HasAlpha()) << "the transparency would be lost";
     }
 }
 
