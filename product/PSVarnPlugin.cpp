@@ -3,7 +3,24 @@
 #include <cstring>
 
 #include "OrvLib/plugin/OrvPSFailure.h"
+#include "OrvLib/platform/Platform.h"
 #include "product/EffectDialog.h"
+#include "product/PresetLibrary.h"
+#include "product/engine/EffectDerived.h"
+#include "product/engine/ObjectReader.h"
+#include "product/engine/PlacementDrawing.h"
+
+namespace {
+
+bool Overlaps(const OrvRect& bounds, const OrvRect& area) {
+    return bounds.left < area.right && area.left < bounds.right && bounds.top < area.bottom &&
+           area.top < bounds.bottom;
+}
+
+}  // namespace
+
+PSVarnPlugin::PSVarnPlugin() : objectSet(&ReadObjectFile) {}
+PSVarnPlugin::~PSVarnPlugin() = default;
 
 void PSVarnPlugin::SetParameters(void* address) { parameters = static_cast<EffectParameters*>(address); }
 
@@ -11,7 +28,7 @@ void PSVarnPlugin::InitParameters() {
     if (parameters == nullptr) ThrowText("Parameters not set");
     ResetEffectParameters(*parameters);
     // The default record must never trigger an object load.
-    std::memcpy(objectCacheKey.data(), parameters, objectCacheKey.size());
+    objectSet.SetCacheKey(*parameters);
 }
 
 void PSVarnPlugin::RestoreParameters() {
@@ -19,7 +36,13 @@ void PSVarnPlugin::RestoreParameters() {
     if (parameters != nullptr) parameters->path[sizeof(parameters->path) - 1] = 0;
 }
 
-void PSVarnPlugin::ScanPresets() {}
+void PSVarnPlugin::ScanPresets() {
+    // From an empty list each time, so a second Start does not list everything twice.
+    presets = ScanPresetLibrary(PresetLibraryFolder(OrvPlatform::ModuleFileName()), [](const std::string& file) {
+        OrvImage2 probe;
+        return ReadObjectFile(file, probe);
+    });
+}
 
 void PSVarnPlugin::PrepareHeadlessPreview() {
     SetPreviewSize(OrvSize{kHeadlessPreviewWidth, kHeadlessPreviewHeight});
@@ -38,4 +61,39 @@ void PSVarnPlugin::OnStart() {
     if (!RunEffectDialog(*this)) ThrowHostError(userCanceledErr);
     quickPreview = false;
     RunFilter();
+}
+
+void PSVarnPlugin::PlacePlacements(bool preview) {
+    placements.clear();
+    if (parameters == nullptr) return;
+    const EffectParameters p = SanitizedEffectParameters(*parameters);
+    if (!objectSet.Prepare(p, preview)) return;
+    placements = BuildPlacements(p, objectSet.Choice(), filterArea, wholeImage,
+                                 [this](const OrvRect& box) { return IsBoxSelected(box); });
+}
+
+void PSVarnPlugin::RenderArea(const PixelBuffer& input, const PixelBuffer& output, const OrvRect& area) {
+    Render(input, output, nullptr, area);
+}
+
+void PSVarnPlugin::RenderAreaMasked(const PixelBuffer& input, const PixelBuffer& output, const PixelBuffer& mask,
+                                    const OrvRect& area) {
+    Render(input, output, &mask, area);
+}
+
+void PSVarnPlugin::Render(const PixelBuffer& input, const PixelBuffer& output, const PixelBuffer* mask,
+                          const OrvRect& area) {
+    const size_t rowLength = size_t(input.width) * size_t(input.bytesPerPixel);
+    for (int32_t y = 0; y < input.height; ++y) std::memcpy(output.Row(y), input.Row(y), rowLength);
+    if (output.width <= 0 || output.height <= 0 || placements.empty() || parameters == nullptr) return;
+
+    const EffectParameters p = SanitizedEffectParameters(*parameters);
+    const DrawSettings settings{p.applyAsTexture != 0, quickPreview, p.textureAmount};
+    const uint32_t start = OrvPlatform::Milliseconds();
+    const auto& objects = objectSet.Objects();
+    for (const Placement& placement : placements) {
+        if (!Overlaps(placement.bounds, area) || size_t(placement.objectIndex) >= objects.size()) continue;
+        DrawPlacement(output, mask, area, placement, *objects[size_t(placement.objectIndex)], settings);
+        if (quickPreview && OrvPlatform::Milliseconds() - start > kQuickBudget) break;
+    }
 }

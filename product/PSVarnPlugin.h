@@ -4,13 +4,18 @@
 #include <array>
 #include <cstdint>
 
+#include <vector>
+
 #include "OrvLib/plugin/OrvPSFilter.h"
 #include "product/engine/EffectParameters.h"
+#include "product/engine/ObjectSet.h"
+#include "product/PresetLibrary.h"
+#include "product/engine/Placement.h"
 
 class PSVarnPlugin : public OrvPSFilter {
 public:
-    PSVarnPlugin() = default;
-    ~PSVarnPlugin() override = default;
+    PSVarnPlugin();
+    ~PSVarnPlugin() override;
 
     int32 GetParametersSize() override { return int32(sizeof(EffectParameters)); }
     void SetParameters(void* address) override;
@@ -18,6 +23,14 @@ public:
     void RestoreParameters() override;
 
     void OnStart() override;
+
+    void PlacePlacements(bool preview) override;
+    void RenderArea(const PixelBuffer& input, const PixelBuffer& output, const OrvRect& area) override;
+    void RenderAreaMasked(const PixelBuffer& input, const PixelBuffer& output, const PixelBuffer& mask,
+                          const OrvRect& area) override;
+    const std::vector<Placement>& Placements() const { return placements; }
+    const std::vector<PresetCategory>& Presets() const { return presets; }
+    static constexpr uint32_t kQuickBudget = 200;  // milliseconds of drawing in a quick preview
 
     EffectParameters* Parameters() const { return parameters; }
     const OrvRect& FilterArea() const { return filterArea; }
@@ -32,10 +45,12 @@ public:
 
 private:
     void ScanPresets();
+    void Render(const PixelBuffer& input, const PixelBuffer& output, const PixelBuffer* mask, const OrvRect& area);
 
     EffectParameters* parameters = nullptr;
-    // Copy of the record the loaded object set was made for.
-    std::array<uint8_t, sizeof(EffectParameters)> objectCacheKey{};
+    ObjectSet objectSet;
+    std::vector<Placement> placements;
+    std::vector<PresetCategory> presets;
     OrvRect filterArea;
     bool wholeImage = true;
     bool quickPreview = false;

@@ -24,8 +24,9 @@ char PathSeparator();
 // True for a path separator of this platform (Windows also takes '/').
 bool IsPathSeparator(char c);
 
-// True when path names an existing file (not a folder).
+// True when path names an existing file (not a folder), or an existing folder.
 bool IsFile(const std::string& path);
+bool IsFolder(const std::string& path);
 
 // The names of the entries of a folder (files and sub-folders, without the folder), in
 // the order the system returns them on Windows: by name compared in upper case, ties by

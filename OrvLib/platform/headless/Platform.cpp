@@ -51,6 +51,11 @@ bool IsFile(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool IsFolder(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 std::vector<std::string> ListFolder(const std::string& folder) {
     std::vector<std::string> names;
     DIR* dir = opendir(folder.empty() ? "." : folder.c_str());

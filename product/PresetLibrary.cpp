@@ -1,0 +1,85 @@
+#include "product/PresetLibrary.h"
+
+#include <cctype>
+
+#include "OrvLib/platform/Platform.h"
+
+namespace {
+
+constexpr size_t kLongestPath = 259;  // what the record's path can hold
+
+std::string WithoutExtension(const std::string& name) {
+    const size_t dot = name.find_last_of('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+bool IsThumbnail(const std::string& name) {
+    const std::string stem = WithoutExtension(name);
+    static const std::string kThumbnail = "thumbnail";
+    if (stem.size() != kThumbnail.size()) return false;
+    for (size_t i = 0; i < stem.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(stem[i])) != kThumbnail[i]) return false;
+    }
+    return true;
+}
+
+bool FolderPreset(const std::string& path, const std::string& name, const PresetImageTest& loads,
+                  PresetEntry& entry) {
+    if (!path.empty() && path.back() == '.') return false;  // "." and ".."
+    bool haveThumbnail = false, haveImage = false;
+    const std::string folder = path + OrvPlatform::PathSeparator();
+    for (const std::string& file : OrvPlatform::ListFolder(folder)) {
+        const std::string full = folder + file;
+        if (full.size() > kLongestPath) continue;
+        if (IsThumbnail(file)) {
+            entry.thumbnail = full;
+            haveThumbnail = true;
+        } else if (!haveImage && loads(full)) {
+            haveImage = true;
+            if (!haveThumbnail) entry.thumbnail = full;
+        }
+    }
+    if (!haveImage) return false;
+    entry.name = WithoutExtension(name);
+    entry.isFolder = true;
+    entry.path = path;
+    return true;
+}
+
+}  // namespace
+
+std::string PresetLibraryFolder(const std::string& moduleFileName) {
+    size_t cut = moduleFileName.size();
+    while (cut > 0 && !OrvPlatform::IsPathSeparator(moduleFileName[cut - 1])) --cut;
+    if (cut == 0) return {};
+    return moduleFileName.substr(0, cut) + "Varnel" + OrvPlatform::PathSeparator();
+}
+
+std::vector<PresetCategory> ScanPresetLibrary(const std::string& library, const PresetImageTest& loads) {
+    std::vector<PresetCategory> categories;
+    if (library.empty()) return categories;
+    for (const std::string& categoryName : OrvPlatform::ListFolder(library)) {
+        if (categoryName.empty() || categoryName[0] == '.') continue;
+        const std::string categoryPath = library + categoryName;
+        if (!OrvPlatform::IsFolder(categoryPath)) continue;
+        PresetCategory category;
+        category.name = categoryName;
+        const std::string folder = categoryPath + OrvPlatform::PathSeparator();
+        for (const std::string& name : OrvPlatform::ListFolder(folder)) {
+            const std::string path = folder + name;
+            if (path.size() > kLongestPath) continue;
+            PresetEntry entry;
+            if (OrvPlatform::IsFolder(path)) {
+                if (!FolderPreset(path, name, loads, entry)) continue;
+            } else {
+                if (!loads(path)) continue;
+                entry.name = WithoutExtension(name);
+                entry.path = path;
+                entry.thumbnail = path;
+            }
+            category.entries.push_back(std::move(entry));
+        }
+        if (!category.entries.empty()) categories.push_back(std::move(category));
+    }
+    return categories;
+}

@@ -1,0 +1,137 @@
+// The whole plug-in on a real object file: previews and the final image agree, and a
+// seed always gives the same picture.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "host/MemoryHost.h"
+#include "product/PSVarnPlugin.h"
+#include "tests/plugin/PluginEntry.h"
+
+namespace {
+
+using varnhost::HostImage;
+using varnhost::MemoryHost;
+
+// A 24-bit bottom-up BMP with a colourful pattern, written beside the test program.
+std::string WriteObject(const char* name, int w, int h) {
+    const int stride = (w * 3 + 3) & ~3;
+    std::vector<uint8_t> file(54 + size_t(stride) * h, 0);
+    auto put32 = [&](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i) file[at + i] = uint8_t(v >> (8 * i));
+    };
+    file[0] = 'B', file[1] = 'M';
+    put32(2, uint32_t(file.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, uint32_t(w));
+    put32(22, uint32_t(h));
+    file[26] = 1, file[28] = 24;
+    put32(34, uint32_t(stride * h));
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            uint8_t* p = &file[54 + size_t(h - 1 - y) * stride + x * 3];
+            p[0] = uint8_t(40 + x * 8), p[1] = uint8_t(200 - y * 6), p[2] = uint8_t((x * y) & 255);
+        }
+    std::FILE* out = std::fopen(name, "wb");
+    std::fwrite(file.data(), 1, file.size(), out);
+    std::fclose(out);
+    return name;
+}
+
+HostImage Gradient(int w, int h, int planes) {
+    HostImage image(w, h, planes);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            for (int p = 0; p < planes; ++p) image.At(x, y, p) = uint8_t(p == 3 ? 255 : (x + 2 * y + 60 * p) & 255);
+    return image;
+}
+
+EffectParameters Settings(const std::string& object) {
+    EffectParameters p;
+    std::memset(&p, 0, sizeof p);
+    ResetEffectParameters(p);
+    std::snprintf(p.path, sizeof p.path, "%s", object.c_str());
+    p.density = 60;
+    return p;
+}
+
+// One run through the entry: Parameters are skipped, the host hands back the block.
+HostImage RunPlugin(const HostImage& image, const EffectParameters& p, const std::vector<uint8_t>* mask = nullptr) {
+    MemoryHost host;
+    host.SetImage(image);
+    if (mask != nullptr) host.SetMask(*mask);
+    const uint8_t* b = reinterpret_cast<const uint8_t*>(&p);
+    host.Record().parameters = host.MakeHandle(std::vector<uint8_t>(b, b + sizeof p));
+    EXPECT_EQ(host.Run(&PluginMain, false), noErr);
+    return host.Image();
+}
+
+TEST(EffectRunTest, SameSeedSamePictureOtherSeedOther) {
+    const std::string object = WriteObject("effect-run-object.bmp", 24, 20);
+    const HostImage image = Gradient(300, 200, 3);
+    EffectParameters p = Settings(object);
+    p.randomRotation = 45;
+    p.randomScale = 2.0;
+    const HostImage first = RunPlugin(image, p);
+    EXPECT_NE(first.pixels, image.pixels);
+    EXPECT_EQ(RunPlugin(image, p).pixels, first.pixels);
+    p.randomSeed = 2;
+    EXPECT_NE(RunPlugin(image, p).pixels, first.pixels);
+    EXPECT_FALSE(ThePlugin().Placements().empty());
+}
+
+TEST(EffectRunTest, PreviewAtOneToOneIsTheFinalImage) {
+    const std::string object = WriteObject("effect-run-object2.bmp", 24, 20);
+    const HostImage image = Gradient(200, 150, 4);  // fits the preview: level 1
+    const EffectParameters p = Settings(object);
+    const HostImage final = RunPlugin(image, p);
+    const OrvImage2* preview = ThePlugin().GetPreviewImage();
+    ASSERT_NE(preview, nullptr);
+    ASSERT_EQ(ThePlugin().GetZoomLevel(), 1);
+    ASSERT_EQ(preview->Width(), 200);
+    ASSERT_EQ(preview->BitCount(), 32);
+    int differences = 0, changed = 0;
+    for (int y = 0; y < 150; ++y)
+        for (int x = 0; x < 200; ++x) {
+            const uint8_t* px = preview->RowAddress(y) + x * 4;
+            differences += px[0] != final.At(x, y, 2) || px[1] != final.At(x, y, 1) || px[2] != final.At(x, y, 0) ||
+                           px[3] != final.At(x, y, 3);
+            changed += final.At(x, y, 0) != image.At(x, y, 0);
+        }
+    EXPECT_EQ(differences, 0);
+    EXPECT_GT(changed, 1000);
+}
+
+TEST(EffectRunTest, SelectionKeepsUnselectedPixels) {
+    const std::string object = WriteObject("effect-run-object3.bmp", 24, 20);
+    const HostImage image = Gradient(160, 120, 3);
+    std::vector<uint8_t> mask(160 * 120, 0);
+    for (int y = 20; y < 100; ++y)
+        for (int x = 30; x < 130; ++x) mask[y * 160 + x] = 255;
+    EffectParameters p = Settings(object);
+    p.density = 100;
+    const HostImage final = RunPlugin(image, p, &mask);
+    int changedInside = 0;
+    for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 160; ++x) {
+            const bool same = final.At(x, y, 0) == image.At(x, y, 0) && final.At(x, y, 1) == image.At(x, y, 1) &&
+                              final.At(x, y, 2) == image.At(x, y, 2);
+            if (mask[y * 160 + x] == 0) {
+                ASSERT_TRUE(same) << x << "," << y;
+            } else {
+                changedInside += !same;
+            }
+        }
+    EXPECT_GT(changedInside, 1000);
+}
+
+TEST(EffectRunTest, MissingObjectLeavesTheImage) {
+    const HostImage image = Gradient(100, 80, 3);
+    EXPECT_EQ(RunPlugin(image, Settings("no-such-object.png")).pixels, image.pixels);
+}
+
+}  // namespace
