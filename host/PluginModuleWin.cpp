@@ -17,7 +17,22 @@ std::string SystemMessage(DWORD code) {
     while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == '.')) {
         message.pop_back();
     }
+    // Messages written for a file argument name it as %1, which is not filled in here.
+    const size_t insert = message.find("%1");
+    if (insert != std::string::npos) message.replace(insert, 2, "this file");
     return message.empty() ? "system error " + std::to_string(code) : message;
+}
+
+// Hosts read the property list before they let any of the library's code run.
+std::string EntryNameOf(const std::string& file, std::string& error) {
+    HMODULE data = LoadLibraryExA(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (data == nullptr) {
+        error = SystemMessage(GetLastError());
+        return {};
+    }
+    std::string name = PiplEntryName(data, error);
+    FreeLibrary(data);
+    return name;
 }
 
 }  // namespace
@@ -27,21 +42,17 @@ PluginModule::~PluginModule() {
 }
 
 bool PluginModule::Load(const std::string& file, std::string& error) {
-    // Hosts read the property list before they let any of the library's code run.
-    HMODULE data = LoadLibraryExA(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    if (data == nullptr) {
-        error = SystemMessage(GetLastError());
-        return false;
+    // No system message box for a file that is not a library: the caller reports it.
+    DWORD previousMode = 0;
+    SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode);
+    HMODULE loaded = nullptr;
+    const std::string name = EntryNameOf(file, error);
+    if (!name.empty()) {
+        loaded = LoadLibraryA(file.c_str());
+        if (loaded == nullptr) error = SystemMessage(GetLastError());
     }
-    const std::string name = PiplEntryName(data, error);
-    FreeLibrary(data);
-    if (name.empty()) return false;
-
-    HMODULE loaded = LoadLibraryA(file.c_str());
-    if (loaded == nullptr) {
-        error = SystemMessage(GetLastError());
-        return false;
-    }
+    SetThreadErrorMode(previousMode, nullptr);
+    if (loaded == nullptr) return false;
     module = loaded;
     entry = reinterpret_cast<PluginEntryProc>(reinterpret_cast<void*>(GetProcAddress(loaded, name.c_str())));
     if (entry == nullptr) {

@@ -1,6 +1,7 @@
 // varnel apply: one filter run over an image file, driven as an image editor drives it.
 #include <cstring>
 #include <filesystem>
+#include <new>
 #include <optional>
 #include <system_error>
 
@@ -19,10 +20,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-int Fail(std::FILE* err, int status, const std::string& message) {
-    std::fprintf(err, "varnel: %s\n", message.c_str());
-    return status;
-}
+// Ends the run with an exit status and a message; never thrown through the plug-in.
+struct Failure {
+    int status;
+    std::string message;
+};
+
+Failure UsageFailure(const std::string& message) { return Failure{kExitUsage, message}; }
 
 // Grey becomes RGB: the filter runs on RGB images only, with or without transparency.
 varnhost::HostImage ToHostImage(const Raster& raster) {
@@ -51,21 +55,143 @@ Raster ToRaster(const varnhost::HostImage& image) {
     return raster;
 }
 
-bool ReadInput(const std::string& path, Raster& image, std::string& error) {
-    if (!ReadImageFile(path, image, error)) return false;
-    if (image.width > kMaxImageSide || image.height > kMaxImageSide) {
-        error = "larger than " + std::to_string(kMaxImageSide) + " pixels a side";
-        return false;
+Raster ReadInput(const std::string& path) {
+    Raster image;
+    std::string error;
+    if (!ReadImageFile(path, image, error)) throw UsageFailure("cannot read " + path + ": " + error);
+    return image;
+}
+
+std::vector<uint8_t> ReadMask(const std::string& path, const Raster& input) {
+    Raster mask;
+    std::string error;
+    if (!ReadImageFile(path, mask, error)) throw UsageFailure("cannot read the mask " + path + ": " + error);
+    if (mask.channels != 1) throw UsageFailure("the mask " + path + " is not a grey image");
+    if (mask.width != input.width || mask.height != input.height) {
+        throw UsageFailure("the mask " + path + " is " + std::to_string(mask.width) + " x " +
+                           std::to_string(mask.height) + ", the input " + std::to_string(input.width) +
+                           " x " + std::to_string(input.height));
     }
-    return true;
+    return std::move(mask.pixels);
+}
+
+std::vector<uint8_t> ReadStoredBlock(const std::string& path) {
+    std::vector<uint8_t> block;
+    std::string error;
+    if (!ReadFileBytes(path, block, error)) throw UsageFailure("cannot read " + path + ": " + error);
+    if (block.size() != sizeof(EffectParameters)) {
+        throw UsageFailure(path + " is not a parameter block: it has " + std::to_string(block.size()) +
+                           " bytes, a block has " + std::to_string(sizeof(EffectParameters)));
+    }
+    return block;
+}
+
+// The plug-in would quietly find no objects; a user is better told at once.
+void CheckObjectsExist(const BlockEdits& edits) {
+    if (!edits.path) return;
+    std::error_code ignored;
+    const bool folder = edits.multipleImages.value_or(0) != 0;
+    const bool found =
+        folder ? fs::is_directory(*edits.path, ignored) : fs::is_regular_file(*edits.path, ignored);
+    if (!found) throw UsageFailure((folder ? "no folder " : "no file ") + *edits.path);
+}
+
+// What choosing the preset on the Image page writes: its path, its kind and its category.
+void ChoosePreset(const std::string& spec, const varnhost::PluginModule& plugin, BlockEdits& edits) {
+    // The library the plug-in itself scans: beside the file the system loaded.
+    const std::string library = LibraryFolderOf(plugin.FileName());
+    int32_t category = 0;
+    Preset preset;
+    if (!FindPreset(ScanPresetLibrary(library), spec, category, preset)) {
+        throw UsageFailure("no preset " + spec + " in " + library + " (see varnel presets)");
+    }
+    if (preset.path.size() > kMaxBlockPath)
+        throw UsageFailure("the path of the preset " + spec + " is too long");
+    edits.path = preset.path;
+    edits.multipleImages = uint8_t(preset.isFolder ? 1 : 0);
+    edits.presetCategory = category;
 }
 
 // A result the plug-in reports: its own message, or its code in words.
-int PluginFailure(std::FILE* err, OSErr code, const varnhost::MemoryHost& host) {
-    if (code == userCanceledErr || Interrupted()) return Fail(err, kExitCancelled, "cancelled");
-    if (code == errReportString)
-        return Fail(err, kExitPlugin, "the plug-in reported: " + host.ErrorMessage());
-    return Fail(err, kExitPlugin, "the plug-in failed with " + DescribeResult(code));
+Failure PluginFailure(OSErr code, const varnhost::MemoryHost& host) {
+    if (code == userCanceledErr || Interrupted()) return Failure{kExitCancelled, "cancelled"};
+    if (code == errReportString) return Failure{kExitPlugin, "the plug-in reported: " + host.ErrorMessage()};
+    return Failure{kExitPlugin, "the plug-in failed with " + DescribeResult(code)};
+}
+
+// Between Parameters and Prepare, as a host that plays back recorded settings does.
+void WriteEdits(varnhost::MemoryHost& host, const BlockEdits& edits) {
+    const Handle block = host.Parameters();
+    std::vector<uint8_t> bytes = host.HandleBytes(block);
+    if (bytes.size() < sizeof(EffectParameters)) {
+        throw Failure{kExitPlugin, "the plug-in made no parameter block of " +
+                                       std::to_string(sizeof(EffectParameters)) + " bytes"};
+    }
+    EffectParameters parameters;
+    std::memcpy(&parameters, bytes.data(), sizeof parameters);
+    ApplyEdits(edits, parameters);
+    std::memcpy(bytes.data(), &parameters, sizeof parameters);
+    host.SetHandleBytes(block, bytes);
+}
+
+// Every file is complete before the first one takes its name.
+void WriteOutputs(const varnhost::MemoryHost& host, const ApplyOptions& options) {
+    std::string error;
+    PendingFile output(options.output);
+    if (!WritePngFile(output.TemporaryPath(), ToRaster(host.Image()), error)) {
+        throw UsageFailure("cannot write " + options.output + ": " + error);
+    }
+    std::optional<PendingFile> savedBlock;
+    if (!options.saveParams.empty()) {
+        savedBlock.emplace(options.saveParams);
+        if (!WriteFileBytes(savedBlock->TemporaryPath(), host.HandleBytes(host.Parameters()), error)) {
+            throw UsageFailure("cannot write " + options.saveParams + ": " + error);
+        }
+    }
+    if (Interrupted()) throw Failure{kExitCancelled, "cancelled"};
+    if (!output.Commit(error)) throw UsageFailure("cannot write " + options.output + ": " + error);
+    if (savedBlock && !savedBlock->Commit(error)) {
+        throw UsageFailure("cannot write " + options.saveParams + ": " + error);
+    }
+}
+
+void Apply(const ApplyOptions& options, std::FILE* err) {
+    const Raster input = ReadInput(options.input);
+    const std::vector<uint8_t> mask =
+        options.mask.empty() ? std::vector<uint8_t>() : ReadMask(options.mask, input);
+    const std::vector<uint8_t> storedBlock =
+        options.paramsFile.empty() ? std::vector<uint8_t>() : ReadStoredBlock(options.paramsFile);
+    BlockEdits edits = options.edits;
+    CheckObjectsExist(edits);
+
+    // Absolute, so that Windows does not search its library path for a bare name.
+    std::error_code ignored;
+    const std::string pluginFile = fs::absolute(PluginFileToLoad(options.plugin), ignored).string();
+    varnhost::PluginModule plugin;
+    std::string error;
+    if (!plugin.Load(pluginFile, error))
+        throw UsageFailure("cannot load the plug-in " + pluginFile + ": " + error);
+    if (!options.preset.empty()) ChoosePreset(options.preset, plugin, edits);
+
+    varnhost::MemoryHost host;
+    host.SetImage(ToHostImage(input));
+    if (!options.mask.empty()) host.SetMask(mask);
+    if (!storedBlock.empty()) host.Record().parameters = host.MakeHandle(storedBlock);
+    ProgressBar bar(err, !options.quiet && IsTerminal(err));
+    host.SetProgressHook([&bar](int32_t done, int32_t total) { bar.Update(done, total); });
+    host.SetAbortHook(&Interrupted);
+
+    const PluginEntryProc entry = plugin.Entry();
+    OSErr result = host.Call(entry, filterSelectorParameters);
+    if (result != noErr) throw PluginFailure(result, host);
+    WriteEdits(host, edits);
+    result = host.Run(entry, false);
+    if (result != noErr) {
+        bar.Abandon();
+        throw PluginFailure(result, host);
+    }
+    bar.Finish();
+    WriteOutputs(host, options);
 }
 
 }  // namespace
@@ -99,118 +225,20 @@ std::string DescribeResult(OSErr code) {
         default:
             break;
     }
-    std::string text = "error code " + std::to_string(code);
+    const std::string text = "error code " + std::to_string(code);
     return words == nullptr ? text : text + " (" + words + ")";
 }
 
 int RunApply(const ApplyOptions& options, std::FILE* err) {
     CatchInterrupts();
-    std::string error;
-
-    Raster input;
-    if (!ReadInput(options.input, input, error))
-        return Fail(err, kExitUsage, "cannot read " + options.input + ": " + error);
-    Raster mask;
-    if (!options.mask.empty()) {
-        if (!ReadImageFile(options.mask, mask, error)) {
-            return Fail(err, kExitUsage, "cannot read the mask " + options.mask + ": " + error);
-        }
-        if (mask.channels != 1)
-            return Fail(err, kExitUsage, "the mask " + options.mask + " is not a grey image");
-        if (mask.width != input.width || mask.height != input.height) {
-            return Fail(err, kExitUsage,
-                        "the mask " + options.mask + " is " + std::to_string(mask.width) + " x " +
-                            std::to_string(mask.height) + ", the input " + std::to_string(input.width) +
-                            " x " + std::to_string(input.height));
-        }
-    }
-    std::vector<uint8_t> storedBlock;
-    if (!options.paramsFile.empty()) {
-        if (!ReadFileBytes(options.paramsFile, storedBlock, error)) {
-            return Fail(err, kExitUsage, "cannot read " + options.paramsFile + ": " + error);
-        }
-        if (storedBlock.size() != sizeof(EffectParameters)) {
-            return Fail(err, kExitUsage,
-                        options.paramsFile + " is not a parameter block: it has " +
-                            std::to_string(storedBlock.size()) + " bytes, a block has " +
-                            std::to_string(sizeof(EffectParameters)));
-        }
-    }
-    BlockEdits edits = options.edits;
-    if (edits.path) {
-        std::error_code ignored;
-        const bool folder = edits.multipleImages.value_or(0) != 0;
-        const bool found =
-            folder ? fs::is_directory(*edits.path, ignored) : fs::is_regular_file(*edits.path, ignored);
-        if (!found) return Fail(err, kExitUsage, (folder ? "no folder " : "no file ") + *edits.path);
-    }
-
-    const std::string pluginFile = PluginFileToLoad(options.plugin);
-    varnhost::PluginModule plugin;
-    if (!plugin.Load(pluginFile, error))
-        return Fail(err, kExitUsage, "cannot load the plug-in " + pluginFile + ": " + error);
-    if (!options.preset.empty()) {
-        // The library the plug-in itself will scan: beside the file the system loaded.
-        const std::string library = LibraryFolderOf(plugin.FileName());
-        int32_t category = 0;
-        Preset preset;
-        if (!FindPreset(ScanPresetLibrary(library), options.preset, category, preset)) {
-            return Fail(err, kExitUsage,
-                        "no preset " + options.preset + " in " + library + " (see varnel presets)");
-        }
-        if (preset.path.size() > kMaxBlockPath)
-            return Fail(err, kExitUsage, "the path of " + options.preset + " is too long");
-        edits.path = preset.path;
-        edits.multipleImages = uint8_t(preset.isFolder ? 1 : 0);
-        edits.presetCategory = category;
-    }
-
-    varnhost::MemoryHost host;
-    host.SetImage(ToHostImage(input));
-    if (!options.mask.empty()) host.SetMask(mask.pixels);
-    if (!storedBlock.empty()) host.Record().parameters = host.MakeHandle(storedBlock);
-    ProgressBar bar(err, !options.quiet && IsTerminal(err));
-    host.SetProgressHook([&bar](int32_t done, int32_t total) { bar.Update(done, total); });
-    host.SetAbortHook(&Interrupted);
-
-    const PluginEntryProc entry = plugin.Entry();
-    OSErr result = host.Call(entry, filterSelectorParameters);
-    if (result != noErr) return PluginFailure(err, result, host);
-    const Handle block = host.Parameters();
-    std::vector<uint8_t> bytes = host.HandleBytes(block);
-    if (bytes.size() < sizeof(EffectParameters)) {
-        return Fail(
-            err, kExitPlugin,
-            "the plug-in made no parameter block of " + std::to_string(sizeof(EffectParameters)) + " bytes");
-    }
-    EffectParameters parameters;
-    std::memcpy(&parameters, bytes.data(), sizeof parameters);
-    ApplyEdits(edits, parameters);
-    std::memcpy(bytes.data(), &parameters, sizeof parameters);
-    host.SetHandleBytes(block, bytes);
-
-    result = host.Run(entry, false);
-    if (result != noErr) {
-        bar.Abandon();
-        return PluginFailure(err, result, host);
-    }
-    bar.Finish();
-
-    PendingFile output(options.output);
-    if (!WritePngFile(output.TemporaryPath(), ToRaster(host.Image()), error)) {
-        return Fail(err, kExitUsage, "cannot write " + options.output + ": " + error);
-    }
-    std::optional<PendingFile> savedBlock;
-    if (!options.saveParams.empty()) {
-        savedBlock.emplace(options.saveParams);
-        if (!WriteFileBytes(savedBlock->TemporaryPath(), host.HandleBytes(host.Parameters()), error)) {
-            return Fail(err, kExitUsage, "cannot write " + options.saveParams + ": " + error);
-        }
-    }
-    if (Interrupted()) return Fail(err, kExitCancelled, "cancelled");
-    if (!output.Commit(error)) return Fail(err, kExitUsage, "cannot write " + options.output + ": " + error);
-    if (savedBlock && !savedBlock->Commit(error)) {
-        return Fail(err, kExitUsage, "cannot write " + options.saveParams + ": " + error);
+    try {
+        Apply(options, err);
+    } catch (const Failure& failure) {
+        std::fprintf(err, "varnel: %s\n", failure.message.c_str());
+        return failure.status;
+    } catch (const std::bad_alloc&) {
+        std::fprintf(err, "varnel: not enough memory for %s\n", options.input.c_str());
+        return kExitUsage;
     }
     return kExitOk;
 }

@@ -61,12 +61,11 @@ bool ReadImageFile(const std::string& path, Raster& image, std::string& error) {
         case ImageFormat::Jpeg:
             return DecodeJpeg(bytes, image, error);
         case ImageFormat::Bmp:
-            error = "BMP input is not supported yet; use PNG or JPEG";
-            return false;
+            return DecodeBmpFile(path, image, error);
         case ImageFormat::Unknown:
             break;
     }
-    error = bytes.empty() ? "the file is empty" : "not a PNG or JPEG image";
+    error = bytes.empty() ? "the file is empty" : "not a PNG, JPEG or BMP image";
     return false;
 }
 

@@ -28,11 +28,12 @@ ImageFormat SniffImageFormat(const uint8_t* bytes, size_t size);
 bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes, std::string& error);
 bool WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes, std::string& error);
 
-// PNG (any colour type and depth, brought to 8 bits; a transparency chunk becomes alpha)
-// and JPEG (grey or colour). BMP is recognised but refused.
+// PNG (any colour type and depth, brought to 8 bits; a transparency chunk becomes alpha),
+// JPEG (grey or colour) and BMP (as RGB, read by the plug-in library's own reader).
 bool ReadImageFile(const std::string& path, Raster& image, std::string& error);
 bool DecodePng(const std::vector<uint8_t>& bytes, Raster& image, std::string& error);
 bool DecodeJpeg(const std::vector<uint8_t>& bytes, Raster& image, std::string& error);
+bool DecodeBmpFile(const std::string& path, Raster& image, std::string& error);
 
 // An 8-bit PNG of 1 to 4 channels.
 bool WritePngFile(const std::string& path, const Raster& image, std::string& error);

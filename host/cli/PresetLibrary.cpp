@@ -5,7 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "host/cli/ImageFile.h"
+#include "OrvLib/image/OrvImage2.h"
+#include "OrvLib/image/readers/OrvImageLoad.h"
 
 namespace varncli {
 
@@ -65,21 +66,8 @@ bool SystemNameLess(const std::string& a, const std::string& b) {
 }
 
 bool IsObjectImage(const std::string& path) {
-    std::vector<uint8_t> bytes;
-    std::string error;
-    if (!ReadFileBytes(path, bytes, error)) return false;
-    Raster image;
-    switch (SniffImageFormat(bytes.data(), bytes.size())) {
-        case ImageFormat::Png:
-            return DecodePng(bytes, image, error);
-        case ImageFormat::Jpeg:
-            return DecodeJpeg(bytes, image, error);
-        case ImageFormat::Bmp:
-            return bytes.size() > 26;
-        case ImageFormat::Unknown:
-            break;
-    }
-    return false;
+    OrvImage2 image;
+    return LoadImageFile(path, image, true);
 }
 
 std::vector<PresetCategory> ScanPresetLibrary(const std::string& folder) {

@@ -35,8 +35,8 @@ std::vector<PresetCategory> ScanPresetLibrary(const std::string& folder);
 bool FindPreset(const std::vector<PresetCategory>& library, const std::string& spec, int32_t& category,
                 Preset& preset);
 
-// A file the plug-in would take as an object image: PNG or JPEG that decodes, or a BMP
-// (recognised by its header; varnel itself does not decode BMP yet).
+// A file the plug-in would take as an object image: the plug-in library's own loader
+// reads it.
 bool IsObjectImage(const std::string& path);
 
 }  // namespace varncli

@@ -71,6 +71,17 @@ TEST(CliImageFile, JpegArrivesAsRgbOrGrey) {
     EXPECT_LT(worst, 40);
 }
 
+TEST(CliImageFile, BmpArrivesAsRgbTopDown) {
+    ScratchFolder folder;
+    const Raster written = Pattern(7, 5, 3);  // 21 bytes a row: padded in the file
+    clitest::WriteBmp(folder / "a.bmp", written);
+    const Raster read = clitest::ReadImage(folder / "a.bmp");
+    EXPECT_EQ(read.width, 7);
+    EXPECT_EQ(read.height, 5);
+    EXPECT_EQ(read.channels, 3);
+    EXPECT_EQ(read.pixels, written.pixels);
+}
+
 TEST(CliImageFile, DamagedAndForeignFilesAreRefusedWithAReason) {
     ScratchFolder folder;
     std::string error;
@@ -87,7 +98,7 @@ TEST(CliImageFile, DamagedAndForeignFilesAreRefusedWithAReason) {
     clitest::WriteBytes(folder / "picture.bmp", {'B', 'M', 0, 0, 0, 0, 0, 0});
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"cut.png", "PNG"},     {"cut.jpg", "ends early"},
-        {"empty.png", "empty"}, {"text.png", "not a PNG or JPEG"},
+        {"empty.png", "empty"}, {"text.png", "not a PNG, JPEG or BMP"},
         {"picture.bmp", "BMP"}, {"missing.png", ""},
     };
     for (const auto& [name, reason] : cases) {
@@ -95,7 +106,7 @@ TEST(CliImageFile, DamagedAndForeignFilesAreRefusedWithAReason) {
         error.clear();
         EXPECT_FALSE(ReadImageFile(folder / name, image, error)) << name;
         EXPECT_FALSE(error.empty()) << name;
-        EXPECT_NE(error.find(reason), std::string::npos) << name << ": " << error;
+        EXPECT_NE(error.find(reason), std::string::npos) << name << ": " << error << " lacks " << reason;
         EXPECT_TRUE(image.pixels.empty()) << name;
     }
 }

@@ -47,6 +47,7 @@ TEST(CliPresetLibrary, ScanFindsFilesAndFoldersOfImagesOnly) {
     Image(root / "leaves" / "Autumn.Leaves" / "Thumbnail.png");
     Image(root / "Flowers" / "Meadow" / "THUMBNAIL.PNG");  // a thumbnail alone is no preset
     Image(root / "Flowers" / "Daisy.png");
+    clitest::WriteBmp((root / "Flowers" / "rose.bmp").string(), clitest::Pattern(2, 2, 3));
     Junk(root / "Flowers" / "Broken" / "x.png");
     Image(root / "OnlyThumbs" / "Set" / "Thumbnail.png");
     Image(root / ".hidden" / "x.png");
@@ -55,7 +56,7 @@ TEST(CliPresetLibrary, ScanFindsFilesAndFoldersOfImagesOnly) {
     const std::vector<PresetCategory> library = ScanPresetLibrary(root.string());
     ASSERT_EQ(library.size(), 2u);
     EXPECT_EQ(library[0].name, "Flowers");
-    EXPECT_EQ(Names(library[0]), std::vector<std::string>{"Daisy"});
+    EXPECT_EQ(Names(library[0]), (std::vector<std::string>{"Daisy", "rose"}));
     EXPECT_EQ(library[1].name, "leaves");
     EXPECT_EQ(Names(library[1]), (std::vector<std::string>{"Autumn", "birch", "Oak"}));
     const Preset& folder = library[1].presets[0];

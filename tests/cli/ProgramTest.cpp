@@ -98,7 +98,7 @@ TEST_F(CliProgram, OutputHoldsWhatThePluginWroteOnEveryPlane) {
     }
 }
 
-TEST_F(CliProgram, GreyAndJpegInputsAreFilteredAsRgb) {
+TEST_F(CliProgram, GreyJpegAndBmpInputsAreFilteredAsRgb) {
     const Raster grey = Pattern(12, 5, 1);
     ProgramResult run = Apply(realPlugin, {Input("grey.png", grey), folder / "grey-out.png"});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -107,6 +107,12 @@ TEST_F(CliProgram, GreyAndJpegInputsAreFilteredAsRgb) {
     for (size_t i = 0; i < grey.pixels.size(); ++i) {
         for (int c = 0; c < 3; ++c) ASSERT_EQ(output.pixels[i * 3 + c], grey.pixels[i]) << i;
     }
+
+    const Raster bitmap = Pattern(9, 4, 3);
+    WriteBmp(folder / "bitmap.bmp", bitmap);
+    run = Apply(realPlugin, {folder / "bitmap.bmp", folder / "bitmap-out.png"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadImage(folder / "bitmap-out.png").pixels, bitmap.pixels);
 
     WriteJpeg(folder / "photo.jpg", Pattern(33, 17, 3), 90);
     run = Apply(realPlugin, {folder / "photo.jpg", folder / "photo-out.png"});
@@ -249,9 +255,10 @@ TEST_F(CliProgram, FailuresLeaveNoOutputAndSayWhy) {
     };
     const std::vector<Case> cases = {
         {Apply(missingPlugin, {in, folder / "kept.png"}), 1, missingPlugin},
+        {Apply(in, {in, folder / "kept.png"}), 1, "cannot load the plug-in"},
         {Apply(realPlugin, {folder / "missing.png", folder / "kept.png"}), 1, folder / "missing.png"},
         {Apply(realPlugin, {folder / "bad.png", folder / "kept.png"}), 1, folder / "bad.png"},
-        {Apply(realPlugin, {folder / "picture.bmp", folder / "kept.png"}), 1, "not supported yet"},
+        {Apply(realPlugin, {folder / "picture.bmp", folder / "kept.png"}), 1, folder / "picture.bmp"},
         {Apply(realPlugin, {in, folder / "kept.png", "--params", folder / "short.bin"}), 1,
          folder / "short.bin"},
         {Apply(realPlugin, {in, folder / "kept.png", "--object", folder / "gone.png"}), 1,

@@ -84,6 +84,35 @@ void WriteJpeg(const std::string& path, const varncli::Raster& image, int qualit
     std::fclose(file);
 }
 
+void WriteBmp(const std::string& path, const varncli::Raster& image) {
+    ASSERT_EQ(image.channels, 3);
+    const uint32_t stride = (uint32_t(image.width) * 3 + 3) & ~3u;
+    const uint32_t dataSize = stride * uint32_t(image.height);
+    std::vector<uint8_t> file;
+    const auto put = [&file](uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) file.push_back(uint8_t(value >> (8 * i)));
+    };
+    file = {'B', 'M'};
+    put(14 + 40 + dataSize, 4);
+    put(0, 4);
+    put(14 + 40, 4);
+    put(40, 4);
+    put(uint32_t(image.width), 4);
+    put(uint32_t(image.height), 4);
+    put(1, 2);
+    put(24, 2);
+    for (int i = 0; i < 6; ++i) put(0, 4);
+    for (int32_t y = image.height - 1; y >= 0; --y) {
+        const size_t start = file.size();
+        for (int32_t x = 0; x < image.width; ++x) {
+            const uint8_t* p = image.pixels.data() + (size_t(y) * image.width + x) * 3;
+            file.insert(file.end(), {p[2], p[1], p[0]});
+        }
+        file.resize(start + stride, 0);
+    }
+    WriteBytes(path, file);
+}
+
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::string error;
     ASSERT_TRUE(varncli::WriteFileBytes(path, bytes, error)) << path << ": " << error;

@@ -31,6 +31,8 @@ varncli::Raster Pattern(int32_t width, int32_t height, int32_t channels);
 // format is one of its PNG_FORMAT_ values; 16-bit grey takes two bytes a pixel.
 void WritePngWithFormat(const std::string& path, const varncli::Raster& image, uint32_t format);
 void WriteJpeg(const std::string& path, const varncli::Raster& image, int quality);
+// A bottom-up 24-bit Windows bitmap of an RGB image, rows padded to 4 bytes.
+void WriteBmp(const std::string& path, const varncli::Raster& image);
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 std::vector<uint8_t> ReadBytes(const std::string& path);
 varncli::Raster ReadImage(const std::string& path);  // fails the test when unreadable
