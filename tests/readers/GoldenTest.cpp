@@ -81,8 +81,8 @@ namespace {
 // way up, the core header, Adam7 interlacing.
 TEST(ReaderGolden, TwinsLoadAlike) {
     const auto manifest = Manifest();
-    const std::pair<std::string, std::string> suffixes[] = {
-        {"_interlaced.png", ".png"}, {"_topdown.bmp", ".bmp"}};
+    const std::pair<std::string, std::string> suffixes[] = {{"_interlaced.png", ".png"},
+                                                            {"_topdown.bmp", ".bmp"}};
     int twins = 0;
     for (const auto& [name, row] : manifest) {
         if (name.rfind("bad_", 0) == 0) continue;

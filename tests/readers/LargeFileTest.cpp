@@ -44,7 +44,8 @@ TEST(ReaderLargeFiles, AThreeGigabyteFileIsNeverReadWhole) {
 TEST(ReaderLargeFiles, PicturesTooLargeToHoldFailCleanly) {
     const size_t before = OpenFiles();
     OrvImage2 image;
-    for (const char* name : {"bad_png_million_square.png", "bad_png_30000_square.png", "bad_bmp_huge_width.bmp"})
+    for (const char* name :
+         {"bad_png_million_square.png", "bad_png_30000_square.png", "bad_bmp_huge_width.bmp"})
         EXPECT_FALSE(LoadImageFile(readertest::CorpusFile(name), image, true)) << name;
     EXPECT_EQ(OpenFiles(), before);
     EXPECT_TRUE(image.IsEmpty());

@@ -29,7 +29,8 @@ class Renamed : public ::testing::Test {
 protected:
     void SetUp() override {
         folder = std::filesystem::temp_directory_path() /
-                 ("varnel_readers_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 ("varnel_readers_" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
     }
@@ -150,7 +151,8 @@ TEST(ReaderLoad, BitmapTablesAndPixelsKeepTheirLayout) {
     ASSERT_TRUE(ReadAs("bmp_16bit.bmp", image));
     const uint8_t* p = image.PixelAddress(2, 1);
     const unsigned v = unsigned(p[0] | p[1] << 8);
-    EXPECT_EQ(v, unsigned(Pattern(2, 1, 0) >> 3 | (Pattern(2, 1, 1) >> 3) << 5 | (Pattern(2, 1, 2) >> 3) << 10));
+    EXPECT_EQ(v,
+              unsigned(Pattern(2, 1, 0) >> 3 | (Pattern(2, 1, 1) >> 3) << 5 | (Pattern(2, 1, 2) >> 3) << 10));
 
     // Palette PNGs keep their palette; pixels come out blue first.
     ASSERT_TRUE(ReadAs("png_rgb_8.png", image));

@@ -14,7 +14,8 @@ std::vector<uint8_t> FileBytes(const std::string& path) {
     if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
         uint8_t buffer[4096];
         size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.insert(bytes.end(), buffer, buffer + n);
+        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+            bytes.insert(bytes.end(), buffer, buffer + n);
         std::fclose(f);
     }
     return bytes;
@@ -35,9 +36,9 @@ uint64_t PixelHash(const OrvDIBBuffer& image) {
 std::string Describe(bool loaded, const OrvImage2& image) {
     char line[160];
     if (!loaded) return "false\t0\t0\t0\t0\t-1\t0";
-    std::snprintf(line, sizeof line, "true\t%d\t%d\t%d\t%d\t%d\t%016" PRIx64, image.GetWidth(), image.GetHeight(),
-                  image.GetBitCount(), image.HasAlpha() ? 1 : 0, int(int32_t(image.GetTransparent())),
-                  PixelHash(image));
+    std::snprintf(line, sizeof line, "true\t%d\t%d\t%d\t%d\t%d\t%016" PRIx64, image.GetWidth(),
+                  image.GetHeight(), image.GetBitCount(), image.HasAlpha() ? 1 : 0,
+                  int(int32_t(image.GetTransparent())), PixelHash(image));
     return line;
 }
 

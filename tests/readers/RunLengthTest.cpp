@@ -47,19 +47,20 @@ std::string Rle4(int width, int height, const Bytes& codes) {
 }
 
 TEST(RunLength, EightBitCodesFillFromTheBottomRowUp) {
-    const Bytes codes = {2, 0x11, 0, 3, 0xA1, 0xA2, 0xA3, 0x00, 0, 0,  // run, odd absolute run + pad, end of line
-                         0, 2, 1, 1, 1, 0x22,                          // delta right 1 and up 1
-                         0, 1, 5, 0x33};                               // end of bitmap: the last run is not read
+    const Bytes codes = {2,    0x11, 0, 3,   0xA1, 0xA2,
+                         0xA3, 0x00, 0, 0,                // run, odd absolute run + pad, end of line
+                         0,    2,    1, 1,   1,    0x22,  // delta right 1 and up 1
+                         0,    1,    5, 0x33};            // end of bitmap: the last run is not read
     EXPECT_EQ(Rle8(5, 3, codes), "0022000000|0000000000|1111A1A2A3|");
     // The same picture stored the other way up decodes to the same logical rows.
     EXPECT_EQ(Rle8(5, -3, codes), "0022000000|0000000000|1111A1A2A3|");
 }
 
 TEST(RunLength, FourBitRunsAlternateNibblesAndAbsoluteRunsPadToWords) {
-    const Bytes codes = {5, 0x12, 0, 0,                 // 1 2 1 2 1
-                         0, 3, 0x34, 0x50,              // 3 nibbles from two bytes, no pad
-                         0, 5, 0x67, 0x89, 0xA0, 0x00,  // 5 nibbles from three bytes and a pad
-                         0, 0, 2, 0xBC};
+    const Bytes codes = {5, 0x12, 0,    0,                 // 1 2 1 2 1
+                         0, 3,    0x34, 0x50,              // 3 nibbles from two bytes, no pad
+                         0, 5,    0x67, 0x89, 0xA0, 0x00,  // 5 nibbles from three bytes and a pad
+                         0, 0,    2,    0xBC};
     EXPECT_EQ(Rle4(9, 3, codes), "BC0000000|3456789A0|121210000|");
 }
 

@@ -18,7 +18,7 @@ constexpr int kFileHeaderSize = 14;
 struct BmpLayout {
     OrvBitmapInfoHeader header{};  // in the 40-byte form whatever the file had
     int64_t offBits = 0;
-    int entrySize = 0;   // 4 for the 40-byte form, 3 for the core form
+    int entrySize = 0;  // 4 for the 40-byte form, 3 for the core form
     int64_t fileEntries = 0;
 };
 

@@ -73,7 +73,8 @@ bool DecodeHeader(PngDecode* d) {
     const bool hasTrns = png_get_valid(d->png, d->info, PNG_INFO_tRNS) != 0;
     if (bitDepth < 8) png_set_packing(d->png);
     if (d->colourType == PNG_COLOR_TYPE_GRAY && bitDepth < 8) png_set_expand(d->png);
-    if (hasTrns && d->colourType == PNG_COLOR_TYPE_PALETTE) d->transparentIndex = SingleTransparentIndex(d->png, d->info);
+    if (hasTrns && d->colourType == PNG_COLOR_TYPE_PALETTE)
+        d->transparentIndex = SingleTransparentIndex(d->png, d->info);
     if (hasTrns && d->transparentIndex < 0) png_set_expand(d->png);
     // Grey with alpha has no layout in the image model: it becomes blue-green-red-alpha.
     if (d->colourType == PNG_COLOR_TYPE_GRAY_ALPHA || (d->colourType == PNG_COLOR_TYPE_GRAY && hasTrns))
@@ -121,7 +122,8 @@ public:
         if (decode.png != nullptr) decode.info = png_create_info_struct(decode.png);
     }
     ~PngStructures() {
-        if (decode.png != nullptr) png_destroy_read_struct(&decode.png, decode.info ? &decode.info : nullptr, nullptr);
+        if (decode.png != nullptr)
+            png_destroy_read_struct(&decode.png, decode.info ? &decode.info : nullptr, nullptr);
     }
     PngStructures(const PngStructures&) = delete;
     PngStructures& operator=(const PngStructures&) = delete;

@@ -14,8 +14,8 @@ struct Bmp {
     uint32_t compression = 0;
     int64_t sizeImage = -1;  // -1: the real size of the data
     uint32_t clrUsed = 0;
-    int64_t offBits = -1;  // -1: right after the table
-    Bytes data;            // rows, or run-length codes; empty: the pattern
+    int64_t offBits = -1;    // -1: right after the table
+    Bytes data;              // rows, or run-length codes; empty: the pattern
     size_t keep = SIZE_MAX;  // cut the file after this many bytes
 };
 
@@ -39,7 +39,8 @@ Bytes PatternRows(const Bmp& b) {
                 const int shift = (perByte - 1 - x % perByte) * b.depth;
                 row[x / perByte] |= uint8_t(index << shift);
             } else if (b.depth == 16) {
-                const unsigned v = (Pattern(x, y, 0) >> 3) | (Pattern(x, y, 1) >> 3) << 5 | (Pattern(x, y, 2) >> 3) << 10;
+                const unsigned v =
+                    (Pattern(x, y, 0) >> 3) | (Pattern(x, y, 1) >> 3) << 5 | (Pattern(x, y, 2) >> 3) << 10;
                 row[2 * x] = uint8_t(v);
                 row[2 * x + 1] = uint8_t(v >> 8);
             } else {
@@ -55,7 +56,8 @@ Bytes Build(const Bmp& b) {
     const Bytes data = b.data.empty() && b.compression == 0 ? PatternRows(b) : b.data;
     const int entries = TableEntries(b);
     const int entrySize = b.headerSize == 12 ? 3 : 4;
-    const uint32_t offBits = b.offBits >= 0 ? uint32_t(b.offBits) : uint32_t(14 + b.headerSize + entries * entrySize);
+    const uint32_t offBits =
+        b.offBits >= 0 ? uint32_t(b.offBits) : uint32_t(14 + b.headerSize + entries * entrySize);
     Bytes out;
     out.push_back('B');
     out.push_back('M');
@@ -102,20 +104,20 @@ Bmp WithDepth(int depth) {
 
 // Every code of the 8-bit form on an 8 x 6 picture; the top row is never reached.
 const Bytes kRle8All = {
-    3, 0x11, 0, 4, 0xA1, 0xA2, 0xA3, 0xA4, 0, 0,  // run, even absolute run, end of line
-    0, 3, 0xB1, 0xB2, 0xB3, 0x00, 2, 0x22, 0, 0,  // odd absolute run with its pad byte
-    1, 0x33, 0, 2, 3, 1,                          // delta right 3, up 1
-    2, 0x44, 0, 0,                                // lands on the next row up
-    8, 0x55, 0, 1,                                // full row, end of bitmap
-    9, 0x66,                                      // never read
+    3, 0x11, 0,    4,    0xA1, 0xA2, 0xA3, 0xA4, 0, 0,  // run, even absolute run, end of line
+    0, 3,    0xB1, 0xB2, 0xB3, 0x00, 2,    0x22, 0, 0,  // odd absolute run with its pad byte
+    1, 0x33, 0,    2,    3,    1,                       // delta right 3, up 1
+    2, 0x44, 0,    0,                                   // lands on the next row up
+    8, 0x55, 0,    1,                                   // full row, end of bitmap
+    9, 0x66,                                            // never read
 };
 
 // The 4-bit form on a 9 x 5 picture: runs alternate nibbles, absolute runs pad to words.
 const Bytes kRle4All = {
-    5, 0x12, 0, 3, 0x34, 0x50, 0, 0,        // run, 3 nibbles from 2 bytes (no pad)
-    0, 5, 0x67, 0x89, 0xA0, 0x00, 2, 0xBC,  // 5 nibbles from 3 bytes and a pad
-    0, 2, 1, 1, 3, 0xDE, 0, 0,              // delta, then a run on the new row
-    9, 0xF1, 0, 1,                          // full row, end of bitmap
+    5, 0x12, 0,    3,    0x34, 0x50, 0, 0,     // run, 3 nibbles from 2 bytes (no pad)
+    0, 5,    0x67, 0x89, 0xA0, 0x00, 2, 0xBC,  // 5 nibbles from 3 bytes and a pad
+    0, 2,    1,    1,    3,    0xDE, 0, 0,     // delta, then a run on the new row
+    9, 0xF1, 0,    1,                          // full row, end of bitmap
 };
 
 Bmp Rle(int depth, int32_t width, int32_t height, Bytes codes) {
@@ -131,7 +133,8 @@ Bmp Rle(int depth, int32_t width, int32_t height, Bytes codes) {
 }  // namespace
 
 void WriteBmpFiles(const std::string& folder) {
-    for (int depth : {1, 2, 4, 8, 16, 24, 32}) Save(folder, "bmp_" + std::to_string(depth) + "bit.bmp", Build(WithDepth(depth)));
+    for (int depth : {1, 2, 4, 8, 16, 24, 32})
+        Save(folder, "bmp_" + std::to_string(depth) + "bit.bmp", Build(WithDepth(depth)));
     for (int depth : {1, 8, 24, 32}) {
         Bmp b = WithDepth(depth);
         b.height = -b.height;
@@ -170,9 +173,11 @@ void WriteBmpFiles(const std::string& folder) {
     Save(folder, "bmp_rle8_clipped_run.bmp", Build(Rle(8, 5, 3, {200, 0x31, 0, 0, 2, 0x32, 0, 9, 1, 2})));
     Save(folder, "bmp_rle4_clipped_run.bmp", Build(Rle(4, 5, 3, {200, 0x31, 0, 0, 3, 0x45, 0, 9, 0x12})));
     // Moves past the top of the picture end the decoding.
-    Save(folder, "bmp_rle8_eol_past_top.bmp", Build(Rle(8, 4, 2, {1, 7, 0, 0, 1, 8, 0, 0, 0, 0, 0, 0, 2, 9})));
+    Save(folder, "bmp_rle8_eol_past_top.bmp",
+         Build(Rle(8, 4, 2, {1, 7, 0, 0, 1, 8, 0, 0, 0, 0, 0, 0, 2, 9})));
     Save(folder, "bmp_rle8_delta_past_top.bmp", Build(Rle(8, 4, 3, {1, 7, 0, 2, 0, 200, 4, 9})));
-    Save(folder, "bmp_rle4_delta_far_right.bmp", Build(Rle(4, 4, 3, {2, 0x77, 0, 2, 250, 0, 2, 0x99, 0, 0, 4, 0xAB})));
+    Save(folder, "bmp_rle4_delta_far_right.bmp",
+         Build(Rle(4, 4, 3, {2, 0x77, 0, 2, 250, 0, 2, 0x99, 0, 0, 4, 0xAB})));
     // Data ending inside a code.
     Save(folder, "bmp_rle8_cut_escape.bmp", Build(Rle(8, 4, 2, {2, 5, 0})));
     Save(folder, "bmp_rle8_cut_count.bmp", Build(Rle(8, 4, 2, {2, 5, 3})));
@@ -191,9 +196,10 @@ void WriteBmpFiles(const std::string& folder) {
         const char* name;
         int32_t width, height;
         int depth;
-    } fields[] = {{"width0", 0, 7, 24},       {"width_negative", -5, 7, 24}, {"height0", 13, 0, 24},
-                  {"height_min", 13, INT_MIN, 24}, {"depth0", 13, 7, 0},      {"depth3", 13, 7, 3},
-                  {"depth7", 13, 7, 7},       {"depth64", 13, 7, 64}};
+    } fields[] = {{"width0", 0, 7, 24},   {"width_negative", -5, 7, 24},
+                  {"height0", 13, 0, 24}, {"height_min", 13, INT_MIN, 24},
+                  {"depth0", 13, 7, 0},   {"depth3", 13, 7, 3},
+                  {"depth7", 13, 7, 7},   {"depth64", 13, 7, 64}};
     for (const auto& f : fields) {
         b = Bmp();
         b.width = f.width;
@@ -215,13 +221,32 @@ void WriteBmpFiles(const std::string& folder) {
     b = WithDepth(4);
     b.clrUsed = 17;
     Save(folder, "bad_bmp_clrused_too_many.bmp", Build(b));
-    Save(folder, "bad_bmp_rle8_depth4.bmp", Build([] { Bmp r = Rle(8, 8, 6, kRle8All); r.depth = 4; return r; }()));
-    Save(folder, "bad_bmp_rle4_depth8.bmp", Build([] { Bmp r = Rle(4, 9, 5, kRle4All); r.depth = 8; return r; }()));
-    Save(folder, "bad_bmp_rle8_depth24.bmp", Build([] { Bmp r = Rle(8, 8, 6, kRle8All); r.depth = 24; return r; }()));
+    Save(folder, "bad_bmp_rle8_depth4.bmp", Build([] {
+             Bmp r = Rle(8, 8, 6, kRle8All);
+             r.depth = 4;
+             return r;
+         }()));
+    Save(folder, "bad_bmp_rle4_depth8.bmp", Build([] {
+             Bmp r = Rle(4, 9, 5, kRle4All);
+             r.depth = 8;
+             return r;
+         }()));
+    Save(folder, "bad_bmp_rle8_depth24.bmp", Build([] {
+             Bmp r = Rle(8, 8, 6, kRle8All);
+             r.depth = 24;
+             return r;
+         }()));
     Save(folder, "bad_bmp_rle8_topdown.bmp", Build(Rle(8, 8, -6, kRle8All)));
-    Save(folder, "bad_bmp_rle8_sizeimage0.bmp", Build([] { Bmp r = Rle(8, 8, 6, kRle8All); r.sizeImage = 0; return r; }()));
-    Save(folder, "bad_bmp_rle8_sizeimage_past_end.bmp",
-         Build([] { Bmp r = Rle(8, 8, 6, kRle8All); r.sizeImage = 0xFFFFFFF0; return r; }()));
+    Save(folder, "bad_bmp_rle8_sizeimage0.bmp", Build([] {
+             Bmp r = Rle(8, 8, 6, kRle8All);
+             r.sizeImage = 0;
+             return r;
+         }()));
+    Save(folder, "bad_bmp_rle8_sizeimage_past_end.bmp", Build([] {
+             Bmp r = Rle(8, 8, 6, kRle8All);
+             r.sizeImage = 0xFFFFFFF0;
+             return r;
+         }()));
     b = WithDepth(24);
     b.keep = 14 + 40 + 13 * 3;
     Save(folder, "bad_bmp_truncated_rows.bmp", Build(b));

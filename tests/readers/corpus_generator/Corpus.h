@@ -25,8 +25,8 @@ void WritePngFiles(const std::string& folder);
 void WriteJpegFiles(const std::string& folder);
 
 // Whole encoded files, for the broken variants made from them.
-Bytes EncodePng(int colourType, int bitDepth, bool interlaced,
-                const std::vector<uint8_t>& trns, int paletteSize);
+Bytes EncodePng(int colourType, int bitDepth, bool interlaced, const std::vector<uint8_t>& trns,
+                int paletteSize);
 Bytes EncodeJpeg(int components, bool progressive, int restartRows);
 
 }  // namespace corpus

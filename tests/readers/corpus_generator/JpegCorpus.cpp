@@ -62,14 +62,16 @@ void WriteJpegFiles(const std::string& folder) {
     Save(folder, "jpeg_named.png", colour);
 
     Save(folder, "bad_jpeg_cmyk.jpg", EncodeJpeg(4, false, 0));
-    Save(folder, "bad_jpeg_truncated_half.jpg", Bytes(colour.begin(), colour.begin() + long(colour.size() / 2)));
+    Save(folder, "bad_jpeg_truncated_half.jpg",
+         Bytes(colour.begin(), colour.begin() + long(colour.size() / 2)));
     Save(folder, "bad_jpeg_no_eoi.jpg", Bytes(colour.begin(), colour.end() - 2));
     Save(folder, "bad_jpeg_soi_only.jpg", Bytes{0xFF, 0xD8});
     const Bytes progressive = EncodeJpeg(3, true, 0);
     Save(folder, "bad_jpeg_progressive_cut.jpg",
          Bytes(progressive.begin(), progressive.begin() + long(progressive.size() * 2 / 3)));
     // An APP1 segment whose length runs far past the end of the data.
-    Save(folder, "bad_jpeg_app1_past_end.jpg", Bytes{0xFF, 0xD8, 0xFF, 0xE1, 0xFF, 0xFF, 'E', 'x', 'i', 'f', 0, 0});
+    Save(folder, "bad_jpeg_app1_past_end.jpg",
+         Bytes{0xFF, 0xD8, 0xFF, 0xE1, 0xFF, 0xFF, 'E', 'x', 'i', 'f', 0, 0});
     Bytes comment(colour.begin(), colour.begin() + 2);
     comment.insert(comment.end(), {0xFF, 0xFE, 0xFF, 0xFF, 'c', 'u', 't'});
     Save(folder, "bad_jpeg_comment_past_end.jpg", comment);

@@ -20,10 +20,14 @@ void NoFlush(png_structp) {}
 
 int Channels(int colourType) {
     switch (colourType) {
-        case PNG_COLOR_TYPE_RGB: return 3;
-        case PNG_COLOR_TYPE_GRAY_ALPHA: return 2;
-        case PNG_COLOR_TYPE_RGB_ALPHA: return 4;
-        default: return 1;
+        case PNG_COLOR_TYPE_RGB:
+            return 3;
+        case PNG_COLOR_TYPE_GRAY_ALPHA:
+            return 2;
+        case PNG_COLOR_TYPE_RGB_ALPHA:
+            return 4;
+        default:
+            return 1;
     }
 }
 
@@ -124,7 +128,8 @@ Bytes HugeHeader(uint32_t width, uint32_t height) {
 
 }  // namespace
 
-Bytes EncodePng(int colourType, int bitDepth, bool interlaced, const std::vector<uint8_t>& trns, int paletteSize) {
+Bytes EncodePng(int colourType, int bitDepth, bool interlaced, const std::vector<uint8_t>& trns,
+                int paletteSize) {
     std::vector<Bytes> rows;
     for (int y = 0; y < kHeight; ++y) rows.push_back(Row(y, colourType, bitDepth, paletteSize));
     Bytes out;
@@ -137,24 +142,27 @@ void WritePngFiles(const std::string& folder) {
     const struct {
         const char* name;
         int type, depth;
-    } forms[] = {{"grey_1", 0, 1},      {"grey_2", 0, 2},      {"grey_4", 0, 4},         {"grey_8", 0, 8},
-                 {"grey_16", 0, 16},    {"rgb_8", 2, 8},       {"rgb_16", 2, 16},        {"palette_1", 3, 1},
-                 {"palette_2", 3, 2},   {"palette_4", 3, 4},   {"palette_8", 3, 8},      {"greyalpha_8", 4, 8},
+    } forms[] = {{"grey_1", 0, 1},        {"grey_2", 0, 2},    {"grey_4", 0, 4},    {"grey_8", 0, 8},
+                 {"grey_16", 0, 16},      {"rgb_8", 2, 8},     {"rgb_16", 2, 16},   {"palette_1", 3, 1},
+                 {"palette_2", 3, 2},     {"palette_4", 3, 4}, {"palette_8", 3, 8}, {"greyalpha_8", 4, 8},
                  {"greyalpha_16", 4, 16}, {"rgba_8", 6, 8},    {"rgba_16", 6, 16}};
     for (const auto& f : forms) {
         const int paletteSize = f.type == 3 ? (f.depth == 8 ? 200 : 1 << f.depth) : 0;
-        Save(folder, std::string("png_") + f.name + ".png", EncodePng(f.type, f.depth, false, {}, paletteSize));
-        Save(folder, std::string("png_") + f.name + "_interlaced.png", EncodePng(f.type, f.depth, true, {}, paletteSize));
+        Save(folder, std::string("png_") + f.name + ".png",
+             EncodePng(f.type, f.depth, false, {}, paletteSize));
+        Save(folder, std::string("png_") + f.name + "_interlaced.png",
+             EncodePng(f.type, f.depth, true, {}, paletteSize));
     }
     // Palette transparency: one surviving index, or an alpha channel.
     const struct {
         const char* name;
         std::vector<uint8_t> trns;
-    } palettes[] = {{"single", {0}},           {"last_of_three", {255, 255, 0}}, {"partial_last", {255, 128}},
-                    {"two", {0, 0}},            {"opaque_after", {0, 255, 255}}, {"graded", {0, 64, 128, 192, 255}}};
+    } palettes[] = {{"single", {0}}, {"last_of_three", {255, 255, 0}}, {"partial_last", {255, 128}},
+                    {"two", {0, 0}}, {"opaque_after", {0, 255, 255}},  {"graded", {0, 64, 128, 192, 255}}};
     for (const auto& p : palettes) {
         Save(folder, std::string("png_palette_trns_") + p.name + ".png", EncodePng(3, 4, false, p.trns, 16));
-        Save(folder, std::string("png_palette_trns_") + p.name + "_interlaced.png", EncodePng(3, 4, true, p.trns, 16));
+        Save(folder, std::string("png_palette_trns_") + p.name + "_interlaced.png",
+             EncodePng(3, 4, true, p.trns, 16));
     }
     Save(folder, "png_rgb_trns.png", EncodePng(2, 8, false, {1}, 0));
     Save(folder, "png_rgb16_trns.png", EncodePng(2, 16, false, {1}, 0));
