@@ -19,7 +19,7 @@ namespace {
 
 using namespace art;
 
-TEST(DeterministicMath, AgreesWithTheLibraryFunctions)
+TEST(ArtworkMath, AgreesWithTheLibraryFunctions)
 {
     for (double x = -40.0; x <= 40.0; x += 0.0137) {
         EXPECT_NEAR(Sin(x), std::sin(x), 1e-14) << x;
@@ -33,7 +33,7 @@ TEST(DeterministicMath, AgreesWithTheLibraryFunctions)
     }
 }
 
-TEST(DeterministicMath, HandlesTheEdgesOfItsDomains)
+TEST(ArtworkMath, HandlesTheEdgesOfItsDomains)
 {
     EXPECT_EQ(Exp(-800.0), 0.0);
     EXPECT_EQ(Pow(0.0, 2.0), 0.0);
@@ -45,7 +45,7 @@ TEST(DeterministicMath, HandlesTheEdgesOfItsDomains)
     EXPECT_NEAR(Cos(-kPi / 2.0), 0.0, 1e-15);
 }
 
-TEST(Noise, IsRepeatableAndStaysInRange)
+TEST(ArtworkNoise, IsRepeatableAndStaysInRange)
 {
     Random a(7), b(7), c(8);
     for (int i = 0; i < 100; ++i) {
@@ -64,7 +64,7 @@ TEST(Noise, IsRepeatableAndStaysInRange)
     }
 }
 
-TEST(Shapes, MeasureSignedDistances)
+TEST(ArtworkShapes, MeasureSignedDistances)
 {
     const ShapeRef circle = Circle({10.0, 10.0}, 4.0);
     EXPECT_DOUBLE_EQ(circle->Distance({10.0, 10.0}), -4.0);
@@ -82,7 +82,7 @@ TEST(Shapes, MeasureSignedDistances)
     EXPECT_DOUBLE_EQ(frame->Distance({1.5, 5.0}), -1.5);
 }
 
-TEST(Shapes, StrokesTaperAndCombine)
+TEST(ArtworkShapes, StrokesTaperAndCombine)
 {
     const ShapeRef line = Stroke({{0.0, 0.0}, {10.0, 0.0}}, 4.0, 2.0);
     EXPECT_DOUBLE_EQ(line->Distance({0.0, 0.0}), -2.0);
@@ -100,7 +100,7 @@ TEST(Shapes, StrokesTaperAndCombine)
     EXPECT_DOUBLE_EQ(Outline(a, 1.0)->Distance({5.5, 0.0}), -0.5);
 }
 
-TEST(Shapes, MoveTurnAndScaleWithTheirDistances)
+TEST(ArtworkShapes, MoveTurnAndScaleWithTheirDistances)
 {
     const ShapeRef unit = Circle({0.0, 0.0}, 1.0);
     const ShapeRef placed = Transformed(unit, Affine::Place({20.0, 10.0}, 3.0, 0.7));
@@ -111,7 +111,7 @@ TEST(Shapes, MoveTurnAndScaleWithTheirDistances)
     EXPECT_GE(b.x1, 23.0);
 }
 
-TEST(Canvas, CoverageFollowsTheEdge)
+TEST(ArtworkCanvas, CoverageFollowsTheEdge)
 {
     Canvas canvas(4, 1);
     // The edge runs down the middle of pixel 1.
@@ -122,7 +122,7 @@ TEST(Canvas, CoverageFollowsTheEdge)
     EXPECT_NEAR(canvas.StraightAt(1, 0).r, 1.0, 1e-12) << "partial coverage keeps the colour";
 }
 
-TEST(Canvas, BlendsAsEachModeSays)
+TEST(ArtworkCanvas, BlendsAsEachModeSays)
 {
     const ShapeRef everything = Polygon({{-1.0, -1.0}, {3.0, -1.0}, {3.0, 3.0}, {-1.0, 3.0}});
     Canvas canvas(2, 2);
@@ -153,7 +153,7 @@ TEST(Canvas, BlendsAsEachModeSays)
     EXPECT_NEAR(light.At(0, 0).a, 0.5 * (1.0 - 0.4 * 0.4 * 0.4), 1e-12);
 }
 
-TEST(Canvas, WritesStraightBytesWithCleanTransparency)
+TEST(ArtworkCanvas, WritesStraightBytesWithCleanTransparency)
 {
     Canvas canvas(3, 1);
     canvas.At(0, 0) = {0.25, 0.1, 0.05, 0.5};          // straight 0.5, 0.2, 0.1
@@ -164,7 +164,7 @@ TEST(Canvas, WritesStraightBytesWithCleanTransparency)
     EXPECT_EQ(bytes, expected);
 }
 
-TEST(Canvas, DrawingThroughAMapKeepsFlatColours)
+TEST(ArtworkCanvas, DrawingThroughAMapKeepsFlatColours)
 {
     Canvas source(8, 8);
     source.FillAll(Solid(Hex(0x336699)));
@@ -181,7 +181,7 @@ TEST(Canvas, DrawingThroughAMapKeepsFlatColours)
     EXPECT_NEAR(small.StraightAt(3, 3).g, 0x66 / 255.0, 1e-9);
 }
 
-TEST(PngFile, RoundTripsExactlyAndRepeatsItsBytes)
+TEST(ArtworkPng, RoundTripsExactlyAndRepeatsItsBytes)
 {
     RgbaImage image{5, 3, {}};
     for (int i = 0; i < 5 * 3 * 4; ++i)
@@ -205,7 +205,7 @@ TEST(PngFile, RoundTripsExactlyAndRepeatsItsBytes)
     std::remove(second.c_str());
 }
 
-TEST(Thumbnail, ShowsTheFirstPictureOnTop)
+TEST(ArtworkThumbnail, ShowsTheFirstPictureOnTop)
 {
     const auto solid = [](int w, int h, uint32_t rgb) {
         Canvas c(w, h);
@@ -226,7 +226,7 @@ TEST(Thumbnail, ShowsTheFirstPictureOnTop)
     EXPECT_EQ(thumbnail.At(0, 63).a, 0.0);
 }
 
-TEST(Library, FilesPresetsUnderTheLibraryFolder)
+TEST(ArtworkLibrary, FilesPresetsUnderTheLibraryFolder)
 {
     Library library;
     library.AddSingle("Cat", "One", Canvas(24, 24));

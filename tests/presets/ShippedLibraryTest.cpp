@@ -33,7 +33,7 @@ AlphaUse AlphaOf(const Picture& p)
     return use;
 }
 
-TEST(ObjectWeightRule, ReadsTheNumberAfterTheLastUnderscore)
+TEST(ShippedWeightRule, ReadsTheNumberAfterTheLastUnderscore)
 {
     EXPECT_EQ(ObjectWeight("leaf_3.png"), 3);
     EXPECT_EQ(ObjectWeight("a_b_25.bmp"), 25);
@@ -44,7 +44,7 @@ TEST(ObjectWeightRule, ReadsTheNumberAfterTheLastUnderscore)
     EXPECT_EQ(ObjectWeight("orange maple_2.png"), 2);
 }
 
-TEST(ObjectWeightRule, FallsBackToTenWithoutAWholeNumber)
+TEST(ShippedWeightRule, FallsBackToTenWithoutAWholeNumber)
 {
     EXPECT_EQ(ObjectWeight("leaf.png"), 10);
     EXPECT_EQ(ObjectWeight("leaf_x.png"), 10);
