@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "OrvLib/ORVUTIL/OrvRect.h"
 #include "OrvLib/image/OrvImage2.h"
@@ -14,6 +15,9 @@
 #include "OrvLib/plugin/PixelBuffer.h"
 #include "OrvLib/plugin/ViewModel.h"
 
+// The module's own name with the extension ".chm"; empty without a name.
+std::string HelpFileFor(const std::string& moduleFileName);
+
 class OrvPSFilter : public OrvPSPlugin {
 public:
     OrvPSFilter();
@@ -21,6 +25,14 @@ public:
 
     // The entry of every host call.
     void Dispatch(int16 selector, void* record, intptr_t* data, int16* result);
+
+    // Help, shown by the system's viewer from the help file beside the plug-in.
+    virtual std::string GetHelpFilePath();
+    void ShowHelp(const std::string& topic);
+    void ShowControlHelp(intptr_t window, const std::string& topicFile, const uint32_t* idTable);
+    // The right-click menu; false when it is not offered (no listed control under the point).
+    bool ShowWhatsThisMenu(intptr_t dialog, const std::string& topicFile, const uint32_t* idTable, OrvPoint point);
+    bool ContextHelp() const { return contextHelp; }
 
     // Parameter block operations.
     virtual int32 GetParametersSize() { return 0; }
