@@ -1,14 +1,15 @@
 #include "product/engine/RowSamplers.h"
 
-#include <cmath>
 
 namespace {
 
-// The object pixel under a sample point, or null when the point misses the object.
+// The object pixel under a sample point (floor(v + 0.5) on each axis), or null when the
+// point misses the object. For t >= 0, floor(t) is the truncation and floor(t) < w
+// exactly when t < w, so no floor call is needed; NaN fails every comparison.
 inline const uint8_t* Sample(const SamplerObject& o, double x, double y, int bytes) {
-    const double fx = std::floor(x + 0.5), fy = std::floor(y + 0.5);
-    if (!(fx >= 0.0 && fx < o.width && fy >= 0.0 && fy < o.height)) return nullptr;
-    return o.pixels + int64_t(fy) * o.rowBytes + int64_t(fx) * bytes;
+    const double tx = x + 0.5, ty = y + 0.5;
+    if (!(tx >= 0.0 && tx < o.width && ty >= 0.0 && ty < o.height)) return nullptr;
+    return o.pixels + int64_t(ty) * o.rowBytes + int64_t(tx) * bytes;
 }
 
 template <int Bytes>
