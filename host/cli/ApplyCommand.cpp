@@ -101,8 +101,8 @@ void ChoosePreset(const std::string& spec, const varnhost::PluginModule& plugin,
     // The library the plug-in itself scans: beside the file the system loaded.
     const std::string library = LibraryFolderOf(plugin.FileName());
     int32_t category = 0;
-    Preset preset;
-    if (!FindPreset(ScanPresetLibrary(library), spec, category, preset)) {
+    PresetEntry preset;
+    if (!FindPreset(ListPresets(library), spec, category, preset)) {
         throw UsageFailure("no preset " + spec + " in " + library + " (see varnel presets)");
     }
     if (preset.path.size() > kMaxBlockPath)

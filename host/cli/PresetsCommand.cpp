@@ -10,16 +10,15 @@ namespace varncli {
 int RunPresets(const PresetsOptions& options, std::FILE* out, std::FILE* err) {
     namespace fs = std::filesystem;
     std::error_code ignored;
-    const fs::path plugin = fs::absolute(PluginFileToLoad(options.plugin), ignored);
-    const std::string folder = LibraryFolderOf(plugin.string());
+    const std::string folder = LibraryFolderOf(PluginFileToLoad(options.plugin));
     if (!fs::is_directory(folder, ignored)) {
         std::fprintf(err, "varnel: no preset library at %s\n", folder.c_str());
         return kExitUsage;
     }
-    const std::vector<PresetCategory> library = ScanPresetLibrary(folder);
+    const std::vector<PresetCategory> library = ListPresets(folder);
     if (options.names) {
         for (const PresetCategory& category : library) {
-            for (const Preset& preset : category.presets) {
+            for (const PresetEntry& preset : category.entries) {
                 std::fprintf(out, "%s/%s\n", category.name.c_str(), preset.name.c_str());
             }
         }
@@ -32,7 +31,7 @@ int RunPresets(const PresetsOptions& options, std::FILE* out, std::FILE* err) {
     std::fprintf(out, "Presets in %s (use --preset CATEGORY/NAME):\n", folder.c_str());
     for (const PresetCategory& category : library) {
         std::fprintf(out, "%s\n", category.name.c_str());
-        for (const Preset& preset : category.presets) {
+        for (const PresetEntry& preset : category.entries) {
             std::fprintf(out, "    %s%s\n", preset.name.c_str(),
                          preset.isFolder ? "  (folder of images)" : "");
         }

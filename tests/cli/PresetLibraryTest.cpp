@@ -1,10 +1,11 @@
-// The library listed as the plug-in lists it: folder order, what counts as a preset,
-// and how a CATEGORY/NAME is found.
+// The library listed as the plug-in lists it, with real pictures read by the plug-in
+// library's loader: folder order, what counts as a preset, and how a CATEGORY/NAME is found.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 
+#include "OrvLib/platform/FolderOrder.h"
+#include "OrvLib/platform/Platform.h"
 #include "host/cli/PresetLibrary.h"
 #include "tests/cli/TestFiles.h"
 
@@ -26,13 +27,13 @@ void Junk(const fs::path& path) {
 
 std::vector<std::string> Names(const PresetCategory& category) {
     std::vector<std::string> names;
-    for (const Preset& p : category.presets) names.push_back(p.name);
+    for (const PresetEntry& p : category.entries) names.push_back(p.name);
     return names;
 }
 
 TEST(CliPresetLibrary, FolderOrderIsUpperCaseThenBytes) {
     std::vector<std::string> names = {"b", "A", "a", "_x", "B", "Z", "10", "9", "ab"};
-    std::sort(names.begin(), names.end(), SystemNameLess);
+    SortFolderNames(names);
     // '_' sorts after the letters once they are upper case, as on Windows.
     EXPECT_EQ(names, (std::vector<std::string>{"10", "9", "A", "a", "ab", "B", "b", "Z", "_x"}));
 }
@@ -53,28 +54,28 @@ TEST(CliPresetLibrary, ScanFindsFilesAndFoldersOfImagesOnly) {
     Image(root / ".hidden" / "x.png");
     Image(root / "loose.png");
 
-    const std::vector<PresetCategory> library = ScanPresetLibrary(root.string());
+    const std::vector<PresetCategory> library = ListPresets(root.string() + OrvPlatform::PathSeparator());
     ASSERT_EQ(library.size(), 2u);
     EXPECT_EQ(library[0].name, "Flowers");
     EXPECT_EQ(Names(library[0]), (std::vector<std::string>{"Daisy", "rose"}));
     EXPECT_EQ(library[1].name, "leaves");
     EXPECT_EQ(Names(library[1]), (std::vector<std::string>{"Autumn", "birch", "Oak"}));
-    const Preset& folder = library[1].presets[0];
+    const PresetEntry& folder = library[1].entries[0];
     EXPECT_TRUE(folder.isFolder);
     EXPECT_EQ(fs::path(folder.path), root / "leaves" / "Autumn.Leaves");
-    EXPECT_FALSE(library[1].presets[2].isFolder);
-    EXPECT_EQ(fs::path(library[1].presets[2].path), root / "leaves" / "Oak.png");
+    EXPECT_FALSE(library[1].entries[2].isFolder);
+    EXPECT_EQ(fs::path(library[1].entries[2].path), root / "leaves" / "Oak.png");
 
-    EXPECT_TRUE(ScanPresetLibrary((scratch.Path() / "missing").string()).empty());
+    EXPECT_TRUE(ListPresets((scratch.Path() / "missing").string() + OrvPlatform::PathSeparator()).empty());
 }
 
 TEST(CliPresetLibrary, FindPrefersExactNamesAndGivesTheCategoryIndex) {
     std::vector<PresetCategory> library = {
-        {"Flowers", {{"Daisy", false, "/l/Flowers/Daisy.png"}}},
-        {"leaves", {{"oak", false, "/l/leaves/oak.png"}, {"Oak", true, "/l/leaves/Oak"}}},
+        {"Flowers", {{"Daisy", false, "/l/Flowers/Daisy.png", ""}}},
+        {"leaves", {{"oak", false, "/l/leaves/oak.png", ""}, {"Oak", true, "/l/leaves/Oak", ""}}},
     };
     int32_t category = -5;
-    Preset preset;
+    PresetEntry preset;
     ASSERT_TRUE(FindPreset(library, "leaves/Oak", category, preset));
     EXPECT_EQ(category, 1);
     EXPECT_EQ(preset.path, "/l/leaves/Oak");
@@ -87,8 +88,9 @@ TEST(CliPresetLibrary, FindPrefersExactNamesAndGivesTheCategoryIndex) {
 }
 
 TEST(CliPresetLibrary, LibraryIsTheVarnelFolderBesideThePlugin) {
-    EXPECT_EQ(fs::path(LibraryFolderOf((fs::path("plugins") / "Varnel.so").string())),
-              fs::path("plugins") / "Varnel");
+    // A relative plug-in name still gives a folder: the plug-in's own scan needs a full path.
+    const std::string folder = LibraryFolderOf((fs::path("plugins") / "Varnel.so").string());
+    EXPECT_EQ(fs::path(folder), fs::absolute(fs::path("plugins") / "Varnel" / ""));
 }
 
 }  // namespace
