@@ -140,7 +140,6 @@ Canvas Maple(int size, const LeafColours& c, uint32_t seed)
     for (size_t i = 0; i < lobes.size(); i += 3) {
         const Lobe& lobe = lobes[i];
         const Vec2 dir{Sin(lobe.angle), -Cos(lobe.angle)};
-        (void)dir;
         const Vec2 tip = junction + dir * (radius(lobe.angle < 0 ? lobe.angle + 2 * kPi : lobe.angle) * 0.9);
         veins.push_back({{junction, tip}, s * 0.022, s * 0.005});
         for (int side : {1, 2}) {

@@ -85,10 +85,10 @@ Paint Lit(std::shared_ptr<const HeightField> field, Paint base, Lighting lightin
         const Colour c = base(s);
         const Vec3 n = field->Normal(s.p, lighting.strength);
         const double diffuse = std::max(0.0, Dot3(n, light));
-        const double spec = lighting.specular * Pow(std::max(0.0, Dot3(n, half)), lighting.shininess);
+        const double shine = lighting.specular * Pow(std::max(0.0, Dot3(n, half)), lighting.shininess);
         const double k = lighting.ambient + lighting.diffuse * diffuse;
         const Colour& h = lighting.highlight;
-        return Colour{c.r * k + h.r * spec, c.g * k + h.g * spec, c.b * k + h.b * spec, c.a};
+        return Colour{c.r * k + h.r * shine, c.g * k + h.g * shine, c.b * k + h.b * shine, c.a};
     };
 }
 
