@@ -11,6 +11,7 @@
 #include "product/engine/EffectParameters.h"
 #include "tests/cli/RunProgram.h"
 #include "tests/cli/TestFiles.h"
+#include "tests/cli/VarnelProgram.h"
 
 namespace {
 
@@ -40,29 +41,14 @@ bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-class CliProgram : public ::testing::Test {
+class CliProgram : public VarnelProgramTest {
 protected:
-    ScratchFolder folder;
-    const std::string realPlugin = BesideTestProgram(varncli::kPluginFileName);
     const std::string fakePlugin =
         BesideTestProgram("FakePlugin" + fs::path(varncli::kPluginFileName).extension().string());
 
-    ProgramResult Varnel(std::vector<std::string> args) {
-        args.insert(args.begin(), BesideTestProgram(ProgramName("varnel")));
-        return RunProgram(args);
-    }
-    ProgramResult Apply(const std::string& plugin, std::vector<std::string> args) {
-        args.insert(args.begin(), {"apply", "--plugin", plugin});
-        return Varnel(args);
-    }
     ProgramResult Fake(FakeMode mode, std::vector<std::string> args) {
         args.insert(args.end(), {"--density", std::to_string(int(mode))});
         return Apply(fakePlugin, args);
-    }
-    std::string Input(const std::string& name, const Raster& image) {
-        std::string error;
-        EXPECT_TRUE(varncli::WritePngFile(folder / name, image, error)) << error;
-        return folder / name;
     }
     std::vector<std::string> FilesInFolder() {
         std::vector<std::string> names;

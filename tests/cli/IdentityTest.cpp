@@ -1,0 +1,189 @@
+// One picture for one seed on every build: a matrix of settings run through the built
+// varnel and the real plug-in, each output's decoded pixels hashed and compared with the
+// hash checked in here. The native and both Windows builds must all give these values.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cinttypes>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "host/cli/SampleImage.h"
+#include "tests/cli/VarnelProgram.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace clitest;
+using varncli::Raster;
+
+constexpr int32_t kWidth = 160, kHeight = 120;
+
+uint64_t PixelHash(const Raster& image) {
+    uint64_t hash = 14695981039346656037ull;  // FNV-1a
+    const auto add = [&hash](uint8_t byte) { hash = (hash ^ byte) * 1099511628211ull; };
+    for (int32_t v : {image.width, image.height, image.channels}) add(uint8_t(v));
+    for (uint8_t byte : image.pixels) add(byte);
+    return hash;
+}
+
+Raster Blank(int32_t width, int32_t height, int32_t channels) {
+    Raster image;
+    image.width = width;
+    image.height = height;
+    image.channels = channels;
+    image.pixels.assign(varncli::RasterBytes(width, height, channels), 0);
+    return image;
+}
+
+// The sample picture; with four planes its transparency falls from left to right and is
+// zero in a band, so that copies over clear pixels are drawn too.
+Raster InputImage(int channels) {
+    const Raster rgb = varncli::MakeSampleImage(kWidth, kHeight, 2024);
+    if (channels == 3) return rgb;
+    Raster rgba = Blank(kWidth, kHeight, 4);
+    for (size_t i = 0; i < size_t(kWidth) * kHeight; ++i) {
+        std::copy_n(&rgb.pixels[i * 3], 3, &rgba.pixels[i * 4]);
+        const int x = int(i % kWidth);
+        rgba.pixels[i * 4 + 3] = uint8_t(x >= 100 && x < 112 ? 0 : 255 - x);
+    }
+    return rgba;
+}
+
+// A soft-edged disc whose colour runs across it, so that rotation and flips show.
+Raster Disc(int size, uint8_t red, uint8_t green, uint8_t blue) {
+    Raster disc = Blank(size, size, 4);
+    const int r2 = size * size;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const int dx = 2 * x + 1 - size, dy = 2 * y + 1 - size, d2 = dx * dx + dy * dy;
+            uint8_t* p = &disc.pixels[(size_t(y) * size + x) * 4];
+            p[0] = uint8_t(red - x * 4);
+            p[1] = uint8_t(green + y * 5);
+            p[2] = blue;
+            p[3] = uint8_t(d2 >= r2 ? 0 : std::min(255, (r2 - d2) * 255 / (4 * size)));
+        }
+    }
+    return disc;
+}
+
+// An opaque bar without a transparency plane.
+Raster Bar(int width, int height) {
+    Raster bar = Blank(width, height, 3);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            uint8_t* p = &bar.pixels[(size_t(y) * width + x) * 3];
+            p[0] = uint8_t(20 + y * 10);
+            p[1] = uint8_t(40 + x * 9);
+            p[2] = 230;
+        }
+    return bar;
+}
+
+// Fully selected on the left, a ramp to nothing, and a hole.
+Raster Mask() {
+    Raster mask = Blank(kWidth, kHeight, 1);
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) {
+            const bool hole = x >= 30 && x < 60 && y >= 40 && y < 70;
+            mask.pixels[size_t(y) * kWidth + x] = uint8_t(hole ? 0 : std::clamp((130 - x) * 8, 0, 255));
+        }
+    return mask;
+}
+
+enum Objects { kObject, kFolder, kPreset };
+enum Selection { kWhole, kMask };
+
+struct Case {
+    uint64_t hash;  // of the output's decoded pixels
+    const char* name;
+    int planes;
+    Objects objects;
+    Selection selection;
+    const char* settings;  // options of varnel apply, separated by spaces
+};
+
+// The shipped preset's hashes follow its generated artwork: new artwork, new hashes.
+const std::vector<Case>& Cases() {
+    // clang-format off
+    static const std::vector<Case> cases = {
+        {0x2F1AA462535B0609ull, "rgb object seed 1",                3, kObject,  kWhole, "--density 40 --seed 1"},
+        {0x56F5AF9E8FB299E4ull, "rgb object seed 2",                3, kObject,  kWhole, "--density 40 --seed 2"},
+        {0x9F082F74522B87E5ull, "rgba object seed 3",               4, kObject,  kWhole, "--density 40 --seed 3"},
+        {0x1562CDBA522A71D4ull, "rgb mask",                         3, kObject,  kMask,  "--density 60 --seed 4"},
+        {0x1B7800C92B0B5DB8ull, "rgba mask whole objects",          4, kObject,  kMask,  "--density 60 --seed 5 --whole-objects"},
+        {0x2B1C43E275B1B3AAull, "rgb texture",                      3, kObject,  kWhole, "--density 50 --seed 6 --texture"},
+        {0xA3A2F5402D3C6A35ull, "rgba texture mask",                4, kFolder,  kMask,  "--density 50 --seed 7 --texture --texture-amount 80"},
+        {0x3959912C1C4493ADull, "rgb rotation scale",               3, kObject,  kWhole, "--seed 8 --rotation 30 --scale 1.5"},
+        {0xA5FCF60CBEA6AB61ull, "rgb random rotation scale",        3, kObject,  kWhole, "--density 30 --seed 9 --random-rotation 90 --random-scale 3"},
+        {0xC31E6361C2AAC9F7ull, "rgba rotation small scale",        4, kFolder,  kWhole, "--density 50 --seed 10 --rotation 200 --scale 0.6 --random-scale 2"},
+        {0x20D572B8EC7B5528ull, "rgb weighted folder",              3, kFolder,  kWhole, "--density 40 --seed 11"},
+        {0x206518F8AAE104B8ull, "rgba folder no overlap",           4, kFolder,  kWhole, "--density 100 --seed 12 --no-overlap"},
+        {0xDB89BCDF9C6B291Aull, "rgb object no overlap rotated",    3, kObject,  kWhole, "--density 100 --seed 13 --no-overlap --random-rotation 180"},
+        {0x5F73D4FD242A33D9ull, "rgb depth",                        3, kFolder,  kWhole, "--density 60 --seed 14 --random-scale 2.5 --order-by-depth --fade-with-depth --desaturate-with-depth"},
+        {0xB9954A66B7E06573ull, "rgba depth opacity",               4, kObject,  kWhole, "--density 60 --seed 15 --random-scale 2 --random-rotation 45 --order-by-depth --fade-with-depth --desaturate-with-depth --opacity 160"},
+        {0x63BE84B4044B8207ull, "rgb shipped folder preset",        3, kPreset,  kWhole, "--density 40 --seed 16 --random-scale 2 --random-rotation 30"},
+        {0x182987891CA2CFA2ull, "rgba shipped preset mask texture", 4, kPreset,  kMask,  "--density 40 --seed 17 --texture"},
+    };
+    // clang-format on
+    return cases;
+}
+
+std::vector<std::string> Words(const std::string& text) {
+    std::vector<std::string> words;
+    for (size_t at = 0; at < text.size();) {
+        const size_t end = std::min(text.find(' ', at), text.size());
+        words.push_back(text.substr(at, end - at));
+        at = end + 1;
+    }
+    return words;
+}
+
+// The inputs must agree first, or no output could.
+constexpr uint64_t kRgbInputHash = 0x576489A387FF0B7Eull, kRgbaInputHash = 0x6047C37C2BA80F71ull;
+
+class CliIdentity : public VarnelProgramTest {};
+
+TEST_F(CliIdentity, EveryBuildDrawsTheSamePictureForTheSameSettings) {
+    const Raster inputs[2] = {InputImage(3), InputImage(4)};
+    EXPECT_EQ(PixelHash(inputs[0]), kRgbInputHash) << std::hex << PixelHash(inputs[0]);
+    EXPECT_EQ(PixelHash(inputs[1]), kRgbaInputHash) << std::hex << PixelHash(inputs[1]);
+    const std::string inputFiles[2] = {Input("rgb.png", inputs[0]), Input("rgba.png", inputs[1])};
+    const std::string object = Input("disc.png", Disc(16, 250, 60, 40));
+    const fs::path weighted = folder.Path() / "weighted";
+    fs::create_directories(weighted);
+    Input("weighted/a_3.png", Disc(12, 240, 200, 30));
+    Input("weighted/b_1.png", Bar(20, 8));
+    Input("weighted/Thumbnail.png", Disc(30, 0, 255, 0));  // shown in lists, never drawn
+    const std::string mask = Input("mask.png", Mask());
+
+    std::string differing;
+    for (const Case& c : Cases()) {
+        SCOPED_TRACE(c.name);
+        const int index = c.planes == 3 ? 0 : 1;
+        std::vector<std::string> args = {inputFiles[index], folder / "out.png", "--quiet"};
+        if (c.objects == kObject) args.insert(args.end(), {"--object", object});
+        if (c.objects == kFolder) args.insert(args.end(), {"--folder", weighted.string()});
+        if (c.objects == kPreset) args.insert(args.end(), {"--preset", "Leaves/Autumn"});
+        if (c.selection == kMask) args.insert(args.end(), {"--mask", mask});
+        for (const std::string& word : Words(c.settings)) args.push_back(word);
+        fs::remove(folder / "out.png");
+        const ProgramResult run = Apply(realPlugin, args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const Raster output = ReadImage(folder / "out.png");
+        ASSERT_EQ(output.channels, c.planes);
+        EXPECT_NE(output.pixels, inputs[index].pixels) << "the effect drew nothing";
+        const uint64_t hash = PixelHash(output);
+        if (hash != c.hash) {
+            char line[160];
+            std::snprintf(line, sizeof line, "  %-36s 0x%016" PRIX64 " (expected 0x%016" PRIX64 ")\n", c.name,
+                          hash, c.hash);
+            differing += line;
+        }
+    }
+    EXPECT_EQ(differing, "") << "cases whose picture differs from the checked-in hash:\n" << differing;
+}
+
+}  // namespace
