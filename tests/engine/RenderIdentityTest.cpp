@@ -116,6 +116,9 @@ TEST(RenderIdentityTest, EveryBuildDrawsTheSamePictures) {
         {"texture masked rgba", 4, true, true, true, 1234, 0, 180, 2.0, 3.0, false, false, false, 0x5c1fb944885fe1b6ull},
         {"no overlap", 3, false, false, false, 5, 0, 60, 1.0, 1.5, false, true, false, 0x7cf1a7f08b2748d4ull},
         {"whole objects", 4, true, false, false, 10000, 200, 10, 0.6, 1.1, true, true, true, 0x7d642c10cd57d064ull},
+        {"rgba quick", 4, false, false, true, 3, 0, 30, 1.0, 1.2, false, false, false, 0x6439a35eaa655910ull},
+        {"texture quick rgb", 3, false, true, true, 11, 90, 0, 1.5, 1.0, false, false, false, 0xae11bafc835df800ull},
+        {"texture full rgba", 4, false, true, false, 12, 0, 120, 0.9, 2.0, true, false, false, 0xfc45b676c609f59aull},
     };
     for (const Scene& s : scenes) {
         const uint64_t hash = Render(s);

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -127,6 +129,51 @@ TEST(EffectRunTest, SelectionKeepsUnselectedPixels) {
             }
         }
     EXPECT_GT(changedInside, 1000);
+}
+
+TEST(EffectRunTest, HostileBlocksRenderLikeTheirSaneTwins) {
+    const std::string object = WriteObject("effect-run-object4.bmp", 24, 20);
+    const HostImage image = Gradient(120, 90, 3);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        const char* name;
+        std::function<void(EffectParameters&)> hostile, twin;
+    };
+    const std::vector<Case> cases = {
+        {"scale NaN", [&](EffectParameters& p) { p.scale = nan; }, [](EffectParameters& p) { p.scale = 1.0; }},
+        {"scale negative", [](EffectParameters& p) { p.scale = -1; }, [](EffectParameters& p) { p.scale = 1.0; }},
+        {"scale huge", [](EffectParameters& p) { p.scale = 1e300; }, [](EffectParameters& p) { p.scale = 100.0; }},
+        {"random scale zero", [](EffectParameters& p) { p.randomScale = 0; }, [](EffectParameters&) {}},
+        {"angles not finite",
+         [&](EffectParameters& p) {
+             p.rotationAngle = inf;
+             p.randomRotation = nan;
+         },
+         [](EffectParameters&) {}},
+        {"texture amount huge",
+         [](EffectParameters& p) {
+             p.applyAsTexture = 1;
+             p.textureAmount = 100000000;
+         },
+         [](EffectParameters& p) {
+             p.applyAsTexture = 1;
+             p.textureAmount = 100;
+         }},
+        {"path without terminator", [](EffectParameters& p) { std::memset(p.path, 'A', sizeof p.path); },
+         [](EffectParameters& p) { std::memset(p.path, 'A', sizeof p.path - 1), p.path[259] = 0; }},
+    };
+    for (const Case& c : cases) {
+        EffectParameters hostile = Settings(object), twin = Settings(object);
+        c.hostile(hostile);
+        c.twin(twin);
+        EXPECT_EQ(RunPlugin(image, hostile).pixels, RunPlugin(image, twin).pixels) << c.name;
+    }
+    // A density far beyond the slider's still makes at most the capped number of copies.
+    EffectParameters dense = Settings(object);
+    dense.density = 2000000000;
+    RunPlugin(Gradient(1000, 1000, 3), dense);
+    EXPECT_EQ(ThePlugin().Placements().size(), 10000u);
 }
 
 TEST(EffectRunTest, MissingObjectLeavesTheImage) {
