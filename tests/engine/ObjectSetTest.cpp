@@ -158,6 +158,16 @@ TEST_F(ObjectSetTest, EmptyPathAndResetRecordLoadNothing) {
     EXPECT_EQ(fake.calls, 0);
 }
 
+TEST_F(ObjectSetTest, LoadingStopsAfterTheObjectThatCrossesTheMemoryLimit) {
+    Folder f;
+    for (const char* name : {"a.png", "b.png", "c.png", "d.png", "e.png", "f.png"}) {
+        f.Add(name);
+        fake.sizes[name] = {2048, 2048};  // 16 MiB each
+    }
+    ASSERT_TRUE(set.Prepare(Record(f.path, true), true));
+    EXPECT_EQ(set.Objects().size(), 4u) << "the fourth crosses 50 MiB and stays";
+}
+
 TEST_F(ObjectSetTest, LongNamesAreSkipped) {
     Folder f;
     const std::string deep = f.path + "/" + std::string(240 - f.path.size(), 'd');
