@@ -5,23 +5,21 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-namespace {
+#include "OrvLib/platform/win32/ThisModule.h"
 
 // Any address inside this module identifies it, also when the host renamed the file.
-HMODULE ThisModule() {
+HMODULE OrvThisModule() {
     HMODULE module = nullptr;
     GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&ThisModule), &module);
+                       reinterpret_cast<LPCSTR>(&OrvThisModule), &module);
     return module;
 }
-
-}  // namespace
 
 namespace OrvPlatform {
 
 std::string ModuleFileName() {
     char buffer[MAX_PATH + 1] = {};
-    DWORD n = GetModuleFileNameA(ThisModule(), buffer, MAX_PATH);
+    DWORD n = GetModuleFileNameA(OrvThisModule(), buffer, MAX_PATH);
     // A length equal to the buffer means the name was cut (and maybe left unterminated).
     if (n == 0 || n >= MAX_PATH) return {};
     return std::string(buffer, n);

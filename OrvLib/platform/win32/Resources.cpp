@@ -1,22 +1,11 @@
 #include "OrvLib/platform/Resources.h"
 
-#include <windows.h>
-
-namespace {
-
-HMODULE CodeModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&CodeModule), &module);
-    return module;
-}
-
-}  // namespace
+#include "OrvLib/platform/win32/ThisModule.h"
 
 namespace OrvPlatform {
 
 std::vector<uint8_t> ModuleResource(const void* module, int id, const char* typeName) {
-    HMODULE owner = module != nullptr ? static_cast<HMODULE>(const_cast<void*>(module)) : CodeModule();
+    HMODULE owner = module != nullptr ? static_cast<HMODULE>(const_cast<void*>(module)) : OrvThisModule();
     if (owner == nullptr || typeName == nullptr) return {};
     HRSRC found = FindResourceA(owner, MAKEINTRESOURCEA(id), typeName);
     if (found == nullptr) return {};
