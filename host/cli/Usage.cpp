@@ -8,7 +8,7 @@ const char* const kMainHelp =
     "Runs the Varnel filter plug-in on image files, as an image editor would.\n"
     "\n"
     "Commands:\n"
-    "  apply INPUT OUTPUT [OPTIONS]   filter INPUT (PNG or JPEG) into OUTPUT (PNG)\n"
+    "  apply INPUT OUTPUT [OPTIONS]   filter INPUT (PNG, JPEG or BMP) into OUTPUT (PNG)\n"
     "  presets [OPTIONS]              list the preset library beside the plug-in\n"
     "\n"
     "Run 'varnel COMMAND --help' for the options of a command.\n"
@@ -19,7 +19,7 @@ const char* const kMainHelp =
 const char* const kApplyHelp =
     "Usage: varnel apply INPUT OUTPUT [OPTIONS]\n"
     "\n"
-    "Filters INPUT (PNG or JPEG; RGB, grey, or with transparency) and writes OUTPUT as\n"
+    "Filters INPUT (PNG, JPEG or BMP; RGB, grey, or with transparency) and writes OUTPUT as\n"
     "a PNG with the same channels. OUTPUT appears only when the run succeeds.\n"
     "\n"
     "Objects (at most one; default: what the parameter block holds):\n"
