@@ -22,8 +22,12 @@ const Placement* FirstOverlap(const std::vector<Placement>& kept, const OrvRect&
 
 int32_t ClampByte(int32_t v) { return v < 0 ? 0 : v > 255 ? 255 : v; }
 
-// Pushes a copy once off the first copy it overlaps, along the shallower side of the
-// intersection; false when it still overlaps any kept copy.
+bool Inside(const OrvRect& box, const OrvRect& area) {
+    return box.left >= area.left && box.right <= area.right && box.top >= area.top && box.bottom <= area.bottom;
+}
+
+}  // namespace
+
 bool PushApart(Placement& placement, const std::vector<Placement>& kept) {
     const Placement* other = FirstOverlap(kept, placement.bounds);
     if (other == nullptr) return true;
@@ -41,12 +45,6 @@ bool PushApart(Placement& placement, const std::vector<Placement>& kept) {
     placement.transform.AppendTranslation(mx, my);
     return FirstOverlap(kept, placement.bounds) == nullptr;
 }
-
-bool Inside(const OrvRect& box, const OrvRect& area) {
-    return box.left >= area.left && box.right <= area.right && box.top >= area.top && box.bottom <= area.bottom;
-}
-
-}  // namespace
 
 int32_t ObjectChoice::Pick(uint32_t value) const {
     if (widths.size() == 1) return 0;

@@ -22,6 +22,11 @@ struct ObjectChoice {
     int32_t Pick(uint32_t value) const;
 };
 
+// "No overlap": pushes a copy once off the first kept copy it overlaps, along the
+// shallower side of their intersection, away from it; false when it then still overlaps
+// any kept copy.
+bool PushApart(Placement& placement, const std::vector<Placement>& kept);
+
 // p must be sanitised. isBoxSelected answers whether every mask byte of a box is 255;
 // it is asked only for whole objects inside a selection that is not a plain rectangle.
 std::vector<Placement> BuildPlacements(const EffectParameters& p, const ObjectChoice& objects,

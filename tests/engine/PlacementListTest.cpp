@@ -122,6 +122,33 @@ TEST(PlacementListTest, NoOverlapKeepsBoxesApart) {
         }
 }
 
+TEST(PlacementListTest, NoOverlapPushesOnceAlongTheShallowerSide) {
+    auto box = [](int32_t l, int32_t t, int32_t r, int32_t b) {
+        Placement p;
+        p.bounds = OrvRect{l, t, r, b};
+        return p;
+    };
+    const std::vector<Placement> one = {box(0, 0, 10, 10)};
+    Placement sideways = box(8, 2, 18, 6);  // 2 deep along x, 4 along y
+    EXPECT_TRUE(PushApart(sideways, one));
+    EXPECT_EQ(sideways.bounds, (OrvRect{10, 2, 20, 6}));
+    EXPECT_EQ(sideways.transform.MapPoint(0, 0).x, 2.0) << "the matrix moves with the box";
+    Placement leftwards = box(-6, 2, 2, 6);
+    EXPECT_TRUE(PushApart(leftwards, one));
+    EXPECT_EQ(leftwards.bounds, (OrvRect{-8, 2, 0, 6}));
+    Placement down = box(2, 8, 6, 18);  // 4 deep along x, 2 along y
+    EXPECT_TRUE(PushApart(down, one));
+    EXPECT_EQ(down.bounds, (OrvRect{2, 10, 6, 20}));
+    // Pushed into another kept copy: dropped.
+    const std::vector<Placement> two = {box(0, 0, 10, 10), box(12, 0, 22, 10)};
+    Placement squeezed = box(8, 2, 13, 6);
+    EXPECT_FALSE(PushApart(squeezed, two));
+    // Touching edges do not overlap.
+    Placement touching = box(10, 0, 20, 10);
+    EXPECT_TRUE(PushApart(touching, one));
+    EXPECT_EQ(touching.bounds, (OrvRect{10, 0, 20, 10}));
+}
+
 TEST(PlacementListTest, WholeObjectsStayInsideTheAreaAndTheSelection) {
     EffectParameters p = Defaults();
     p.density = 100;
