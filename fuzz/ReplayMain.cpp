@@ -8,6 +8,7 @@
 #include <iterator>
 #include <vector>
 
+#include "ParameterTarget.h"
 #include "ReaderTargets.h"
 
 namespace {

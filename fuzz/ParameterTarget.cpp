@@ -1,0 +1,56 @@
+#include "ParameterTarget.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "product/engine/EffectDerived.h"
+#include "product/engine/ObjectSet.h"
+#include "product/engine/PlacementDrawing.h"
+#include "product/engine/PlacementList.h"
+
+namespace {
+
+const OrvImage2& Object(bool texture) {
+    static OrvImage2 colour, relief;
+    OrvImage2& image = texture ? relief : colour;
+    if (image.IsEmpty()) {
+        image.Create(9, 7, 32, nullptr);
+        image.SetHasAlpha(true);
+        for (int y = 0; y < 7; ++y)
+            for (int x = 0; x < 36; ++x) image.RowAddress(y)[x] = uint8_t(x * 7 + y * 31);
+        if (texture) ToTextureMap(image);
+    }
+    return image;
+}
+
+}  // namespace
+
+int FuzzParameterBlock(const uint8_t* data, size_t size) {
+    EffectParameters stored;
+    std::memset(&stored, 0, sizeof stored);
+    std::memcpy(&stored, data, std::min(size, sizeof stored));
+    const EffectParameters p = SanitizedEffectParameters(stored);
+
+    ObjectChoice choice;
+    choice.widths = {9, 5};
+    choice.heights = {7, 11};
+    choice.cumulativeWeights = {3, 4};
+    choice.meanWidth = 8;
+    choice.meanHeight = 8;
+    const OrvRect area{-3, 2, 61, 45};
+    const std::vector<Placement> list =
+        BuildPlacements(p, choice, area, false, [](const OrvRect& box) { return (box.left & 1) == 0; });
+
+    const bool texture = p.applyAsTexture != 0;
+    std::vector<uint8_t> pixels(48 * 32 * 4, 77), mask(48 * 32, 200);
+    const int32_t bytes = (p.randomSeed & 1) ? 4 : 3;
+    const PixelBuffer out{pixels.data(), 48, 32, bytes, 48 * 4, bytes == 4 ? pixelKindHostRGBA : pixelKindHostRGB};
+    const PixelBuffer maskView{mask.data(), 48, 32, 1, 48, pixelKindMask};
+    const DrawSettings settings{texture, (p.density & 1) != 0, p.textureAmount};
+    // The buffer shows the area at a reduced size, as a preview does.
+    for (const Placement& placement : list) {
+        DrawPlacement(out, (p.noOverlap & 1) ? &maskView : nullptr, area, placement, Object(texture), settings);
+    }
+    return 0;
+}
