@@ -86,9 +86,8 @@ void WriteJpegFiles(const std::string& folder) {
     // An APP1 segment whose length runs far past the end of the data.
     Save(folder, "bad_jpeg_app1_past_end.jpg",
          Bytes{0xFF, 0xD8, 0xFF, 0xE1, 0xFF, 0xFF, 'E', 'x', 'i', 'f', 0, 0});
-    Bytes comment(colour.begin(), colour.begin() + 2);
-    comment.insert(comment.end(), {0xFF, 0xFE, 0xFF, 0xFF, 'c', 'u', 't'});
-    Save(folder, "bad_jpeg_comment_past_end.jpg", comment);
+    // A comment segment, right after the start marker, that runs past the end.
+    Save(folder, "bad_jpeg_comment_past_end.jpg", Bytes{colour[0], colour[1], 0xFF, 0xFE, 0xFF, 0xFF, 'c', 'u', 't'});
 }
 
 }  // namespace corpus
