@@ -97,16 +97,16 @@ void CheckObjectsExist(const BlockEdits& edits) {
 }
 
 // What choosing the preset on the Image page writes: its path, its kind and its category.
-void ChoosePreset(const std::string& spec, const varnhost::PluginModule& plugin, BlockEdits& edits) {
+void ChoosePreset(const std::string& wanted, const varnhost::PluginModule& plugin, BlockEdits& edits) {
     // The library the plug-in itself scans: beside the file the system loaded.
     const std::string library = LibraryFolderOf(plugin.FileName());
     int32_t category = 0;
     PresetEntry preset;
-    if (!FindPreset(ListPresets(library), spec, category, preset)) {
-        throw UsageFailure("no preset " + spec + " in " + library + " (see varnel presets)");
+    if (!FindPreset(ListPresets(library), wanted, category, preset)) {
+        throw UsageFailure("no preset " + wanted + " in " + library + " (see varnel presets)");
     }
     if (preset.path.size() > kMaxBlockPath)
-        throw UsageFailure("the path of the preset " + spec + " is too long");
+        throw UsageFailure("the path of the preset " + wanted + " is too long");
     edits.path = preset.path;
     edits.multipleImages = uint8_t(preset.isFolder ? 1 : 0);
     edits.presetCategory = category;

@@ -39,7 +39,7 @@ std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 using Setter = std::function<bool(const std::string& value, ApplyOptions& options, std::string& error)>;
 
 template <typename Options>
-struct OptionSpec {
+struct OptionRule {
     const char* name;
     bool takesValue;
     std::function<bool(const std::string& value, Options& options, std::string& error)> set;
@@ -108,8 +108,8 @@ Setter Objects(const char* name, uint8_t folder) {
     };
 }
 
-const std::vector<OptionSpec<ApplyOptions>>& ApplySpecs() {
-    static const std::vector<OptionSpec<ApplyOptions>> specs = {
+const std::vector<OptionRule<ApplyOptions>>& ApplyOptionRules() {
+    static const std::vector<OptionRule<ApplyOptions>> rules = {
         {"--object", true, Objects("--object", 0)},
         {"--folder", true, Objects("--folder", 1)},
         {"--preset", true,
@@ -155,11 +155,11 @@ const std::vector<OptionSpec<ApplyOptions>>& ApplySpecs() {
              return true;
          }},
     };
-    return specs;
+    return rules;
 }
 
-const std::vector<OptionSpec<PresetsOptions>>& PresetsSpecs() {
-    static const std::vector<OptionSpec<PresetsOptions>> specs = {
+const std::vector<OptionRule<PresetsOptions>>& PresetsOptionRules() {
+    static const std::vector<OptionRule<PresetsOptions>> rules = {
         {"--plugin", true,
          [](const std::string& value, PresetsOptions& options, std::string&) {
              options.plugin = value;
@@ -171,13 +171,13 @@ const std::vector<OptionSpec<PresetsOptions>>& PresetsSpecs() {
              return true;
          }},
     };
-    return specs;
+    return rules;
 }
 
 // Options may come before, between and after the operands; "--" ends them. A value is
 // the next argument or follows "=". A later option overrides an earlier one.
 template <typename Options>
-ParseOutcome ParseOptions(const std::vector<std::string>& args, const std::vector<OptionSpec<Options>>& specs,
+ParseOutcome ParseOptions(const std::vector<std::string>& args, const std::vector<OptionRule<Options>>& rules,
                           Options& options, std::vector<std::string>& operands) {
     // Help wins wherever it stands, even after a bad option.
     for (const std::string& arg : args) {
@@ -197,21 +197,21 @@ ParseOutcome ParseOptions(const std::vector<std::string>& args, const std::vecto
         }
         const size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
-        const OptionSpec<Options>* spec = nullptr;
-        for (const auto& s : specs) {
-            if (name == s.name) spec = &s;
+        const OptionRule<Options>* option = nullptr;
+        for (const auto& s : rules) {
+            if (name == s.name) option = &s;
         }
-        if (spec == nullptr) return ParseOutcome{ParseStatus::Error, "unknown option " + name};
+        if (option == nullptr) return ParseOutcome{ParseStatus::Error, "unknown option " + name};
         std::string value;
         if (equals != std::string::npos) {
-            if (!spec->takesValue) return ParseOutcome{ParseStatus::Error, name + " takes no value"};
+            if (!option->takesValue) return ParseOutcome{ParseStatus::Error, name + " takes no value"};
             value = arg.substr(equals + 1);
-        } else if (spec->takesValue) {
+        } else if (option->takesValue) {
             if (i + 1 == args.size()) return ParseOutcome{ParseStatus::Error, name + " needs a value"};
             value = args[++i];
         }
         std::string error;
-        if (!spec->set(value, options, error)) return ParseOutcome{ParseStatus::Error, error};
+        if (!option->set(value, options, error)) return ParseOutcome{ParseStatus::Error, error};
     }
     return ParseOutcome{};
 }
@@ -245,7 +245,7 @@ void ApplyEdits(const BlockEdits& e, EffectParameters& block) {
 
 ParseOutcome ParseApplyArguments(const std::vector<std::string>& args, ApplyOptions& options) {
     std::vector<std::string> operands;
-    ParseOutcome outcome = ParseOptions(args, ApplySpecs(), options, operands);
+    ParseOutcome outcome = ParseOptions(args, ApplyOptionRules(), options, operands);
     if (outcome.status != ParseStatus::Run) return outcome;
     if (operands.size() != 2) {
         return ParseOutcome{ParseStatus::Error, operands.size() < 2
@@ -261,7 +261,7 @@ ParseOutcome ParseApplyArguments(const std::vector<std::string>& args, ApplyOpti
 
 ParseOutcome ParsePresetsArguments(const std::vector<std::string>& args, PresetsOptions& options) {
     std::vector<std::string> operands;
-    ParseOutcome outcome = ParseOptions(args, PresetsSpecs(), options, operands);
+    ParseOutcome outcome = ParseOptions(args, PresetsOptionRules(), options, operands);
     if (outcome.status == ParseStatus::Run && !operands.empty()) {
         return ParseOutcome{ParseStatus::Error, "unexpected argument " + Quoted(operands[0])};
     }
