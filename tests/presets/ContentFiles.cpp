@@ -1,6 +1,6 @@
 #include "ContentFiles.h"
 
-#include <png.h>
+#include "PngFile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -10,41 +10,6 @@
 #include <iterator>
 
 namespace content {
-namespace {
-
-// Owns nothing with a destructor: libpng may jump out of it.
-bool Decode(FILE* f, Picture* picture, std::vector<png_bytep>* rows)
-{
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    if (!png)
-        return false;
-    png_infop info = png_create_info_struct(png);
-    if (!info || setjmp(png_jmpbuf(png))) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        return false;
-    }
-    png_init_io(png, f);
-    png_read_info(png, info);
-    picture->width = static_cast<int>(png_get_image_width(png, info));
-    picture->height = static_cast<int>(png_get_image_height(png, info));
-    picture->bitDepth = png_get_bit_depth(png, info);
-    picture->colourType = png_get_color_type(png, info);
-    png_set_expand(png);
-    png_set_strip_16(png);
-    png_set_gray_to_rgb(png);
-    png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
-    png_read_update_info(png, info);
-    picture->rgba.assign(static_cast<size_t>(picture->width) * picture->height * 4, 0);
-    rows->resize(static_cast<size_t>(picture->height));
-    for (int y = 0; y < picture->height; ++y)
-        (*rows)[static_cast<size_t>(y)] = &picture->rgba[static_cast<size_t>(y) * picture->width * 4];
-    png_read_image(png, rows->data());
-    png_read_end(png, nullptr);
-    png_destroy_read_struct(&png, &info, nullptr);
-    return true;
-}
-
-}  // namespace
 
 fs::path InstalledLibrary() { return fs::path(VARNEL_BIN_DIR) / "Varnel"; }
 fs::path InstalledHelpFile() { return fs::path(VARNEL_BIN_DIR) / "Varnel.chm"; }
@@ -78,12 +43,19 @@ std::vector<std::string> FilesBelow(const fs::path& root)
 Picture LoadPng(const fs::path& path)
 {
     Picture picture;
-    FILE* f = std::fopen(path.string().c_str(), "rb");
-    if (!f)
+    art::RgbaImage image;
+    if (!art::ReadPng(path.string(), image))
         return picture;
-    std::vector<png_bytep> rows;
-    picture.loaded = Decode(f, &picture, &rows);
-    std::fclose(f);
+    // Depth and colour type as stored: bytes 24 and 25, inside the header chunk.
+    const std::vector<uint8_t> bytes = ReadBytes(path);
+    if (bytes.size() < 26)
+        return picture;
+    picture.loaded = true;
+    picture.width = image.width;
+    picture.height = image.height;
+    picture.bitDepth = bytes[24];
+    picture.colourType = bytes[25];
+    picture.rgba = std::move(image.pixels);
     return picture;
 }
 
@@ -92,22 +64,6 @@ bool IsThumbnail(const fs::path& path)
     std::string stem = path.stem().string();
     std::transform(stem.begin(), stem.end(), stem.begin(), [](unsigned char c) { return std::tolower(c); });
     return stem == "thumbnail";
-}
-
-int ObjectWeight(const std::string& fileName)
-{
-    const std::string stem = fs::path(fileName).stem().string();
-    const size_t underscore = stem.rfind('_');
-    if (underscore == std::string::npos)
-        return 10;
-    const std::string text = stem.substr(underscore + 1);
-    const char* start = text.c_str();
-    char* end = nullptr;
-    const long value = std::strtol(start, &end, 10);
-    const bool digits = std::any_of(start, static_cast<const char*>(end), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
-    if (!digits || *end != '\0')
-        return 10;
-    return static_cast<int>(value);
 }
 
 std::vector<Preset> ListPresets(const fs::path& library)

@@ -32,10 +32,6 @@ Picture LoadPng(const fs::path& path);
 // Names compared as the plug-in does: "Thumbnail" in any case, without extension.
 bool IsThumbnail(const fs::path& path);
 
-// The weight a picture in a folder preset gets from its name: the whole number after
-// the last underscore of the name without extension, or 10.
-int ObjectWeight(const std::string& fileName);
-
 struct Preset {
     std::string category, name;
     bool isFolder = false;

@@ -68,7 +68,7 @@ TEST(ShippedPresets, EveryPresetGivesTheEffectItsObjects)
                         continue;
                     ++pictures;
                     // Our own reading of the weight rule, against the effect's.
-                    const int w = content::ObjectWeight(file.path().filename().string());
+                    const int w = ::ObjectWeight(file.path().filename().string());
                     weight += static_cast<uint64_t>(std::max(0, w));
                 }
             }

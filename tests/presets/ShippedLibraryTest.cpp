@@ -3,6 +3,7 @@
 #include "ContentFiles.h"
 #include "OrvLib/image/OrvImage2.h"
 #include "OrvLib/image/readers/OrvImageLoad.h"
+#include "product/engine/ObjectSet.h"
 
 #include <gtest/gtest.h>
 
