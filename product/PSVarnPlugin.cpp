@@ -67,6 +67,7 @@ void PSVarnPlugin::PlacePlacements(bool preview) {
     placements.clear();
     if (parameters == nullptr) return;
     const EffectParameters p = SanitizedEffectParameters(*parameters);
+    drawSettings = DrawSettings{p.applyAsTexture != 0, false, p.textureAmount};
     if (!objectSet.Prepare(p, preview)) return;
     placements = BuildPlacements(p, objectSet.Choice(), filterArea, wholeImage,
                                  [this](const OrvRect& box) { return IsBoxSelected(box); });
@@ -85,10 +86,10 @@ void PSVarnPlugin::Render(const PixelBuffer& input, const PixelBuffer& output, c
                           const OrvRect& area) {
     const size_t rowLength = size_t(input.width) * size_t(input.bytesPerPixel);
     for (int32_t y = 0; y < input.height; ++y) std::memcpy(output.Row(y), input.Row(y), rowLength);
-    if (output.width <= 0 || output.height <= 0 || placements.empty() || parameters == nullptr) return;
+    if (output.width <= 0 || output.height <= 0 || placements.empty()) return;
 
-    const EffectParameters p = SanitizedEffectParameters(*parameters);
-    const DrawSettings settings{p.applyAsTexture != 0, quickPreview, p.textureAmount};
+    DrawSettings settings = drawSettings;
+    settings.quick = quickPreview;
     const uint32_t start = OrvPlatform::Milliseconds();
     const auto& objects = objectSet.Objects();
     for (const Placement& placement : placements) {

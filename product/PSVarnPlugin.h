@@ -11,6 +11,7 @@
 #include "product/engine/ObjectSet.h"
 #include "product/PresetLibrary.h"
 #include "product/engine/Placement.h"
+#include "product/engine/PlacementDrawing.h"
 
 class PSVarnPlugin : public OrvPSFilter {
 public:
@@ -50,6 +51,7 @@ private:
     EffectParameters* parameters = nullptr;
     ObjectSet objectSet;
     std::vector<Placement> placements;
+    DrawSettings drawSettings;  // of the record the placements were made from
     std::vector<PresetCategory> presets;
     OrvRect filterArea;
     bool wholeImage = true;

@@ -3,25 +3,9 @@
 #include <cctype>
 
 #include "OrvLib/platform/Platform.h"
+#include "product/ObjectFileNames.h"
 
 namespace {
-
-constexpr size_t kLongestPath = 259;  // what the record's path can hold
-
-std::string WithoutExtension(const std::string& name) {
-    const size_t dot = name.find_last_of('.');
-    return dot == std::string::npos ? name : name.substr(0, dot);
-}
-
-bool IsThumbnail(const std::string& name) {
-    const std::string stem = WithoutExtension(name);
-    static const std::string kThumbnail = "thumbnail";
-    if (stem.size() != kThumbnail.size()) return false;
-    for (size_t i = 0; i < stem.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(stem[i])) != kThumbnail[i]) return false;
-    }
-    return true;
-}
 
 bool FolderPreset(const std::string& path, const std::string& name, const PresetImageTest& loads,
                   PresetEntry& entry) {
@@ -30,8 +14,8 @@ bool FolderPreset(const std::string& path, const std::string& name, const Preset
     const std::string folder = path + OrvPlatform::PathSeparator();
     for (const std::string& file : OrvPlatform::ListFolder(folder)) {
         const std::string full = folder + file;
-        if (full.size() > kLongestPath) continue;
-        if (IsThumbnail(file)) {
+        if (full.size() > kLongestObjectPath) continue;
+        if (IsThumbnailName(file)) {
             entry.thumbnail = full;
             haveThumbnail = true;
         } else if (!haveImage && loads(full)) {
@@ -67,7 +51,7 @@ std::vector<PresetCategory> ScanPresetLibrary(const std::string& library, const 
         const std::string folder = categoryPath + OrvPlatform::PathSeparator();
         for (const std::string& name : OrvPlatform::ListFolder(folder)) {
             const std::string path = folder + name;
-            if (path.size() > kLongestPath) continue;
+            if (path.size() > kLongestObjectPath) continue;
             PresetEntry entry;
             if (OrvPlatform::IsFolder(path)) {
                 if (!FolderPreset(path, name, loads, entry)) continue;

@@ -7,30 +7,12 @@
 
 #include "OrvLib/image/OrvAutoPtr.h"
 #include "OrvLib/platform/Platform.h"
+#include "product/ObjectFileNames.h"
 
 namespace {
 
-constexpr size_t kLongestPath = 259;  // what the record's path can hold
-
 const char* Path(const EffectParameters& p) { return p.path; }
 size_t PathLength(const EffectParameters& p) { return strnlen(p.path, sizeof p.path - 1); }
-
-std::string WithoutExtension(const std::string& name) {
-    const size_t dot = name.find_last_of('.');
-    return dot == std::string::npos ? name : name.substr(0, dot);
-}
-
-bool IsThumbnail(const std::string& name) {
-    const std::string stem = WithoutExtension(name);
-    static const char kThumbnail[] = "Thumbnail";
-    if (stem.size() != sizeof kThumbnail - 1) return false;
-    for (size_t i = 0; i < stem.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(stem[i])) != std::toupper(static_cast<unsigned char>(kThumbnail[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // Restores the cursor on every way out of a folder load.
 class WaitCursor {
@@ -155,9 +137,9 @@ bool ObjectSet::LoadFolder(const std::string& path, bool forPreview, bool textur
     uint64_t widthSum = 0, heightSum = 0, totalWeight = 0;
     int64_t bytes = 0;
     for (const std::string& name : OrvPlatform::ListFolder(folder)) {
-        if (IsThumbnail(name)) continue;
+        if (IsThumbnailName(name)) continue;
         const std::string file = folder + name;
-        if (file.size() > kLongestPath) continue;  // could never be stored as a path
+        if (file.size() > kLongestObjectPath) continue;  // could never be stored as a path
         auto image = std::make_unique<OrvImage2>();
         if (!LoadObject(file, *image, forPreview, texture)) continue;
         const int32_t weight = ObjectWeight(name);
