@@ -45,12 +45,14 @@ int FuzzParameterBlock(const uint8_t* data, size_t size) {
     const bool texture = p.applyAsTexture != 0;
     std::vector<uint8_t> pixels(48 * 32 * 4, 77), mask(48 * 32, 200);
     const int32_t bytes = (p.randomSeed & 1) ? 4 : 3;
-    const PixelBuffer out{pixels.data(), 48, 32, bytes, 48 * 4, bytes == 4 ? pixelKindHostRGBA : pixelKindHostRGB};
+    const PixelBuffer out{pixels.data(), 48,     32,
+                          bytes,         48 * 4, bytes == 4 ? pixelKindHostRGBA : pixelKindHostRGB};
     const PixelBuffer maskView{mask.data(), 48, 32, 1, 48, pixelKindMask};
     const DrawSettings settings{texture, (p.density & 1) != 0, p.textureAmount};
     // The buffer shows the area at a reduced size, as a preview does.
     for (const Placement& placement : list) {
-        DrawPlacement(out, (p.noOverlap & 1) ? &maskView : nullptr, area, placement, Object(texture), settings);
+        DrawPlacement(out, (p.noOverlap & 1) ? &maskView : nullptr, area, placement, Object(texture),
+                      settings);
     }
     return 0;
 }

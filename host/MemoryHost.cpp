@@ -62,7 +62,8 @@ void MemoryHost::SetImage(const HostImage& newImage) {
     record.planes = int16(image.planes);
     record.filterRect = Rect{0, 0, int16(image.height), int16(image.width)};
     record.haveMask = false;
-    record.filterCase = image.planes > 3 ? filterCaseEditableTransparencyNoSelection : filterCaseFlatImageNoSelection;
+    record.filterCase =
+        image.planes > 3 ? filterCaseEditableTransparencyNoSelection : filterCaseFlatImageNoSelection;
     mask.clear();
 }
 
@@ -121,7 +122,9 @@ OSErr MemoryHost::Run(PluginEntryProc entry, bool withParameters) {
     return err != noErr ? err : finish;
 }
 
-std::string MemoryHost::ErrorMessage() const { return std::string(errorBuffer + 1, errorBuffer + 1 + errorBuffer[0]); }
+std::string MemoryHost::ErrorMessage() const {
+    return std::string(errorBuffer + 1, errorBuffer + 1 + errorBuffer[0]);
+}
 
 MemoryHost::Block* MemoryHost::Find(Handle h) const {
     auto it = handles.find(h);
@@ -244,7 +247,8 @@ void MemoryHost::CommitOutput() {
     for (int32_t y = out.rect.top; y < out.rect.bottom; ++y) {
         const uint8_t* row = out.bytes.data() + size_t(y - out.rect.top) * stride;
         for (int32_t x = out.rect.left; x < out.rect.right; ++x) {
-            for (int32_t p = 0; p < planes; ++p) image.At(x, y, out.loPlane + p) = row[(x - out.rect.left) * planes + p];
+            for (int32_t p = 0; p < planes; ++p)
+                image.At(x, y, out.loPlane + p) = row[(x - out.rect.left) * planes + p];
         }
     }
 }
@@ -254,7 +258,9 @@ OSErr MemoryHost::FillBuffer(Buffer& buffer, const Rect& rect, int16 lo, int16 h
     if (IsEmpty(rect)) return noErr;
     if (isMask && mask.empty()) return noErr;  // no selection: no mask data
     // Integral sampling: pixel (x * r, y * r). A host that does not sample reads at 1:1.
-    int32_t r = record.samplingSupport == hostDoesNotSupportSampling ? 1 : std::max<int32_t>(1, (rate + 0x8000) >> 16);
+    int32_t r = record.samplingSupport == hostDoesNotSupportSampling
+                    ? 1
+                    : std::max<int32_t>(1, (rate + 0x8000) >> 16);
     const int32_t planes = isMask ? 1 : hi - lo + 1;
     if (!isMask && (lo < 0 || hi >= image.planes || lo > hi)) return paramErr;
     if (rect.left < 0 || rect.top < 0 || int64_t(rect.right - 1) * r >= image.width ||
@@ -287,8 +293,8 @@ OSErr MemoryHost::FillBuffer(Buffer& buffer, const Rect& rect, int16 lo, int16 h
 OSErr MemoryHost::Advance() {
     ++advances;
     requests.push_back(AdvanceRequest{record.inRect, record.outRect, record.maskRect, record.inLoPlane,
-                                      record.inHiPlane, record.outLoPlane, record.outHiPlane, record.inputRate,
-                                      record.maskRate, record.autoMask});
+                                      record.inHiPlane, record.outLoPlane, record.outHiPlane,
+                                      record.inputRate, record.maskRate, record.autoMask});
     CommitOutput();
     out = Buffer{};
     if (faults.errorAtAdvance == advances) return faults.advanceError;

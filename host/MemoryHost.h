@@ -26,7 +26,9 @@ struct HostImage {
 
     HostImage() = default;
     HostImage(int32_t w, int32_t h, int32_t p) : width(w), height(h), planes(p), pixels(size_t(w) * h * p) {}
-    uint8_t& At(int32_t x, int32_t y, int32_t plane) { return pixels[(size_t(y) * width + x) * planes + plane]; }
+    uint8_t& At(int32_t x, int32_t y, int32_t plane) {
+        return pixels[(size_t(y) * width + x) * planes + plane];
+    }
     uint8_t At(int32_t x, int32_t y, int32_t plane) const {
         return pixels[(size_t(y) * width + x) * planes + plane];
     }
@@ -35,16 +37,16 @@ struct HostImage {
 // Misbehaviours of real (or broken) hosts, switched on by tests. Counts are 1-based:
 // 0 never triggers.
 struct HostFaults {
-    int failNewAt = 0;          // the n-th newProc call returns null
-    int failLocks = 0;          // the next n lockProc calls return null
-    int errorAtAdvance = 0;     // the n-th advanceState returns advanceError
+    int failNewAt = 0;       // the n-th newProc call returns null
+    int failLocks = 0;       // the next n lockProc calls return null
+    int errorAtAdvance = 0;  // the n-th advanceState returns advanceError
     OSErr advanceError = -50;
     int nullInDataAtAdvance = 0;
     int nullOutDataAtAdvance = 0;
     int nullMaskDataAtAdvance = 0;
-    int32_t shortStride = 0;    // bytes taken off every reported row stride
-    int32_t rowPadding = 0;     // extra bytes at the end of every buffer row
-    int abortAtCall = 0;        // abortProc answers true from its n-th call on
+    int32_t shortStride = 0;       // bytes taken off every reported row stride
+    int32_t rowPadding = 0;        // extra bytes at the end of every buffer row
+    int abortAtCall = 0;           // abortProc answers true from its n-th call on
     uint8_t newHandleFill = 0xA5;  // what a fresh handle holds
     OSErr colorServicesResult = 0;
 };
@@ -111,7 +113,9 @@ public:
     void SetPickedColour(uint8_t r, uint8_t g, uint8_t b) { picked[0] = r, picked[1] = g, picked[2] = b; }
     // Live observers for an interactive host: the progress hook sees every report as it
     // arrives, and abortProc answers true once the abort hook does (besides abortAtCall).
-    void SetProgressHook(std::function<void(int32_t done, int32_t total)> hook) { progressHook = std::move(hook); }
+    void SetProgressHook(std::function<void(int32_t done, int32_t total)> hook) {
+        progressHook = std::move(hook);
+    }
     void SetAbortHook(std::function<bool()> hook) { abortHook = std::move(hook); }
 
 private:

@@ -38,10 +38,11 @@ void PSVarnPlugin::RestoreParameters() {
 
 void PSVarnPlugin::ScanPresets() {
     // From an empty list each time, so a second Start does not list everything twice.
-    presets = ScanPresetLibrary(PresetLibraryFolder(OrvPlatform::ModuleFileName()), [](const std::string& file) {
-        OrvImage2 probe;
-        return ReadObjectFile(file, probe);
-    });
+    presets =
+        ScanPresetLibrary(PresetLibraryFolder(OrvPlatform::ModuleFileName()), [](const std::string& file) {
+            OrvImage2 probe;
+            return ReadObjectFile(file, probe);
+        });
 }
 
 void PSVarnPlugin::PrepareHeadlessPreview() {
@@ -77,8 +78,8 @@ void PSVarnPlugin::RenderArea(const PixelBuffer& input, const PixelBuffer& outpu
     Render(input, output, nullptr, area);
 }
 
-void PSVarnPlugin::RenderAreaMasked(const PixelBuffer& input, const PixelBuffer& output, const PixelBuffer& mask,
-                                    const OrvRect& area) {
+void PSVarnPlugin::RenderAreaMasked(const PixelBuffer& input, const PixelBuffer& output,
+                                    const PixelBuffer& mask, const OrvRect& area) {
     Render(input, output, &mask, area);
 }
 

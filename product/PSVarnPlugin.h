@@ -46,7 +46,8 @@ public:
 
 private:
     void ScanPresets();
-    void Render(const PixelBuffer& input, const PixelBuffer& output, const PixelBuffer* mask, const OrvRect& area);
+    void Render(const PixelBuffer& input, const PixelBuffer& output, const PixelBuffer* mask,
+                const OrvRect& area);
 
     EffectParameters* parameters = nullptr;
     ObjectSet objectSet;

@@ -70,8 +70,8 @@ typedef Boolean(PSCALL* TestAbortProc)();
 typedef void(PSCALL* ProgressProc)(int32 done, int32 total);
 typedef void(PSCALL* HostProc)(int16 selector, intptr_t* data);
 typedef void(PSCALL* ProcessEventProc)(void* event);
-typedef OSErr(PSCALL* DisplayPixelsProc)(const void* source, const VRect* srcRect, int32 dstRow,
-                                         int32 dstCol, void* platformContext);
+typedef OSErr(PSCALL* DisplayPixelsProc)(const void* source, const VRect* srcRect, int32 dstRow, int32 dstCol,
+                                         void* platformContext);
 typedef OSErr(PSCALL* AdvanceStateProc)();
 struct ColorServicesInfo;
 typedef OSErr(PSCALL* ColorServicesProc)(ColorServicesInfo* info);

@@ -13,13 +13,20 @@ namespace {
 bool HasHandleProc(const HandleProcs* procs, int16 index) {
     if (procs == nullptr || procs->numHandleProcs < index) return false;
     switch (index) {
-        case kHandleNew: return procs->newProc != nullptr;
-        case kHandleDispose: return procs->disposeProc != nullptr;
-        case kHandleGetSize: return procs->getSizeProc != nullptr;
-        case kHandleSetSize: return procs->setSizeProc != nullptr;
-        case kHandleLock: return procs->lockProc != nullptr;
-        case kHandleUnlock: return procs->unlockProc != nullptr;
-        default: return false;
+        case kHandleNew:
+            return procs->newProc != nullptr;
+        case kHandleDispose:
+            return procs->disposeProc != nullptr;
+        case kHandleGetSize:
+            return procs->getSizeProc != nullptr;
+        case kHandleSetSize:
+            return procs->setSizeProc != nullptr;
+        case kHandleLock:
+            return procs->lockProc != nullptr;
+        case kHandleUnlock:
+            return procs->unlockProc != nullptr;
+        default:
+            return false;
     }
 }
 
@@ -36,13 +43,26 @@ void OrvPSFilter::Dispatch(int16 selector, void* record, intptr_t* dataSlot, int
     parameterLocks = 0;
     try {
         switch (selector) {
-            case filterSelectorAbout: OnAbout(); break;
-            case filterSelectorParameters: OnParameters(); break;
-            case filterSelectorPrepare: OnPrepare(); break;
-            case filterSelectorStart: OnStart(); break;
-            case filterSelectorContinue: OnContinue(); break;
-            case filterSelectorFinish: OnFinish(); break;
-            default: break;
+            case filterSelectorAbout:
+                OnAbout();
+                break;
+            case filterSelectorParameters:
+                OnParameters();
+                break;
+            case filterSelectorPrepare:
+                OnPrepare();
+                break;
+            case filterSelectorStart:
+                OnStart();
+                break;
+            case filterSelectorContinue:
+                OnContinue();
+                break;
+            case filterSelectorFinish:
+                OnFinish();
+                break;
+            default:
+                break;
         }
     } catch (const OrvTextFailure& failure) {
         ReportFailure(errReportString, failure.Message().c_str());
@@ -69,7 +89,8 @@ void OrvPSFilter::UnlockParameters() {
     // Only locks taken during this call are undone; a host counting locks stays balanced.
     if (filterRecord != nullptr && filterRecord->parameters != nullptr &&
         HasHandleProc(filterRecord->handleProcs, kHandleUnlock)) {
-        for (; parameterLocks > 0; --parameterLocks) filterRecord->handleProcs->unlockProc(filterRecord->parameters);
+        for (; parameterLocks > 0; --parameterLocks)
+            filterRecord->handleProcs->unlockProc(filterRecord->parameters);
     }
     parameterLocks = 0;
 }
@@ -145,7 +166,8 @@ void OrvPSFilter::OnContinue() {
 }
 
 void OrvPSFilter::CheckAdvanceState() {
-    if (filterRecord == nullptr || filterRecord->advanceState == nullptr) ThrowHostError(errPlugInHostInsufficient);
+    if (filterRecord == nullptr || filterRecord->advanceState == nullptr)
+        ThrowHostError(errPlugInHostInsufficient);
     const OSErr err = filterRecord->advanceState();
     if (err != noErr) ThrowHostError(err);
 }
@@ -157,7 +179,8 @@ void OrvPSFilter::CheckAbort() {
 }
 
 void OrvPSFilter::UpdateProgress(int32 done, int32 total) {
-    if (filterRecord != nullptr && filterRecord->progressProc != nullptr) filterRecord->progressProc(done, total);
+    if (filterRecord != nullptr && filterRecord->progressProc != nullptr)
+        filterRecord->progressProc(done, total);
 }
 
 void OrvPSFilter::SetAlphaMode(bool wanted) {
@@ -199,7 +222,8 @@ void OrvPSFilter::RunFilter() {
     const int32_t b = processAlpha ? 4 : 3;
     const int32_t hostKind = processAlpha ? pixelKindHostRGBA : pixelKindHostRGB;
     const bool masked = HasMask();
-    const int32_t total = ((f.Width() + kTileSize - 1) / kTileSize) * ((f.Height() + kTileSize - 1) / kTileSize);
+    const int32_t total =
+        ((f.Width() + kTileSize - 1) / kTileSize) * ((f.Height() + kTileSize - 1) / kTileSize);
     if (masked) filterRecord->autoMask = false;
     int32_t done = 0;
     for (int32_t top = f.top; top < f.bottom; top += kTileSize) {
@@ -222,13 +246,17 @@ void OrvPSFilter::RunFilter() {
             CheckHostData(hostTile, b, hostTile, b, r.maskRect);
 
             const int32_t w = tile.Width(), h = tile.Height();
-            const PixelBuffer input{static_cast<uint8_t*>(static_cast<void*>(r.inData)), w, h, b, r.inRowBytes,
-                                    hostKind};
-            const PixelBuffer output{static_cast<uint8_t*>(static_cast<void*>(r.outData)), w, h, b, r.outRowBytes,
-                                     hostKind};
+            const PixelBuffer input{
+                static_cast<uint8_t*>(static_cast<void*>(r.inData)), w, h, b, r.inRowBytes, hostKind};
+            const PixelBuffer output{
+                static_cast<uint8_t*>(static_cast<void*>(r.outData)), w, h, b, r.outRowBytes, hostKind};
             if (masked) {
-                const PixelBuffer mask{static_cast<uint8_t*>(static_cast<void*>(r.maskData)), w, h, 1,
-                                       r.maskRowBytes, pixelKindMask};
+                const PixelBuffer mask{static_cast<uint8_t*>(static_cast<void*>(r.maskData)),
+                                       w,
+                                       h,
+                                       1,
+                                       r.maskRowBytes,
+                                       pixelKindMask};
                 RenderAreaMasked(input, output, mask, tile);
             } else {
                 RenderArea(input, output, tile);
@@ -258,8 +286,8 @@ OrvRect OrvPSFilter::GetSelectionBounds(bool& plain) {
             r.maskRect = ToHostRect(OrvRect{left, top, right, bottom});
             CheckAdvanceState();
             CheckHostData(Rect{}, 0, Rect{}, 0, r.maskRect);
-            builder.AddTile(ScanMaskTile(static_cast<const uint8_t*>(static_cast<void*>(r.maskData)), left, top,
-                                         right, bottom, r.maskRowBytes));
+            builder.AddTile(ScanMaskTile(static_cast<const uint8_t*>(static_cast<void*>(r.maskData)), left,
+                                         top, right, bottom, r.maskRowBytes));
         }
     }
     const MaskScan scan = builder.Finish();

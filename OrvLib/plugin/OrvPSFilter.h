@@ -31,7 +31,8 @@ public:
     void ShowHelp(const std::string& topic);
     void ShowControlHelp(intptr_t window, const std::string& topicFile, const uint32_t* idTable);
     // The right-click menu; false when it is not offered (no listed control under the point).
-    bool ShowWhatsThisMenu(intptr_t dialog, const std::string& topicFile, const uint32_t* idTable, OrvPoint point);
+    bool ShowWhatsThisMenu(intptr_t dialog, const std::string& topicFile, const uint32_t* idTable,
+                           OrvPoint point);
     bool ContextHelp() const { return contextHelp; }
 
     // Parameter block operations.
@@ -58,9 +59,10 @@ public:
 
     // The effect: placements before a render, and the pixels of one area.
     virtual void PlacePlacements(bool /*preview*/) {}
-    virtual void RenderArea(const PixelBuffer& /*input*/, const PixelBuffer& /*output*/, const OrvRect& /*area*/) {}
-    virtual void RenderAreaMasked(const PixelBuffer& input, const PixelBuffer& output, const PixelBuffer& /*mask*/,
-                                  const OrvRect& area) {
+    virtual void RenderArea(const PixelBuffer& /*input*/, const PixelBuffer& /*output*/,
+                            const OrvRect& /*area*/) {}
+    virtual void RenderAreaMasked(const PixelBuffer& input, const PixelBuffer& output,
+                                  const PixelBuffer& /*mask*/, const OrvRect& area) {
         RenderArea(input, output, area);
     }
     // The final pass over the filter rectangle in 128 x 128 tiles.
@@ -149,7 +151,8 @@ private:
     void RebuildProxies();
     void UpdateProxies(const OrvRect& strip);
     // ReadImage keeping every pick-th pixel of each row (strips of a host that cannot sample).
-    void ReadPixels(const OrvRect& area, int32_t rate, OrvImage2& image, OrvPoint origin, bool swap, int32_t pick);
+    void ReadPixels(const OrvRect& area, int32_t rate, OrvImage2& image, OrvPoint origin, bool swap,
+                    int32_t pick);
     void ReportFailure(OSErr code, const char* message);
     void UnlockParameters();
     const HandleProcs* RequireHandleProcs(int16 needed);

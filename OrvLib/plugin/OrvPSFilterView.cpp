@@ -9,7 +9,9 @@
 
 namespace {
 
-OrvRect Divided(const OrvRect& r, int32_t f) { return OrvRect{r.left / f, r.top / f, r.right / f, r.bottom / f}; }
+OrvRect Divided(const OrvRect& r, int32_t f) {
+    return OrvRect{r.left / f, r.top / f, r.right / f, r.bottom / f};
+}
 
 PixelBuffer ProxyBuffer(const OrvImage2& image, int32_t kind) {
     PixelBuffer b;
@@ -151,7 +153,8 @@ void OrvPSFilter::RenderPreviewImage() {
     PlacePlacements(true);
     std::unique_ptr<OrvImage2> image = NewProxy(SampledView(), processAlpha ? 32 : 24);
     if (image && sourceImage) {
-        const PixelBuffer input = ProxyBuffer(*sourceImage, processAlpha ? pixelKindProxyBGRA : pixelKindProxyBGR);
+        const PixelBuffer input =
+            ProxyBuffer(*sourceImage, processAlpha ? pixelKindProxyBGRA : pixelKindProxyBGR);
         const PixelBuffer output = ProxyBuffer(*image, processAlpha ? pixelKindProxyBGRA : pixelKindProxyBGR);
         if (HasMask() && maskImage) {
             RenderAreaMasked(input, output, ProxyBuffer(*maskImage, pixelKindMask), viewRect);
@@ -180,7 +183,8 @@ void OrvPSFilter::SetPreviewSize(OrvSize size) {
 }
 
 OrvSize OrvPSFilter::GetViewSize() const {
-    return ViewModel::ViewSizeAt(zoomLevel, previewSize, OrvSize{filterRectangle.Width(), filterRectangle.Height()});
+    return ViewModel::ViewSizeAt(zoomLevel, previewSize,
+                                 OrvSize{filterRectangle.Width(), filterRectangle.Height()});
 }
 
 void OrvPSFilter::ZoomIn() {
@@ -206,8 +210,9 @@ void OrvPSFilter::ScrollView(int32_t dx, int32_t dy) {
     if (dy != 0) {
         const int32_t step = ViewModel::PanStep(dy, r, f.top - viewRect.top, f.bottom - viewRect.bottom);
         if (step != 0) {
-            const OrvRect strip = step > 0 ? OrvRect{viewRect.left, viewRect.bottom, viewRect.right, viewRect.bottom + step}
-                                           : OrvRect{viewRect.left, viewRect.top + step, viewRect.right, viewRect.top};
+            const OrvRect strip =
+                step > 0 ? OrvRect{viewRect.left, viewRect.bottom, viewRect.right, viewRect.bottom + step}
+                         : OrvRect{viewRect.left, viewRect.top + step, viewRect.right, viewRect.top};
             if (sourceImage) sourceImage->ShiftRows(-step / r);
             if (previewImage) previewImage->ShiftRows(-step / r);
             viewRect.top += step;
@@ -218,8 +223,9 @@ void OrvPSFilter::ScrollView(int32_t dx, int32_t dy) {
     if (dx != 0) {
         const int32_t step = ViewModel::PanStep(dx, r, f.left - viewRect.left, f.right - viewRect.right);
         if (step != 0) {
-            const OrvRect strip = step > 0 ? OrvRect{viewRect.right, viewRect.top, viewRect.right + step, viewRect.bottom}
-                                           : OrvRect{viewRect.left + step, viewRect.top, viewRect.left, viewRect.bottom};
+            const OrvRect strip =
+                step > 0 ? OrvRect{viewRect.right, viewRect.top, viewRect.right + step, viewRect.bottom}
+                         : OrvRect{viewRect.left + step, viewRect.top, viewRect.left, viewRect.bottom};
             if (sourceImage) sourceImage->ShiftColumns(-step / r);
             if (previewImage) previewImage->ShiftColumns(-step / r);
             viewRect.left += step;

@@ -22,7 +22,8 @@ void OrvPSFilter::ShowHelp(const std::string& topic) {
 void OrvPSFilter::ShowControlHelp(intptr_t window, const std::string& topicFile, const uint32_t* idTable) {
     const std::string file = GetHelpFilePath();
     if (!file.empty()) {
-        OrvPlatform::HtmlHelp(window, file + topicFile, OrvPlatform::kHelpWmHelp, reinterpret_cast<uintptr_t>(idTable));
+        OrvPlatform::HtmlHelp(window, file + topicFile, OrvPlatform::kHelpWmHelp,
+                              reinterpret_cast<uintptr_t>(idTable));
     }
 }
 

@@ -38,8 +38,8 @@ struct PiplDescription {
 };
 
 constexpr uint32_t PiplCode(const char (&s)[5]) {
-    return (uint32_t(uint8_t(s[0])) << 24) | (uint32_t(uint8_t(s[1])) << 16) | (uint32_t(uint8_t(s[2])) << 8) |
-           uint32_t(uint8_t(s[3]));
+    return (uint32_t(uint8_t(s[0])) << 24) | (uint32_t(uint8_t(s[1])) << 16) |
+           (uint32_t(uint8_t(s[2])) << 8) | uint32_t(uint8_t(s[3]));
 }
 
 std::vector<uint8_t> BuildPipl(const PiplDescription& description);

@@ -15,9 +15,7 @@ int32_t AxisLevel(int32_t extent, int32_t preview) {
 // Shifts r into f: left by any excess over the right edge, up by any over the bottom,
 // then right and down by any shortfall; the near edges win when r is larger than f.
 OrvRect ShiftInside(OrvRect r, const OrvRect& f) {
-    auto shift = [&r](int32_t dx, int32_t dy) {
-        r.left += dx, r.right += dx, r.top += dy, r.bottom += dy;
-    };
+    auto shift = [&r](int32_t dx, int32_t dy) { r.left += dx, r.right += dx, r.top += dy, r.bottom += dy; };
     if (r.right > f.right) shift(f.right - r.right, 0);
     if (r.bottom > f.bottom) shift(0, f.bottom - r.bottom);
     if (r.left < f.left) shift(f.left - r.left, 0);
@@ -74,8 +72,8 @@ int32_t PanStep(int32_t delta, int32_t r, int32_t roomBefore, int32_t roomAfter)
     return 0;
 }
 
-std::string ZoomRatioText(int32_t level, bool canZoomOut, bool showFraction, const OrvRect& view, OrvSize preview,
-                          const std::string& prefix) {
+std::string ZoomRatioText(int32_t level, bool canZoomOut, bool showFraction, const OrvRect& view,
+                          OrvSize preview, const std::string& prefix) {
     char ratio[64];
     if (canZoomOut || !showFraction || preview.width <= 0 || preview.height <= 0) {
         if (level > 0) {

@@ -42,8 +42,8 @@ OrvRect CentredOn(const OrvRect& view, OrvSize size);
 int32_t PanStep(int32_t delta, int32_t r, int32_t roomBefore, int32_t roomAfter);
 
 // The zoom label: "1:L", "N:1", or with showFraction and the whole image in view "1:x.y".
-std::string ZoomRatioText(int32_t level, bool canZoomOut, bool showFraction, const OrvRect& view, OrvSize preview,
-                          const std::string& prefix);
+std::string ZoomRatioText(int32_t level, bool canZoomOut, bool showFraction, const OrvRect& view,
+                          OrvSize preview, const std::string& prefix);
 
 // Sampling factor of the locator picture for a requested size, capped like the fit level.
 int32_t LocatorFactor(const OrvRect& filter, OrvSize size);

@@ -90,11 +90,13 @@ void BM_FinalPass(benchmark::State& state) {
                 }
             }
     }
-    for (const Placement& placement : list) covered += int64_t(placement.bounds.Width()) * placement.bounds.Height();
+    for (const Placement& placement : list)
+        covered += int64_t(placement.bounds.Width()) * placement.bounds.Height();
     state.counters["copies"] = double(list.size());
-    state.counters["ns_per_covered_px"] =
-        benchmark::Counter(double(covered), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-    state.counters["image_MPix_per_s"] = benchmark::Counter(12.0, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["ns_per_covered_px"] = benchmark::Counter(
+        double(covered), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["image_MPix_per_s"] =
+        benchmark::Counter(12.0, benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_FinalPass)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

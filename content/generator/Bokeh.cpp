@@ -11,8 +11,7 @@ const char* const kCategory = "Bokeh and Light";
 
 // A highlight far out of focus takes the shape of the lens aperture: an even disc
 // with a slightly brighter rim and faint dust.
-Canvas Disc(int size, const Colour& colour, int sides, uint32_t seed)
-{
+Canvas Disc(int size, const Colour& colour, int sides, uint32_t seed) {
     Canvas canvas(size, size);
     const Vec2 c = canvas.Centre();
     const double r = size * 0.46;
@@ -23,19 +22,22 @@ Canvas Disc(int size, const Colour& colour, int sides, uint32_t seed)
         const double round = r * 0.12;
         shape = Offset(Polygon(RegularPolygon(c, sides, r - round * 1.1, Radians(-90.0))), round);
     }
-    canvas.Fill(shape, [=](const Sample& s) {
-        const double depth = -s.d / r;
-        const double rim = 1.0 - SmoothStep(0.035, 0.1, depth);
-        const double dust = Fractal(s.p.x / (size * 0.09), s.p.y / (size * 0.09), seed, 3);
-        const double alpha = 0.6 + 0.08 * SmoothStep(0.2, 1.0, depth) + 0.5 * rim - 0.08 * dust;
-        return WithAlpha(Mix(colour, Hex(0xFFFFFF), 0.2 + 0.25 * rim + 0.1 * SmoothStep(0.6, 1.0, depth)), alpha);
-    }, Blend::Over, 1.8);
+    canvas.Fill(
+        shape,
+        [=](const Sample& s) {
+            const double depth = -s.d / r;
+            const double rim = 1.0 - SmoothStep(0.035, 0.1, depth);
+            const double dust = Fractal(s.p.x / (size * 0.09), s.p.y / (size * 0.09), seed, 3);
+            const double alpha = 0.6 + 0.08 * SmoothStep(0.2, 1.0, depth) + 0.5 * rim - 0.08 * dust;
+            return WithAlpha(Mix(colour, Hex(0xFFFFFF), 0.2 + 0.25 * rim + 0.1 * SmoothStep(0.6, 1.0, depth)),
+                             alpha);
+        },
+        Blend::Over, 1.8);
     return canvas;
 }
 
 // A point of light: a white-hot core in a coloured halo.
-Canvas GlowLight(int size, const Colour& colour, double core)
-{
+Canvas GlowLight(int size, const Colour& colour, double core) {
     Canvas canvas(size, size);
     const Vec2 c = canvas.Centre();
     const double r = size * 0.5;
@@ -44,21 +46,24 @@ Canvas GlowLight(int size, const Colour& colour, double core)
         const double halo = Exp(-2.5 * q * q) * (1.0 - q * q) * 0.85;
         const double hot = 1.0 - SmoothStep(core * 0.5, core, q);
         const double warm = 1.0 - SmoothStep(core, core * 2.5, q);
-        return WithAlpha(Mix(Mix(colour, Hex(0xFFFFFF), 0.4 * warm), Hex(0xFFFFFF), hot), Clamp01(halo + hot));
+        return WithAlpha(Mix(Mix(colour, Hex(0xFFFFFF), 0.4 * warm), Hex(0xFFFFFF), hot),
+                         Clamp01(halo + hot));
     });
     return canvas;
 }
 
-Canvas Flare(int size)
-{
+Canvas Flare(int size) {
     Canvas canvas(size, size);
     const Vec2 c = canvas.Centre();
     const double r = size * 0.5;
     // A faint ring of colours around the light.
-    canvas.Fill(Outline(Circle(c, r * 0.62), r * 0.06), [=](const Sample& s) {
-        const double a = Atan2(s.p.y - c.y, s.p.x - c.x);
-        return WithAlpha(Hsv(0.05 + a / (2.0 * kPi), 0.5, 1.0), 0.22);
-    }, Blend::Add, r * 0.08);
+    canvas.Fill(
+        Outline(Circle(c, r * 0.62), r * 0.06),
+        [=](const Sample& s) {
+            const double a = Atan2(s.p.y - c.y, s.p.x - c.x);
+            return WithAlpha(Hsv(0.05 + a / (2.0 * kPi), 0.5, 1.0), 0.22);
+        },
+        Blend::Add, r * 0.08);
     std::vector<ShapeRef> rays;
     Random random(211);
     for (int i = 0; i < 8; ++i) {
@@ -66,19 +71,19 @@ Canvas Flare(int size)
         const double length = r * (i % 2 == 0 ? 0.98 : 0.6) * random.Uniform(0.85, 1.0);
         rays.push_back(Stroke({c, c + Polar(a, length)}, r * 0.05, 0.3));
     }
-    canvas.Fill(UnionAll(rays), [=](const Sample& s) {
-        return WithAlpha(Hex(0xFFF4D8), 1.0 - SmoothStep(0.0, r, Length(s.p - c)));
-    }, Blend::Add, 1.2);
+    canvas.Fill(
+        UnionAll(rays),
+        [=](const Sample& s) { return WithAlpha(Hex(0xFFF4D8), 1.0 - SmoothStep(0.0, r, Length(s.p - c))); },
+        Blend::Add, 1.2);
     Glow(canvas, c, r * 0.55, Hex(0xFFD080), 0.9);
-    canvas.Fill(Circle(c, r * 0.12), Radial(c, r * 0.12, {{0.0, Hex(0xFFFFFF)}, {0.6, Hex(0xFFFFFF)},
-                                                          {1.0, Hex(0xFFF0C0, 0.0)}}));
+    canvas.Fill(Circle(c, r * 0.12),
+                Radial(c, r * 0.12, {{0.0, Hex(0xFFFFFF)}, {0.6, Hex(0xFFFFFF)}, {1.0, Hex(0xFFF0C0, 0.0)}}));
     return canvas;
 }
 
 }  // namespace
 
-void AddBokeh(Library& library)
-{
+void AddBokeh(Library& library) {
     library.AddSingle(kCategory, "Bokeh", Disc(96, Hex(0xFFB848), 0, 221));
     library.AddSingle(kCategory, "Hexagon Bokeh", Disc(80, Hex(0x58C8E8), 6, 222));
     library.AddSingle(kCategory, "Glow", GlowLight(64, Hex(0xFFC860), 0.14));

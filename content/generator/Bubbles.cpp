@@ -10,8 +10,7 @@ namespace {
 
 const char* const kCategory = "Bubbles and Drops";
 
-Canvas SoapBubble(int size, double hueShift, uint32_t seed)
-{
+Canvas SoapBubble(int size, double hueShift, uint32_t seed) {
     Canvas canvas(size, size);
     const Vec2 c = canvas.Centre();
     const double r = size * 0.48;
@@ -28,29 +27,32 @@ Canvas SoapBubble(int size, double hueShift, uint32_t seed)
     });
     canvas.Fill(Outline(ball, size * 0.006), Solid(Hex(0xFFFFFF, 0.6)));
     // The window the bubble reflects, curved along the upper left, and a smaller one opposite.
-    const ShapeRef window = Intersect(Circle(c, r * 0.84), Subtract(Circle(c + Vec2{-r * 0.08, -r * 0.08}, r * 0.84),
-                                                                      Circle(c + Vec2{r * 0.2, r * 0.22}, r * 0.86)));
-    canvas.Fill(window, Linear(c + Vec2{-r * 0.7, -r * 0.7}, c, {{0.0, Hex(0xFFFFFF, 1.0)}, {1.0, Hex(0xFFFFFF, 0.1)}}),
-                Blend::Over, 1.5);
+    const ShapeRef window =
+        Intersect(Circle(c, r * 0.84), Subtract(Circle(c + Vec2{-r * 0.08, -r * 0.08}, r * 0.84),
+                                                Circle(c + Vec2{r * 0.2, r * 0.22}, r * 0.86)));
+    canvas.Fill(
+        window,
+        Linear(c + Vec2{-r * 0.7, -r * 0.7}, c, {{0.0, Hex(0xFFFFFF, 1.0)}, {1.0, Hex(0xFFFFFF, 0.1)}}),
+        Blend::Over, 1.5);
     // The sharp highlight keeps a solid core even on the smallest bubbles.
-    canvas.Fill(Ellipse(c + Vec2{-r * 0.42, -r * 0.42}, std::max(r * 0.14, 2.2), std::max(r * 0.07, 1.3), -kPi / 4.0),
-                Solid(Hex(0xFFFFFF)), Blend::Over, 1.0);
-    canvas.Fill(Ellipse(c + Vec2{r * 0.5, r * 0.5}, r * 0.16, r * 0.05, -kPi / 4.0), Solid(Hex(0xFFFFFF, 0.7)),
-                Blend::Over, 2.0);
+    canvas.Fill(
+        Ellipse(c + Vec2{-r * 0.42, -r * 0.42}, std::max(r * 0.14, 2.2), std::max(r * 0.07, 1.3), -kPi / 4.0),
+        Solid(Hex(0xFFFFFF)), Blend::Over, 1.0);
+    canvas.Fill(Ellipse(c + Vec2{r * 0.5, r * 0.5}, r * 0.16, r * 0.05, -kPi / 4.0),
+                Solid(Hex(0xFFFFFF, 0.7)), Blend::Over, 2.0);
     return canvas;
 }
 
 // A drop lying on a surface, seen from above, lit from the upper left: the light
 // passes through and brightens the far side, the near side is dark.
-Canvas WaterDrop(int width, int height, const Colour& tint, uint32_t seed)
-{
+Canvas WaterDrop(int width, int height, const Colour& tint, uint32_t seed) {
     Canvas canvas(width, height);
     const Vec2 c = canvas.Centre() + Vec2{-width * 0.02, -height * 0.02};
     const double rx = width * 0.44, ry = height * 0.44;
     const ShapeRef drop = Polygon(Blob(c, rx, ry, 0.06, seed));
     // Shadow on the surface below and to the right.
-    canvas.Fill(Transformed(drop, Affine::Translate({width * 0.03, height * 0.04})), Solid(Hex(0x10202C, 0.3)),
-                Blend::Over, width * 0.06);
+    canvas.Fill(Transformed(drop, Affine::Translate({width * 0.03, height * 0.04})),
+                Solid(Hex(0x10202C, 0.3)), Blend::Over, width * 0.06);
     const double rr = std::min(rx, ry);
     canvas.Fill(drop, [=](const Sample& s) {
         const Vec2 v{(s.p.x - c.x) / rx, (s.p.y - c.y) / ry};
@@ -62,17 +64,17 @@ Canvas WaterDrop(int width, int height, const Colour& tint, uint32_t seed)
         return WithAlpha(col, alpha);
     });
     // The bright crescent where light leaves the drop, and the sharp highlight.
-    const ShapeRef caustic = Intersect(drop, Subtract(Circle(c, rr * 0.88), Circle(c + Vec2{-rr * 0.14, -rr * 0.14}, rr * 0.86)));
+    const ShapeRef caustic =
+        Intersect(drop, Subtract(Circle(c, rr * 0.88), Circle(c + Vec2{-rr * 0.14, -rr * 0.14}, rr * 0.86)));
     canvas.Fill(caustic, Solid(WithAlpha(Mix(tint, Hex(0xFFFFFF), 0.8), 0.8)), Blend::Over, rr * 0.12);
-    canvas.Fill(Ellipse(c + Vec2{-rx * 0.38, -ry * 0.4}, rr * 0.2, rr * 0.11, -kPi / 4.0), Solid(Hex(0xFFFFFF)),
-                Blend::Over, 1.6);
+    canvas.Fill(Ellipse(c + Vec2{-rx * 0.38, -ry * 0.4}, rr * 0.2, rr * 0.11, -kPi / 4.0),
+                Solid(Hex(0xFFFFFF)), Blend::Over, 1.6);
     canvas.Fill(Circle(c + Vec2{-rx * 0.12, -ry * 0.55}, rr * 0.05), Solid(Hex(0xFFFFFF, 0.9)));
     return canvas;
 }
 
 // A falling drop: round below, drawn to a point above.
-Canvas RainDrop(int width, int height, const Colour& tint)
-{
+Canvas RainDrop(int width, int height, const Colour& tint) {
     Canvas canvas(width, height);
     const double w = width, h = height;
     Points outline;
@@ -91,10 +93,12 @@ Canvas RainDrop(int width, int height, const Colour& tint)
         const double edge = 1.0 - SmoothStep(0.0, w * 0.18, -s.d);
         return WithAlpha(col, 0.55 + 0.4 * edge);
     });
-    canvas.Fill(Intersect(drop, Subtract(Circle(bulb, w * 0.4), Circle(bulb + Vec2{-w * 0.06, -w * 0.08}, w * 0.38))),
-                Solid(WithAlpha(Mix(tint, Hex(0xFFFFFF), 0.85), 0.85)), Blend::Over, w * 0.06);
-    canvas.Fill(Stroke(Curve({w * 0.3, h * 0.72}, {w * 0.27, h * 0.55}, {w * 0.4, h * 0.35}), w * 0.09, w * 0.03),
-                Solid(Hex(0xFFFFFF)), Blend::Over, 1.0);
+    canvas.Fill(
+        Intersect(drop, Subtract(Circle(bulb, w * 0.4), Circle(bulb + Vec2{-w * 0.06, -w * 0.08}, w * 0.38))),
+        Solid(WithAlpha(Mix(tint, Hex(0xFFFFFF), 0.85), 0.85)), Blend::Over, w * 0.06);
+    canvas.Fill(
+        Stroke(Curve({w * 0.3, h * 0.72}, {w * 0.27, h * 0.55}, {w * 0.4, h * 0.35}), w * 0.09, w * 0.03),
+        Solid(Hex(0xFFFFFF)), Blend::Over, 1.0);
     return canvas;
 }
 
@@ -103,8 +107,7 @@ const Colour kTeal = Hex(0x3CB4B4);
 
 }  // namespace
 
-void AddBubbles(Library& library)
-{
+void AddBubbles(Library& library) {
     library.AddSingle(kCategory, "Soap Bubble", SoapBubble(96, 0.0, 81));
     library.AddSingle(kCategory, "Water Drop", WaterDrop(72, 64, kWater, 82));
     library.AddSingle(kCategory, "Raindrop", RainDrop(40, 64, kWater));

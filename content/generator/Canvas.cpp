@@ -6,15 +6,12 @@
 namespace art {
 namespace {
 
-double Coverage(double d, double feather)
-{
-    if (feather <= 1.0)
-        return Clamp01(0.5 - d / feather);
+double Coverage(double d, double feather) {
+    if (feather <= 1.0) return Clamp01(0.5 - d / feather);
     return SmoothStep(0.0, 1.0, 0.5 - d / feather);
 }
 
-Premul ToPremul(const Colour& c, double alpha)
-{
+Premul ToPremul(const Colour& c, double alpha) {
     const double a = Clamp01(c.a * alpha);
     return {Clamp01(c.r) * a, Clamp01(c.g) * a, Clamp01(c.b) * a, a};
 }
@@ -23,13 +20,11 @@ int ToByte(double v) { return static_cast<int>(std::floor(Clamp01(v) * 255.0 + 0
 
 }  // namespace
 
-Colour Hex(uint32_t rgb, double alpha)
-{
+Colour Hex(uint32_t rgb, double alpha) {
     return {((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0, (rgb & 0xFF) / 255.0, alpha};
 }
 
-Colour Mix(const Colour& c0, const Colour& c1, double t)
-{
+Colour Mix(const Colour& c0, const Colour& c1, double t) {
     return {Lerp(c0.r, c1.r, t), Lerp(c0.g, c1.g, t), Lerp(c0.b, c1.b, t), Lerp(c0.a, c1.a, t)};
 }
 
@@ -37,27 +32,30 @@ Colour WithAlpha(const Colour& c, double alpha) { return {c.r, c.g, c.b, alpha};
 
 Colour Shade(const Colour& c, double factor) { return {c.r * factor, c.g * factor, c.b * factor, c.a}; }
 
-Colour Hsv(double hue, double saturation, double value, double alpha)
-{
+Colour Hsv(double hue, double saturation, double value, double alpha) {
     const double h = (hue - std::floor(hue)) * 6.0;
     const int sector = static_cast<int>(std::floor(h)) % 6;
     const double f = h - std::floor(h);
     const double p = value * (1.0 - saturation), q = value * (1.0 - saturation * f),
                  t = value * (1.0 - saturation * (1.0 - f));
     switch (sector) {
-    case 0: return {value, t, p, alpha};
-    case 1: return {q, value, p, alpha};
-    case 2: return {p, value, t, alpha};
-    case 3: return {p, q, value, alpha};
-    case 4: return {t, p, value, alpha};
-    default: return {value, p, q, alpha};
+        case 0:
+            return {value, t, p, alpha};
+        case 1:
+            return {q, value, p, alpha};
+        case 2:
+            return {p, value, t, alpha};
+        case 3:
+            return {p, q, value, alpha};
+        case 4:
+            return {t, p, value, alpha};
+        default:
+            return {value, p, q, alpha};
     }
 }
 
-Colour Gradient::At(double t) const
-{
-    if (t <= stops_.front().t)
-        return stops_.front().colour;
+Colour Gradient::At(double t) const {
+    if (t <= stops_.front().t) return stops_.front().colour;
     for (size_t i = 1; i < stops_.size(); ++i) {
         if (t <= stops_[i].t) {
             const Stop& a = stops_[i - 1];
@@ -68,59 +66,54 @@ Colour Gradient::At(double t) const
     return stops_.back().colour;
 }
 
-Paint Solid(const Colour& c)
-{
+Paint Solid(const Colour& c) {
     return [c](const Sample&) { return c; };
 }
 
-Paint Linear(Vec2 from, Vec2 to, Gradient gradient)
-{
+Paint Linear(Vec2 from, Vec2 to, Gradient gradient) {
     const Vec2 axis = to - from;
     const double inv = 1.0 / Dot(axis, axis);
     return [=](const Sample& s) { return gradient.At(Dot(s.p - from, axis) * inv); };
 }
 
-Paint Radial(Vec2 centre, double radius, Gradient gradient)
-{
+Paint Radial(Vec2 centre, double radius, Gradient gradient) {
     return [=](const Sample& s) { return gradient.At(Length(s.p - centre) / radius); };
 }
 
-Paint ByDepth(double depth, Gradient gradient)
-{
+Paint ByDepth(double depth, Gradient gradient) {
     return [=](const Sample& s) { return gradient.At(-s.d / depth); };
 }
 
 Canvas::Canvas(int width, int height)
-    : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height)
-{
-}
+    : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height) {}
 
-void Canvas::BlendPixel(int x, int y, const Premul& s, Blend blend)
-{
+void Canvas::BlendPixel(int x, int y, const Premul& s, Blend blend) {
     Premul& d = At(x, y);
     switch (blend) {
-    case Blend::Over:
-        d = {s.r + d.r * (1.0 - s.a), s.g + d.g * (1.0 - s.a), s.b + d.b * (1.0 - s.a), s.a + d.a * (1.0 - s.a)};
-        break;
-    case Blend::Atop:
-        d = {s.r * d.a + d.r * (1.0 - s.a), s.g * d.a + d.g * (1.0 - s.a), s.b * d.a + d.b * (1.0 - s.a), d.a};
-        break;
-    case Blend::Behind:
-        d = {d.r + s.r * (1.0 - d.a), d.g + s.g * (1.0 - d.a), d.b + s.b * (1.0 - d.a), d.a + s.a * (1.0 - d.a)};
-        break;
-    case Blend::Erase:
-        d = {d.r * (1.0 - s.a), d.g * (1.0 - s.a), d.b * (1.0 - s.a), d.a * (1.0 - s.a)};
-        break;
-    case Blend::Add: {
-        const double a = s.a + d.a - s.a * d.a;
-        d = {std::min(a, d.r + s.r), std::min(a, d.g + s.g), std::min(a, d.b + s.b), a};
-        break;
-    }
+        case Blend::Over:
+            d = {s.r + d.r * (1.0 - s.a), s.g + d.g * (1.0 - s.a), s.b + d.b * (1.0 - s.a),
+                 s.a + d.a * (1.0 - s.a)};
+            break;
+        case Blend::Atop:
+            d = {s.r * d.a + d.r * (1.0 - s.a), s.g * d.a + d.g * (1.0 - s.a), s.b * d.a + d.b * (1.0 - s.a),
+                 d.a};
+            break;
+        case Blend::Behind:
+            d = {d.r + s.r * (1.0 - d.a), d.g + s.g * (1.0 - d.a), d.b + s.b * (1.0 - d.a),
+                 d.a + s.a * (1.0 - d.a)};
+            break;
+        case Blend::Erase:
+            d = {d.r * (1.0 - s.a), d.g * (1.0 - s.a), d.b * (1.0 - s.a), d.a * (1.0 - s.a)};
+            break;
+        case Blend::Add: {
+            const double a = s.a + d.a - s.a * d.a;
+            d = {std::min(a, d.r + s.r), std::min(a, d.g + s.g), std::min(a, d.b + s.b), a};
+            break;
+        }
     }
 }
 
-void Canvas::Fill(const Shape& shape, const Paint& paint, Blend blend, double feather, double opacity)
-{
+void Canvas::Fill(const Shape& shape, const Paint& paint, Blend blend, double feather, double opacity) {
     const Box b = shape.Bounds().Grown(feather + 1.0);
     const int x0 = std::max(0, static_cast<int>(std::floor(b.x0)));
     const int y0 = std::max(0, static_cast<int>(std::floor(b.y0)));
@@ -131,22 +124,19 @@ void Canvas::Fill(const Shape& shape, const Paint& paint, Blend blend, double fe
             const Vec2 p{x + 0.5, y + 0.5};
             const double d = shape.Distance(p);
             const double cover = Coverage(d, feather) * opacity;
-            if (cover <= 0.0)
-                continue;
+            if (cover <= 0.0) continue;
             BlendPixel(x, y, ToPremul(paint({p, d}), cover), blend);
         }
     }
 }
 
-void Canvas::FillAll(const Paint& paint, Blend blend)
-{
+void Canvas::FillAll(const Paint& paint, Blend blend) {
     for (int y = 0; y < height_; ++y)
         for (int x = 0; x < width_; ++x)
             BlendPixel(x, y, ToPremul(paint({{x + 0.5, y + 0.5}, -1e30}), 1.0), blend);
 }
 
-Premul Canvas::Sample(double x, double y) const
-{
+Premul Canvas::Sample(double x, double y) const {
     // Pixel centres lie at half-integers.
     const double fx = std::floor(x - 0.5), fy = std::floor(y - 0.5);
     const int ix = static_cast<int>(fx), iy = static_cast<int>(fy);
@@ -155,8 +145,7 @@ Premul Canvas::Sample(double x, double y) const
     for (int j = 0; j < 2; ++j) {
         for (int i = 0; i < 2; ++i) {
             const int px = ix + i, py = iy + j;
-            if (px < 0 || py < 0 || px >= width_ || py >= height_)
-                continue;
+            if (px < 0 || py < 0 || px >= width_ || py >= height_) continue;
             const double w = (i ? tx : 1.0 - tx) * (j ? ty : 1.0 - ty);
             const Premul& p = At(px, py);
             out.r += p.r * w;
@@ -168,8 +157,7 @@ Premul Canvas::Sample(double x, double y) const
     return out;
 }
 
-Canvas Canvas::HalfSize() const
-{
+Canvas Canvas::HalfSize() const {
     Canvas out((width_ + 1) / 2, (height_ + 1) / 2);
     for (int y = 0; y < out.height_; ++y) {
         for (int x = 0; x < out.width_; ++x) {
@@ -177,8 +165,7 @@ Canvas Canvas::HalfSize() const
             for (int j = 0; j < 2; ++j) {
                 for (int i = 0; i < 2; ++i) {
                     const int sx = 2 * x + i, sy = 2 * y + j;
-                    if (sx >= width_ || sy >= height_)
-                        continue;
+                    if (sx >= width_ || sy >= height_) continue;
                     const Premul& p = At(sx, sy);
                     sum.r += p.r * 0.25;
                     sum.g += p.g * 0.25;
@@ -192,8 +179,7 @@ Canvas Canvas::HalfSize() const
     return out;
 }
 
-void Canvas::Draw(const Canvas& source, const Affine& sourceToHere, double opacity, Blend blend)
-{
+void Canvas::Draw(const Canvas& source, const Affine& sourceToHere, double opacity, Blend blend) {
     // Shrink the source first when it is drawn much smaller, so that the 4 x 4
     // samples per pixel below still see every source pixel.
     const double scale = std::sqrt(std::fabs(sourceToHere.Determinant()));
@@ -228,17 +214,14 @@ void Canvas::Draw(const Canvas& source, const Affine& sourceToHere, double opaci
                 }
             }
             const double w = opacity / (n * n);
-            if (sum.a <= 0.0)
-                continue;
+            if (sum.a <= 0.0) continue;
             BlendPixel(x, y, {sum.r * w, sum.g * w, sum.b * w, sum.a * w}, blend);
         }
     }
 }
 
-void Canvas::Blur(double radius)
-{
-    if (radius <= 0.0)
-        return;
+void Canvas::Blur(double radius) {
+    if (radius <= 0.0) return;
     const double sigma = radius / 2.0;
     const int reach = static_cast<int>(std::ceil(radius * 1.5));
     std::vector<double> kernel;
@@ -247,8 +230,7 @@ void Canvas::Blur(double radius)
         kernel.push_back(Exp(-(i * i) / (2.0 * sigma * sigma)));
         total += kernel.back();
     }
-    for (double& k : kernel)
-        k /= total;
+    for (double& k : kernel) k /= total;
     std::vector<Premul> temp(pixels_.size());
     for (int pass = 0; pass < 2; ++pass) {
         const int dx = pass == 0 ? 1 : 0, dy = pass == 0 ? 0 : 1;
@@ -257,8 +239,7 @@ void Canvas::Blur(double radius)
                 Premul sum;
                 for (int i = -reach; i <= reach; ++i) {
                     const int sx = x + i * dx, sy = y + i * dy;
-                    if (sx < 0 || sy < 0 || sx >= width_ || sy >= height_)
-                        continue;
+                    if (sx < 0 || sy < 0 || sx >= width_ || sy >= height_) continue;
                     const double k = kernel[static_cast<size_t>(i + reach)];
                     const Premul& p = At(sx, sy);
                     sum.r += p.r * k;
@@ -273,29 +254,23 @@ void Canvas::Blur(double radius)
     }
 }
 
-Colour Canvas::StraightAt(int x, int y) const
-{
+Colour Canvas::StraightAt(int x, int y) const {
     const Premul& p = At(x, y);
-    if (p.a <= 0.0)
-        return {0.0, 0.0, 0.0, 0.0};
+    if (p.a <= 0.0) return {0.0, 0.0, 0.0, 0.0};
     return {p.r / p.a, p.g / p.a, p.b / p.a, p.a};
 }
 
-void Canvas::Adjust(const std::function<Colour(int x, int y, const Colour&)>& change)
-{
+void Canvas::Adjust(const std::function<Colour(int x, int y, const Colour&)>& change) {
     for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width_; ++x)
-            At(x, y) = ToPremul(change(x, y, StraightAt(x, y)), 1.0);
+        for (int x = 0; x < width_; ++x) At(x, y) = ToPremul(change(x, y, StraightAt(x, y)), 1.0);
 }
 
-std::vector<uint8_t> Canvas::ToRgba8() const
-{
+std::vector<uint8_t> Canvas::ToRgba8() const {
     std::vector<uint8_t> out(pixels_.size() * 4, 0);
     for (size_t i = 0; i < pixels_.size(); ++i) {
         const Premul& p = pixels_[i];
         const int a = ToByte(p.a);
-        if (a == 0)
-            continue;
+        if (a == 0) continue;
         out[i * 4 + 0] = static_cast<uint8_t>(ToByte(p.r / p.a));
         out[i * 4 + 1] = static_cast<uint8_t>(ToByte(p.g / p.a));
         out[i * 4 + 2] = static_cast<uint8_t>(ToByte(p.b / p.a));

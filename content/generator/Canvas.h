@@ -76,8 +76,7 @@ public:
     void Fill(const Shape& shape, const Paint& paint, Blend blend = Blend::Over, double feather = 1.0,
               double opacity = 1.0);
     void Fill(const ShapeRef& shape, const Paint& paint, Blend blend = Blend::Over, double feather = 1.0,
-              double opacity = 1.0)
-    {
+              double opacity = 1.0) {
         Fill(*shape, paint, blend, feather, opacity);
     }
     // Every pixel, with the distance taken as "deep inside".
@@ -85,7 +84,8 @@ public:
     void BlendPixel(int x, int y, const Premul& source, Blend blend);
 
     // Draws `source` through a map from its pixel space into this canvas.
-    void Draw(const Canvas& source, const Affine& sourceToHere, double opacity = 1.0, Blend blend = Blend::Over);
+    void Draw(const Canvas& source, const Affine& sourceToHere, double opacity = 1.0,
+              Blend blend = Blend::Over);
     // Premultiplied value at a point, bilinear, transparent outside.
     Premul Sample(double x, double y) const;
     Canvas HalfSize() const;

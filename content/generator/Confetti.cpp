@@ -10,8 +10,7 @@ namespace {
 const char* const kCategory = "Confetti";
 
 // A strip of paper, curled along its length: the light comes and goes with the curl.
-Canvas Strip(int width, int height, const Colour& colour, double curls, double bend, uint32_t seed)
-{
+Canvas Strip(int width, int height, const Colour& colour, double curls, double bend, uint32_t seed) {
     Canvas canvas(width, height);
     const double w = width, h = height;
     Random random(seed);
@@ -20,17 +19,18 @@ Canvas Strip(int width, int height, const Colour& colour, double curls, double b
     auto side = [=](double u) { return half * (0.85 + 0.15 * Cos(kPi * curls * u)) + 0.2; };
     const ShapeRef strip = Offset(Polygon(AxialOutline(axis, side, side, 120)), 0.0);
     const double phase = random.Uniform(0.0, kPi);
-    canvas.Fill(strip, Supersampled([=](const Sample& s) {
-        const double u = Clamp01((axis.base.y - s.p.y) / (axis.base.y - axis.tip.y));
-        const double curl = Cos(kPi * curls * u + phase);
-        return Shade(colour, 0.62 + 0.5 * (0.5 + 0.5 * curl));
-    }, 2));
+    canvas.Fill(strip, Supersampled(
+                           [=](const Sample& s) {
+                               const double u = Clamp01((axis.base.y - s.p.y) / (axis.base.y - axis.tip.y));
+                               const double curl = Cos(kPi * curls * u + phase);
+                               return Shade(colour, 0.62 + 0.5 * (0.5 + 0.5 * curl));
+                           },
+                           2));
     EdgeTint(canvas, strip, Shade(colour, 0.5), 1.2, 0.5);
     return canvas;
 }
 
-Canvas Dot(int size, const Colour& colour)
-{
+Canvas Dot(int size, const Colour& colour) {
     Canvas canvas(size, size);
     const Vec2 c = canvas.Centre();
     const ShapeRef dot = Circle(c, size * 0.46);
@@ -45,8 +45,7 @@ Canvas Dot(int size, const Colour& colour)
     return canvas;
 }
 
-Canvas StarPiece(int size, const Colour& colour, double turn)
-{
+Canvas StarPiece(int size, const Colour& colour, double turn) {
     Canvas canvas(size, size);
     const Vec2 c{size * 0.5, size * 0.53};
     const Points outline = StarPoints(c, 5, size * 0.48, size * 0.21, -kPi / 2.0 + turn);
@@ -58,14 +57,14 @@ Canvas StarPiece(int size, const Colour& colour, double turn)
 }
 
 // A crumpled flake of metal foil: many small tilted facets catching the light.
-Canvas Foil(int width, int height, const Colour& light, const Colour& dark, uint32_t seed)
-{
+Canvas Foil(int width, int height, const Colour& light, const Colour& dark, uint32_t seed) {
     Canvas canvas(width, height);
     Random random(seed);
     const double w = width, h = height;
     Points quad;
     for (Vec2 corner : {Vec2{0.08, 0.1}, Vec2{0.92, 0.04}, Vec2{0.95, 0.9}, Vec2{0.05, 0.95}})
-        quad.push_back({(corner.x + random.Uniform(-0.04, 0.04)) * w, (corner.y + random.Uniform(-0.04, 0.04)) * h});
+        quad.push_back(
+            {(corner.x + random.Uniform(-0.04, 0.04)) * w, (corner.y + random.Uniform(-0.04, 0.04)) * h});
     const ShapeRef flake = Polygon(quad);
     auto field = std::make_shared<HeightField>(width, height);
     field->AddDetail([=](Vec2 p) { return Fractal(p.x / 5.0, p.y / 5.0, seed, 3) * 3.0; });
@@ -81,8 +80,7 @@ Canvas Foil(int width, int height, const Colour& light, const Colour& dark, uint
 }
 
 // A curly ribbon: a wave whose visible width swells and shrinks as it twists.
-Canvas Streamer(int width, int height, const Colour& front, const Colour& back, uint32_t seed)
-{
+Canvas Streamer(int width, int height, const Colour& front, const Colour& back, uint32_t seed) {
     Canvas canvas(width, height);
     const double w = width, h = height;
     Random random(seed);
@@ -123,8 +121,7 @@ const Colour kSilverLight = Hex(0xFFFFFF), kSilverDark = Hex(0x7C8898);
 
 }  // namespace
 
-void AddConfetti(Library& library)
-{
+void AddConfetti(Library& library) {
     library.AddSingle(kCategory, "Paper Strip", Strip(24, 56, kPink, 2.0, 0.12, 121));
     library.AddSingle(kCategory, "Confetti Dot", Dot(28, kCyan));
     library.AddSingle(kCategory, "Star Confetti", StarPiece(32, kYellow, 0.2));

@@ -16,8 +16,7 @@ double Atan2(double y, double x);
 inline double Clamp(double v, double lo, double hi) { return v < lo ? lo : (v > hi ? hi : v); }
 inline double Clamp01(double v) { return Clamp(v, 0.0, 1.0); }
 inline double Lerp(double a, double b, double t) { return a + (b - a) * t; }
-inline double SmoothStep(double e0, double e1, double x)
-{
+inline double SmoothStep(double e0, double e1, double x) {
     const double t = Clamp01((x - e0) / (e1 - e0));
     return t * t * (3.0 - 2.0 * t);
 }

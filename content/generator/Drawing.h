@@ -39,8 +39,8 @@ void Glow(Canvas& canvas, Vec2 centre, double radius, const Colour& colour, doub
 void Speckle(Canvas& canvas, const ShapeRef& area, Random& random, int count, double r0, double r1,
              const Colour& colour, double alpha);
 // Raised look for a shape: a lit paint with a dome or pillow height map.
-Paint Raised(const Canvas& canvas, const ShapeRef& shape, double depth, double blur, Paint base, Lighting lighting,
-             const std::function<double(double)>& profile = DomeProfile);
+Paint Raised(const Canvas& canvas, const ShapeRef& shape, double depth, double blur, Paint base,
+             Lighting lighting, const std::function<double(double)>& profile = DomeProfile);
 
 }  // namespace art
 

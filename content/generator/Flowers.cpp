@@ -14,20 +14,19 @@ struct PetalStyle {
     Colour edge;       // tint near the outline
     Colour vein;
     int veins;
-    double relief;     // strength of the lighting, 0 for flat
+    double relief;  // strength of the lighting, 0 for flat
 };
 
 // One petal along an axis from its base (at the flower's centre) to its tip.
 // A notch above zero cuts a round bite out of the tip, as wide as that share of the petal.
-void DrawPetal(Canvas& canvas, const Axis& axis, const std::function<double(double)>& half, const PetalStyle& style,
-               uint32_t seed, double notch = 0.0)
-{
+void DrawPetal(Canvas& canvas, const Axis& axis, const std::function<double(double)>& half,
+               const PetalStyle& style, uint32_t seed, double notch = 0.0) {
     ShapeRef petal = Polygon(AxialOutline(axis, half, half, 120));
     if (notch > 0.0) {
         const double r = half(0.85) * notch;
         const Vec2 forward = Normalised(axis.tip - axis.At(0.95));
-        petal = Subtract(petal, Ellipse(axis.tip + forward * (r * 0.35), r * 0.8, r * 1.1,
-                                        Atan2(forward.y, forward.x)));
+        petal = Subtract(
+            petal, Ellipse(axis.tip + forward * (r * 0.35), r * 0.8, r * 1.1, Atan2(forward.y, forward.x)));
     }
     const Vec2 from = axis.base, to = axis.tip;
     const Vec2 along = to - from;
@@ -55,27 +54,25 @@ void DrawPetal(Canvas& canvas, const Axis& axis, const std::function<double(doub
         const Vec2 control = axis.At(0.4) + axis.Side(0.4) * (half(0.4) * f * 0.6);
         veins.push_back(Stroke(Curve(axis.At(0.04), control, end), length * 0.025, length * 0.008));
     }
-    if (!veins.empty())
-        canvas.Fill(UnionAll(veins), Solid(style.vein), Blend::Atop);
+    if (!veins.empty()) canvas.Fill(UnionAll(veins), Solid(style.vein), Blend::Atop);
 }
 
 // Half width of a petal that is round at the end; it is widest at u = 0.5 ^ (1 / waist).
-std::function<double(double)> RoundPetal(double width, double waist)
-{
+std::function<double(double)> RoundPetal(double width, double waist) {
     return [=](double u) { return width * Pow(Sin(kPi * Pow(Clamp01(u), waist)), 0.6) + 0.3; };
 }
 
 // A round, lit centre with florets set on a sunflower spiral.
 void FlowerCentre(Canvas& canvas, Vec2 centre, double radius, const Colour& inner, const Colour& outer,
-                  const Colour& dot, double dotSize, uint32_t seed)
-{
+                  const Colour& dot, double dotSize, uint32_t seed) {
     const ShapeRef disc = Circle(centre, radius);
     Lighting light;
     light.strength = radius * 1.6;
     light.ambient = 0.55;
     light.diffuse = 0.6;
     light.specular = 0.25;
-    canvas.Fill(disc, Raised(canvas, disc, radius, 0.0, Radial(centre, radius, {{0.0, inner}, {1.0, outer}}), light));
+    canvas.Fill(
+        disc, Raised(canvas, disc, radius, 0.0, Radial(centre, radius, {{0.0, inner}, {1.0, outer}}), light));
     const double golden = kPi * (3.0 - std::sqrt(5.0));
     const int count = static_cast<int>(radius * radius / (dotSize * dotSize) * 0.9);
     Random random(seed);
@@ -87,8 +84,7 @@ void FlowerCentre(Canvas& canvas, Vec2 centre, double radius, const Colour& inne
     EdgeTint(canvas, disc, Shade(outer, 0.6), radius * 0.25, 0.5);
 }
 
-Canvas Daisy(int size, int petals, const PetalStyle& style, const Colour& centreColour, uint32_t seed)
-{
+Canvas Daisy(int size, int petals, const PetalStyle& style, const Colour& centreColour, uint32_t seed) {
     Canvas canvas(size, size);
     const Vec2 c = canvas.Centre();
     const double reach = size * 0.48;
@@ -114,8 +110,7 @@ Canvas Daisy(int size, int petals, const PetalStyle& style, const Colour& centre
 }
 
 Canvas Blossom(int size, int petals, double notch, const PetalStyle& style, const Colour& eye, uint32_t seed,
-               bool stamens)
-{
+               bool stamens) {
     Canvas canvas(size, size);
     const Vec2 c = canvas.Centre();
     const double reach = size * 0.48;
@@ -144,8 +139,7 @@ Canvas Blossom(int size, int petals, double notch, const PetalStyle& style, cons
     return canvas;
 }
 
-Canvas Sunflower(int size, uint32_t seed)
-{
+Canvas Sunflower(int size, uint32_t seed) {
     Canvas canvas(size, size);
     const Vec2 c = canvas.Centre();
     const double reach = size * 0.49;
@@ -155,13 +149,15 @@ Canvas Sunflower(int size, uint32_t seed)
     for (int ring = 0; ring < 2; ++ring) {
         const int petals = 21;
         for (int i = 0; i < petals; ++i) {
-            const double a = (ring + 0.5 * ring) * kPi / petals + 2.0 * kPi * i / petals + random.Uniform(-0.05, 0.05);
+            const double a =
+                (ring + 0.5 * ring) * kPi / petals + 2.0 * kPi * i / petals + random.Uniform(-0.05, 0.05);
             const double l = reach * (ring == 0 ? 1.0 : 0.9) * random.Uniform(0.9, 1.0);
             const Axis axis{c, c + Polar(a, l), random.Uniform(-0.08, 0.08)};
             auto half = [=](double u) {
                 return l * 0.12 * Pow(Sin(kPi * Pow(Clamp01(u), 0.7)), 0.8) * (1.0 - 0.35 * u) + 0.3;
             };
-            DrawPetal(canvas, axis, half, ring == 0 ? back : front, seed + static_cast<uint32_t>(i + ring * 50));
+            DrawPetal(canvas, axis, half, ring == 0 ? back : front,
+                      seed + static_cast<uint32_t>(i + ring * 50));
         }
     }
     FlowerCentre(canvas, c, size * 0.25, Hex(0x6A4018), Hex(0x3A220C), Hex(0x1E1006), size * 0.03, seed);
@@ -169,8 +165,7 @@ Canvas Sunflower(int size, uint32_t seed)
 }
 
 // Poppy: four wide, crinkled petals with dark blotches at their base.
-Canvas Poppy(int size, uint32_t seed)
-{
+Canvas Poppy(int size, uint32_t seed) {
     Canvas canvas(size, size);
     const Vec2 c = canvas.Centre();
     const double reach = size * 0.49;
@@ -184,8 +179,8 @@ Canvas Poppy(int size, uint32_t seed)
             return reach * 0.62 * Pow(Sin(kPi * Pow(v, 0.45)), 0.5) * (1.0 + 0.04 * Sin(v * 40.0)) + 0.3;
         };
         DrawPetal(canvas, axis, half, style, seed + static_cast<uint32_t>(i));
-        canvas.Fill(Ellipse(axis.At(0.2), reach * 0.14, reach * 0.1, a), Solid(Hex(0x1A0808, 0.85)), Blend::Atop,
-                    reach * 0.1);
+        canvas.Fill(Ellipse(axis.At(0.2), reach * 0.14, reach * 0.1, a), Solid(Hex(0x1A0808, 0.85)),
+                    Blend::Atop, reach * 0.1);
     }
     const ShapeRef pod = Circle(c, size * 0.1);
     Lighting light;
@@ -206,8 +201,8 @@ Canvas Poppy(int size, uint32_t seed)
 
 // A single cupped petal, standing on its narrow base.
 // `waist` above 1 moves the widest part towards the tip.
-Canvas SinglePetal(int width, int height, const PetalStyle& style, double notch, double waist, uint32_t seed)
-{
+Canvas SinglePetal(int width, int height, const PetalStyle& style, double notch, double waist,
+                   uint32_t seed) {
     Canvas canvas(width, height);
     const double w = width, h = height;
     const Axis axis{{w * 0.5, h * 0.97}, {w * 0.5, h * 0.03}, 0.04};
@@ -217,11 +212,14 @@ Canvas SinglePetal(int width, int height, const PetalStyle& style, double notch,
     };
     DrawPetal(canvas, axis, half, style, seed, notch);
     // The rim curls towards the viewer and catches the light.
-    canvas.Fill(Polygon(AxialOutline(axis, half, half, 120)), [=](const Sample& s) {
-        const double rim = 1.0 - SmoothStep(0.0, w * 0.08, -s.d);
-        const double top = SmoothStep(h * 0.7, h * 0.1, s.p.y);
-        return WithAlpha(Hex(0xFFFFFF), 0.35 * rim * top);
-    }, Blend::Atop);
+    canvas.Fill(
+        Polygon(AxialOutline(axis, half, half, 120)),
+        [=](const Sample& s) {
+            const double rim = 1.0 - SmoothStep(0.0, w * 0.08, -s.d);
+            const double top = SmoothStep(h * 0.7, h * 0.1, s.p.y);
+            return WithAlpha(Hex(0xFFFFFF), 0.35 * rim * top);
+        },
+        Blend::Atop);
     return canvas;
 }
 
@@ -235,8 +233,7 @@ const PetalStyle kButtercup{Hex(0xF0B010), Hex(0xFFE040), Hex(0xC08008), Hex(0xF
 
 }  // namespace
 
-void AddFlowers(Library& library)
-{
+void AddFlowers(Library& library) {
     library.AddSingle(kCategory, "Daisy", Daisy(104, 17, kWhite, Hex(0xF2B81E), 41));
     library.AddSingle(kCategory, "Cherry Blossom", Blossom(88, 5, 0.3, kCherry, Hex(0xC8306A), 42, true));
     library.AddSingle(kCategory, "Sunflower", Sunflower(120, 43));

@@ -10,8 +10,7 @@ namespace {
 const char* const kCategory = "Hearts";
 
 // The heart curve, fitted into a width x height box with a margin.
-ShapeRef HeartShape(double width, double height, double margin)
-{
+ShapeRef HeartShape(double width, double height, double margin) {
     Points points;
     for (int i = 0; i < 360; ++i) {
         const double t = 2.0 * kPi * i / 360;
@@ -25,8 +24,7 @@ ShapeRef HeartShape(double width, double height, double margin)
     return Polygon(points);
 }
 
-Canvas Glossy(int width, int height, const Colour& colour, double gloss)
-{
+Canvas Glossy(int width, int height, const Colour& colour, double gloss) {
     Canvas canvas(width, height);
     const ShapeRef heart = HeartShape(width, height, 1.5);
     const double size = std::min(width, height);
@@ -39,13 +37,12 @@ Canvas Glossy(int width, int height, const Colour& colour, double gloss)
     canvas.Fill(heart, Raised(canvas, heart, size * 0.3, size * 0.04, Solid(colour), light));
     EdgeTint(canvas, heart, Shade(colour, 0.45), size * 0.06, 0.5);
     // A soft window reflection on the left lobe.
-    canvas.Fill(Ellipse({width * 0.3, height * 0.25}, size * 0.1, size * 0.05, -0.7), Solid(Hex(0xFFFFFF, 0.7)),
-                Blend::Atop, size * 0.05);
+    canvas.Fill(Ellipse({width * 0.3, height * 0.25}, size * 0.1, size * 0.05, -0.7),
+                Solid(Hex(0xFFFFFF, 0.7)), Blend::Atop, size * 0.05);
     return canvas;
 }
 
-Canvas Flat(int width, int height, const Colour& colour)
-{
+Canvas Flat(int width, int height, const Colour& colour) {
     Canvas canvas(width, height);
     const ShapeRef heart = HeartShape(width, height, 1.0);
     const double size = std::min(width, height);
@@ -53,17 +50,19 @@ Canvas Flat(int width, int height, const Colour& colour)
                               {{0.0, Shade(colour, 1.08)}, {1.0, Shade(colour, 0.9)}}));
     // A stitched line just inside the edge.
     const ShapeRef stitch = Outline(Offset(heart, -size * 0.1), size * 0.018);
-    canvas.Fill(stitch, [=](const Sample& s) {
-        const double a = Atan2(s.p.y - height * 0.5, s.p.x - width * 0.5);
-        const double dash = Sin(a * 30.0);
-        return WithAlpha(Hex(0xFFFFFF), 0.85 * SmoothStep(-0.2, 0.2, dash));
-    }, Blend::Atop);
+    canvas.Fill(
+        stitch,
+        [=](const Sample& s) {
+            const double a = Atan2(s.p.y - height * 0.5, s.p.x - width * 0.5);
+            const double dash = Sin(a * 30.0);
+            return WithAlpha(Hex(0xFFFFFF), 0.85 * SmoothStep(-0.2, 0.2, dash));
+        },
+        Blend::Atop);
     EdgeTint(canvas, heart, Shade(colour, 0.7), size * 0.04, 0.5);
     return canvas;
 }
 
-Canvas Ring(int width, int height, const Colour& colour)
-{
+Canvas Ring(int width, int height, const Colour& colour) {
     Canvas canvas(width, height);
     const double size = std::min(width, height);
     const ShapeRef ring = Outline(HeartShape(width, height, size * 0.08), size * 0.065);
@@ -77,8 +76,7 @@ Canvas Ring(int width, int height, const Colour& colour)
 }
 
 // Chalky sweets: a pillow with a pressed rim and a grainy face.
-Canvas Candy(int width, int height, const Colour& colour, uint32_t seed)
-{
+Canvas Candy(int width, int height, const Colour& colour, uint32_t seed) {
     Canvas canvas(width, height);
     const double size = std::min(width, height);
     const ShapeRef heart = HeartShape(width, height, 1.5);
@@ -101,8 +99,7 @@ Canvas Candy(int width, int height, const Colour& colour, uint32_t seed)
 
 }  // namespace
 
-void AddHearts(Library& library)
-{
+void AddHearts(Library& library) {
     const Colour red = Hex(0xE01C3C), pink = Hex(0xF48CB4), gold = Hex(0xE8B030);
     library.AddSingle(kCategory, "Red Heart", Glossy(80, 72, red, 0.8));
     library.AddSingle(kCategory, "Pink Heart", Flat(64, 58, pink));

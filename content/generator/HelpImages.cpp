@@ -14,41 +14,38 @@ const int kPanelWidth = 150, kPanelHeight = 112, kGap = 8;
 
 enum class Scene { Meadow, Night, Wall, Water };
 
-Canvas Background(Scene scene, int width, int height, uint32_t seed)
-{
+Canvas Background(Scene scene, int width, int height, uint32_t seed) {
     Canvas canvas(width, height);
     const double w = width, h = height;
     switch (scene) {
-    case Scene::Meadow:
-        canvas.FillAll([=](const Sample& s) {
-            const double y = s.p.y / h;
-            const double hill = 0.42 + 0.06 * Sin(s.p.x / w * 5.0 + 1.0) + 0.03 * Sin(s.p.x / w * 13.0);
-            const double n = Fractal(s.p.x / 14.0, s.p.y / 6.0, seed, 3);
-            if (y < hill - 0.08)
-                return Mix(Hex(0x7EB4E8), Hex(0xDCEBF6), y / hill);
-            if (y < hill)
-                return Mix(Hex(0x6C9A8A), Hex(0x88AE94), n);
-            return Shade(Mix(Hex(0x7DB04A), Hex(0x4E8A2E), (y - hill) / (1.0 - hill)), 0.9 + 0.2 * n);
-        });
-        break;
-    case Scene::Night:
-        canvas.FillAll([=](const Sample& s) {
-            const double n = Fractal(s.p.x / 30.0, s.p.y / 30.0, seed, 3);
-            return Mix(Hex(0x0C1430), Hex(0x2A3C6C), s.p.y / h * 0.8 + 0.2 * n);
-        });
-        break;
-    case Scene::Wall:
-        canvas.FillAll([=](const Sample& s) {
-            const double n = Fractal(s.p.x / 9.0, s.p.y / 9.0, seed, 4);
-            return Shade(Mix(Hex(0xD8C4A4), Hex(0xC4A880), s.p.x / w * 0.5 + 0.3 * n), 0.92 + 0.12 * n);
-        });
-        break;
-    case Scene::Water:
-        canvas.FillAll([=](const Sample& s) {
-            const double n = Fractal(s.p.x / 24.0, s.p.y / 8.0, seed, 3);
-            return Mix(Hex(0x2A6E8E), Hex(0x6AB0C8), 0.6 * s.p.y / h + 0.4 * n);
-        });
-        break;
+        case Scene::Meadow:
+            canvas.FillAll([=](const Sample& s) {
+                const double y = s.p.y / h;
+                const double hill = 0.42 + 0.06 * Sin(s.p.x / w * 5.0 + 1.0) + 0.03 * Sin(s.p.x / w * 13.0);
+                const double n = Fractal(s.p.x / 14.0, s.p.y / 6.0, seed, 3);
+                if (y < hill - 0.08) return Mix(Hex(0x7EB4E8), Hex(0xDCEBF6), y / hill);
+                if (y < hill) return Mix(Hex(0x6C9A8A), Hex(0x88AE94), n);
+                return Shade(Mix(Hex(0x7DB04A), Hex(0x4E8A2E), (y - hill) / (1.0 - hill)), 0.9 + 0.2 * n);
+            });
+            break;
+        case Scene::Night:
+            canvas.FillAll([=](const Sample& s) {
+                const double n = Fractal(s.p.x / 30.0, s.p.y / 30.0, seed, 3);
+                return Mix(Hex(0x0C1430), Hex(0x2A3C6C), s.p.y / h * 0.8 + 0.2 * n);
+            });
+            break;
+        case Scene::Wall:
+            canvas.FillAll([=](const Sample& s) {
+                const double n = Fractal(s.p.x / 9.0, s.p.y / 9.0, seed, 4);
+                return Shade(Mix(Hex(0xD8C4A4), Hex(0xC4A880), s.p.x / w * 0.5 + 0.3 * n), 0.92 + 0.12 * n);
+            });
+            break;
+        case Scene::Water:
+            canvas.FillAll([=](const Sample& s) {
+                const double n = Fractal(s.p.x / 24.0, s.p.y / 8.0, seed, 3);
+                return Mix(Hex(0x2A6E8E), Hex(0x6AB0C8), 0.6 * s.p.y / h + 0.4 * n);
+            });
+            break;
     }
     return canvas;
 }
@@ -56,12 +53,12 @@ Canvas Background(Scene scene, int width, int height, uint32_t seed)
 struct Scatter {
     int count = 20;
     double scale = 1.0;
-    double randomScale = 1.0;     // ratio between the largest and the mean scale
-    double angle = 0.0;           // degrees
-    double randomAngle = 0.0;     // degrees either side
+    double randomScale = 1.0;  // ratio between the largest and the mean scale
+    double angle = 0.0;        // degrees
+    double randomAngle = 0.0;  // degrees either side
     bool orderByDepth = false, fade = false, desaturate = false;
     bool noOverlap = false;
-    bool wholeOnly = false;       // inside `selection`
+    bool wholeOnly = false;  // inside `selection`
     Box selection{0, 0, 0, 0};
     bool clipToSelection = false;
     double opacity = 1.0;
@@ -76,8 +73,7 @@ struct Copy {
     size_t object;
 };
 
-std::vector<Copy> Place(const std::vector<Canvas>& objects, const Scatter& s, double width, double height)
-{
+std::vector<Copy> Place(const std::vector<Canvas>& objects, const Scatter& s, double width, double height) {
     Random random(s.seed);
     std::vector<Copy> copies;
     for (int attempt = 0; attempt < s.count * 30 && static_cast<int>(copies.size()) < s.count; ++attempt) {
@@ -104,23 +100,22 @@ std::vector<Copy> Place(const std::vector<Canvas>& objects, const Scatter& s, do
                 if (Length(other.centre - c.centre) < 0.5 * c.scale * std::max(o.Width(), o.Height()) + r2)
                     clear = false;
             }
-            if (!clear)
-                continue;
+            if (!clear) continue;
         }
         copies.push_back(c);
     }
     if (s.orderByDepth)
-        std::stable_sort(copies.begin(), copies.end(), [](const Copy& a, const Copy& b) { return a.scale < b.scale; });
+        std::stable_sort(copies.begin(), copies.end(),
+                         [](const Copy& a, const Copy& b) { return a.scale < b.scale; });
     return copies;
 }
 
-Affine CopyMap(const Copy& c, const Canvas& o)
-{
-    return Affine::Place(c.centre, c.scale, c.angle).After(Affine::Translate({-o.Width() * 0.5, -o.Height() * 0.5}));
+Affine CopyMap(const Copy& c, const Canvas& o) {
+    return Affine::Place(c.centre, c.scale, c.angle)
+        .After(Affine::Translate({-o.Width() * 0.5, -o.Height() * 0.5}));
 }
 
-void Render(Canvas& panel, const std::vector<Canvas>& objects, const Scatter& s)
-{
+void Render(Canvas& panel, const std::vector<Canvas>& objects, const Scatter& s) {
     Canvas layer(panel.Width(), panel.Height());
     for (const Copy& c : Place(objects, s, panel.Width(), panel.Height())) {
         Canvas o = objects[c.object];
@@ -137,9 +132,10 @@ void Render(Canvas& panel, const std::vector<Canvas>& objects, const Scatter& s)
     }
     if (s.clipToSelection) {
         const Box& b = s.selection;
-        const ShapeRef outside = Subtract(RoundedRect(panel.Centre(), {panel.Width() * 0.6, panel.Height() * 0.6}, 0.0),
-                                          RoundedRect({(b.x0 + b.x1) * 0.5, (b.y0 + b.y1) * 0.5},
-                                                      {(b.x1 - b.x0) * 0.5, (b.y1 - b.y0) * 0.5}, 0.0));
+        const ShapeRef outside =
+            Subtract(RoundedRect(panel.Centre(), {panel.Width() * 0.6, panel.Height() * 0.6}, 0.0),
+                     RoundedRect({(b.x0 + b.x1) * 0.5, (b.y0 + b.y1) * 0.5},
+                                 {(b.x1 - b.x0) * 0.5, (b.y1 - b.y0) * 0.5}, 0.0));
         layer.Fill(outside, Solid(Hex(0x000000)), Blend::Erase);
     }
     if (!s.texture) {
@@ -156,10 +152,10 @@ void Render(Canvas& panel, const std::vector<Canvas>& objects, const Scatter& s)
     panel = result;
 }
 
-void DrawSelection(Canvas& panel, const Box& b)
-{
+void DrawSelection(Canvas& panel, const Box& b) {
     const ShapeRef frame = Outline(RoundedRect({(b.x0 + b.x1) * 0.5, (b.y0 + b.y1) * 0.5},
-                                               {(b.x1 - b.x0) * 0.5, (b.y1 - b.y0) * 0.5}, 0.0), 0.6);
+                                               {(b.x1 - b.x0) * 0.5, (b.y1 - b.y0) * 0.5}, 0.0),
+                                   0.6);
     panel.Fill(frame, [](const Sample& s) {
         const bool dark = static_cast<int>(std::floor((s.p.x + s.p.y) / 4.0)) % 2 == 0;
         return dark ? Hex(0x000000) : Hex(0xFFFFFF);
@@ -167,33 +163,30 @@ void DrawSelection(Canvas& panel, const Box& b)
 }
 
 // Two panels side by side on white, each with a thin frame.
-Canvas Pair(const Canvas& left, const Canvas& right)
-{
+Canvas Pair(const Canvas& left, const Canvas& right) {
     Canvas figure(2 * kPanelWidth + kGap, kPanelHeight);
     figure.FillAll(Solid(Hex(0xFFFFFF)));
     figure.Draw(left, Affine{});
     figure.Draw(right, Affine::Translate({static_cast<double>(kPanelWidth + kGap), 0.0}));
     for (double x : {0.0, static_cast<double>(kPanelWidth + kGap)}) {
         const ShapeRef frame = Outline(RoundedRect({x + kPanelWidth * 0.5, kPanelHeight * 0.5},
-                                                   {kPanelWidth * 0.5 - 0.5, kPanelHeight * 0.5 - 0.5}, 0.0), 0.5);
+                                                   {kPanelWidth * 0.5 - 0.5, kPanelHeight * 0.5 - 0.5}, 0.0),
+                                       0.5);
         figure.Fill(frame, Solid(Hex(0x8A8F98)));
     }
     return figure;
 }
 
-Canvas Panel(Scene scene, const std::vector<Canvas>& objects, const Scatter& s)
-{
+Canvas Panel(Scene scene, const std::vector<Canvas>& objects, const Scatter& s) {
     Canvas panel = Background(scene, kPanelWidth, kPanelHeight, s.seed * 7u + 3u);
     Render(panel, objects, s);
-    if (s.wholeOnly || s.clipToSelection)
-        DrawSelection(panel, s.selection);
+    if (s.wholeOnly || s.clipToSelection) DrawSelection(panel, s.selection);
     return panel;
 }
 
 // A strip showing the single-image presets of a category, on the colour of the
 // dialog's preset list.
-Canvas CategoryStrip(const Library& library, const std::string& category)
-{
+Canvas CategoryStrip(const Library& library, const std::string& category) {
     const std::string prefix = "Varnel/" + category + "/";
     std::vector<Canvas> shown;
     for (const Picture& picture : library.Pictures()) {
@@ -216,12 +209,17 @@ Canvas CategoryStrip(const Library& library, const std::string& category)
 
 }  // namespace
 
-void AddHelpImages(Library& library)
-{
+void AddHelpImages(Library& library) {
     const std::pair<const char*, const char*> categories[] = {
-        {"Bokeh and Light", "bokeh"},       {"Bubbles and Drops", "bubbles"}, {"Confetti", "confetti"},
-        {"Flowers and Petals", "flowers"},  {"Hearts", "hearts"},           {"Leaves", "leaves"},
-        {"Snow", "snow"},                   {"Stars and Sparkles", "stars"}, {"Stones and Pebbles", "stones"},
+        {"Bokeh and Light", "bokeh"},
+        {"Bubbles and Drops", "bubbles"},
+        {"Confetti", "confetti"},
+        {"Flowers and Petals", "flowers"},
+        {"Hearts", "hearts"},
+        {"Leaves", "leaves"},
+        {"Snow", "snow"},
+        {"Stars and Sparkles", "stars"},
+        {"Stones and Pebbles", "stones"},
     };
     for (const auto& [category, slug] : categories)
         library.Add(std::string("help/images/library-") + slug + ".png", CategoryStrip(library, category));
@@ -234,8 +232,9 @@ void AddHelpImages(Library& library)
     };
     const auto leaves = find({"Leaves/Autumn/maple_3", "Leaves/Autumn/oak_2", "Leaves/Autumn/birch_3",
                               "Leaves/Autumn/orange maple_2"});
-    const auto stars = find({"Stars and Sparkles/Night Sky/sparkle_4", "Stars and Sparkles/Night Sky/twinkle_6",
-                             "Stars and Sparkles/Night Sky/star_1", "Stars and Sparkles/Night Sky/blue_3"});
+    const auto stars =
+        find({"Stars and Sparkles/Night Sky/sparkle_4", "Stars and Sparkles/Night Sky/twinkle_6",
+              "Stars and Sparkles/Night Sky/star_1", "Stars and Sparkles/Night Sky/blue_3"});
     const auto pebbles = find({"Stones and Pebbles/Beach/grey_3", "Stones and Pebbles/Beach/white_2",
                                "Stones and Pebbles/Beach/dark_2", "Stones and Pebbles/Beach/sandstone_2"});
     const auto maple = find({"Leaves/Autumn/maple_3"});
@@ -264,7 +263,8 @@ void AddHelpImages(Library& library)
         sparse.seed = 21;
         Scatter dense = sparse;
         dense.count = 60;
-        library.Add("help/images/density.png", Pair(Panel(Scene::Night, stars, sparse), Panel(Scene::Night, stars, dense)));
+        library.Add("help/images/density.png",
+                    Pair(Panel(Scene::Night, stars, sparse), Panel(Scene::Night, stars, dense)));
     }
     {
         Scatter fixed;
@@ -286,7 +286,8 @@ void AddHelpImages(Library& library)
         plain.seed = 41;
         Scatter depth = plain;
         depth.orderByDepth = depth.fade = depth.desaturate = true;
-        library.Add("help/images/depth.png", Pair(Panel(Scene::Meadow, leaves, plain), Panel(Scene::Meadow, leaves, depth)));
+        library.Add("help/images/depth.png",
+                    Pair(Panel(Scene::Meadow, leaves, plain), Panel(Scene::Meadow, leaves, depth)));
     }
     {
         Scatter solid;
@@ -344,7 +345,8 @@ void AddHelpImages(Library& library)
         one.seed = 91;
         Scatter other = one;
         other.seed = 92;
-        library.Add("help/images/seed.png", Pair(Panel(Scene::Water, bubbles, one), Panel(Scene::Water, bubbles, other)));
+        library.Add("help/images/seed.png",
+                    Pair(Panel(Scene::Water, bubbles, one), Panel(Scene::Water, bubbles, other)));
     }
 }
 

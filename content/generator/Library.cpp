@@ -6,13 +6,9 @@
 
 namespace art {
 
-RgbaImage ToImage(const Canvas& canvas)
-{
-    return {canvas.Width(), canvas.Height(), canvas.ToRgba8()};
-}
+RgbaImage ToImage(const Canvas& canvas) { return {canvas.Width(), canvas.Height(), canvas.ToRgba8()}; }
 
-Canvas FromImage(const RgbaImage& image)
-{
+Canvas FromImage(const RgbaImage& image) {
     Canvas canvas(image.width, image.height);
     for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < image.width; ++x) {
@@ -24,30 +20,28 @@ Canvas FromImage(const RgbaImage& image)
     return canvas;
 }
 
-void Library::AddSingle(const std::string& category, const std::string& name, const Canvas& canvas)
-{
+void Library::AddSingle(const std::string& category, const std::string& name, const Canvas& canvas) {
     Add("Varnel/" + category + "/" + name + ".png", canvas);
 }
 
-void Library::AddFolder(const std::string& category, const std::string& name, const std::vector<FolderImage>& images)
-{
+void Library::AddFolder(const std::string& category, const std::string& name,
+                        const std::vector<FolderImage>& images) {
     for (const FolderImage& image : images)
         Add("Varnel/" + category + "/" + name + "/" + image.file + ".png", image.canvas);
     Add("Varnel/" + category + "/" + name + "/Thumbnail.png", ComposeThumbnail(images));
 }
 
-void Library::Add(const std::string& path, const Canvas& canvas) { pictures_.push_back({path, ToImage(canvas)}); }
+void Library::Add(const std::string& path, const Canvas& canvas) {
+    pictures_.push_back({path, ToImage(canvas)});
+}
 
-Canvas Library::Find(const std::string& path) const
-{
+Canvas Library::Find(const std::string& path) const {
     for (const Picture& picture : pictures_)
-        if (picture.path == path)
-            return FromImage(picture.image);
+        if (picture.path == path) return FromImage(picture.image);
     throw std::runtime_error("no picture " + path);
 }
 
-Canvas ComposeThumbnail(const std::vector<FolderImage>& images)
-{
+Canvas ComposeThumbnail(const std::vector<FolderImage>& images) {
     // Slots for one to four pictures: centre (in 64 x 64), largest side, turn.
     struct Slot {
         double x, y, size, angle;
@@ -76,8 +70,7 @@ Canvas ComposeThumbnail(const std::vector<FolderImage>& images)
     return thumbnail;
 }
 
-void AddPresetLibrary(Library& library)
-{
+void AddPresetLibrary(Library& library) {
     AddLeaves(library);
     AddFlowers(library);
     AddStars(library);

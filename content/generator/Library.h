@@ -26,7 +26,8 @@ public:
     void AddSingle(const std::string& category, const std::string& name, const Canvas& canvas);
     // A multiple-image preset: <category>/<name>/<file>.png for each image, plus a
     // "Thumbnail.png" composed from the first images in the order given.
-    void AddFolder(const std::string& category, const std::string& name, const std::vector<FolderImage>& images);
+    void AddFolder(const std::string& category, const std::string& name,
+                   const std::vector<FolderImage>& images);
     // Any other picture (help illustrations).
     void Add(const std::string& path, const Canvas& canvas);
 

@@ -4,8 +4,7 @@
 
 namespace art {
 
-uint64_t Random::Next()
-{
+uint64_t Random::Next() {
     // splitmix64: tiny, and every seed gives a good stream.
     uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
@@ -19,8 +18,7 @@ double Random::Uniform(double lo, double hi) { return lo + (hi - lo) * Uniform()
 
 int Random::Below(int n) { return static_cast<int>(Next() % static_cast<uint64_t>(n)); }
 
-double Hash2(int32_t ix, int32_t iy, uint32_t seed)
-{
+double Hash2(int32_t ix, int32_t iy, uint32_t seed) {
     uint32_t h = seed * 0x9E3779B1u;
     h ^= static_cast<uint32_t>(ix) * 0x85EBCA77u;
     h = (h << 13) | (h >> 19);
@@ -33,8 +31,7 @@ double Hash2(int32_t ix, int32_t iy, uint32_t seed)
     return static_cast<double>(h >> 8) * (1.0 / 16777216.0);
 }
 
-double ValueNoise(double x, double y, uint32_t seed)
-{
+double ValueNoise(double x, double y, uint32_t seed) {
     const double fx = std::floor(x), fy = std::floor(y);
     const int32_t ix = static_cast<int32_t>(fx), iy = static_cast<int32_t>(fy);
     double tx = x - fx, ty = y - fy;
@@ -46,8 +43,7 @@ double ValueNoise(double x, double y, uint32_t seed)
     return top + (bottom - top) * ty;
 }
 
-double Fractal(double x, double y, uint32_t seed, int octaves)
-{
+double Fractal(double x, double y, uint32_t seed, int octaves) {
     double sum = 0.0, amplitude = 1.0, total = 0.0;
     for (int i = 0; i < octaves; ++i) {
         sum += amplitude * ValueNoise(x, y, seed + static_cast<uint32_t>(i) * 131u);

@@ -9,9 +9,9 @@ class Random {
 public:
     explicit Random(uint64_t seed) : state_(seed) {}
     uint64_t Next();
-    double Uniform();                       // [0, 1)
-    double Uniform(double lo, double hi);   // [lo, hi)
-    int Below(int n);                       // 0 .. n-1
+    double Uniform();                      // [0, 1)
+    double Uniform(double lo, double hi);  // [lo, hi)
+    int Below(int n);                      // 0 .. n-1
 
 private:
     uint64_t state_;

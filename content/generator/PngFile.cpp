@@ -9,20 +9,16 @@ namespace {
 
 struct File {
     explicit File(const std::string& path, const char* mode) : f(std::fopen(path.c_str(), mode)) {}
-    ~File()
-    {
-        if (f)
-            std::fclose(f);
+    ~File() {
+        if (f) std::fclose(f);
     }
     FILE* f;
 };
 
 // The setjmp frames below own nothing with a destructor: libpng may jump out of them.
-bool Encode(FILE* f, int width, int height, png_bytepp rows)
-{
+bool Encode(FILE* f, int width, int height, png_bytepp rows) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    if (!png)
-        return false;
+    if (!png) return false;
     png_infop info = png_create_info_struct(png);
     if (!info || setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, &info);
@@ -40,11 +36,9 @@ bool Encode(FILE* f, int width, int height, png_bytepp rows)
     return true;
 }
 
-bool Decode(FILE* f, RgbaImage* image, std::vector<png_bytep>* rows)
-{
+bool Decode(FILE* f, RgbaImage* image, std::vector<png_bytep>* rows) {
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    if (!png)
-        return false;
+    if (!png) return false;
     png_infop info = png_create_info_struct(png);
     if (!info || setjmp(png_jmpbuf(png))) {
         png_destroy_read_struct(&png, &info, nullptr);
@@ -71,11 +65,9 @@ bool Decode(FILE* f, RgbaImage* image, std::vector<png_bytep>* rows)
 
 }  // namespace
 
-bool WritePng(const std::string& path, const RgbaImage& image)
-{
+bool WritePng(const std::string& path, const RgbaImage& image) {
     File file(path, "wb");
-    if (!file.f)
-        return false;
+    if (!file.f) return false;
     std::vector<uint8_t> copy = image.pixels;
     std::vector<png_bytep> rows(static_cast<size_t>(image.height));
     for (int y = 0; y < image.height; ++y)
@@ -83,11 +75,9 @@ bool WritePng(const std::string& path, const RgbaImage& image)
     return Encode(file.f, image.width, image.height, rows.data());
 }
 
-bool ReadPng(const std::string& path, RgbaImage& image)
-{
+bool ReadPng(const std::string& path, RgbaImage& image) {
     File file(path, "rb");
-    if (!file.f)
-        return false;
+    if (!file.f) return false;
     std::vector<png_bytep> rows;
     return Decode(file.f, &image, &rows);
 }

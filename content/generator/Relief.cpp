@@ -6,8 +6,7 @@
 namespace art {
 namespace {
 
-Vec3 Unit(Vec3 v)
-{
+Vec3 Unit(Vec3 v) {
     const double l = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
     return {v.x / l, v.y / l, v.z / l};
 }
@@ -17,13 +16,10 @@ double Dot3(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 }  // namespace
 
 HeightField::HeightField(int width, int height)
-    : width_(width), height_(height), heights_(static_cast<size_t>(width) * height, 0.0)
-{
-}
+    : width_(width), height_(height), heights_(static_cast<size_t>(width) * height, 0.0) {}
 
 std::shared_ptr<HeightField> HeightField::FromShape(const Shape& shape, int width, int height, double depth,
-                                                    const std::function<double(double)>& profile)
-{
+                                                    const std::function<double(double)>& profile) {
     auto field = std::make_shared<HeightField>(width, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
@@ -31,15 +27,13 @@ std::shared_ptr<HeightField> HeightField::FromShape(const Shape& shape, int widt
     return field;
 }
 
-double HeightField::At(int x, int y) const
-{
+double HeightField::At(int x, int y) const {
     x = std::clamp(x, 0, width_ - 1);
     y = std::clamp(y, 0, height_ - 1);
     return heights_[static_cast<size_t>(y) * width_ + x];
 }
 
-void HeightField::Blur(double radius)
-{
+void HeightField::Blur(double radius) {
     const double sigma = radius / 2.0;
     const int reach = static_cast<int>(std::ceil(radius * 1.5));
     std::vector<double> kernel;
@@ -62,23 +56,19 @@ void HeightField::Blur(double radius)
     }
 }
 
-void HeightField::AddDetail(const std::function<double(Vec2)>& detail)
-{
+void HeightField::AddDetail(const std::function<double(Vec2)>& detail) {
     for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width_; ++x)
-            Ref(x, y) += detail({x + 0.5, y + 0.5});
+        for (int x = 0; x < width_; ++x) Ref(x, y) += detail({x + 0.5, y + 0.5});
 }
 
-Vec3 HeightField::Normal(Vec2 p, double strength) const
-{
+Vec3 HeightField::Normal(Vec2 p, double strength) const {
     const int x = static_cast<int>(std::floor(p.x)), y = static_cast<int>(std::floor(p.y));
     const double dx = (At(x + 1, y) - At(x - 1, y)) * 0.5 * strength;
     const double dy = (At(x, y + 1) - At(x, y - 1)) * 0.5 * strength;
     return Unit({-dx, -dy, 1.0});
 }
 
-Paint Lit(std::shared_ptr<const HeightField> field, Paint base, Lighting lighting)
-{
+Paint Lit(std::shared_ptr<const HeightField> field, Paint base, Lighting lighting) {
     const Vec3 light = Unit({-0.55, -0.75, 0.9});
     const Vec3 half = Unit({light.x, light.y, light.z + 1.0});
     return [=](const Sample& s) {

@@ -35,7 +35,7 @@ private:
 };
 
 struct Lighting {
-    double strength = 1.0;    // slope scale of the height map
+    double strength = 1.0;  // slope scale of the height map
     double ambient = 0.45;
     double diffuse = 0.65;
     double specular = 0.5;
@@ -47,7 +47,7 @@ struct Lighting {
 Paint Lit(std::shared_ptr<const HeightField> field, Paint base, Lighting lighting);
 
 // Common height profiles over t = 0 (edge) .. 1 (deep inside).
-double DomeProfile(double t);     // round, like a pebble or a drop
-double PillowProfile(double t);   // steep edge, flat top
+double DomeProfile(double t);    // round, like a pebble or a drop
+double PillowProfile(double t);  // steep edge, flat top
 
 }  // namespace art

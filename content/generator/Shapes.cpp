@@ -22,8 +22,7 @@ private:
 
 class PolygonShape final : public Shape {
 public:
-    explicit PolygonShape(std::vector<Points> contours)
-    {
+    explicit PolygonShape(std::vector<Points> contours) {
         box_ = Box::Empty();
         for (const Points& contour : contours) {
             const size_t n = contour.size();
@@ -37,8 +36,7 @@ public:
         }
     }
 
-    double Distance(Vec2 p) const override
-    {
+    double Distance(Vec2 p) const override {
         double best = kFar;
         bool inside = false;
         for (const Edge& edge : edges_) {
@@ -49,8 +47,7 @@ public:
             const Vec2 b = edge.a + edge.e;
             if ((edge.a.y > p.y) != (b.y > p.y)) {
                 const double x = edge.a.x + (p.y - edge.a.y) * edge.e.x / edge.e.y;
-                if (p.x < x)
-                    inside = !inside;
+                if (p.x < x) inside = !inside;
             }
         }
         const double d = std::sqrt(best);
@@ -70,8 +67,7 @@ private:
 
 class StrokeShape final : public Shape {
 public:
-    StrokeShape(Points path, double w0, double w1) : path_(std::move(path))
-    {
+    StrokeShape(Points path, double w0, double w1) : path_(std::move(path)) {
         box_ = Box::Empty();
         double total = 0.0;
         lengths_.push_back(0.0);
@@ -87,11 +83,9 @@ public:
         box_ = box_.Grown(std::max(w0, w1) * 0.5);
     }
 
-    double Distance(Vec2 p) const override
-    {
+    double Distance(Vec2 p) const override {
         double best = kFar;
-        if (path_.size() == 1)
-            return Length(p - path_[0]) - widths_[0];
+        if (path_.size() == 1) return Length(p - path_[0]) - widths_[0];
         for (size_t i = 1; i < path_.size(); ++i) {
             const Vec2 a = path_[i - 1], e = path_[i] - a;
             const double len2 = Dot(e, e);
@@ -113,15 +107,13 @@ private:
 class RoundedRectShape final : public Shape {
 public:
     RoundedRectShape(Vec2 c, Vec2 half, double r, double angle) : c_(c), half_(half), r_(r), angle_(angle) {}
-    double Distance(Vec2 p) const override
-    {
+    double Distance(Vec2 p) const override {
         const Vec2 q0 = Rotated(p - c_, -angle_);
         const Vec2 q{std::fabs(q0.x) - half_.x + r_, std::fabs(q0.y) - half_.y + r_};
         const Vec2 outside{std::max(q.x, 0.0), std::max(q.y, 0.0)};
         return Length(outside) + std::min(std::max(q.x, q.y), 0.0) - r_;
     }
-    Box Bounds() const override
-    {
+    Box Bounds() const override {
         const double r = Length(half_);
         return {c_.x - r, c_.y - r, c_.x + r, c_.y + r};
     }
@@ -136,21 +128,25 @@ enum class Combine { Union, Intersect, Subtract };
 class CombinedShape final : public Shape {
 public:
     CombinedShape(ShapeRef a, ShapeRef b, Combine op) : a_(std::move(a)), b_(std::move(b)), op_(op) {}
-    double Distance(Vec2 p) const override
-    {
+    double Distance(Vec2 p) const override {
         const double da = a_->Distance(p), db = b_->Distance(p);
         switch (op_) {
-        case Combine::Union: return std::min(da, db);
-        case Combine::Intersect: return std::max(da, db);
-        default: return std::max(da, -db);
+            case Combine::Union:
+                return std::min(da, db);
+            case Combine::Intersect:
+                return std::max(da, db);
+            default:
+                return std::max(da, -db);
         }
     }
-    Box Bounds() const override
-    {
+    Box Bounds() const override {
         switch (op_) {
-        case Combine::Union: return art::Union(a_->Bounds(), b_->Bounds());
-        case Combine::Intersect: return Intersection(a_->Bounds(), b_->Bounds());
-        default: return a_->Bounds();
+            case Combine::Union:
+                return art::Union(a_->Bounds(), b_->Bounds());
+            case Combine::Intersect:
+                return Intersection(a_->Bounds(), b_->Bounds());
+            default:
+                return a_->Bounds();
         }
     }
 
@@ -161,24 +157,21 @@ private:
 
 class UnionAllShape final : public Shape {
 public:
-    explicit UnionAllShape(std::vector<ShapeRef> shapes) : shapes_(std::move(shapes))
-    {
+    explicit UnionAllShape(std::vector<ShapeRef> shapes) : shapes_(std::move(shapes)) {
         box_ = Box::Empty();
         for (const ShapeRef& s : shapes_) {
             box_ = art::Union(box_, s->Bounds());
             boxes_.push_back(s->Bounds());
         }
     }
-    double Distance(Vec2 p) const override
-    {
+    double Distance(Vec2 p) const override {
         double best = kFar;
         for (size_t i = 0; i < shapes_.size(); ++i) {
             // A part whose box is farther than the best so far cannot be nearer.
             const Box& b = boxes_[i];
             const double dx = std::max({b.x0 - p.x, 0.0, p.x - b.x1});
             const double dy = std::max({b.y0 - p.y, 0.0, p.y - b.y1});
-            if (dx * dx + dy * dy > best * best && best > 0.0)
-                continue;
+            if (dx * dx + dy * dy > best * best && best > 0.0) continue;
             best = std::min(best, shapes_[i]->Distance(p));
         }
         return best;
@@ -194,8 +187,7 @@ private:
 class OffsetShape final : public Shape {
 public:
     OffsetShape(ShapeRef s, double amount, bool band) : s_(std::move(s)), amount_(amount), band_(band) {}
-    double Distance(Vec2 p) const override
-    {
+    double Distance(Vec2 p) const override {
         const double d = s_->Distance(p);
         return band_ ? std::fabs(d) - amount_ : d - amount_;
     }
@@ -210,8 +202,7 @@ private:
 class TransformedShape final : public Shape {
 public:
     TransformedShape(ShapeRef s, const Affine& map)
-        : s_(std::move(s)), inverse_(map.Inverse()), scale_(std::sqrt(std::fabs(map.Determinant())))
-    {
+        : s_(std::move(s)), inverse_(map.Inverse()), scale_(std::sqrt(std::fabs(map.Determinant()))) {
         const Box b = s_->Bounds();
         box_ = Box::Empty();
         for (Vec2 corner : {Vec2{b.x0, b.y0}, Vec2{b.x1, b.y0}, Vec2{b.x0, b.y1}, Vec2{b.x1, b.y1}})
@@ -231,8 +222,7 @@ private:
 
 ShapeRef Circle(Vec2 centre, double radius) { return std::make_shared<CircleShape>(centre, radius); }
 
-ShapeRef Ellipse(Vec2 centre, double rx, double ry, double angle)
-{
+ShapeRef Ellipse(Vec2 centre, double rx, double ry, double angle) {
     Points points;
     const int steps = 128;
     for (int i = 0; i < steps; ++i) {
@@ -242,51 +232,54 @@ ShapeRef Ellipse(Vec2 centre, double rx, double ry, double angle)
     return Polygon(std::move(points));
 }
 
-ShapeRef Polygon(Points outline) { return std::make_shared<PolygonShape>(std::vector<Points>{std::move(outline)}); }
+ShapeRef Polygon(Points outline) {
+    return std::make_shared<PolygonShape>(std::vector<Points>{std::move(outline)});
+}
 
-ShapeRef Polygons(std::vector<Points> contours) { return std::make_shared<PolygonShape>(std::move(contours)); }
+ShapeRef Polygons(std::vector<Points> contours) {
+    return std::make_shared<PolygonShape>(std::move(contours));
+}
 
-ShapeRef Stroke(Points path, double width0, double width1)
-{
+ShapeRef Stroke(Points path, double width0, double width1) {
     return std::make_shared<StrokeShape>(std::move(path), width0, width1);
 }
 
-ShapeRef RoundedRect(Vec2 centre, Vec2 halfSize, double radius, double angle)
-{
+ShapeRef RoundedRect(Vec2 centre, Vec2 halfSize, double radius, double angle) {
     return std::make_shared<RoundedRectShape>(centre, halfSize, radius, angle);
 }
 
-ShapeRef Union(ShapeRef a, ShapeRef b) { return std::make_shared<CombinedShape>(std::move(a), std::move(b), Combine::Union); }
+ShapeRef Union(ShapeRef a, ShapeRef b) {
+    return std::make_shared<CombinedShape>(std::move(a), std::move(b), Combine::Union);
+}
 
 ShapeRef UnionAll(std::vector<ShapeRef> shapes) { return std::make_shared<UnionAllShape>(std::move(shapes)); }
 
-ShapeRef Intersect(ShapeRef a, ShapeRef b)
-{
+ShapeRef Intersect(ShapeRef a, ShapeRef b) {
     return std::make_shared<CombinedShape>(std::move(a), std::move(b), Combine::Intersect);
 }
 
-ShapeRef Subtract(ShapeRef a, ShapeRef b)
-{
+ShapeRef Subtract(ShapeRef a, ShapeRef b) {
     return std::make_shared<CombinedShape>(std::move(a), std::move(b), Combine::Subtract);
 }
 
-ShapeRef Offset(ShapeRef shape, double amount) { return std::make_shared<OffsetShape>(std::move(shape), amount, false); }
+ShapeRef Offset(ShapeRef shape, double amount) {
+    return std::make_shared<OffsetShape>(std::move(shape), amount, false);
+}
 
-ShapeRef Outline(ShapeRef shape, double halfWidth)
-{
+ShapeRef Outline(ShapeRef shape, double halfWidth) {
     return std::make_shared<OffsetShape>(std::move(shape), halfWidth, true);
 }
 
-ShapeRef Transformed(ShapeRef shape, const Affine& map) { return std::make_shared<TransformedShape>(std::move(shape), map); }
+ShapeRef Transformed(ShapeRef shape, const Affine& map) {
+    return std::make_shared<TransformedShape>(std::move(shape), map);
+}
 
-PathBuilder& PathBuilder::LineTo(Vec2 p)
-{
+PathBuilder& PathBuilder::LineTo(Vec2 p) {
     points_.push_back(p);
     return *this;
 }
 
-PathBuilder& PathBuilder::QuadTo(Vec2 control, Vec2 end, int pieces)
-{
+PathBuilder& PathBuilder::QuadTo(Vec2 control, Vec2 end, int pieces) {
     const Vec2 start = points_.back();
     for (int i = 1; i <= pieces; ++i) {
         const double t = static_cast<double>(i) / pieces, u = 1.0 - t;
@@ -295,34 +288,30 @@ PathBuilder& PathBuilder::QuadTo(Vec2 control, Vec2 end, int pieces)
     return *this;
 }
 
-PathBuilder& PathBuilder::CubicTo(Vec2 c1, Vec2 c2, Vec2 end, int pieces)
-{
+PathBuilder& PathBuilder::CubicTo(Vec2 c1, Vec2 c2, Vec2 end, int pieces) {
     const Vec2 start = points_.back();
     for (int i = 1; i <= pieces; ++i) {
         const double t = static_cast<double>(i) / pieces, u = 1.0 - t;
-        points_.push_back(start * (u * u * u) + c1 * (3.0 * u * u * t) + c2 * (3.0 * u * t * t) + end * (t * t * t));
+        points_.push_back(start * (u * u * u) + c1 * (3.0 * u * u * t) + c2 * (3.0 * u * t * t) +
+                          end * (t * t * t));
     }
     return *this;
 }
 
-Points RegularPolygon(Vec2 centre, int sides, double radius, double angle)
-{
+Points RegularPolygon(Vec2 centre, int sides, double radius, double angle) {
     Points points;
-    for (int i = 0; i < sides; ++i)
-        points.push_back(centre + Polar(angle + 2.0 * kPi * i / sides, radius));
+    for (int i = 0; i < sides; ++i) points.push_back(centre + Polar(angle + 2.0 * kPi * i / sides, radius));
     return points;
 }
 
-Points StarPoints(Vec2 centre, int tips, double outer, double inner, double angle)
-{
+Points StarPoints(Vec2 centre, int tips, double outer, double inner, double angle) {
     Points points;
     for (int i = 0; i < tips * 2; ++i)
         points.push_back(centre + Polar(angle + kPi * i / tips, i % 2 == 0 ? outer : inner));
     return points;
 }
 
-Points PolarOutline(Vec2 centre, const std::function<double(double)>& radius, int steps)
-{
+Points PolarOutline(Vec2 centre, const std::function<double(double)>& radius, int steps) {
     Points points;
     for (int i = 0; i < steps; ++i) {
         const double t = 2.0 * kPi * i / steps;
@@ -331,28 +320,22 @@ Points PolarOutline(Vec2 centre, const std::function<double(double)>& radius, in
     return points;
 }
 
-Points MapPoints(const Points& points, const Affine& map)
-{
+Points MapPoints(const Points& points, const Affine& map) {
     Points out;
     out.reserve(points.size());
-    for (Vec2 p : points)
-        out.push_back(map.Apply(p));
+    for (Vec2 p : points) out.push_back(map.Apply(p));
     return out;
 }
 
-Points MirroredHalf(const Points& half, double axis)
-{
+Points MirroredHalf(const Points& half, double axis) {
     Points out = half;
-    for (size_t i = half.size(); i-- > 0;)
-        out.push_back({2.0 * axis - half[i].x, half[i].y});
+    for (size_t i = half.size(); i-- > 0;) out.push_back({2.0 * axis - half[i].x, half[i].y});
     return out;
 }
 
-Box BoundsOf(const Points& points)
-{
+Box BoundsOf(const Points& points) {
     Box b = Box::Empty();
-    for (Vec2 p : points)
-        b.Add(p);
+    for (Vec2 p : points) b.Add(p);
     return b;
 }
 

@@ -10,30 +10,29 @@ namespace {
 const char* const kCategory = "Snow";
 
 struct FlakeKind {
-    int sideBranches;      // pairs of branches on every arm
-    double branchLength;   // of the innermost branch, as a share of the arm
-    double width;          // of the arm, as a share of the flake
-    bool plateEnds;        // arms and branches end in small hexagons
-    bool subBranches;      // long branches carry branches of their own
-    double core;           // radius of the hexagon at the centre, as a share
+    int sideBranches;     // pairs of branches on every arm
+    double branchLength;  // of the innermost branch, as a share of the arm
+    double width;         // of the arm, as a share of the flake
+    bool plateEnds;       // arms and branches end in small hexagons
+    bool subBranches;     // long branches carry branches of their own
+    double core;          // radius of the hexagon at the centre, as a share
 };
 
 // One arm pointing right from the origin, to be turned six times.
-void ArmStrokes(const FlakeKind& kind, double reach, double jitter, Random& random, std::vector<ShapeRef>& parts)
-{
+void ArmStrokes(const FlakeKind& kind, double reach, double jitter, Random& random,
+                std::vector<ShapeRef>& parts) {
     const double w = reach * kind.width;
     parts.push_back(Stroke({{0.0, 0.0}, {reach, 0.0}}, w, w * 0.45));
-    if (kind.plateEnds)
-        parts.push_back(Polygon(RegularPolygon({reach * 0.97, 0.0}, 6, w * 1.6, 0.0)));
+    if (kind.plateEnds) parts.push_back(Polygon(RegularPolygon({reach * 0.97, 0.0}, 6, w * 1.6, 0.0)));
     for (int i = 0; i < kind.sideBranches; ++i) {
         const double t = 0.3 + 0.55 * i / std::max(1, kind.sideBranches - 1);
-        const double length = reach * kind.branchLength * (1.0 - t) / 0.7 * (1.0 + jitter * random.Uniform(-1.0, 1.0));
+        const double length =
+            reach * kind.branchLength * (1.0 - t) / 0.7 * (1.0 + jitter * random.Uniform(-1.0, 1.0));
         for (double side : {-1.0, 1.0}) {
             const Vec2 start{reach * t, 0.0};
             const Vec2 end = start + Polar(side * kPi / 3.0, length);
             parts.push_back(Stroke({start, end}, w * 0.7, w * 0.3));
-            if (kind.plateEnds)
-                parts.push_back(Polygon(RegularPolygon(end, 6, w * 0.9, 0.0)));
+            if (kind.plateEnds) parts.push_back(Polygon(RegularPolygon(end, 6, w * 0.9, 0.0)));
             if (kind.subBranches && length > reach * 0.18) {
                 const Vec2 mid = Mix(start, end, 0.5);
                 parts.push_back(Stroke({mid, mid + Polar(0.0, length * 0.35)}, w * 0.45, w * 0.2));
@@ -42,8 +41,7 @@ void ArmStrokes(const FlakeKind& kind, double reach, double jitter, Random& rand
     }
 }
 
-Canvas Snowflake(int size, const FlakeKind& kind, uint32_t seed)
-{
+Canvas Snowflake(int size, const FlakeKind& kind, uint32_t seed) {
     Canvas canvas(size, size);
     const Vec2 c = canvas.Centre();
     const double reach = size * 0.44;
@@ -55,8 +53,7 @@ Canvas Snowflake(int size, const FlakeKind& kind, uint32_t seed)
     const double turn = random.Uniform(0.0, kPi / 3.0);
     for (int k = 0; k < 6; ++k)
         parts.push_back(Transformed(oneArm, Affine::Place(c, 1.0, turn + k * kPi / 3.0)));
-    if (kind.core > 0.0)
-        parts.push_back(Polygon(RegularPolygon(c, 6, size * kind.core, turn)));
+    if (kind.core > 0.0) parts.push_back(Polygon(RegularPolygon(c, 6, size * kind.core, turn)));
     const ShapeRef flake = UnionAll(parts);
 
     // A cold halo behind the crystal.
@@ -70,15 +67,15 @@ Canvas Snowflake(int size, const FlakeKind& kind, uint32_t seed)
     canvas.Fill(flake, Raised(canvas, flake, size * 0.02, 0.0, body, light, PillowProfile));
     EdgeTint(canvas, flake, Hex(0x8AB0E0), 1.0, 0.5);
     if (kind.core > 0.0) {
-        const ShapeRef ring = Outline(Polygon(RegularPolygon(c, 6, size * kind.core * 0.6, turn)), size * 0.006);
+        const ShapeRef ring =
+            Outline(Polygon(RegularPolygon(c, 6, size * kind.core * 0.6, turn)), size * 0.006);
         canvas.Fill(ring, Solid(Hex(0x8AB4E8, 0.7)), Blend::Atop);
     }
     return canvas;
 }
 
 // A plate crystal: a six-pointed star cut in facets.
-Canvas Crystal(int size, uint32_t seed)
-{
+Canvas Crystal(int size, uint32_t seed) {
     Canvas canvas(size, size);
     const Vec2 c = canvas.Centre();
     Random random(seed);
@@ -94,8 +91,7 @@ Canvas Crystal(int size, uint32_t seed)
 }
 
 // A flake far out of focus: a soft round blot.
-Canvas SoftFlake(int size, double radiusShare, double softness)
-{
+Canvas SoftFlake(int size, double radiusShare, double softness) {
     Canvas canvas(size, size);
     const Vec2 c = canvas.Centre();
     const double r = size * radiusShare;
@@ -113,8 +109,7 @@ const FlakeKind kSimple{1, 0.45, 0.12, false, false, 0.1};
 
 }  // namespace
 
-void AddSnow(Library& library)
-{
+void AddSnow(Library& library) {
     library.AddSingle(kCategory, "Snowflake", Snowflake(96, kDendrite, 101));
     library.AddSingle(kCategory, "Fern Flake", Snowflake(80, kFern, 102));
     library.AddSingle(kCategory, "Frost", Snowflake(72, kPlates, 103));

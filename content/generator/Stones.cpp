@@ -12,23 +12,22 @@ const char* const kCategory = "Stones and Pebbles";
 enum class Rock { Plain, Banded, Speckled, Layered };
 
 struct Stone {
-    Colour light, dark;    // the two tones of the mottling
+    Colour light, dark;  // the two tones of the mottling
     Rock rock;
-    Colour feature;        // vein, speckles or layers
+    Colour feature;  // vein, speckles or layers
     double wobble;
     double gloss;
 };
 
-Canvas Pebble(int width, int height, const Stone& stone, uint32_t seed)
-{
+Canvas Pebble(int width, int height, const Stone& stone, uint32_t seed) {
     Canvas canvas(width, height);
     Random random(seed);
     const double w = width, h = height;
     const Vec2 c{w * 0.48, h * 0.47};
     const double rx = w * 0.44, ry = h * 0.42;
     const ShapeRef body = Polygon(Blob(c, rx, ry, stone.wobble, seed, random.Uniform(-0.2, 0.2)));
-    canvas.Fill(Transformed(body, Affine::Translate({w * 0.03, h * 0.05})), Solid(Hex(0x1A140E, 0.35)), Blend::Over,
-                std::min(w, h) * 0.08);
+    canvas.Fill(Transformed(body, Affine::Translate({w * 0.03, h * 0.05})), Solid(Hex(0x1A140E, 0.35)),
+                Blend::Over, std::min(w, h) * 0.08);
 
     const double grain = std::min(w, h);
     const double bandAngle = random.Uniform(-0.8, 0.8);
@@ -39,14 +38,15 @@ Canvas Pebble(int width, int height, const Stone& stone, uint32_t seed)
         Colour col = Mix(stone.dark, stone.light, SmoothStep(0.25, 0.75, n));
         const double v = Dot(s.p - c, across) + (n - 0.5) * grain * 0.25;
         switch (stone.rock) {
-        case Rock::Banded:
-            col = Mix(col, stone.feature, 1.0 - SmoothStep(grain * 0.05, grain * 0.08, std::fabs(v - grain * 0.05)));
-            break;
-        case Rock::Layered:
-            col = Mix(col, stone.feature, 0.5 + 0.5 * Sin(v / (grain * 0.045)));
-            break;
-        default:
-            break;
+            case Rock::Banded:
+                col = Mix(col, stone.feature,
+                          1.0 - SmoothStep(grain * 0.05, grain * 0.08, std::fabs(v - grain * 0.05)));
+                break;
+            case Rock::Layered:
+                col = Mix(col, stone.feature, 0.5 + 0.5 * Sin(v / (grain * 0.045)));
+                break;
+            default:
+                break;
         }
         return Shade(col, 0.9 + 0.2 * fine);
     };
@@ -61,16 +61,17 @@ Canvas Pebble(int width, int height, const Stone& stone, uint32_t seed)
     field->AddDetail([=](Vec2 p) { return 0.02 * Fractal(p.x / 3.0, p.y / 3.0, seed + 9u, 2); });
     canvas.Fill(body, Lit(field, base, light));
     if (stone.rock == Rock::Speckled) {
-        Speckle(canvas, Offset(body, -1.0), random, static_cast<int>(w * h / 30.0), 0.5, 1.3, stone.feature, 0.9);
-        Speckle(canvas, Offset(body, -1.0), random, static_cast<int>(w * h / 60.0), 0.5, 1.1, Hex(0xF4F0EA), 0.8);
+        Speckle(canvas, Offset(body, -1.0), random, static_cast<int>(w * h / 30.0), 0.5, 1.3, stone.feature,
+                0.9);
+        Speckle(canvas, Offset(body, -1.0), random, static_cast<int>(w * h / 60.0), 0.5, 1.1, Hex(0xF4F0EA),
+                0.8);
     }
     EdgeTint(canvas, body, Shade(stone.dark, 0.5), grain * 0.08, 0.35);
     return canvas;
 }
 
 // Glass worn by the sea: rounded corners, frosted, brighter and denser at its edges.
-Canvas SeaGlass(int width, int height, const Colour& tint, uint32_t seed)
-{
+Canvas SeaGlass(int width, int height, const Colour& tint, uint32_t seed) {
     Canvas canvas(width, height);
     Random random(seed);
     const double w = width, h = height;
@@ -80,7 +81,8 @@ Canvas SeaGlass(int width, int height, const Colour& tint, uint32_t seed)
     const double turn = random.Uniform(0.0, kPi);
     for (int i = 0; i < n; ++i) {
         const double a = turn + 2.0 * kPi * (i + random.Uniform(-0.2, 0.2)) / n;
-        corners.push_back(c + Vec2{Cos(a) * w * 0.36 * random.Uniform(0.8, 1.0), Sin(a) * h * 0.36 * random.Uniform(0.8, 1.0)});
+        corners.push_back(c + Vec2{Cos(a) * w * 0.36 * random.Uniform(0.8, 1.0),
+                                   Sin(a) * h * 0.36 * random.Uniform(0.8, 1.0)});
     }
     const double round = std::min(w, h) * 0.08;
     const ShapeRef glass = Offset(Polygon(corners), round);
@@ -106,8 +108,7 @@ const Stone kRusty{Hex(0xC07850), Hex(0x7E4A30), Rock::Layered, Hex(0x9A5E3C), 0
 
 }  // namespace
 
-void AddStones(Library& library)
-{
+void AddStones(Library& library) {
     library.AddSingle(kCategory, "Pebble", Pebble(80, 64, kGrey, 161));
     library.AddSingle(kCategory, "River Stone", Pebble(96, 72, kSlate, 162));
     library.AddSingle(kCategory, "Granite", Pebble(72, 72, kGranite, 163));

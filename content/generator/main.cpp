@@ -25,47 +25,36 @@ namespace {
 // The folders the generator owns entirely.
 const char* const kOwnedFolders[] = {"Varnel", "help/images"};
 
-std::string ReadBytes(const fs::path& path)
-{
+std::string ReadBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::set<std::string> FilesBelow(const fs::path& root)
-{
+std::set<std::string> FilesBelow(const fs::path& root) {
     std::set<std::string> files;
     for (const char* folder : kOwnedFolders) {
         const fs::path dir = root / folder;
-        if (!fs::is_directory(dir))
-            continue;
+        if (!fs::is_directory(dir)) continue;
         for (const auto& entry : fs::recursive_directory_iterator(dir))
-            if (entry.is_regular_file())
-                files.insert(fs::relative(entry.path(), root).generic_string());
+            if (entry.is_regular_file()) files.insert(fs::relative(entry.path(), root).generic_string());
     }
     return files;
 }
 
 // Says whether a mismatch is in the pixels or only in the encoding (another zlib).
-std::string Explain(const fs::path& made, const fs::path& reference)
-{
+std::string Explain(const fs::path& made, const fs::path& reference) {
     RgbaImage a, b;
-    if (!ReadPng(made.string(), a) || !ReadPng(reference.string(), b))
-        return "not a readable PNG";
-    if (a.width != b.width || a.height != b.height)
-        return "size differs";
+    if (!ReadPng(made.string(), a) || !ReadPng(reference.string(), b)) return "not a readable PNG";
+    if (a.width != b.width || a.height != b.height) return "size differs";
     size_t differing = 0;
-    for (size_t i = 0; i < a.pixels.size(); ++i)
-        differing += a.pixels[i] != b.pixels[i];
-    if (differing == 0)
-        return "same pixels, different encoding";
+    for (size_t i = 0; i < a.pixels.size(); ++i) differing += a.pixels[i] != b.pixels[i];
+    if (differing == 0) return "same pixels, different encoding";
     return std::to_string(differing) + " channel values differ";
 }
 
-int Compare(const Library& library, const fs::path& out, const fs::path& reference)
-{
+int Compare(const Library& library, const fs::path& out, const fs::path& reference) {
     std::set<std::string> made;
-    for (const Picture& picture : library.Pictures())
-        made.insert(picture.path);
+    for (const Picture& picture : library.Pictures()) made.insert(picture.path);
     int problems = 0;
     for (const std::string& path : made) {
         const fs::path ref = reference / path;
@@ -88,8 +77,7 @@ int Compare(const Library& library, const fs::path& out, const fs::path& referen
 }
 
 // All library pictures on one sheet, on a checkerboard, for looking at them at once.
-Canvas ContactSheet(const Library& library, const std::string& filter, int zoom, bool dark)
-{
+Canvas ContactSheet(const Library& library, const std::string& filter, int zoom, bool dark) {
     std::vector<const Picture*> shown;
     int largest = 0;
     for (const Picture& picture : library.Pictures()) {
@@ -103,8 +91,7 @@ Canvas ContactSheet(const Library& library, const std::string& filter, int zoom,
     const int rows = static_cast<int>((shown.size() + columns - 1) / columns);
     Canvas sheet(columns * cell, rows * cell);
     sheet.FillAll([dark](const Sample& s) {
-        if (dark)
-            return Hex(0x182440);
+        if (dark) return Hex(0x182440);
         const bool odd = (static_cast<int>(s.p.x) / 8 + static_cast<int>(s.p.y) / 8) % 2 == 0;
         return odd ? Hex(0x9AA4AE) : Hex(0xC9D0D6);
     });
@@ -119,8 +106,7 @@ Canvas ContactSheet(const Library& library, const std::string& filter, int zoom,
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s OUT [--compare REF] [--sheet FILE]\n", argv[0]);
         return 2;
@@ -148,8 +134,7 @@ int main(int argc, char** argv)
     AddHelpImages(library);
 
     // Stale pictures from an earlier run must not survive in the owned folders.
-    for (const char* folder : kOwnedFolders)
-        fs::remove_all(out / folder);
+    for (const char* folder : kOwnedFolders) fs::remove_all(out / folder);
     for (const Picture& picture : library.Pictures()) {
         const fs::path path = out / picture.path;
         fs::create_directories(path.parent_path());

@@ -5,8 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s FILE.chm\n", argv[0]);
         return 2;

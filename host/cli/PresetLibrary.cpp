@@ -32,11 +32,12 @@ bool IsObjectImage(const std::string& path) {
     return LoadImageFile(path, image, true);
 }
 
-bool FindPreset(const std::vector<PresetCategory>& library, const std::string& categoryAndName, int32_t& category,
-                PresetEntry& preset) {
+bool FindPreset(const std::vector<PresetCategory>& library, const std::string& categoryAndName,
+                int32_t& category, PresetEntry& preset) {
     const size_t slash = categoryAndName.find('/');
     if (slash == std::string::npos) return false;
-    const std::string categoryName = categoryAndName.substr(0, slash), presetName = categoryAndName.substr(slash + 1);
+    const std::string categoryName = categoryAndName.substr(0, slash),
+                      presetName = categoryAndName.substr(slash + 1);
     for (bool exact : {true, false}) {
         const auto same = [exact](const std::string& a, const std::string& b) {
             return exact ? a == b : Upper(a) == Upper(b);

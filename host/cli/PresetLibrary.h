@@ -19,8 +19,8 @@ std::vector<PresetCategory> ListPresets(const std::string& folder);
 
 // Finds CATEGORY/NAME (exact names first, then ignoring case, as the Windows file system
 // would). `category` is the index in the list, which the plug-in stores in the block.
-bool FindPreset(const std::vector<PresetCategory>& library, const std::string& categoryAndName, int32_t& category,
-                PresetEntry& preset);
+bool FindPreset(const std::vector<PresetCategory>& library, const std::string& categoryAndName,
+                int32_t& category, PresetEntry& preset);
 
 // A file the plug-in would take as an object image: the plug-in library's own loader
 // reads it.

@@ -130,7 +130,8 @@ bool ObjectSet::LoadFolder(const std::string& path, bool forPreview, bool textur
         while (cut > 0 && !OrvPlatform::IsPathSeparator(folder[cut - 1])) --cut;
         folder.resize(cut);
     }
-    if (!folder.empty() && !OrvPlatform::IsPathSeparator(folder.back())) folder += OrvPlatform::PathSeparator();
+    if (!folder.empty() && !OrvPlatform::IsPathSeparator(folder.back()))
+        folder += OrvPlatform::PathSeparator();
 
     const uint32_t start = OrvPlatform::Milliseconds();
     WaitCursor cursor;

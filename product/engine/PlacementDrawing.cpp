@@ -51,7 +51,8 @@ void DrawPlacement(const PixelBuffer& destination, const PixelBuffer* mask, cons
     source.width = w;
     source.height = h;
 
-    const int32_t bytes = destination.kind == pixelKindHostRGBA || destination.kind == pixelKindProxyBGRA ? 4 : 3;
+    const int32_t bytes =
+        destination.kind == pixelKindHostRGBA || destination.kind == pixelKindProxyBGRA ? 4 : 3;
     const RowSampler sampler = ChooseRowSampler(settings.texture, bytes, settings.quick, mask != nullptr);
     for (int32_t y = run.top; y < run.bottom; ++y) {
         row.destination = destination.Row(y) + int64_t(run.left) * bytes;

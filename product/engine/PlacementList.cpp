@@ -23,7 +23,8 @@ const Placement* FirstOverlap(const std::vector<Placement>& kept, const OrvRect&
 int32_t ClampByte(int32_t v) { return v < 0 ? 0 : v > 255 ? 255 : v; }
 
 bool Inside(const OrvRect& box, const OrvRect& area) {
-    return box.left >= area.left && box.right <= area.right && box.top >= area.top && box.bottom <= area.bottom;
+    return box.left >= area.left && box.right <= area.right && box.top >= area.top &&
+           box.bottom <= area.bottom;
 }
 
 }  // namespace
@@ -63,7 +64,8 @@ std::vector<Placement> BuildPlacements(const EffectParameters& p, const ObjectCh
 
     const double s = p.scale, v = p.randomScale;
     const double u = MeanScale(s, v);
-    const OrvRect area = PlacementArea(filterArea, objects.meanWidth, objects.meanHeight, u, p.wholeObjectsOnly != 0);
+    const OrvRect area =
+        PlacementArea(filterArea, objects.meanWidth, objects.meanHeight, u, p.wholeObjectsOnly != 0);
     const int32_t count = CopyCount(area, objects.meanWidth, objects.meanHeight, u, p.density);
     const bool randomScaling = IsRandomScaling(p);
     const bool randomRotation = IsRandomRotation(p);
@@ -97,7 +99,8 @@ std::vector<Placement> BuildPlacements(const EffectParameters& p, const ObjectCh
                 const int32_t f = ClampByte(127 - int32_t(std::trunc(r * -128.0)));
                 placement.opacity = (int32_t(p.opacity) * f) / 255;
             }
-            if (p.desaturateWithDepth) placement.desaturation = ClampByte(255 - int32_t(std::trunc(r * 255.0)));
+            if (p.desaturateWithDepth)
+                placement.desaturation = ClampByte(255 - int32_t(std::trunc(r * 255.0)));
         } else {
             generator.NextU32();
         }

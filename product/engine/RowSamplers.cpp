@@ -1,6 +1,5 @@
 #include "product/engine/RowSamplers.h"
 
-
 namespace {
 
 // The object pixel under a sample point (floor(v + 0.5) on each axis), or null when the

@@ -14,7 +14,8 @@ PiplDescription VarnelPiplDescription(bool x64) {
     // be written outside it.
     const bool selected[7] = {false, true, true, false, true, false, true};
     for (int i = 0; i < 7; ++i) {
-        d.cases[i] = PiplFilterCase{piplHandlingNone, piplHandlingNone, selected[i] ? withSelection : always, 0};
+        d.cases[i] =
+            PiplFilterCase{piplHandlingNone, piplHandlingNone, selected[i] ? withSelection : always, 0};
     }
     return d;
 }

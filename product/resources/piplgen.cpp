@@ -12,7 +12,8 @@ int main(int argc, char** argv) {
     }
     const std::vector<uint8_t> bytes = BuildPipl(VarnelPiplDescription(std::strcmp(argv[1], "win64") == 0));
     std::FILE* out = std::fopen(argv[2], "wb");
-    if (out == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size() || std::fclose(out) != 0) {
+    if (out == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size() ||
+        std::fclose(out) != 0) {
         std::fprintf(stderr, "piplgen: cannot write %s\n", argv[2]);
         return 1;
     }

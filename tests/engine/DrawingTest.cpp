@@ -14,9 +14,7 @@ struct Buffer {
     std::vector<uint8_t> pixels;
     Buffer(int32_t width, int32_t height, int32_t b, uint8_t fill = 0)
         : w(width), h(height), bytes(b), pixels(size_t(width) * height * b, fill) {}
-    PixelBuffer View(int32_t kind) {
-        return PixelBuffer{pixels.data(), w, h, bytes, w * bytes, kind};
-    }
+    PixelBuffer View(int32_t kind) { return PixelBuffer{pixels.data(), w, h, bytes, w * bytes, kind}; }
     uint8_t* At(int32_t x, int32_t y) { return &pixels[(size_t(y) * w + x) * bytes]; }
 };
 
@@ -94,7 +92,8 @@ TEST(DrawingTest, ReducedBufferShowsTheSameCopyAtItsScale) {
 TEST(DrawingTest, BlendingRules) {
     const Image whiteImage = Object(2, 2);
     for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 2; ++x) std::fill(whiteImage->RowAddress(y) + x * 4, whiteImage->RowAddress(y) + x * 4 + 3, 255);
+        for (int x = 0; x < 2; ++x)
+            std::fill(whiteImage->RowAddress(y) + x * 4, whiteImage->RowAddress(y) + x * 4 + 3, 255);
     const OrvImage2& white = *whiteImage;
     // Opacity 254 over black: 254.
     Buffer three(2, 2, 3, 0);
@@ -150,8 +149,10 @@ TEST(DrawingTest, QuickPreviewIgnoresDesaturation) {
     Placement copy = At(0, 0);
     copy.desaturation = 255;
     Buffer quick(3, 3, 3, 0), full(3, 3, 3, 0);
-    DrawPlacement(quick.View(pixelKindProxyBGR), nullptr, OrvRect{0, 0, 3, 3}, copy, red, DrawSettings{false, true, 50});
-    DrawPlacement(full.View(pixelKindProxyBGR), nullptr, OrvRect{0, 0, 3, 3}, copy, red, DrawSettings{false, false, 50});
+    DrawPlacement(quick.View(pixelKindProxyBGR), nullptr, OrvRect{0, 0, 3, 3}, copy, red,
+                  DrawSettings{false, true, 50});
+    DrawPlacement(full.View(pixelKindProxyBGR), nullptr, OrvRect{0, 0, 3, 3}, copy, red,
+                  DrawSettings{false, false, 50});
     EXPECT_EQ(quick.At(1, 1)[2], 240);
     EXPECT_EQ(full.At(1, 1)[2], 80) << "fully grey";
     EXPECT_EQ(full.At(1, 1)[0], 80);

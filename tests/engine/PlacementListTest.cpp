@@ -26,9 +26,9 @@ ObjectChoice One(int32_t w, int32_t h) {
     return c;
 }
 
-std::vector<Placement> Place(const EffectParameters& p, const ObjectChoice& c, OrvRect area = {0, 0, 400, 300},
-                             bool wholeImage = true,
-                             std::function<bool(const OrvRect&)> selected = [](const OrvRect&) { return true; }) {
+std::vector<Placement> Place(
+    const EffectParameters& p, const ObjectChoice& c, OrvRect area = {0, 0, 400, 300}, bool wholeImage = true,
+    std::function<bool(const OrvRect&)> selected = [](const OrvRect&) { return true; }) {
     return BuildPlacements(SanitizedEffectParameters(p), c, area, wholeImage, selected);
 }
 

@@ -20,7 +20,9 @@ struct Library {
     }
     ~Library() { std::system(("rm -rf '" + root + "'").c_str()); }
     void Folder(const std::string& path) { mkdir((root + path).c_str(), 0700); }
-    void File(const std::string& path, bool image = true) { std::ofstream(root + path) << (image ? "image" : "text"); }
+    void File(const std::string& path, bool image = true) {
+        std::ofstream(root + path) << (image ? "image" : "text");
+    }
 };
 
 bool Loads(const std::string& file) {

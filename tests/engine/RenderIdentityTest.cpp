@@ -86,9 +86,14 @@ uint64_t Render(const Scene& s) {
     for (int32_t top = 0; top < H; top += 128)
         for (int32_t left = 0; left < W; left += 128) {
             const OrvRect area{left, top, std::min(left + 128, W), std::min(top + 128, H)};
-            const PixelBuffer out{&image[(size_t(top) * W + left) * s.planes], area.Width(), area.Height(), s.planes,
-                                  W * s.planes, kind};
-            const PixelBuffer maskView{&mask[size_t(top) * W + left], area.Width(), area.Height(), 1, W, pixelKindMask};
+            const PixelBuffer out{&image[(size_t(top) * W + left) * s.planes],
+                                  area.Width(),
+                                  area.Height(),
+                                  s.planes,
+                                  W * s.planes,
+                                  kind};
+            const PixelBuffer maskView{
+                &mask[size_t(top) * W + left], area.Width(), area.Height(), 1, W, pixelKindMask};
             for (const Placement& placement : list) {
                 if (placement.bounds.left < area.right && area.left < placement.bounds.right &&
                     placement.bounds.top < area.bottom && area.top < placement.bounds.bottom) {
@@ -100,9 +105,10 @@ uint64_t Render(const Scene& s) {
     // The list itself is part of the picture.
     std::vector<uint8_t> listBytes;
     for (const Placement& placement : list) {
-        const int32_t v[6] = {placement.objectIndex, placement.opacity, placement.desaturation, placement.bounds.left,
-                              placement.bounds.top, placement.bounds.right};
-        listBytes.insert(listBytes.end(), reinterpret_cast<const uint8_t*>(v), reinterpret_cast<const uint8_t*>(v + 6));
+        const int32_t v[6] = {placement.objectIndex, placement.opacity,    placement.desaturation,
+                              placement.bounds.left, placement.bounds.top, placement.bounds.right};
+        listBytes.insert(listBytes.end(), reinterpret_cast<const uint8_t*>(v),
+                         reinterpret_cast<const uint8_t*>(v + 6));
     }
     return Fnv(image) ^ (Fnv(listBytes) * 3);
 }
@@ -110,15 +116,21 @@ uint64_t Render(const Scene& s) {
 TEST(RenderIdentityTest, EveryBuildDrawsTheSamePictures) {
     const Scene scenes[] = {
         {"plain rgb", 3, false, false, false, 1, 0, 0, 1.0, 1.0, false, false, false, 0x1b8ee4266eabb37ull},
-        {"rotated scaled rgba", 4, false, false, false, 7, 30, 180, 1.3, 2.5, true, false, false, 0xb3aada4cd32e6156ull},
+        {"rotated scaled rgba", 4, false, false, false, 7, 30, 180, 1.3, 2.5, true, false, false,
+         0xb3aada4cd32e6156ull},
         {"masked quick", 3, true, false, true, 42, 0, 90, 0.8, 1.7, true, false, true, 0x6d3eda260ccc81acull},
-        {"texture full", 3, false, true, false, 9, 12, 45, 1.0, 1.0, false, false, false, 0xddce2c116b641c1eull},
-        {"texture masked rgba", 4, true, true, true, 1234, 0, 180, 2.0, 3.0, false, false, false, 0x5c1fb944885fe1b6ull},
+        {"texture full", 3, false, true, false, 9, 12, 45, 1.0, 1.0, false, false, false,
+         0xddce2c116b641c1eull},
+        {"texture masked rgba", 4, true, true, true, 1234, 0, 180, 2.0, 3.0, false, false, false,
+         0x5c1fb944885fe1b6ull},
         {"no overlap", 3, false, false, false, 5, 0, 60, 1.0, 1.5, false, true, false, 0x7cf1a7f08b2748d4ull},
-        {"whole objects", 4, true, false, false, 10000, 200, 10, 0.6, 1.1, true, true, true, 0x7d642c10cd57d064ull},
+        {"whole objects", 4, true, false, false, 10000, 200, 10, 0.6, 1.1, true, true, true,
+         0x7d642c10cd57d064ull},
         {"rgba quick", 4, false, false, true, 3, 0, 30, 1.0, 1.2, false, false, false, 0x6439a35eaa655910ull},
-        {"texture quick rgb", 3, false, true, true, 11, 90, 0, 1.5, 1.0, false, false, false, 0xae11bafc835df800ull},
-        {"texture full rgba", 4, false, true, false, 12, 0, 120, 0.9, 2.0, true, false, false, 0xfc45b676c609f59aull},
+        {"texture quick rgb", 3, false, true, true, 11, 90, 0, 1.5, 1.0, false, false, false,
+         0xae11bafc835df800ull},
+        {"texture full rgba", 4, false, true, false, 12, 0, 120, 0.9, 2.0, true, false, false,
+         0xfc45b676c609f59aull},
     };
     for (const Scene& s : scenes) {
         const uint64_t hash = Render(s);

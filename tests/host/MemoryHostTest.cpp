@@ -42,7 +42,8 @@ TEST(MemoryHostTest, ServesSampledAreasAndPlanes) {
         for (int y = 0; y < 2; ++y)
             for (int x = 0; x < 3; ++x)
                 for (int p = 0; p < 2; ++p)
-                    EXPECT_EQ(in[y * r.inRowBytes + x * 2 + p], host.Image().At((1 + x) * 3, (1 + y) * 3, 1 + p));
+                    EXPECT_EQ(in[y * r.inRowBytes + x * 2 + p],
+                              host.Image().At((1 + x) * 3, (1 + y) * 3, 1 + p));
         return noErr;
     });
     EXPECT_EQ(err, noErr);
@@ -104,7 +105,8 @@ TEST(MemoryHostTest, HandlesAreMasterPointersWithCountedLocks) {
                               Handle h = r.handleProcs->newProc(10);
                               Ptr p = r.handleProcs->lockProc(h, true);
                               EXPECT_EQ(p, *h);
-                              EXPECT_EQ(r.handleProcs->setSizeProc(h, 20), memFullErr) << "locked blocks stay put";
+                              EXPECT_EQ(r.handleProcs->setSizeProc(h, 20), memFullErr)
+                                  << "locked blocks stay put";
                               r.handleProcs->unlockProc(h);
                               r.handleProcs->unlockProc(h);
                               EXPECT_EQ(r.handleProcs->setSizeProc(h, 20), noErr);

@@ -180,7 +180,7 @@ TEST(CompositeChecker, RunsOfCellsAlternateAndAlphaBlendsTruncating) {
     CompositeChecker(blend.data(), 3, 10, 0, 0);
     EXPECT_EQ(blend[0], OrvRGB(128, 0, 0));  // 255 x 128 / 255
     EXPECT_EQ(blend[1], 0x00123456u);
-    EXPECT_EQ(blend[2], OrvRGB(1, 1, 1));  // 255 x 1 / 255
+    EXPECT_EQ(blend[2], OrvRGB(1, 1, 1));               // 255 x 1 / 255
     uint32_t mixed = 0x40000000 | OrvRGB(10, 200, 40);  // each channel over its own
     CompositeChecker(&mixed, 1, 10, OrvRGB(100, 0, 250), 0);
     EXPECT_EQ(mixed, OrvRGB(77, 50, 197));  // (64 x pixel + 191 x background) / 255

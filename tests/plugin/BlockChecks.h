@@ -14,7 +14,8 @@ inline void ExpectDefaultBlock(const std::vector<uint8_t>& bytes) {
     EffectParameters expected;
     std::memset(&expected, 0, sizeof expected);
     ResetEffectParameters(expected);
-    EXPECT_EQ(std::memcmp(bytes.data(), &expected, sizeof expected), 0) << "block differs from zeroed defaults";
+    EXPECT_EQ(std::memcmp(bytes.data(), &expected, sizeof expected), 0)
+        << "block differs from zeroed defaults";
     EffectParameters p;
     std::memcpy(&p, bytes.data(), sizeof p);
     EXPECT_EQ(p.path[0], 0);

@@ -38,10 +38,14 @@ private:
     void Handle(const char* name) {
         calls.push_back(name);
         switch (fail) {
-            case Fail::Text: throw OrvTextFailure(message);
-            case Fail::Code: throw OrvHostError(-1234);
-            case Fail::Other: throw 42;
-            case Fail::None: break;
+            case Fail::Text:
+                throw OrvTextFailure(message);
+            case Fail::Code:
+                throw OrvHostError(-1234);
+            case Fail::Other:
+                throw 42;
+            case Fail::None:
+                break;
         }
     }
 };

@@ -48,7 +48,8 @@ HostImage Gradient(int w, int h, int planes) {
     HostImage image(w, h, planes);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            for (int p = 0; p < planes; ++p) image.At(x, y, p) = uint8_t(p == 3 ? 255 : (x + 2 * y + 60 * p) & 255);
+            for (int p = 0; p < planes; ++p)
+                image.At(x, y, p) = uint8_t(p == 3 ? 255 : (x + 2 * y + 60 * p) & 255);
     return image;
 }
 
@@ -62,7 +63,8 @@ EffectParameters Settings(const std::string& object) {
 }
 
 // One run through the entry: Parameters are skipped, the host hands back the block.
-HostImage RunPlugin(const HostImage& image, const EffectParameters& p, const std::vector<uint8_t>* mask = nullptr) {
+HostImage RunPlugin(const HostImage& image, const EffectParameters& p,
+                    const std::vector<uint8_t>* mask = nullptr) {
     MemoryHost host;
     host.SetImage(image);
     if (mask != nullptr) host.SetMask(*mask);
@@ -100,8 +102,8 @@ TEST(EffectRunTest, PreviewAtOneToOneIsTheFinalImage) {
     for (int y = 0; y < 150; ++y)
         for (int x = 0; x < 200; ++x) {
             const uint8_t* px = preview->RowAddress(y) + x * 4;
-            differences += px[0] != final.At(x, y, 2) || px[1] != final.At(x, y, 1) || px[2] != final.At(x, y, 0) ||
-                           px[3] != final.At(x, y, 3);
+            differences += px[0] != final.At(x, y, 2) || px[1] != final.At(x, y, 1) ||
+                           px[2] != final.At(x, y, 0) || px[3] != final.At(x, y, 3);
             changed += final.At(x, y, 0) != image.At(x, y, 0);
         }
     EXPECT_EQ(differences, 0);
@@ -120,7 +122,8 @@ TEST(EffectRunTest, SelectionKeepsUnselectedPixels) {
     int changedInside = 0;
     for (int y = 0; y < 120; ++y)
         for (int x = 0; x < 160; ++x) {
-            const bool same = final.At(x, y, 0) == image.At(x, y, 0) && final.At(x, y, 1) == image.At(x, y, 1) &&
+            const bool same = final.At(x, y, 0) == image.At(x, y, 0) &&
+                              final.At(x, y, 1) == image.At(x, y, 1) &&
                               final.At(x, y, 2) == image.At(x, y, 2);
             if (mask[y * 160 + x] == 0) {
                 ASSERT_TRUE(same) << x << "," << y;
@@ -141,9 +144,12 @@ TEST(EffectRunTest, HostileBlocksRenderLikeTheirSaneTwins) {
         std::function<void(EffectParameters&)> hostile, twin;
     };
     const std::vector<Case> cases = {
-        {"scale NaN", [&](EffectParameters& p) { p.scale = nan; }, [](EffectParameters& p) { p.scale = 1.0; }},
-        {"scale negative", [](EffectParameters& p) { p.scale = -1; }, [](EffectParameters& p) { p.scale = 1.0; }},
-        {"scale huge", [](EffectParameters& p) { p.scale = 1e300; }, [](EffectParameters& p) { p.scale = 100.0; }},
+        {"scale NaN", [&](EffectParameters& p) { p.scale = nan; },
+         [](EffectParameters& p) { p.scale = 1.0; }},
+        {"scale negative", [](EffectParameters& p) { p.scale = -1; },
+         [](EffectParameters& p) { p.scale = 1.0; }},
+        {"scale huge", [](EffectParameters& p) { p.scale = 1e300; },
+         [](EffectParameters& p) { p.scale = 100.0; }},
         {"random scale zero", [](EffectParameters& p) { p.randomScale = 0; }, [](EffectParameters&) {}},
         {"angles not finite",
          [&](EffectParameters& p) {

@@ -32,7 +32,8 @@ public:
     void RenderArea(const PixelBuffer& in, const PixelBuffer& out, const OrvRect& area) override {
         Record(in, area);
         for (int32_t y = 0; y < in.height; ++y)
-            for (int32_t i = 0; i < in.width * in.bytesPerPixel; ++i) out.Row(y)[i] = uint8_t(255 - in.Row(y)[i]);
+            for (int32_t i = 0; i < in.width * in.bytesPerPixel; ++i)
+                out.Row(y)[i] = uint8_t(255 - in.Row(y)[i]);
     }
     void RenderAreaMasked(const PixelBuffer& in, const PixelBuffer& out, const PixelBuffer& mask,
                           const OrvRect& area) override {
@@ -41,7 +42,8 @@ public:
             for (int32_t x = 0; x < in.width; ++x)
                 if (mask.Row(y)[x] == 255)
                     for (int32_t p = 0; p < in.bytesPerPixel; ++p) {
-                        out.Row(y)[x * in.bytesPerPixel + p] = uint8_t(255 - in.Row(y)[x * in.bytesPerPixel + p]);
+                        out.Row(y)[x * in.bytesPerPixel + p] =
+                            uint8_t(255 - in.Row(y)[x * in.bytesPerPixel + p]);
                     }
     }
 
@@ -76,11 +78,13 @@ struct RunFilterTest : ::testing::Test {
         return err != noErr ? err : host.Call(&Entry, filterSelectorStart);
     }
     // Pixels inside `written` are inverted, all others as they were.
-    void ExpectInverted(const HostImage& before, const OrvRect& written, const std::vector<uint8_t>* mask = nullptr) {
+    void ExpectInverted(const HostImage& before, const OrvRect& written,
+                        const std::vector<uint8_t>* mask = nullptr) {
         const HostImage& now = host.Image();
         for (int y = 0; y < before.height; ++y)
             for (int x = 0; x < before.width; ++x) {
-                bool inside = x >= written.left && x < written.right && y >= written.top && y < written.bottom;
+                bool inside =
+                    x >= written.left && x < written.right && y >= written.top && y < written.bottom;
                 if (mask != nullptr) inside = inside && (*mask)[size_t(y) * before.width + x] == 255;
                 for (int p = 0; p < before.planes; ++p) {
                     ASSERT_EQ(now.At(x, y, p), inside ? 255 - before.At(x, y, p) : before.At(x, y, p))
@@ -156,8 +160,11 @@ TEST_F(RunFilterTest, SelectionBoundsAndPlainness) {
         {"hard rectangle across four scan tiles", {{100, 200, 400, 300}}, 255, {100, 200, 400, 300}, true},
         {"feathered", {{10, 10, 20, 20}}, 200, {10, 10, 20, 20}, false},
         {"two rectangles", {{10, 10, 20, 20}, {30, 10, 40, 20}}, 255, {10, 10, 40, 20}, false},
-        {"two rectangles in different scan tiles", {{10, 10, 20, 20}, {300, 300, 310, 310}}, 255,
-         {10, 10, 310, 310}, false},
+        {"two rectangles in different scan tiles",
+         {{10, 10, 20, 20}, {300, 300, 310, 310}},
+         255,
+         {10, 10, 310, 310},
+         false},
         {"empty", {}, 255, {0, 0, 0, 0}, true},
     };
     for (const Case& c : cases) {

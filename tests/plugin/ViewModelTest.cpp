@@ -79,7 +79,8 @@ TEST(ViewModelTest, LocatorFactorAndMapping) {
     const OrvRect client = ImageToClient(view, f, c);
     EXPECT_EQ(client, (OrvRect{71, 35, 184, 124}));
     // Releasing at the frame's centre gives back nearly the same view.
-    const OrvRect again = TrackLocator(view, {(client.left + client.right) / 2, (client.top + client.bottom) / 2}, f, c);
+    const OrvRect again =
+        TrackLocator(view, {(client.left + client.right) / 2, (client.top + client.bottom) / 2}, f, c);
     EXPECT_NEAR(again.left, view.left, 8);
     EXPECT_NEAR(again.top, view.top, 8);
     EXPECT_NEAR(again.Width(), view.Width(), 8);

@@ -19,8 +19,7 @@ namespace {
 
 using namespace art;
 
-TEST(ArtworkMath, AgreesWithTheLibraryFunctions)
-{
+TEST(ArtworkMath, AgreesWithTheLibraryFunctions) {
     for (double x = -40.0; x <= 40.0; x += 0.0137) {
         EXPECT_NEAR(Sin(x), std::sin(x), 1e-14) << x;
         EXPECT_NEAR(Cos(x), std::cos(x), 1e-14) << x;
@@ -33,8 +32,7 @@ TEST(ArtworkMath, AgreesWithTheLibraryFunctions)
     }
 }
 
-TEST(ArtworkMath, HandlesTheEdgesOfItsDomains)
-{
+TEST(ArtworkMath, HandlesTheEdgesOfItsDomains) {
     EXPECT_EQ(Exp(-800.0), 0.0);
     EXPECT_EQ(Pow(0.0, 2.0), 0.0);
     EXPECT_NEAR(Atan2(0.0, -1.0), kPi, 1e-15);
@@ -45,8 +43,7 @@ TEST(ArtworkMath, HandlesTheEdgesOfItsDomains)
     EXPECT_NEAR(Cos(-kPi / 2.0), 0.0, 1e-15);
 }
 
-TEST(ArtworkNoise, IsRepeatableAndStaysInRange)
-{
+TEST(ArtworkNoise, IsRepeatableAndStaysInRange) {
     Random a(7), b(7), c(8);
     for (int i = 0; i < 100; ++i) {
         const uint64_t va = a.Next();
@@ -64,8 +61,7 @@ TEST(ArtworkNoise, IsRepeatableAndStaysInRange)
     }
 }
 
-TEST(ArtworkShapes, MeasureSignedDistances)
-{
+TEST(ArtworkShapes, MeasureSignedDistances) {
     const ShapeRef circle = Circle({10.0, 10.0}, 4.0);
     EXPECT_DOUBLE_EQ(circle->Distance({10.0, 10.0}), -4.0);
     EXPECT_DOUBLE_EQ(circle->Distance({17.0, 10.0}), 3.0);
@@ -82,8 +78,7 @@ TEST(ArtworkShapes, MeasureSignedDistances)
     EXPECT_DOUBLE_EQ(frame->Distance({1.5, 5.0}), -1.5);
 }
 
-TEST(ArtworkShapes, StrokesTaperAndCombine)
-{
+TEST(ArtworkShapes, StrokesTaperAndCombine) {
     const ShapeRef line = Stroke({{0.0, 0.0}, {10.0, 0.0}}, 4.0, 2.0);
     EXPECT_DOUBLE_EQ(line->Distance({0.0, 0.0}), -2.0);
     EXPECT_DOUBLE_EQ(line->Distance({5.0, 0.0}), -1.5);
@@ -100,8 +95,7 @@ TEST(ArtworkShapes, StrokesTaperAndCombine)
     EXPECT_DOUBLE_EQ(Outline(a, 1.0)->Distance({5.5, 0.0}), -0.5);
 }
 
-TEST(ArtworkShapes, MoveTurnAndScaleWithTheirDistances)
-{
+TEST(ArtworkShapes, MoveTurnAndScaleWithTheirDistances) {
     const ShapeRef unit = Circle({0.0, 0.0}, 1.0);
     const ShapeRef placed = Transformed(unit, Affine::Place({20.0, 10.0}, 3.0, 0.7));
     EXPECT_NEAR(placed->Distance({20.0, 10.0}), -3.0, 1e-12);
@@ -111,8 +105,7 @@ TEST(ArtworkShapes, MoveTurnAndScaleWithTheirDistances)
     EXPECT_GE(b.x1, 23.0);
 }
 
-TEST(ArtworkCanvas, CoverageFollowsTheEdge)
-{
+TEST(ArtworkCanvas, CoverageFollowsTheEdge) {
     Canvas canvas(4, 1);
     // The edge runs down the middle of pixel 1.
     canvas.Fill(Polygon({{-1.0, -1.0}, {1.5, -1.0}, {1.5, 2.0}, {-1.0, 2.0}}), Solid(Hex(0xFF0000)));
@@ -122,8 +115,7 @@ TEST(ArtworkCanvas, CoverageFollowsTheEdge)
     EXPECT_NEAR(canvas.StraightAt(1, 0).r, 1.0, 1e-12) << "partial coverage keeps the colour";
 }
 
-TEST(ArtworkCanvas, BlendsAsEachModeSays)
-{
+TEST(ArtworkCanvas, BlendsAsEachModeSays) {
     const ShapeRef everything = Polygon({{-1.0, -1.0}, {3.0, -1.0}, {3.0, 3.0}, {-1.0, 3.0}});
     Canvas canvas(2, 2);
     canvas.Fill(Circle({0.5, 0.5}, 0.2), Solid(Hex(0x0000FF)), Blend::Over, 1.0);
@@ -144,8 +136,7 @@ TEST(ArtworkCanvas, BlendsAsEachModeSays)
 
     // Light adds up but never beyond what the alpha can carry.
     Canvas light(1, 1);
-    for (int i = 0; i < 3; ++i)
-        light.Fill(everything, Solid(Hex(0xFFFFFF, 0.6)), Blend::Add);
+    for (int i = 0; i < 3; ++i) light.Fill(everything, Solid(Hex(0xFFFFFF, 0.6)), Blend::Add);
     EXPECT_LE(light.At(0, 0).r, light.At(0, 0).a);
     EXPECT_GT(light.At(0, 0).a, 0.9);
 
@@ -153,19 +144,17 @@ TEST(ArtworkCanvas, BlendsAsEachModeSays)
     EXPECT_NEAR(light.At(0, 0).a, 0.5 * (1.0 - 0.4 * 0.4 * 0.4), 1e-12);
 }
 
-TEST(ArtworkCanvas, WritesStraightBytesWithCleanTransparency)
-{
+TEST(ArtworkCanvas, WritesStraightBytesWithCleanTransparency) {
     Canvas canvas(3, 1);
-    canvas.At(0, 0) = {0.25, 0.1, 0.05, 0.5};          // straight 0.5, 0.2, 0.1
-    canvas.At(1, 0) = {0.001, 0.001, 0.001, 0.001};    // rounds to alpha 0
+    canvas.At(0, 0) = {0.25, 0.1, 0.05, 0.5};        // straight 0.5, 0.2, 0.1
+    canvas.At(1, 0) = {0.001, 0.001, 0.001, 0.001};  // rounds to alpha 0
     canvas.At(2, 0) = {1.0, 1.0, 1.0, 1.0};
     const auto bytes = canvas.ToRgba8();
     const std::vector<uint8_t> expected = {128, 51, 26, 128, 0, 0, 0, 0, 255, 255, 255, 255};
     EXPECT_EQ(bytes, expected);
 }
 
-TEST(ArtworkCanvas, DrawingThroughAMapKeepsFlatColours)
-{
+TEST(ArtworkCanvas, DrawingThroughAMapKeepsFlatColours) {
     Canvas source(8, 8);
     source.FillAll(Solid(Hex(0x336699)));
     Canvas target(20, 20);
@@ -181,13 +170,12 @@ TEST(ArtworkCanvas, DrawingThroughAMapKeepsFlatColours)
     EXPECT_NEAR(small.StraightAt(3, 3).g, 0x66 / 255.0, 1e-9);
 }
 
-TEST(ArtworkPng, RoundTripsExactlyAndRepeatsItsBytes)
-{
+TEST(ArtworkPng, RoundTripsExactlyAndRepeatsItsBytes) {
     RgbaImage image{5, 3, {}};
-    for (int i = 0; i < 5 * 3 * 4; ++i)
-        image.pixels.push_back(static_cast<uint8_t>(i * 37 + 11));
+    for (int i = 0; i < 5 * 3 * 4; ++i) image.pixels.push_back(static_cast<uint8_t>(i * 37 + 11));
     const auto dir = std::filesystem::temp_directory_path();
-    const std::string first = (dir / "varnel_png_a.png").string(), second = (dir / "varnel_png_b.png").string();
+    const std::string first = (dir / "varnel_png_a.png").string(),
+                      second = (dir / "varnel_png_b.png").string();
     ASSERT_TRUE(WritePng(first, image));
     ASSERT_TRUE(WritePng(second, image));
     RgbaImage back;
@@ -205,13 +193,13 @@ TEST(ArtworkPng, RoundTripsExactlyAndRepeatsItsBytes)
     std::remove(second.c_str());
 }
 
-TEST(ArtworkThumbnail, ShowsTheFirstPictureOnTop)
-{
+TEST(ArtworkThumbnail, ShowsTheFirstPictureOnTop) {
     const auto solid = [](int w, int h, uint32_t rgb) {
         Canvas c(w, h);
         c.FillAll(Solid(Hex(rgb)));
-        c.Fill(Outline(Polygon({{0.0, 0.0}, {double(w), 0.0}, {double(w), double(h)}, {0.0, double(h)}}), 3.0),
-               Solid(Hex(0)), Blend::Erase);
+        c.Fill(
+            Outline(Polygon({{0.0, 0.0}, {double(w), 0.0}, {double(w), double(h)}, {0.0, double(h)}}), 3.0),
+            Solid(Hex(0)), Blend::Erase);
         return c;
     };
     const std::vector<FolderImage> images = {{"red_3", solid(40, 40, 0xFF0000)},
@@ -226,16 +214,14 @@ TEST(ArtworkThumbnail, ShowsTheFirstPictureOnTop)
     EXPECT_EQ(thumbnail.At(0, 63).a, 0.0);
 }
 
-TEST(ArtworkLibrary, FilesPresetsUnderTheLibraryFolder)
-{
+TEST(ArtworkLibrary, FilesPresetsUnderTheLibraryFolder) {
     Library library;
     library.AddSingle("Cat", "One", Canvas(24, 24));
     library.AddFolder("Cat", "Set", {{"a_2", Canvas(24, 24)}, {"b_1", Canvas(30, 24)}});
     std::vector<std::string> paths;
-    for (const Picture& p : library.Pictures())
-        paths.push_back(p.path);
-    const std::vector<std::string> expected = {"Varnel/Cat/One.png", "Varnel/Cat/Set/a_2.png", "Varnel/Cat/Set/b_1.png",
-                                               "Varnel/Cat/Set/Thumbnail.png"};
+    for (const Picture& p : library.Pictures()) paths.push_back(p.path);
+    const std::vector<std::string> expected = {"Varnel/Cat/One.png", "Varnel/Cat/Set/a_2.png",
+                                               "Varnel/Cat/Set/b_1.png", "Varnel/Cat/Set/Thumbnail.png"};
     EXPECT_EQ(paths, expected);
     EXPECT_EQ(library.Find("Varnel/Cat/Set/b_1.png").Width(), 30);
     EXPECT_THROW(library.Find("Varnel/Cat/None.png"), std::runtime_error);

@@ -19,26 +19,22 @@ using namespace content;
 // OK, Cancel, Help.
 const std::set<int> kDialogHelpIds = {7002, 7001, 7010, 7012, 7004, 7027, 11005, 1, 2, 7000};
 
-std::set<std::string> NamesInHelpFile(const std::vector<uint8_t>& bytes)
-{
+std::set<std::string> NamesInHelpFile(const std::vector<uint8_t>& bytes) {
     std::vector<chm::Entry> entries;
     EXPECT_TRUE(chm::ReadDirectory(bytes, entries));
     std::set<std::string> names;
-    for (const chm::Entry& e : entries)
-        names.insert(e.name);
+    for (const chm::Entry& e : entries) names.insert(e.name);
     return names;
 }
 
 // Pop-up topics: ".topic <id>" lines, each followed by its text.
-std::map<int, std::string> ReadPopups(const std::string& text, std::vector<int>& order)
-{
+std::map<int, std::string> ReadPopups(const std::string& text, std::vector<int>& order) {
     std::map<int, std::string> topics;
     std::istringstream in(text);
     std::string line;
     int current = -1;
     while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.rfind(".topic ", 0) == 0) {
             current = std::stoi(line.substr(7));
             order.push_back(current);
@@ -50,17 +46,14 @@ std::map<int, std::string> ReadPopups(const std::string& text, std::vector<int>&
     return topics;
 }
 
-std::vector<std::string> HtmlPages()
-{
+std::vector<std::string> HtmlPages() {
     std::vector<std::string> pages;
     for (const std::string& file : FilesBelow(HelpSource()))
-        if (fs::path(file).extension() == ".htm")
-            pages.push_back(file);
+        if (fs::path(file).extension() == ".htm") pages.push_back(file);
     return pages;
 }
 
-TEST(HelpFile, HoldsTheTopicsThePluginOpens)
-{
+TEST(HelpFile, HoldsTheTopicsThePluginOpens) {
     const auto bytes = ReadBytes(InstalledHelpFile());
     ASSERT_GE(bytes.size(), 4u);
     EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), "ITSF");
@@ -69,18 +62,15 @@ TEST(HelpFile, HoldsTheTopicsThePluginOpens)
     EXPECT_TRUE(names.count("/Text/VarnelDialog.txt"));
 }
 
-TEST(HelpFile, HoldsEverySourceFile)
-{
+TEST(HelpFile, HoldsEverySourceFile) {
     const auto names = NamesInHelpFile(ReadBytes(InstalledHelpFile()));
     for (const std::string& file : FilesBelow(HelpSource())) {
-        if (fs::path(file).extension() == ".hhp")
-            continue;  // the project itself is not compiled in
+        if (fs::path(file).extension() == ".hhp") continue;  // the project itself is not compiled in
         EXPECT_TRUE(names.count("/" + file)) << file << " is not listed in the project";
     }
 }
 
-TEST(HelpFile, CarriesNoCompileTime)
-{
+TEST(HelpFile, CarriesNoCompileTime) {
     // A file that depends on the time of the build could not be reproduced.
     uint32_t header = 1, system = 1;
     ASSERT_TRUE(chm::ReadTimeStamps(ReadBytes(InstalledHelpFile()), header, system));
@@ -88,8 +78,7 @@ TEST(HelpFile, CarriesNoCompileTime)
     EXPECT_EQ(system, 0u);
 }
 
-TEST(HelpFileReader, RejectsWhatIsNotAHelpFile)
-{
+TEST(HelpFileReader, RejectsWhatIsNotAHelpFile) {
     const auto real = ReadBytes(InstalledHelpFile());
     std::vector<chm::Entry> entries;
     uint32_t header = 0, system = 0;
@@ -107,8 +96,7 @@ TEST(HelpFileReader, RejectsWhatIsNotAHelpFile)
     EXPECT_EQ(cut, before);
 }
 
-TEST(HelpFileReader, ClearsBothTimeStamps)
-{
+TEST(HelpFileReader, ClearsBothTimeStamps) {
     auto bytes = ReadBytes(InstalledHelpFile());
     ASSERT_GT(bytes.size(), 0x14u);
     bytes[0x10] = 0x12;  // as chmcmd leaves it
@@ -119,8 +107,7 @@ TEST(HelpFileReader, ClearsBothTimeStamps)
     EXPECT_EQ(system, 0u);
 }
 
-TEST(HelpPopups, ExplainEveryControlWithAHelpId)
-{
+TEST(HelpPopups, ExplainEveryControlWithAHelpId) {
     std::vector<int> order;
     const auto topics = ReadPopups(ReadText(HelpSource() / "Text" / "VarnelDialog.txt"), order);
     std::set<int> ids;
@@ -132,33 +119,54 @@ TEST(HelpPopups, ExplainEveryControlWithAHelpId)
     EXPECT_EQ(order.size(), topics.size()) << "a topic id appears twice";
 }
 
-TEST(HelpPages, AreCodePageSafe)
-{
+TEST(HelpPages, AreCodePageSafe) {
     // The viewer reads them as Windows-1252: plain ASCII with entities reads the same everywhere.
     for (const std::string& file : FilesBelow(HelpSource())) {
         const fs::path path(file);
-        if (path.extension() == ".png")
-            continue;
-        for (unsigned char c : ReadText(HelpSource() / file))
-            ASSERT_TRUE(c < 0x80) << file;
+        if (path.extension() == ".png") continue;
+        for (unsigned char c : ReadText(HelpSource() / file)) ASSERT_TRUE(c < 0x80) << file;
     }
 }
 
-TEST(HelpOverview, ExplainsEveryPageAndOption)
-{
+TEST(HelpOverview, ExplainsEveryPageAndOption) {
     const std::string page = ReadText(HelpSource() / "Welcome.htm");
-    for (const char* caption :
-         {"Original Preview", "Preview", "Zoom In", "Zoom Out", "Zoom Locator", "Current Zoom Ratio", "Image",
-          "Settings", "Options", "OK", "Cancel", "Help", "&lt;Custom&gt;", "Filename", "Directory Name",
-          "Browse...", "Multiple Images", "Density", "Opacity", "Rotate Images", "Rotation Angle",
-          "Randomise Rotation", "Scale Images", "Randomise Scaling", "Order by depth", "Fade with depth",
-          "Desaturate with depth", "Only varn whole objects", "No overlap", "Apply as Texture", "Random Seed",
-          "Randomise", "Thumbnail"})
+    for (const char* caption : {"Original Preview",
+                                "Preview",
+                                "Zoom In",
+                                "Zoom Out",
+                                "Zoom Locator",
+                                "Current Zoom Ratio",
+                                "Image",
+                                "Settings",
+                                "Options",
+                                "OK",
+                                "Cancel",
+                                "Help",
+                                "&lt;Custom&gt;",
+                                "Filename",
+                                "Directory Name",
+                                "Browse...",
+                                "Multiple Images",
+                                "Density",
+                                "Opacity",
+                                "Rotate Images",
+                                "Rotation Angle",
+                                "Randomise Rotation",
+                                "Scale Images",
+                                "Randomise Scaling",
+                                "Order by depth",
+                                "Fade with depth",
+                                "Desaturate with depth",
+                                "Only varn whole objects",
+                                "No overlap",
+                                "Apply as Texture",
+                                "Random Seed",
+                                "Randomise",
+                                "Thumbnail"})
         EXPECT_NE(page.find(caption), std::string::npos) << caption;
 }
 
-TEST(HelpPages, LinksAndPicturesResolve)
-{
+TEST(HelpPages, LinksAndPicturesResolve) {
     const std::regex reference(R"re((href|src|value)="([^"#:]*)(#([^"]*))?")re");
     const std::regex anchor(R"re(name="([^"]+)")re");
     const std::regex size(R"re(<img src="([^"]+)" width="(\d+)" height="(\d+)")re");
@@ -167,25 +175,27 @@ TEST(HelpPages, LinksAndPicturesResolve)
     sources.push_back("Varnel.hhk");
     for (const std::string& page : sources) {
         const std::string text = ReadText(HelpSource() / page);
-        for (auto it = std::sregex_iterator(text.begin(), text.end(), reference); it != std::sregex_iterator(); ++it) {
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), reference);
+             it != std::sregex_iterator(); ++it) {
             std::string target = (*it)[2];
             const std::string mark = (*it)[4];
             if ((*it)[1] == "value" && target.find(".htm") == std::string::npos)
                 continue;  // sitemap values that are not pages
-            if (target.empty())
-                target = page;
+            if (target.empty()) target = page;
             SCOPED_TRACE(page + " -> " + target + (mark.empty() ? "" : "#" + mark));
             ASSERT_TRUE(fs::is_regular_file(HelpSource() / target));
             if (!mark.empty()) {
                 const std::string linked = ReadText(HelpSource() / target);
                 bool found = false;
-                for (auto a = std::sregex_iterator(linked.begin(), linked.end(), anchor); a != std::sregex_iterator(); ++a)
+                for (auto a = std::sregex_iterator(linked.begin(), linked.end(), anchor);
+                     a != std::sregex_iterator(); ++a)
                     found |= (*a)[1] == mark;
                 EXPECT_TRUE(found) << "no anchor " << mark;
             }
         }
         // Pictures are shown at their own size, never stretched.
-        for (auto it = std::sregex_iterator(text.begin(), text.end(), size); it != std::sregex_iterator(); ++it) {
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), size); it != std::sregex_iterator();
+             ++it) {
             const Picture p = LoadPng(HelpSource() / std::string((*it)[1]));
             ASSERT_TRUE(p.loaded) << (*it)[1];
             EXPECT_EQ(p.width, std::stoi((*it)[2])) << (*it)[1];
@@ -194,8 +204,7 @@ TEST(HelpPages, LinksAndPicturesResolve)
     }
 }
 
-TEST(HelpPages, PresetPageNamesEveryShippedPreset)
-{
+TEST(HelpPages, PresetPageNamesEveryShippedPreset) {
     const std::string page = ReadText(HelpSource() / "Presets.htm");
     for (const Preset& preset : ListPresets(LibrarySource())) {
         EXPECT_NE(page.find(preset.category), std::string::npos) << preset.category;

@@ -16,14 +16,12 @@ namespace {
 
 using namespace content;
 
-bool Loads(const std::string& file)
-{
+bool Loads(const std::string& file) {
     OrvImage2 image;
     return ReadObjectFile(file, image);
 }
 
-EffectParameters Record(const std::string& path, bool folder)
-{
+EffectParameters Record(const std::string& path, bool folder) {
     EffectParameters p;
     std::memset(&p, 0, sizeof p);
     ResetEffectParameters(p);
@@ -32,13 +30,11 @@ EffectParameters Record(const std::string& path, bool folder)
     return p;
 }
 
-TEST(ShippedPresets, TheScanOffersEveryCategoryAndPreset)
-{
+TEST(ShippedPresets, TheScanOffersEveryCategoryAndPreset) {
     const auto categories = ScanPresetLibrary(InstalledLibrary().string() + "/", &Loads);
     const auto listed = ListPresets(InstalledLibrary());
     size_t folders = 0, offered = 0;
-    for (const auto& entry : fs::directory_iterator(InstalledLibrary()))
-        folders += entry.is_directory();
+    for (const auto& entry : fs::directory_iterator(InstalledLibrary())) folders += entry.is_directory();
     EXPECT_EQ(categories.size(), folders) << "a category was dropped";
     for (const PresetCategory& category : categories) {
         offered += category.entries.size();
@@ -46,15 +42,15 @@ TEST(ShippedPresets, TheScanOffersEveryCategoryAndPreset)
             SCOPED_TRACE(category.name + "/" + entry.name);
             EXPECT_TRUE(Loads(entry.thumbnail)) << entry.thumbnail;
             if (entry.isFolder) {
-                EXPECT_EQ(fs::path(entry.thumbnail).filename(), "Thumbnail.png") << "its own picture is shown";
+                EXPECT_EQ(fs::path(entry.thumbnail).filename(), "Thumbnail.png")
+                    << "its own picture is shown";
             }
         }
     }
     EXPECT_EQ(offered, listed.size()) << "a preset was skipped";
 }
 
-TEST(ShippedPresets, EveryPresetGivesTheEffectItsObjects)
-{
+TEST(ShippedPresets, EveryPresetGivesTheEffectItsObjects) {
     for (const PresetCategory& category : ScanPresetLibrary(InstalledLibrary().string() + "/", &Loads)) {
         for (const PresetEntry& entry : category.entries) {
             SCOPED_TRACE(category.name + "/" + entry.name);
@@ -64,8 +60,7 @@ TEST(ShippedPresets, EveryPresetGivesTheEffectItsObjects)
             if (entry.isFolder) {
                 pictures = 0;
                 for (const auto& file : fs::directory_iterator(entry.path)) {
-                    if (IsThumbnail(file.path()))
-                        continue;
+                    if (IsThumbnail(file.path())) continue;
                     ++pictures;
                     // Our own reading of the weight rule, against the effect's.
                     const int w = ::ObjectWeight(file.path().filename().string());

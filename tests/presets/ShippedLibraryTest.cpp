@@ -22,8 +22,7 @@ struct AlphaUse {
     bool clear = false, solid = false, soft = false;
 };
 
-AlphaUse AlphaOf(const Picture& p)
-{
+AlphaUse AlphaOf(const Picture& p) {
     AlphaUse use;
     for (size_t i = 3; i < p.rgba.size(); i += 4) {
         const uint8_t a = p.rgba[i];
@@ -34,8 +33,7 @@ AlphaUse AlphaOf(const Picture& p)
     return use;
 }
 
-TEST(ShippedWeightRule, ReadsTheNumberAfterTheLastUnderscore)
-{
+TEST(ShippedWeightRule, ReadsTheNumberAfterTheLastUnderscore) {
     EXPECT_EQ(ObjectWeight("leaf_3.png"), 3);
     EXPECT_EQ(ObjectWeight("a_b_25.bmp"), 25);
     EXPECT_EQ(ObjectWeight("leaf_0.png"), 0);
@@ -45,8 +43,7 @@ TEST(ShippedWeightRule, ReadsTheNumberAfterTheLastUnderscore)
     EXPECT_EQ(ObjectWeight("orange maple_2.png"), 2);
 }
 
-TEST(ShippedWeightRule, FallsBackToTenWithoutAWholeNumber)
-{
+TEST(ShippedWeightRule, FallsBackToTenWithoutAWholeNumber) {
     EXPECT_EQ(ObjectWeight("leaf.png"), 10);
     EXPECT_EQ(ObjectWeight("leaf_x.png"), 10);
     EXPECT_EQ(ObjectWeight("leaf_3b.png"), 10);
@@ -54,8 +51,7 @@ TEST(ShippedWeightRule, FallsBackToTenWithoutAWholeNumber)
     EXPECT_EQ(ObjectWeight("leaf_-.png"), 10);
 }
 
-TEST(ShippedLibrary, OffersEnoughCategoriesAndPresets)
-{
+TEST(ShippedLibrary, OffersEnoughCategoriesAndPresets) {
     const auto presets = ListPresets(InstalledLibrary());
     std::map<std::string, int> perCategory;
     int folders = 0;
@@ -70,8 +66,7 @@ TEST(ShippedLibrary, OffersEnoughCategoriesAndPresets)
         EXPECT_GE(count, 3) << category << " offers too little to choose from";
 }
 
-TEST(ShippedLibrary, HoldsOnlyCategoryFoldersAtTheTop)
-{
+TEST(ShippedLibrary, HoldsOnlyCategoryFoldersAtTheTop) {
     // Loose files at the top are ignored by the plug-in, so they would be dead weight.
     for (const auto& entry : fs::directory_iterator(InstalledLibrary())) {
         EXPECT_TRUE(entry.is_directory()) << entry.path();
@@ -79,8 +74,7 @@ TEST(ShippedLibrary, HoldsOnlyCategoryFoldersAtTheTop)
     }
 }
 
-TEST(ShippedLibrary, EveryFileIsAnRgbaPngWithSoftEdges)
-{
+TEST(ShippedLibrary, EveryFileIsAnRgbaPngWithSoftEdges) {
     const auto files = FilesBelow(InstalledLibrary());
     ASSERT_FALSE(files.empty());
     for (const std::string& file : files) {
@@ -98,8 +92,7 @@ TEST(ShippedLibrary, EveryFileIsAnRgbaPngWithSoftEdges)
     }
 }
 
-TEST(ShippedLibrary, EveryPictureLoadsThroughThePluginsReader)
-{
+TEST(ShippedLibrary, EveryPictureLoadsThroughThePluginsReader) {
     for (const std::string& file : FilesBelow(InstalledLibrary())) {
         SCOPED_TRACE(file);
         const Picture reference = LoadPng(InstalledLibrary() / file);
@@ -112,8 +105,7 @@ TEST(ShippedLibrary, EveryPictureLoadsThroughThePluginsReader)
     }
 }
 
-TEST(ShippedLibrary, ObjectsAreSizedForScattering)
-{
+TEST(ShippedLibrary, ObjectsAreSizedForScattering) {
     for (const std::string& file : FilesBelow(InstalledLibrary())) {
         SCOPED_TRACE(file);
         const Picture p = LoadPng(InstalledLibrary() / file);
@@ -131,11 +123,9 @@ TEST(ShippedLibrary, ObjectsAreSizedForScattering)
     }
 }
 
-TEST(ShippedLibrary, PictureSetsHaveAThumbnailAndWeightedPictures)
-{
+TEST(ShippedLibrary, PictureSetsHaveAThumbnailAndWeightedPictures) {
     for (const Preset& preset : ListPresets(InstalledLibrary())) {
-        if (!preset.isFolder)
-            continue;
+        if (!preset.isFolder) continue;
         SCOPED_TRACE(preset.category + "/" + preset.name);
         int thumbnails = 0, pictures = 0, total = 0;
         for (const auto& entry : fs::directory_iterator(preset.path)) {
@@ -153,8 +143,7 @@ TEST(ShippedLibrary, PictureSetsHaveAThumbnailAndWeightedPictures)
             EXPECT_NE(name.find('_'), std::string::npos) << name << " has no weight";
             EXPECT_GE(weight, 1) << name;
             EXPECT_LE(weight, 20) << name;
-            if (weight > 0)
-                total += weight;
+            if (weight > 0) total += weight;
         }
         EXPECT_EQ(thumbnails, 1);
         EXPECT_GE(pictures, 2) << "a set of one picture should be a single preset";
@@ -162,8 +151,7 @@ TEST(ShippedLibrary, PictureSetsHaveAThumbnailAndWeightedPictures)
     }
 }
 
-TEST(ShippedLibrary, NamesReadWellInTheList)
-{
+TEST(ShippedLibrary, NamesReadWellInTheList) {
     std::set<std::string> seen;
     for (const Preset& preset : ListPresets(InstalledLibrary())) {
         SCOPED_TRACE(preset.category + "/" + preset.name);
@@ -178,12 +166,10 @@ TEST(ShippedLibrary, NamesReadWellInTheList)
             EXPECT_TRUE(c >= 0x20 && c < 0x7F) << "plain ASCII keeps names safe in every code page";
     }
     // Paths leave room in the host's 260-character limit for a deep plug-in folder.
-    for (const std::string& file : FilesBelow(InstalledLibrary()))
-        EXPECT_LE(file.size(), 80u) << file;
+    for (const std::string& file : FilesBelow(InstalledLibrary())) EXPECT_LE(file.size(), 80u) << file;
 }
 
-TEST(ShippedLibrary, CopyBesideThePluginMatchesTheSources)
-{
+TEST(ShippedLibrary, CopyBesideThePluginMatchesTheSources) {
     const auto installed = FilesBelow(InstalledLibrary());
     const auto source = FilesBelow(LibrarySource());
     ASSERT_EQ(installed, source);

@@ -32,7 +32,8 @@ std::vector<std::string> ImportedLibraries(HMODULE module) {
     const IMAGE_DATA_DIRECTORY* dir = Directory(module, IMAGE_DIRECTORY_ENTRY_IMPORT);
     if (dir == nullptr) return names;
     auto base = reinterpret_cast<const BYTE*>(module);
-    for (auto d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + dir->VirtualAddress); d->Name != 0; ++d) {
+    for (auto d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + dir->VirtualAddress); d->Name != 0;
+         ++d) {
         names.emplace_back(reinterpret_cast<const char*>(base + d->Name));
     }
     return names;

@@ -60,13 +60,14 @@ TEST_F(PluginFile, LoadsAndCarriesExactlyOneExpectedPipl) {
 TEST_F(PluginFile, ExportsOnlyTheEntryAndImportsOnlySystemLibraries) {
     ASSERT_NE(module, nullptr);
     EXPECT_EQ(ExportedNames(module), std::vector<std::string>{"PluginMain"});
-    const std::set<std::string> system = {"kernel32.dll", "msvcrt.dll", "user32.dll", "gdi32.dll",
-                                          "winmm.dll",    "advapi32.dll", "shell32.dll", "comdlg32.dll",
-                                          "comctl32.dll", "ole32.dll",  "oleaut32.dll", "shlwapi.dll"};
+    const std::set<std::string> system = {"kernel32.dll", "msvcrt.dll",   "user32.dll",   "gdi32.dll",
+                                          "winmm.dll",    "advapi32.dll", "shell32.dll",  "comdlg32.dll",
+                                          "comctl32.dll", "ole32.dll",    "oleaut32.dll", "shlwapi.dll"};
     std::vector<std::string> imports = ImportedLibraries(module);
     EXPECT_FALSE(imports.empty());
     for (std::string name : imports) {
-        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](unsigned char c) { return char(std::tolower(c)); });
         EXPECT_TRUE(system.count(name) == 1) << "imports " << name;
     }
 }

@@ -40,7 +40,6 @@ int EnableHostWindowCalls() { return enableHostWindowCalls; }
 #include <dirent.h>
 #include <sys/stat.h>
 
-
 namespace OrvPlatform {
 
 char PathSeparator() { return '/'; }

@@ -14,14 +14,16 @@ bool viewerFailed = false;
 
 HMODULE LoadRegisteredViewer() {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kViewerKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return nullptr;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kViewerKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return nullptr;
     // One byte more than the value may hold, so the name is always terminated.
     char name[MAX_PATH + 1] = {};
     DWORD size = MAX_PATH;
     DWORD type = 0;
     const LONG status = RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(name), &size);
     RegCloseKey(key);
-    if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ) || size >= MAX_PATH) return nullptr;
+    if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ) || size >= MAX_PATH)
+        return nullptr;
     name[size] = 0;
     return LoadLibraryA(name);
 }
@@ -51,7 +53,8 @@ intptr_t HtmlHelp(intptr_t owner, const std::string& file, uint32_t command, uin
 
 bool HtmlHelpAvailable() { return Viewer() != nullptr; }
 
-bool TrackWhatsThisMenu(intptr_t dialogHandle, const uint32_t* idTable, int32_t x, int32_t y, intptr_t& chosen) {
+bool TrackWhatsThisMenu(intptr_t dialogHandle, const uint32_t* idTable, int32_t x, int32_t y,
+                        intptr_t& chosen) {
     chosen = 0;
     HWND dialog = reinterpret_cast<HWND>(dialogHandle);
     const POINT point{x, y};
@@ -59,7 +62,8 @@ bool TrackWhatsThisMenu(intptr_t dialogHandle, const uint32_t* idTable, int32_t 
     for (const uint32_t* pair = idTable; pair != nullptr && (pair[0] != 0 || pair[1] != 0); pair += 2) {
         HWND control = GetDlgItem(dialog, int(pair[0]));
         RECT r;
-        if (control != nullptr && IsWindowVisible(control) && GetWindowRect(control, &r) && PtInRect(&r, point)) {
+        if (control != nullptr && IsWindowVisible(control) && GetWindowRect(control, &r) &&
+            PtInRect(&r, point)) {
             target = control;
             break;
         }

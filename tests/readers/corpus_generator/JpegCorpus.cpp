@@ -56,7 +56,8 @@ Bytes WithoutApp14(const Bytes& jpeg) {
     size_t at = 2;
     while (at + 4 <= jpeg.size() && jpeg[at] == 0xFF && jpeg[at + 1] != 0xDA) {
         const size_t length = 2 + (size_t(jpeg[at + 2]) << 8 | jpeg[at + 3]);
-        if (jpeg[at + 1] != 0xEE) out.insert(out.end(), jpeg.begin() + long(at), jpeg.begin() + long(at + length));
+        if (jpeg[at + 1] != 0xEE)
+            out.insert(out.end(), jpeg.begin() + long(at), jpeg.begin() + long(at + length));
         at += length;
     }
     out.insert(out.end(), jpeg.begin() + long(at), jpeg.end());
@@ -87,7 +88,8 @@ void WriteJpegFiles(const std::string& folder) {
     Save(folder, "bad_jpeg_app1_past_end.jpg",
          Bytes{0xFF, 0xD8, 0xFF, 0xE1, 0xFF, 0xFF, 'E', 'x', 'i', 'f', 0, 0});
     // A comment segment, right after the start marker, that runs past the end.
-    Save(folder, "bad_jpeg_comment_past_end.jpg", Bytes{colour[0], colour[1], 0xFF, 0xFE, 0xFF, 0xFF, 'c', 'u', 't'});
+    Save(folder, "bad_jpeg_comment_past_end.jpg",
+         Bytes{colour[0], colour[1], 0xFF, 0xFE, 0xFF, 0xFF, 'c', 'u', 't'});
 }
 
 }  // namespace corpus

@@ -20,15 +20,16 @@ TEST(HelpTest, ViewerOpensTheOverviewTopic) {
     GetCurrentDirectoryA(MAX_PATH, here);
     const std::string file = std::string(here) + "\\Varnel.chm";
     ASSERT_NE(GetFileAttributesA(file.c_str()), INVALID_FILE_ATTRIBUTES) << file;
-    HWND window = reinterpret_cast<HWND>(OrvPlatform::HtmlHelp(0, file + "::/Welcome.htm", OrvPlatform::kHelpDisplayTopic, 0));
+    HWND window = reinterpret_cast<HWND>(
+        OrvPlatform::HtmlHelp(0, file + "::/Welcome.htm", OrvPlatform::kHelpDisplayTopic, 0));
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(IsWindow(window));
     DestroyWindow(window);
 }
 
 TEST(HelpTest, WhatsThisMenuOnlyOverListedVisibleControls) {
-    HWND dialog = CreateWindowExA(0, "STATIC", "dialog", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200, nullptr,
-                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND dialog = CreateWindowExA(0, "STATIC", "dialog", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200,
+                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     HWND hidden = CreateWindowExA(0, "BUTTON", "hidden", WS_CHILD, 10, 10, 50, 20, dialog, HMENU(7002),
                                   GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(hidden, nullptr);
@@ -39,7 +40,8 @@ TEST(HelpTest, WhatsThisMenuOnlyOverListedVisibleControls) {
     EXPECT_FALSE(OrvPlatform::TrackWhatsThisMenu(intptr_t(dialog), table, r.left + 5, r.top + 5, chosen))
         << "a hidden control shows no menu";
     EXPECT_EQ(chosen, 0);
-    EXPECT_FALSE(OrvPlatform::TrackWhatsThisMenu(intptr_t(dialog), table, r.right + 100, r.bottom + 100, chosen))
+    EXPECT_FALSE(
+        OrvPlatform::TrackWhatsThisMenu(intptr_t(dialog), table, r.right + 100, r.bottom + 100, chosen))
         << "no listed control under the point";
     DestroyWindow(dialog);
 }
