@@ -45,11 +45,6 @@ void PSVarnPlugin::ScanPresets() {
         });
 }
 
-void PSVarnPlugin::PrepareHeadlessPreview() {
-    SetPreviewSize(OrvSize{kHeadlessPreviewWidth, kHeadlessPreviewHeight});
-    CreateLocatorImage(GetPreviewSize());
-}
-
 void PSVarnPlugin::OnStart() {
     contextHelp = false;
     // The block must stay locked while the run reads it; Dispatch unlocks it again.

@@ -39,11 +39,6 @@ public:
     bool QuickPreview() const { return quickPreview; }
     void SetQuickPreview(bool quick) { quickPreview = quick; }
 
-    // What the dialog does to the plug-in before OK: size the previews and render one.
-    void PrepareHeadlessPreview();
-    static constexpr int32_t kHeadlessPreviewWidth = 264;
-    static constexpr int32_t kHeadlessPreviewHeight = 210;
-
 private:
     void ScanPresets();
     void Render(const PixelBuffer& input, const PixelBuffer& output, const PixelBuffer* mask,

@@ -6,7 +6,7 @@
 
 #include "OrvLib/plugin/OrvPSFilter.h"
 #include "host/MemoryHost.h"
-#include "product/EffectDialog.h"
+#include "product/dialog/headless/HeadlessDialog.h"
 #include "tests/plugin/PluginEntry.h"
 
 namespace {

@@ -1,3 +1,5 @@
+#include "product/dialog/headless/HeadlessDialog.h"
+
 #include "product/EffectDialog.h"
 #include "product/PSVarnPlugin.h"
 
@@ -13,6 +15,7 @@ int Runs() { return runs; }
 
 bool RunEffectDialog(PSVarnPlugin& plugin) {
     ++runs;
-    plugin.PrepareHeadlessPreview();
+    plugin.SetPreviewSize(OrvSize{HeadlessDialog::kPreviewWidth, HeadlessDialog::kPreviewHeight});
+    plugin.CreateLocatorImage(plugin.GetPreviewSize());
     return answer;
 }

@@ -1,0 +1,18 @@
+// The stand-in for the effect dialog where no window can be shown: it does to the plug-in
+// what the dialog does before OK (sizes the previews, builds the proxies, renders one
+// preview), then answers as told: OK unless a test says otherwise.
+#pragma once
+
+#include <cstdint>
+
+namespace HeadlessDialog {
+
+// The client size of the dialog's previews.
+constexpr int32_t kPreviewWidth = 264;
+constexpr int32_t kPreviewHeight = 210;
+
+void SetAnswer(bool ok);
+// How many times the dialog was shown since the module was loaded.
+int Runs();
+
+}  // namespace HeadlessDialog
