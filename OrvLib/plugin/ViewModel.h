@@ -8,16 +8,6 @@
 
 #include "OrvLib/ORVUTIL/OrvRect.h"
 
-struct OrvSize {
-    int32_t width = 0;
-    int32_t height = 0;
-};
-
-struct OrvPoint {
-    int32_t x = 0;
-    int32_t y = 0;
-};
-
 namespace ViewModel {
 
 constexpr int32_t kMostEnlarged = -5;  // 7:1
