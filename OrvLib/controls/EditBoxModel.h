@@ -1,0 +1,95 @@
+// The rules of the edit boxes without their windows: which characters may be typed, and
+// the integer box's range, parsing, spin steps and focus-loss clamping.
+//
+// Integer arithmetic never overflows: text is parsed with saturation to the 32-bit range
+// (a box allows any number of digits), and spin steps are done in 64 bits before they are
+// wrapped or clamped into the range.
+#pragma once
+
+#include <bitset>
+#include <cstdint>
+#include <string>
+
+#include "OrvLib/ORVUTIL/OrvRect.h"
+
+class CharFilter {
+public:
+    // Everything allowed, as a plain edit box.
+    CharFilter() { allowed_.set(); }
+    static CharFilter None() {
+        CharFilter f;
+        f.allowed_.reset();
+        return f;
+    }
+    void AllowLower(bool on) { SetRange('a', 'z', on); }
+    void AllowUpper(bool on) { SetRange('A', 'Z', on); }
+    void AllowDigits(bool on) { SetRange('0', '9', on); }
+    void Allow(unsigned char c, bool on) { allowed_.set(c, on); }
+    // Backspace and characters above 255 always pass.
+    bool Accepts(uint32_t code) const { return code == 8 || code > 255 || allowed_.test(code); }
+
+private:
+    void SetRange(char first, char last, bool on) {
+        for (int c = first; c <= last; ++c) allowed_.set(static_cast<size_t>(c), on);
+    }
+    std::bitset<256> allowed_;
+};
+
+class IntegerBoxModel {
+public:
+    // Wrapping boxes step from one bound to the other. The filter allows the minus sign
+    // exactly when a bound is negative.
+    void SetRange(int32_t minimum, int32_t maximum, bool wrap);
+    int32_t Minimum() const { return minimum_; }
+    int32_t Maximum() const { return maximum_; }
+    bool Wraps() const { return wrap_; }
+    const CharFilter& Filter() const { return filter_; }
+
+    // Clamps into the range and remembers it; returns the text the box shows.
+    std::string SetValue(int32_t value);
+    int32_t LastSetValue() const { return lastSet_; }
+
+    // The value of a text, not clamped: the last set value for an empty text.
+    int32_t ValueOf(const std::string& text) const;
+
+    // The text after a spin step of `delta` from `text`.
+    std::string Step(const std::string& text, int32_t delta);
+
+    // What a box shows after losing the focus: a value outside the range becomes the
+    // nearest bound; `changed` is false when the text stays.
+    struct Commit {
+        bool changed = false;
+        std::string text;
+    };
+    Commit FocusLost(const std::string& text);
+
+    static int32_t ParseSaturated(const std::string& text, bool* hadDigits = nullptr);
+
+private:
+    int32_t minimum_ = 0;
+    int32_t maximum_ = 100;
+    int32_t lastSet_ = 0;
+    bool wrap_ = false;
+    CharFilter filter_ = Digits(false);
+
+    static CharFilter Digits(bool minus);
+};
+
+// The up-down arrows beside a box: the arrow area is the client shrunk by 2 pixels and
+// reaching 2 pixels toward the box; it splits into an upper and a lower half, with the
+// middle row of an odd height left to the face colour.
+namespace SpinGeometry {
+
+struct Halves {
+    OrvRect upper;
+    OrvRect lower;
+};
+// `boxOnLeft`: the box lies left of the arrows (the arrows are right-aligned to it).
+Halves Split(const OrvRect& client, bool boxOnLeft);
+// +1 for the upper half, -1 for the lower, 0 elsewhere.
+int32_t HitTest(const Halves& halves, OrvPoint p);
+// The two rows of the small arrow (1 and 3 pixels wide) centred in a half, as
+// rectangles; `up` points it upward; `pressed` moves it by one pixel right and down.
+void Arrow(const OrvRect& half, bool up, bool pressed, OrvRect rows[2]);
+
+}  // namespace SpinGeometry

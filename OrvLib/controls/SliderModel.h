@@ -1,0 +1,92 @@
+// The horizontal slider without its window: range and position, the geometry of the
+// thumb and the channel, the mapping between offsets and pixels, and the rules of the
+// mouse, keys, wheel and page repeat. Each input operation returns the scroll codes the
+// window sends to its parent, in order.
+//
+// The position is held as an offset from the minimum, in 64 bits: setting a position
+// outside the range stores it unchanged, and no difference of two 32-bit values can
+// overflow.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "OrvLib/ORVUTIL/OrvRect.h"
+#include "OrvLib/controls/ControlInput.h"
+
+// Low word of the horizontal-scroll message.
+enum class SliderCode : int32_t {
+    LineLeft = 0,
+    LineRight = 1,
+    PageLeft = 2,
+    PageRight = 3,
+    ThumbPosition = 4,
+    ThumbTrack = 5,
+    EndScroll = 8,
+};
+
+struct SliderGeometry {
+    OrvRect whole;
+    OrvRect channel;
+    OrvRect thumb;
+};
+
+class SliderModel {
+public:
+    using Codes = std::vector<SliderCode>;
+    static constexpr int32_t kPageRepeatMs = 500;
+
+    void SetRange(int32_t minimum, int32_t maximum);
+    int32_t Minimum() const { return minimum_; }
+    int32_t Maximum() const { return maximum_; }
+    int64_t RangeLength() const { return static_cast<int64_t>(maximum_) - minimum_; }
+
+    void SetPosition(int32_t value) { offset_ = static_cast<int64_t>(value) - minimum_; }
+    int32_t Position() const;
+    int64_t Offset() const { return offset_; }
+
+    // A page size of 0 or less means automatic: a fifth of a range length that is a
+    // multiple of 5, else 1.
+    void SetPageSize(int32_t size) { pageSize_ = size; }
+    int64_t PageStep() const;
+
+    // Recomputed from the client area on every size change and before every paint.
+    void Layout(const OrvRect& client);
+    const SliderGeometry& Geometry() const { return geometry_; }
+    int64_t PixelToOffset(int32_t x) const;
+    int32_t OffsetToPixel(int64_t offset) const;
+
+    // Mouse: a double click is a press. `dragWidth` and `dragHeight` are the system's
+    // drag distances.
+    Codes Press(OrvPoint p);
+    Codes Move(OrvPoint p, int32_t dragWidth, int32_t dragHeight);
+    Codes Release();
+    Codes PageTick();
+    bool PageRepeating() const { return pageRepeating_; }
+    bool ThumbPressed() const { return pressedOnThumb_; }
+    bool Dragging() const { return dragging_; }
+    // Capture is held from a press on the thumb or in the channel until the release.
+    bool WantsCapture() const { return pressedOnThumb_ || pageRepeating_; }
+
+    Codes KeyDown(ControlKey key);
+    Codes KeyUp(ControlKey key);
+    Codes Wheel(int32_t delta, bool control);
+
+private:
+    Codes TakePage(bool right);
+    void SetOffsetClamped(int64_t offset);
+
+    int32_t minimum_ = 0;
+    int32_t maximum_ = 100;
+    int64_t offset_ = 0;
+    int32_t pageSize_ = -1;
+    SliderGeometry geometry_;
+
+    bool pressedOnThumb_ = false;
+    bool pressedInChannel_ = false;
+    bool dragging_ = false;
+    bool pageRepeating_ = false;
+    bool pageRight_ = false;
+    OrvPoint press_;
+    int64_t dragStartOffset_ = 0;
+};

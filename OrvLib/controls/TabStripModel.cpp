@@ -1,0 +1,123 @@
+#include "OrvLib/controls/TabStripModel.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+OrvRect Swapped(const OrvRect& r) { return OrvRect{r.top, r.left, r.bottom, r.right}; }
+
+}  // namespace
+
+int32_t TabStripModel::Insert(int32_t index, const std::string& text) {
+    index = std::max(0, std::min(index, Count()));
+    TabItem item;
+    item.text = text;
+    items_.insert(items_.begin() + index, item);
+    if (selected_ < 0) {
+        selected_ = 0;
+    } else if (index <= selected_) {
+        ++selected_;
+    }
+    return index;
+}
+
+bool TabStripModel::SetSelection(int32_t index) {
+    if (items_.empty()) return false;
+    index = std::max(0, std::min(index, Count() - 1));
+    if (index == selected_) return false;
+    selected_ = index;
+    return true;
+}
+
+TabInsets TabStripModel::Insets() const {
+    switch (Look()) {
+        case TabStyle::kRaised:
+            return TabInsets{2, 2, 2, 0};
+        case TabStyle::kFramed:
+            return TabInsets{3, 3, 3, 3};
+        default:
+            return TabInsets{1, 1, 1, 0};
+    }
+}
+
+TabInsets TabStripModel::Growth() const {
+    if (Look() == TabStyle::kFramed) return TabInsets{};
+    TabInsets g = Insets();
+    g.bottom = 1;
+    return g;
+}
+
+void TabStripModel::Layout(const OrvRect& client, const Measure& measure) {
+    bool vertical = (style_ & TabStyle::kVertical) != 0;
+    OrvRect c = vertical ? Swapped(client) : client;
+    int32_t rowHeight = rowHeight_ < 0 ? c.Height() : rowHeight_;
+    row_ = OrvRect{c.left, c.top, c.right, c.top + rowHeight};
+    body_ = OrvRect{c.left, row_.bottom, c.right, c.bottom};
+
+    TabInsets in = Insets(), g = Growth();
+    int32_t x = c.left + g.left;
+    for (size_t i = 0; i < items_.size(); ++i) {
+        TabItem& item = items_[i];
+        OrvSize text = measure(item.text);
+        int32_t width = margin.left + in.left + text.width + margin.right + in.right;
+        int32_t height = rowHeight - g.top;
+        item.rect = OrvRect{};
+        item.textRect = OrvRect{};
+        if (x + width + g.right > c.right) {
+            // Later tabs do not fit either once one has not; nothing is placed past it.
+            x = c.right;
+            continue;
+        }
+        item.rect = OrvRect{x, c.top + g.top, x + width, c.top + g.top + height};
+        int32_t tx = x + margin.left + in.left, ty = item.rect.top + margin.top + in.top;
+        item.textRect = OrvRect{tx, ty, tx + text.width, ty + text.height};
+        x += width;
+        if (static_cast<int32_t>(i) == selected_) {
+            item.rect.left -= g.left;
+            item.rect.top -= g.top;
+            item.rect.right += g.right;
+            item.rect.bottom += g.bottom;
+            item.textRect.top -= g.top;
+            item.textRect.bottom -= g.top;
+        }
+    }
+    if (vertical) {
+        row_ = Swapped(row_);
+        body_ = Swapped(body_);
+        for (TabItem& item : items_) {
+            item.rect = Swapped(item.rect);
+            item.textRect = Swapped(item.textRect);
+        }
+    }
+}
+
+int32_t TabStripModel::HitTest(OrvPoint p) const {
+    if (selected_ >= 0 && Item(selected_).rect.Contains(p.x, p.y)) return selected_;
+    for (int32_t i = 0; i < Count(); ++i) {
+        if (Item(i).rect.Contains(p.x, p.y)) return i;
+    }
+    return -1;
+}
+
+int32_t TabStripModel::DropIndex(OrvPoint p) const {
+    bool vertical = (style_ & TabStyle::kVertical) != 0;
+    for (int32_t i = 0; i < Count(); ++i) {
+        const OrvRect& r = Item(i).rect;
+        if (r.IsEmpty()) continue;
+        int32_t middle = vertical ? (r.top + r.bottom) / 2 : (r.left + r.right) / 2;
+        if (middle > (vertical ? p.y : p.x)) return i;
+    }
+    return Count();
+}
+
+int32_t TabStripModel::MoveSelected(int32_t drop) {
+    if (selected_ < 0) return -1;
+    drop = std::max(0, std::min(drop, Count()));
+    int32_t to = drop > selected_ ? drop - 1 : drop;
+    TabItem item = std::move(items_[static_cast<size_t>(selected_)]);
+    items_.erase(items_.begin() + selected_);
+    items_.insert(items_.begin() + to, std::move(item));
+    selected_ = to;
+    return to;
+}

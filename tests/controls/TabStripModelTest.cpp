@@ -1,0 +1,86 @@
+#include "OrvLib/controls/TabStripModel.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Six pixels per character, 13 high.
+OrvSize Measure(const std::string& text) { return OrvSize{static_cast<int32_t>(text.size()) * 6, 13}; }
+
+TabStripModel Strip(uint32_t style, int32_t width = 300) {
+    TabStripModel t;
+    t.SetStyle(style);
+    t.SetRowHeight(20);
+    t.Insert(0, "Image");
+    t.Insert(1, "Settings");
+    t.Insert(2, "Options");
+    t.Layout({0, 0, width, 200}, Measure);
+    return t;
+}
+
+TEST(TabStripModel, FirstTabIsSelectedAndSelectionIsClamped) {
+    TabStripModel t;
+    EXPECT_FALSE(t.SetSelection(0));
+    EXPECT_EQ(t.Insert(7, "a"), 0);
+    EXPECT_EQ(t.Selection(), 0);
+    t.Insert(1, "b");
+    t.Insert(2, "c");
+    EXPECT_TRUE(t.SetSelection(5));
+    EXPECT_EQ(t.Selection(), 2);
+    EXPECT_FALSE(t.SetSelection(2));
+    // A tab inserted before the selected one leaves the same tab selected.
+    t.Insert(0, "z");
+    EXPECT_EQ(t.Item(t.Selection()).text, "c");
+}
+
+TEST(TabStripModel, RaisedSelectedTabGrowsIntoTheBodyAndLiftsItsText) {
+    TabStripModel t = Strip(TabStyle::kRaised);
+    const TabItem& image = t.Item(0);
+    const TabItem& settings = t.Item(1);
+    // Measured: margins 2 + insets 2 on each side of the text; row 20 less 2 above.
+    EXPECT_EQ(settings.rect, (OrvRect{40, 2, 40 + 56, 20}));
+    EXPECT_EQ(settings.textRect.left - settings.rect.left, 4);
+    EXPECT_EQ(settings.textRect.top, 6);
+    EXPECT_EQ(image.rect, (OrvRect{0, 0, 42, 21}));
+    EXPECT_EQ(image.textRect.top, 4);
+    EXPECT_EQ(image.textRect.left, 6);
+    EXPECT_EQ(t.Row(), (OrvRect{0, 0, 300, 20}));
+    EXPECT_EQ(t.Body(), (OrvRect{0, 20, 300, 200}));
+    // Framed tabs do not grow.
+    TabStripModel framed = Strip(TabStyle::kFramed);
+    EXPECT_EQ(framed.Item(0).rect.Height(), 20);
+}
+
+TEST(TabStripModel, TabsThatDoNotFitAreNeitherPlacedNorHit) {
+    TabStripModel t = Strip(TabStyle::kRaised, 100);
+    EXPECT_FALSE(t.Item(1).rect.IsEmpty());
+    EXPECT_TRUE(t.Item(2).rect.IsEmpty());
+    EXPECT_EQ(t.HitTest({98, 10}), -1);
+    EXPECT_EQ(t.HitTest({50, 10}), 1);
+    // The grown selected tab wins where it overlaps its neighbour.
+    EXPECT_EQ(t.HitTest({41, 10}), 0);
+    EXPECT_EQ(t.HitTest({10, 30}), -1);
+}
+
+TEST(TabStripModel, DraggedTabLandsBeforeTheTabWhoseMiddleIsPastTheCursor) {
+    TabStripModel t = Strip(TabStyle::kRaised);
+    EXPECT_EQ(t.DropIndex({0, 5}), 0);
+    EXPECT_EQ(t.DropIndex({70, 5}), 2);
+    EXPECT_EQ(t.DropIndex({290, 5}), 3);
+    EXPECT_EQ(t.MoveSelected(3), 2);
+    EXPECT_EQ(t.Item(2).text, "Image");
+    EXPECT_EQ(t.Item(0).text, "Settings");
+    EXPECT_EQ(t.Selection(), 2);
+    EXPECT_EQ(t.MoveSelected(0), 0);
+    EXPECT_EQ(t.Item(0).text, "Image");
+}
+
+TEST(TabStripModel, VerticalTabsRunDownTheSide) {
+    TabStripModel t = Strip(TabStyle::kRaised | TabStyle::kVertical);
+    EXPECT_EQ(t.Row(), (OrvRect{0, 0, 20, 200}));
+    EXPECT_EQ(t.Item(1).rect, (OrvRect{2, 40, 20, 40 + 56}));
+    EXPECT_EQ(t.HitTest({10, 50}), 1);
+    EXPECT_EQ(t.DropIndex({5, 70}), 2);
+}
+
+}  // namespace
