@@ -1,0 +1,87 @@
+// Helpers for tests that drive real windows under Wine and Xvfb.
+//
+// Link `win_window_harness`. Input goes through the system's input queue (SendInput at
+// screen coordinates), so hit testing, capture, focus and double-click timing are the
+// system's own; after sending, pump the thread that owns the window:
+//
+//   harness::Click(button.m_hWnd, 5, 5);                     // client point of that window
+//   harness::PumpUntil([&] { return clicked; });             // false after the timeout
+//   harness::Press(control, 10, 10); harness::MoveTo(control, 16, 10); harness::Release();
+//   harness::Key(VK_ESCAPE);
+//   harness::SaveScreenshot(dialog, "framework-modal");      // build/<preset>/screens/framework-modal.png
+//
+// A modal loop blocks the test's thread: run the input from another one, which waits for
+// the window, acts, and may end the dialog; the destructor joins it.
+//
+//   harness::InputThread script([&] {
+//       HWND dialog = harness::WaitForWindow([&] { return dialogObject.m_hWnd; });
+//       harness::Click(GetDlgItem(dialog, IDOK), 4, 4);
+//   });
+//   EXPECT_EQ(dialogObject.DoModal(), IDOK);
+//
+// Screenshots are read back from the window itself (its window device context), not from
+// any buffer of ours, so they show what reached the screen. Name them "<area>-<what>"; the
+// test script joins every PNG of both Windows builds into build/screens.png.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace harness {
+
+enum class Button { Left, Middle, Right };
+
+// Screen point of a client point of window.
+POINT ScreenPoint(HWND window, int x, int y);
+// Moves the pointer to a screen point through SendInput and checks it arrived.
+bool MoveToScreen(POINT screen);
+bool MoveTo(HWND window, int x, int y);
+void ButtonDown(Button button = Button::Left);
+void ButtonUp(Button button = Button::Left);
+// Move, then down (and up for Click), pumping after each step.
+void Press(HWND window, int x, int y, Button button = Button::Left);
+void Release(Button button = Button::Left);
+void Click(HWND window, int x, int y, Button button = Button::Left);
+void DoubleClick(HWND window, int x, int y);
+void Wheel(int delta);
+void KeyDown(WORD key);
+void KeyUp(WORD key);
+void Key(WORD key);
+
+// Dispatches this thread's messages for at least milliseconds (dialog keys included).
+void Pump(int milliseconds = 30);
+// Pumps until done() holds or timeoutMs passed; the last done().
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 3000);
+
+// Runs a script on its own thread; the destructor joins it.
+class InputThread {
+public:
+    explicit InputThread(std::function<void()> script);
+    ~InputThread();
+    InputThread(const InputThread&) = delete;
+    InputThread& operator=(const InputThread&) = delete;
+
+private:
+    std::thread thread_;
+};
+// Polls find() (from any thread) until it gives a visible window; null after the timeout.
+HWND WaitForWindow(const std::function<HWND()>& find, int timeoutMs = 5000);
+
+// The window's pixels as 0x00RRGGBB, rows top first; width and height set.
+std::vector<uint32_t> CaptureWindow(HWND window, int& width, int& height);
+// One pixel of the client area, read back from the window, as a COLORREF (0x00BBGGRR).
+COLORREF ClientPixel(HWND window, int x, int y);
+// Writes the window's pixels to <screens folder>/<name>.png; false when it could not.
+bool SaveScreenshot(HWND window, const std::string& name);
+std::string ScreensFolder();
+
+// This process's GDI and USER object counts.
+DWORD GdiObjectCount();
+DWORD UserObjectCount();
+
+}  // namespace harness
