@@ -1,5 +1,7 @@
 #include "Library.h"
 
+#include "BmpFile.h"
+
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -31,8 +33,22 @@ void Library::AddFolder(const std::string& category, const std::string& name,
     Add("Varnel/" + category + "/" + name + "/Thumbnail.png", ComposeThumbnail(images));
 }
 
-void Library::Add(const std::string& path, const Canvas& canvas) {
-    pictures_.push_back({path, ToImage(canvas)});
+void Library::Add(const std::string& path, const Canvas& canvas, FileFormat format) {
+    pictures_.push_back({path, ToImage(canvas), format});
+}
+
+bool WritePicture(const std::string& path, const Picture& picture) {
+    switch (picture.format) {
+        case FileFormat::PngRgb:
+            return WritePng(path, picture.image, false);
+        case FileFormat::Bmp24:
+            return WriteBmp(path, picture.image, BmpDepth::Bits24);
+        case FileFormat::Bmp4:
+            return WriteBmp(path, picture.image, BmpDepth::Bits4);
+        case FileFormat::PngRgba:
+            break;
+    }
+    return WritePng(path, picture.image);
 }
 
 Canvas Library::Find(const std::string& path) const {

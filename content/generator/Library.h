@@ -10,9 +10,14 @@
 
 namespace art {
 
+// How a picture is stored: the library and help pictures are RGBA PNGs; the dialog's
+// skin and button bitmaps have the forms the resource script expects.
+enum class FileFormat { PngRgba, PngRgb, Bmp24, Bmp4 };
+
 struct Picture {
     std::string path;  // relative, '/' separated
     RgbaImage image;
+    FileFormat format = FileFormat::PngRgba;
 };
 
 struct FolderImage {
@@ -28,8 +33,8 @@ public:
     // "Thumbnail.png" composed from the first images in the order given.
     void AddFolder(const std::string& category, const std::string& name,
                    const std::vector<FolderImage>& images);
-    // Any other picture (help illustrations).
-    void Add(const std::string& path, const Canvas& canvas);
+    // Any other picture (help illustrations, dialog artwork).
+    void Add(const std::string& path, const Canvas& canvas, FileFormat format = FileFormat::PngRgba);
 
     const std::vector<Picture>& Pictures() const { return pictures_; }
     // A picture made earlier, by its path; throws when there is none.
@@ -39,6 +44,7 @@ private:
     std::vector<Picture> pictures_;
 };
 
+bool WritePicture(const std::string& path, const Picture& picture);
 RgbaImage ToImage(const Canvas& canvas);
 Canvas FromImage(const RgbaImage& image);
 // The thumbnail of a folder preset: up to four of its images arranged on 64 x 64.
@@ -58,5 +64,7 @@ void AddBokeh(Library& library);
 void AddPresetLibrary(Library& library);
 // Illustrations of the effect for the help pages.
 void AddHelpImages(Library& library);
+// The effect dialog's skin (background and overlay) and its zoom button bitmaps.
+void AddDialogArtwork(Library& library);
 
 }  // namespace art

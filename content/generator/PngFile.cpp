@@ -16,7 +16,7 @@ struct File {
 };
 
 // The setjmp frames below own nothing with a destructor: libpng may jump out of them.
-bool Encode(FILE* f, int width, int height, png_bytepp rows) {
+bool Encode(FILE* f, int width, int height, int colourType, png_bytepp rows) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     if (!png) return false;
     png_infop info = png_create_info_struct(png);
@@ -26,9 +26,8 @@ bool Encode(FILE* f, int width, int height, png_bytepp rows) {
     }
     png_init_io(png, f);
     png_set_compression_level(png, 9);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
-                 PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8, colourType,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     png_write_image(png, rows);
     png_write_end(png, info);
@@ -65,14 +64,19 @@ bool Decode(FILE* f, RgbaImage* image, std::vector<png_bytep>* rows) {
 
 }  // namespace
 
-bool WritePng(const std::string& path, const RgbaImage& image) {
+bool WritePng(const std::string& path, const RgbaImage& image, bool alpha) {
     File file(path, "wb");
     if (!file.f) return false;
-    std::vector<uint8_t> copy = image.pixels;
+    const size_t channels = alpha ? 4 : 3;
+    std::vector<uint8_t> copy;
+    copy.reserve(image.pixels.size() / 4 * channels);
+    for (size_t i = 0; i < image.pixels.size(); i += 4)
+        copy.insert(copy.end(), &image.pixels[i], &image.pixels[i] + channels);
     std::vector<png_bytep> rows(static_cast<size_t>(image.height));
     for (int y = 0; y < image.height; ++y)
-        rows[static_cast<size_t>(y)] = copy.data() + static_cast<size_t>(y) * image.width * 4;
-    return Encode(file.f, image.width, image.height, rows.data());
+        rows[static_cast<size_t>(y)] = copy.data() + static_cast<size_t>(y) * image.width * channels;
+    return Encode(file.f, image.width, image.height, alpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB,
+                  rows.data());
 }
 
 bool ReadPng(const std::string& path, RgbaImage& image) {

@@ -1,6 +1,6 @@
 // Draws the preset library and the help illustrations.
 //
-//   varnel_artgen OUT                write OUT/Varnel/... and OUT/help/images/...
+//   varnel_artgen OUT                write OUT/Varnel/..., OUT/help/images/... and OUT/dialog/...
 //   varnel_artgen OUT --compare REF  also check that REF holds exactly the same files, byte for byte
 //   varnel_artgen OUT --sheet FILE   also write a contact sheet of the library pictures
 //                                    (--filter TEXT: only paths holding TEXT; --zoom N: enlarged;
@@ -23,7 +23,7 @@ using namespace art;
 namespace {
 
 // The folders the generator owns entirely.
-const char* const kOwnedFolders[] = {"Varnel", "help/images"};
+const char* const kOwnedFolders[] = {"Varnel", "help/images", "dialog"};
 
 std::string ReadBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -43,6 +43,7 @@ std::set<std::string> FilesBelow(const fs::path& root) {
 
 // Says whether a mismatch is in the pixels or only in the encoding (another zlib).
 std::string Explain(const fs::path& made, const fs::path& reference) {
+    if (made.extension() != ".png") return "bytes differ";
     RgbaImage a, b;
     if (!ReadPng(made.string(), a) || !ReadPng(reference.string(), b)) return "not a readable PNG";
     if (a.width != b.width || a.height != b.height) return "size differs";
@@ -132,13 +133,14 @@ int main(int argc, char** argv) {
     Library library;
     AddPresetLibrary(library);
     AddHelpImages(library);
+    AddDialogArtwork(library);
 
     // Stale pictures from an earlier run must not survive in the owned folders.
     for (const char* folder : kOwnedFolders) fs::remove_all(out / folder);
     for (const Picture& picture : library.Pictures()) {
         const fs::path path = out / picture.path;
         fs::create_directories(path.parent_path());
-        if (!WritePng(path.string(), picture.image)) {
+        if (!WritePicture(path.string(), picture)) {
             std::fprintf(stderr, "cannot write %s\n", path.string().c_str());
             return 1;
         }

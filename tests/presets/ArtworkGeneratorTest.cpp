@@ -1,5 +1,6 @@
 // The drawing code behind the shipped pictures: exact enough maths, distances with the
 // right sign, anti-aliased coverage, blending and bit-exact PNG output.
+#include "BmpFile.h"
 #include "Canvas.h"
 #include "DetMath.h"
 #include "Library.h"
@@ -225,6 +226,49 @@ TEST(ArtworkLibrary, FilesPresetsUnderTheLibraryFolder) {
     EXPECT_EQ(paths, expected);
     EXPECT_EQ(library.Find("Varnel/Cat/Set/b_1.png").Width(), 30);
     EXPECT_THROW(library.Find("Varnel/Cat/None.png"), std::runtime_error);
+}
+
+TEST(ArtworkBitmaps, AreBottomUpWithPaddedRowsAndTheStandardPalette) {
+    // 3 x 2: top row red, green, white; bottom row navy, grey 128, a colour between palette entries.
+    RgbaImage image{3, 2, {255, 0, 0,   255, 0,   255, 0,   255, 255, 255, 255, 255,  //
+                           0,   0, 128, 255, 128, 128, 128, 255, 250, 10,  10,  255}};
+    const auto u32 = [](const std::vector<uint8_t>& b, size_t at) {
+        return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 |
+               uint32_t(b[at + 3]) << 24;
+    };
+    const std::vector<uint8_t> rgb = EncodeBmp(image, BmpDepth::Bits24);
+    ASSERT_EQ(rgb.size(), 54u + 2 * 12);  // 9 bytes a row, padded to 12
+    EXPECT_EQ(u32(rgb, 2), rgb.size());
+    EXPECT_EQ(u32(rgb, 10), 54u);
+    EXPECT_EQ(u32(rgb, 22), 2u);  // positive height: the last row comes first
+    EXPECT_EQ(rgb[28], 24);
+    const std::vector<uint8_t> bottomFirst = {128, 0, 0,   128, 128, 128, 10,  10,  250, 0, 0, 0,
+                                              0,   0, 255, 0,   255, 0,   255, 255, 255, 0, 0, 0};
+    EXPECT_EQ(std::vector<uint8_t>(rgb.begin() + 54, rgb.end()), bottomFirst);
+
+    const std::vector<uint8_t> nibbles = EncodeBmp(image, BmpDepth::Bits4);
+    ASSERT_EQ(nibbles.size(), 54u + 64 + 2 * 4);
+    EXPECT_EQ(u32(nibbles, 10), 54u + 64);
+    EXPECT_EQ(nibbles[28], 4);
+    EXPECT_EQ(u32(nibbles, 46), 16u);
+    EXPECT_EQ(u32(nibbles, 54 + 7 * 4), 0xC0C0C0u);  // palette entries are blue, green, red, 0
+    // Navy 4, grey 8, the off colour nearest to red 9; then red 9, green 10, white 15.
+    const std::vector<uint8_t> indices = {0x48, 0x90, 0, 0, 0x9A, 0xF0, 0, 0};
+    EXPECT_EQ(std::vector<uint8_t>(nibbles.begin() + 54 + 64, nibbles.end()), indices);
+}
+
+TEST(ArtworkPng, OpaquePicturesCanBeStoredWithoutAlpha) {
+    const std::string path = (std::filesystem::temp_directory_path() / "varnel_rgb.png").string();
+    RgbaImage image{2, 1, {10, 20, 30, 255, 40, 50, 60, 255}};
+    ASSERT_TRUE(WritePng(path, image, false));
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_GT(bytes.size(), 26u);
+    EXPECT_EQ(bytes[25], 2);  // colour type RGB
+    RgbaImage back;
+    ASSERT_TRUE(ReadPng(path, back));
+    EXPECT_EQ(back.pixels, image.pixels);
+    std::remove(path.c_str());
 }
 
 }  // namespace

@@ -1,0 +1,82 @@
+// Ids of the plug-in's resources and of the controls in its dialog templates, shared by
+// the code and the resource script. Plain #defines only: the resource compiler reads
+// this file too.
+#ifndef VARNEL_RESOURCE_IDS_H
+#define VARNEL_RESOURCE_IDS_H
+
+// Dialog templates.
+#define IDD_VARNEL_DIALOG 1003
+#define IDD_IMAGE_PAGE 1000
+#define IDD_SETTINGS_PAGE 30273
+#define IDD_OPTIONS_PAGE 1004
+
+// Pictures. The skin is of resource type "IMAGE" (PNG); the rest are bitmaps.
+#define IDR_SKIN_BACKGROUND 3016
+#define IDR_SKIN_OVERLAY 3017
+#define IDB_ZOOM_IN 1003
+#define IDB_ZOOM_OUT 1004
+#define IDB_LOCATOR 1005
+#define IDB_OPACITY_EMPTY 3010
+#define IDB_DENSITY_STRIP 3012
+#define IDB_TEXTURE_STRIP 3013
+#define IDB_OPACITY_FULL 8020
+
+// Tool-tip strings of the zoom controls. Other controls may carry a string under their
+// own id whose text after the first newline is their tip.
+#define IDS_TIP_LOCATOR 150
+#define IDS_TIP_ZOOM_IN 151
+#define IDS_TIP_ZOOM_OUT 152
+#define IDS_TIP_ZOOM_RATIO 153
+
+// Main dialog (OK and Cancel are the system's IDOK and IDCANCEL, 1 and 2).
+#define IDC_HELP_BUTTON 7000
+#define IDC_RESULT_PREVIEW 7001
+#define IDC_BEFORE_PREVIEW 7002
+#define IDC_ZOOM_OUT 7004
+#define IDC_ZOOM_IN 7010
+#define IDC_LOCATOR 7012
+#define IDC_ZOOM_RATIO 7027
+#define IDC_PAGE_PLACE 1008
+#define IDC_TABS 11005
+
+// Image page.
+#define IDC_CATEGORY_LIST 1000
+#define IDC_THUMBNAIL_PLACE 1001
+#define IDC_FILE_LABEL 1002
+#define IDC_FILE_NAME 1003
+#define IDC_BROWSE 1004
+#define IDC_CUSTOM_PREVIEW 1005
+#define IDC_MULTIPLE_IMAGES 1025
+#define IDC_THUMBNAIL_LIST 10
+
+// Settings page.
+#define IDC_DENSITY 1007
+#define IDC_ROTATE_IMAGES 1008
+#define IDC_ROTATION_ANGLE 1009
+#define IDC_RANDOMISE_ROTATION 1010
+#define IDC_RANDOM_ROTATION 1011
+#define IDC_SCALE_IMAGES 1012
+#define IDC_SCALE 1013
+#define IDC_RANDOMISE_SCALING 1014
+#define IDC_RANDOM_SCALE 1015
+#define IDC_FADE_WITH_DEPTH 1016
+#define IDC_ORDER_BY_DEPTH 1017
+#define IDC_OPACITY 1021
+#define IDC_OPACITY_EMPTY 1022
+#define IDC_OPACITY_FULL 1023
+#define IDC_DESATURATE_WITH_DEPTH 1026
+#define IDC_ROTATION_PANEL 1027
+#define IDC_SCALE_PANEL 1028
+#define IDC_DENSITY_LABEL 1029
+#define IDC_OPACITY_LABEL 1030
+
+// Options page.
+#define IDC_APPLY_AS_TEXTURE 1018
+#define IDC_TEXTURE_AMOUNT 1019
+#define IDC_WHOLE_OBJECTS 1020
+#define IDC_NO_OVERLAP 1024
+#define IDC_SEED 3002
+#define IDC_RANDOMISE_SEED 3003
+#define IDC_SEED_LABEL 3057
+
+#endif
