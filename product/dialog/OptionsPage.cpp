@@ -1,0 +1,34 @@
+#include "product/dialog/OptionsPage.h"
+
+#include <algorithm>
+
+int32_t ClampSeed(int64_t value) { return int32_t(std::clamp<int64_t>(value, kSmallestSeed, kLargestSeed)); }
+
+int32_t CommittedSeed(const std::string& text, int32_t lastValue) {
+    if (text.empty()) return ClampSeed(lastValue);
+    // The decimal value of the leading digits, saturated: a long run must not overflow.
+    int64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') break;
+        value = std::min<int64_t>(value * 10 + (c - '0'), int64_t{1} << 40);
+    }
+    return ClampSeed(value);
+}
+
+OptionsPageState LoadOptionsPage(const EffectParameters& p) {
+    OptionsPageState page;
+    page.seed = ClampSeed(p.randomSeed);
+    page.textureAmount = p.textureAmount;
+    page.applyAsTexture = p.applyAsTexture != 0;
+    page.wholeObjectsOnly = p.wholeObjectsOnly != 0;
+    page.noOverlap = p.noOverlap != 0;
+    return page;
+}
+
+void ApplyOptionsPage(const OptionsPageState& page, EffectParameters& p) {
+    p.randomSeed = page.seed;
+    p.applyAsTexture = page.applyAsTexture ? 1 : 0;
+    p.textureAmount = page.textureAmount;
+    p.wholeObjectsOnly = page.wholeObjectsOnly ? 1 : 0;
+    p.noOverlap = page.noOverlap ? 1 : 0;
+}
