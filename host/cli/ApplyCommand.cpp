@@ -156,6 +156,10 @@ void WriteOutputs(const varnhost::MemoryHost& host, const ApplyOptions& options)
 }
 
 void Apply(const ApplyOptions& options, std::FILE* err) {
+    if (options.dialog != DialogAnswer::Ok && !DialogResponder::DialogsShown()) {
+        throw UsageFailure(std::string(options.dialog == DialogAnswer::Cancel ? "--cancel" : "--dialog") +
+                           " needs the Windows plug-in: the plug-in of this system shows no dialog");
+    }
     const Raster input = ReadInput(options.input);
     const std::vector<uint8_t> mask =
         options.mask.empty() ? std::vector<uint8_t>() : ReadMask(options.mask, input);
@@ -185,7 +189,10 @@ void Apply(const ApplyOptions& options, std::FILE* err) {
     OSErr result = host.Call(entry, filterSelectorParameters);
     if (result != noErr) throw PluginFailure(result, host);
     WriteEdits(host, edits);
-    result = host.Run(entry, false);
+    {
+        DialogResponder responder(options.dialog);
+        result = host.Run(entry, false);
+    }
     if (result != noErr) {
         bar.Abandon();
         throw PluginFailure(result, host);

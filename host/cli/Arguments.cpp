@@ -108,6 +108,17 @@ Setter Objects(const char* name, uint8_t folder) {
     };
 }
 
+Setter Answer(DialogAnswer answer) {
+    return [answer](const std::string&, ApplyOptions& options, std::string& error) {
+        if (options.dialog != DialogAnswer::Ok && options.dialog != answer) {
+            error = "--cancel and --dialog exclude each other";
+            return false;
+        }
+        options.dialog = answer;
+        return true;
+    };
+}
+
 const std::vector<OptionRule<ApplyOptions>>& ApplyOptionRules() {
     static const std::vector<OptionRule<ApplyOptions>> rules = {
         {"--object", true, Objects("--object", 0)},
@@ -154,6 +165,8 @@ const std::vector<OptionRule<ApplyOptions>>& ApplyOptionRules() {
              options.quiet = true;
              return true;
          }},
+        {"--cancel", false, Answer(DialogAnswer::Cancel)},
+        {"--dialog", false, Answer(DialogAnswer::Person)},
     };
     return rules;
 }

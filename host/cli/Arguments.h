@@ -42,6 +42,10 @@ struct BlockEdits {
 // Writes exactly the named fields; every other byte, padding included, is kept.
 void ApplyEdits(const BlockEdits& edits, EffectParameters& block);
 
+// How the effect dialog of the Windows plug-in is answered: OK as soon as it is up, Cancel,
+// or left to the person at the screen.
+enum class DialogAnswer { Ok, Cancel, Person };
+
 struct ApplyOptions {
     std::string input;
     std::string output;
@@ -51,6 +55,7 @@ struct ApplyOptions {
     std::string saveParams;
     std::string plugin;  // empty: the plug-in installed beside the tool
     bool quiet = false;
+    DialogAnswer dialog = DialogAnswer::Ok;
     BlockEdits edits;  // --object and --folder are already in here
 };
 

@@ -52,6 +52,12 @@ const char* const kApplyHelp =
     "  --quiet                    no progress bar\n"
     "  -h, --help                 this help\n"
     "\n"
+    "The dialog (Windows): the plug-in shows its dialog on every run; varnel presses OK\n"
+    "as soon as it is up, with the settings above.\n"
+    "  --cancel                   press Cancel instead (exit status 130, nothing written)\n"
+    "  --dialog                   leave the dialog to you: choose, look at the previews,\n"
+    "                             then OK or Cancel; --save-params keeps what you chose\n"
+    "\n"
     "Options also take the form --name=VALUE.\n";
 
 const char* const kPresetsHelp =

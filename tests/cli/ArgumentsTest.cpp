@@ -140,7 +140,15 @@ TEST(CliArguments, RunOptionsAndOperandsInAnyOrder) {
     EXPECT_EQ(options.plugin, "x/Varnel.so");
     EXPECT_EQ(options.preset, "Leaves/Oak");
     EXPECT_TRUE(options.quiet);
+    EXPECT_EQ(options.dialog, DialogAnswer::Ok) << "the dialog is answered with OK unless told";
     EXPECT_FALSE(options.edits.path.has_value()) << "a preset is resolved only at run time";
+
+    for (auto [flag, answer] :
+         {std::pair{"--cancel", DialogAnswer::Cancel}, {"--dialog", DialogAnswer::Person}}) {
+        ApplyOptions answered;
+        ASSERT_EQ(Parse({flag, "a", "b", flag}, answered).status, ParseStatus::Run);
+        EXPECT_EQ(answered.dialog, answer) << flag;
+    }
 
     ApplyOptions dashed;
     ASSERT_EQ(Parse({"--", "-in.png", "--out.png"}, dashed).status, ParseStatus::Run);
@@ -191,6 +199,8 @@ TEST(CliArguments, BadUsageIsAnErrorNamingTheOption) {
         {{"a", "b", "--object", "x.png", "--folder", "d"}, "exclude"},
         {{"a", "b", "--object", "x.png", "--preset", "A/B"}, "exclude"},
         {{"a", "b", "--preset", "A/B", "--folder", "d"}, "exclude"},
+        {{"a", "b", "--cancel", "--dialog"}, "exclude"},
+        {{"a", "b", "--dialog=1"}, "--dialog"},
     };
     for (const auto& [args, named] : cases) {
         ApplyOptions options;
