@@ -1,0 +1,34 @@
+// The double buffer of one control: a bitmap of the client size selected into a memory
+// context. Both are made again only when the size changes; the control draws everything
+// into it and copies it to the window in one step.
+#pragma once
+
+#include <windows.h>
+
+#include "OrvLib/framework/GdiHolders.h"
+
+class OffscreenBuffer {
+public:
+    explicit OffscreenBuffer(HWND window = nullptr) : window_(window) {}
+    ~OffscreenBuffer() { Release(); }
+    OffscreenBuffer(const OffscreenBuffer&) = delete;
+    OffscreenBuffer& operator=(const OffscreenBuffer&) = delete;
+
+    void SetWindow(HWND window) { window_ = window; }
+    // The memory context at width x height, compatible with like; null when it cannot be made.
+    HDC Fit(HDC like, int width, int height);
+    HDC Context() const { return dc_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // Copies the buffer to target at (0, 0).
+    void CopyTo(HDC target) const;
+    void Release();
+
+private:
+    HWND window_;  // served, not owned
+    int width_ = -1;
+    int height_ = -1;
+    OrvBitmap bitmap_;
+    HDC dc_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+};

@@ -1,0 +1,229 @@
+#include "OrvLib/controls/win32/OrvControlBase.h"
+
+#include <algorithm>
+
+#include "OrvLib/controls/FrameGeometry.h"
+#include "OrvLib/controls/win32/SchemePainter.h"
+#include "OrvLib/framework/GdiHolders.h"
+
+namespace {
+
+OrvPoint PointOf(LPARAM lParam) {
+    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+POINT ToPOINT(OrvPoint p) { return POINT{p.x, p.y}; }
+
+}  // namespace
+
+OrvControlBase::OrvControlBase()
+    : tracker_(*this), scheme_(&DefaultColourScheme()), nextIdentifier_(kFirstControlIdentifier) {}
+
+OrvControlBase::~OrvControlBase() {
+    // The window goes with the object; its timer must not outlive the manager.
+    if (m_hWnd != nullptr) AutoScrollStop();
+}
+
+bool OrvControlBase::Create(const char* kind, DWORD style, const RECT& rect, CWnd* parent, UINT id,
+                            DWORD exStyle) {
+    if (!CWnd::Create(kind, "", style, rect, parent, id, exStyle)) return false;
+    buffer_.SetWindow(m_hWnd);
+    return true;
+}
+
+void OrvControlBase::SetColourScheme(const ColourScheme* scheme) {
+    scheme_ = scheme != nullptr ? scheme : &DefaultColourScheme();
+    if (m_hWnd != nullptr) Invalidate(false);
+}
+
+void OrvControlBase::NotifyCommand() {
+    HWND parent = GetParent();
+    if (parent != nullptr)
+        ::SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), 0), reinterpret_cast<LPARAM>(m_hWnd));
+}
+
+LRESULT OrvControlBase::NotifyCode(UINT code) {
+    HWND parent = GetParent();
+    if (parent == nullptr) return 0;
+    NMHDR header{m_hWnd, static_cast<UINT_PTR>(GetDlgCtrlID()), code};
+    return ::SendMessageA(parent, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+}
+
+int OrvControlBase::NextIdentifier() { return NextControlIdentifier(nextIdentifier_); }
+
+bool OrvControlBase::OnMouseWheel(int, POINT, UINT) { return false; }
+
+void OrvControlBase::OnKeyDown(UINT key, bool, bool) {
+    if (key == VK_ESCAPE) tracker_.Escape();
+}
+
+void OrvControlBase::Draw(HDC dc) {
+    const RECT client = GetClientRect();
+    FillSolid(dc, client, GetSysColor(COLOR_BTNFACE));
+    const COLORREF old = SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    const int mode = SetBkMode(dc, TRANSPARENT);
+    RECT text = client;
+    DrawTextA(dc, "Override OrvControlBase::Draw()", -1, &text, DT_LEFT | DT_TOP | DT_WORDBREAK);
+    SetBkMode(dc, mode);
+    SetTextColor(dc, old);
+}
+
+void OrvControlBase::Paint(HDC target) {
+    const RECT client = GetClientRect();
+    HDC memory = buffer_.Fit(target, client.right, client.bottom);
+    if (memory == nullptr) {
+        Draw(target);
+        return;
+    }
+    Draw(memory);
+    buffer_.CopyTo(target);
+}
+
+void OrvControlBase::FanOut(UINT message, WPARAM wParam, LPARAM lParam) {
+    const int repeats = std::max(1, static_cast<int>(lParam & 0xFFFF));
+    bool wasDown = (lParam & (1L << 30)) != 0;
+    const bool system = message == WM_SYSKEYDOWN || message == WM_SYSKEYUP || message == WM_SYSCHAR;
+    const UINT key = static_cast<UINT>(wParam);
+    for (int i = 0; i < repeats; ++i) {
+        if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)
+            OnKeyDown(key, wasDown, system);
+        else if (message == WM_KEYUP || message == WM_SYSKEYUP)
+            OnKeyUp(key, wasDown, system);
+        else
+            OnChar(key, wasDown, system);
+        wasDown = false;
+    }
+}
+
+LRESULT OrvControlBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+            tracker_.ButtonDown(MouseButton::Left, PointOf(lParam));
+            return 0;
+        case WM_MBUTTONDOWN:
+            tracker_.ButtonDown(MouseButton::Middle, PointOf(lParam));
+            return 0;
+        case WM_RBUTTONDOWN:
+            tracker_.ButtonDown(MouseButton::Right, PointOf(lParam));
+            return 0;
+        case WM_LBUTTONUP:
+            tracker_.ButtonUp(MouseButton::Left, PointOf(lParam));
+            return 0;
+        case WM_MBUTTONUP:
+            tracker_.ButtonUp(MouseButton::Middle, PointOf(lParam));
+            return 0;
+        case WM_RBUTTONUP:
+            tracker_.ButtonUp(MouseButton::Right, PointOf(lParam));
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            OnLButtonDblClk(ToPOINT(PointOf(lParam)));
+            return 0;
+        case WM_MBUTTONDBLCLK:
+            OnMButtonDblClk(ToPOINT(PointOf(lParam)));
+            return 0;
+        case WM_RBUTTONDBLCLK:
+            OnRButtonDblClk(ToPOINT(PointOf(lParam)));
+            return 0;
+        case WM_MOUSEMOVE:
+            OnMouseMove(ToPOINT(PointOf(lParam)), static_cast<UINT>(wParam));
+            tracker_.Move(PointOf(lParam), GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG));
+            return 0;
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lParam) != m_hWnd) tracker_.CaptureLost();
+            return 0;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+        case WM_KEYUP:
+        case WM_SYSKEYUP:
+        case WM_CHAR:
+        case WM_SYSCHAR:
+            FanOut(message, wParam, lParam);
+            return 0;
+        case WM_MOUSEWHEEL: {
+            const POINT point = ToPOINT(PointOf(lParam));
+            if (OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), point, GET_KEYSTATE_WPARAM(wParam))) return 0;
+            break;
+        }
+        case WM_TIMER:
+            if (wParam == kTimerId && AutoScrollActive()) {
+                AutoScrollTick();
+                return 0;
+            }
+            break;
+        case WM_PAINT: {
+            CPaintDC dc(m_hWnd);
+            Paint(dc);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            Paint(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_NCPAINT:
+            if (ownBorder_) {
+                PaintNonClientFrame(m_hWnd, *scheme_);
+                return 0;
+            }
+            break;
+        case WM_GETDLGCODE:
+            // During a drag Escape belongs to the control, not to the dialog's Cancel.
+            return tracker_.Dragging() ? dialogCode | DLGC_WANTALLKEYS : dialogCode;
+        case WM_DESTROY:
+            AutoScrollStop();
+            break;
+        default:
+            break;
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+void OrvControlBase::ButtonDown(MouseButton button, OrvPoint point) {
+    const POINT p = ToPOINT(point);
+    if (button == MouseButton::Left) OnLButtonDown(p);
+    if (button == MouseButton::Middle) OnMButtonDown(p);
+    if (button == MouseButton::Right) OnRButtonDown(p);
+}
+
+void OrvControlBase::Click(MouseButton button, OrvPoint point) {
+    const POINT p = ToPOINT(point);
+    if (button == MouseButton::Left) OnLButtonUp(p);
+    if (button == MouseButton::Middle) OnMButtonUp(p);
+    if (button == MouseButton::Right) OnRButtonUp(p);
+}
+
+void OrvControlBase::DragBegin(MouseButton button, OrvPoint press) {
+    const POINT p = ToPOINT(press);
+    if (button == MouseButton::Left) OnLDragBegin(p);
+    if (button == MouseButton::Middle) OnMDragBegin(p);
+    if (button == MouseButton::Right) OnRDragBegin(p);
+}
+
+void OrvControlBase::DragMove(MouseButton button, OrvPoint point) {
+    const POINT p = ToPOINT(point);
+    if (button == MouseButton::Left) OnLDragMove(p);
+    if (button == MouseButton::Middle) OnMDragMove(p);
+    if (button == MouseButton::Right) OnRDragMove(p);
+}
+
+void OrvControlBase::DragEnd(MouseButton button, OrvPoint point) {
+    const POINT p = ToPOINT(point);
+    if (button == MouseButton::Left) OnLDragEnd(p);
+    if (button == MouseButton::Middle) OnMDragEnd(p);
+    if (button == MouseButton::Right) OnRDragEnd(p);
+}
+
+void OrvControlBase::DragCancel(MouseButton button) {
+    if (button == MouseButton::Left) OnLDragCancel();
+    if (button == MouseButton::Middle) OnMDragCancel();
+    if (button == MouseButton::Right) OnRDragCancel();
+}
+
+void OrvControlBase::TakeCapture() { ::SetCapture(m_hWnd); }
+
+void OrvControlBase::LetGoCapture() {
+    if (::GetCapture() == m_hWnd) ::ReleaseCapture();
+}
+
+void OrvControlBase::StartAutoScroll() { AutoScrollStart(); }
+
+void OrvControlBase::StopAutoScroll() { AutoScrollStop(); }
