@@ -126,4 +126,32 @@ OrvRect TrackLocator(const OrvRect& view, OrvPoint p, const OrvRect& f, const Or
     return r;
 }
 
+OrvRect PreviewImageRect(OrvSize client, OrvSize image, bool partOfImage) {
+    OrvSize shown = image;
+    if (partOfImage && image.width > 0 && image.height > 0) {
+        // Relatively wider than the client area: keep the width.
+        if (int64_t(image.width) * client.height > int64_t(client.width) * image.height) {
+            shown = OrvSize{client.width, int32_t(int64_t(client.width) * image.height / image.width)};
+        } else {
+            shown = OrvSize{int32_t(int64_t(client.height) * image.width / image.height), client.height};
+        }
+    }
+    const int32_t left = (client.width - shown.width) / 2, top = (client.height - shown.height) / 2;
+    return OrvRect{left, top, left + shown.width, top + shown.height};
+}
+
+OrvPoint DragPan(OrvPoint press, OrvPoint pointer, const OrvRect& startView, const OrvRect& view,
+                 OrvSize preview) {
+    if (preview.width <= 0 || preview.height <= 0) return OrvPoint{};
+    const int32_t ddx = int32_t(int64_t(press.x - pointer.x) * view.Width() / preview.width);
+    const int32_t ddy = int32_t(int64_t(view.Height()) * (press.y - pointer.y) / preview.height);
+    return OrvPoint{ddx + startView.left - view.left, ddy + startView.top - view.top};
+}
+
+OrvRect LocatorPopupRect(OrvPoint press, OrvSize image, OrvSize frame) {
+    const int32_t width = image.width + 2 * frame.width, height = image.height + 2 * frame.height;
+    const int32_t left = press.x - width / 2, top = press.y - height / 2;
+    return OrvRect{left, top, left + width, top + height};
+}
+
 }  // namespace ViewModel

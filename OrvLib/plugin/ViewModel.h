@@ -46,4 +46,20 @@ OrvRect ClientToImage(const OrvRect& r, const OrvRect& filter, const OrvRect& cl
 // the filter area. Returns image coordinates; an empty client area leaves the view.
 OrvRect TrackLocator(const OrvRect& view, OrvPoint pointer, const OrvRect& filter, const OrvRect& client);
 
+// Where a preview control draws its proxy of `image` pixels in a client area of `client`:
+// fitted to the client area keeping the proxy's aspect ratio and centred while part of the
+// image is in view (`partOfImage`), else at the proxy's own size, centred.
+OrvRect PreviewImageRect(OrvSize client, OrvSize image, bool partOfImage);
+
+// The pan a drag asks for: the pointer moved from `press` to `pointer` over a preview of
+// `preview` pixels; the view was `startView` when the drag began and is `view` now. The
+// image follows the pointer. Returns (dx, dy) for ScrollView.
+OrvPoint DragPan(OrvPoint press, OrvPoint pointer, const OrvRect& startView, const OrvRect& view,
+                 OrvSize preview);
+
+// The locator pop-up's window rectangle: a client area of the locator image's size inside a
+// frame of `frame` (the system's dialog frame width and height) on each side, centred on
+// the screen point of the press.
+OrvRect LocatorPopupRect(OrvPoint press, OrvSize image, OrvSize frame);
+
 }  // namespace ViewModel

@@ -94,4 +94,32 @@ TEST(ViewModelTest, LocatorFactorAndMapping) {
     EXPECT_EQ(TrackLocator(view, {3, 3}, f, OrvRect{0, 0, 285, 0}), view);
 }
 
+TEST(ViewModelTest, PreviewImagePlacement) {
+    // Part of the image in view: fitted to the client area, keeping the proxy's shape.
+    EXPECT_EQ(PreviewImageRect({198, 158}, {250, 200}, true), (OrvRect{0, 0, 197, 158}));
+    EXPECT_EQ(PreviewImageRect({198, 158}, {400, 100}, true), (OrvRect{0, 54, 198, 103}));
+    // The whole image: at its own size, centred (a small image is not blown up).
+    EXPECT_EQ(PreviewImageRect({198, 158}, {100, 80}, false), (OrvRect{49, 39, 149, 119}));
+    EXPECT_EQ(PreviewImageRect({198, 158}, {0, 0}, true), (OrvRect{99, 79, 99, 79}));
+}
+
+TEST(ViewModelTest, DragPansAgainstThePointer) {
+    const OrvRect start{100, 100, 300, 260};
+    // Dragging right by a quarter of the preview shows a quarter view more of the left.
+    EXPECT_EQ(DragPan({50, 50}, {100, 50}, start, start, {200, 160}).x, -50);
+    EXPECT_EQ(DragPan({50, 50}, {50, 10}, start, start, {200, 160}).y, 40);
+    // Later moves ask for what is still missing since the drag began.
+    const OrvRect moved{60, 100, 260, 260};
+    EXPECT_EQ(DragPan({50, 50}, {100, 50}, start, moved, {200, 160}).x, -10);
+    // Truncation toward zero, both ways.
+    EXPECT_EQ(DragPan({0, 0}, {1, 0}, start, start, {3, 1}).x, -66);
+    EXPECT_EQ(DragPan({1, 0}, {0, 0}, start, start, {3, 1}).x, 66);
+    EXPECT_EQ(DragPan({0, 0}, {9, 9}, start, start, {0, 0}).x, 0) << "no preview size, no pan";
+}
+
+TEST(ViewModelTest, LocatorPopupCentredOnThePress) {
+    const OrvRect r = LocatorPopupRect({400, 300}, {285, 142}, {3, 3});
+    EXPECT_EQ(r, (OrvRect{400 - 145, 300 - 74, 400 - 145 + 291, 300 - 74 + 148}));
+}
+
 }  // namespace
