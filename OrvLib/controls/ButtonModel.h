@@ -54,6 +54,12 @@ public:
     Result Release(bool inside);
     Result SpaceDown();
     Result SpaceUp();
+    // The pushed state set from outside (the state message); true when it changed.
+    bool SetPushed(bool pushed) {
+        bool changed = pushed != pushed_;
+        pushed_ = pushed;
+        return changed;
+    }
     bool Pushed() const { return pushed_; }
     bool MousePressed() const { return mousePressed_; }
 

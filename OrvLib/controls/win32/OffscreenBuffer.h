@@ -24,6 +24,21 @@ public:
     void CopyTo(HDC target) const;
     void Release();
 
+    // Fits the buffer to window's client area, draws the whole control into it (straight
+    // into target when no buffer can be made) and copies it in one step.
+    template <class Draw>
+    void Paint(HWND window, HDC target, Draw draw) {
+        RECT client;
+        GetClientRect(window, &client);
+        HDC memory = Fit(target, client.right, client.bottom);
+        if (memory == nullptr) {
+            draw(target);
+            return;
+        }
+        draw(memory);
+        CopyTo(target);
+    }
+
 private:
     HWND window_;  // served, not owned
     int width_ = -1;

@@ -1,5 +1,7 @@
 #include "OrvLib/controls/win32/OrvControlBase.h"
 
+#include "OrvLib/controls/win32/ControlSupport.h"
+
 #include <algorithm>
 
 #include "OrvLib/controls/FrameGeometry.h"
@@ -35,18 +37,9 @@ void OrvControlBase::SetColourScheme(const ColourScheme* scheme) {
     if (m_hWnd != nullptr) Invalidate(false);
 }
 
-void OrvControlBase::NotifyCommand() {
-    HWND parent = GetParent();
-    if (parent != nullptr)
-        ::SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), 0), reinterpret_cast<LPARAM>(m_hWnd));
-}
+void OrvControlBase::NotifyCommand() { ControlSupport::SendCommand(m_hWnd, 0); }
 
-LRESULT OrvControlBase::NotifyCode(UINT code) {
-    HWND parent = GetParent();
-    if (parent == nullptr) return 0;
-    NMHDR header{m_hWnd, static_cast<UINT_PTR>(GetDlgCtrlID()), code};
-    return ::SendMessageA(parent, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
-}
+LRESULT OrvControlBase::NotifyCode(UINT code) { return ControlSupport::SendNotify(m_hWnd, code); }
 
 int OrvControlBase::NextIdentifier() { return NextControlIdentifier(nextIdentifier_); }
 
@@ -68,14 +61,7 @@ void OrvControlBase::Draw(HDC dc) {
 }
 
 void OrvControlBase::Paint(HDC target) {
-    const RECT client = GetClientRect();
-    HDC memory = buffer_.Fit(target, client.right, client.bottom);
-    if (memory == nullptr) {
-        Draw(target);
-        return;
-    }
-    Draw(memory);
-    buffer_.CopyTo(target);
+    buffer_.Paint(m_hWnd, target, [&](HDC dc) { Draw(dc); });
 }
 
 void OrvControlBase::FanOut(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,0 +1,122 @@
+#include "OrvLib/controls/win32/ControlSupport.h"
+
+#include <vector>
+
+#include "OrvLib/framework/GdiHolders.h"
+
+namespace ControlSupport {
+
+ControlKey KeyOf(WPARAM virtualKey) {
+    switch (virtualKey) {
+        case VK_LEFT:
+            return ControlKey::Left;
+        case VK_RIGHT:
+            return ControlKey::Right;
+        case VK_UP:
+            return ControlKey::Up;
+        case VK_DOWN:
+            return ControlKey::Down;
+        case VK_PRIOR:
+            return ControlKey::PageUp;
+        case VK_NEXT:
+            return ControlKey::PageDown;
+        case VK_HOME:
+            return ControlKey::Home;
+        case VK_END:
+            return ControlKey::End;
+        case VK_SPACE:
+            return ControlKey::Space;
+        case VK_ESCAPE:
+            return ControlKey::Escape;
+        case VK_RETURN:
+            return ControlKey::Return;
+        default:
+            return ControlKey::Other;
+    }
+}
+
+void SendCommand(HWND control, UINT code) {
+    HWND parent = GetParent(control);
+    if (parent == nullptr) return;
+    SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
+                 reinterpret_cast<LPARAM>(control));
+}
+
+LRESULT SendNotify(HWND control, UINT code) {
+    HWND parent = GetParent(control);
+    if (parent == nullptr) return 0;
+    NMHDR header{control, static_cast<UINT_PTR>(GetDlgCtrlID(control)), code};
+    return SendMessageA(parent, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+}
+
+void FillHalftone(HDC dc, const RECT& rect, COLORREF first, COLORREF second) {
+    static const WORD rows[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
+    OrvBitmap pattern(CreateBitmap(8, 8, 1, 1, rows));
+    OrvBrush brush(CreatePatternBrush(pattern));
+    COLORREF oldText = SetTextColor(dc, first);
+    COLORREF oldBack = SetBkColor(dc, second);
+    FillRect(dc, &rect, brush);
+    SetTextColor(dc, oldText);
+    SetBkColor(dc, oldBack);
+}
+
+ButtonBitmap::Pixels PixelsOf(HBITMAP bitmap) {
+    ButtonBitmap::Pixels out;
+    BITMAP info{};
+    if (bitmap == nullptr || GetObjectA(bitmap, sizeof info, &info) == 0) return out;
+    BITMAPINFO header{};
+    header.bmiHeader.biSize = sizeof header.bmiHeader;
+    header.bmiHeader.biWidth = info.bmWidth;
+    header.bmiHeader.biHeight = -info.bmHeight;
+    header.bmiHeader.biPlanes = 1;
+    header.bmiHeader.biBitCount = 32;
+    header.bmiHeader.biCompression = BI_RGB;
+    std::vector<uint32_t> bgrx(static_cast<size_t>(info.bmWidth) * info.bmHeight);
+    HDC screen = GetDC(nullptr);
+    int rows = GetDIBits(screen, bitmap, 0, info.bmHeight, bgrx.data(), &header, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (rows != info.bmHeight) return out;
+    out.width = info.bmWidth;
+    out.height = info.bmHeight;
+    out.colours.reserve(bgrx.size());
+    // DIB pixels are 0x00RRGGBB; colour references the other way round.
+    for (uint32_t p : bgrx) out.colours.push_back(((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF));
+    return out;
+}
+
+HBITMAP BitmapOf(const ButtonBitmap::Pixels& pixels) {
+    BITMAPINFO header{};
+    header.bmiHeader.biSize = sizeof header.bmiHeader;
+    header.bmiHeader.biWidth = pixels.width;
+    header.bmiHeader.biHeight = -pixels.height;
+    header.bmiHeader.biPlanes = 1;
+    header.bmiHeader.biBitCount = 32;
+    header.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap == nullptr) return nullptr;
+    uint32_t* out = static_cast<uint32_t*>(bits);
+    for (uint32_t c : pixels.colours) *out++ = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+    GdiFlush();
+    return bitmap;
+}
+
+HFONT GuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+
+std::string TextOf(HWND window) {
+    int length = GetWindowTextLengthA(window);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(window, &text[0], length + 1)));
+    return text;
+}
+
+LRESULT Quietly(HWND window, const std::function<LRESULT()>& handling) {
+    // Switching drawing back on shows a window, so a hidden one is left as it is.
+    bool visible = IsWindowVisible(window) != FALSE;
+    if (visible) SendMessageA(window, WM_SETREDRAW, FALSE, 0);
+    LRESULT result = handling();
+    if (visible) SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+    return result;
+}
+
+}  // namespace ControlSupport

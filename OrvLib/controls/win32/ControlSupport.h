@@ -1,0 +1,47 @@
+// What the custom control windows share beyond the control base: conversions between the
+// system's and the models' types, the keys, notifications to the parent, and the few
+// halftone fill.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "OrvLib/ORVUTIL/OrvRect.h"
+#include "OrvLib/controls/ButtonModel.h"
+#include "OrvLib/controls/ColourScheme.h"
+#include "OrvLib/controls/ControlInput.h"
+#include "OrvLib/controls/FrameGeometry.h"
+#include "OrvLib/controls/win32/OffscreenBuffer.h"
+#include "OrvLib/controls/win32/SchemePainter.h"
+
+namespace ControlSupport {
+
+inline OrvPoint PointOf(LPARAM lParam) {
+    return OrvPoint{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+inline bool ControlHeld() { return GetKeyState(VK_CONTROL) < 0; }
+ControlKey KeyOf(WPARAM virtualKey);
+
+// Command message (id, code) and notification header {window, id, code} to the parent;
+// nothing (0) without one.
+void SendCommand(HWND control, UINT code);
+LRESULT SendNotify(HWND control, UINT code);
+
+// The system's 50 per cent checker in two colours.
+void FillHalftone(HDC dc, const RECT& rect, COLORREF first, COLORREF second);
+
+// A bitmap's pixels as colour references, and a new top-down DIB section from them.
+ButtonBitmap::Pixels PixelsOf(HBITMAP bitmap);
+HBITMAP BitmapOf(const ButtonBitmap::Pixels& pixels);
+
+// Window text through a control: text colour, transparent, the stock GUI font.
+HFONT GuiFont();
+std::string TextOf(HWND window);
+
+// Runs the system's handling of a message with the window's drawing switched off, so that
+// a control that paints itself never shows the standard look in between.
+LRESULT Quietly(HWND window, const std::function<LRESULT()>& handling);
+
+}  // namespace ControlSupport

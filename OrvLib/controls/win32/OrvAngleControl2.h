@@ -1,0 +1,66 @@
+// The angle dial: takes over a static of a template, makes itself a square dial with a
+// needle and places its number box (an integer box with arrows, id 1234) beside or below
+// it. The arithmetic is AngleModel's; this class paints, routes input and reports.
+//
+// To the parent: every change as a command (style 4) or a notification with code 0; a
+// press inside the dial 100, each move while tracking 101, the release 102.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "OrvLib/controls/AngleModel.h"
+#include "OrvLib/controls/ColourScheme.h"
+#include "OrvLib/controls/win32/OffscreenBuffer.h"
+#include "OrvLib/controls/win32/OrvCustomEditBox.h"
+#include "OrvLib/framework/GdiHolders.h"
+#include "OrvLib/framework/StandardControls.h"
+
+class OrvAngleControl2 : public CStatic, private OrvEditBoxListener {
+public:
+    static constexpr UINT kBoxId = 1234;
+    static constexpr UINT kPressed = 100, kTracked = 101, kReleased = 102;
+
+    OrvAngleControl2(uint32_t style, int mode, int minimum, int maximum);
+    ~OrvAngleControl2() override;
+
+    // Only before the layout, which runs when the window is taken over or created.
+    void SetStyle(uint32_t style);
+    void SetColourScheme(const ColourScheme* scheme);
+    void SetAngle(int value, bool force);
+    // The box's value: a control that reads its angle has a box.
+    int GetAngle() const;
+    void SetNeedleColour(COLORREF colour);
+    void EnableNotifications(bool enable) { notify_ = enable; }
+    OrvCustomIntegerEditBox* EditBox() const { return box_.get(); }
+    const AngleModel& Model() const { return model_; }
+
+protected:
+    void PreSubclassWindow() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Draw(HDC dc);
+
+private:
+    void Layout();
+    void Changed(bool now);
+    void RefreshBox();
+    void Report(UINT code);
+    void OnEditBoxCommand(UINT code) override;
+    void PaintRing(HDC dc, const RECT& dial);
+
+    AngleModel model_;
+    uint32_t style_;
+    bool laidOut_ = false;
+    bool notify_ = true;
+    bool tracking_ = false;
+    bool focused_ = false;
+    bool customNeedle_ = false;
+    COLORREF needle_;
+    POINT boxOffset_{};  // the box's place from the dial's top-left
+    OrvRegion hit_;
+    std::unique_ptr<OrvCustomIntegerEditBox> box_;
+    const ColourScheme* scheme_;
+    OffscreenBuffer buffer_;
+};

@@ -1,0 +1,336 @@
+#include "OrvLib/controls/win32/OrvCustomButton.h"
+
+#include <cstring>
+
+#include "OrvLib/controls/win32/ControlSupport.h"
+#include "OrvLib/framework/Module.h"
+
+using namespace ControlSupport;
+
+OrvCustomButton::OrvCustomButton() : scheme_(&DefaultColourScheme()) {}
+
+void OrvCustomButton::SetColourScheme(const ColourScheme* scheme) {
+    scheme_ = scheme != nullptr ? scheme : &DefaultColourScheme();
+    if (m_hWnd != nullptr) OnSchemeChanged();
+}
+
+UINT OrvCustomButton::State() const {
+    UINT state = static_cast<UINT>(check_);
+    if (press_.Pushed()) state |= BST_PUSHED;
+    if (GetFocus() == m_hWnd) state |= BST_FOCUS;
+    return state;
+}
+
+void OrvCustomButton::RedrawNow() { RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
+
+LRESULT OrvCustomButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: {
+            CPaintDC paint(m_hWnd);
+            buffer_.Paint(m_hWnd, paint, [&](HDC dc) { DrawButton(dc); });
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            if (GetFocus() != m_hWnd) SetFocus();
+            SetCapture();
+            press_.Press();
+            RedrawNow();
+            return 0;
+        case WM_MOUSEMOVE:
+            if (press_.MousePressed()) {
+                OrvPoint p = PointOf(lParam);
+                if (press_.Move(ToOrvRect(GetClientRect()).Contains(p.x, p.y)).redraw) RedrawNow();
+            }
+            return 0;
+        case WM_LBUTTONUP:
+            if (press_.MousePressed()) {
+                OrvPoint p = PointOf(lParam);
+                ButtonPress::Result r = press_.Release(ToOrvRect(GetClientRect()).Contains(p.x, p.y));
+                ReleaseCapture();
+                if (r.click) OnClick();
+                RedrawNow();
+            }
+            return 0;
+        case WM_CAPTURECHANGED:
+            // Taken away mid-press: no click.
+            if (press_.MousePressed() && press_.Release(false).redraw) RedrawNow();
+            return 0;
+        case WM_KEYDOWN:
+            if (wParam == VK_SPACE) {
+                if (press_.SpaceDown().redraw) RedrawNow();
+                return 0;
+            }
+            break;
+        case WM_KEYUP:
+            if (wParam == VK_SPACE) {
+                ButtonPress::Result r = press_.SpaceUp();
+                if (r.click) OnClick();
+                if (r.redraw) RedrawNow();
+                return 0;
+            }
+            break;
+        case WM_SETFOCUS:
+            RedrawNow();
+            return 0;
+        case WM_KILLFOCUS:
+            // A Space press does not outlive the focus.
+            if (!press_.MousePressed()) press_.SetPushed(false);
+            RedrawNow();
+            return 0;
+        case WM_ENABLE:
+        case WM_SYSCOLORCHANGE:
+            RedrawNow();
+            return 0;
+        case WM_UPDATEUISTATE: {
+            LRESULT r = Quietly(m_hWnd, [&] { return DefWindowProc(message, wParam, lParam); });
+            RedrawNow();
+            return r;
+        }
+        case WM_SETTEXT: {
+            LRESULT r = Quietly(m_hWnd, [&] { return DefWindowProc(message, wParam, lParam); });
+            RedrawNow();
+            return r;
+        }
+        case BM_GETCHECK:
+            return check_;
+        case BM_SETCHECK:
+            if (static_cast<int>(wParam) != check_) {
+                check_ = static_cast<int>(wParam) & 3;
+                RedrawNow();
+            }
+            return 0;
+        case BM_GETSTATE:
+            return State();
+        case BM_SETSTATE:
+            if (press_.SetPushed(wParam != 0)) RedrawNow();
+            return 0;
+        case BM_SETSTYLE:
+            SetWindowLongPtrA(m_hWnd, GWL_STYLE, (GetStyle() & 0xFFFF0000) | LOWORD(wParam));
+            if (lParam != 0) RedrawNow();
+            return 0;
+        case BM_CLICK:
+            OnClick();
+            RedrawNow();
+            return 0;
+        default:
+            break;
+    }
+    return CButton::WindowProc(message, wParam, lParam);
+}
+
+void OrvCustomButton::OnClick() {
+    UINT style = GetStyle();
+    switch (ButtonStyle::Kind(style)) {
+        case ButtonStyle::kAutoRadio:
+            if (check_ != ButtonState::kChecked) {
+                UncheckRadioGroup();
+                check_ = ButtonState::kChecked;
+            }
+            break;
+        default:
+            check_ = CheckAfterClick(style, check_);
+    }
+    SendCommand(m_hWnd, BN_CLICKED);
+}
+
+void OrvCustomButton::UncheckRadioGroup() {
+    auto isGroupStart = [](HWND w) { return (GetWindowLongPtrA(w, GWL_STYLE) & WS_GROUP) != 0; };
+    HWND first = m_hWnd;
+    while (!isGroupStart(first)) {
+        HWND previous = GetWindow(first, GW_HWNDPREV);
+        if (previous == nullptr) break;
+        first = previous;
+    }
+    for (HWND w = first; w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (w != first && isGroupStart(w)) break;
+        char kind[16] = {};
+        GetClassNameA(w, kind, sizeof kind);
+        UINT style = static_cast<UINT>(GetWindowLongPtrA(w, GWL_STYLE));
+        UINT k = ButtonStyle::Kind(style);
+        if (w != m_hWnd && _stricmp(kind, "Button") == 0 &&
+            (k == ButtonStyle::kRadio || k == ButtonStyle::kAutoRadio))
+            ::SendMessageA(w, BM_SETCHECK, BST_UNCHECKED, 0);
+    }
+}
+
+void OrvCustomButton::DrawButton(HDC dc) {
+    RECT client = GetClientRect();
+    UINT style = GetStyle();
+    UINT state = State();
+    bool enabled = IsWindowEnabled();
+    bool focused = GetFocus() == m_hWnd;
+    switch (LookOf(style)) {
+        case ButtonLook::Push:
+            DrawPushButton(dc, client, state, enabled, focused, IsDefault(style));
+            break;
+        case ButtonLook::CheckBox:
+            DrawCheckBox(dc, client, state, enabled, focused);
+            break;
+        case ButtonLook::Radio:
+            DrawRadioButton(dc, client, state, enabled, focused);
+            break;
+        case ButtonLook::GroupBox:
+            DrawGroupBox(dc, client, state, enabled, focused);
+            break;
+        case ButtonLook::Nothing:
+            break;
+    }
+}
+
+RECT OrvCustomButton::DrawLabel(HDC dc, const RECT& rect, bool enabled, bool leftByDefault) {
+    UINT style = GetStyle();
+    ButtonTextAlign align = TextAlignOf(style, leftByDefault);
+    UINT flags = DT_NOPREFIX;
+    flags |= align.horizontal == TextAlign::Near
+                 ? DT_LEFT
+                 : (align.horizontal == TextAlign::Far ? DT_RIGHT : DT_CENTER);
+    std::string text = TextOf(m_hWnd);
+    RECT box = rect;
+    OrvSelection font(dc, GuiFont());
+    if (style & ButtonStyle::kMultiLine) {
+        flags |= DT_WORDBREAK;
+        // Word-wrapped text is placed vertically by its measured height.
+        RECT measure = rect;
+        DrawTextA(dc, text.c_str(), -1, &measure, flags | DT_CALCRECT);
+        int h = measure.bottom - measure.top;
+        if (align.vertical == TextAlign::Centre) box.top += (rect.bottom - rect.top - h) / 2;
+        if (align.vertical == TextAlign::Far) box.top = rect.bottom - h;
+        box.bottom = box.top + h;
+    } else {
+        flags |= DT_SINGLELINE | (align.vertical == TextAlign::Near  ? DT_TOP
+                                  : align.vertical == TextAlign::Far ? DT_BOTTOM
+                                                                     : DT_VCENTER);
+    }
+    if (enabled) {
+        DrawSchemeText(dc, text, box, flags, *scheme_);
+    } else {
+        DrawEmbossedText(dc, text, box, flags, *scheme_);
+    }
+    // The rectangle the text covers, for the focus rectangle.
+    RECT used = box;
+    DrawTextA(dc, text.c_str(), -1, &used, (flags & ~(DT_VCENTER | DT_BOTTOM)) | DT_CALCRECT);
+    int w = used.right - used.left, h = used.bottom - used.top;
+    RECT out;
+    out.left = align.horizontal == TextAlign::Near  ? box.left
+               : align.horizontal == TextAlign::Far ? box.right - w
+                                                    : box.left + (box.right - box.left - w) / 2;
+    out.top = (flags & DT_VCENTER)  ? box.top + (box.bottom - box.top - h) / 2
+              : (flags & DT_BOTTOM) ? box.bottom - h
+                                    : box.top;
+    out.right = out.left + w;
+    out.bottom = out.top + h;
+    return out;
+}
+
+void OrvCustomButton::PaintBevelAndDefaultFrame(HDC dc, const RECT& client, UINT state, bool isDefault) {
+    RECT frame = client;
+    if (isDefault) {
+        OrvBrush text(CreateSolidBrush((*scheme_)[SchemeColour::Text]));
+        FrameRect(dc, &frame, text);
+        InflateRect(&frame, -1, -1);
+    }
+    bool down = (state & (BST_CHECKED | BST_INDETERMINATE | BST_PUSHED)) != 0;
+    PaintFrame(dc, down ? FrameStyle::Sunken : FrameStyle::SoftRaised, frame, *scheme_);
+}
+
+void OrvCustomButton::DrawPushButton(HDC dc, const RECT& rect, UINT state, bool enabled, bool focused,
+                                     bool isDefault) {
+    const ColourScheme& s = *scheme_;
+    RECT inner = ToRECT(ButtonGeometry::PushInner(ToOrvRect(rect), isDefault));
+    if (state & (BST_CHECKED | BST_INDETERMINATE)) {
+        FillHalftone(dc, rect, s[SchemeColour::Highlight], s[SchemeColour::Face]);
+    } else {
+        FillSolid(dc, rect, s[SchemeColour::Face]);
+    }
+    RECT text = inner;
+    if (state & BST_PUSHED) OffsetRect(&text, 1, 1);
+    RECT used = DrawLabel(dc, text, enabled, false);
+    if (enabled && focused) {
+        InflateRect(&used, 2, 1);
+        IntersectRect(&used, &used, &inner);
+        SetTextColor(dc, s[SchemeColour::Text]);
+        SetBkColor(dc, s[SchemeColour::Face]);
+        DrawFocusRect(dc, &used);
+    }
+    PaintBevelAndDefaultFrame(dc, rect, state, isDefault);
+}
+
+void OrvCustomButton::DrawCheckBox(HDC dc, const RECT& rect, UINT state, bool enabled, bool focused) {
+    const ColourScheme& s = *scheme_;
+    FillSolid(dc, rect, s[SchemeColour::Face]);
+    ButtonGeometry::CheckLayout layout = ButtonGeometry::Check(ToOrvRect(rect), GetStyle());
+    RECT box = ToRECT(layout.box);
+    PaintFrame(dc, FrameStyle::Sunken, box, s);
+    RECT inside = box;
+    InflateRect(&inside, -2, -2);
+    if (enabled && !(state & BST_PUSHED)) FillSolid(dc, inside, s[SchemeColour::Window]);
+    if ((state & 3) == BST_CHECKED) {
+        RECT tickArea = inside;
+        InflateRect(&tickArea, -1, -1);
+        COLORREF ink = enabled ? s[SchemeColour::Text] : s[SchemeColour::DisabledText];
+        for (const auto& c : ButtonGeometry::Tick(ToOrvRect(tickArea)))
+            FillSolid(dc, RECT{c.x, c.top, c.x + 1, c.top + c.height}, ink);
+    } else if ((state & 3) == BST_INDETERMINATE) {
+        FillHalftone(dc, inside, s[SchemeColour::Shadow],
+                     enabled ? s[SchemeColour::Window] : s[SchemeColour::Face]);
+    }
+    RECT used = DrawLabel(dc, ToRECT(layout.text), enabled, true);
+    if (enabled && focused) {
+        InflateRect(&used, 1, 1);
+        SetTextColor(dc, s[SchemeColour::Text]);
+        SetBkColor(dc, s[SchemeColour::Face]);
+        DrawFocusRect(dc, &used);
+    }
+}
+
+bool OrvBitmapButton2::SetBitmap(UINT resourceId) {
+    HBITMAP loaded = OrvLoadBitmap(resourceId);
+    if (loaded == nullptr) return false;
+    bitmaps_[0].Reset(loaded);
+    Prepare();
+    return true;
+}
+
+bool OrvBitmapButton2::SetBitmap(HBITMAP bitmap) {
+    if (bitmap == nullptr) return false;
+    bitmaps_[0].Reset(static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    Prepare();
+    return bitmaps_[0].Get() != nullptr;
+}
+
+void OrvBitmapButton2::Prepare() {
+    ButtonBitmap::Pixels source = PixelsOf(bitmaps_[0]);
+    width_ = source.width;
+    height_ = source.height;
+    const ColourScheme& s = Scheme();
+    uint32_t hi = s[SchemeColour::Highlight], face = s[SchemeColour::Face], shadow = s[SchemeColour::Shadow];
+    bitmaps_[1].Reset(BitmapOf(ButtonBitmap::SchemeColoured(source, hi, face, shadow)));
+    bitmaps_[2].Reset(BitmapOf(ButtonBitmap::Embossed(source, hi, face, shadow)));
+    if (m_hWnd != nullptr) Invalidate(false);
+}
+
+void OrvBitmapButton2::OnSchemeChanged() {
+    if (bitmaps_[0]) Prepare();
+    OrvCustomButton::OnSchemeChanged();
+}
+
+void OrvBitmapButton2::DrawPushButton(HDC dc, const RECT& rect, UINT state, bool enabled, bool,
+                                      bool isDefault) {
+    const ColourScheme& s = Scheme();
+    RECT inner = ToRECT(ButtonGeometry::PushInner(ToOrvRect(rect), isDefault));
+    FillSolid(dc, rect, s[SchemeColour::Face]);
+    HBITMAP image = enabled ? bitmaps_[1].Get() : bitmaps_[2].Get();
+    if (image != nullptr) {
+        int w = enabled ? width_ : width_ + 1, h = enabled ? height_ : height_ + 1;
+        int x = inner.left + (inner.right - inner.left - w) / 2,
+            y = inner.top + (inner.bottom - inner.top - h) / 2;
+        if (state & BST_PUSHED) ++x, ++y;
+        OrvMemoryDC source(dc);
+        OrvSelection selected(source, image);
+        BitBlt(dc, x, y, w, h, source, 0, 0, SRCCOPY);
+    }
+    PaintBevelAndDefaultFrame(dc, rect, state, isDefault);
+}

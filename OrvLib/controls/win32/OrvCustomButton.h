@@ -1,0 +1,76 @@
+// Push buttons and check boxes of a template drawn in the scheme's colours, with their
+// mouse and Space handling taken over (the rules in ButtonModel.h), and the bitmap button
+// that shows a scheme-coloured or embossed bitmap instead of text.
+//
+// The check state is kept here and answered for the button messages, so the system's
+// button never paints: every look comes from DrawButton through the off-screen buffer.
+#pragma once
+
+#include <windows.h>
+
+#include "OrvLib/controls/ButtonModel.h"
+#include "OrvLib/controls/ColourScheme.h"
+#include "OrvLib/controls/win32/OffscreenBuffer.h"
+#include "OrvLib/controls/win32/SchemePainter.h"
+#include "OrvLib/framework/GdiHolders.h"
+#include "OrvLib/framework/StandardControls.h"
+
+class OrvCustomButton : public CButton {
+public:
+    OrvCustomButton();
+
+    // Null means the default scheme.
+    void SetColourScheme(const ColourScheme* scheme);
+    const ColourScheme& Scheme() const { return *scheme_; }
+
+protected:
+    virtual void DrawButton(HDC dc);
+    virtual void DrawPushButton(HDC dc, const RECT& rect, UINT state, bool enabled, bool focused,
+                                bool isDefault);
+    virtual void DrawCheckBox(HDC dc, const RECT& rect, UINT state, bool enabled, bool focused);
+    virtual void DrawRadioButton(HDC, const RECT&, UINT, bool, bool) {}
+    virtual void DrawGroupBox(HDC, const RECT&, UINT, bool, bool) {}
+    virtual void OnSchemeChanged() { Invalidate(false); }
+    // Turns automatic check boxes and radio buttons, then tells the parent.
+    virtual void OnClick();
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    // The window text in rect, aligned by the style; embossed when disabled. Returns the
+    // rectangle the text took.
+    RECT DrawLabel(HDC dc, const RECT& rect, bool enabled, bool leftByDefault);
+    void PaintBevelAndDefaultFrame(HDC dc, const RECT& client, UINT state, bool isDefault);
+    void RedrawNow();
+    UINT State() const;
+
+private:
+    void UncheckRadioGroup();
+
+    const ColourScheme* scheme_;
+    OffscreenBuffer buffer_;
+    ButtonPress press_;
+    int check_ = ButtonState::kUnchecked;
+};
+
+class OrvBitmapButton2 : public OrvCustomButton {
+public:
+    // Loads the bitmap from this module and prepares its scheme-coloured and disabled
+    // copies; false when the resource is missing.
+    bool SetBitmap(UINT resourceId);
+    // The same from a bitmap the caller keeps.
+    bool SetBitmap(HBITMAP bitmap);
+    SIZE BitmapSize() const { return SIZE{width_, height_}; }
+
+protected:
+    void DrawPushButton(HDC dc, const RECT& rect, UINT state, bool enabled, bool focused,
+                        bool isDefault) override;
+    void OnSchemeChanged() override;
+
+private:
+    void Prepare();
+
+    // The loaded bitmap, the scheme-coloured copy, the disabled copy, two spare slots.
+    OrvBitmap bitmaps_[5];
+    int width_ = 0;
+    int height_ = 0;
+};

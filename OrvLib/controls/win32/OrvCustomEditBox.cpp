@@ -1,0 +1,367 @@
+#include "OrvLib/controls/win32/OrvCustomEditBox.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "OrvLib/controls/win32/ControlSupport.h"
+
+using namespace ControlSupport;
+
+OrvCustomEditBox::OrvCustomEditBox() : scheme_(&DefaultColourScheme()) {}
+
+OrvCustomEditBox::~OrvCustomEditBox() = default;
+
+void OrvCustomEditBox::SetColourScheme(const ColourScheme* scheme) {
+    scheme_ = scheme != nullptr ? scheme : &DefaultColourScheme();
+    background_.Reset();
+    if (spin_) spin_->SetColourScheme(scheme_);
+    if (m_hWnd != nullptr) {
+        RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    }
+}
+
+std::string OrvCustomEditBox::Text() const { return TextOf(m_hWnd); }
+
+void OrvCustomEditBox::ApplyText(const std::string& text) {
+    if (m_hWnd == nullptr) return;
+    Quietly(m_hWnd, [&] { return DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())); });
+    RedrawNow();
+}
+
+void OrvCustomEditBox::SetText(const std::string& text, bool set, bool quiet) {
+    if (quiet) ++quiet_;
+    if (set) {
+        modified_ = false;
+        if (batch_ > 0) {
+            pending_ = true;
+            pendingText_ = text;
+        } else {
+            ApplyText(text);
+        }
+    } else if (m_hWnd != nullptr && text != Text()) {
+        modified_ = true;
+        Invalidate(false);
+    }
+    if (quiet) --quiet_;
+}
+
+void OrvCustomEditBox::EndBatch() {
+    if (batch_ > 0 && --batch_ == 0 && pending_) {
+        pending_ = false;
+        ApplyText(pendingText_);
+    }
+}
+
+void OrvCustomEditBox::Commit() {
+    if (commit_ && m_hWnd != nullptr) SendMessage(WM_KILLFOCUS, 0, 0);
+}
+
+void OrvCustomEditBox::CreateSpinButton() {
+    spin_.reset();
+    if (m_hWnd == nullptr) return;
+    auto spin = std::make_unique<OrvCustomSpinButton>(*this);
+    RECT none{0, 0, 0, 0};
+    if (!spin->CreateControl(UPDOWN_CLASSA, "", WS_CHILD | UDS_ALIGNRIGHT | UDS_ARROWKEYS, none, GetParent(),
+                             0))
+        return;
+    spin->SetColourScheme(scheme_);
+    spin->SetBuddy(m_hWnd);
+    spin->SetRange32(0, 100);
+    spin->SetPos32(50);
+    spin->SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    spinOffset_ = spin->GetRectInParent().left - GetRectInParent().right;
+    spin_ = std::move(spin);
+    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+}
+
+void OrvCustomEditBox::PlaceSpinButton() {
+    RECT box = GetRectInParent(), spin = spin_->GetRectInParent();
+    int x = box.right + spinOffset_;
+    if (x != spin.left || box.top != spin.top || box.bottom - box.top != spin.bottom - spin.top)
+        spin_->SetWindowPos(nullptr, x, box.top, spin.right - spin.left, box.bottom - box.top,
+                            SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void OrvCustomEditBox::RedrawNow() {
+    if (m_hWnd != nullptr) RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+OrvCustomEditBox::Snapshot OrvCustomEditBox::Take() const {
+    Snapshot s;
+    s.text = Text();
+    SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&s.selStart), reinterpret_cast<LPARAM>(&s.selEnd));
+    s.focused = GetFocus() == m_hWnd;
+    return s;
+}
+
+LRESULT OrvCustomEditBox::HandleWatched(UINT message, WPARAM wParam, LPARAM lParam, bool quietly) {
+    Snapshot before = Take();
+    LRESULT r = quietly ? Quietly(m_hWnd, [&] { return DefWindowProc(message, wParam, lParam); })
+                        : DefWindowProc(message, wParam, lParam);
+    if (m_hWnd != nullptr && Take() != before) RedrawNow();
+    return r;
+}
+
+LRESULT OrvCustomEditBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: {
+            CPaintDC paint(m_hWnd);
+            HideCaret(m_hWnd);
+            buffer_.Paint(m_hWnd, paint, [&](HDC dc) { Draw(dc); });
+            ShowCaret(m_hWnd);
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_NCPAINT: {
+            CClientDC dc(m_hWnd, true);
+            RECT window = GetWindowRect();
+            OffsetRect(&window, -window.left, -window.top);
+            const ColourScheme& s = *scheme_;
+            if (spin_) {
+                // Open on the right, where the arrows carry the border on.
+                int w = window.right, h = window.bottom;
+                FillSolid(dc, RECT{w - 2, 2, w, h - 2},
+                          IsWindowEnabled() ? s[SchemeColour::Window] : s[SchemeColour::Face]);
+                FillSolid(dc, RECT{0, 0, w, 1}, s[SchemeColour::Shadow]);
+                FillSolid(dc, RECT{0, 0, 1, h}, s[SchemeColour::Shadow]);
+                FillSolid(dc, RECT{1, 1, w, 2}, s[SchemeColour::DarkShadow]);
+                FillSolid(dc, RECT{1, 1, 2, h - 1}, s[SchemeColour::DarkShadow]);
+                FillSolid(dc, RECT{0, h - 1, w, h}, s[SchemeColour::Highlight]);
+                FillSolid(dc, RECT{1, h - 2, w, h - 1}, s[SchemeColour::Light]);
+            } else {
+                PaintNonClientFrame(m_hWnd, s);
+            }
+            return 0;
+        }
+        case WM_CHAR:
+            if (!filter_.Accepts(static_cast<uint32_t>(wParam))) return 0;
+            return HandleWatched(message, wParam, lParam, true);
+        case WM_KEYDOWN:
+        case WM_KEYUP:
+        case WM_PASTE:
+        case WM_CUT:
+        case WM_CLEAR:
+        case WM_UNDO:
+        case EM_SETSEL:
+        case EM_REPLACESEL:
+            return HandleWatched(message, wParam, lParam, true);
+        case WM_SETTEXT: {
+            LRESULT r = Quietly(m_hWnd, [&] { return DefWindowProc(message, wParam, lParam); });
+            RedrawNow();
+            return r;
+        }
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_LBUTTONDBLCLK:
+        case WM_MOUSEMOVE:
+        case WM_SETFOCUS:
+            return HandleWatched(message, wParam, lParam, false);
+        case WM_KILLFOCUS: {
+            OnFocusLost();
+            LRESULT r = DefWindowProc(message, wParam, lParam);
+            if (m_hWnd == nullptr) return r;
+            Quietly(m_hWnd, [&] { return DefWindowProc(EM_SETSEL, 0, -1); });
+            RedrawNow();
+            return r;
+        }
+        case WM_ENABLE:
+        case WM_SHOWWINDOW:
+        case WM_WINDOWPOSCHANGED: {
+            LRESULT r = DefWindowProc(message, wParam, lParam);
+            if (spin_ && spin_->m_hWnd != nullptr) {
+                if (message == WM_ENABLE) spin_->EnableWindow(wParam != 0);
+                if (message == WM_SHOWWINDOW) spin_->ShowWindow(wParam ? SW_SHOWNA : SW_HIDE);
+                if (message == WM_WINDOWPOSCHANGED) PlaceSpinButton();
+            }
+            if (message == WM_ENABLE)
+                RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+            return r;
+        }
+        default:
+            break;
+    }
+    return CEdit::WindowProc(message, wParam, lParam);
+}
+
+bool OrvCustomEditBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    if (message == WM_COMMAND) {
+        UINT code = HIWORD(wParam);
+        bool swallow = false;
+        if (code == EN_CHANGE) {
+            HWND focus = GetFocus();
+            if (focus == m_hWnd || (spin_ && focus == spin_->m_hWnd)) modified_ = false;
+            if (spin_) spin_->Invalidate(false);
+        }
+        // Both of the system's text-change reports stay inside while quiet.
+        if (code == EN_CHANGE || code == EN_UPDATE) swallow = quiet_ > 0;
+        if (listener_ != nullptr) listener_->OnEditBoxCommand(code);
+        if (swallow) {
+            *result = 0;
+            return true;
+        }
+    }
+    if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) {
+        const ColourScheme& s = *scheme_;
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, modified_ ? s[SchemeColour::DisabledText] : s[SchemeColour::Text]);
+        SetBkColor(dc, s[SchemeColour::Window]);
+        if (!background_) background_.Reset(CreateSolidBrush(s[SchemeColour::Window]));
+        *result = reinterpret_cast<LRESULT>(background_.Get());
+        return true;
+    }
+    return CEdit::OnChildNotify(message, wParam, lParam, result);
+}
+
+void OrvCustomEditBox::Draw(HDC dc) {
+    const ColourScheme& s = *scheme_;
+    RECT client = GetClientRect();
+    bool enabled = IsWindowEnabled();
+    FillSolid(dc, client, enabled ? s[SchemeColour::Window] : s[SchemeColour::Face]);
+    std::string text = Text();
+    if (text.empty()) return;
+    HFONT font = GetFont();
+    OrvSelection selectFont(dc, font != nullptr ? font : GuiFont());
+    SetBkMode(dc, OPAQUE);
+    DWORD selStart = 0, selEnd = 0;
+    if (GetFocus() == m_hWnd)
+        SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
+    size_t a = std::min<size_t>(selStart, text.size()), b = std::min<size_t>(selEnd, text.size());
+    if (b < a) std::swap(a, b);
+    // Each run at the place the system gives its first character.
+    auto run = [&](size_t from, size_t to, bool selected) {
+        if (to <= from) return;
+        LRESULT at = SendMessage(EM_POSFROMCHAR, from);
+        if (at == -1) return;
+        if (!enabled) {
+            SetTextColor(dc, s[SchemeColour::DisabledText]);
+            SetBkColor(dc, s[SchemeColour::Face]);
+        } else if (selected) {
+            SetTextColor(dc, s[SchemeColour::SelectedText]);
+            SetBkColor(dc, s[SchemeColour::SelectionBack]);
+        } else {
+            SetTextColor(dc, s[SchemeColour::Text]);
+            SetBkColor(dc, s[SchemeColour::Window]);
+        }
+        TextOutA(dc, static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at)), text.c_str() + from,
+                 static_cast<int>(to - from));
+    };
+    run(0, a, false);
+    run(a, b, true);
+    run(b, text.size(), false);
+}
+
+OrvCustomIntegerEditBox::OrvCustomIntegerEditBox() { Filter() = model_.Filter(); }
+
+void OrvCustomIntegerEditBox::SetRange(int minimum, int maximum, bool wrap) {
+    model_.SetRange(minimum, maximum, wrap);
+    Filter() = model_.Filter();
+    CreateSpinButton();
+}
+
+void OrvCustomIntegerEditBox::SetValue(int value) {
+    std::string text = model_.SetValue(value);
+    if (m_hWnd != nullptr) SetText(text, true);
+}
+
+int OrvCustomIntegerEditBox::GetValue() const {
+    return m_hWnd == nullptr ? model_.LastSetValue() : model_.ValueOf(Text());
+}
+
+void OrvCustomIntegerEditBox::SpinStep(int delta) { SetText(model_.Step(Text(), delta), true); }
+
+void OrvCustomIntegerEditBox::OnFocusLost() {
+    IntegerBoxModel::Commit c = model_.FocusLost(Text());
+    if (c.changed) SetText(c.text, true);
+}
+
+void OrvCustomSpinButton::SetColourScheme(const ColourScheme* scheme) {
+    scheme_ = scheme != nullptr ? scheme : &DefaultColourScheme();
+    if (m_hWnd != nullptr) Invalidate(false);
+}
+
+LRESULT OrvCustomSpinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: {
+            CPaintDC paint(m_hWnd);
+            buffer_.Paint(m_hWnd, paint, [&](HDC dc) { Draw(dc); });
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_LBUTTONDOWN: {
+            buddy_.SpinPressed();
+            LRESULT r = DefWindowProc(message, wParam, lParam);
+            Invalidate(false);
+            return r;
+        }
+        case WM_LBUTTONUP: {
+            LRESULT r = DefWindowProc(message, wParam, lParam);
+            Invalidate(false);
+            buddy_.Commit();
+            return r;
+        }
+        default:
+            break;
+    }
+    return CSpinButtonCtrl::WindowProc(message, wParam, lParam);
+}
+
+bool OrvCustomSpinButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == static_cast<UINT>(UDN_DELTAPOS)) {
+        buddy_.SpinStep(reinterpret_cast<NMUPDOWN*>(lParam)->iDelta);
+        // The arrows' own position stays where it is, away from its limits.
+        *result = 1;
+        return true;
+    }
+    return CSpinButtonCtrl::OnChildNotify(message, wParam, lParam, result);
+}
+
+void OrvCustomSpinButton::Draw(HDC dc) {
+    const ColourScheme& s = *scheme_;
+    RECT client = GetClientRect();
+    int w = client.right, h = client.bottom;
+    FillSolid(dc, client, s[SchemeColour::Face]);
+    bool right = (GetStyle() & UDS_ALIGNLEFT) == 0;
+    if (right) {
+        FillSolid(dc, RECT{0, 0, w, 1}, s[SchemeColour::Shadow]);
+        FillSolid(dc, RECT{0, 1, w - 1, 2}, s[SchemeColour::DarkShadow]);
+        FillSolid(dc, RECT{w - 1, 0, w, h}, s[SchemeColour::Highlight]);
+        FillSolid(dc, RECT{w - 2, 1, w - 1, h - 1}, s[SchemeColour::Light]);
+        FillSolid(dc, RECT{0, h - 1, w, h}, s[SchemeColour::Highlight]);
+        FillSolid(dc, RECT{0, h - 2, w - 1, h - 1}, s[SchemeColour::Light]);
+    } else {
+        FillSolid(dc, RECT{0, 0, 1, h}, s[SchemeColour::Shadow]);
+        FillSolid(dc, RECT{1, 0, 2, h}, s[SchemeColour::DarkShadow]);
+    }
+    SpinGeometry::Halves halves = SpinGeometry::Split(ToOrvRect(client), right);
+    int pressed = 0;
+    if (GetCapture() == m_hWnd) {
+        POINT cursor;
+        GetCursorPos(&cursor);
+        ScreenToClient(&cursor);
+        pressed = SpinGeometry::HitTest(halves, OrvPoint{cursor.x, cursor.y});
+    }
+    bool enabled = IsWindowEnabled();
+    for (int half : {1, -1}) {
+        RECT r = ToRECT(half == 1 ? halves.upper : halves.lower);
+        bool down = pressed == half;
+        FillSolid(dc, r, s[SchemeColour::Face]);
+        PaintFrame(dc, down ? FrameStyle::Sunken : FrameStyle::Raised, r, s);
+        OrvRect rows[2];
+        SpinGeometry::Arrow(ToOrvRect(r), half == 1, down, rows);
+        for (const OrvRect& row : rows) {
+            if (enabled) {
+                FillSolid(dc, ToRECT(row), s[SchemeColour::Text]);
+            } else {
+                RECT lit = ToRECT(row);
+                OffsetRect(&lit, 1, 1);
+                FillSolid(dc, lit, s[SchemeColour::Highlight]);
+            }
+        }
+        if (!enabled) {
+            for (const OrvRect& row : rows) FillSolid(dc, ToRECT(row), s[SchemeColour::Shadow]);
+        }
+    }
+}

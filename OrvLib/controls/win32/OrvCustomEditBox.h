@@ -1,0 +1,137 @@
+// The text-bearing controls: a single-line edit that paints its own text in the scheme's
+// colours and filters what may be typed, its integer variant with a range and up-down
+// arrows, and the arrows themselves.
+//
+// The system edit keeps the text, the selection and the caret; it never shows: what it
+// would draw is switched off around its handling, and the box repaints itself whenever the
+// text, the selection or the focus changed.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "OrvLib/controls/ColourScheme.h"
+#include "OrvLib/controls/EditBoxModel.h"
+#include "OrvLib/controls/win32/OffscreenBuffer.h"
+#include "OrvLib/controls/win32/SchemePainter.h"
+#include "OrvLib/framework/GdiHolders.h"
+#include "OrvLib/framework/StandardControls.h"
+
+class OrvCustomSpinButton;
+
+// Told of every command the box sends its parent (a control that owns a box, such as the
+// angle dial, listens here since the box is its parent's child).
+class OrvEditBoxListener {
+public:
+    virtual ~OrvEditBoxListener() = default;
+    virtual void OnEditBoxCommand(UINT code) = 0;
+};
+
+class OrvCustomEditBox : public CEdit {
+public:
+    OrvCustomEditBox();
+    ~OrvCustomEditBox() override;
+
+    void SetColourScheme(const ColourScheme* scheme);
+    const ColourScheme& Scheme() const { return *scheme_; }
+    CharFilter& Filter() { return filter_; }
+
+    // With set, the text is applied (after the batch, inside one) and the box is no longer
+    // modified; without, the box is only marked modified when the text differs. Quiet keeps
+    // the parent from hearing of the change.
+    void SetText(const std::string& text, bool set, bool quiet = false);
+    std::string Text() const;
+    bool Modified() const { return modified_; }
+    void BeginBatch() { ++batch_; }
+    void EndBatch();
+
+    // With the commit flag, releasing the mouse on the arrows makes the box go through its
+    // focus-loss handling (the parent hears of a focus loss) while it keeps the focus.
+    void SetCommitFlag(bool commit) { commit_ = commit; }
+    void Commit();
+
+    void SetListener(OrvEditBoxListener* listener) { listener_ = listener; }
+    OrvCustomSpinButton* SpinButton() const { return spin_.get(); }
+
+    // Called by the arrows.
+    virtual void SpinStep(int delta) { (void)delta; }
+    virtual void SpinPressed() {}
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    // Before the system's focus-loss handling.
+    virtual void OnFocusLost() {}
+    void Draw(HDC dc);
+    void RedrawNow();
+    void CreateSpinButton();
+    // Keeps the arrows at the box's right edge when the box moves.
+    void PlaceSpinButton();
+    void ApplyText(const std::string& text);
+
+private:
+    struct Snapshot {
+        std::string text;
+        DWORD selStart, selEnd;
+        bool focused;
+        bool operator!=(const Snapshot& o) const {
+            return text != o.text || selStart != o.selStart || selEnd != o.selEnd || focused != o.focused;
+        }
+    };
+    Snapshot Take() const;
+    LRESULT HandleWatched(UINT message, WPARAM wParam, LPARAM lParam, bool quietly);
+
+    const ColourScheme* scheme_;
+    CharFilter filter_;
+    std::unique_ptr<OrvCustomSpinButton> spin_;
+    int spinOffset_ = 0;  // the arrows' left edge from the box's right edge
+    OffscreenBuffer buffer_;
+    OrvBrush background_;
+    bool modified_ = false;
+    int batch_ = 0;
+    bool pending_ = false;
+    std::string pendingText_;
+    int quiet_ = 0;
+    bool commit_ = false;
+    OrvEditBoxListener* listener_ = nullptr;
+};
+
+class OrvCustomIntegerEditBox : public OrvCustomEditBox {
+public:
+    OrvCustomIntegerEditBox();
+
+    // Also allows the minus sign for a negative bound and creates the arrows.
+    void SetRange(int minimum, int maximum, bool wrap);
+    // Clamped into the range and shown with set.
+    void SetValue(int value);
+    // The value of the text, not clamped; the last value set for an empty text or before
+    // the window exists.
+    int GetValue() const;
+    const IntegerBoxModel& Model() const { return model_; }
+
+    void SpinStep(int delta) override;
+
+protected:
+    void OnFocusLost() override;
+
+private:
+    IntegerBoxModel model_;
+};
+
+class OrvCustomSpinButton : public CSpinButtonCtrl {
+public:
+    explicit OrvCustomSpinButton(OrvCustomEditBox& buddy) : buddy_(buddy), scheme_(&DefaultColourScheme()) {}
+    void SetColourScheme(const ColourScheme* scheme);
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    void Draw(HDC dc);
+
+private:
+    OrvCustomEditBox& buddy_;
+    const ColourScheme* scheme_;
+    OffscreenBuffer buffer_;
+};

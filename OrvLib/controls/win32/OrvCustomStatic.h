@@ -1,0 +1,40 @@
+// Labels: a one-line text static on the scheme's face, and a bitmap static whose bitmap is
+// recoloured to the scheme like a bitmap button's.
+#pragma once
+
+#include <windows.h>
+
+#include "OrvLib/controls/ColourScheme.h"
+#include "OrvLib/controls/win32/OffscreenBuffer.h"
+#include "OrvLib/framework/GdiHolders.h"
+#include "OrvLib/framework/StandardControls.h"
+
+class OrvCustomStatic : public CStatic {
+public:
+    OrvCustomStatic();
+    void SetColourScheme(const ColourScheme* scheme);
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    const ColourScheme* scheme_;
+    OffscreenBuffer buffer_;
+};
+
+class OrvBitmapStatic : public CStatic {
+public:
+    OrvBitmapStatic();
+    void SetColourScheme(const ColourScheme* scheme);
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Prepare();
+
+    OrvBitmap coloured_;
+    int width_ = 0;
+    int height_ = 0;
+    bool prepared_ = false;
+    const ColourScheme* scheme_;
+    OffscreenBuffer buffer_;
+};

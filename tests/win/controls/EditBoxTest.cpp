@@ -1,0 +1,141 @@
+// Edit boxes, the integer box with its arrows, and the labels, under real keys and clicks.
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "ControlTestWindow.h"
+#include "OrvLib/controls/win32/OrvCustomEditBox.h"
+#include "OrvLib/controls/win32/OrvCustomStatic.h"
+#include "WindowHarness.h"
+
+namespace {
+
+enum : UINT { kSeed = 20, kAngle = 21, kName = 22, kLabel = 23, kOff = 24 };
+
+void Make(OrvCustomEditBox& box, TestParent& parent, RECT r, UINT id, DWORD style = 0) {
+    ASSERT_TRUE(box.CreateControl("EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | style, r,
+                                  parent.m_hWnd, id, WS_EX_CLIENTEDGE));
+    box.SetFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    box.SetMargins(3, 3);
+    box.SetColourScheme(&TestScheme());
+}
+
+struct Boxes {
+    TestParent parent{260, 130};
+    OrvCustomIntegerEditBox seed, angle, off;
+    OrvCustomEditBox name;
+    OrvCustomStatic label;
+    Boxes() {
+        Make(seed, parent, RECT{10, 30, 90, 52}, kSeed, ES_RIGHT);
+        seed.SetRange(1, 10000, false);
+        seed.SetValue(7);
+        Make(angle, parent, RECT{110, 30, 170, 52}, kAngle, ES_RIGHT);
+        angle.SetRange(0, 359, true);
+        angle.SetValue(359);
+        Make(name, parent, RECT{10, 70, 170, 92}, kName);
+        name.SetText("Autumn leaves", true);
+        Make(off, parent, RECT{190, 30, 250, 52}, kOff, ES_RIGHT);
+        off.SetRange(0, 100, false);
+        off.SetValue(42);
+        off.EnableWindow(false);
+        label.CreateControl("STATIC", "Random seed", WS_CHILD | WS_VISIBLE, RECT{10, 8, 170, 24},
+                            parent.m_hWnd, kLabel);
+        label.SetFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+        label.SetColourScheme(&TestScheme());
+        Activate(parent.m_hWnd);
+        harness::Pump(50);
+    }
+    void Type(const char* keys) {
+        for (const char* k = keys; *k; ++k) harness::Key(static_cast<WORD>(VkKeyScanA(*k) & 0xFF));
+    }
+};
+
+TEST(EditBoxes, IntegerBoxTakesDigitsOnlyAndClampsHugeValuesBeforeTheParentHearsOfTheFocusLoss) {
+    Boxes b;
+    harness::Click(b.seed.m_hWnd, 10, 8);
+    EXPECT_EQ(GetFocus(), b.seed.m_hWnd);
+    harness::Key(VK_END);
+    for (int i = 0; i < 5; ++i) harness::Key(VK_BACK);
+    b.Type("a-99999999999");
+    EXPECT_EQ(b.seed.Text(), "99999999999");
+    harness::SaveScreenshot(b.parent.m_hWnd, "controls-edits-typing");
+    b.parent.Clear();
+    harness::Click(b.name.m_hWnd, 10, 8);
+    EXPECT_EQ(b.seed.Text(), "10000");
+    EXPECT_EQ(b.seed.GetValue(), 10000);
+    bool heardKillFocus = false;
+    for (const Heard& h : b.parent.heard) {
+        if (h.id == kSeed && h.code == EN_KILLFOCUS) {
+            heardKillFocus = true;
+            EXPECT_EQ(h.text, "10000");
+        }
+    }
+    EXPECT_TRUE(heardKillFocus);
+    harness::SaveScreenshot(b.parent.m_hWnd, "controls-edits-focused");
+}
+
+TEST(EditBoxes, ArrowsWrapAtTheBoundsAndReleaseCommitsWhenAsked) {
+    Boxes b;
+    ASSERT_NE(b.angle.SpinButton(), nullptr);
+    HWND spin = b.angle.SpinButton()->m_hWnd;
+    RECT r;
+    GetClientRect(spin, &r);
+    harness::Click(spin, r.right / 2, 4);
+    EXPECT_EQ(b.angle.Text(), "0");
+    harness::Click(spin, r.right / 2, r.bottom - 4);
+    EXPECT_EQ(b.angle.Text(), "359");
+    harness::Click(spin, r.right / 2, r.bottom - 4);
+    EXPECT_EQ(b.angle.Text(), "358");
+
+    // The seed box stops at its bound.
+    HWND seedSpin = b.seed.SpinButton()->m_hWnd;
+    GetClientRect(seedSpin, &r);
+    b.seed.SetValue(1);
+    harness::Click(seedSpin, r.right / 2, r.bottom - 4);
+    EXPECT_EQ(b.seed.Text(), "1");
+
+    // Held on an arrow, the press is drawn sunken.
+    harness::Press(seedSpin, r.right / 2, 4);
+    harness::SaveScreenshot(b.parent.m_hWnd, "controls-edits-arrow-pressed");
+    harness::Release();
+
+    b.seed.SetFocus();
+    b.seed.SetCommitFlag(true);
+    b.parent.Clear();
+    harness::Click(seedSpin, r.right / 2, 4);
+    EXPECT_EQ(GetFocus(), b.seed.m_hWnd);
+    std::vector<UINT> codes = b.parent.Codes(WM_COMMAND, kSeed);
+    EXPECT_NE(std::find(codes.begin(), codes.end(), static_cast<UINT>(EN_KILLFOCUS)), codes.end());
+}
+
+TEST(EditBoxes, QuietChangesAndBatchesDoNotReachTheParent) {
+    Boxes b;
+    b.parent.Clear();
+    b.name.SetText("Stars", true, true);
+    EXPECT_EQ(b.name.Text(), "Stars");
+    EXPECT_TRUE(b.parent.Codes(WM_COMMAND, kName).empty());
+    b.name.BeginBatch();
+    b.name.SetText("one", true);
+    b.name.SetText("two", true);
+    EXPECT_EQ(b.name.Text(), "Stars");
+    b.name.EndBatch();
+    EXPECT_EQ(b.name.Text(), "two");
+    std::vector<UINT> codes = b.parent.Codes(WM_COMMAND, kName);
+    EXPECT_EQ(std::count(codes.begin(), codes.end(), static_cast<UINT>(EN_CHANGE)), 1);
+    // Without set the text stays and the box is only marked modified.
+    b.name.SetText("three", false);
+    EXPECT_TRUE(b.name.Modified());
+    EXPECT_EQ(b.name.Text(), "two");
+}
+
+TEST(EditBoxes, LooksComeFromTheScheme) {
+    Boxes b;
+    harness::Pump(50);
+    EXPECT_TRUE(harness::SaveScreenshot(b.parent.m_hWnd, "controls-edits"));
+    const ColourScheme& s = TestScheme();
+    EXPECT_EQ(harness::ClientPixel(b.name.m_hWnd, 1, 1), s[SchemeColour::Window]);
+    EXPECT_EQ(harness::ClientPixel(b.off.m_hWnd, 1, 1), s[SchemeColour::Face]);
+    EXPECT_EQ(harness::ClientPixel(b.label.m_hWnd, 150, 2), s[SchemeColour::Face]);
+}
+
+}  // namespace
