@@ -10,15 +10,6 @@
 #include "product/engine/ObjectReader.h"
 #include "product/engine/PlacementDrawing.h"
 
-namespace {
-
-bool Overlaps(const OrvRect& bounds, const OrvRect& area) {
-    return bounds.left < area.right && area.left < bounds.right && bounds.top < area.bottom &&
-           area.top < bounds.bottom;
-}
-
-}  // namespace
-
 PSVarnPlugin::PSVarnPlugin() : objectSet(&ReadObjectFile) {}
 PSVarnPlugin::~PSVarnPlugin() = default;
 
@@ -89,7 +80,7 @@ void PSVarnPlugin::Render(const PixelBuffer& input, const PixelBuffer& output, c
     const uint32_t start = OrvPlatform::Milliseconds();
     const auto& objects = objectSet.Objects();
     for (const Placement& placement : placements) {
-        if (!Overlaps(placement.bounds, area) || size_t(placement.objectIndex) >= objects.size()) continue;
+        if (!Intersects(placement.bounds, area) || size_t(placement.objectIndex) >= objects.size()) continue;
         DrawPlacement(output, mask, area, placement, *objects[size_t(placement.objectIndex)], settings);
         if (quickPreview && OrvPlatform::Milliseconds() - start > kQuickBudget) break;
     }

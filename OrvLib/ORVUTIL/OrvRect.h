@@ -5,6 +5,7 @@
 // order of the platform's RECT. 32-bit like the host's own coordinates after widening.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 struct OrvRect {
@@ -32,3 +33,18 @@ struct OrvPoint {
     int32_t x = 0;
     int32_t y = 0;
 };
+
+// The common part; empty (possibly inverted) when the two share no pixel.
+inline OrvRect Intersection(const OrvRect& a, const OrvRect& b) {
+    return OrvRect{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+                   std::min(a.bottom, b.bottom)};
+}
+
+// True when the two share at least one pixel; rectangles that only touch do not.
+inline bool Intersects(const OrvRect& a, const OrvRect& b) { return !Intersection(a, b).IsEmpty(); }
+
+// True when every edge of inner lies on or inside outer.
+inline bool Contains(const OrvRect& outer, const OrvRect& inner) {
+    return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
+           inner.bottom <= outer.bottom;
+}

@@ -12,7 +12,7 @@
 #include "OrvLib/image/OrvImage2.h"
 #include "OrvLib/plugin/HostInterface.h"
 #include "OrvLib/plugin/OrvPSPlugin.h"
-#include "OrvLib/plugin/PixelBuffer.h"
+#include "OrvLib/image/PixelBuffer.h"
 #include "OrvLib/plugin/ViewModel.h"
 
 // The module's own name with the extension ".chm"; empty without a name.

@@ -1,17 +1,6 @@
 #include "product/engine/PlacementDrawing.h"
 
-#include <algorithm>
-
 #include "product/engine/RowSamplers.h"
-
-namespace {
-
-OrvRect Intersect(const OrvRect& a, const OrvRect& b) {
-    return OrvRect{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-                   std::min(a.bottom, b.bottom)};
-}
-
-}  // namespace
 
 void DrawPlacement(const PixelBuffer& destination, const PixelBuffer* mask, const OrvRect& area,
                    const Placement& placement, const OrvImage2& object, const DrawSettings& settings) {
@@ -28,8 +17,8 @@ void DrawPlacement(const PixelBuffer& destination, const PixelBuffer* mask, cons
     // The object's footprint in the buffer, clipped: only these pixels are visited.
     OrvRect run;
     if (!b.SolveBox(objectBox, &run)) return;
-    run = Intersect(run, OrvRect{0, 0, destination.width, destination.height});
-    if (run.IsEmpty() || Intersect(b.MapBox(run), objectBox).IsEmpty()) return;
+    run = Intersection(run, OrvRect{0, 0, destination.width, destination.height});
+    if (run.IsEmpty() || Intersection(b.MapBox(run), objectBox).IsEmpty()) return;
 
     // Start on a whole object pixel; then steps by addition only.
     const Point2 start = b.MapPoint(run.left, run.top);

@@ -4,7 +4,7 @@
 
 #include "OrvLib/ORVUTIL/OrvRect.h"
 #include "OrvLib/image/OrvImage2.h"
-#include "OrvLib/plugin/PixelBuffer.h"
+#include "OrvLib/image/PixelBuffer.h"
 #include "product/engine/Placement.h"
 
 struct DrawSettings {

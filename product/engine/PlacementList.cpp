@@ -8,24 +8,14 @@
 
 namespace {
 
-bool Overlaps(const OrvRect& a, const OrvRect& b) {
-    return std::max(a.left, b.left) < std::min(a.right, b.right) &&
-           std::max(a.top, b.top) < std::min(a.bottom, b.bottom);
-}
-
 const Placement* FirstOverlap(const std::vector<Placement>& kept, const OrvRect& box) {
     for (const Placement& k : kept) {
-        if (Overlaps(k.bounds, box)) return &k;
+        if (Intersects(k.bounds, box)) return &k;
     }
     return nullptr;
 }
 
 int32_t ClampByte(int32_t v) { return v < 0 ? 0 : v > 255 ? 255 : v; }
-
-bool Inside(const OrvRect& box, const OrvRect& area) {
-    return box.left >= area.left && box.right <= area.right && box.top >= area.top &&
-           box.bottom <= area.bottom;
-}
 
 }  // namespace
 
@@ -34,8 +24,9 @@ bool PushApart(Placement& placement, const std::vector<Placement>& kept) {
     if (other == nullptr) return true;
     const OrvRect& a = placement.bounds;
     const OrvRect& b = other->bounds;
-    const int32_t dx = std::min(a.right, b.right) - std::max(a.left, b.left);
-    const int32_t dy = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
+    const OrvRect common = Intersection(a, b);
+    const int32_t dx = common.Width();
+    const int32_t dy = common.Height();
     int32_t mx = 0, my = 0;
     if (dx < dy) {
         mx = a.left < b.left ? -dx : dx;
@@ -119,7 +110,7 @@ std::vector<Placement> BuildPlacements(const EffectParameters& p, const ObjectCh
 
         bool keep = !p.noOverlap || PushApart(placement, kept);
         if (keep && p.wholeObjectsOnly) {
-            keep = Inside(placement.bounds, filterArea) && (wholeImage || isBoxSelected(placement.bounds));
+            keep = Contains(filterArea, placement.bounds) && (wholeImage || isBoxSelected(placement.bounds));
         }
         if (keep && m.Invert()) kept.push_back(placement);
     }
