@@ -1,5 +1,6 @@
 #include "OrvLib/framework/CDialog.h"
 
+#include "OrvLib/framework/CommonControls.h"
 #include "OrvLib/framework/DataExchange.h"
 #include "OrvLib/framework/Module.h"
 #include "OrvLib/framework/WindowFailure.h"
@@ -13,6 +14,7 @@ CDialog::~CDialog() {
 
 INT_PTR CDialog::DoModal() {
     HWND owner = parent_ != nullptr && parent_->m_hWnd != nullptr ? parent_->m_hWnd : OrvChooseOwner();
+    OrvInitCommonControls();
     OrvModalScope loop([this] {
         if (m_hWnd != nullptr) ::EndDialog(m_hWnd, -1);
     });
@@ -34,6 +36,7 @@ bool CDialog::Create(UINT templateId, CWnd* parent) {
 bool CDialog::Create(UINT templateId, HWND parent) {
     if (m_hWnd != nullptr) return false;
     templateId_ = templateId;
+    OrvInitCommonControls();
     HWND window = CreateDialogParamA(OrvModuleHandle(), MAKEINTRESOURCEA(templateId), parent,
                                      &CDialog::StaticDialogProc, reinterpret_cast<LPARAM>(this));
     return window != nullptr && m_hWnd == window;

@@ -3,6 +3,8 @@
 
 #define IDD_FORM 100
 #define IDD_PAGE 101
+#define IDD_LISTS 102
+#define IDD_FILE_CHILD 103
 
 #define IDC_NAME 1001
 #define IDC_COUNT 1002
@@ -14,5 +16,8 @@
 #define IDC_PAGE_AREA 1008
 #define IDC_RUNTIME 1009
 #define IDC_PAGE_BUTTON 2001
+#define IDC_LIST 2101
+#define IDC_TABS 2102
+#define IDC_PREVIEW 2201
 
 #define IDS_GREETING 3001
