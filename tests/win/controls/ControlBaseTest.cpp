@@ -11,6 +11,7 @@
 #include "OrvLib/controls/win32/OrvControlBase.h"
 #include "OrvLib/controls/win32/OrvDialogHelper.h"
 #include "OrvLib/controls/win32/SchemePainter.h"
+#include "OrvLib/framework/CDialog.h"
 #include "WindowHarness.h"
 
 namespace {
@@ -244,6 +245,49 @@ TEST(OffscreenBufferTest, RemadeOnlyWhenTheSizeChanges) {
     EXPECT_EQ(info.bmWidth, 41);
     EXPECT_EQ(buffer.Fit(screen, 0, 30), nullptr);
     ReleaseDC(nullptr, screen);
+}
+
+// A control with the focus inside a modal dialog: while it drags, Escape is the control's.
+class DragDialog : public CDialog {
+public:
+    DragDialog() : CDialog(1) {}
+    Probe probe;
+
+protected:
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        probe.Create("ControlTestProbe", WS_CHILD | WS_VISIBLE | WS_TABSTOP, RECT{10, 10, 300, 170}, this, 5);
+        probe.SetFocus();
+        return FALSE;
+    }
+};
+
+TEST(ControlBaseInDialog, EscapeDuringADragCancelsTheDragNotTheDialog) {
+    DragDialog dialog;
+    bool openAfterEscape = false;
+    bool openAfterSecondEscape = true;
+    {
+        harness::InputThread script([&] {
+            HWND window = harness::WaitForWindow([] { return FindWindowA("#32770", "Drag in a dialog"); });
+            if (window == nullptr) return;
+            HWND control = GetDlgItem(window, 5);
+            harness::Press(control, 100, 100);
+            harness::MoveTo(control, 150, 100);
+            harness::Key(VK_ESCAPE);
+            Sleep(50);
+            openAfterEscape = IsWindowVisible(window) != FALSE;
+            harness::Release();
+            // Without a drag Escape is the dialog's Cancel again.
+            harness::Key(VK_ESCAPE);
+            Sleep(100);
+            openAfterSecondEscape = IsWindow(window) != FALSE;
+            if (openAfterSecondEscape) harness::Click(GetDlgItem(window, IDCANCEL), 5, 5);
+        });
+        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    }
+    EXPECT_TRUE(openAfterEscape);
+    EXPECT_FALSE(openAfterSecondEscape);
+    EXPECT_EQ(dialog.probe.calls, (Calls{"down", "begin 100", "key 27", "cancel"}));
 }
 
 class HelperDialog : public Parent, public OrvDialogHelper {};

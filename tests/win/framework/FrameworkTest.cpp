@@ -19,6 +19,7 @@
 namespace {
 
 const COLORREF kLabelBack = RGB(40, 120, 200);
+const COLORREF kFormBack = RGB(236, 226, 200);
 
 // Handles its own click by reflection, so its parent never sees it.
 class ReflectedButton : public CWnd {
@@ -124,13 +125,23 @@ protected:
     void OnFail() { throw std::runtime_error("handler failed"); }
     void OnReflected() { ++parentSawReflected; }
     void OnRuntime() { ++runtimeClicks; }
+    // The dialog and its labels share its face; edit boxes keep the system's colours.
+    HBRUSH OnCtlColor(HDC dc, HWND, UINT message) {
+        if (message == WM_CTLCOLOREDIT) return nullptr;
+        SetBkColor(dc, kFormBack);
+        return face_;
+    }
     DECLARE_MESSAGE_MAP()
+
+private:
+    OrvBrush face_{CreateSolidBrush(kFormBack)};
 };
 BEGIN_MESSAGE_MAP(Form, FormBase)
 ON_BN_CLICKED(IDC_APPLY, &Form::OnApply)
 ON_BN_CLICKED(IDC_FAIL, &Form::OnFail)
 ON_BN_CLICKED(IDC_REFLECTED, &Form::OnReflected)
 ON_BN_CLICKED(IDC_RUNTIME, &Form::OnRuntime)
+ON_WM_CTLCOLOR(&Form::OnCtlColor)
 END_MESSAGE_MAP()
 
 HWND FindForm() { return FindWindowA("#32770", "Framework form"); }
@@ -154,6 +165,8 @@ TEST(FrameworkDialog, RunsModallyFromOurTemplateOwnedByTheHostWindow) {
     HWND owner = nullptr;
     bool hostDisabled = false;
     COLORREF labelPixel = 0;
+    COLORREF facePixel = 0;
+    COLORREF editPixel = 0;
     bool saved = false;
     {
         harness::InputThread script([&] {
@@ -170,6 +183,8 @@ TEST(FrameworkDialog, RunsModallyFromOurTemplateOwnedByTheHostWindow) {
             harness::Click(GetDlgItem(FindWindowExA(dialog, nullptr, "#32770", nullptr), IDC_PAGE_BUTTON), 6,
                            6);
             labelPixel = harness::ClientPixel(GetDlgItem(dialog, IDC_LABEL), 1, 1);
+            facePixel = harness::ClientPixel(dialog, 3, 3);
+            editPixel = harness::ClientPixel(GetDlgItem(dialog, IDC_NAME), 3, 3);
             saved = harness::SaveScreenshot(dialog, "framework-form");
             ClickItem(dialog, IDOK);
         });
@@ -194,6 +209,8 @@ TEST(FrameworkDialog, RunsModallyFromOurTemplateOwnedByTheHostWindow) {
     EXPECT_EQ(form.runtimeClicks, 1);
     EXPECT_EQ(form.page.clicks, 1);
     EXPECT_EQ(labelPixel, kLabelBack);
+    EXPECT_EQ(facePixel, kFormBack);
+    EXPECT_EQ(editPixel, GetSysColor(COLOR_WINDOW));
     EXPECT_TRUE(saved);
 }
 
