@@ -5,12 +5,15 @@
 
 #include <algorithm>
 #include <cinttypes>
+#include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "host/cli/SampleImage.h"
+#include "product/engine/EffectParameters.h"
 #include "tests/cli/VarnelProgram.h"
 
 namespace {
@@ -93,7 +96,8 @@ Raster Mask() {
     return mask;
 }
 
-enum Objects { kObject, kFolder, kPreset };
+// kBlock: no object option, the objects are what the block names.
+enum Objects { kObject, kFolder, kPreset, kBlock };
 enum Selection { kWhole, kMask };
 
 struct Case {
@@ -102,7 +106,8 @@ struct Case {
     int planes;
     Objects objects;
     Selection selection;
-    const char* settings;  // options of varnel apply, separated by spaces
+    const char* settings;  // options of varnel apply, separated by spaces; @category is a
+                           // stored block naming a category and no path
 };
 
 // The shipped preset's hashes follow its generated artwork: new artwork, new hashes.
@@ -126,6 +131,8 @@ const std::vector<Case>& Cases() {
         {0xB9954A66B7E06573ull, "rgba depth opacity",               4, kObject,  kWhole, "--density 60 --seed 15 --random-scale 2 --random-rotation 45 --order-by-depth --fade-with-depth --desaturate-with-depth --opacity 160"},
         {0x63BE84B4044B8207ull, "rgb shipped folder preset",        3, kPreset,  kWhole, "--density 40 --seed 16 --random-scale 2 --random-rotation 30"},
         {0x182987891CA2CFA2ull, "rgba shipped preset mask texture", 4, kPreset,  kMask,  "--density 40 --seed 17 --texture"},
+        {0xF104950D9DF15039ull, "rgb default block",                3, kBlock,   kWhole, ""},
+        {0x36659717B4168741ull, "rgba category without path",       4, kBlock,   kWhole, "--params @category --density 50 --seed 18 --random-scale 2"},
     };
     // clang-format on
     return cases;
@@ -144,7 +151,25 @@ std::vector<std::string> Words(const std::string& text) {
 // The inputs must agree first, or no output could.
 constexpr uint64_t kRgbInputHash = 0x576489A387FF0B7Eull, kRgbaInputHash = 0x6047C37C2BA80F71ull;
 
-class CliIdentity : public VarnelProgramTest {};
+// The shipped library's category "Snow", in the system's folder order.
+constexpr int32_t kShownCategory = 6;
+
+class CliIdentity : public VarnelProgramTest {
+protected:
+    // The plug-in's default block as a run leaves it, then naming a category and no path.
+    std::string CategoryBlock(const std::string& input, int32_t category) {
+        const ProgramResult run =
+            Apply(realPlugin, {input, folder / "base.png", "--quiet", "--save-params", folder / "base.bin"});
+        EXPECT_EQ(run.status, 0) << run.err;
+        std::vector<uint8_t> bytes = ReadBytes(folder / "base.bin");
+        EXPECT_EQ(bytes.size(), sizeof(EffectParameters));
+        bytes.resize(sizeof(EffectParameters));
+        std::fill_n(bytes.begin() + offsetof(EffectParameters, path), sizeof(EffectParameters::path), 0);
+        std::memcpy(&bytes[offsetof(EffectParameters, presetCategory)], &category, sizeof category);
+        WriteBytes(folder / "category.bin", bytes);
+        return folder / "category.bin";
+    }
+};
 
 TEST_F(CliIdentity, EveryBuildDrawsTheSamePictureForTheSameSettings) {
     const Raster inputs[2] = {InputImage(3), InputImage(4)};
@@ -158,6 +183,7 @@ TEST_F(CliIdentity, EveryBuildDrawsTheSamePictureForTheSameSettings) {
     Input("weighted/b_1.png", Bar(20, 8));
     Input("weighted/Thumbnail.png", Disc(30, 0, 255, 0));  // shown in lists, never drawn
     const std::string mask = Input("mask.png", Mask());
+    const std::string categoryBlock = CategoryBlock(inputFiles[0], kShownCategory);
 
     std::string differing;
     for (const Case& c : Cases()) {
@@ -168,7 +194,8 @@ TEST_F(CliIdentity, EveryBuildDrawsTheSamePictureForTheSameSettings) {
         if (c.objects == kFolder) args.insert(args.end(), {"--folder", weighted.string()});
         if (c.objects == kPreset) args.insert(args.end(), {"--preset", "Leaves/Autumn"});
         if (c.selection == kMask) args.insert(args.end(), {"--mask", mask});
-        for (const std::string& word : Words(c.settings)) args.push_back(word);
+        for (const std::string& word : Words(c.settings))
+            args.push_back(word == "@category" ? categoryBlock : word);
         fs::remove(folder / "out.png");
         const ProgramResult run = Apply(realPlugin, args);
         ASSERT_EQ(run.status, 0) << run.err;

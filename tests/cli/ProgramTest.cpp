@@ -50,6 +50,32 @@ protected:
         args.insert(args.end(), {"--density", std::to_string(int(mode))});
         return Apply(fakePlugin, args);
     }
+
+    // A copy of the real plug-in in a folder of its own, beside a library of two categories
+    // (in folder order: Flowers with Daisy, Leaves with the folder Fall and Oak).
+    fs::path PluginWithSmallLibrary() {
+        const fs::path pluginFolder = folder.Path() / "plug-ins";
+        fs::create_directories(pluginFolder);
+        const fs::path plugin = pluginFolder / fs::path(realPlugin).filename();
+        fs::copy_file(realPlugin, plugin);
+        std::string error;
+        const fs::path library = pluginFolder / "Varnel";
+        for (const fs::path& image : {library / "Leaves" / "Oak.png", library / "Leaves" / "Fall" / "a.png",
+                                      library / "Flowers" / "Daisy.png"}) {
+            fs::create_directories(image.parent_path());
+            EXPECT_TRUE(varncli::WritePngFile(image.string(), Pattern(5, 5, 4), error)) << error;
+        }
+        return plugin;
+    }
+
+    // The real plug-in with a folder of the user's own that holds no pictures: it draws
+    // nothing, so the image makes the round trip through the host alone.
+    ProgramResult ApplyDrawingNothing(std::vector<std::string> args) {
+        const fs::path empty = folder.Path() / "no-pictures";
+        fs::create_directories(empty);
+        args.insert(args.end(), {"--folder", empty.string()});
+        return Apply(realPlugin, args);
+    }
     std::vector<std::string> FilesInFolder() {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(folder.Path()))
@@ -62,12 +88,12 @@ protected:
 TEST_F(CliProgram, RealPluginRunsOnRgbAndTransparentImages) {
     for (int channels : {3, 4}) {
         const Raster input = Pattern(150, 131, channels);  // more than one 128 x 128 tile
-        const ProgramResult run = Apply(realPlugin, {Input("in.png", input), folder / "out.png"});
+        const ProgramResult run = ApplyDrawingNothing({Input("in.png", input), folder / "out.png"});
         ASSERT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(run.err, "") << "no progress bar without a terminal";
         const Raster output = ReadImage(folder / "out.png");
         EXPECT_EQ(output.channels, channels);
-        // The engine leaves pixels alone for now: the round trip through the host is exact.
+        // Nothing drawn: the round trip through the host is exact.
         EXPECT_EQ(output.pixels, input.pixels);
     }
 }
@@ -86,7 +112,7 @@ TEST_F(CliProgram, OutputHoldsWhatThePluginWroteOnEveryPlane) {
 
 TEST_F(CliProgram, GreyJpegAndBmpInputsAreFilteredAsRgb) {
     const Raster grey = Pattern(12, 5, 1);
-    ProgramResult run = Apply(realPlugin, {Input("grey.png", grey), folder / "grey-out.png"});
+    ProgramResult run = ApplyDrawingNothing({Input("grey.png", grey), folder / "grey-out.png"});
     ASSERT_EQ(run.status, 0) << run.err;
     Raster output = ReadImage(folder / "grey-out.png");
     ASSERT_EQ(output.channels, 3);
@@ -96,12 +122,12 @@ TEST_F(CliProgram, GreyJpegAndBmpInputsAreFilteredAsRgb) {
 
     const Raster bitmap = Pattern(9, 4, 3);
     WriteBmp(folder / "bitmap.bmp", bitmap);
-    run = Apply(realPlugin, {folder / "bitmap.bmp", folder / "bitmap-out.png"});
+    run = ApplyDrawingNothing({folder / "bitmap.bmp", folder / "bitmap-out.png"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(ReadImage(folder / "bitmap-out.png").pixels, bitmap.pixels);
 
     WriteJpeg(folder / "photo.jpg", Pattern(33, 17, 3), 90);
-    run = Apply(realPlugin, {folder / "photo.jpg", folder / "photo-out.png"});
+    run = ApplyDrawingNothing({folder / "photo.jpg", folder / "photo-out.png"});
     ASSERT_EQ(run.status, 0) << run.err;
     output = ReadImage(folder / "photo-out.png");
     EXPECT_EQ(output.channels, 3);
@@ -180,17 +206,8 @@ TEST_F(CliProgram, SavedBlockHoldsTheOptionsAndRoundTrips) {
 }
 
 TEST_F(CliProgram, PresetsComeFromTheLibraryBesideThePlugin) {
-    const fs::path pluginFolder = folder.Path() / "plug-ins";
-    fs::create_directories(pluginFolder);
-    const fs::path plugin = pluginFolder / fs::path(realPlugin).filename();
-    fs::copy_file(realPlugin, plugin);
-    std::string error;
-    const fs::path library = pluginFolder / "Varnel";
-    for (const fs::path& image : {library / "Leaves" / "Oak.png", library / "Leaves" / "Fall" / "a.png",
-                                  library / "Flowers" / "Daisy.png"}) {
-        fs::create_directories(image.parent_path());
-        ASSERT_TRUE(varncli::WritePngFile(image.string(), Pattern(5, 5, 4), error)) << error;
-    }
+    const fs::path plugin = PluginWithSmallLibrary();
+    const fs::path library = plugin.parent_path() / "Varnel";
 
     ProgramResult run = Varnel({"presets", "--plugin", plugin.string(), "--names"});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -225,6 +242,50 @@ TEST_F(CliProgram, PresetsComeFromTheLibraryBesideThePlugin) {
     run = Varnel({"presets", "--plugin", (folder.Path() / "elsewhere" / "Varnel.so").string()});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Contains(run.err, "no preset library")) << run.err;
+}
+
+TEST_F(CliProgram, ABlockNamingACategoryWithoutAPathGetsTheCategorysFirstPreset) {
+    const fs::path plugin = PluginWithSmallLibrary();
+    const fs::path library = plugin.parent_path() / "Varnel";
+    const std::string in = Input("in.png", Pattern(8, 8, 3));
+    // The plug-in's own defaults name the first category.
+    ProgramResult run = Apply(plugin.string(), {in, folder / "o.png", "--save-params", folder / "p.bin"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<uint8_t> bytes = ReadBytes(folder / "p.bin");
+    EffectParameters p = Block(bytes);
+    EXPECT_EQ(p.presetCategory, 0);
+    EXPECT_EQ(p.multipleImages, 0);
+    EXPECT_TRUE(fs::equivalent(p.path, library / "Flowers" / "Daisy.png")) << p.path;
+
+    p.presetCategory = 1;
+    p.path[0] = 0;
+    std::memcpy(bytes.data(), &p, sizeof p);
+    WriteBytes(folder / "leaves.bin", bytes);
+    run = Apply(plugin.string(),
+                {in, folder / "o.png", "--params", folder / "leaves.bin", "--save-params", folder / "p.bin"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    p = Block(ReadBytes(folder / "p.bin"));
+    EXPECT_EQ(p.presetCategory, 1);
+    EXPECT_EQ(p.multipleImages, 1);
+    EXPECT_TRUE(fs::equivalent(p.path, library / "Leaves" / "Fall")) << p.path;
+
+    // A category past the end shows the last one; below the custom entry, nothing is touched.
+    for (int32_t category : {7, -5}) {
+        p.presetCategory = category;
+        p.path[0] = 0;
+        std::memcpy(bytes.data(), &p, sizeof p);
+        WriteBytes(folder / "odd.bin", bytes);
+        run = Apply(plugin.string(), {in, folder / "o.png", "--params", folder / "odd.bin", "--save-params",
+                                      folder / "p.bin"});
+        ASSERT_EQ(run.status, 0) << run.err;
+        const EffectParameters saved = Block(ReadBytes(folder / "p.bin"));
+        EXPECT_EQ(saved.presetCategory, category);
+        if (category > 0) {
+            EXPECT_TRUE(fs::equivalent(saved.path, library / "Leaves" / "Fall")) << saved.path;
+        } else {
+            EXPECT_EQ(std::string(saved.path), "");
+        }
+    }
 }
 
 TEST_F(CliProgram, FailuresLeaveNoOutputAndSayWhy) {

@@ -165,13 +165,13 @@ TEST_F(ParametersTest, StartWithoutABlockMakesTheDefaults) {
     // A host that lost the block between Prepare and Start: Start makes it afresh.
     host.Record().parameters = nullptr;
     EXPECT_EQ(host.Call(&PluginMain, filterSelectorStart), noErr);
-    ExpectDefaultBlock(host.HandleBytes(host.Parameters()));
+    ExpectDefaultBlockWithFirstPreset(host.HandleBytes(host.Parameters()));
     ExpectBalanced();
 }
 
 TEST_F(ParametersTest, FullRunLeavesDefaultsAndBalancedLocks) {
     EXPECT_EQ(host.Run(&PluginMain), noErr);
-    ExpectDefaultBlock(host.HandleBytes(host.Parameters()));
+    ExpectDefaultBlockWithFirstPreset(host.HandleBytes(host.Parameters()));
     ExpectBalanced();
     EXPECT_EQ(host.NewCalls(), 1);
     // A second run takes the block back without resetting it.

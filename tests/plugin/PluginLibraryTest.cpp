@@ -20,7 +20,7 @@ TEST(PluginLibraryTest, LoadsAndRunsThroughItsEntryPoint) {
     host.SetImage(varnhost::HostImage(32, 20, 3));
     EXPECT_EQ(host.About(entry), noErr);
     EXPECT_EQ(host.Run(entry), noErr);
-    ExpectDefaultBlock(host.HandleBytes(host.Parameters()));
+    ExpectDefaultBlockWithFirstPreset(host.HandleBytes(host.Parameters()));
     EXPECT_EQ(host.Locks(), host.Unlocks());
     dlclose(library);
 }

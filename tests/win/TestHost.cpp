@@ -79,7 +79,7 @@ TEST_F(PluginFile, RoundTripThroughTheEntryGivesTheDefaultBlock) {
     host.SetImage(varnhost::HostImage(40, 30, 3));
     EXPECT_EQ(host.About(entry, 0xCD), noErr);
     EXPECT_EQ(host.Run(entry), noErr);
-    ExpectDefaultBlock(host.HandleBytes(host.Parameters()));
+    ExpectDefaultBlockWithFirstPreset(host.HandleBytes(host.Parameters()));
     EXPECT_EQ(host.Locks(), host.Unlocks());
     EXPECT_EQ(host.UnbalancedUnlocks(), 0);
     // Start without Parameters, as when the host repeats the filter: the block is kept.

@@ -2,6 +2,7 @@
 
 #include "product/EffectDialog.h"
 #include "product/PSVarnPlugin.h"
+#include "product/dialog/ImagePage.h"
 
 namespace {
 bool answer = true;
@@ -15,6 +16,8 @@ int Runs() { return runs; }
 
 bool RunEffectDialog(PSVarnPlugin& plugin) {
     ++runs;
+    // Opening the Image page may write to the block; without a window it must write the same.
+    if (EffectParameters* parameters = plugin.Parameters()) OpenImagePage(*parameters, plugin.Presets());
     plugin.SetPreviewSize(OrvSize{HeadlessDialog::kPreviewWidth, HeadlessDialog::kPreviewHeight});
     plugin.CreateLocatorImage(plugin.GetPreviewSize());
     return answer;

@@ -1,6 +1,7 @@
 // The stand-in for the effect dialog where no window can be shown: it does to the plug-in
-// what the dialog does before OK (sizes the previews, builds the proxies, renders one
-// preview), then answers as told: OK unless a test says otherwise.
+// and its block what the dialog does before OK (the Image page's opening writes, sizing
+// the previews, building the proxies, rendering one preview), then answers as told: OK
+// unless a test says otherwise.
 #pragma once
 
 #include <cstdint>
