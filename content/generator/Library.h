@@ -66,5 +66,7 @@ void AddPresetLibrary(Library& library);
 void AddHelpImages(Library& library);
 // The effect dialog's skin (background and overlay) and its zoom button bitmaps.
 void AddDialogArtwork(Library& library);
+// The pages' strips and glasses.
+void AddPageArtwork(Library& library);
 
 }  // namespace art

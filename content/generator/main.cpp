@@ -134,6 +134,7 @@ int main(int argc, char** argv) {
     AddPresetLibrary(library);
     AddHelpImages(library);
     AddDialogArtwork(library);
+    AddPageArtwork(library);
 
     // Stale pictures from an earlier run must not survive in the owned folders.
     for (const char* folder : kOwnedFolders) fs::remove_all(out / folder);

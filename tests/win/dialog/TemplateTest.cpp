@@ -210,14 +210,22 @@ TEST_F(Templates, SkinPicturesHaveTheDialogsSizeAndForm) {
 
 TEST_F(Templates, ButtonPicturesAndTipStringsArePresent) {
     ASSERT_NE(module, nullptr);
-    for (auto [id, bits] : {std::pair<int, int>{IDB_ZOOM_IN, 24}, {IDB_ZOOM_OUT, 24}, {IDB_LOCATOR, 4}}) {
+    struct Picture {
+        int id, width, height, bits;
+    };
+    const Picture pictures[] = {{IDB_ZOOM_IN, 16, 16, 24},        {IDB_ZOOM_OUT, 16, 16, 24},
+                                {IDB_LOCATOR, 16, 16, 4},         {IDB_DENSITY_STRIP, 104, 14, 24},
+                                {IDB_TEXTURE_STRIP, 104, 14, 24}, {IDB_OPACITY_EMPTY, 16, 16, 24},
+                                {IDB_OPACITY_FULL, 16, 16, 24}};
+    for (const Picture& p : pictures) {
+        const int id = p.id;
         HANDLE bitmap = LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
         ASSERT_NE(bitmap, nullptr) << id;
         DIBSECTION section = {};
         ASSERT_EQ(GetObjectA(bitmap, sizeof(section), &section), static_cast<int>(sizeof(section))) << id;
-        EXPECT_EQ(section.dsBmih.biWidth, 16) << id;
-        EXPECT_EQ(section.dsBmih.biHeight, 16) << id;
-        EXPECT_EQ(section.dsBmih.biBitCount, bits) << id;
+        EXPECT_EQ(section.dsBmih.biWidth, p.width) << id;
+        EXPECT_EQ(section.dsBmih.biHeight, p.height) << id;
+        EXPECT_EQ(section.dsBmih.biBitCount, p.bits) << id;
         DeleteObject(bitmap);
     }
     const std::pair<int, const char*> tips[] = {{IDS_TIP_LOCATOR, "Zoom Locator"},
