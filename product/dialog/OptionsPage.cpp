@@ -4,17 +4,6 @@
 
 int32_t ClampSeed(int64_t value) { return int32_t(std::clamp<int64_t>(value, kSmallestSeed, kLargestSeed)); }
 
-int32_t CommittedSeed(const std::string& text, int32_t lastValue) {
-    if (text.empty()) return ClampSeed(lastValue);
-    // The decimal value of the leading digits, saturated: a long run must not overflow.
-    int64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') break;
-        value = std::min<int64_t>(value * 10 + (c - '0'), int64_t{1} << 40);
-    }
-    return ClampSeed(value);
-}
-
 OptionsPageState LoadOptionsPage(const EffectParameters& p) {
     OptionsPageState page;
     page.seed = ClampSeed(p.randomSeed);

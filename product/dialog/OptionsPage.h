@@ -8,15 +8,13 @@
 #include "product/dialog/PageRules.h"
 #include "product/engine/EffectParameters.h"
 
+// The seed box's range (without wrapping); a focus loss clamps what was typed into it
+// before the page reads it.
 constexpr int32_t kSmallestSeed = 1;
 constexpr int32_t kLargestSeed = 10000;
 constexpr SliderRange kTextureSliderRange{1, 100};
 
 int32_t ClampSeed(int64_t value);
-
-// What the seed box holds once it loses the focus (or the spin button is released): the
-// value of its leading digits (saturated), its last value when empty, held to the range.
-int32_t CommittedSeed(const std::string& text, int32_t lastValue);
 
 struct OptionsPageState {
     int32_t seed = kSmallestSeed;

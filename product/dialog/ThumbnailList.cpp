@@ -10,11 +10,18 @@ ThumbnailMetrics ThumbnailListMetrics(int32_t rows, int32_t textHeight, int32_t 
     return ThumbnailMetrics{side + 2 * kThumbnailMargin, itemHeight, side, side};
 }
 
-FittedSize FitInBox(int32_t width, int32_t height, int32_t boxWidth, int32_t boxHeight) {
-    if (width <= 0 || height <= 0 || boxWidth <= 0 || boxHeight <= 0) return FittedSize{0, 0};
-    const int64_t byHeight = int64_t{width} * boxHeight / height;
-    if (byHeight <= boxWidth) return FittedSize{int32_t(byHeight), boxHeight};
-    return FittedSize{boxWidth, int32_t(int64_t{boxWidth} * height / width)};
+OrvSize FitInBox(OrvSize picture, OrvSize box) {
+    if (picture.width <= 0 || picture.height <= 0 || box.width <= 0 || box.height <= 0) return OrvSize{};
+    const int64_t byHeight = int64_t{picture.width} * box.height / picture.height;
+    if (byHeight <= box.width) return OrvSize{int32_t(byHeight), box.height};
+    return OrvSize{box.width, int32_t(int64_t{box.width} * picture.height / picture.width)};
+}
+
+OrvRect FitCentred(OrvSize picture, const OrvRect& box) {
+    const OrvSize fitted = FitInBox(picture, OrvSize{box.Width(), box.Height()});
+    const int32_t left = box.left + (box.Width() - fitted.width) / 2;
+    const int32_t top = box.top + (box.Height() - fitted.height) / 2;
+    return OrvRect{left, top, left + fitted.width, top + fitted.height};
 }
 
 ThumbnailScroll ThumbnailScrollLayout(int32_t itemCount, int32_t topIndex, int32_t clientWidth,

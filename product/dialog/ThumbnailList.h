@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "OrvLib/ORVUTIL/OrvRect.h"
 #include "product/dialog/TextMeasure.h"
 
 constexpr int32_t kThumbnailMargin = 5;
@@ -21,14 +22,13 @@ struct ThumbnailMetrics {
 ThumbnailMetrics ThumbnailListMetrics(int32_t rows, int32_t textHeight, int32_t clientHeight,
                                       int32_t scrollBarHeight);
 
-struct FittedSize {
-    int32_t width;
-    int32_t height;
-};
-
 // A picture's size fitted into a box with its aspect kept, in integer arithmetic; empty
 // for an empty picture or box.
-FittedSize FitInBox(int32_t width, int32_t height, int32_t boxWidth, int32_t boxHeight);
+OrvSize FitInBox(OrvSize picture, OrvSize box);
+
+// The picture fitted into a rectangle and centred in it (the custom image preview, with
+// the client area shrunk by 2 pixels a side).
+OrvRect FitCentred(OrvSize picture, const OrvRect& box);
 
 struct ThumbnailScroll {
     bool shown;

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "OrvLib/controls/EditBoxModel.h"
 #include "product/dialog/OptionsPage.h"
 #include "tests/dialog/DefaultBlock.h"
 
@@ -25,15 +26,19 @@ TEST(OptionsPage, RandomiseFollowsTheRuntimeGeneratorFromItsUnseededState) {
     }
 }
 
-TEST(OptionsPage, SeedBoxCommitsClampedSaturatedValues) {
-    EXPECT_EQ(CommittedSeed("0", 55), 1);
-    EXPECT_EQ(CommittedSeed("20000", 55), 10000);
-    EXPECT_EQ(CommittedSeed("1234", 55), 1234);
-    EXPECT_EQ(CommittedSeed("99999999999", 55), 10000);
-    EXPECT_EQ(CommittedSeed(std::string(400, '9'), 55), 10000);
-    EXPECT_EQ(CommittedSeed("", 55), 55);
-    EXPECT_EQ(CommittedSeed("", 0), 1);
-    EXPECT_EQ(CommittedSeed("12ab", 55), 12);
+TEST(OptionsPage, SeedBoxWithThePagesRangeCommitsClampedValues) {
+    IntegerBoxModel box;
+    box.SetRange(kSmallestSeed, kLargestSeed, false);
+    EXPECT_EQ(box.SetValue(LoadOptionsPage(DefaultBlock()).seed), "1");
+    const auto commit = [&box](const std::string& typed) {
+        const IntegerBoxModel::Commit c = box.FocusLost(typed);
+        return box.ValueOf(c.changed ? c.text : typed);
+    };
+    EXPECT_EQ(commit("1234"), 1234);
+    EXPECT_EQ(commit("0"), 1);
+    EXPECT_EQ(commit("20000"), 10000);
+    EXPECT_EQ(commit("99999999999"), 10000);
+    EXPECT_EQ(commit(std::string(400, '9')), 10000);
 }
 
 TEST(OptionsPage, OpensWithTheSeedInRangeAndTheStoredTextureAmount) {

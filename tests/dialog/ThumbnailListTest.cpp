@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "product/dialog/ThumbnailList.h"
 
 namespace {
@@ -26,18 +28,24 @@ TEST(ThumbnailList, MetricsForFixedSizesAndForRowsSharingTheHeight) {
 }
 
 TEST(ThumbnailList, PicturesFitTheirBoxWithTheAspectKept) {
-    EXPECT_EQ(FitInBox(200, 100, 48, 48).width, 48);
-    EXPECT_EQ(FitInBox(200, 100, 48, 48).height, 24);
-    EXPECT_EQ(FitInBox(100, 300, 48, 48).width, 16);
-    EXPECT_EQ(FitInBox(100, 300, 48, 48).height, 48);
-    EXPECT_EQ(FitInBox(7, 7, 48, 48).width, 48);  // small pictures are enlarged
+    const auto fit = [](int32_t w, int32_t h, int32_t bw, int32_t bh) {
+        const OrvSize s = FitInBox(OrvSize{w, h}, OrvSize{bw, bh});
+        return std::make_pair(s.width, s.height);
+    };
+    EXPECT_EQ(fit(200, 100, 48, 48), std::make_pair(48, 24));
+    EXPECT_EQ(fit(100, 300, 48, 48), std::make_pair(16, 48));
+    EXPECT_EQ(fit(7, 7, 48, 48), std::make_pair(48, 48));  // small pictures are enlarged
     // A line of a picture into the chooser's preview: its height truncates to nothing.
-    EXPECT_EQ(FitInBox(2000, 1, 106, 127).width, 106);
-    EXPECT_EQ(FitInBox(2000, 1, 106, 127).height, 0);
-    EXPECT_EQ(FitInBox(0, 10, 48, 48).width, 0);
-    EXPECT_EQ(FitInBox(10, 10, 0, 48).height, 0);
+    EXPECT_EQ(fit(2000, 1, 106, 127), std::make_pair(106, 0));
+    EXPECT_EQ(fit(0, 10, 48, 48), std::make_pair(0, 0));
+    EXPECT_EQ(fit(10, 10, 0, 48), std::make_pair(0, 0));
     // No overflow for the largest sides.
-    EXPECT_EQ(FitInBox(INT32_MAX, INT32_MAX - 1, 60, 60).width, 60);
+    EXPECT_EQ(fit(INT32_MAX, INT32_MAX - 1, 60, 60).first, 60);
+
+    // Centred in the preview's client area less 2 pixels a side.
+    const OrvRect r = FitCentred(OrvSize{200, 100}, OrvRect{2, 2, 108, 129});
+    EXPECT_EQ(r, (OrvRect{2, 39, 108, 92}));
+    EXPECT_TRUE(FitCentred(OrvSize{2000, 1}, OrvRect{2, 2, 108, 129}).IsEmpty());
 }
 
 TEST(ThumbnailList, ScrollBarShowsOnlyWhenColumnsOverflowAndHoldsItsPosition) {
