@@ -1,5 +1,6 @@
 #include "OrvLib/controls/win32/ControlSupport.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "OrvLib/framework/GdiHolders.h"
@@ -60,6 +61,22 @@ void FillHalftone(HDC dc, const RECT& rect, COLORREF first, COLORREF second) {
     SetBkColor(dc, oldBack);
 }
 
+void PaintArrow(HDC dc, const RECT& box, ArrowDirection direction, COLORREF colour) {
+    int w = box.right - box.left, h = box.bottom - box.top;
+    bool vertical = direction == ArrowDirection::Up || direction == ArrowDirection::Down;
+    // Rows of 1, 3, 5, ... pixels, about a third of the box across at the base.
+    int rows = std::max(2, std::min(w, h) / 4);
+    int cx = box.left + w / 2, cy = box.top + h / 2;
+    for (int i = 0; i < rows; ++i) {
+        // Step i from the point: the point first for Up and Left.
+        bool fromPoint = direction == ArrowDirection::Up || direction == ArrowDirection::Left;
+        int along = (fromPoint ? i : rows - 1 - i) - rows / 2;
+        RECT r = vertical ? RECT{cx - i, cy + along, cx + i + 1, cy + along + 1}
+                          : RECT{cx + along, cy - i, cx + along + 1, cy + i + 1};
+        FillSolid(dc, r, colour);
+    }
+}
+
 ButtonBitmap::Pixels PixelsOf(HBITMAP bitmap) {
     ButtonBitmap::Pixels out;
     BITMAP info{};
@@ -102,6 +119,19 @@ HBITMAP BitmapOf(const ButtonBitmap::Pixels& pixels) {
 }
 
 HFONT GuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+
+SIZE TextExtent(HFONT font, const std::string& text) {
+    HDC screen = GetDC(nullptr);
+    SIZE size{};
+    {
+        OrvSelection selected(screen, font);
+        GetTextExtentPoint32A(screen, text.empty() ? " " : text.c_str(),
+                              text.empty() ? 1 : static_cast<int>(text.size()), &size);
+    }
+    ReleaseDC(nullptr, screen);
+    if (text.empty()) size.cx = 0;
+    return size;
+}
 
 std::string TextOf(HWND window) {
     int length = GetWindowTextLengthA(window);

@@ -32,12 +32,18 @@ LRESULT SendNotify(HWND control, UINT code);
 // The system's 50 per cent checker in two colours.
 void FillHalftone(HDC dc, const RECT& rect, COLORREF first, COLORREF second);
 
+enum class ArrowDirection { Up, Down, Left, Right };
+// A small solid triangle centred in box, pointing one way.
+void PaintArrow(HDC dc, const RECT& box, ArrowDirection direction, COLORREF colour);
+
 // A bitmap's pixels as colour references, and a new top-down DIB section from them.
 ButtonBitmap::Pixels PixelsOf(HBITMAP bitmap);
 HBITMAP BitmapOf(const ButtonBitmap::Pixels& pixels);
 
 // Window text through a control: text colour, transparent, the stock GUI font.
 HFONT GuiFont();
+// The size of text in font (an empty text is as high as a space and 0 wide).
+SIZE TextExtent(HFONT font, const std::string& text);
 std::string TextOf(HWND window);
 
 // Runs the system's handling of a message with the window's drawing switched off, so that

@@ -59,6 +59,11 @@ bool TestParent::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
     const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
     heard.push_back(Heard{WM_NOTIFY, static_cast<UINT>(header->idFrom), header->code, 0,
                           ControlSupport::TextOf(header->hwndFrom)});
+    auto answer = answers.find(header->code);
+    if (answer != answers.end()) {
+        *result = answer->second;
+        return true;
+    }
     return CWnd::OnNotify(wParam, lParam, result);
 }
 

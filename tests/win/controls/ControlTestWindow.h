@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,8 @@ class TestParent : public CWnd {
 public:
     TestParent(int width, int height);
     std::vector<Heard> heard;
+    // What the window answers to a notification code (0 for codes not listed).
+    std::map<UINT, LRESULT> answers;
     // The codes heard for one sender and message, in order.
     std::vector<UINT> Codes(UINT message, UINT id) const;
     void Clear() { heard.clear(); }

@@ -1,0 +1,187 @@
+#include "OrvLib/controls/win32/OrvCustomScrollBar.h"
+
+#include "OrvLib/controls/win32/ControlSupport.h"
+#include "OrvLib/controls/win32/SchemePainter.h"
+
+using namespace ControlSupport;
+
+OrvCustomScrollBar::OrvCustomScrollBar(uint32_t style)
+    : style_(style), model_((style & kLive) != 0), timer_(static_cast<UINT_PTR>(NextIdentifier())) {}
+
+bool OrvCustomScrollBar::Create(CWnd* parent, const RECT& rect, UINT id, DWORD style) {
+    if (!OrvControlBase::Create("OrvCustomScrollBar", style, rect, parent, id)) return false;
+    SetWindowText("OrvCustomScrollBar");
+    Layout();
+    return true;
+}
+
+void OrvCustomScrollBar::Layout() {
+    if (m_hWnd == nullptr) return;
+    RECT c = GetClientRect();
+    model_.Layout(Vertical() ? c.bottom : c.right, Vertical() ? c.right : c.bottom);
+}
+
+void OrvCustomScrollBar::SetScrollInfo(UINT mask, const ScrollInfo& info, bool redraw) {
+    if (mask & SIF_RANGE) model_.SetRange(info.minimum, info.maximum);
+    if (mask & SIF_PAGE) model_.SetPage(info.page);
+    if (mask & (SIF_POS | SIF_TRACKPOS))
+        model_.SetPosition((mask & SIF_POS) ? info.position : info.trackPosition);
+    if (redraw && m_hWnd != nullptr) Invalidate(false);
+}
+
+void OrvCustomScrollBar::Send(const ScrollBarModel::Messages& messages) {
+    HWND self = m_hWnd;
+    for (const ScrollMessage& m : messages) {
+        if (m.notification) {
+            NotifyCode(static_cast<UINT>(m.code));
+        } else if (HWND parent = GetParent()) {
+            ::SendMessageA(parent, Vertical() ? WM_VSCROLL : WM_HSCROLL,
+                           MAKEWPARAM(m.code, static_cast<WORD>(m.position)), reinterpret_cast<LPARAM>(self));
+        }
+        if (!IsWindow(self)) return;
+    }
+    Invalidate(false);
+    UpdateWindow();
+}
+
+void OrvCustomScrollBar::StopRepeat() {
+    if (timerRunning_) KillTimer(timer_);
+    timerRunning_ = false;
+}
+
+void OrvCustomScrollBar::OnLButtonDown(POINT point) {
+    last_ = press_ = point;
+    int delay = 0;
+    DWORD speed = 31;
+    SystemParametersInfoA(SPI_GETKEYBOARDDELAY, 0, &delay, 0);
+    SystemParametersInfoA(SPI_GETKEYBOARDSPEED, 0, &speed, 0);
+    model_.SetKeyboardTiming(delay, static_cast<int32_t>(speed));
+    Send(model_.Press(Along(point)));
+    if (model_.Repeating()) {
+        interval_ = model_.TimerInterval();
+        SetTimer(timer_, static_cast<UINT>(interval_));
+        timerRunning_ = true;
+    }
+}
+
+void OrvCustomScrollBar::OnLButtonUp(POINT) {
+    StopRepeat();
+    model_.Release();
+    Invalidate(false);
+}
+
+void OrvCustomScrollBar::OnLDragBegin(POINT) {
+    if (!model_.PressedOnThumb()) return;
+    StopRepeat();
+    Send(model_.BeginDrag());
+}
+
+void OrvCustomScrollBar::OnLDragMove(POINT point) {
+    last_ = point;
+    if (model_.Dragging()) Send(model_.DragTo(Along(point) - Along(press_)));
+}
+
+void OrvCustomScrollBar::OnLDragEnd(POINT point) {
+    if (model_.Dragging()) {
+        Send(model_.EndDrag());
+    } else {
+        OnLButtonUp(point);
+    }
+}
+
+void OrvCustomScrollBar::OnLDragCancel() {
+    if (model_.Dragging()) {
+        Send(model_.CancelDrag());
+    } else {
+        OnLButtonUp(POINT{});
+    }
+}
+
+void OrvCustomScrollBar::OnMouseMove(POINT point, UINT) {
+    if (model_.Repeating()) last_ = point;
+}
+
+bool OrvCustomScrollBar::OnMouseWheel(int delta, POINT, UINT) {
+    Send(model_.Wheel(delta));
+    return true;
+}
+
+LRESULT OrvCustomScrollBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_TIMER:
+            if (wParam != timer_) break;
+            // The button may have gone up where no release reached us (after a double click).
+            if (GetKeyState(VK_LBUTTON) >= 0 || !model_.Repeating()) {
+                StopRepeat();
+                return 0;
+            }
+            Send(model_.Tick(Along(last_)));
+            if (model_.TimerInterval() != interval_) {
+                interval_ = model_.TimerInterval();
+                SetTimer(timer_, static_cast<UINT>(interval_));
+            }
+            return 0;
+        case WM_SIZE:
+            Layout();
+            Invalidate(false);
+            break;
+        case WM_ENABLE:
+            Invalidate(false);
+            break;
+        case WM_DESTROY:
+            StopRepeat();
+            break;
+        default:
+            break;
+    }
+    return OrvControlBase::WindowProc(message, wParam, lParam);
+}
+
+void OrvCustomScrollBar::PaintArrowButton(HDC dc, const RECT& box, bool first, bool pressed, bool enabled) {
+    const ColourScheme& s = Scheme();
+    FillSolid(dc, box, s[SchemeColour::Face]);
+    PaintFrame(dc, pressed ? FrameStyle::Sunken : FrameStyle::Raised, box, s);
+    ArrowDirection d = Vertical() ? (first ? ArrowDirection::Up : ArrowDirection::Down)
+                                  : (first ? ArrowDirection::Left : ArrowDirection::Right);
+    RECT inner = box;
+    if (pressed) OffsetRect(&inner, 1, 1);
+    if (enabled) {
+        PaintArrow(dc, inner, d, s[SchemeColour::Text]);
+    } else {
+        RECT lit = inner;
+        OffsetRect(&lit, 1, 1);
+        PaintArrow(dc, lit, d, s[SchemeColour::Highlight]);
+        PaintArrow(dc, inner, d, s[SchemeColour::Shadow]);
+    }
+}
+
+void OrvCustomScrollBar::Draw(HDC dc) {
+    Layout();
+    const ColourScheme& s = Scheme();
+    const ScrollParts& parts = model_.Parts();
+    RECT c = GetClientRect();
+    bool enabled = IsWindowEnabled();
+    // Along the bar from a to b, across its whole thickness.
+    auto span = [&](int a, int b) { return Vertical() ? RECT{0, a, c.right, b} : RECT{a, 0, b, c.bottom}; };
+    int arrow = std::min(parts.thickness, parts.length / 2);
+    ScrollPart pressed = TrackedButton() == MouseButton::Left ? model_.PressedPart() : ScrollPart::None;
+    bool under = pressed != ScrollPart::None && model_.HitTest(Along(last_)) == pressed;
+
+    FillSolid(dc, c, s[SchemeColour::Face]);
+    RECT track = span(arrow, parts.length - arrow);
+    FillHalftone(dc, track, s[SchemeColour::Light], s[SchemeColour::Highlight]);
+    if (enabled && parts.hasThumb) {
+        if (under && pressed == ScrollPart::TrackBefore)
+            FillHalftone(dc, span(arrow, parts.thumbStart), s[SchemeColour::Shadow],
+                         s[SchemeColour::DarkShadow]);
+        if (under && pressed == ScrollPart::TrackAfter)
+            FillHalftone(dc, span(parts.thumbEnd, parts.length - arrow), s[SchemeColour::Shadow],
+                         s[SchemeColour::DarkShadow]);
+        RECT thumb = span(parts.thumbStart, parts.thumbEnd);
+        FillSolid(dc, thumb, s[SchemeColour::Face]);
+        PaintFrame(dc, FrameStyle::Raised, thumb, s);
+    }
+    PaintArrowButton(dc, span(0, arrow), true, under && pressed == ScrollPart::FirstArrow, enabled);
+    PaintArrowButton(dc, span(parts.length - arrow, parts.length), false,
+                     under && pressed == ScrollPart::SecondArrow, enabled);
+}

@@ -1,0 +1,309 @@
+#include "OrvLib/controls/win32/OrvDragTabCtrl.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "OrvLib/controls/win32/ControlSupport.h"
+#include "OrvLib/controls/win32/SchemePainter.h"
+
+using namespace ControlSupport;
+
+bool OrvInPlaceEditBox::Create(OrvControlBase& strip, POINT at, const std::string& text) {
+    RECT r{at.x, at.y, at.x + 20, at.y + 16};
+    if (!CreateControl("EDIT", text.c_str(), WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, r,
+                       strip.m_hWnd, kId))
+        return false;
+    SetFont(GuiFont(), false);
+    SetMargins(1, 1);
+    SetColourScheme(&strip.Scheme());
+    Fit();
+    SetFocus();
+    SetSel(0, -1);
+    return true;
+}
+
+void OrvInPlaceEditBox::Fit() {
+    SIZE text = TextExtent(GuiFont(), Text()), space = TextExtent(GuiFont(), " ");
+    RECT parent;
+    ::GetClientRect(GetParent(), &parent);
+    int width = std::min<int>(std::max<int>(text.cx + 10, space.cx), parent.right);
+    SetWindowPos(nullptr, 0, 0, width, space.cy + 4, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT OrvInPlaceEditBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_GETDLGCODE:
+            // Enter and Escape belong to the box, not to the dialog.
+            return DLGC_WANTALLKEYS;
+        case WM_KEYDOWN:
+            if (wParam == VK_RETURN || wParam == VK_ESCAPE) {
+                cancelled_ = wParam == VK_ESCAPE;
+                ::SetFocus(GetParent());
+                return 0;
+            }
+            break;
+        case WM_CHAR:
+            if (wParam == '\r' || wParam == 27) return 0;
+            {
+                LRESULT r = OrvCustomEditBox::WindowProc(message, wParam, lParam);
+                Fit();
+                return r;
+            }
+        case WM_KILLFOCUS: {
+            LRESULT r = OrvCustomEditBox::WindowProc(message, wParam, lParam);
+            if (!done_) {
+                done_ = true;
+                SendNotify(m_hWnd, cancelled_ ? kDropped : kKept);
+            }
+            return r;
+        }
+        default:
+            break;
+    }
+    return OrvCustomEditBox::WindowProc(message, wParam, lParam);
+}
+
+OrvDragTabCtrl::OrvDragTabCtrl() = default;
+
+OrvDragTabCtrl::~OrvDragTabCtrl() = default;
+
+bool OrvDragTabCtrl::Create(CWnd* parent, const RECT& rect, UINT id, DWORD style) {
+    if (!OrvControlBase::Create("OrvDragTabCtrl", style, rect, parent, id)) return false;
+    SetWindowText("OrvDragTabCtrl");
+    LOGFONTA font{};
+    GetObjectA(GuiFont(), sizeof font, &font);
+    font.lfEscapement = font.lfOrientation = 900;
+    std::strcpy(font.lfFaceName, "Arial");
+    vertical_.Reset(CreateFontIndirectA(&font));
+    Relayout();
+    return true;
+}
+
+void OrvDragTabCtrl::Relayout() {
+    if (m_hWnd == nullptr) return;
+    HFONT font = (model_.Style() & TabStyle::kVertical) && vertical_ ? vertical_.Get() : GuiFont();
+    model_.Layout(ToOrvRect(GetClientRect()), [&](const std::string& text) {
+        SIZE s = TextExtent(font, text);
+        return OrvSize{s.cx, s.cy};
+    });
+    Invalidate(false);
+}
+
+void OrvDragTabCtrl::SetStyle(uint32_t style) {
+    model_.SetStyle(style);
+    Relayout();
+}
+
+void OrvDragTabCtrl::SetTabRowHeight(int pixels) {
+    model_.SetRowHeight(pixels);
+    Relayout();
+}
+
+int OrvDragTabCtrl::InsertItem(int index, const std::string& text) {
+    int i = model_.Insert(index, text);
+    Relayout();
+    return i;
+}
+
+int OrvDragTabCtrl::SetCurSel(int index) {
+    int old = model_.Selection();
+    model_.SetSelection(index);
+    Relayout();
+    return old;
+}
+
+void OrvDragTabCtrl::OnLButtonDown(POINT point) {
+    SetFocus();
+    justSelected_ = false;
+    int hit = model_.HitTest(OrvPoint{point.x, point.y});
+    if (hit >= 0 && hit != model_.Selection()) {
+        model_.SetSelection(hit);
+        Relayout();
+        UpdateWindow();
+        NotifyCode(OrvTabCode::kSelected);
+        justSelected_ = true;
+    }
+}
+
+void OrvDragTabCtrl::OnLButtonUp(POINT point) {
+    if ((model_.Style() & TabStyle::kRenameMask) != TabStyle::kRenameOnClick || justSelected_) return;
+    if (model_.HitTest(OrvPoint{point.x, point.y}) == model_.Selection()) StartRename();
+}
+
+void OrvDragTabCtrl::OnLButtonDblClk(POINT point) {
+    if ((model_.Style() & TabStyle::kRenameMask) != TabStyle::kRenameOnDoubleClick) return;
+    if (model_.Selection() >= 0 && model_.HitTest(OrvPoint{point.x, point.y}) == model_.Selection())
+        StartRename();
+}
+
+void OrvDragTabCtrl::StartRename() {
+    if (model_.Selection() < 0 || rename_ || NotifyCode(OrvTabCode::kMayRename) == 0) return;
+    const TabItem& tab = model_.Item(model_.Selection());
+    auto box = std::make_unique<OrvInPlaceEditBox>();
+    rename_ = std::move(box);
+    if (!rename_->Create(*this, POINT{tab.textRect.left - 2, tab.textRect.top - 2}, tab.text))
+        rename_.reset();
+}
+
+bool OrvDragTabCtrl::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (rename_ && header->hwndFrom == rename_->m_hWnd) {
+        if (header->code == OrvInPlaceEditBox::kKept && model_.Selection() >= 0) {
+            model_.SetText(model_.Selection(), rename_->Text());
+            NotifyCode(OrvTabCode::kRenamed);
+            Relayout();
+        } else {
+            NotifyCode(OrvTabCode::kRenameCancelled);
+        }
+        // The box is inside its own focus handling: it goes once that has returned.
+        PostMessage(kDropRename);
+        *result = 0;
+        return true;
+    }
+    return OrvControlBase::OnNotify(wParam, lParam, result);
+}
+
+LRESULT OrvDragTabCtrl::AskMove(UINT code, int from, int to) {
+    HWND parent = GetParent();
+    if (parent == nullptr) return 0;
+    OrvTabMove move{{m_hWnd, static_cast<UINT_PTR>(GetDlgCtrlID()), code}, from, to};
+    return ::SendMessageA(parent, WM_NOTIFY, move.header.idFrom, reinterpret_cast<LPARAM>(&move));
+}
+
+void OrvDragTabCtrl::OnLDragBegin(POINT) {
+    drop_ = -1;
+    dragActive_ = model_.Selection() >= 0 && NotifyCode(OrvTabCode::kMayDrag) != 0;
+}
+
+void OrvDragTabCtrl::OnLDragMove(POINT point) {
+    if (!dragActive_) return;
+    int drop = model_.DropIndex(OrvPoint{point.x, point.y});
+    if (drop == drop_) return;
+    drop_ = drop;
+    bool allowed = AskMove(OrvTabCode::kMayMove, model_.Selection(), drop_) != 0;
+    SetCursor(LoadCursor(nullptr, allowed ? IDC_ARROW : IDC_NO));
+    Invalidate(false);
+}
+
+void OrvDragTabCtrl::OnLDragEnd(POINT) {
+    if (!dragActive_) return;
+    dragActive_ = false;
+    int from = model_.Selection();
+    if (drop_ >= 0 && AskMove(OrvTabCode::kMayMove, from, drop_) != 0) {
+        int to = model_.MoveSelected(drop_);
+        AskMove(OrvTabCode::kMoved, from, to);
+        Relayout();
+    } else {
+        AskMove(OrvTabCode::kMoveRefused, from, drop_);
+    }
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    Invalidate(false);
+}
+
+void OrvDragTabCtrl::OnLDragCancel() {
+    dragActive_ = false;
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    Invalidate(false);
+}
+
+LRESULT OrvDragTabCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case kDropRename:
+            if (rename_ && GetFocus() == rename_->m_hWnd) SetFocus();
+            rename_.reset();
+            return 0;
+        case WM_SIZE:
+            Relayout();
+            break;
+        default:
+            break;
+    }
+    return OrvControlBase::WindowProc(message, wParam, lParam);
+}
+
+void OrvDragTabCtrl::DrawTab(HDC dc, int index) {
+    const ColourScheme& s = Scheme();
+    const TabItem& tab = model_.Item(index);
+    if (tab.rect.IsEmpty()) return;
+    RECT r = ToRECT(tab.rect);
+    bool selected = index == model_.Selection();
+    FillSolid(dc, r, s[SchemeColour::Face]);
+    int l = r.left, t = r.top, rr = r.right, b = r.bottom;
+    switch (model_.Look()) {
+        case TabStyle::kRaised:
+            // Cut corners: light from the upper left, shade down the right.
+            FillSolid(dc, RECT{l, t + 2, l + 1, b}, s[SchemeColour::Highlight]);
+            FillSolid(dc, RECT{l + 2, t, rr - 2, t + 1}, s[SchemeColour::Highlight]);
+            FillSolid(dc, RECT{l + 1, t + 1, l + 2, t + 2}, s[SchemeColour::Highlight]);
+            FillSolid(dc, RECT{l + 1, t + 2, l + 2, b}, s[SchemeColour::Light]);
+            FillSolid(dc, RECT{l + 2, t + 1, rr - 2, t + 2}, s[SchemeColour::Light]);
+            FillSolid(dc, RECT{rr - 2, t + 1, rr - 1, t + 2}, s[SchemeColour::DarkShadow]);
+            FillSolid(dc, RECT{rr - 1, t + 2, rr, b}, s[SchemeColour::DarkShadow]);
+            FillSolid(dc, RECT{rr - 2, t + 2, rr - 1, b}, s[SchemeColour::Shadow]);
+            break;
+        case TabStyle::kFramed:
+            PaintFrame(dc, selected ? FrameStyle::Sunken : FrameStyle::Raised, r, s);
+            break;
+        case TabStyle::kFlat:
+            FillSolid(dc, RECT{l, t, rr, t + 1}, s[SchemeColour::Highlight]);
+            FillSolid(dc, RECT{l, t, l + 1, b}, s[SchemeColour::Highlight]);
+            FillSolid(dc, RECT{rr - 1, t, rr, b}, s[SchemeColour::DarkShadow]);
+            break;
+        default:
+            FillSolid(dc, RECT{l, t, rr, t + 1}, s[SchemeColour::Text]);
+            FillSolid(dc, RECT{l, t, l + 1, b}, s[SchemeColour::Text]);
+            FillSolid(dc, RECT{rr - 1, t, rr, b}, s[SchemeColour::Text]);
+            break;
+    }
+    TabInsets in = model_.Insets();
+    RECT clip{l + in.left, t + in.top, rr - in.right, b - in.bottom};
+    bool vertical = (model_.Style() & TabStyle::kVertical) != 0;
+    OrvSelection font(dc, vertical && vertical_ ? vertical_.Get() : GuiFont());
+    SetTextColor(dc, s[SchemeColour::Text]);
+    SetBkColor(dc, s[SchemeColour::Face]);
+    int x = tab.textRect.left, y = vertical ? tab.textRect.bottom : tab.textRect.top;
+    ExtTextOutA(dc, x, y, ETO_CLIPPED | ETO_OPAQUE, &clip, tab.text.c_str(),
+                static_cast<UINT>(tab.text.size()), nullptr);
+}
+
+void OrvDragTabCtrl::DrawBody(HDC dc) {
+    const ColourScheme& s = Scheme();
+    RECT body = ToRECT(model_.Body());
+    if (body.bottom <= body.top) return;
+    int l = body.left, t = body.top, r = body.right, b = body.bottom;
+    FillSolid(dc, RECT{l, t + 1, r, b}, s[SchemeColour::Face]);
+    int sel = model_.Selection();
+    if (sel >= 0 && !model_.Item(sel).rect.IsEmpty()) {
+        RECT tab = ToRECT(model_.Item(sel).rect);
+        FillSolid(dc, RECT{l, t, tab.left, t + 1}, s[SchemeColour::Highlight]);
+        FillSolid(dc, RECT{tab.right, t, r, t + 1}, s[SchemeColour::Highlight]);
+    } else {
+        FillSolid(dc, RECT{l, t, r, t + 1}, s[SchemeColour::Highlight]);
+    }
+    FillSolid(dc, RECT{l, t, l + 1, b}, s[SchemeColour::Highlight]);
+    FillSolid(dc, RECT{l + 1, t + 1, l + 2, b - 1}, s[SchemeColour::Light]);
+    FillSolid(dc, RECT{l, b - 1, r, b}, s[SchemeColour::DarkShadow]);
+    if (b - t > 3) FillSolid(dc, RECT{l + 1, b - 2, r - 1, b - 1}, s[SchemeColour::Shadow]);
+    FillSolid(dc, RECT{r - 1, t, r, b}, s[SchemeColour::DarkShadow]);
+    FillSolid(dc, RECT{r - 2, t + 1, r - 1, b - 1}, s[SchemeColour::Shadow]);
+}
+
+void OrvDragTabCtrl::Draw(HDC dc) {
+    const ColourScheme& s = Scheme();
+    FillSolid(dc, ToRECT(model_.Row()), s[SchemeColour::Face]);
+    int sel = model_.Selection();
+    for (int i = 0; i < model_.Count(); ++i) {
+        if (i != sel) DrawTab(dc, i);
+    }
+    DrawBody(dc);
+    if (sel >= 0) DrawTab(dc, sel);
+    if (dragActive_ && drop_ >= 0) {
+        int x = drop_ < model_.Count() ? model_.Item(drop_).rect.left : 0;
+        for (int i = 0; i < model_.Count() && drop_ >= model_.Count(); ++i)
+            x = std::max(x, static_cast<int>(model_.Item(i).rect.right));
+        POINT marker[3] = {{x - 5, 0}, {x + 5, 0}, {x, 6}};
+        OrvSelection brush(dc, GetStockObject(WHITE_BRUSH));
+        OrvSelection pen(dc, GetStockObject(BLACK_PEN));
+        Polygon(dc, marker, 3);
+    }
+}

@@ -1,0 +1,69 @@
+// The grid list in its default form (one column, a row per item) drawn in the scheme's
+// colours, with its own live vertical scroll bar (id 10) when the rows do not fit. The
+// rules are GridModel's. A selection change reaches the parent as a command with code 1.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "OrvLib/controls/GridModel.h"
+#include "OrvLib/controls/win32/OrvControlBase.h"
+#include "OrvLib/controls/win32/OrvCustomScrollBar.h"
+
+class OrvGridControl : public OrvControlBase {
+public:
+    static constexpr uint32_t kNotifySelection = 8, kColumnsFirst = 4, kForceVertical = 0x10,
+                              kForceHorizontal = 0x20;
+    static constexpr UINT kVerticalBarId = 10, kHorizontalBarId = 11;
+    static constexpr UINT kSelectionChanged = 1;
+
+    OrvGridControl();
+    ~OrvGridControl() override;
+
+    bool Create(CWnd* parent, const RECT& rect, UINT id, DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                DWORD exStyle = WS_EX_CLIENTEDGE);
+    // Takes the place, id and styles of a template's control (a list box), placed right
+    // after it; the control is destroyed on request.
+    bool CreateInPlaceOf(CWnd* parent, UINT controlId, bool destroyControl);
+
+    void SetStyle(uint32_t style);
+    int InsertSorted(const std::string& text);
+    int Append(const std::string& text);
+    int InsertAt(int index, const std::string& text);
+    int GetCount() const { return model_.Count(); }
+    void RemoveAll();
+    std::string GetText(int index) const { return model_.Item(index).text; }
+    int GetDatum(int index) const { return model_.Datum(index); }
+    void SetDatum(int index, int datum) { model_.SetDatum(index, datum); }
+    int GetSelection() const { return model_.Selection(); }
+    void SetSelection(int index);
+    const GridModel& Model() const { return model_; }
+    OrvCustomScrollBar* VerticalBar() const { return vertical_.get(); }
+
+protected:
+    void Draw(HDC dc) override;
+    void OnLButtonDown(POINT point) override;
+    void OnLButtonUp(POINT point) override;
+    void OnLDragMove(POINT point) override;
+    void OnLDragEnd(POINT point) override;
+    void OnLDragCancel() override;
+    void OnKeyDown(UINT key, bool wasDown, bool systemKey) override;
+    bool OnMouseWheel(int delta, POINT screenPoint, UINT keyFlags) override;
+    bool OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Changed();
+    void Layout();
+    void SelectAt(POINT point);
+    void EndPress();
+
+    GridModel model_;
+    uint32_t style_ = kNotifySelection;
+    std::unique_ptr<OrvCustomScrollBar> vertical_;
+    int pressSelection_ = -1;
+    bool pressing_ = false;
+};

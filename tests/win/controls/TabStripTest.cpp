@@ -1,0 +1,122 @@
+// The tab strip under real input: selection, the parent's consent to drags and renames,
+// and the look of each selected place.
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "ControlTestWindow.h"
+#include "OrvLib/controls/win32/OrvDragTabCtrl.h"
+#include "WindowHarness.h"
+
+namespace {
+
+constexpr UINT kTabs = 60;
+
+struct Strip {
+    TestParent parent{300, 110};
+    OrvDragTabCtrl tabs;
+    explicit Strip(uint32_t style = TabStyle::kRaised) {
+        tabs.SetColourScheme(&TestScheme());
+        EXPECT_TRUE(tabs.Create(&parent, RECT{10, 10, 290, 100}, kTabs));
+        tabs.SetStyle(style);
+        tabs.SetTabRowHeight(20);
+        for (const char* name : {"Image", "Settings", "Options"}) tabs.InsertItem(tabs.GetItemCount(), name);
+        Activate(parent.m_hWnd);
+        harness::Pump(50);
+    }
+    POINT Centre(int index) {
+        const OrvRect& r = tabs.Model().Item(index).rect;
+        return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+    void Click(int index) { harness::Click(tabs.m_hWnd, Centre(index).x, Centre(index).y); }
+};
+
+using Codes = std::vector<UINT>;
+
+TEST(TabStrip, ClickSelectsOnceAndTheSelectedTabStandsOut) {
+    Strip s;
+    EXPECT_EQ(s.tabs.GetCurSel(), 0);
+    OrvRect before = s.tabs.Model().Item(1).rect;
+    s.Click(1);
+    EXPECT_EQ(s.tabs.GetCurSel(), 1);
+    EXPECT_EQ(s.parent.Codes(WM_NOTIFY, kTabs), (Codes{OrvTabCode::kSelected}));
+    OrvRect grown = s.tabs.Model().Item(1).rect;
+    EXPECT_EQ(grown.Width(), before.Width() + 4);
+    EXPECT_EQ(grown.Height(), before.Height() + 3);
+    s.Click(1);
+    EXPECT_EQ(s.parent.Codes(WM_NOTIFY, kTabs), (Codes{OrvTabCode::kSelected}));
+    // The body's top line is open under the selected tab and highlighted beside it.
+    const ColourScheme& c = TestScheme();
+    int top = s.tabs.Model().Body().top;
+    EXPECT_EQ(harness::ClientPixel(s.tabs.m_hWnd, (grown.left + grown.right) / 2, top),
+              c[SchemeColour::Face]);
+    EXPECT_EQ(harness::ClientPixel(s.tabs.m_hWnd, grown.right + 5, top), c[SchemeColour::Highlight]);
+}
+
+TEST(TabStrip, ShowsTheSelectionInEachPlace) {
+    Strip s;
+    for (int i = 0; i < 3; ++i) {
+        s.Click(i);
+        EXPECT_EQ(s.tabs.GetCurSel(), i);
+        EXPECT_TRUE(harness::SaveScreenshot(s.parent.m_hWnd, "controls-tabs-" + std::to_string(i)));
+    }
+}
+
+TEST(TabStrip, DragsNeedTheParentsConsent) {
+    Strip s;
+    s.Click(0);
+    POINT from = s.Centre(0), to = s.Centre(2);
+    harness::Press(s.tabs.m_hWnd, from.x, from.y);
+    harness::MoveTo(s.tabs.m_hWnd, from.x + 20, from.y);
+    harness::MoveTo(s.tabs.m_hWnd, to.x + 30, to.y);
+    EXPECT_FALSE(s.tabs.DragActive());
+    harness::Release();
+    EXPECT_EQ(s.tabs.GetItemText(0), "Image");
+    Codes codes = s.parent.Codes(WM_NOTIFY, kTabs);
+    EXPECT_EQ(std::count(codes.begin(), codes.end(), OrvTabCode::kMayMove), 0);
+
+    s.parent.answers[OrvTabCode::kMayDrag] = 1;
+    s.parent.answers[OrvTabCode::kMayMove] = 1;
+    s.parent.Clear();
+    harness::Press(s.tabs.m_hWnd, from.x, from.y);
+    harness::MoveTo(s.tabs.m_hWnd, from.x + 20, from.y);
+    harness::MoveTo(s.tabs.m_hWnd, to.x + 30, to.y);
+    EXPECT_TRUE(s.tabs.DragActive());
+    harness::SaveScreenshot(s.parent.m_hWnd, "controls-tabs-dragging");
+    harness::Release();
+    EXPECT_EQ(s.tabs.GetItemText(2), "Image");
+    EXPECT_EQ(s.tabs.GetCurSel(), 2);
+    codes = s.parent.Codes(WM_NOTIFY, kTabs);
+    ASSERT_FALSE(codes.empty());
+    EXPECT_EQ(codes.back(), OrvTabCode::kMoved);
+}
+
+TEST(TabStrip, RenamesInPlaceWhenAllowed) {
+    Strip s(TabStyle::kRaised | TabStyle::kRenameOnClick);
+    s.Click(0);
+    EXPECT_EQ(s.tabs.RenameBox(), nullptr);  // refused: the parent answers 0
+    s.parent.answers[OrvTabCode::kMayRename] = 1;
+    // Far enough apart not to make a double click.
+    harness::Pump(static_cast<int>(GetDoubleClickTime()) + 50);
+    s.Click(0);
+    ASSERT_NE(s.tabs.RenameBox(), nullptr);
+    EXPECT_EQ(GetFocus(), s.tabs.RenameBox()->m_hWnd);
+    for (char k : std::string("LEAVES")) harness::Key(static_cast<WORD>(k));
+    harness::SaveScreenshot(s.parent.m_hWnd, "controls-tabs-renaming");
+    harness::Key(VK_RETURN);
+    harness::Pump(30);
+    EXPECT_EQ(s.tabs.RenameBox(), nullptr);
+    EXPECT_EQ(s.tabs.GetItemText(0), "leaves");
+    EXPECT_EQ(s.parent.Codes(WM_NOTIFY, kTabs).back(), OrvTabCode::kRenamed);
+
+    harness::Pump(static_cast<int>(GetDoubleClickTime()) + 50);
+    s.Click(0);
+    ASSERT_NE(s.tabs.RenameBox(), nullptr);
+    harness::Key('X');
+    harness::Key(VK_ESCAPE);
+    harness::Pump(30);
+    EXPECT_EQ(s.tabs.GetItemText(0), "leaves");
+    EXPECT_EQ(s.parent.Codes(WM_NOTIFY, kTabs).back(), OrvTabCode::kRenameCancelled);
+}
+
+}  // namespace
