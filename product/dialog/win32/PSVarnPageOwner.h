@@ -1,0 +1,16 @@
+// What a page of the effect dialog needs from the dialog that holds it: the live parameter
+// block it writes into, the colour scheme its controls paint with, and the preview refresh
+// it asks for after every change.
+#pragma once
+
+#include "OrvLib/controls/ColourScheme.h"
+#include "product/engine/EffectParameters.h"
+
+class PSVarnPageOwner {
+public:
+    virtual ~PSVarnPageOwner() = default;
+    virtual EffectParameters& PageParameters() = 0;
+    virtual const ColourScheme* PageScheme() const = 0;
+    // quick while a thumb or the angle needle is dragged, full otherwise.
+    virtual void UpdatePreview(bool quick) = 0;
+};

@@ -1,0 +1,234 @@
+// The Settings and Options pages as real windows from the plug-in's templates, driven through
+// the system's input queue: what reaches the parameter block and which previews are asked for.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+#include <vector>
+
+#include "OrvLib/controls/win32/OrvCustomSliderCtrl.h"
+#include "WindowHarness.h"
+#include "product/dialog/win32/PSVarnOptionsChild.h"
+#include "product/dialog/win32/PSVarnSettingsChild.h"
+#include "product/engine/EffectDerived.h"
+#include "product/resources/ResourceIds.h"
+
+namespace {
+
+// The dialog's scheme: the skin's cool grey.
+ColourScheme DialogScheme() {
+    ColourScheme s;
+    const COLORREF colours[ColourScheme::kCount] = {
+        RGB(201, 206, 207), RGB(240, 245, 246), RGB(217, 230, 231), RGB(146, 163, 165), RGB(114, 128, 132),
+        RGB(0, 0, 0),       RGB(128, 128, 128), RGB(0, 0, 0),       RGB(168, 176, 178), RGB(255, 255, 255)};
+    std::memcpy(s.colours, colours, sizeof colours);
+    return s;
+}
+
+// A top-level window for the page, the live block and the previews asked for.
+class Owner : public PSVarnPageOwner {
+public:
+    EffectParameters block;
+    std::vector<bool> previews;  // quick flags, in order
+    HWND frame = nullptr;
+
+    Owner() {
+        std::memset(&block, 0, sizeof block);
+        ResetEffectParameters(block);
+        INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
+        InitCommonControlsEx(&classes);
+        frame = CreateWindowExA(0, "STATIC", "Pages", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 30, 30, 480,
+                                280, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    }
+    ~Owner() override { DestroyWindow(frame); }
+    EffectParameters& PageParameters() override { return block; }
+    const ColourScheme* PageScheme() const override { return &scheme; }
+    void UpdatePreview(bool quick) override { previews.push_back(quick); }
+
+    template <class Page>
+    void Show(Page& page) {
+        RECT place = {0, 0, 0, 0};
+        GetClientRect(frame, &place);
+        ASSERT_TRUE(page.Create(frame, place));
+        page.ShowWindow(SW_SHOW);
+        SetForegroundWindow(frame);
+        harness::Pump(80);
+    }
+    int Count(bool quick) const {
+        int n = 0;
+        for (bool q : previews) n += q == quick;
+        return n;
+    }
+
+private:
+    ColourScheme scheme = DialogScheme();
+};
+
+HWND Item(const CWnd& page, int id) { return GetDlgItem(page.m_hWnd, id); }
+int SliderPos(const CWnd& page, int id) { return int(SendMessageA(Item(page, id), TBM_GETPOS, 0, 0)); }
+bool IsChecked(const CWnd& page, int id) {
+    return SendMessageA(Item(page, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+bool IsEnabled(const CWnd& page, int id) { return IsWindowEnabled(Item(page, id)) != FALSE; }
+std::string Text(HWND window) {
+    char text[64] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+TEST(SettingsPage, OpensOnTheBlockAndADensityDragRefreshesQuicklyThenOnce) {
+    Owner owner;
+    owner.block.scale = 0.5;
+    owner.block.opacity = 0;
+    owner.block.rotationAngle = -30.5;
+    owner.block.randomRotation = 45.0;
+    PSVarnSettingsChild page(owner);
+    owner.Show(page);
+    EXPECT_TRUE(owner.previews.empty()) << "loading asks for no preview";
+    EXPECT_EQ(SliderPos(page, IDC_DENSITY), 10);
+    EXPECT_TRUE(IsChecked(page, IDC_SCALE_IMAGES));
+    EXPECT_EQ(SliderPos(page, IDC_SCALE), -30);
+    EXPECT_EQ(SliderPos(page, IDC_RANDOM_SCALE), 30);
+    EXPECT_EQ(SliderPos(page, IDC_RANDOM_ROTATION), 45);
+    EXPECT_EQ(SliderPos(page, IDC_OPACITY), 0);
+    EXPECT_TRUE(IsEnabled(page, IDC_RANDOM_ROTATION));
+    EXPECT_EQ(Text(GetDlgItem(page.m_hWnd, OrvAngleControl2::kBoxId)), "330");
+    EXPECT_FALSE(IsEnabled(page, IDC_RANDOM_SCALE));
+    harness::SaveScreenshot(page.m_hWnd, "pages-settings-opened");
+
+    auto* density = dynamic_cast<OrvCustomSliderCtrl*>(CWnd::FromHandlePermanent(Item(page, IDC_DENSITY)));
+    ASSERT_NE(density, nullptr);
+    const OrvRect& thumb = density->Model().Geometry().thumb;
+    const int x = (thumb.left + thumb.right) / 2, y = (thumb.top + thumb.bottom) / 2;
+    harness::Press(density->m_hWnd, x, y);
+    for (int dx = 12; dx <= 60; dx += 12) harness::MoveTo(density->m_hWnd, x + dx, y);
+    harness::Release();
+    harness::Pump(50);
+    EXPECT_GT(owner.block.density, 10);
+    EXPECT_EQ(owner.block.density, SliderPos(page, IDC_DENSITY));
+    EXPECT_GE(owner.Count(true), 3);
+    EXPECT_EQ(owner.Count(false), 1);
+    ASSERT_FALSE(owner.previews.empty());
+    EXPECT_FALSE(owner.previews.back()) << "the release ends with a full preview";
+    // Applying writes the slider as shown: 10 to the -0.30, not the stored 0.5.
+    EXPECT_EQ(owner.block.scale, SliderFactor(-30));
+    EXPECT_EQ(owner.block.opacity, 0);
+    EXPECT_EQ(owner.block.rotationAngle, 330.0);
+    EXPECT_EQ(owner.block.randomRotation, 45.0);
+
+    // The dial shows above the panel behind its group, and its needle drags like a thumb.
+    HWND dial = Item(page, IDC_ROTATION_ANGLE);
+    RECT r;
+    GetClientRect(dial, &r);
+    const int cx = r.right / 2, cy = r.bottom / 2;
+    int drawn = 0;
+    for (int dx = -cx + 2; dx < cx - 2; ++dx)
+        drawn += harness::ClientPixel(dial, cx + dx, cy) != RGB(201, 206, 207);
+    EXPECT_GT(drawn, 4) << "the ring and needle cross the middle row";
+    owner.previews.clear();
+    harness::Press(dial, cx + cx / 2, cy);
+    harness::MoveTo(dial, cx + cx / 2, cy + cy / 2);
+    harness::MoveTo(dial, cx, cy + cy / 2);
+    harness::Release();
+    harness::PumpUntil([&] { return !owner.previews.empty() && !owner.previews.back(); });
+    EXPECT_GE(owner.Count(true), 2);
+    EXPECT_EQ(owner.Count(false), 1);
+    EXPECT_FALSE(owner.previews.back());
+    EXPECT_NE(owner.block.rotationAngle, 330.0);
+    EXPECT_EQ(Text(GetDlgItem(page.m_hWnd, OrvAngleControl2::kBoxId)),
+              std::to_string(int(owner.block.rotationAngle)));
+}
+
+TEST(SettingsPage, ScaleImagesSwitchesItsGroupAndWritesNeutralValues) {
+    Owner owner;
+    owner.block.scale = 2.0;
+    owner.block.randomScale = 3.0;
+    owner.block.orderByDepth = 1;
+    owner.block.fadeWithDepth = 1;
+    PSVarnSettingsChild page(owner);
+    owner.Show(page);
+    for (int id :
+         {IDC_SCALE, IDC_RANDOMISE_SCALING, IDC_RANDOM_SCALE, IDC_ORDER_BY_DEPTH, IDC_FADE_WITH_DEPTH})
+        EXPECT_TRUE(IsEnabled(page, id)) << id;
+
+    harness::Click(Item(page, IDC_SCALE_IMAGES), 5, 5);
+    harness::PumpUntil([&] { return !owner.previews.empty(); });
+    EXPECT_FALSE(IsChecked(page, IDC_SCALE_IMAGES));
+    EXPECT_EQ(owner.block.scale, 1.0);
+    EXPECT_EQ(owner.block.randomScale, 1.0);
+    EXPECT_EQ(owner.block.orderByDepth, 1);
+    EXPECT_EQ(owner.block.fadeWithDepth, 1);
+    for (int id : {IDC_SCALE, IDC_RANDOMISE_SCALING, IDC_RANDOM_SCALE, IDC_ORDER_BY_DEPTH,
+                   IDC_FADE_WITH_DEPTH, IDC_DESATURATE_WITH_DEPTH})
+        EXPECT_FALSE(IsEnabled(page, id)) << id;
+    EXPECT_EQ(owner.previews, std::vector<bool>{false});
+    harness::SaveScreenshot(page.m_hWnd, "pages-settings-unscaled");
+
+    harness::Click(Item(page, IDC_SCALE_IMAGES), 5, 5);
+    harness::PumpUntil([&] { return owner.previews.size() == 2; });
+    EXPECT_EQ(owner.block.scale, SliderFactor(30));
+    EXPECT_EQ(owner.block.randomScale, SliderFactor(47));
+    EXPECT_TRUE(IsEnabled(page, IDC_FADE_WITH_DEPTH));
+}
+
+TEST(OptionsPage, TypedSeedIsClampedWhenTheBoxLosesTheFocus) {
+    Owner owner;
+    owner.block.textureAmount = 73;
+    PSVarnOptionsChild page(owner);
+    owner.Show(page);
+    EXPECT_EQ(Text(Item(page, IDC_SEED)), "1");
+    EXPECT_FALSE(IsEnabled(page, IDC_TEXTURE_AMOUNT));
+    EXPECT_EQ(SliderPos(page, IDC_TEXTURE_AMOUNT), 73);
+
+    harness::Click(Item(page, IDC_SEED), 10, 6);
+    harness::Key(VK_END);
+    for (int i = 0; i < 4; ++i) harness::Key(VK_BACK);
+    for (const char* k = "20000"; *k; ++k) harness::Key(static_cast<WORD>(VkKeyScanA(*k) & 0xFF));
+    harness::Pump(30);
+    EXPECT_TRUE(owner.previews.empty()) << "typing alone takes no effect";
+    harness::Key(VK_TAB);
+    harness::PumpUntil([&] { return !owner.previews.empty(); });
+    EXPECT_EQ(owner.block.randomSeed, 10000);
+    EXPECT_EQ(Text(Item(page, IDC_SEED)), "10000");
+    EXPECT_EQ(owner.previews, std::vector<bool>{false});
+    EXPECT_EQ(owner.block.textureAmount, 73) << "kept while its slider is disabled";
+    harness::SaveScreenshot(page.m_hWnd, "pages-options-seed");
+}
+
+TEST(OptionsPage, RandomiseTakesTheRuntimesGeneratorAndOptionClicksWriteEveryOption) {
+    // The runtime's generator starts afresh in every thread.
+    std::vector<int> fresh;
+    std::thread([&fresh] {
+        for (int i = 0; i < 5; ++i) fresh.push_back(RandomisedSeed(std::rand()));
+    }).join();
+    EXPECT_EQ(fresh, (std::vector<int>{41, 8467, 6334, 6500, 9169}));
+
+    Owner owner;
+    PSVarnOptionsChild page(owner);
+    owner.Show(page);
+    harness::Click(Item(page, IDC_RANDOMISE_SEED), 8, 6);
+    harness::PumpUntil([&] { return !owner.previews.empty(); });
+    EXPECT_GE(owner.block.randomSeed, 1);
+    EXPECT_LE(owner.block.randomSeed, 10000);
+    EXPECT_EQ(Text(Item(page, IDC_SEED)), std::to_string(owner.block.randomSeed));
+
+    // Changed behind the page: a click on one option writes them all from the page.
+    owner.block.wholeObjectsOnly = 1;
+    owner.block.applyAsTexture = 1;
+    harness::Click(Item(page, IDC_NO_OVERLAP), 5, 5);
+    harness::PumpUntil([&] { return owner.previews.size() == 2; });
+    EXPECT_EQ(owner.block.noOverlap, 1);
+    EXPECT_EQ(owner.block.wholeObjectsOnly, 0);
+    EXPECT_EQ(owner.block.applyAsTexture, 0);
+
+    harness::Click(Item(page, IDC_APPLY_AS_TEXTURE), 5, 5);
+    harness::PumpUntil([&] { return owner.previews.size() == 3; });
+    EXPECT_EQ(owner.block.applyAsTexture, 1);
+    EXPECT_TRUE(IsEnabled(page, IDC_TEXTURE_AMOUNT));
+    harness::SaveScreenshot(page.m_hWnd, "pages-options-texture");
+}
+
+}  // namespace
