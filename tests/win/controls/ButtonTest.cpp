@@ -28,31 +28,11 @@ void Make(Button& b, TestParent& parent, const char* text, DWORD style, RECT r, 
     b.SetColourScheme(&TestScheme());
 }
 
-// A 16 x 16 magnifier in white, the two greys and black, as the button artwork is drawn.
-HBITMAP Magnifier() {
-    ButtonBitmap::Pixels p{16, 16, std::vector<uint32_t>(256, RGB(192, 192, 192))};
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x) {
-            int dx = x - 6, dy = y - 6, d = dx * dx + dy * dy;
-            uint32_t& c = p.colours[y * 16 + x];
-            if (d <= 12)
-                c = RGB(255, 255, 255);
-            else if (d <= 30)
-                c = RGB(0, 0, 0);
-            else if (x >= 9 && y >= 9 && x - y >= -1 && x - y <= 1)
-                c = RGB(0, 0, 0);
-            else if (d <= 38 && dx + dy > 0)
-                c = RGB(128, 128, 128);
-        }
-    }
-    return ControlSupport::BitmapOf(p);
-}
-
 struct Buttons {
     TestParent parent{330, 150};
     OrvCustomButton ok, cancel, depth, texture, help, radioA, radioB;
     OrvBitmapButton2 zoom, zoomOff;
-    OrvBitmap art{Magnifier()};
+    OrvBitmap art{TestBitmap()};
     Buttons() {
         Make(ok, parent, "OK", BS_DEFPUSHBUTTON, RECT{10, 10, 85, 33}, kOk);
         Make(cancel, parent, "Cancel", BS_PUSHBUTTON, RECT{95, 10, 170, 33}, kCancel);

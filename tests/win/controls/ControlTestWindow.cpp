@@ -71,3 +71,22 @@ void Activate(HWND window) {
     SetForegroundWindow(window);
     SetActiveWindow(window);
 }
+
+HBITMAP TestBitmap() {
+    ButtonBitmap::Pixels p{16, 16, std::vector<uint32_t>(256, RGB(192, 192, 192))};
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            int dx = x - 6, dy = y - 6, d = dx * dx + dy * dy;
+            uint32_t& c = p.colours[y * 16 + x];
+            if (d <= 12)
+                c = RGB(255, 255, 255);
+            else if (d <= 30)
+                c = RGB(0, 0, 0);
+            else if (x >= 9 && y >= 9 && x - y >= -1 && x - y <= 1)
+                c = RGB(0, 0, 0);
+            else if (d <= 38 && dx + dy > 0)
+                c = RGB(128, 128, 128);
+        }
+    }
+    return ControlSupport::BitmapOf(p);
+}

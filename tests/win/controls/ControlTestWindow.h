@@ -40,5 +40,8 @@ protected:
     bool OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 };
 
+// A 16 x 16 magnifier in white, the two greys and black, as button artwork is drawn.
+HBITMAP TestBitmap();
+
 // Brings the window's thread to the front so keys reach it.
 void Activate(HWND window);

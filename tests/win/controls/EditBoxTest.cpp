@@ -10,7 +10,7 @@
 
 namespace {
 
-enum : UINT { kSeed = 20, kAngle = 21, kName = 22, kLabel = 23, kOff = 24 };
+enum : UINT { kSeed = 20, kAngle = 21, kName = 22, kLabel = 23, kOff = 24, kPicture = 25 };
 
 void Make(OrvCustomEditBox& box, TestParent& parent, RECT r, UINT id, DWORD style = 0) {
     ASSERT_TRUE(box.CreateControl("EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | style, r,
@@ -25,6 +25,8 @@ struct Boxes {
     OrvCustomIntegerEditBox seed, angle, off;
     OrvCustomEditBox name;
     OrvCustomStatic label;
+    OrvBitmapStatic picture;
+    OrvBitmap art{TestBitmap()};
     Boxes() {
         Make(seed, parent, RECT{10, 30, 90, 52}, kSeed, ES_RIGHT);
         seed.SetRange(1, 10000, false);
@@ -42,6 +44,10 @@ struct Boxes {
                             parent.m_hWnd, kLabel);
         label.SetFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
         label.SetColourScheme(&TestScheme());
+        picture.CreateControl("STATIC", "", WS_CHILD | WS_VISIBLE | SS_BITMAP | SS_CENTERIMAGE,
+                              RECT{190, 64, 240, 100}, parent.m_hWnd, kPicture);
+        picture.SetColourScheme(&TestScheme());
+        picture.SetBitmap(art.Get());
         Activate(parent.m_hWnd);
         harness::Pump(50);
     }
@@ -136,6 +142,12 @@ TEST(EditBoxes, LooksComeFromTheScheme) {
     EXPECT_EQ(harness::ClientPixel(b.name.m_hWnd, 1, 1), s[SchemeColour::Window]);
     EXPECT_EQ(harness::ClientPixel(b.off.m_hWnd, 1, 1), s[SchemeColour::Face]);
     EXPECT_EQ(harness::ClientPixel(b.label.m_hWnd, 150, 2), s[SchemeColour::Face]);
+    // The bitmap label shows the scheme's copy: white became highlight, light grey face.
+    RECT r = b.picture.GetClientRect();
+    int x = (r.right - 16) / 2, y = (r.bottom - 16) / 2;
+    EXPECT_EQ(harness::ClientPixel(b.picture.m_hWnd, x + 6, y + 6), s[SchemeColour::Highlight]);
+    EXPECT_EQ(harness::ClientPixel(b.picture.m_hWnd, x, y), s[SchemeColour::Face]);
+    EXPECT_EQ(harness::ClientPixel(b.picture.m_hWnd, 0, 0), s[SchemeColour::Face]);
 }
 
 }  // namespace
