@@ -92,6 +92,11 @@ TEST(EditBoxes, ArrowsWrapAtTheBoundsAndReleaseCommitsWhenAsked) {
     EXPECT_EQ(b.angle.Text(), "359");
     harness::Click(spin, r.right / 2, r.bottom - 4);
     EXPECT_EQ(b.angle.Text(), "358");
+    // The arrow keys in the box step it too.
+    b.angle.SetFocus();
+    harness::Key(VK_UP);
+    harness::Key(VK_UP);
+    EXPECT_EQ(b.angle.Text(), "0");
 
     // The seed box stops at its bound.
     HWND seedSpin = b.seed.SpinButton()->m_hWnd;
