@@ -12,8 +12,8 @@ constexpr UINT kDial = 1009;
 
 struct Dial {
     TestParent parent{200, 150};
-    OrvAngleControl2 dial{AngleStyle::kHasBox | AngleStyle::kBoxRight, 0, 0, 0};
-    Dial() {
+    OrvAngleControl2 dial;
+    explicit Dial(int mode = 0) : dial(AngleStyle::kHasBox | AngleStyle::kBoxRight, mode, 0, 0) {
         RECT area{10, 10, 190, 110};
         HWND placeholder =
             CreateWindowExA(WS_EX_CLIENTEDGE, "STATIC", "Rotation Angle", WS_CHILD | WS_VISIBLE, area.left,
@@ -120,6 +120,23 @@ TEST(AngleDial, LooksAtSeveralAngles) {
     harness::Pump(40);
     EXPECT_FALSE(d.dial.EditBox()->IsWindowEnabled());
     EXPECT_TRUE(harness::SaveScreenshot(d.parent.m_hWnd, "controls-dial-disabled"));
+}
+
+TEST(AngleDial, QuarterDialTurnsFromUpToRight) {
+    Dial d(4);
+    int side = d.Side();
+    EXPECT_EQ(d.dial.EditBox()->Model().Maximum(), 90);
+    // Pressed inside the round hit region; the drag then goes where it likes.
+    harness::Press(d.dial.m_hWnd, side / 2, side / 2);
+    EXPECT_EQ(d.dial.GetAngle(), 45);
+    harness::MoveTo(d.dial.m_hWnd, side - 2, side * 87 / 100);
+    EXPECT_EQ(d.dial.GetAngle(), 90);
+    harness::MoveTo(d.dial.m_hWnd, side * 13 / 100, 2);
+    harness::Release();
+    EXPECT_EQ(d.dial.GetAngle(), 0);
+    d.dial.SetAngle(30, true);
+    harness::Pump(40);
+    EXPECT_TRUE(harness::SaveScreenshot(d.parent.m_hWnd, "controls-dial-quarter"));
 }
 
 }  // namespace
