@@ -61,6 +61,13 @@ bool CToolTipCtrl::AddTool(HWND window, const char* text, const RECT& rect, UINT
     return SendMessage(TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)) != 0;
 }
 
+int CToolTipCtrl::AddChildTools(HWND parent) {
+    int added = 0;
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        if (child != m_hWnd && AddTool(child, LPSTR_TEXTCALLBACK)) ++added;
+    return added;
+}
+
 void CToolTipCtrl::DelTool(HWND window, UINT_PTR id) {
     TTTOOLINFOA info = ToolInfo(window, id);
     SendMessage(TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));

@@ -81,6 +81,9 @@ public:
     bool Create(CWnd* owner, DWORD style = TTS_ALWAYSTIP);
     bool AddTool(HWND tool, const char* text, bool subclass = true);
     bool AddTool(HWND window, const char* text, const RECT& rect, UINT_PTR id, bool subclass = true);
+    // Every direct child of parent as a tool by window whose text the owner supplies
+    // (TTN_NEEDTEXTA with the child's window as the id); the number added.
+    int AddChildTools(HWND parent);
     void DelTool(HWND window, UINT_PTR id);
     int GetToolCount() const { return static_cast<int>(SendMessage(TTM_GETTOOLCOUNT)); }
     void RelayEvent(MSG* message) { SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(message)); }

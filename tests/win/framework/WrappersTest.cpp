@@ -25,6 +25,7 @@ public:
     int selections = 0;
     int tabChanges = 0;
     int tipRequests = 0;
+    HWND tipTool = nullptr;
     int ticks = 0;
 
 protected:
@@ -38,7 +39,7 @@ protected:
             list.SetItemData(list.AddString(name), name[0]);
         for (const char* name : {"Image", "Settings", "Options"}) tabs.InsertItem(tabs.GetItemCount(), name);
         tips.Create(this);
-        tips.AddTool(list.m_hWnd, LPSTR_TEXTCALLBACK);
+        tips.AddChildTools(m_hWnd);
         SetTimer(7, 10);
         return TRUE;
     }
@@ -46,6 +47,7 @@ protected:
     void OnTab(NMHDR*, LRESULT*) { ++tabChanges; }
     BOOL OnTip(UINT, NMHDR* header, LRESULT*) {
         ++tipRequests;
+        tipTool = reinterpret_cast<HWND>(header->idFrom);
         auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
         lstrcpynA(info->szText, "Categories of the library", sizeof info->szText);
         return TRUE;
@@ -83,10 +85,11 @@ TEST(FrameworkWrappers, ListBoxTabsToolTipsAndTimers) {
     EXPECT_EQ(dialog.tabs.GetCurSel(), 2);
     EXPECT_EQ(dialog.tabChanges, 1);
 
-    EXPECT_EQ(dialog.tips.GetToolCount(), 1);
+    EXPECT_EQ(dialog.tips.GetToolCount(), 2);
     harness::MoveTo(dialog.list.m_hWnd, 30, 60);
     harness::MoveTo(dialog.list.m_hWnd, 32, 61);
     EXPECT_TRUE(harness::PumpUntil([&] { return dialog.tipRequests > 0; }, 3000));
+    EXPECT_EQ(dialog.tipTool, dialog.list.m_hWnd);
     harness::Pump(100);
     EXPECT_TRUE(harness::SaveScreenshot(dialog.m_hWnd, "framework-lists"));
     EXPECT_TRUE(harness::PumpUntil([&] { return dialog.ticks == 3; }));
