@@ -27,7 +27,9 @@ function(varnel_add_test name)
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
     if(CMAKE_CROSSCOMPILING)
         add_test(NAME ${name} COMMAND ${name} --gtest_color=no WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
-        set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+        # Under Wine every program shares one display and one input queue: a window opened by
+        # one would take the pointer or the focus from another's real input. One at a time.
+        set_tests_properties(${name} PROPERTIES TIMEOUT 600 RESOURCE_LOCK varnel_display)
     else()
         gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
                              PROPERTIES TIMEOUT 300)
