@@ -34,12 +34,6 @@ ShortenedPath FileNameOnly(const PathParts& parts) {
 
 }  // namespace
 
-std::string SystemFilterList(const char* filter) {
-    std::string list(filter);
-    std::replace(list.begin(), list.end(), '|', '\0');
-    return list;
-}
-
 PathParts SplitPath(const std::string& path, const LeadByteTest& isLead) {
     PathParts parts;
     size_t start = 0;

@@ -12,10 +12,6 @@
 // In the framework's form: pairs of label and patterns, each followed by '|', ending "||".
 extern const char kImageFileFilter[];
 
-// The same list as the system's open dialog takes it: each '|' becomes a NUL, so the
-// string ends in two NULs (the std::string holds the embedded NULs).
-std::string SystemFilterList(const char* filter);
-
 struct PathParts {
     std::string drive;      // "C:" or empty
     std::string folder;     // up to and including the last separator

@@ -9,6 +9,8 @@
 #define IDD_IMAGE_PAGE 1000
 #define IDD_SETTINGS_PAGE 30273
 #define IDD_OPTIONS_PAGE 1004
+// The child template appended to the system's open dialog for object pictures.
+#define IDD_IMAGE_FILE_DIALOG 30272
 
 // Pictures. The skin is of resource type "IMAGE" (PNG); the rest are bitmaps.
 #define IDR_SKIN_BACKGROUND 3016
@@ -78,5 +80,9 @@
 #define IDC_SEED 3002
 #define IDC_RANDOMISE_SEED 3003
 #define IDC_SEED_LABEL 3057
+
+// Image file dialog: the system places its own controls over the area of stc32 (1119).
+#define IDC_SYSTEM_AREA 1119
+#define IDC_FILE_PREVIEW 30001
 
 #endif

@@ -1,0 +1,67 @@
+#include "product/dialog/win32/OrvPSFileImagePreviewControl.h"
+
+#include "OrvLib/controls/win32/SchemePainter.h"
+#include "OrvLib/framework/GdiHolders.h"
+#include "product/dialog/ChooserPreview.h"
+#include "product/dialog/ThumbnailList.h"
+
+OrvPSFileImagePreviewControl::OrvPSFileImagePreviewControl() : scheme(&DefaultColourScheme()) {}
+
+void OrvPSFileImagePreviewControl::SetFile(const std::string& newPath) {
+    if (newPath == path) return;
+    path = newPath;
+    if (m_hWnd == nullptr) return;
+    Prepare();
+    Invalidate(false);
+}
+
+void OrvPSFileImagePreviewControl::SetColourScheme(const ColourScheme* newScheme) {
+    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
+    if (m_hWnd != nullptr) Invalidate(false);
+}
+
+void OrvPSFileImagePreviewControl::PreSubclassWindow() {
+    buffer.SetWindow(m_hWnd);
+    if (!path.empty()) Prepare();
+}
+
+void OrvPSFileImagePreviewControl::Prepare() {
+    ++preparations;
+    RECT client;
+    ::GetClientRect(m_hWnd, &client);
+    if (!PrepareChooserPreview(path, OrvSize{client.right, client.bottom}, (*scheme)[SchemeColour::Face],
+                               image))
+        image.Release();
+}
+
+void OrvPSFileImagePreviewControl::Draw(HDC dc) {
+    RECT client;
+    ::GetClientRect(m_hWnd, &client);
+    FillSolid(dc, client, (*scheme)[SchemeColour::Face]);
+    PaintFrame(dc, FrameStyle::Sunken, client, *scheme);
+    if (image.IsEmpty()) return;
+    const OrvSize size{image.GetWidth(), image.GetHeight()};
+    const OrvRect place = FitCentred(size, OrvRect{0, 0, client.right, client.bottom});
+    if (place.IsEmpty()) return;
+    image.Draw(reinterpret_cast<OrvSurface::DC>(dc), place, OrvRect{0, 0, size.width, size.height},
+               image.GetTransparent(), (*scheme)[SchemeColour::Face], 0);
+}
+
+LRESULT OrvPSFileImagePreviewControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: {
+            CPaintDC paint(m_hWnd);
+            buffer.Paint(m_hWnd, paint, [this](HDC dc) { Draw(dc); });
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_SIZE:
+            if (!path.empty()) Prepare();
+            Invalidate(false);
+            break;
+        default:
+            break;
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
+}

@@ -1,0 +1,141 @@
+// The object picture chooser on the system's own dialogs under real keys: the preview
+// follows the file under selection, and the folder chooser opens on the box's folder.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "WindowHarness.h"
+#include "product/dialog/win32/OrvPSImageFileDialog.h"
+#include "product/resources/ResourceIds.h"
+
+namespace {
+
+// A solid 24-bit bottom-up bitmap file.
+void WriteSolidBmp(const std::string& path, int width, int height, COLORREF colour) {
+    const int stride = (width * 3 + 3) / 4 * 4;
+    const uint32_t imageSize = uint32_t(stride * height), fileSize = 54 + imageSize;
+    std::vector<uint8_t> bytes(fileSize, 0);
+    const auto put32 = [&bytes](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i) bytes[at + i] = uint8_t(v >> (8 * i));
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(2, fileSize);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, uint32_t(width));
+    put32(22, uint32_t(height));
+    bytes[26] = 1;
+    bytes[28] = 24;
+    put32(34, imageSize);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            uint8_t* p = &bytes[54 + size_t(y) * stride + size_t(x) * 3];
+            p[0] = GetBValue(colour);
+            p[1] = GetGValue(colour);
+            p[2] = GetRValue(colour);
+        }
+    }
+    if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+    }
+}
+
+std::string PictureFolder() {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "varnel-chooser";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    WriteSolidBmp(folder + "\\blue.bmp", 40, 30, RGB(0, 0, 255));
+    WriteSolidBmp(folder + "\\red.bmp", 30, 40, RGB(255, 0, 0));
+    return folder;
+}
+
+constexpr const char* kTitle = "Choose an object picture";
+
+COLORREF PreviewCentre(HWND preview) {
+    RECT r;
+    GetClientRect(preview, &r);
+    return harness::ClientPixel(preview, r.right / 2, r.bottom / 2);
+}
+
+TEST(ImageChooser, PreviewFollowsTheFileUnderSelection) {
+    const std::string folder = PictureFolder();
+    OrvPSImageFileDialog chooser(folder + "\\red.bmp");
+    chooser.m_ofn.lpstrTitle = kTitle;
+    COLORREF opening = 0, first = 0, second = 0;
+    bool saved = false;
+    {
+        harness::InputThread script([&] {
+            HWND dialog = harness::WaitForWindow([] { return FindWindowA("#32770", kTitle); });
+            if (dialog == nullptr) return;
+            Sleep(300);
+            HWND preview = GetDlgItem(chooser.m_hWnd, IDC_FILE_PREVIEW);
+            HWND view = FindWindowExA(dialog, nullptr, "SHELLDLL_DefView", nullptr);
+            HWND list = FindWindowExA(view, nullptr, "SysListView32", nullptr);
+            const auto clickItem = [list](int item) {
+                RECT r{LVIR_LABEL, 0, 0, 0};
+                SendMessageA(list, LVM_GETITEMRECT, WPARAM(item), reinterpret_cast<LPARAM>(&r));
+                harness::Click(list, r.left + 4, (r.top + r.bottom) / 2);
+            };
+            // The opening selection shows first; then a click on each file, the second twice.
+            for (int i = 0; i < 40 && PreviewCentre(preview) != RGB(255, 0, 0); ++i) Sleep(50);
+            opening = PreviewCentre(preview);
+            clickItem(0);
+            for (int i = 0; i < 40 && PreviewCentre(preview) != RGB(0, 0, 255); ++i) Sleep(50);
+            first = PreviewCentre(preview);
+            clickItem(1);
+            for (int i = 0; i < 40 && PreviewCentre(preview) != RGB(255, 0, 0); ++i) Sleep(50);
+            second = PreviewCentre(preview);
+            Sleep(GetDoubleClickTime() + 100);  // a second click, not a double click
+            clickItem(1);
+            Sleep(200);
+            saved = harness::SaveScreenshot(dialog, "pages-image-file-dialog");
+            harness::Click(GetDlgItem(dialog, IDOK), 6, 6);
+        });
+        EXPECT_EQ(chooser.DoModal(), IDOK);
+    }
+    EXPECT_EQ(opening, RGB(255, 0, 0));
+    EXPECT_EQ(first, RGB(0, 0, 255));
+    EXPECT_EQ(second, RGB(255, 0, 0));
+    EXPECT_EQ(chooser.GetPathName(), folder + "\\red.bmp");
+    EXPECT_EQ(chooser.Preview().Preparations(), 3) << "a file chosen again is not read again";
+    EXPECT_TRUE(saved);
+}
+
+TEST(ImageChooser, FolderChooserOpensOnTheFolderOrWithoutOneForTooLongAPath) {
+    const std::string folder = PictureFolder();
+    OrvPSDirectoryBrowser browser(folder, nullptr);
+    {
+        harness::InputThread script([] {
+            HWND window = harness::WaitForWindow([] { return FindWindowA("#32770", nullptr); });
+            if (window == nullptr) return;
+            Sleep(400);
+            harness::SaveScreenshot(window, "pages-folder-chooser");
+            harness::Click(GetDlgItem(window, IDOK), 6, 6);
+        });
+        EXPECT_EQ(browser.Browse(), IDOK);
+    }
+    EXPECT_EQ(lstrcmpiA(browser.GetFolder().c_str(), folder.c_str()), 0) << browser.GetFolder();
+
+    const std::string tooLong = "C:\\" + std::string(300, 'f');
+    OrvPSDirectoryBrowser unselected(tooLong, nullptr);
+    {
+        harness::InputThread script([] {
+            HWND window = harness::WaitForWindow([] { return FindWindowA("#32770", nullptr); });
+            if (window == nullptr) return;
+            Sleep(300);
+            harness::Click(GetDlgItem(window, IDCANCEL), 6, 6);
+        });
+        EXPECT_EQ(unselected.Browse(), IDCANCEL);
+    }
+    EXPECT_EQ(unselected.GetFolder(), tooLong);
+}
+
+}  // namespace
