@@ -96,6 +96,10 @@ HBITMAP OrvLoadBitmap(UINT id) { return LoadBitmapA(OrvModuleHandle(), MAKEINTRE
 
 void OrvSetHostWindow(HWND window) { hostWindow = window; }
 
+OrvHostWindowScope::OrvHostWindowScope(HWND window) : previous_(hostWindow) { hostWindow = window; }
+
+OrvHostWindowScope::~OrvHostWindowScope() { hostWindow = previous_; }
+
 HWND OrvChooseOwner() {
     if (hostWindow != nullptr && IsWindow(hostWindow)) return hostWindow;
     return GetActiveWindow();

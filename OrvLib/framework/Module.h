@@ -32,3 +32,16 @@ HBITMAP OrvLoadBitmap(UINT id);
 // window of this thread, else none. Set around a host call by whoever knows the host window.
 void OrvSetHostWindow(HWND window);
 HWND OrvChooseOwner();
+
+// The host's window (from the host's platform data) for the dialogs opened while the scope
+// lives, typically one call of the host; the previous one comes back after it.
+class OrvHostWindowScope {
+public:
+    explicit OrvHostWindowScope(HWND window);
+    ~OrvHostWindowScope();
+    OrvHostWindowScope(const OrvHostWindowScope&) = delete;
+    OrvHostWindowScope& operator=(const OrvHostWindowScope&) = delete;
+
+private:
+    HWND previous_;
+};

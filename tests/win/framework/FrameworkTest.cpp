@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 
 #include "FrameworkTestIds.h"
@@ -160,7 +161,7 @@ void ClickItem(HWND dialog, int id) { harness::Click(GetDlgItem(dialog, id), 6, 
 TEST(FrameworkDialog, RunsModallyFromOurTemplateOwnedByTheHostWindow) {
     HostWindow host;
     ASSERT_NE(host.m_hWnd, nullptr);
-    OrvSetHostWindow(host.m_hWnd);
+    std::optional<OrvHostWindowScope> hostCall(std::in_place, host.m_hWnd);
     Form form;
     HWND owner = nullptr;
     bool hostDisabled = false;
@@ -190,7 +191,8 @@ TEST(FrameworkDialog, RunsModallyFromOurTemplateOwnedByTheHostWindow) {
         });
         EXPECT_EQ(form.DoModal(), IDOK);
     }
-    OrvSetHostWindow(nullptr);
+    hostCall.reset();
+    EXPECT_EQ(OrvChooseOwner(), GetActiveWindow());
     EXPECT_EQ(owner, host.m_hWnd);
     EXPECT_TRUE(hostDisabled);
     EXPECT_TRUE(host.IsWindowEnabled());
@@ -216,7 +218,7 @@ TEST(FrameworkDialog, RunsModallyFromOurTemplateOwnedByTheHostWindow) {
 
 TEST(FrameworkDialog, FailureInsideTheLoopEndsItAndIsRaisedAfter) {
     HostWindow host;
-    OrvSetHostWindow(host.m_hWnd);
+    OrvHostWindowScope hostCall(host.m_hWnd);
     Form form;
     {
         harness::InputThread script([&] {
@@ -230,7 +232,6 @@ TEST(FrameworkDialog, FailureInsideTheLoopEndsItAndIsRaisedAfter) {
             EXPECT_STREQ(failure.what(), "handler failed");
         }
     }
-    OrvSetHostWindow(nullptr);
     EXPECT_TRUE(host.IsWindowEnabled());
     EXPECT_EQ(FindForm(), nullptr);
     EXPECT_EQ(form.m_hWnd, nullptr);
@@ -270,7 +271,7 @@ TEST(FrameworkDialog, WithoutHostWindowTheActiveWindowOwnsIt) {
     HostWindow gone;
     HWND stale = gone.m_hWnd;
     gone.DestroyWindow();
-    OrvSetHostWindow(stale);
+    OrvHostWindowScope hostCall(stale);
     Form form;
     HWND owner = nullptr;
     {
@@ -282,7 +283,6 @@ TEST(FrameworkDialog, WithoutHostWindowTheActiveWindowOwnsIt) {
         });
         EXPECT_EQ(form.DoModal(), IDCANCEL);
     }
-    OrvSetHostWindow(nullptr);
     EXPECT_EQ(owner, active.m_hWnd);
 }
 
