@@ -12,6 +12,7 @@
 #include "OrvLib/controls/win32/OrvDialogHelper.h"
 #include "OrvLib/controls/win32/SchemePainter.h"
 #include "OrvLib/framework/CDialog.h"
+#include "OrvLib/framework/WindowFailure.h"
 #include "WindowHarness.h"
 
 namespace {
@@ -95,6 +96,7 @@ struct Fixture : ::testing::Test {
     void TearDown() override {
         harness::MoveToScreen({0, 0});
         harness::Pump(20);
+        EXPECT_EQ(OrvTakeWindowFailure(), nullptr);
     }
 };
 

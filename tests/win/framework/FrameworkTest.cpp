@@ -318,9 +318,23 @@ TEST(FrameworkWindow, BindingAndClassLifetime) {
     DestroyWindow(foreign);
 }
 
-TEST(FrameworkModule, StringsFromOurResources) {
+TEST(FrameworkModule, StringsAndBitmapsFromOurResources) {
     EXPECT_EQ(OrvLoadString(IDS_GREETING), "Greeting\nHello from the table");
     EXPECT_EQ(OrvLoadString(IDS_GREETING + 1), "");
+
+    OrvBitmap swatch(OrvLoadBitmap(IDB_SWATCH));
+    ASSERT_TRUE(swatch);
+    BITMAP info{};
+    GetObject(swatch, sizeof info, &info);
+    EXPECT_EQ(info.bmWidth, 2);
+    EXPECT_EQ(info.bmHeight, 2);
+    OrvMemoryDC dc(nullptr);
+    OrvSelection selected(dc, swatch);
+    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(0, 255, 0));
+    EXPECT_EQ(GetPixel(dc, 1, 0), RGB(255, 255, 255));
+    EXPECT_EQ(GetPixel(dc, 0, 1), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(dc, 1, 1), RGB(255, 0, 0));
+    EXPECT_FALSE(OrvBitmap(OrvLoadBitmap(IDB_SWATCH + 1)));
 }
 
 }  // namespace

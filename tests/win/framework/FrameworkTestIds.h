@@ -21,3 +21,4 @@
 #define IDC_PREVIEW 2201
 
 #define IDS_GREETING 3001
+#define IDB_SWATCH 3101

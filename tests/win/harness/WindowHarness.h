@@ -19,6 +19,9 @@
 //   });
 //   EXPECT_EQ(dialogObject.DoModal(), IDOK);
 //
+// Outside a modal loop the framework's procedures keep a handler's failure instead of
+// raising it: after driving a modeless window, EXPECT_EQ(OrvTakeWindowFailure(), nullptr).
+//
 // Screenshots are read back from the window itself (its window device context), not from
 // any buffer of ours, so they show what reached the screen. Name them "<area>-<what>"; the
 // test script joins every PNG of both Windows builds into build/screens.png.
