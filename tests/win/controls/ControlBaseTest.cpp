@@ -24,6 +24,7 @@ public:
     Calls calls;
     int ticks = 0;
     int moves = 0;
+    bool takesWheel = false;
 
 protected:
     void OnLButtonDown(POINT) override { calls.push_back("down"); }
@@ -39,6 +40,10 @@ protected:
         calls.push_back("key " + std::to_string(key) + (wasDown ? " was down" : "") +
                         (system ? " system" : ""));
         OrvControlBase::OnKeyDown(key, wasDown, system);
+    }
+    bool OnMouseWheel(int delta, POINT, UINT) override {
+        calls.push_back("wheel " + std::to_string(delta));
+        return takesWheel;
     }
     void AutoScrollTick() override {
         ++ticks;
@@ -71,6 +76,10 @@ protected:
         *result = 7;
     }
     void OnCommandFrom(UINT id) { heard.push_back("command " + std::to_string(id)); }
+    LRESULT OnWheel(WPARAM wParam, LPARAM) {
+        heard.push_back("wheel " + std::to_string(GET_WHEEL_DELTA_WPARAM(wParam)));
+        return 0;
+    }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_ERASEBKGND) {
             FillSolid(reinterpret_cast<HDC>(wParam), GetClientRect(), RGB(205, 196, 178));
@@ -83,6 +92,7 @@ protected:
 BEGIN_MESSAGE_MAP(Parent, CWnd)
 ON_NOTIFY_RANGE(101, 1, 99, &Parent::OnCode)
 ON_CONTROL_RANGE(0, 1, 99, &Parent::OnCommandFrom)
+ON_MESSAGE(WM_MOUSEWHEEL, &Parent::OnWheel)
 END_MESSAGE_MAP()
 
 struct Fixture : ::testing::Test {
@@ -168,6 +178,38 @@ TEST_F(ControlBase, KeysFanOutOncePerRepeat) {
     probe.SendMessage(WM_KEYDOWN, 'A', 3 | (1L << 30));
     probe.SendMessage(WM_SYSKEYDOWN, 'B', 1);
     EXPECT_EQ(probe.calls, (Calls{"key 65 was down", "key 65", "key 65", "key 66 system"}));
+}
+
+TEST_F(ControlBase, WheelNotTakenGoesOnToTheParent) {
+    probe.SetFocus();
+    harness::MoveTo(probe.m_hWnd, 50, 50);
+    harness::Wheel(-120);
+    probe.takesWheel = true;
+    harness::Wheel(240);
+    EXPECT_EQ(probe.calls, (Calls{"wheel -120", "wheel 240"}));
+    EXPECT_EQ(parent.heard, (Calls{"wheel -120"}));
+}
+
+TEST_F(ControlBase, PaintsItsOwnSunkenBorderInsideAParent) {
+    ColourScheme scheme = DefaultColourScheme();
+    scheme[SchemeColour::Shadow] = RGB(150, 120, 80);
+    scheme[SchemeColour::DarkShadow] = RGB(70, 50, 30);
+    Probe bordered;
+    bordered.SetColourScheme(&scheme);
+    bordered.SetPaintsOwnBorder(true);
+    ASSERT_TRUE(bordered.Create("ControlTestProbe", WS_CHILD | WS_VISIBLE, RECT{20, 230, 120, 280}, &parent,
+                                8, WS_EX_CLIENTEDGE));
+    harness::Pump(50);
+    int width = 0, height = 0;
+    const std::vector<uint32_t> pixels = harness::CaptureWindow(bordered.m_hWnd, width, height);
+    ASSERT_EQ(width, 100);
+    auto colour = [&](int x, int y) {
+        const uint32_t p = pixels[size_t(y) * size_t(width) + size_t(x)];
+        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    };
+    EXPECT_EQ(colour(0, 0), scheme[SchemeColour::Shadow]);
+    EXPECT_EQ(colour(1, 1), scheme[SchemeColour::DarkShadow]);
+    EXPECT_EQ(colour(99, 49), scheme[SchemeColour::Highlight]);
 }
 
 TEST_F(ControlBase, NotificationsReachTheParentsMap) {
