@@ -1,7 +1,7 @@
-// The picture a file preview shows (the open dialog's preview and the Image page's custom
-// preview): the file read as any object picture, fitted into the client area less 2 pixels
-// a side, a key colour turned into transparency, and transparency flattened onto the
-// scheme's face colour, so the control only has to copy it.
+// Pictures read from files and made ready to copy: the preview of a chosen file (the open
+// dialog's and the Image page's) and the thumbnails of the preset list. Each is fitted
+// into its box with the aspect kept and its transparency flattened, so the control only
+// has to copy it.
 #pragma once
 
 #include <string>
@@ -9,5 +9,11 @@
 #include "OrvLib/ORVUTIL/OrvRect.h"
 #include "OrvLib/image/OrvImage2.h"
 
-// False, with image emptied, when the file cannot be read or fits into nothing.
+// The preview: fitted into the client area less 2 pixels a side, a key colour turned into
+// transparency, flattened onto the face colour. False, with image emptied, when the file
+// cannot be read or fits into nothing.
 bool PrepareChooserPreview(const std::string& path, OrvSize client, OrvColour face, OrvImage2& image);
+
+// A thumbnail: fitted into the thumbnail box, transparency shown over a checkerboard of
+// light grey and white squares of 10 pixels. False, image emptied, as above.
+bool PrepareThumbnail(const std::string& path, OrvSize box, OrvImage2& image);

@@ -80,3 +80,31 @@ TEST(ChooserPreview, UnreadableFilesAndPicturesThinnerThanAPixelShowNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ChooserPreview, ThumbnailsShowTransparencyOverGreyAndWhiteSquares) {
+    int clear = 0;
+    for (const char* file : {"png_rgb_trns.png", "png_palette_trns_two.png", "png_greyalpha_8.png"}) {
+        SCOPED_TRACE(file);
+        OrvImage2 source, alpha, thumb;
+        ASSERT_TRUE(LoadImageFile(Corpus(file), source, true));
+        source.MakeTopDown();
+        alpha.SetHasAlpha(true);
+        ASSERT_TRUE(alpha.ConvertDepth(32, &source));
+        ASSERT_TRUE(PrepareThumbnail(Corpus(file), OrvSize{19, 11}, thumb));
+        EXPECT_EQ(thumb.GetBitCount(), 24);
+        for (int y = 0; y < 11; ++y) {
+            for (int x = 0; x < 19; ++x) {
+                if (alpha.PixelAddress(x, y)[3] != 0) continue;
+                ++clear;
+                // Squares of 10: grey where (x / 10 + y / 10) is even, white elsewhere.
+                const uint32_t expected = ((x / 10 + y / 10) % 2 == 0) ? 0xC0C0C0u : 0xFFFFFFu;
+                EXPECT_EQ(BgrAt(thumb, x, y), expected) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(clear, 0);
+}
+
+}  // namespace

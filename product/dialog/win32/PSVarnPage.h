@@ -17,8 +17,9 @@ public:
 
     // The page's window from its template as a child of parent, moved to place.
     bool Create(HWND parent, const RECT& place);
-    // The single write path: the controls into the block, then the preview.
-    virtual void Apply(bool quick) = 0;
+    // The single write path of a page with sliders: the controls into the block, then the
+    // preview.
+    virtual void Apply(bool) {}
 
 protected:
     static bool Checked(const CButton& box) { return box.GetCheck() == BST_CHECKED; }

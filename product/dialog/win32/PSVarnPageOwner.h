@@ -1,9 +1,12 @@
 // What a page of the effect dialog needs from the dialog that holds it: the live parameter
-// block it writes into, the colour scheme its controls paint with, and the preview refresh
-// it asks for after every change.
+// block it writes into, the colour scheme its controls paint with, the preset library, and
+// the preview refresh it asks for after every change.
 #pragma once
 
+#include <vector>
+
 #include "OrvLib/controls/ColourScheme.h"
+#include "product/PresetLibrary.h"
 #include "product/engine/EffectParameters.h"
 
 class PSVarnPageOwner {
@@ -11,6 +14,8 @@ public:
     virtual ~PSVarnPageOwner() = default;
     virtual EffectParameters& PageParameters() = 0;
     virtual const ColourScheme* PageScheme() const = 0;
+    // The preset library as this run scanned it.
+    virtual const std::vector<PresetCategory>& PagePresets() const = 0;
     // quick while a thumb or the angle needle is dragged, full otherwise.
     virtual void UpdatePreview(bool quick) = 0;
 };

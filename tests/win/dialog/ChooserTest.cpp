@@ -9,49 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "PageTestSupport.h"
 #include "WindowHarness.h"
 #include "product/dialog/win32/OrvPSImageFileDialog.h"
 #include "product/resources/ResourceIds.h"
 
 namespace {
 
-// A solid 24-bit bottom-up bitmap file.
-void WriteSolidBmp(const std::string& path, int width, int height, COLORREF colour) {
-    const int stride = (width * 3 + 3) / 4 * 4;
-    const uint32_t imageSize = uint32_t(stride * height), fileSize = 54 + imageSize;
-    std::vector<uint8_t> bytes(fileSize, 0);
-    const auto put32 = [&bytes](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) bytes[at + i] = uint8_t(v >> (8 * i));
-    };
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    put32(2, fileSize);
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, uint32_t(width));
-    put32(22, uint32_t(height));
-    bytes[26] = 1;
-    bytes[28] = 24;
-    put32(34, imageSize);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            uint8_t* p = &bytes[54 + size_t(y) * stride + size_t(x) * 3];
-            p[0] = GetBValue(colour);
-            p[1] = GetGValue(colour);
-            p[2] = GetRValue(colour);
-        }
-    }
-    if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-    }
-}
-
 std::string PictureFolder() {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    const std::string folder = std::string(temp) + "varnel-chooser";
-    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string folder = TempFolder("varnel-chooser");
     WriteSolidBmp(folder + "\\blue.bmp", 40, 30, RGB(0, 0, 255));
     WriteSolidBmp(folder + "\\red.bmp", 30, 40, RGB(255, 0, 0));
     return folder;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "OrvLib/controls/win32/OrvCustomSliderCtrl.h"
+#include "PageTestSupport.h"
 #include "WindowHarness.h"
 #include "product/dialog/win32/PSVarnOptionsChild.h"
 #include "product/dialog/win32/PSVarnSettingsChild.h"
@@ -17,55 +18,6 @@
 #include "product/resources/ResourceIds.h"
 
 namespace {
-
-// The dialog's scheme: the skin's cool grey.
-ColourScheme DialogScheme() {
-    ColourScheme s;
-    const COLORREF colours[ColourScheme::kCount] = {
-        RGB(201, 206, 207), RGB(240, 245, 246), RGB(217, 230, 231), RGB(146, 163, 165), RGB(114, 128, 132),
-        RGB(0, 0, 0),       RGB(128, 128, 128), RGB(0, 0, 0),       RGB(168, 176, 178), RGB(255, 255, 255)};
-    std::memcpy(s.colours, colours, sizeof colours);
-    return s;
-}
-
-// A top-level window for the page, the live block and the previews asked for.
-class Owner : public PSVarnPageOwner {
-public:
-    EffectParameters block;
-    std::vector<bool> previews;  // quick flags, in order
-    HWND frame = nullptr;
-
-    Owner() {
-        std::memset(&block, 0, sizeof block);
-        ResetEffectParameters(block);
-        INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
-        InitCommonControlsEx(&classes);
-        frame = CreateWindowExA(0, "STATIC", "Pages", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 30, 30, 480,
-                                280, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    }
-    ~Owner() override { DestroyWindow(frame); }
-    EffectParameters& PageParameters() override { return block; }
-    const ColourScheme* PageScheme() const override { return &scheme; }
-    void UpdatePreview(bool quick) override { previews.push_back(quick); }
-
-    template <class Page>
-    void Show(Page& page) {
-        RECT place = {0, 0, 0, 0};
-        GetClientRect(frame, &place);
-        ASSERT_TRUE(page.Create(frame, place));
-        page.ShowWindow(SW_SHOW);
-        SetForegroundWindow(frame);
-        harness::Pump(80);
-    }
-    int Count(bool quick) const {
-        int n = 0;
-        for (bool q : previews) n += q == quick;
-        return n;
-    }
-
-private:
-    ColourScheme scheme = DialogScheme();
-};
 
 HWND Item(const CWnd& page, int id) { return GetDlgItem(page.m_hWnd, id); }
 int SliderPos(const CWnd& page, int id) { return int(SendMessageA(Item(page, id), TBM_GETPOS, 0, 0)); }
