@@ -2,6 +2,7 @@
 // and the user's own file or folder, with what reaches the block.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
@@ -48,6 +49,22 @@ void ClickRow(PSVarnImageChild& page, int row) {
     harness::Click(page.Categories().m_hWnd, cell.left + 6, (cell.top + cell.bottom) / 2);
 }
 
+// Tools of the tool-tip windows of this thread.
+int ToolTips() {
+    int tools = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM count) {
+            char name[32] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0)
+                *reinterpret_cast<int*>(count) += int(SendMessageA(window, TTM_GETTOOLCOUNT, 0, 0));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tools));
+    return tools;
+}
+
 bool Visible(const CWnd& page, int id) { return IsWindowVisible(GetDlgItem(page.m_hWnd, id)) != FALSE; }
 
 TEST(ImagePage, OpensOnTheFirstPresetAndFollowsCategoriesAndThumbnails) {
@@ -66,6 +83,7 @@ TEST(ImagePage, OpensOnTheFirstPresetAndFollowsCategoriesAndThumbnails) {
     EXPECT_FALSE(Visible(page, IDC_FILE_NAME));
     EXPECT_EQ(page.Thumbnails().GetCount(), 2);
     EXPECT_EQ(page.Thumbnails().GetCurSel(), 0);
+    EXPECT_EQ(ToolTips(), 0) << "every star's name fits its column";
     harness::SaveScreenshot(page.m_hWnd, "pages-image-stars");
 
     // Leaves: its first thumbnail applied and one full refresh.
@@ -76,6 +94,7 @@ TEST(ImagePage, OpensOnTheFirstPresetAndFollowsCategoriesAndThumbnails) {
     EXPECT_EQ(BlockPathOf(owner.block), owner.presets[1].entries[0].path);
     EXPECT_EQ(owner.previews, std::vector<bool>{false});
     ASSERT_EQ(page.Thumbnails().GetCount(), 25);
+    EXPECT_EQ(ToolTips(), 1) << "only the maple's name is cut, and shown whole as a tip";
     // Twenty-five items in rows of three need more columns than fit: the bar shows.
     HWND bar = FindWindowExA(page.Thumbnails().m_hWnd, nullptr, nullptr, nullptr);
     EXPECT_TRUE(bar != nullptr && IsWindowVisible(bar));
