@@ -49,19 +49,18 @@ void ClickRow(PSVarnImageChild& page, int row) {
     harness::Click(page.Categories().m_hWnd, cell.left + 6, (cell.top + cell.bottom) / 2);
 }
 
+BOOL CALLBACK CountTools(HWND window, LPARAM count) {
+    char name[32] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0)
+        *reinterpret_cast<int*>(count) += int(SendMessageA(window, TTM_GETTOOLCOUNT, 0, 0));
+    return TRUE;
+}
+
 // Tools of the tool-tip windows of this thread.
 int ToolTips() {
     int tools = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM count) {
-            char name[32] = {};
-            GetClassNameA(window, name, sizeof name);
-            if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0)
-                *reinterpret_cast<int*>(count) += int(SendMessageA(window, TTM_GETTOOLCOUNT, 0, 0));
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&tools));
+    EnumThreadWindows(GetCurrentThreadId(), &CountTools, reinterpret_cast<LPARAM>(&tools));
     return tools;
 }
 
