@@ -14,8 +14,10 @@ const char* BindingProperty() {
     return name;
 }
 
+// A window of one of our classes, even while someone else has subclassed it (a tool tip
+// control does, for every tool it watches): the class's procedure, not the window's.
 bool IsOwnWindowProc(HWND window) {
-    return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) == &CWnd::StaticWindowProc;
+    return reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC)) == &CWnd::StaticWindowProc;
 }
 
 // The child a parent's notification comes from, for reflection; null when none.

@@ -34,6 +34,12 @@ public:
     bool ShowWhatsThisMenu(intptr_t dialog, const std::string& topicFile, const uint32_t* idTable,
                            OrvPoint point);
     bool ContextHelp() const { return contextHelp; }
+    // The host's window for this call (0 when the host gives none), the owner of our dialogs.
+    intptr_t HostWindow() const {
+        const auto* platform =
+            filterRecord != nullptr ? static_cast<const PlatformData*>(filterRecord->platformData) : nullptr;
+        return platform != nullptr ? platform->hwnd : 0;
+    }
 
     // Parameter block operations.
     virtual int32 GetParametersSize() { return 0; }

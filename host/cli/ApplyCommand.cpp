@@ -5,6 +5,7 @@
 #include <optional>
 #include <system_error>
 
+#include "host/DialogResponder.h"
 #include "host/MemoryHost.h"
 #include "host/PluginModule.h"
 #include "host/cli/Commands.h"
@@ -156,7 +157,7 @@ void WriteOutputs(const varnhost::MemoryHost& host, const ApplyOptions& options)
 }
 
 void Apply(const ApplyOptions& options, std::FILE* err) {
-    if (options.dialog != DialogAnswer::Ok && !DialogResponder::DialogsShown()) {
+    if (options.dialog != DialogAnswer::Ok && !varnhost::DialogResponder::DialogsShown()) {
         throw UsageFailure(std::string(options.dialog == DialogAnswer::Cancel ? "--cancel" : "--dialog") +
                            " needs the Windows plug-in: the plug-in of this system shows no dialog");
     }
@@ -190,7 +191,7 @@ void Apply(const ApplyOptions& options, std::FILE* err) {
     if (result != noErr) throw PluginFailure(result, host);
     WriteEdits(host, edits);
     {
-        DialogResponder responder(options.dialog);
+        varnhost::DialogResponder responder(options.dialog);
         result = host.Run(entry, false);
     }
     if (result != noErr) {

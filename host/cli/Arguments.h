@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "host/DialogResponder.h"
 #include "product/engine/EffectParameters.h"
 
 namespace varncli {
@@ -44,7 +45,7 @@ void ApplyEdits(const BlockEdits& edits, EffectParameters& block);
 
 // How the effect dialog of the Windows plug-in is answered: OK as soon as it is up, Cancel,
 // or left to the person at the screen.
-enum class DialogAnswer { Ok, Cancel, Person };
+using varnhost::DialogAnswer;
 
 struct ApplyOptions {
     std::string input;

@@ -3,10 +3,7 @@
 #pragma once
 
 #include <cstdio>
-#include <memory>
 #include <string>
-
-#include "host/cli/Arguments.h"
 
 namespace varncli {
 
@@ -24,21 +21,5 @@ bool IsTerminal(std::FILE* stream);
 // abort and no half-written file is left behind.
 void CatchInterrupts();
 bool Interrupted();
-
-// Answers the plug-in's effect dialog from outside while it lives, as a user would: once the
-// dialog of the calling thread is up, its OK or Cancel button is pressed. Only the Windows
-// plug-in shows a dialog; elsewhere there is nothing to answer.
-class DialogResponder {
-public:
-    static bool DialogsShown();
-    explicit DialogResponder(DialogAnswer answer);
-    ~DialogResponder();
-    DialogResponder(const DialogResponder&) = delete;
-    DialogResponder& operator=(const DialogResponder&) = delete;
-
-private:
-    struct Watch;
-    std::unique_ptr<Watch> watch_;
-};
 
 }  // namespace varncli

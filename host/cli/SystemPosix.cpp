@@ -37,13 +37,3 @@ void CatchInterrupts() {
 bool Interrupted() { return interrupted != 0; }
 
 }  // namespace varncli
-
-namespace varncli {
-
-// The plug-in built for this system has no window dialog: its stand-in answers OK itself.
-struct DialogResponder::Watch {};
-bool DialogResponder::DialogsShown() { return false; }
-DialogResponder::DialogResponder(DialogAnswer) {}
-DialogResponder::~DialogResponder() = default;
-
-}  // namespace varncli

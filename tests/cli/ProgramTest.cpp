@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "host/DialogResponder.h"
 #include "host/cli/ImageFile.h"
 #include "host/cli/System.h"
 #include "product/engine/EffectParameters.h"
@@ -323,6 +324,19 @@ TEST_F(CliProgram, FailuresLeaveNoOutputAndSayWhy) {
     // No temporary file is left behind either.
     EXPECT_EQ(FilesInFolder(),
               (std::vector<std::string>{"bad.png", "in.png", "kept.png", "picture.bmp", "short.bin"}));
+}
+
+TEST_F(CliProgram, CancelPressesTheDialogsCancel) {
+    const std::string in = Input("in.png", Pattern(8, 8, 3));
+    const ProgramResult run = Apply(realPlugin, {in, folder / "out.png", "--cancel"});
+    if (varnhost::DialogResponder::DialogsShown()) {
+        EXPECT_EQ(run.status, 130) << run.err;
+        EXPECT_TRUE(Contains(run.err, "cancelled")) << run.err;
+    } else {
+        EXPECT_EQ(run.status, 1) << run.err;
+        EXPECT_TRUE(Contains(run.err, "shows no dialog")) << run.err;
+    }
+    EXPECT_FALSE(fs::exists(folder / "out.png"));
 }
 
 TEST_F(CliProgram, InterruptCancelsTheRun) {

@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <optional>
 #include <set>
 
+#include "host/DialogResponder.h"
 #include "host/MemoryHost.h"
 #include "host/PiplReader.h"
 #include "host/PiplResource.h"
@@ -78,7 +80,10 @@ TEST_F(PluginFile, RoundTripThroughTheEntryGivesTheDefaultBlock) {
     varnhost::MemoryHost host;
     host.SetImage(varnhost::HostImage(40, 30, 3));
     EXPECT_EQ(host.About(entry, 0xCD), noErr);
+    // Start shows the dialog: answered with OK as soon as it is up.
+    std::optional<varnhost::DialogResponder> ok(varnhost::DialogAnswer::Ok);
     EXPECT_EQ(host.Run(entry), noErr);
+    ok.emplace(varnhost::DialogAnswer::Ok);
     ExpectDefaultBlockWithFirstPreset(host.HandleBytes(host.Parameters()));
     EXPECT_EQ(host.Locks(), host.Unlocks());
     EXPECT_EQ(host.UnbalancedUnlocks(), 0);

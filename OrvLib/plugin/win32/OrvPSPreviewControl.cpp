@@ -1,0 +1,75 @@
+#include "OrvLib/plugin/win32/OrvPSPreviewControl.h"
+
+#include "OrvLib/controls/win32/SchemePainter.h"
+#include "OrvLib/plugin/OrvPSFilter.h"
+#include "OrvLib/plugin/ViewModel.h"
+
+OrvPSPreviewControl::OrvPSPreviewControl(OrvPSFilter* filter, int32_t kind) : filter_(filter), kind_(kind) {
+    SetPaintsOwnBorder(true);
+}
+
+HCURSOR OrvPSPreviewControl::GetPanCursor() { return LoadCursor(nullptr, IDC_SIZEALL); }
+
+void OrvPSPreviewControl::PreSubclassWindow() {
+    // The template's static lets the pointer through to the dialog unless it notifies.
+    ModifyStyle(0, SS_NOTIFY);
+}
+
+void OrvPSPreviewControl::Draw(HDC dc) {
+    const RECT client = GetClientRect();
+    const COLORREF face = Scheme()[SchemeColour::Face];
+    OrvImage2* image = nullptr;
+    if (filter_ != nullptr) {
+        image = kind_ == kBefore   ? filter_->GetBeforeImage()
+                : kind_ == kResult ? filter_->GetPreviewImage()
+                                   : filter_->GetSourceImage();
+    }
+    if (image == nullptr || image->IsEmpty() || image->AbsHeight() == 0) {
+        FillSolid(dc, client, face);
+        return;
+    }
+    const OrvSize size{image->Width(), image->AbsHeight()};
+    const OrvRect shown =
+        ViewModel::PreviewImageRect(OrvSize{client.right, client.bottom}, size, filter_->CanZoomOut());
+    OrvImage2* drawn = image;
+    OrvImage2 flattened;
+    if (image->BitCount() == 32) {
+        // Transparency shows as the usual white and light grey squares.
+        if (flattened.FlattenOnChecker(24, 10, kOrvWhite, OrvRGB(192, 192, 192), image)) drawn = &flattened;
+    }
+    drawn->Draw(reinterpret_cast<OrvSurface::DC>(dc), shown, OrvRect{0, 0, size.width, size.height},
+                kOrvNoColour, kOrvNoColour, 0);
+    FillBands(dc, client, RECT{shown.left, shown.top, shown.right, shown.bottom}, face);
+}
+
+void OrvPSPreviewControl::OnLButtonDown(POINT) {
+    NotifyCode(kPressed);
+    SetCursor(GetPanCursor());
+}
+
+void OrvPSPreviewControl::OnLButtonUp(POINT) {
+    NotifyCommand();
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+}
+
+void OrvPSPreviewControl::OnLDragBegin(POINT) {
+    NotifyCode(kDragBegun);
+    if (filter_ != nullptr) dragStartView_ = filter_->GetViewRect();
+}
+
+void OrvPSPreviewControl::OnLDragMove(POINT point) {
+    if (filter_ == nullptr) return;
+    const OrvPoint pan = ViewModel::DragPan(PressPoint(), OrvPoint{point.x, point.y}, dragStartView_,
+                                            filter_->GetViewRect(), filter_->GetPreviewSize());
+    filter_->ScrollView(pan.x, pan.y);
+    Invalidate(false);
+    UpdateWindow();
+    NotifyCode(kViewMoved);
+}
+
+void OrvPSPreviewControl::OnLDragEnd(POINT) {
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    NotifyCode(kDragEnded);
+}
+
+void OrvPSPreviewControl::OnLDragCancel() { SetCursor(LoadCursor(nullptr, IDC_ARROW)); }

@@ -1,0 +1,46 @@
+#include "OrvLib/plugin/win32/OrvPSZoomRatioStatic.h"
+
+#include "OrvLib/controls/win32/SchemePainter.h"
+#include "OrvLib/framework/GdiHolders.h"
+#include "OrvLib/plugin/OrvPSFilter.h"
+#include "OrvLib/plugin/ViewModel.h"
+
+OrvPSZoomRatioStatic::OrvPSZoomRatioStatic(OrvPSFilter* filter, bool showFraction)
+    : filter_(filter), showFraction_(showFraction), scheme_(&DefaultColourScheme()) {}
+
+void OrvPSZoomRatioStatic::SetColourScheme(const ColourScheme* scheme) {
+    scheme_ = scheme != nullptr ? scheme : &DefaultColourScheme();
+    if (m_hWnd != nullptr) Invalidate();
+}
+
+std::string OrvPSZoomRatioStatic::Text() const {
+    if (filter_ == nullptr) return prefix_;
+    return ViewModel::ZoomRatioText(filter_->GetZoomLevel(), filter_->CanZoomOut(), showFraction_,
+                                    filter_->GetViewRect(), filter_->GetPreviewSize(), prefix_);
+}
+
+void OrvPSZoomRatioStatic::Paint(HDC dc) {
+    const RECT client = GetClientRect();
+    const std::string text = Text();
+    OrvSelection font(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SetTextColor(dc, (*scheme_)[SchemeColour::Text]);
+    SetBkColor(dc, (*scheme_)[SchemeColour::Face]);
+    // Opaque and clipped: the background is filled in the same stroke.
+    ExtTextOutA(dc, client.right / 2 - extent.cx / 2, client.bottom / 2 - extent.cy / 2,
+                ETO_OPAQUE | ETO_CLIPPED, &client, text.c_str(), static_cast<UINT>(text.size()), nullptr);
+}
+
+LRESULT OrvPSZoomRatioStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) {
+        CPaintDC dc(m_hWnd);
+        Paint(dc);
+        return 0;
+    }
+    if (message == WM_PRINTCLIENT) {
+        Paint(reinterpret_cast<HDC>(wParam));
+        return 0;
+    }
+    return CStatic::WindowProc(message, wParam, lParam);
+}

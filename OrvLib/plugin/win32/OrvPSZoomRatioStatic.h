@@ -1,0 +1,33 @@
+// The label that shows the previews' zoom as a ratio ("1:4", "2:1"), after a prefix, built
+// anew at every paint; its owner invalidates it after every zoom change.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "OrvLib/controls/ColourScheme.h"
+#include "OrvLib/framework/StandardControls.h"
+
+class OrvPSFilter;
+
+class OrvPSZoomRatioStatic : public CStatic {
+public:
+    OrvPSZoomRatioStatic(OrvPSFilter* filter, bool showFraction);
+
+    void SetPrefix(const std::string& prefix) { prefix_ = prefix; }
+    // Null means the default scheme. Invalidates the label.
+    void SetColourScheme(const ColourScheme* scheme);
+    std::string Text() const;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Paint(HDC dc);
+
+    OrvPSFilter* filter_;
+    bool showFraction_;
+    std::string prefix_ = "Zoom ";
+    const ColourScheme* scheme_;
+};

@@ -1,0 +1,88 @@
+// The effect dialog: the previews before and after the effect with the zoom strip (zoom in,
+// zoom out, the ratio and the locator), the tab strip with the three pages, and OK, Cancel
+// and Help, on the skin of the product's background and overlay pictures. The pages write
+// the settings into the plug-in's live block and ask for UpdatePreview; the dialog itself
+// writes no setting.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "OrvLib/controls/win32/OrvCustomButton.h"
+#include "OrvLib/controls/win32/OrvCustomStatic.h"
+#include "OrvLib/controls/win32/OrvDialogHelper.h"
+#include "OrvLib/controls/win32/OrvDragTabCtrl.h"
+#include "OrvLib/framework/StandardControls.h"
+#include "OrvLib/plugin/win32/OrvPSPluginDialog.h"
+#include "OrvLib/plugin/win32/OrvPSPreviewControl.h"
+#include "OrvLib/plugin/win32/OrvPSPreviewLocator.h"
+#include "OrvLib/plugin/win32/OrvPSZoomRatioStatic.h"
+#include "product/dialog/win32/PSVarnPageOwner.h"
+
+class PSVarnPlugin;
+
+class PSVarnPage;
+
+class PSVarnPluginDialog : public OrvPSPluginDialog, public OrvDialogHelper, public PSVarnPageOwner {
+public:
+    explicit PSVarnPluginDialog(PSVarnPlugin* plugin);
+    ~PSVarnPluginDialog() override;
+
+    // Renders the result preview again (quick: the plug-in's time-bounded mode) and shows it.
+    void UpdatePreview(bool quick) override;
+    EffectParameters& PageParameters() override;
+    const ColourScheme* PageScheme() const override { return &scheme; }
+    const std::vector<PresetCategory>& PagePresets() const override;
+    PSVarnPlugin* Plugin() const { return plugin; }
+
+    // The window of page 0 (Image), 1 (Settings) or 2 (Options); null before it exists.
+    HWND PageWindow(int page) const;
+    int SelectedPage() const;
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+    bool LoadBackgroundImage(OrvImage2& image) override;
+    bool LoadOverlayImage(OrvImage2& image) override;
+
+private:
+    void ArrangePreviewArea();
+    void CreateTabStrip(const RECT& place);
+    void CreatePages(const RECT& place);
+    void ShowSelectedPage();
+    void UpdateZoomButtons();
+    void EnableToolTips();
+    void InvalidateZoomViews();
+
+    void OnHelp();
+    void OnZoomIn();
+    void OnZoomOut();
+    void OnLocator();
+    void OnTabChanged(NMHDR* header, LRESULT* result);
+    void OnPreviewMoved(NMHDR* header, LRESULT* result);
+    void OnContextMenu(HWND window, POINT point);
+    BOOL OnToolTipText(UINT id, NMHDR* header, LRESULT* result);
+    BOOL OnHelpInfo(HELPINFO* info);
+
+    PSVarnPlugin* plugin;
+    std::unique_ptr<PSVarnPage> imagePage;
+    std::unique_ptr<PSVarnPage> settingsPage;
+    std::unique_ptr<PSVarnPage> optionsPage;
+    OrvDragTabCtrl tabStrip;
+    OrvCustomStatic zoomStrip;
+    OrvCustomButton okButton, cancelButton, helpButton;
+    CWnd templateTabs;
+    OrvPSPreviewControl beforePreview;
+    OrvPSPreviewControl resultPreview;
+    OrvBitmapButton2 zoomIn;
+    OrvBitmapButton2 zoomOut;
+    OrvPSPreviewLocatorButton locator;
+    OrvPSZoomRatioStatic zoomRatio;
+    CStatic pagePlace;
+
+    HWND toolTips = nullptr;
+
+    DECLARE_MESSAGE_MAP()
+};
