@@ -96,6 +96,7 @@ public:
     int Unlocks() const { return unlocks; }
     int UnbalancedUnlocks() const { return unbalancedUnlocks; }
     int NewCalls() const { return newCalls; }
+    int Advances() const { return advances; }
     int LiveHandles() const { return int(handles.size()); }
     bool IsLocked(Handle h) const;
     int32_t HandleSize(Handle h) const;

@@ -388,6 +388,20 @@ TEST_F(EffectDialog, ZoomPanAndLocatorMoveTheViewAsThePointerSays) {
               userCanceledErr);
 }
 
+TEST_F(EffectDialog, HostFailureDuringAZoomEndsTheDialogWithTheHostsCode) {
+    Prepare(600, 400, {"--density", "20"});
+    ASSERT_EQ(Start([&](HWND dialog) {
+                  // The next request for pixels, made by the zoom, is refused: out of memory.
+                  host.Faults().advanceError = memFullErr;
+                  host.Faults().errorAtAdvance = host.Advances() + 1;
+                  ClickCentre(GetDlgItem(dialog, IDC_ZOOM_IN));
+                  EXPECT_TRUE(Eventually([] { return HostThreadWindow(&FindVarnelDialog) == nullptr; }));
+              }),
+              memFullErr);
+    EXPECT_EQ(host.Image().pixels, original);
+    EXPECT_EQ(host.Locks(), host.Unlocks());
+}
+
 TEST_F(EffectDialog, HelpKeyOverOkAsksForOksHelp) {
     Prepare(300, 200, {"--density", "10"});
     helpRequests.clear();
