@@ -188,6 +188,12 @@ LRESULT PSImageListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             FillSolid(reinterpret_cast<HDC>(wParam), client, (*scheme)[SchemeColour::Window]);
             return 1;
         }
+        case LB_SETCURSEL: {
+            // Selecting may bring another column into view: tips and bar follow it.
+            const LRESULT result = CListBox::WindowProc(message, wParam, lParam);
+            Refresh();
+            return result;
+        }
         case WM_HSCROLL:
             if (reinterpret_cast<HWND>(lParam) == bar.m_hWnd) {
                 OnScroll(LOWORD(wParam), short(HIWORD(wParam)));

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,26 +32,36 @@ public:
     EffectParameters block;
     std::vector<PresetCategory> presets;
     std::vector<bool> previews;  // quick flags, in order
+    // Told of every preview asked for, after it was counted.
+    std::function<void(bool quick)> onPreview;
     HWND frame = nullptr;
 
-    Owner() {
+    explicit Owner(int width = 480, int height = 280) {
         std::memset(&block, 0, sizeof block);
         ResetEffectParameters(block);
         INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
         InitCommonControlsEx(&classes);
-        frame = CreateWindowExA(0, "STATIC", "Pages", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 30, 30, 480,
-                                280, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        frame = CreateWindowExA(0, "STATIC", "Pages", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 30, 30, width,
+                                height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     }
     ~Owner() override { DestroyWindow(frame); }
     EffectParameters& PageParameters() override { return block; }
     const ColourScheme* PageScheme() const override { return &scheme; }
     const std::vector<PresetCategory>& PagePresets() const override { return presets; }
-    void UpdatePreview(bool quick) override { previews.push_back(quick); }
+    void UpdatePreview(bool quick) override {
+        previews.push_back(quick);
+        if (onPreview) onPreview(quick);
+    }
 
+    // The page over the frame's client area, or at place.
     template <class Page>
     void Show(Page& page) {
         RECT place = {0, 0, 0, 0};
         GetClientRect(frame, &place);
+        Show(page, place);
+    }
+    template <class Page>
+    void Show(Page& page, const RECT& place) {
         ASSERT_TRUE(page.Create(frame, place));
         page.ShowWindow(SW_SHOW);
         SetForegroundWindow(frame);
