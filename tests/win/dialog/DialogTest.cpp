@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "OrvLib/controls/win32/OrvDragTabCtrl.h"
+#include "OrvLib/controls/win32/OrvGridControl.h"
 #include "OrvLib/framework/CWnd.h"
 #include "OrvLib/plugin/ViewModel.h"
 #include "OrvLib/plugin/win32/OrvPSZoomRatioStatic.h"
@@ -22,6 +23,7 @@
 #include "host/cli/PresetLibrary.h"
 #include "host/cli/SampleImage.h"
 #include "product/PSVarnPlugin.h"
+#include "product/dialog/ImagePage.h"
 #include "product/resources/ResourceIds.h"
 #include "tests/plugin/PluginEntry.h"
 
@@ -211,6 +213,19 @@ protected:
         }
         EXPECT_TRUE(ran.load()) << "the dialog did not come up, or the script stopped early";
         return result;
+    }
+
+    // The original picture run again with the block the last run left, the dialog answered
+    // OK from outside at once.
+    std::vector<uint8_t> PixelsAnsweredFromOutside() {
+        varnhost::MemoryHost again;
+        varnhost::HostImage input = host.Image();
+        input.pixels = original;
+        again.SetImage(input);
+        again.Record().parameters = again.MakeHandle(host.HandleBytes(host.Parameters()));
+        varnhost::DialogResponder ok(varnhost::DialogAnswer::Ok);
+        EXPECT_EQ(again.Run(&PluginMain, false), noErr);
+        return again.Image().pixels;
     }
 
     void EndWith(HWND dialog, int button) {
@@ -455,16 +470,57 @@ TEST_F(EffectDialog, OkAfterZoomingWritesWhatTheRunWithoutADialogWrites) {
     EXPECT_EQ(host.Locks(), host.Unlocks());
 
     // Answered from outside at once, the same block gives the same picture again.
-    varnhost::MemoryHost again;
-    varnhost::HostImage input = host.Image();
-    input.pixels = original;
-    again.SetImage(input);
-    again.Record().parameters = again.MakeHandle(host.HandleBytes(host.Parameters()));
-    {
-        varnhost::DialogResponder ok(varnhost::DialogAnswer::Ok);
-        ASSERT_EQ(again.Run(&PluginMain, false), noErr);
-    }
-    EXPECT_EQ(again.Image().pixels, host.Image().pixels);
+    EXPECT_EQ(PixelsAnsweredFromOutside(), host.Image().pixels);
+}
+
+TEST_F(EffectDialog, ImagePageChoicesReachTheResultPreviewAndOkWritesTheChosenPicture) {
+    Prepare(400, 300, {"--density", "40", "--seed", "7"});
+    PSVarnPlugin& plugin = ThePlugin();
+    ASSERT_EQ(
+        Start([&](HWND dialog) {
+            const std::vector<HWND> pages = VisiblePages(dialog);
+            ASSERT_EQ(pages.size(), 1u);
+            HWND page = pages[0];
+            ASSERT_NE(GetDlgItem(page, IDC_BROWSE), nullptr) << "the Image page comes first";
+            auto* grid =
+                dynamic_cast<OrvGridControl*>(CWnd::FromHandlePermanent(GetDlgItem(page, IDC_CATEGORY_LIST)));
+            ASSERT_NE(grid, nullptr);
+            HWND result = GetDlgItem(dialog, IDC_RESULT_PREVIEW);
+            const std::vector<PresetCategory>& library = plugin.Presets();
+            const auto clickRow = [&](int row) {
+                const OrvRect cell = grid->Model().CellRect(row);
+                harness::Click(grid->m_hWnd, cell.left + 6, (cell.top + cell.bottom) / 2);
+            };
+            // Three categories other than the stored one: each applies its first preset
+            // and the result preview changes to show it.
+            int shown = 0;
+            for (int row = 0; row + 1 < grid->GetCount() && shown < 3; ++row) {
+                const int category = grid->GetDatum(row);
+                if (row == grid->GetSelection()) continue;
+                const std::vector<uint32_t> before = Pixels(result);
+                clickRow(row);
+                EXPECT_TRUE(Eventually([&] { return plugin.Parameters()->presetCategory == category; }))
+                    << grid->GetText(row);
+                EXPECT_EQ(BlockPath(*plugin.Parameters()), library[size_t(category)].entries[0].path);
+                EXPECT_TRUE(Eventually([&] { return Pixels(result) != before; })) << grid->GetText(row);
+                harness::SaveScreenshot(dialog, "dialog-image-" + std::to_string(++shown));
+            }
+            EXPECT_EQ(shown, 3);
+            // "<Custom>" with the empty name box: no objects, the result is the picture itself.
+            clickRow(grid->GetCount() - 1);
+            EXPECT_TRUE(Eventually([&] { return plugin.Parameters()->presetCategory == -1; }));
+            EXPECT_TRUE(
+                Eventually([&] { return Pixels(result) == Pixels(GetDlgItem(dialog, IDC_BEFORE_PREVIEW)); }));
+            harness::SaveScreenshot(dialog, "dialog-image-custom");
+            clickRow(0);
+            EXPECT_TRUE(Eventually([&] { return plugin.Parameters()->presetCategory == grid->GetDatum(0); }));
+            EndWith(dialog, IDOK);
+        }),
+        noErr);
+    EXPECT_NE(host.Image().pixels, original);
+
+    // The block the page left gives the same picture answered from outside.
+    EXPECT_EQ(PixelsAnsweredFromOutside(), host.Image().pixels);
 }
 
 }  // namespace
