@@ -188,6 +188,10 @@ LRESULT PSImageListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             FillSolid(reinterpret_cast<HDC>(wParam), client, (*scheme)[SchemeColour::Window]);
             return 1;
         }
+        case WM_NCPAINT:
+            // The border in the scheme's colours, like the category list beside it.
+            if (PaintNonClientFrame(m_hWnd, *scheme)) return 0;
+            break;
         case LB_SETCURSEL: {
             // Selecting may bring another column into view: tips and bar follow it.
             const LRESULT result = CListBox::WindowProc(message, wParam, lParam);

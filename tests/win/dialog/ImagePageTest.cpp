@@ -284,6 +284,12 @@ struct PageFixture {
         harness::Click(page->Thumbnails().m_hWnd, (r.left + r.right) / 2, r.top + 20);
         harness::Pump(50);
     }
+    // The frame with the page and the result, its caption drawn again first.
+    bool Shot(const std::string& name) {
+        RedrawWindow(owner.frame, nullptr, nullptr,
+                     RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        return harness::SaveScreenshot(owner.frame, name);
+    }
     bool Shown(int id) const { return IsWindowVisible(Item(*page, id)) != FALSE; }
     bool CustomShown() const {
         for (int id : {IDC_FILE_LABEL, IDC_FILE_NAME, IDC_BROWSE, IDC_CUSTOM_PREVIEW, IDC_MULTIPLE_IMAGES})
@@ -343,6 +349,18 @@ TEST(ImagePage, EveryCategoryShowsItsThumbnailsAndChoosingOneAppliesItsFirstPres
     EXPECT_EQ(f.owner.previews, std::vector<bool>{false});
     EXPECT_EQ(BlockPath(f.owner.block), library[0].entries[0].path);
     EXPECT_EQ(f.page->Categories().GetSelection(), f.RowOf(0));
+    // Both lists wear the same frame in the dialog's colours.
+    int gw = 0, gh = 0, lw = 0, lh = 0;
+    const std::vector<uint32_t> grid = harness::CaptureWindow(f.page->Categories().m_hWnd, gw, gh);
+    const std::vector<uint32_t> list = harness::CaptureWindow(f.page->Thumbnails().m_hWnd, lw, lh);
+    ASSERT_TRUE(gw > 4 && lw > 4);
+    for (int edge : {0, 1}) {
+        EXPECT_EQ(list[size_t(edge) * lw + edge], grid[size_t(edge) * gw + edge])
+            << "top left, ring " << edge;
+        EXPECT_EQ(list[size_t(lh - 1 - edge) * lw + lw - 1 - edge],
+                  grid[size_t(gh - 1 - edge) * gw + gw - 1 - edge])
+            << "bottom right, ring " << edge;
+    }
 
     // Rows sorted by name, "<Custom>" last.
     const std::vector<CategoryRow> rows = CategoryRows(library);
@@ -387,8 +405,7 @@ TEST(ImagePage, EveryCategoryShowsItsThumbnailsAndChoosingOneAppliesItsFirstPres
                 picture += harness::ClientPixel(list.m_hWnd, x, y) != kFace;
         EXPECT_GT(picture, 20);
         if (shots < 3) {
-            EXPECT_TRUE(
-                harness::SaveScreenshot(f.owner.frame, "imagepage-category-" + std::to_string(++shots)));
+            EXPECT_TRUE(f.Shot("imagepage-category-" + std::to_string(++shots)));
         }
     }
 }
@@ -443,7 +460,7 @@ TEST(ImagePage, AThumbnailClickAppliesItsPresetAndACutNameShowsWholeAsATip) {
     info.lpszText = text;
     SendMessageA(tip, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&info));
     EXPECT_EQ(std::string(text), entry.name);
-    harness::SaveScreenshot(f.owner.frame, "imagepage-long-name");
+    f.Shot("imagepage-long-name");
 }
 
 TEST(ImagePage, CustomFileThroughTheBoxAndTheChooserThenAFolderOfWeightedPictures) {
@@ -468,7 +485,7 @@ TEST(ImagePage, CustomFileThroughTheBoxAndTheChooserThenAFolderOfWeightedPicture
     EXPECT_EQ(f.owner.block.multipleImages, 0);
     EXPECT_EQ(f.CustomPreviewCentre(), RGB(0, 0, 255));
     EXPECT_GT(f.result.Count(RGB(0, 0, 255)), 100);
-    harness::SaveScreenshot(f.owner.frame, "imagepage-custom-file");
+    f.Shot("imagepage-custom-file");
 
     // Browse: the open dialog shows the picture under selection; OK takes it.
     COLORREF chooserShowed = 0;
@@ -538,7 +555,7 @@ TEST(ImagePage, CustomFileThroughTheBoxAndTheChooserThenAFolderOfWeightedPicture
     EXPECT_GT(reds, 0);
     EXPECT_GT(blues, 0);
     EXPECT_GT(reds, blues) << "weighted 30 to 10";
-    harness::SaveScreenshot(f.owner.frame, "imagepage-custom-folder");
+    f.Shot("imagepage-custom-folder");
 }
 
 TEST(ImagePage, OpensOnStoredBlocksWithoutWritingThemUnlessACategoryHasNoPath) {
@@ -589,7 +606,7 @@ TEST(ImagePage, OpensOnStoredBlocksWithoutWritingThemUnlessACategoryHasNoPath) {
             EXPECT_TRUE(f.owner.previews.empty());
             EXPECT_EQ(std::memcmp(&before, &f.owner.block, sizeof before), 0);
         }
-        if (c.category == -1) harness::SaveScreenshot(f.owner.frame, "imagepage-custom-opened");
+        if (c.category == -1) f.Shot("imagepage-custom-opened");
     }
 }
 
@@ -638,7 +655,7 @@ TEST(ImagePage, ALongCategoryScrollsByColumnsWithTheBarKeptAlongTheBottom) {
     EXPECT_EQ(bar.GetScrollPos(), bar.GetInfo().maximum - bar.GetInfo().page + 1);
     EXPECT_EQ(list.GetTopIndex(), bar.GetScrollPos() * perColumn);
     EXPECT_TRUE(barAtBottom());
-    harness::SaveScreenshot(f.owner.frame, "imagepage-scrolled");
+    f.Shot("imagepage-scrolled");
 
     // Opening on the last preset brings its column into view, and the bar follows.
     PageFixture late(library);
