@@ -1,6 +1,7 @@
 #include "product/PSVarnPlugin.h"
 
 #include <cstring>
+#include <thread>
 
 #include "OrvLib/plugin/OrvPSFailure.h"
 #include "OrvLib/platform/Platform.h"
@@ -9,6 +10,23 @@
 #include "product/engine/EffectDerived.h"
 #include "product/engine/ObjectReader.h"
 #include "product/engine/PlacementDrawing.h"
+
+namespace {
+
+// The drawing threads live exactly as long as the Start that made them.
+class PoolForStart {
+public:
+    explicit PoolForStart(std::unique_ptr<WorkerPool>& slot) : slot(slot) {
+        slot = std::make_unique<WorkerPool>(WorkerThreadCount(OrvPlatform::EnvironmentValue(kThreadsVariable),
+                                                              std::thread::hardware_concurrency()));
+    }
+    ~PoolForStart() { slot.reset(); }
+
+private:
+    std::unique_ptr<WorkerPool>& slot;
+};
+
+}  // namespace
 
 PSVarnPlugin::PSVarnPlugin() : objectSet(&ReadObjectFile) {}
 PSVarnPlugin::~PSVarnPlugin() = default;
@@ -45,6 +63,7 @@ void PSVarnPlugin::OnStart() {
     ScanPresets();
     filterArea = GetSelectionBounds(wholeImage);
     SetAlphaMode(true);
+    const PoolForStart workers(pool);
     if (!RunEffectDialog(*this)) ThrowHostError(userCanceledErr);
     quickPreview = false;
     RunFilter();
@@ -52,12 +71,14 @@ void PSVarnPlugin::OnStart() {
 
 void PSVarnPlugin::PlacePlacements(bool preview) {
     placements.clear();
+    bins.Clear();
     if (parameters == nullptr) return;
     const EffectParameters p = SanitizedEffectParameters(*parameters);
     drawSettings = DrawSettings{p.applyAsTexture != 0, false, p.textureAmount};
     if (!objectSet.Prepare(p, preview)) return;
     placements = BuildPlacements(p, objectSet.Choice(), filterArea, wholeImage,
                                  [this](const OrvRect& box) { return IsBoxSelected(box); });
+    if (!preview) bins.Build(placements, GetFilterRect(), kTileSize);
 }
 
 void PSVarnPlugin::RenderArea(const PixelBuffer& input, const PixelBuffer& output, const OrvRect& area) {
@@ -77,11 +98,18 @@ void PSVarnPlugin::Render(const PixelBuffer& input, const PixelBuffer& output, c
 
     DrawSettings settings = drawSettings;
     settings.quick = quickPreview;
-    const uint32_t start = OrvPlatform::Milliseconds();
     const auto& objects = objectSet.Objects();
+    if (!quickPreview) {
+        PlacementSpan span;
+        bins.Find(area, &span);
+        painter.Paint(output, mask, area, placements, span, objects, settings, pool.get());
+        return;
+    }
+    // A quick preview stops drawing when its time is up, so it goes copy by copy.
+    const uint32_t start = OrvPlatform::Milliseconds();
     for (const Placement& placement : placements) {
         if (!Intersects(placement.bounds, area) || size_t(placement.objectIndex) >= objects.size()) continue;
         DrawPlacement(output, mask, area, placement, *objects[size_t(placement.objectIndex)], settings);
-        if (quickPreview && OrvPlatform::Milliseconds() - start > kQuickBudget) break;
+        if (OrvPlatform::Milliseconds() - start > kQuickBudget) break;
     }
 }

@@ -3,7 +3,7 @@
 
 #include <array>
 #include <cstdint>
-
+#include <memory>
 #include <vector>
 
 #include "OrvLib/plugin/OrvPSFilter.h"
@@ -11,7 +11,10 @@
 #include "product/engine/ObjectSet.h"
 #include "product/PresetLibrary.h"
 #include "product/engine/Placement.h"
+#include "product/engine/CopyPainter.h"
+#include "product/engine/PlacementBins.h"
 #include "product/engine/PlacementDrawing.h"
+#include "product/engine/WorkerPool.h"
 
 class PSVarnPlugin : public OrvPSFilter {
 public:
@@ -47,7 +50,10 @@ private:
     EffectParameters* parameters = nullptr;
     ObjectSet objectSet;
     std::vector<Placement> placements;
-    DrawSettings drawSettings;  // of the record the placements were made from
+    PlacementBins bins;  // of placements, by host tile
+    CopyPainter painter;
+    std::unique_ptr<WorkerPool> pool;  // only during a Start
+    DrawSettings drawSettings;         // of the record the placements were made from
     std::vector<PresetCategory> presets;
     OrvRect filterArea;
     bool wholeImage = true;

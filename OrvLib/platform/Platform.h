@@ -12,6 +12,9 @@ namespace OrvPlatform {
 // (the system truncated it), so that callers never build paths from a cut name.
 std::string ModuleFileName();
 
+// The value of a variable of the process's environment; empty when it is not set.
+std::string EnvironmentValue(const char* name);
+
 // Millisecond clock for time budgets (wraps after about 49 days; compare differences).
 uint32_t Milliseconds();
 

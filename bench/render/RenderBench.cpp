@@ -1,10 +1,15 @@
 // Placement and drawing at the sizes users reach: 10000 copies over a large image.
 #include <benchmark/benchmark.h>
 
+#include <cairo.h>
+
+#include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <memory>
 #include <vector>
 
+#include "product/engine/CopyPainter.h"
 #include "product/engine/EffectDerived.h"
 #include "product/engine/PlacementDrawing.h"
 #include "product/engine/PlacementList.h"
@@ -66,39 +71,127 @@ void BM_PlacePlacements(benchmark::State& state) {
 }
 BENCHMARK(BM_PlacePlacements)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-// The final pass: every 128 x 128 tile of a 4000 x 3000 RGB image, with 10000 copies.
+// The final pass as the plug-in runs it: 10000 copies over every 128 x 128 tile of a
+// 4000 x 3000 RGB image, at 80 % opacity, rotated and scaled (or neither).
+struct FinalPassScene {
+    std::vector<Placement> list;
+    std::vector<std::unique_ptr<OrvImage2>> objects;
+    int64_t covered = 0;
+
+    explicit FinalPassScene(bool rotateAndScale) {
+        EffectParameters p = Settings(rotateAndScale, false);
+        p.opacity = 204;
+        list = BuildPlacements(p, Choice64(), OrvRect{0, 0, kWidth, kHeight}, true,
+                               [](const OrvRect&) { return true; });
+        objects.push_back(Object64());
+        for (const Placement& placement : list)
+            covered += int64_t(placement.bounds.Width()) * placement.bounds.Height();
+    }
+    void Count(benchmark::State& state) const {
+        state.counters["copies"] = double(list.size());
+        state.counters["ns_per_covered_px"] = benchmark::Counter(
+            double(covered), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    }
+    static constexpr int32_t kWidth = 4000, kHeight = 3000, kTile = 128;
+};
+
+// Seconds a pass of the peer took in this run, for the ratio printed beside ours.
+double peerSeconds[2] = {0.0, 0.0};
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The same copies composited by a general 2D library: bilinear filtering, one thread,
+// each copy clipped to its bounds and painted at its opacity.
+void BM_PeerFinalPass(benchmark::State& state) {
+    const bool rotateAndScale = state.range(0) != 0;
+    const FinalPassScene scene(rotateAndScale);
+    const int32_t W = FinalPassScene::kWidth, H = FinalPassScene::kHeight;
+    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, W, H);
+    cairo_surface_t* object = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 64, 64);
+    cairo_surface_flush(object);
+    const OrvImage2& source = *scene.objects[0];
+    for (int32_t y = 0; y < 64; ++y) {
+        uint32_t* row = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(object) +
+                                                    y * cairo_image_surface_get_stride(object));
+        for (int32_t x = 0; x < 64; ++x) {
+            const uint8_t* p = source.RowAddress(y) + x * 4;
+            const uint32_t a = p[3];  // premultiplied
+            row[x] = a << 24 | (p[0] * a / 255) << 16 | (p[1] * a / 255) << 8 | p[2] * a / 255;
+        }
+    }
+    cairo_surface_mark_dirty(object);
+    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(object);
+    cairo_pattern_set_filter(pattern, CAIRO_FILTER_BILINEAR);
+    cairo_pattern_set_extend(pattern, CAIRO_EXTEND_NONE);
+    cairo_t* cr = cairo_create(image);
+    double best = 0.0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        for (const Placement& placement : scene.list) {
+            const double(*m)[3] = placement.transform.m;  // image -> object, as the pattern wants
+            cairo_matrix_t matrix;
+            cairo_matrix_init(&matrix, m[0][0], m[1][0], m[0][1], m[1][1], m[0][2], m[1][2]);
+            cairo_pattern_set_matrix(pattern, &matrix);
+            const OrvRect& b = placement.bounds;
+            cairo_rectangle(cr, b.left, b.top, b.Width(), b.Height());
+            cairo_clip(cr);
+            cairo_set_source(cr, pattern);
+            cairo_paint_with_alpha(cr, placement.opacity / 255.0);
+            cairo_reset_clip(cr);
+        }
+        cairo_surface_flush(image);
+        const double seconds = SecondsSince(start);
+        best = best == 0.0 ? seconds : std::min(best, seconds);
+    }
+    peerSeconds[rotateAndScale] = best;
+    scene.Count(state);
+    cairo_destroy(cr);
+    cairo_pattern_destroy(pattern);
+    cairo_surface_destroy(object);
+    cairo_surface_destroy(image);
+}
+BENCHMARK(BM_PeerFinalPass)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Ours, as the plug-in draws it: copies binned by tile, each tile's rows over the threads.
 void BM_FinalPass(benchmark::State& state) {
     const bool rotateAndScale = state.range(0) != 0;
-    const EffectParameters p = Settings(rotateAndScale, false);
-    const ObjectChoice c = Choice64();
-    const std::unique_ptr<OrvImage2> object = Object64();
-    const std::vector<Placement> list =
-        BuildPlacements(p, c, OrvRect{0, 0, 4000, 3000}, true, [](const OrvRect&) { return true; });
-    std::vector<uint8_t> tile(128 * 128 * 3, 90);
+    const int32_t threads = int32_t(state.range(1));
+    const FinalPassScene scene(rotateAndScale);
+    const int32_t W = FinalPassScene::kWidth, H = FinalPassScene::kHeight, T = FinalPassScene::kTile;
+    PlacementBins bins;
+    WorkerPool pool(threads);
+    CopyPainter painter;
+    std::vector<uint8_t> tile(size_t(T) * T * 3, 90);
     const DrawSettings settings{false, false, 50};
-    int64_t covered = 0;
+    double best = 0.0;
     for (auto _ : state) {
-        for (int32_t top = 0; top < 3000; top += 128)
-            for (int32_t left = 0; left < 4000; left += 128) {
-                const OrvRect area{left, top, std::min(left + 128, 4000), std::min(top + 128, 3000)};
-                const PixelBuffer out{tile.data(), area.Width(), area.Height(), 3, 128 * 3, pixelKindHostRGB};
-                for (const Placement& placement : list) {
-                    if (placement.bounds.left < area.right && area.left < placement.bounds.right &&
-                        placement.bounds.top < area.bottom && area.top < placement.bounds.bottom) {
-                        DrawPlacement(out, nullptr, area, placement, *object, settings);
-                    }
-                }
+        const auto start = std::chrono::steady_clock::now();
+        bins.Build(scene.list, OrvRect{0, 0, W, H}, T);
+        for (int32_t top = 0; top < H; top += T)
+            for (int32_t left = 0; left < W; left += T) {
+                const OrvRect area{left, top, std::min(left + T, W), std::min(top + T, H)};
+                const PixelBuffer out{tile.data(), area.Width(), area.Height(), 3, T * 3, pixelKindHostRGB};
+                PlacementSpan span;
+                bins.Find(area, &span);
+                painter.Paint(out, nullptr, area, scene.list, span, scene.objects, settings, &pool);
             }
+        benchmark::DoNotOptimize(tile.data());
+        const double seconds = SecondsSince(start);
+        best = best == 0.0 ? seconds : std::min(best, seconds);
     }
-    for (const Placement& placement : list)
-        covered += int64_t(placement.bounds.Width()) * placement.bounds.Height();
-    state.counters["copies"] = double(list.size());
-    state.counters["ns_per_covered_px"] = benchmark::Counter(
-        double(covered), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    scene.Count(state);
     state.counters["image_MPix_per_s"] =
         benchmark::Counter(12.0, benchmark::Counter::kIsIterationInvariantRate);
+    // How many times faster than the peer's best pass of this run (0 when the peer did not run).
+    if (peerSeconds[rotateAndScale] > 0.0) state.counters["x_peer"] = peerSeconds[rotateAndScale] / best;
 }
-BENCHMARK(BM_FinalPass)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FinalPass)
+    ->ArgsProduct({{0, 1}, {1, 2}})
+    ->ArgNames({"rotated", "threads"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // A preview of a 6000 x 4000 image at its fit level (23) in one 261 x 174 buffer.
 void BM_Preview(benchmark::State& state) {

@@ -14,6 +14,7 @@
 #include "host/cli/PresetLibrary.h"
 #include "host/cli/ProgressBar.h"
 #include "host/cli/System.h"
+#include "product/engine/WorkerPool.h"
 
 namespace varncli {
 
@@ -186,6 +187,7 @@ void Apply(const ApplyOptions& options, std::FILE* err) {
     host.SetProgressHook([&bar](int32_t done, int32_t total) { bar.Update(done, total); });
     host.SetAbortHook(&Interrupted);
 
+    if (options.threads > 0) SetEnvironmentValue(kThreadsVariable, std::to_string(options.threads));
     const PluginEntryProc entry = plugin.Entry();
     OSErr result = host.Call(entry, filterSelectorParameters);
     if (result != noErr) throw PluginFailure(result, host);

@@ -167,6 +167,14 @@ const std::vector<OptionRule<ApplyOptions>>& ApplyOptionRules() {
          }},
         {"--cancel", false, Answer(DialogAnswer::Cancel)},
         {"--dialog", false, Answer(DialogAnswer::Person)},
+        {"--threads", true,
+         [](const std::string& value, ApplyOptions& options, std::string& error) {
+             if (!ParseWhole(value, 1, 8, options.threads)) {
+                 error = "--threads takes a whole number from 1 to 8, not " + Quoted(value);
+                 return false;
+             }
+             return true;
+         }},
     };
     return rules;
 }

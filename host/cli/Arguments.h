@@ -57,7 +57,8 @@ struct ApplyOptions {
     std::string plugin;  // empty: the plug-in installed beside the tool
     bool quiet = false;
     DialogAnswer dialog = DialogAnswer::Ok;
-    BlockEdits edits;  // --object and --folder are already in here
+    int32_t threads = 0;  // 0: the plug-in's choice
+    BlockEdits edits;     // --object and --folder are already in here
 };
 
 struct PresetsOptions {

@@ -15,6 +15,9 @@ std::string ProgramFile();
 
 unsigned long ProcessId();
 
+// Sets a variable of this process's environment, which the loaded plug-in reads.
+void SetEnvironmentValue(const char* name, const std::string& value);
+
 bool IsTerminal(std::FILE* stream);
 
 // Ctrl-C asks the run to stop instead of ending the process, so that the plug-in sees an

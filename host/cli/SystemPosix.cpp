@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <csignal>
+#include <cstdlib>
 
 #include "host/cli/System.h"
 
@@ -20,6 +21,8 @@ std::string ProgramFile() {
     if (length <= 0 || size_t(length) >= sizeof name) return {};
     return std::string(name, size_t(length));
 }
+
+void SetEnvironmentValue(const char* name, const std::string& value) { setenv(name, value.c_str(), 1); }
 
 unsigned long ProcessId() { return static_cast<unsigned long>(getpid()); }
 

@@ -25,6 +25,10 @@ std::string ProgramFile() {
     return std::string(name, length);
 }
 
+void SetEnvironmentValue(const char* name, const std::string& value) {
+    SetEnvironmentVariableA(name, value.c_str());
+}
+
 unsigned long ProcessId() { return GetCurrentProcessId(); }
 
 bool IsTerminal(std::FILE* stream) { return _isatty(_fileno(stream)) != 0; }

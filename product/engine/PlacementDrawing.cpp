@@ -1,10 +1,8 @@
 #include "product/engine/PlacementDrawing.h"
 
-#include "product/engine/RowSamplers.h"
-
-void DrawPlacement(const PixelBuffer& destination, const PixelBuffer* mask, const OrvRect& area,
-                   const Placement& placement, const OrvImage2& object, const DrawSettings& settings) {
-    if (destination.width <= 0 || destination.height <= 0 || object.IsEmpty()) return;
+bool PrepareCopy(const PixelBuffer& destination, bool masked, const OrvRect& area, const Placement& placement,
+                 const OrvImage2& object, const DrawSettings& settings, PreparedCopy* out) {
+    if (destination.width <= 0 || destination.height <= 0 || object.IsEmpty()) return false;
     const int32_t w = object.Width(), h = object.AbsHeight();
     const OrvRect objectBox{0, 0, w, h};
 
@@ -16,38 +14,57 @@ void DrawPlacement(const PixelBuffer& destination, const PixelBuffer* mask, cons
 
     // The object's footprint in the buffer, clipped: only these pixels are visited.
     OrvRect run;
-    if (!b.SolveBox(objectBox, &run)) return;
+    if (!b.SolveBox(objectBox, &run)) return false;
     run = Intersection(run, OrvRect{0, 0, destination.width, destination.height});
-    if (run.IsEmpty() || Intersection(b.MapBox(run), objectBox).IsEmpty()) return;
+    if (run.IsEmpty() || Intersection(b.MapBox(run), objectBox).IsEmpty()) return false;
 
     // Start on a whole object pixel; then steps by addition only.
     const Point2 start = b.MapPoint(run.left, run.top);
-    SamplerRow row;
-    row.count = run.right - run.left;
-    row.x = RoundToPixel(start.x);
-    row.y = RoundToPixel(start.y);
-    SamplerCopy copy;
-    copy.ux = b.m[0][0];
-    copy.uy = b.m[1][0];
-    copy.vx = b.m[0][1];
-    copy.vy = b.m[1][1];
-    copy.opacity = placement.opacity;
-    copy.textureAmount = settings.textureAmount;
-    copy.desaturation = placement.desaturation;
-    SamplerObject source;
-    source.pixels = object.RowAddress(0);
-    source.rowBytes = object.IsTopDown() ? object.Stride() : -object.Stride();
-    source.width = w;
-    source.height = h;
+    PreparedCopy& p = *out;
+    p.run = run;
+    p.x = RoundToPixel(start.x);
+    p.y = RoundToPixel(start.y);
+    p.copy.ux = b.m[0][0];
+    p.copy.uy = b.m[1][0];
+    p.copy.vx = b.m[0][1];
+    p.copy.vy = b.m[1][1];
+    p.copy.opacity = placement.opacity;
+    p.copy.textureAmount = settings.textureAmount;
+    p.copy.desaturation = placement.desaturation;
+    p.source.pixels = object.RowAddress(0);
+    p.source.rowBytes = object.IsTopDown() ? object.Stride() : -object.Stride();
+    p.source.width = w;
+    p.source.height = h;
+    p.bytes = destination.kind == pixelKindHostRGBA || destination.kind == pixelKindProxyBGRA ? 4 : 3;
+    p.sampler = ChooseRowSampler(settings.texture, p.bytes, settings.quick, masked);
+    return true;
+}
 
-    const int32_t bytes =
-        destination.kind == pixelKindHostRGBA || destination.kind == pixelKindProxyBGRA ? 4 : 3;
-    const RowSampler sampler = ChooseRowSampler(settings.texture, bytes, settings.quick, mask != nullptr);
-    for (int32_t y = run.top; y < run.bottom; ++y) {
-        row.destination = destination.Row(y) + int64_t(run.left) * bytes;
-        row.mask = mask != nullptr ? mask->Row(y) + run.left : nullptr;
-        sampler(row, source, copy);
-        row.x += copy.vx;
-        row.y += copy.vy;
+void DrawCopyRows(const PreparedCopy& p, const PixelBuffer& destination, const PixelBuffer* mask,
+                  int32_t firstRow, int32_t endRow) {
+    const int32_t first = std::max(firstRow, p.run.top), end = std::min(endRow, p.run.bottom);
+    if (first >= end) return;
+    SamplerRow row;
+    row.count = p.run.right - p.run.left;
+    row.x = p.x;
+    row.y = p.y;
+    // Rows above the band still advance the start point, one addition each.
+    for (int32_t y = p.run.top; y < first; ++y) {
+        row.x += p.copy.vx;
+        row.y += p.copy.vy;
     }
+    for (int32_t y = first; y < end; ++y) {
+        row.destination = destination.Row(y) + p.run.left * p.bytes;
+        row.mask = mask != nullptr ? mask->Row(y) + p.run.left : nullptr;
+        p.sampler(row, p.source, p.copy);
+        row.x += p.copy.vx;
+        row.y += p.copy.vy;
+    }
+}
+
+void DrawPlacement(const PixelBuffer& destination, const PixelBuffer* mask, const OrvRect& area,
+                   const Placement& placement, const OrvImage2& object, const DrawSettings& settings) {
+    PreparedCopy prepared;
+    if (!PrepareCopy(destination, mask != nullptr, area, placement, object, settings, &prepared)) return;
+    DrawCopyRows(prepared, destination, mask, 0, destination.height);
 }

@@ -1,14 +1,17 @@
 #include "product/engine/RowSamplers.h"
 
+#include <cstddef>
+
 namespace {
 
 // The object pixel under a sample point (floor(v + 0.5) on each axis), or null when the
 // point misses the object. For t >= 0, floor(t) is the truncation and floor(t) < w
-// exactly when t < w, so no floor call is needed; NaN fails every comparison.
+// exactly when t < w, so no floor call is needed; NaN fails every comparison. A point
+// that hits fits in 32 bits, whose conversion stays in SSE2 on 32-bit targets too.
 inline const uint8_t* Sample(const SamplerObject& o, double x, double y, int bytes) {
     const double tx = x + 0.5, ty = y + 0.5;
     if (!(tx >= 0.0 && tx < o.width && ty >= 0.0 && ty < o.height)) return nullptr;
-    return o.pixels + int64_t(ty) * o.rowBytes + int64_t(tx) * bytes;
+    return o.pixels + ptrdiff_t(int32_t(ty)) * o.rowBytes + int32_t(tx) * bytes;
 }
 
 template <int Bytes>

@@ -128,7 +128,7 @@ TEST(CliArguments, ObjectAndFolderAreTheCustomEntry) {
 TEST(CliArguments, RunOptionsAndOperandsInAnyOrder) {
     ApplyOptions options;
     ASSERT_EQ(Parse({"--quiet", "a.jpg", "--mask", "m.png", "--params=p.bin", "b.png", "--save-params",
-                     "q.bin", "--plugin", "x/Varnel.so", "--preset", "Leaves/Oak"},
+                     "q.bin", "--plugin", "x/Varnel.so", "--preset", "Leaves/Oak", "--threads", "3"},
                     options)
                   .status,
               ParseStatus::Run);
@@ -141,6 +141,7 @@ TEST(CliArguments, RunOptionsAndOperandsInAnyOrder) {
     EXPECT_EQ(options.preset, "Leaves/Oak");
     EXPECT_TRUE(options.quiet);
     EXPECT_EQ(options.dialog, DialogAnswer::Ok) << "the dialog is answered with OK unless told";
+    EXPECT_EQ(options.threads, 3);
     EXPECT_FALSE(options.edits.path.has_value()) << "a preset is resolved only at run time";
 
     for (auto [flag, answer] :
@@ -192,6 +193,8 @@ TEST(CliArguments, BadUsageIsAnErrorNamingTheOption) {
         {{"a", "b", "--seed", "0"}, "--seed"},
         {{"a", "b", "--texture-amount", "0"}, "--texture-amount"},
         {{"a", "b", "--texture=1"}, "--texture"},
+        {{"a", "b", "--threads", "0"}, "--threads"},
+        {{"a", "b", "--threads", "9"}, "--threads"},
         {{"a", "b", "--object", std::string(kMaxBlockPath + 1, 'x')}, "--object"},
         {{"a", "b", "--object", ""}, "--object"},
         {{"a", "b", "--preset", "NoSlash"}, "--preset"},

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <climits>
+#include <cstdlib>
 
 #include "OrvLib/platform/FolderOrder.h"
 #include "OrvLib/platform/headless/HeadlessPlatform.h"
@@ -20,6 +21,11 @@ std::string ModuleFileName() {
     std::string name = info.dli_fname;
     if (name.size() >= PATH_MAX) return {};
     return name;
+}
+
+std::string EnvironmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : std::string();
 }
 
 uint32_t Milliseconds() {

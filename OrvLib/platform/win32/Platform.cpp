@@ -25,6 +25,13 @@ std::string ModuleFileName() {
     return std::string(buffer, n);
 }
 
+std::string EnvironmentValue(const char* name) {
+    // The process's own block: the host and the plug-in may each have their own C runtime.
+    char value[256];
+    const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
+    return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
+}
+
 uint32_t Milliseconds() { return timeGetTime(); }
 
 void EnableHostWindow() {
