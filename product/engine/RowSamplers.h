@@ -28,5 +28,13 @@ struct SamplerCopy {
 using RowSampler = void (*)(const SamplerRow& row, const SamplerObject& object, const SamplerCopy& copy);
 
 // One of the eight samplers (colour or texture, 3 or 4 bytes a pixel, nearest or four
-// samples), in its masked or unmasked form.
+// samples), in its masked or unmasked form: the fastest this build has.
 RowSampler ChooseRowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked);
+
+// The plain one-pixel-at-a-time samplers, the reference the faster ones must match byte
+// for byte.
+RowSampler ChooseReferenceRowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked);
+
+// Several destination pixels a step with SSE2, the reference where SSE2 is missing. An
+// object too large for 16-bit pixel offsets is left to the reference.
+RowSampler ChooseVectorRowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked);

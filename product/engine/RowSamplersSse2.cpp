@@ -1,0 +1,317 @@
+// The row samplers four destination pixels at a time. Sample points still advance by
+// the same additions as in the reference; integer results that the reference gets by
+// truncating division come from single or double precision divisions whose operands
+// are small enough for the truncated quotient to be exact.
+#include "product/engine/RowSamplers.h"
+
+#if defined(__SSE2__)
+
+#include <emmintrin.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "product/engine/RowSamplerParts.h"
+
+namespace {
+
+using namespace RowSamplerParts;
+
+constexpr int32_t kLargest16 = 32767;
+
+// Pixel coordinates and row bytes enter 16-bit products when offsets are formed.
+bool FitsOffsets(const SamplerObject& o) {
+    return o.width <= kLargest16 && o.height <= kLargest16 && o.rowBytes >= -kLargest16 &&
+           o.rowBytes <= kLargest16;
+}
+
+inline uint32_t Load32(const uint8_t* p) {
+    uint32_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// Finds the object pixels under four sample points, each an (x, y) pair.
+class Locator {
+public:
+    Locator(const SamplerObject& o, int16_t bytes)
+        : half(_mm_set1_pd(0.5)),
+          zero(_mm_setzero_pd()),
+          size(_mm_set_pd(o.height, o.width)),
+          scale(_mm_set_epi16(int16_t(o.rowBytes), bytes, int16_t(o.rowBytes), bytes, int16_t(o.rowBytes),
+                              bytes, int16_t(o.rowBytes), bytes)) {}
+
+    // Byte offsets from the first row, 0 for a point that misses; hits holds a lane of
+    // ones for each point that hits.
+    void Locate(const __m128d p[4], __m128i* offsets, __m128i* hits) const {
+        __m128d ok[4];
+        __m128i at[4];
+        for (int k = 0; k < 4; ++k) {
+            const __m128d t = _mm_add_pd(p[k], half);
+            ok[k] = _mm_and_pd(_mm_cmpge_pd(t, zero), _mm_cmplt_pd(t, size));
+            at[k] = _mm_cvttpd_epi32(t);  // a miss may convert to anything: it is masked below
+        }
+        const __m128i xy =
+            _mm_packs_epi32(_mm_unpacklo_epi64(at[0], at[1]), _mm_unpacklo_epi64(at[2], at[3]));
+        const __m128 ok01 =
+            _mm_shuffle_ps(_mm_castpd_ps(ok[0]), _mm_castpd_ps(ok[1]), _MM_SHUFFLE(2, 0, 2, 0));
+        const __m128 ok23 =
+            _mm_shuffle_ps(_mm_castpd_ps(ok[2]), _mm_castpd_ps(ok[3]), _MM_SHUFFLE(2, 0, 2, 0));
+        *hits = _mm_castps_si128(_mm_and_ps(_mm_shuffle_ps(ok01, ok23, _MM_SHUFFLE(2, 0, 2, 0)),
+                                            _mm_shuffle_ps(ok01, ok23, _MM_SHUFFLE(3, 1, 3, 1))));
+        *offsets = _mm_and_si128(_mm_madd_epi16(xy, scale), *hits);
+    }
+
+private:
+    __m128d half, zero, size;
+    __m128i scale;
+};
+
+// Pixels [first, end) of a row outside of which no sample point can hit the object.
+struct Span {
+    int32_t first, end;
+};
+
+// Found from the straight line each point runs along. The points themselves come from
+// repeated additions, which stray from that line by less than margin, and a pixel of
+// slack on each side absorbs the rounding here.
+template <bool Quad>
+Span HitSpan(const Points<Quad>& p, int32_t count, const SamplerObject& o) {
+    const double n = count;
+    const double inverse[2] = {p.ux != 0.0 ? 1.0 / p.ux : 0.0, p.uy != 0.0 ? 1.0 / p.uy : 0.0};
+    const auto axis = [n](double start, double step, double inverse, double size, double* low, double* high) {
+        const double reach = std::fabs(start) + n * std::fabs(step) + size + 1.0;
+        const double margin = (n + 1.0) * reach * 0x1p-50 + 0x1p-20;
+        const double lo = -0.5 - margin - start, hi = size - 0.5 + margin - start;
+        if (step == 0.0) {
+            const bool inside = lo <= 0.0 && 0.0 <= hi;
+            *low = inside ? -1.0 : n + 1.0;
+            *high = inside ? n + 1.0 : -1.0;
+        } else {
+            *low = std::min(lo * inverse, hi * inverse);
+            *high = std::max(lo * inverse, hi * inverse);
+        }
+    };
+    double first = n + 1.0, end = -1.0;
+    for (int k = 0; k < Points<Quad>::kCount; ++k) {
+        double xl, xh, yl, yh;
+        axis(p.x[k], p.ux, inverse[0], o.width, &xl, &xh);
+        axis(p.y[k], p.uy, inverse[1], o.height, &yl, &yh);
+        const double a = std::max(xl, yl), b = std::min(xh, yh);
+        if (!(a <= b)) {
+            if (a == a && b == b) continue;  // this point never hits
+            return Span{0, count};           // not finite: no shortcut
+        }
+        first = std::min(first, a), end = std::max(end, b);
+    }
+    if (!(first <= end)) return Span{0, 0};
+    first = std::max(std::floor(first) - 1.0, 0.0);
+    end = std::min(std::ceil(end) + 2.0, n);
+    return first < end ? Span{int32_t(first), int32_t(end)} : Span{0, 0};
+}
+
+// The sample points of a row as (x, y) pairs, advanced one pixel at a time.
+template <bool Quad>
+struct PointPairs {
+    static constexpr int kCount = Points<Quad>::kCount;
+    __m128d p[kCount];
+    __m128d u;
+
+    explicit PointPairs(const Points<Quad>& start) : u(_mm_set_pd(start.uy, start.ux)) {
+        for (int k = 0; k < kCount; ++k) p[k] = _mm_set_pd(start.y[k], start.x[k]);
+    }
+    void Advance() {
+        for (int k = 0; k < kCount; ++k) p[k] = _mm_add_pd(p[k], u);
+    }
+};
+
+// The next up to four pixels' samples: point k of pixel j in lane j of samples[k] (one
+// point in the nearest sampler), 0 where a point misses. With one byte a pixel only
+// the low byte is the sample. False, with nothing gathered, when every point misses.
+template <bool Quad, int ObjectBytes>
+inline bool Gather(const Locator& at, const SamplerObject& o, PointPairs<Quad>& points, int32_t n,
+                   __m128i samples[4], __m128i hits[4]) {
+    const auto load = [&](int32_t offset) {
+        return ObjectBytes == 4 ? Load32(o.pixels + offset) : uint32_t(o.pixels[offset]);
+    };
+    if (Quad) {
+        alignas(16) int32_t located[4][4];
+        __m128i any = _mm_setzero_si128();
+        for (int32_t j = 0; j < 4; ++j) {
+            if (j >= n) {
+                hits[j] = _mm_setzero_si128();
+                continue;
+            }
+            __m128i offset;
+            at.Locate(points.p, &offset, &hits[j]);
+            any = _mm_or_si128(any, hits[j]);
+            _mm_store_si128(reinterpret_cast<__m128i*>(located[j]), offset);
+            points.Advance();
+        }
+        if (_mm_movemask_epi8(any) == 0) return false;
+        // Built in registers: small stores read back as one vector would stall.
+        __m128 r[4];
+        for (int32_t j = 0; j < 4; ++j) {
+            const int32_t* l = located[j];
+            r[j] = j < n
+                       ? _mm_and_ps(_mm_castsi128_ps(_mm_set_epi32(int32_t(load(l[3])), int32_t(load(l[2])),
+                                                                   int32_t(load(l[1])), int32_t(load(l[0])))),
+                                    _mm_castsi128_ps(hits[j]))
+                       : _mm_setzero_ps();
+        }
+        // Pixels to lanes: pixel j's points become lane j of each point's register.
+        _MM_TRANSPOSE4_PS(r[0], r[1], r[2], r[3]);
+        for (int k = 0; k < 4; ++k) samples[k] = _mm_castps_si128(r[k]);
+    } else {
+        __m128d p[4];
+        for (int32_t j = 0; j < 4; ++j) {
+            p[j] = points.p[0];
+            if (j < n) points.Advance();
+        }
+        __m128i offset;
+        at.Locate(p, &offset, &hits[0]);
+        if (_mm_movemask_epi8(hits[0]) == 0) return false;
+        alignas(16) int32_t l[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(l), offset);
+        samples[0] = _mm_and_si128(
+            _mm_set_epi32(int32_t(load(l[3])), int32_t(load(l[2])), int32_t(load(l[1])), int32_t(load(l[0]))),
+            hits[0]);
+    }
+    return true;
+}
+
+// Truncated a / b for 0 <= a < 2^24 whose quotient times b stays below 2^24.
+inline __m128i Quotient(__m128i a, __m128 b) { return _mm_cvttps_epi32(_mm_div_ps(_mm_cvtepi32_ps(a), b)); }
+
+// Truncated a / 255 for 0 <= a < 65536.
+inline __m128i Div255(__m128i a) { return _mm_srli_epi32(_mm_mulhi_epu16(a, _mm_set1_epi32(0x8081)), 7); }
+
+inline __m128i MaskBytes(const uint8_t* mask, int32_t n) {
+    alignas(16) int32_t m[4] = {0, 0, 0, 0};
+    for (int32_t j = 0; j < n; ++j) m[j] = mask[j];
+    return _mm_load_si128(reinterpret_cast<const __m128i*>(m));
+}
+
+template <int Bytes, bool Masked, bool Quad>
+void ColourRow(const SamplerRow& row, const SamplerObject& o, const SamplerCopy& c) {
+    if (!FitsOffsets(o)) return ChooseReferenceRowSampler(false, Bytes, !Quad, Masked)(row, o, c);
+    const Locator at(o, 4);
+    const Points<Quad> start(row, c);
+    const Span span = HitSpan(start, row.count, o);
+    PointPairs<Quad> points(start);
+    for (int32_t i = 0; i < span.first; ++i) points.Advance();
+    const __m128i byte = _mm_set1_epi32(0xff), one = _mm_set1_epi32(1), zero = _mm_setzero_si128();
+    const __m128i opacity = _mm_set1_epi32(c.opacity);
+    const __m128i g = _mm_set1_epi32(c.desaturation), keep = _mm_set1_epi32(255 - c.desaturation);
+    for (int32_t i = span.first; i < span.end; i += 4) {
+        const int32_t n = std::min<int32_t>(4, span.end - i);
+        __m128i s[4], hits[4];
+        if (!Gather<Quad, 4>(at, o, points, n, s, hits)) continue;
+        __m128i alpha = s[0];
+        for (int k = 1; k < Points<Quad>::kCount; ++k) alpha = _mm_or_si128(alpha, s[k]);
+        if (_mm_movemask_epi8(_mm_cmpgt_epi32(_mm_srli_epi32(alpha, 24), zero)) == 0) continue;
+        const __m128i M = Masked ? MaskBytes(row.mask + i, n) : _mm_set1_epi32(255);
+        __m128i colour[3], m;
+        if (!Quad) {
+            const __m128i a = _mm_srli_epi32(s[0], 24);
+            for (int ch = 0; ch < 3; ++ch) colour[ch] = _mm_and_si128(_mm_srli_epi32(s[0], 8 * ch), byte);
+            const __m128i oa = _mm_madd_epi16(opacity, a);
+            m = Masked ? _mm_cvttps_epi32(_mm_div_ps(_mm_mul_ps(_mm_cvtepi32_ps(oa), _mm_cvtepi32_ps(M)),
+                                                     _mm_set1_ps(65025.0f)))
+                       : Div255(oa);
+        } else {
+            __m128i K = zero, sum[3] = {zero, zero, zero};
+            for (int k = 0; k < 4; ++k) {
+                const __m128i a = _mm_srli_epi32(s[k], 24);
+                K = _mm_add_epi32(K, a);
+                for (int ch = 0; ch < 3; ++ch)
+                    sum[ch] = _mm_add_epi32(
+                        sum[ch], _mm_madd_epi16(a, _mm_and_si128(_mm_srli_epi32(s[k], 8 * ch), byte)));
+            }
+            // Lanes without a hit are never blended; dividing them by 1 keeps the division quiet.
+            const __m128 divisor =
+                _mm_cvtepi32_ps(_mm_or_si128(K, _mm_and_si128(_mm_cmpeq_epi32(K, zero), one)));
+            for (int ch = 0; ch < 3; ++ch) colour[ch] = Quotient(sum[ch], divisor);
+            if (c.desaturation > 0) {
+                const __m128i total = _mm_add_epi32(_mm_add_epi32(colour[0], colour[1]), colour[2]);
+                const __m128i grey = _mm_mullo_epi16(g, Quotient(total, _mm_set1_ps(3.0f)));
+                for (int ch = 0; ch < 3; ++ch)
+                    colour[ch] = Div255(_mm_add_epi32(grey, _mm_mullo_epi16(keep, colour[ch])));
+            }
+            if (Masked) {
+                const __m128i mk = _mm_madd_epi16(M, K);
+                const __m128d op = _mm_set1_pd(c.opacity), d = _mm_set1_pd(260100.0);
+                const __m128i low = _mm_cvttpd_epi32(_mm_div_pd(_mm_mul_pd(_mm_cvtepi32_pd(mk), op), d));
+                const __m128i high = _mm_cvttpd_epi32(_mm_div_pd(
+                    _mm_mul_pd(_mm_cvtepi32_pd(_mm_shuffle_epi32(mk, _MM_SHUFFLE(3, 2, 3, 2))), op), d));
+                m = _mm_unpacklo_epi64(low, high);
+            } else {
+                m = Quotient(_mm_madd_epi16(opacity, K), _mm_set1_ps(1020.0f));
+            }
+        }
+        alignas(16) int32_t mv[4], cv[3][4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(mv), m);
+        if (_mm_movemask_epi8(_mm_cmpgt_epi32(m, zero)) == 0) continue;
+        for (int ch = 0; ch < 3; ++ch) _mm_store_si128(reinterpret_cast<__m128i*>(cv[ch]), colour[ch]);
+        for (int32_t j = 0; j < n; ++j) {
+            if (mv[j] <= 0) continue;
+            const int32_t pixel[3] = {cv[0][j], cv[1][j], cv[2][j]};
+            BlendColour<Bytes>(row.destination + (i + j) * Bytes, mv[j], pixel);
+        }
+    }
+}
+
+template <int Bytes, bool Masked, bool Quad>
+void ReliefRow(const SamplerRow& row, const SamplerObject& o, const SamplerCopy& c) {
+    if (!FitsOffsets(o)) return ChooseReferenceRowSampler(true, Bytes, !Quad, Masked)(row, o, c);
+    const Locator at(o, 1);
+    const Points<Quad> start(row, c);
+    const Span span = HitSpan(start, row.count, o);
+    PointPairs<Quad> points(start);
+    for (int32_t i = 0; i < span.first; ++i) points.Advance();
+    const int32_t k = (c.textureAmount * c.opacity) / 255;
+    for (int32_t i = span.first; i < span.end; i += 4) {
+        const int32_t n = std::min<int32_t>(4, span.end - i);
+        __m128i s[4], hits[4];
+        if (!Gather<Quad, 1>(at, o, points, n, s, hits)) continue;
+        alignas(16) int32_t values[4][4], hit[4][4];
+        for (int p = 0; p < Points<Quad>::kCount; ++p) {
+            _mm_store_si128(reinterpret_cast<__m128i*>(values[p]), s[p]);
+            _mm_store_si128(reinterpret_cast<__m128i*>(hit[p]), hits[p]);
+        }
+        for (int32_t j = 0; j < n; ++j) {
+            int32_t count = 0, S = 0;
+            if (Quad) {
+                // hit[j] holds pixel j's points; values hold points by lane.
+                for (int p = 0; p < 4; ++p) count -= hit[j][p], S += values[p][j];
+            } else {
+                count = -hit[0][j], S = values[0][j];
+            }
+            if (count == 0) continue;
+            const int32_t M = Masked ? row.mask[i + j] : 255;
+            BlendRelief(row.destination + (i + j) * Bytes, ReliefDelta<Masked, Quad>(S, count, M, k));
+        }
+    }
+}
+
+template <int Bytes, bool Masked>
+RowSampler Pick(bool texture, bool quick) {
+    if (texture) return quick ? &ReliefRow<Bytes, Masked, false> : &ReliefRow<Bytes, Masked, true>;
+    return quick ? &ColourRow<Bytes, Masked, false> : &ColourRow<Bytes, Masked, true>;
+}
+
+}  // namespace
+
+RowSampler ChooseVectorRowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked) {
+    if (bytesPerPixel == 4) return masked ? Pick<4, true>(texture, quick) : Pick<4, false>(texture, quick);
+    return masked ? Pick<3, true>(texture, quick) : Pick<3, false>(texture, quick);
+}
+
+#else
+
+RowSampler ChooseVectorRowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked) {
+    return ChooseReferenceRowSampler(texture, bytesPerPixel, quick, masked);
+}
+
+#endif

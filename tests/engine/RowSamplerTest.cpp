@@ -1,0 +1,113 @@
+// The vector samplers against the reference ones: random objects, steps, masks and row
+// lengths (also shorter than one vector step) must give the same bytes.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <random>
+#include <vector>
+
+#include "product/engine/RowSamplers.h"
+
+namespace {
+
+struct Trial {
+    std::vector<uint8_t> object, destination, mask;
+    SamplerObject source{};
+    SamplerRow row{};
+    SamplerCopy copy{};
+};
+
+Trial RandomTrial(std::mt19937& random, bool texture, int32_t bytes, bool masked, int32_t width,
+                  int32_t height) {
+    const auto uniform = [&](double a, double b) {
+        return std::uniform_real_distribution<double>(a, b)(random);
+    };
+    const auto whole = [&](int32_t a, int32_t b) {
+        return std::uniform_int_distribution<int32_t>(a, b)(random);
+    };
+    Trial t;
+    const int32_t objectBytes = texture ? 1 : 4;
+    const int32_t rowBytes = width * objectBytes + whole(0, 3);
+    t.object.resize(size_t(rowBytes) * height);
+    for (uint8_t& v : t.object) v = uint8_t(random());
+    // Many fully clear and fully opaque pixels, as real objects have.
+    if (!texture)
+        for (size_t i = 3; i < t.object.size(); i += 4) {
+            const int kind = whole(0, 3);
+            if (kind < 2) t.object[i] = kind == 0 ? 0 : 255;
+        }
+    const bool bottomUp = whole(0, 1) == 1;
+    t.source.pixels = t.object.data() + (bottomUp ? size_t(height - 1) * rowBytes : 0);
+    t.source.rowBytes = bottomUp ? -rowBytes : rowBytes;
+    t.source.width = width;
+    t.source.height = height;
+
+    const double angle = uniform(0, 6.3), scale = std::exp(uniform(-2.5, 2.0));
+    t.copy.ux = std::cos(angle) / scale, t.copy.uy = std::sin(angle) / scale;
+    t.copy.vx = -t.copy.uy, t.copy.vy = t.copy.ux;
+    if (whole(0, 5) == 0) t.copy.uy = 0, t.copy.vx = 0;  // axis-aligned
+    t.copy.opacity = whole(0, 3) == 0 ? 255 : whole(0, 255);
+    t.copy.desaturation = whole(0, 1) == 0 ? 0 : whole(1, 255);
+    t.copy.textureAmount = whole(1, 100);
+
+    t.row.count = whole(0, 3) == 0 ? whole(0, 3) : whole(0, 41);
+    t.row.x = whole(0, 1) == 0 ? std::floor(uniform(-20, width + 20)) : uniform(-20, width + 20);
+    t.row.y = uniform(-10, height + 10);
+    if (whole(0, 40) == 0) t.row.x = std::numeric_limits<double>::quiet_NaN();
+    t.destination.resize(size_t(t.row.count) * bytes + 1);
+    for (uint8_t& v : t.destination) v = uint8_t(random());
+    if (bytes == 4)
+        for (size_t i = 3; i < t.destination.size(); i += 4)
+            if (whole(0, 2) == 0) t.destination[i] = 0;
+    t.mask.resize(size_t(t.row.count) + 1);
+    for (uint8_t& v : t.mask) v = whole(0, 2) == 0 ? 255 : uint8_t(random());
+    t.row.mask = masked ? t.mask.data() : nullptr;
+    return t;
+}
+
+// Runs one sampler on its own copy of the destination.
+std::vector<uint8_t> Draw(RowSampler sampler, Trial t) {
+    t.row.destination = t.destination.data();
+    if (t.row.mask != nullptr) t.row.mask = t.mask.data();
+    sampler(t.row, t.source, t.copy);
+    return t.destination;
+}
+
+TEST(RowSamplerTest, VectorSamplersMatchTheReferenceByteForByte) {
+    std::mt19937 random(2024);
+    for (bool texture : {false, true})
+        for (int32_t bytes : {3, 4})
+            for (bool quick : {false, true})
+                for (bool masked : {false, true}) {
+                    const RowSampler reference = ChooseReferenceRowSampler(texture, bytes, quick, masked);
+                    const RowSampler vector = ChooseVectorRowSampler(texture, bytes, quick, masked);
+                    int32_t drawn = 0;
+                    for (int trial = 0; trial < 400; ++trial) {
+                        const int32_t w = std::uniform_int_distribution<int32_t>(1, 40)(random);
+                        const int32_t h = std::uniform_int_distribution<int32_t>(1, 40)(random);
+                        const Trial t = RandomTrial(random, texture, bytes, masked, w, h);
+                        const std::vector<uint8_t> expected = Draw(reference, t);
+                        drawn += expected != t.destination;
+                        ASSERT_EQ(Draw(vector, t), expected)
+                            << "texture " << texture << " bytes " << bytes << " quick " << quick << " masked "
+                            << masked << " trial " << trial << " count " << t.row.count;
+                    }
+                    EXPECT_GT(drawn, 60) << "the trials must draw something";
+                }
+}
+
+TEST(RowSamplerTest, ObjectsTooWideForTheVectorOffsetsStillMatch) {
+    std::mt19937 random(7);
+    for (bool texture : {false, true}) {
+        const RowSampler reference = ChooseReferenceRowSampler(texture, 3, false, false);
+        const RowSampler vector = ChooseVectorRowSampler(texture, 3, false, false);
+        for (int trial = 0; trial < 6; ++trial) {
+            Trial t = RandomTrial(random, texture, 3, false, 40000, 2);
+            t.row.x = std::uniform_real_distribution<double>(39950, 40010)(random);
+            EXPECT_EQ(Draw(vector, t), Draw(reference, t)) << texture << " " << trial;
+        }
+    }
+}
+
+}  // namespace
