@@ -1,4 +1,6 @@
 // varnel apply: one filter run over an image file, driven as an image editor drives it.
+#include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <new>
@@ -192,15 +194,24 @@ void Apply(const ApplyOptions& options, std::FILE* err) {
     OSErr result = host.Call(entry, filterSelectorParameters);
     if (result != noErr) throw PluginFailure(result, host);
     WriteEdits(host, edits);
+    const auto start = std::chrono::steady_clock::now();
+    const double processorStart = ProcessorSeconds();
     {
         varnhost::DialogResponder responder(options.dialog);
         result = host.Run(entry, false);
     }
+    const auto took = std::chrono::steady_clock::now() - start;
+    const double processor = ProcessorSeconds() - processorStart;
     if (result != noErr) {
         bar.Abandon();
         throw PluginFailure(result, host);
     }
     bar.Finish();
+    if (options.timing) {
+        const double ms = std::chrono::duration<double, std::milli>(took).count();
+        std::fprintf(err, "varnel: the plug-in ran for %.1f ms (%.1f ms of processor time)\n", ms,
+                     processor * 1000.0);
+    }
     WriteOutputs(host, options);
 }
 

@@ -167,6 +167,11 @@ const std::vector<OptionRule<ApplyOptions>>& ApplyOptionRules() {
          }},
         {"--cancel", false, Answer(DialogAnswer::Cancel)},
         {"--dialog", false, Answer(DialogAnswer::Person)},
+        {"--timing", false,
+         [](const std::string&, ApplyOptions& options, std::string&) {
+             options.timing = true;
+             return true;
+         }},
         {"--threads", true,
          [](const std::string& value, ApplyOptions& options, std::string& error) {
              if (!ParseWhole(value, 1, 8, options.threads)) {

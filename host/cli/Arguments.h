@@ -58,6 +58,7 @@ struct ApplyOptions {
     bool quiet = false;
     DialogAnswer dialog = DialogAnswer::Ok;
     int32_t threads = 0;  // 0: the plug-in's choice
+    bool timing = false;  // report how long the plug-in's run took
     BlockEdits edits;     // --object and --folder are already in here
 };
 

@@ -15,6 +15,9 @@ std::string ProgramFile();
 
 unsigned long ProcessId();
 
+// Processor time this process has used so far, all threads, in seconds.
+double ProcessorSeconds();
+
 // Sets a variable of this process's environment, which the loaded plug-in reads.
 void SetEnvironmentValue(const char* name, const std::string& value);
 

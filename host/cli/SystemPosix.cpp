@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <csignal>
+#include <ctime>
 #include <cstdlib>
 
 #include "host/cli/System.h"
@@ -23,6 +24,12 @@ std::string ProgramFile() {
 }
 
 void SetEnvironmentValue(const char* name, const std::string& value) { setenv(name, value.c_str(), 1); }
+
+double ProcessorSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
 
 unsigned long ProcessId() { return static_cast<unsigned long>(getpid()); }
 

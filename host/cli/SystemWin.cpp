@@ -1,4 +1,6 @@
 #include <io.h>
+
+#include <cstdint>
 #include <windows.h>
 
 #include "host/cli/System.h"
@@ -27,6 +29,15 @@ std::string ProgramFile() {
 
 void SetEnvironmentValue(const char* name, const std::string& value) {
     SetEnvironmentVariableA(name, value.c_str());
+}
+
+double ProcessorSeconds() {
+    FILETIME created, ended, kernel, user;
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user)) return 0.0;
+    const auto seconds = [](const FILETIME& t) {
+        return double((uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime) * 1e-7;
+    };
+    return seconds(kernel) + seconds(user);
 }
 
 unsigned long ProcessId() { return GetCurrentProcessId(); }

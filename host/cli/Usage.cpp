@@ -50,6 +50,7 @@ const char* const kApplyHelp =
     "  --save-params FILE         save the parameter block of the run\n"
     "  --plugin FILE              the plug-in to load (default: the one beside varnel)\n"
     "  --quiet                    no progress bar\n"
+    "  --timing                   print how long the plug-in's run took\n"
     "  --threads N                drawing threads (1 to 8; default: the machine's cores,\n"
     "                             at most 8); every count gives the same pixels\n"
     "  -h, --help                 this help\n"

@@ -127,11 +127,12 @@ TEST(CliArguments, ObjectAndFolderAreTheCustomEntry) {
 
 TEST(CliArguments, RunOptionsAndOperandsInAnyOrder) {
     ApplyOptions options;
-    ASSERT_EQ(Parse({"--quiet", "a.jpg", "--mask", "m.png", "--params=p.bin", "b.png", "--save-params",
-                     "q.bin", "--plugin", "x/Varnel.so", "--preset", "Leaves/Oak", "--threads", "3"},
-                    options)
-                  .status,
-              ParseStatus::Run);
+    ASSERT_EQ(
+        Parse({"--quiet", "a.jpg", "--mask", "m.png", "--params=p.bin", "b.png", "--save-params", "q.bin",
+               "--plugin", "x/Varnel.so", "--preset", "Leaves/Oak", "--threads", "3", "--timing"},
+              options)
+            .status,
+        ParseStatus::Run);
     EXPECT_EQ(options.input, "a.jpg");
     EXPECT_EQ(options.output, "b.png");
     EXPECT_EQ(options.mask, "m.png");
@@ -142,6 +143,7 @@ TEST(CliArguments, RunOptionsAndOperandsInAnyOrder) {
     EXPECT_TRUE(options.quiet);
     EXPECT_EQ(options.dialog, DialogAnswer::Ok) << "the dialog is answered with OK unless told";
     EXPECT_EQ(options.threads, 3);
+    EXPECT_TRUE(options.timing);
     EXPECT_FALSE(options.edits.path.has_value()) << "a preset is resolved only at run time";
 
     for (auto [flag, answer] :
