@@ -28,7 +28,11 @@ private:
 
 }  // namespace
 
-PSVarnPlugin::PSVarnPlugin() : objectSet(&ReadObjectFile) {}
+PSVarnPlugin::PSVarnPlugin()
+    : objectSet(&ReadObjectFile), presetFiles([](const std::string& file) {
+          OrvImage2 probe;
+          return ReadObjectFile(file, probe);
+      }) {}
 PSVarnPlugin::~PSVarnPlugin() = default;
 
 void PSVarnPlugin::SetParameters(void* address) { parameters = static_cast<EffectParameters*>(address); }
@@ -46,12 +50,10 @@ void PSVarnPlugin::RestoreParameters() {
 }
 
 void PSVarnPlugin::ScanPresets() {
-    // From an empty list each time, so a second Start does not list everything twice.
-    presets =
-        ScanPresetLibrary(PresetLibraryFolder(OrvPlatform::ModuleFileName()), [](const std::string& file) {
-            OrvImage2 probe;
-            return ReadObjectFile(file, probe);
-        });
+    // From an empty list each time, so a second Start does not list everything twice;
+    // pictures unchanged since an earlier Start are not decoded again.
+    presets = ScanPresetLibrary(PresetLibraryFolder(OrvPlatform::ModuleFileName()),
+                                [this](const std::string& file) { return presetFiles.Loads(file); });
 }
 
 void PSVarnPlugin::OnStart() {

@@ -55,6 +55,7 @@ private:
     std::unique_ptr<WorkerPool> pool;  // only during a Start
     DrawSettings drawSettings;         // of the record the placements were made from
     std::vector<PresetCategory> presets;
+    LoadableFiles presetFiles;
     OrvRect filterArea;
     bool wholeImage = true;
     bool quickPreview = false;

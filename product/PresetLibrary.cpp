@@ -32,6 +32,16 @@ bool FolderPreset(const std::string& path, const std::string& name, const Preset
 
 }  // namespace
 
+bool LoadableFiles::Loads(const std::string& file) {
+    OrvPlatform::FileStamp stamp;
+    if (!OrvPlatform::StampOf(file, &stamp)) return loads(file);
+    const auto found = known.find(file);
+    if (found != known.end() && found->second.stamp == stamp) return found->second.loads;
+    const bool result = loads(file);
+    known[file] = Known{stamp, result};
+    return result;
+}
+
 std::string PresetLibraryFolder(const std::string& moduleFileName) {
     size_t cut = moduleFileName.size();
     while (cut > 0 && !OrvPlatform::IsPathSeparator(moduleFileName[cut - 1])) --cut;

@@ -4,7 +4,11 @@
 
 #include <functional>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
+
+#include "OrvLib/platform/Platform.h"
 
 struct PresetEntry {
     std::string name;       // file name without extension, or the folder's name
@@ -20,6 +24,23 @@ struct PresetCategory {
 
 // Whether a file is a loadable picture.
 using PresetImageTest = std::function<bool(const std::string& file)>;
+
+// Remembers whether each file loads by its size and last write time, so that scanning
+// an unchanged library again decodes nothing. A file that cannot be examined is asked
+// every time.
+class LoadableFiles {
+public:
+    explicit LoadableFiles(PresetImageTest loads) : loads(std::move(loads)) {}
+    bool Loads(const std::string& file);
+
+private:
+    struct Known {
+        OrvPlatform::FileStamp stamp;
+        bool loads;
+    };
+    PresetImageTest loads;
+    std::unordered_map<std::string, Known> known;
+};
 
 // The library folder beside a module file ("Varnel" and a separator); empty without a
 // module name.

@@ -31,6 +31,15 @@ bool IsPathSeparator(char c);
 bool IsFile(const std::string& path);
 bool IsFolder(const std::string& path);
 
+// The size and last write time (in the system's own units) of a file; false when it
+// cannot be examined. Equal stamps mean an unchanged file for any cache of its content.
+struct FileStamp {
+    uint64_t size = 0;
+    int64_t written = 0;
+    bool operator==(const FileStamp& o) const { return size == o.size && written == o.written; }
+};
+bool StampOf(const std::string& path, FileStamp* stamp);
+
 // The names of the entries of a folder (files and sub-folders, without the folder), in
 // the order the system returns them on Windows: by name compared in upper case, ties by
 // the original characters. Empty when the folder cannot be read.

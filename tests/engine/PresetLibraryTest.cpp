@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -83,6 +84,49 @@ TEST(PresetLibraryTest, MissingLibraryAndLongPaths) {
     ASSERT_EQ(categories.size(), 1u);
     ASSERT_EQ(categories[0].entries.size(), 1u) << "a path the record cannot hold is skipped";
     EXPECT_EQ(categories[0].entries[0].name, "short");
+}
+
+TEST(PresetLibraryTest, AnUnchangedLibraryIsScannedWithoutDecodingAgain) {
+    Library lib;
+    lib.Folder("Stars");
+    lib.File("Stars/Gold.png");
+    lib.File("Stars/Broken.png", false);
+    lib.Folder("Stars/Set");
+    lib.File("Stars/Set/a.png");
+    int decoded = 0;
+    LoadableFiles files([&decoded](const std::string& file) {
+        decoded += file.size() > 4 && file.compare(file.size() - 4, 4, ".png") == 0;  // not "." and ".."
+        return Loads(file);
+    });
+    const auto scan = [&] {
+        return ScanPresetLibrary(lib.root, [&](const std::string& f) { return files.Loads(f); });
+    };
+    const auto names = [](const std::vector<PresetCategory>& categories) {
+        std::string all;
+        for (const PresetCategory& c : categories)
+            for (const PresetEntry& e : c.entries) all += c.name + "/" + e.name + ":" + e.thumbnail + ";";
+        return all;
+    };
+    const std::string first = names(scan());
+    EXPECT_EQ(decoded, 3);
+    EXPECT_EQ(names(scan()), first) << "the same list from what was remembered";
+    EXPECT_EQ(decoded, 3);
+
+    // A file rewritten with another size is decoded again, and the list follows it.
+    lib.File("Stars/Broken.png", true);
+    std::ofstream(lib.root + "Stars/Broken.png", std::ios::app) << " now";
+    const std::string second = names(scan());
+    EXPECT_EQ(decoded, 4);
+    EXPECT_NE(second.find("Stars/Broken:"), std::string::npos) << second;
+    EXPECT_EQ(names(ScanPresetLibrary(lib.root, &Loads)), second) << "exactly what a full scan lists";
+
+    // A new file is decoded; a removed one simply drops out.
+    lib.File("Stars/New.png");
+    std::remove((lib.root + "Stars/Gold.png").c_str());
+    const std::string third = names(scan());
+    EXPECT_EQ(decoded, 5);
+    EXPECT_EQ(third, names(ScanPresetLibrary(lib.root, &Loads)));
+    EXPECT_EQ(third.find("Gold"), std::string::npos);
 }
 
 }  // namespace

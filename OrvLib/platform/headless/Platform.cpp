@@ -61,6 +61,14 @@ bool IsFolder(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool StampOf(const std::string& path, FileStamp* stamp) {
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0) return false;
+    stamp->size = uint64_t(st.st_size);
+    stamp->written = int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return true;
+}
+
 std::vector<std::string> ListFolder(const std::string& folder) {
     std::vector<std::string> names;
     DIR* dir = opendir(folder.empty() ? "." : folder.c_str());

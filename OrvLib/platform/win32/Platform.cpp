@@ -56,6 +56,15 @@ bool IsFolder(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+bool StampOf(const std::string& path, FileStamp* stamp) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
+    stamp->size = (uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    stamp->written =
+        int64_t((uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime);
+    return true;
+}
+
 std::vector<std::string> ListFolder(const std::string& folder) {
     std::vector<std::string> names;
     std::string pattern = folder;
