@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <type_traits>
 
 #include "product/engine/RowSamplerParts.h"
 
@@ -43,8 +44,17 @@ public:
                               bytes, int16_t(o.rowBytes), bytes)) {}
 
     // Byte offsets from the first row, 0 for a point that misses; hits holds a lane of
-    // ones for each point that hits.
+    // ones for each point that hits. Inside: every point is known to hit.
+    template <bool Inside>
     void Locate(const __m128d p[4], __m128i* offsets, __m128i* hits) const {
+        if (Inside) {
+            __m128i at[4];
+            for (int k = 0; k < 4; ++k) at[k] = _mm_cvttpd_epi32(_mm_add_pd(p[k], half));
+            *offsets = _mm_madd_epi16(
+                _mm_packs_epi32(_mm_unpacklo_epi64(at[0], at[1]), _mm_unpacklo_epi64(at[2], at[3])), scale);
+            *hits = _mm_set1_epi32(-1);
+            return;
+        }
         __m128d ok[4];
         __m128i at[4];
         for (int k = 0; k < 4; ++k) {
@@ -68,47 +78,58 @@ private:
     __m128i scale;
 };
 
-// Pixels [first, end) of a row outside of which no sample point can hit the object.
+// Pixels [first, end) of a row outside of which no sample point can hit the object, and
+// within them [innerFirst, innerEnd) where every point surely hits.
 struct Span {
     int32_t first, end;
+    int32_t innerFirst, innerEnd;
 };
 
-// Found from the straight line each point runs along. The points themselves come from
-// repeated additions, which stray from that line by less than margin, and a pixel of
-// slack on each side absorbs the rounding here.
+// Found from the straight lines the points run along, all of them between the lowest
+// and the highest start on each axis. The points themselves come from repeated
+// additions, which stray from those lines by less than margin, and a pixel of slack on
+// each side absorbs the rounding here.
 template <bool Quad>
 Span HitSpan(const Points<Quad>& p, int32_t count, const SamplerObject& o) {
     const double n = count;
-    const double inverse[2] = {p.ux != 0.0 ? 1.0 / p.ux : 0.0, p.uy != 0.0 ? 1.0 / p.uy : 0.0};
-    const auto axis = [n](double start, double step, double inverse, double size, double* low, double* high) {
-        const double reach = std::fabs(start) + n * std::fabs(step) + size + 1.0;
+    struct Range {
+        double low, high;
+    };
+    const auto axis = [n](const double* start, double step, double size, Range* any, Range* all) {
+        double least = start[0], most = start[0];
+        for (int k = 1; k < Points<Quad>::kCount; ++k)
+            least = std::min(least, start[k]), most = std::max(most, start[k]);
+        const double reach = std::max(std::fabs(least), std::fabs(most)) + n * std::fabs(step) + size + 1.0;
         const double margin = (n + 1.0) * reach * 0x1p-50 + 0x1p-20;
-        const double lo = -0.5 - margin - start, hi = size - 0.5 + margin - start;
+        const double lo = -0.5 - margin, hi = size - 0.5 + margin;      // some point may hit
+        const double loIn = -0.5 + margin, hiIn = size - 0.5 - margin;  // every point hits
         if (step == 0.0) {
-            const bool inside = lo <= 0.0 && 0.0 <= hi;
-            *low = inside ? -1.0 : n + 1.0;
-            *high = inside ? n + 1.0 : -1.0;
+            const Range everything{-1.0, n + 1.0}, nothing{n + 1.0, -1.0};
+            *any = least <= hi && most >= lo ? everything : nothing;
+            *all = least >= loIn && most <= hiIn ? everything : nothing;
         } else {
-            *low = std::min(lo * inverse, hi * inverse);
-            *high = std::max(lo * inverse, hi * inverse);
+            const double inverse = 1.0 / step;
+            const double a = (lo - most) * inverse, b = (hi - least) * inverse;
+            const double aIn = (loIn - least) * inverse, bIn = (hiIn - most) * inverse;
+            *any = Range{std::min(a, b), std::max(a, b)};
+            *all = step > 0.0 ? Range{aIn, bIn} : Range{bIn, aIn};
         }
     };
-    double first = n + 1.0, end = -1.0;
-    for (int k = 0; k < Points<Quad>::kCount; ++k) {
-        double xl, xh, yl, yh;
-        axis(p.x[k], p.ux, inverse[0], o.width, &xl, &xh);
-        axis(p.y[k], p.uy, inverse[1], o.height, &yl, &yh);
-        const double a = std::max(xl, yl), b = std::min(xh, yh);
-        if (!(a <= b)) {
-            if (a == a && b == b) continue;  // this point never hits
-            return Span{0, count};           // not finite: no shortcut
-        }
-        first = std::min(first, a), end = std::max(end, b);
+    Range xAny, xAll, yAny, yAll;
+    axis(p.x, p.ux, o.width, &xAny, &xAll);
+    axis(p.y, p.uy, o.height, &yAny, &yAll);
+    const double first = std::max(xAny.low, yAny.low), end = std::min(xAny.high, yAny.high);
+    if (!(std::isfinite(first) && std::isfinite(end))) return Span{0, count, count, count};  // no shortcut
+    if (first > end) return Span{0, 0, 0, 0};
+    const double from = std::max(std::floor(first) - 1.0, 0.0), to = std::min(std::ceil(end) + 2.0, n);
+    if (!(from < to)) return Span{0, 0, 0, 0};
+    Span span{int32_t(from), int32_t(to), int32_t(to), int32_t(to)};
+    const double inFirst = std::max(xAll.low, yAll.low), inEnd = std::min(xAll.high, yAll.high);
+    if (std::isfinite(inFirst) && std::isfinite(inEnd)) {
+        const double a = std::max(std::ceil(inFirst) + 1.0, from), b = std::min(std::floor(inEnd), to);
+        if (a < b) span.innerFirst = int32_t(a), span.innerEnd = int32_t(b);
     }
-    if (!(first <= end)) return Span{0, 0};
-    first = std::max(std::floor(first) - 1.0, 0.0);
-    end = std::min(std::ceil(end) + 2.0, n);
-    return first < end ? Span{int32_t(first), int32_t(end)} : Span{0, 0};
+    return span;
 }
 
 // The sample points of a row as (x, y) pairs, advanced one pixel at a time.
@@ -129,7 +150,7 @@ struct PointPairs {
 // The next up to four pixels' samples: point k of pixel j in lane j of samples[k] (one
 // point in the nearest sampler), 0 where a point misses. With one byte a pixel only
 // the low byte is the sample. False, with nothing gathered, when every point misses.
-template <bool Quad, int ObjectBytes>
+template <bool Quad, int ObjectBytes, bool Inside>
 inline bool Gather(const Locator& at, const SamplerObject& o, PointPairs<Quad>& points, int32_t n,
                    __m128i samples[4], __m128i hits[4]) {
     const auto load = [&](int32_t offset) {
@@ -144,21 +165,23 @@ inline bool Gather(const Locator& at, const SamplerObject& o, PointPairs<Quad>& 
                 continue;
             }
             __m128i offset;
-            at.Locate(points.p, &offset, &hits[j]);
+            at.Locate<Inside>(points.p, &offset, &hits[j]);
             any = _mm_or_si128(any, hits[j]);
             _mm_store_si128(reinterpret_cast<__m128i*>(located[j]), offset);
             points.Advance();
         }
-        if (_mm_movemask_epi8(any) == 0) return false;
+        if (!Inside && _mm_movemask_epi8(any) == 0) return false;
         // Built in registers: small stores read back as one vector would stall.
         __m128 r[4];
         for (int32_t j = 0; j < 4; ++j) {
             const int32_t* l = located[j];
-            r[j] = j < n
-                       ? _mm_and_ps(_mm_castsi128_ps(_mm_set_epi32(int32_t(load(l[3])), int32_t(load(l[2])),
-                                                                   int32_t(load(l[1])), int32_t(load(l[0])))),
-                                    _mm_castsi128_ps(hits[j]))
-                       : _mm_setzero_ps();
+            if (j >= n) {
+                r[j] = _mm_setzero_ps();
+                continue;
+            }
+            r[j] = _mm_castsi128_ps(_mm_set_epi32(int32_t(load(l[3])), int32_t(load(l[2])),
+                                                  int32_t(load(l[1])), int32_t(load(l[0]))));
+            if (!Inside) r[j] = _mm_and_ps(r[j], _mm_castsi128_ps(hits[j]));
         }
         // Pixels to lanes: pixel j's points become lane j of each point's register.
         _MM_TRANSPOSE4_PS(r[0], r[1], r[2], r[3]);
@@ -170,8 +193,8 @@ inline bool Gather(const Locator& at, const SamplerObject& o, PointPairs<Quad>& 
             if (j < n) points.Advance();
         }
         __m128i offset;
-        at.Locate(p, &offset, &hits[0]);
-        if (_mm_movemask_epi8(hits[0]) == 0) return false;
+        at.Locate<Inside>(p, &offset, &hits[0]);
+        if (!Inside && _mm_movemask_epi8(hits[0]) == 0) return false;
         alignas(16) int32_t l[4];
         _mm_store_si128(reinterpret_cast<__m128i*>(l), offset);
         samples[0] = _mm_and_si128(
@@ -204,62 +227,67 @@ void ColourRow(const SamplerRow& row, const SamplerObject& o, const SamplerCopy&
     const __m128i byte = _mm_set1_epi32(0xff), one = _mm_set1_epi32(1), zero = _mm_setzero_si128();
     const __m128i opacity = _mm_set1_epi32(c.opacity);
     const __m128i g = _mm_set1_epi32(c.desaturation), keep = _mm_set1_epi32(255 - c.desaturation);
-    for (int32_t i = span.first; i < span.end; i += 4) {
-        const int32_t n = std::min<int32_t>(4, span.end - i);
-        __m128i s[4], hits[4];
-        if (!Gather<Quad, 4>(at, o, points, n, s, hits)) continue;
-        __m128i alpha = s[0];
-        for (int k = 1; k < Points<Quad>::kCount; ++k) alpha = _mm_or_si128(alpha, s[k]);
-        if (_mm_movemask_epi8(_mm_cmpgt_epi32(_mm_srli_epi32(alpha, 24), zero)) == 0) continue;
-        const __m128i M = Masked ? MaskBytes(row.mask + i, n) : _mm_set1_epi32(255);
-        __m128i colour[3], m;
-        if (!Quad) {
-            const __m128i a = _mm_srli_epi32(s[0], 24);
-            for (int ch = 0; ch < 3; ++ch) colour[ch] = _mm_and_si128(_mm_srli_epi32(s[0], 8 * ch), byte);
-            const __m128i oa = _mm_madd_epi16(opacity, a);
-            m = Masked ? _mm_cvttps_epi32(_mm_div_ps(_mm_mul_ps(_mm_cvtepi32_ps(oa), _mm_cvtepi32_ps(M)),
-                                                     _mm_set1_ps(65025.0f)))
-                       : Div255(oa);
-        } else {
-            __m128i K = zero, sum[3] = {zero, zero, zero};
-            for (int k = 0; k < 4; ++k) {
-                const __m128i a = _mm_srli_epi32(s[k], 24);
-                K = _mm_add_epi32(K, a);
-                for (int ch = 0; ch < 3; ++ch)
-                    sum[ch] = _mm_add_epi32(
-                        sum[ch], _mm_madd_epi16(a, _mm_and_si128(_mm_srli_epi32(s[k], 8 * ch), byte)));
-            }
-            // Lanes without a hit are never blended; dividing them by 1 keeps the division quiet.
-            const __m128 divisor =
-                _mm_cvtepi32_ps(_mm_or_si128(K, _mm_and_si128(_mm_cmpeq_epi32(K, zero), one)));
-            for (int ch = 0; ch < 3; ++ch) colour[ch] = Quotient(sum[ch], divisor);
-            if (c.desaturation > 0) {
-                const __m128i total = _mm_add_epi32(_mm_add_epi32(colour[0], colour[1]), colour[2]);
-                const __m128i grey = _mm_mullo_epi16(g, Quotient(total, _mm_set1_ps(3.0f)));
-                for (int ch = 0; ch < 3; ++ch)
-                    colour[ch] = Div255(_mm_add_epi32(grey, _mm_mullo_epi16(keep, colour[ch])));
-            }
-            if (Masked) {
-                const __m128i mk = _mm_madd_epi16(M, K);
-                const __m128d op = _mm_set1_pd(c.opacity), d = _mm_set1_pd(260100.0);
-                const __m128i low = _mm_cvttpd_epi32(_mm_div_pd(_mm_mul_pd(_mm_cvtepi32_pd(mk), op), d));
-                const __m128i high = _mm_cvttpd_epi32(_mm_div_pd(
-                    _mm_mul_pd(_mm_cvtepi32_pd(_mm_shuffle_epi32(mk, _MM_SHUFFLE(3, 2, 3, 2))), op), d));
-                m = _mm_unpacklo_epi64(low, high);
+    const auto pixels = [&](int32_t from, int32_t to, auto inside) {
+        for (int32_t i = from; i < to; i += 4) {
+            const int32_t n = std::min<int32_t>(4, to - i);
+            __m128i s[4], hits[4];
+            if (!Gather<Quad, 4, decltype(inside)::value>(at, o, points, n, s, hits)) continue;
+            __m128i alpha = s[0];
+            for (int k = 1; k < Points<Quad>::kCount; ++k) alpha = _mm_or_si128(alpha, s[k]);
+            if (_mm_movemask_epi8(_mm_cmpgt_epi32(_mm_srli_epi32(alpha, 24), zero)) == 0) continue;
+            const __m128i M = Masked ? MaskBytes(row.mask + i, n) : _mm_set1_epi32(255);
+            __m128i colour[3], m;
+            if (!Quad) {
+                const __m128i a = _mm_srli_epi32(s[0], 24);
+                for (int ch = 0; ch < 3; ++ch) colour[ch] = _mm_and_si128(_mm_srli_epi32(s[0], 8 * ch), byte);
+                const __m128i oa = _mm_madd_epi16(opacity, a);
+                m = Masked ? _mm_cvttps_epi32(_mm_div_ps(_mm_mul_ps(_mm_cvtepi32_ps(oa), _mm_cvtepi32_ps(M)),
+                                                         _mm_set1_ps(65025.0f)))
+                           : Div255(oa);
             } else {
-                m = Quotient(_mm_madd_epi16(opacity, K), _mm_set1_ps(1020.0f));
+                __m128i K = zero, sum[3] = {zero, zero, zero};
+                for (int k = 0; k < 4; ++k) {
+                    const __m128i a = _mm_srli_epi32(s[k], 24);
+                    K = _mm_add_epi32(K, a);
+                    for (int ch = 0; ch < 3; ++ch)
+                        sum[ch] = _mm_add_epi32(
+                            sum[ch], _mm_madd_epi16(a, _mm_and_si128(_mm_srli_epi32(s[k], 8 * ch), byte)));
+                }
+                // Lanes without a hit are never blended; dividing them by 1 keeps the division quiet.
+                const __m128 divisor =
+                    _mm_cvtepi32_ps(_mm_or_si128(K, _mm_and_si128(_mm_cmpeq_epi32(K, zero), one)));
+                for (int ch = 0; ch < 3; ++ch) colour[ch] = Quotient(sum[ch], divisor);
+                if (c.desaturation > 0) {
+                    const __m128i total = _mm_add_epi32(_mm_add_epi32(colour[0], colour[1]), colour[2]);
+                    const __m128i grey = _mm_mullo_epi16(g, Quotient(total, _mm_set1_ps(3.0f)));
+                    for (int ch = 0; ch < 3; ++ch)
+                        colour[ch] = Div255(_mm_add_epi32(grey, _mm_mullo_epi16(keep, colour[ch])));
+                }
+                if (Masked) {
+                    const __m128i mk = _mm_madd_epi16(M, K);
+                    const __m128d op = _mm_set1_pd(c.opacity), d = _mm_set1_pd(260100.0);
+                    const __m128i low = _mm_cvttpd_epi32(_mm_div_pd(_mm_mul_pd(_mm_cvtepi32_pd(mk), op), d));
+                    const __m128i high = _mm_cvttpd_epi32(_mm_div_pd(
+                        _mm_mul_pd(_mm_cvtepi32_pd(_mm_shuffle_epi32(mk, _MM_SHUFFLE(3, 2, 3, 2))), op), d));
+                    m = _mm_unpacklo_epi64(low, high);
+                } else {
+                    m = Quotient(_mm_madd_epi16(opacity, K), _mm_set1_ps(1020.0f));
+                }
+            }
+            alignas(16) int32_t mv[4], cv[3][4];
+            _mm_store_si128(reinterpret_cast<__m128i*>(mv), m);
+            if (_mm_movemask_epi8(_mm_cmpgt_epi32(m, zero)) == 0) continue;
+            for (int ch = 0; ch < 3; ++ch) _mm_store_si128(reinterpret_cast<__m128i*>(cv[ch]), colour[ch]);
+            for (int32_t j = 0; j < n; ++j) {
+                if (mv[j] <= 0) continue;
+                const int32_t pixel[3] = {cv[0][j], cv[1][j], cv[2][j]};
+                BlendColour<Bytes>(row.destination + (i + j) * Bytes, mv[j], pixel);
             }
         }
-        alignas(16) int32_t mv[4], cv[3][4];
-        _mm_store_si128(reinterpret_cast<__m128i*>(mv), m);
-        if (_mm_movemask_epi8(_mm_cmpgt_epi32(m, zero)) == 0) continue;
-        for (int ch = 0; ch < 3; ++ch) _mm_store_si128(reinterpret_cast<__m128i*>(cv[ch]), colour[ch]);
-        for (int32_t j = 0; j < n; ++j) {
-            if (mv[j] <= 0) continue;
-            const int32_t pixel[3] = {cv[0][j], cv[1][j], cv[2][j]};
-            BlendColour<Bytes>(row.destination + (i + j) * Bytes, mv[j], pixel);
-        }
-    }
+    };
+    pixels(span.first, span.innerFirst, std::false_type());
+    pixels(span.innerFirst, span.innerEnd, std::true_type());
+    pixels(span.innerEnd, span.end, std::false_type());
 }
 
 template <int Bytes, bool Masked, bool Quad>
@@ -271,28 +299,33 @@ void ReliefRow(const SamplerRow& row, const SamplerObject& o, const SamplerCopy&
     PointPairs<Quad> points(start);
     for (int32_t i = 0; i < span.first; ++i) points.Advance();
     const int32_t k = (c.textureAmount * c.opacity) / 255;
-    for (int32_t i = span.first; i < span.end; i += 4) {
-        const int32_t n = std::min<int32_t>(4, span.end - i);
-        __m128i s[4], hits[4];
-        if (!Gather<Quad, 1>(at, o, points, n, s, hits)) continue;
-        alignas(16) int32_t values[4][4], hit[4][4];
-        for (int p = 0; p < Points<Quad>::kCount; ++p) {
-            _mm_store_si128(reinterpret_cast<__m128i*>(values[p]), s[p]);
-            _mm_store_si128(reinterpret_cast<__m128i*>(hit[p]), hits[p]);
-        }
-        for (int32_t j = 0; j < n; ++j) {
-            int32_t count = 0, S = 0;
-            if (Quad) {
-                // hit[j] holds pixel j's points; values hold points by lane.
-                for (int p = 0; p < 4; ++p) count -= hit[j][p], S += values[p][j];
-            } else {
-                count = -hit[0][j], S = values[0][j];
+    const auto pixels = [&](int32_t from, int32_t to, auto inside) {
+        for (int32_t i = from; i < to; i += 4) {
+            const int32_t n = std::min<int32_t>(4, to - i);
+            __m128i s[4], hits[4];
+            if (!Gather<Quad, 1, decltype(inside)::value>(at, o, points, n, s, hits)) continue;
+            alignas(16) int32_t values[4][4], hit[4][4];
+            for (int p = 0; p < Points<Quad>::kCount; ++p) {
+                _mm_store_si128(reinterpret_cast<__m128i*>(values[p]), s[p]);
+                _mm_store_si128(reinterpret_cast<__m128i*>(hit[p]), hits[p]);
             }
-            if (count == 0) continue;
-            const int32_t M = Masked ? row.mask[i + j] : 255;
-            BlendRelief(row.destination + (i + j) * Bytes, ReliefDelta<Masked, Quad>(S, count, M, k));
+            for (int32_t j = 0; j < n; ++j) {
+                int32_t count = 0, S = 0;
+                if (Quad) {
+                    // hit[j] holds pixel j's points; values hold points by lane.
+                    for (int p = 0; p < 4; ++p) count -= hit[j][p], S += values[p][j];
+                } else {
+                    count = -hit[0][j], S = values[0][j];
+                }
+                if (count == 0) continue;
+                const int32_t M = Masked ? row.mask[i + j] : 255;
+                BlendRelief(row.destination + (i + j) * Bytes, ReliefDelta<Masked, Quad>(S, count, M, k));
+            }
         }
-    }
+    };
+    pixels(span.first, span.innerFirst, std::false_type());
+    pixels(span.innerFirst, span.innerEnd, std::true_type());
+    pixels(span.innerEnd, span.end, std::false_type());
 }
 
 template <int Bytes, bool Masked>
