@@ -210,6 +210,45 @@ inline __m128i Quotient(__m128i a, __m128 b) { return _mm_cvttps_epi32(_mm_div_p
 // Truncated a / 255 for 0 <= a < 65536.
 inline __m128i Div255(__m128i a) { return _mm_srli_epi32(_mm_mulhi_epu16(a, _mm_set1_epi32(0x8081)), 7); }
 
+// The colour blend of up to n <= 4 destination pixels, each by its own m (0 leaves a
+// pixel alone). The same integers as the one-pixel blend: every product fits 16 bits
+// or is exact in single precision, as is each truncated quotient.
+template <int Bytes>
+inline void BlendFour(uint8_t* d, int32_t n, __m128i m, const __m128i colour[3]) {
+    int32_t v[4][4] = {};  // [channel][pixel]
+    for (int32_t j = 0; j < n; ++j)
+        for (int ch = 0; ch < Bytes; ++ch) v[ch][j] = d[j * Bytes + ch];
+    __m128i dest[4];
+    for (int ch = 0; ch < Bytes; ++ch) dest[ch] = _mm_set_epi32(v[ch][3], v[ch][2], v[ch][1], v[ch][0]);
+    const __m128i full = _mm_set1_epi32(255);
+    const __m128i rest = _mm_sub_epi32(full, m);
+    __m128i out[4];
+    if (Bytes == 3) {
+        // With m = 255 this is the colour itself and with m = 0 the pixel as it was.
+        for (int ch = 0; ch < 3; ++ch)
+            out[ch] = Div255(_mm_add_epi32(_mm_mullo_epi16(dest[ch], rest), _mm_mullo_epi16(m, colour[ch])));
+    } else {
+        const __m128i o = dest[3];
+        const __m128i covered = _mm_sub_epi32(_mm_add_epi32(o, m), Div255(_mm_mullo_epi16(m, o)));
+        const __m128 t = _mm_cvtepi32_ps(_mm_mullo_epi16(rest, o));
+        // Lanes with m = 0 keep their pixel; dividing them by 1 keeps the division quiet.
+        const __m128i drawn = _mm_cmpgt_epi32(m, _mm_setzero_si128());
+        const __m128 divisor = _mm_cvtepi32_ps(
+            _mm_or_si128(_mm_and_si128(covered, drawn), _mm_andnot_si128(drawn, _mm_set1_epi32(1))));
+        for (int ch = 0; ch < 3; ++ch) {
+            const __m128i kept =
+                _mm_cvttps_epi32(_mm_div_ps(_mm_mul_ps(t, _mm_cvtepi32_ps(dest[ch])), _mm_set1_ps(255.0f)));
+            const __m128i value = Quotient(_mm_add_epi32(_mm_mullo_epi16(m, colour[ch]), kept), divisor);
+            out[ch] = _mm_or_si128(_mm_and_si128(drawn, value), _mm_andnot_si128(drawn, dest[ch]));
+        }
+        out[3] = _mm_or_si128(_mm_and_si128(drawn, covered), _mm_andnot_si128(drawn, o));
+    }
+    alignas(16) int32_t w[4][4];
+    for (int ch = 0; ch < Bytes; ++ch) _mm_store_si128(reinterpret_cast<__m128i*>(w[ch]), out[ch]);
+    for (int32_t j = 0; j < n; ++j)
+        for (int ch = 0; ch < Bytes; ++ch) d[j * Bytes + ch] = uint8_t(w[ch][j]);
+}
+
 inline __m128i MaskBytes(const uint8_t* mask, int32_t n) {
     alignas(16) int32_t m[4] = {0, 0, 0, 0};
     for (int32_t j = 0; j < n; ++j) m[j] = mask[j];
@@ -274,15 +313,8 @@ void ColourRow(const SamplerRow& row, const SamplerObject& o, const SamplerCopy&
                     m = Quotient(_mm_madd_epi16(opacity, K), _mm_set1_ps(1020.0f));
                 }
             }
-            alignas(16) int32_t mv[4], cv[3][4];
-            _mm_store_si128(reinterpret_cast<__m128i*>(mv), m);
             if (_mm_movemask_epi8(_mm_cmpgt_epi32(m, zero)) == 0) continue;
-            for (int ch = 0; ch < 3; ++ch) _mm_store_si128(reinterpret_cast<__m128i*>(cv[ch]), colour[ch]);
-            for (int32_t j = 0; j < n; ++j) {
-                if (mv[j] <= 0) continue;
-                const int32_t pixel[3] = {cv[0][j], cv[1][j], cv[2][j]};
-                BlendColour<Bytes>(row.destination + (i + j) * Bytes, mv[j], pixel);
-            }
+            BlendFour<Bytes>(row.destination + i * Bytes, n, m, colour);
         }
     };
     pixels(span.first, span.innerFirst, std::false_type());
