@@ -78,6 +78,15 @@ private:
     __m128i scale;
 };
 
+// floor and ceil without a library call (SSE2 has no rounding instruction); only the
+// range around a row matters, so values are first held to +-2^30.
+inline double Floor(double v) {
+    v = std::min(std::max(v, -0x1p30), 0x1p30);
+    const double t = double(int32_t(v));
+    return t > v ? t - 1.0 : t;
+}
+inline double Ceil(double v) { return -Floor(-v); }
+
 // Pixels [first, end) of a row outside of which no sample point can hit the object, and
 // within them [innerFirst, innerEnd) where every point surely hits.
 struct Span {
@@ -121,12 +130,12 @@ Span HitSpan(const Points<Quad>& p, int32_t count, const SamplerObject& o) {
     const double first = std::max(xAny.low, yAny.low), end = std::min(xAny.high, yAny.high);
     if (!(std::isfinite(first) && std::isfinite(end))) return Span{0, count, count, count};  // no shortcut
     if (first > end) return Span{0, 0, 0, 0};
-    const double from = std::max(std::floor(first) - 1.0, 0.0), to = std::min(std::ceil(end) + 2.0, n);
+    const double from = std::max(Floor(first) - 1.0, 0.0), to = std::min(Ceil(end) + 2.0, n);
     if (!(from < to)) return Span{0, 0, 0, 0};
     Span span{int32_t(from), int32_t(to), int32_t(to), int32_t(to)};
     const double inFirst = std::max(xAll.low, yAll.low), inEnd = std::min(xAll.high, yAll.high);
     if (std::isfinite(inFirst) && std::isfinite(inEnd)) {
-        const double a = std::max(std::ceil(inFirst) + 1.0, from), b = std::min(std::floor(inEnd), to);
+        const double a = std::max(Ceil(inFirst) + 1.0, from), b = std::min(Floor(inEnd), to);
         if (a < b) span.innerFirst = int32_t(a), span.innerEnd = int32_t(b);
     }
     return span;
@@ -310,7 +319,8 @@ void ColourRow(const SamplerRow& row, const SamplerObject& o, const SamplerCopy&
                         _mm_mul_pd(_mm_cvtepi32_pd(_mm_shuffle_epi32(mk, _MM_SHUFFLE(3, 2, 3, 2))), op), d));
                     m = _mm_unpacklo_epi64(low, high);
                 } else {
-                    m = Quotient(_mm_madd_epi16(opacity, K), _mm_set1_ps(1020.0f));
+                    // x / 1020 = (x / 4) / 255, and x / 4 stays below 65536.
+                    m = Div255(_mm_srli_epi32(_mm_madd_epi16(opacity, K), 2));
                 }
             }
             if (_mm_movemask_epi8(_mm_cmpgt_epi32(m, zero)) == 0) continue;
