@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 
 #include "product/engine/RowSamplers.h"
 
@@ -70,5 +71,20 @@ struct Points {
         for (int k = 0; k < kCount; ++k) x[k] += ux, y[k] += uy;
     }
 };
+
+// One of a family's sixteen row samplers; Rows<Bytes, Masked, Quad> names its colour
+// and relief samplers.
+template <template <int, bool, bool> class Rows>
+RowSampler PickRowSampler(bool texture, int32_t bytes, bool quick, bool masked) {
+    const auto pick = [&](auto four, auto mask) -> RowSampler {
+        constexpr int B = decltype(four)::value ? 4 : 3;
+        constexpr bool M = decltype(mask)::value;
+        if (texture) return quick ? Rows<B, M, false>::relief : Rows<B, M, true>::relief;
+        return quick ? Rows<B, M, false>::colour : Rows<B, M, true>::colour;
+    };
+    if (bytes == 4)
+        return masked ? pick(std::true_type(), std::true_type()) : pick(std::true_type(), std::false_type());
+    return masked ? pick(std::false_type(), std::true_type()) : pick(std::false_type(), std::false_type());
+}
 
 }  // namespace RowSamplerParts

@@ -61,17 +61,16 @@ void ReliefRow(const SamplerRow& row, const SamplerObject& o, const SamplerCopy&
     }
 }
 
-template <int Bytes, bool Masked>
-RowSampler Pick(bool texture, bool quick) {
-    if (texture) return quick ? &ReliefRow<Bytes, Masked, false> : &ReliefRow<Bytes, Masked, true>;
-    return quick ? &ColourRow<Bytes, Masked, false> : &ColourRow<Bytes, Masked, true>;
-}
+template <int Bytes, bool Masked, bool Quad>
+struct Rows {
+    static constexpr RowSampler colour = &ColourRow<Bytes, Masked, Quad>;
+    static constexpr RowSampler relief = &ReliefRow<Bytes, Masked, Quad>;
+};
 
 }  // namespace
 
 RowSampler ChooseReferenceRowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked) {
-    if (bytesPerPixel == 4) return masked ? Pick<4, true>(texture, quick) : Pick<4, false>(texture, quick);
-    return masked ? Pick<3, true>(texture, quick) : Pick<3, false>(texture, quick);
+    return PickRowSampler<Rows>(texture, bytesPerPixel, quick, masked);
 }
 
 RowSampler ChooseRowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked) {

@@ -264,123 +264,131 @@ inline __m128i MaskBytes(const uint8_t* mask, int32_t n) {
     return _mm_load_si128(reinterpret_cast<const __m128i*>(m));
 }
 
-template <int Bytes, bool Masked, bool Quad>
-void ColourRow(const SamplerRow& row, const SamplerObject& o, const SamplerCopy& c) {
-    if (!FitsOffsets(o)) return ChooseReferenceRowSampler(false, Bytes, !Quad, Masked)(row, o, c);
-    const Locator at(o, 4);
+// Runs pixels(at, points, from, to, inside) over the parts of a row: where points may
+// hit, where all of them surely do, and where they may again. The points stay on their
+// chain of additions across the parts.
+template <bool Quad, typename Pixels>
+void VisitRow(const SamplerRow& row, const SamplerObject& o, const SamplerCopy& c, int16_t objectBytes,
+              const Pixels& pixels) {
+    const Locator at(o, objectBytes);
     const Points<Quad> start(row, c);
     const Span span = HitSpan(start, row.count, o);
     PointPairs<Quad> points(start);
     for (int32_t i = 0; i < span.first; ++i) points.Advance();
+    pixels(at, points, span.first, span.innerFirst, std::false_type());
+    pixels(at, points, span.innerFirst, span.innerEnd, std::true_type());
+    pixels(at, points, span.innerEnd, span.end, std::false_type());
+}
+
+template <int Bytes, bool Masked, bool Quad>
+void ColourRow(const SamplerRow& row, const SamplerObject& o, const SamplerCopy& c) {
+    if (!FitsOffsets(o)) return ChooseReferenceRowSampler(false, Bytes, !Quad, Masked)(row, o, c);
     const __m128i byte = _mm_set1_epi32(0xff), one = _mm_set1_epi32(1), zero = _mm_setzero_si128();
     const __m128i opacity = _mm_set1_epi32(c.opacity);
     const __m128i g = _mm_set1_epi32(c.desaturation), keep = _mm_set1_epi32(255 - c.desaturation);
-    const auto pixels = [&](int32_t from, int32_t to, auto inside) {
-        for (int32_t i = from; i < to; i += 4) {
-            const int32_t n = std::min<int32_t>(4, to - i);
-            __m128i s[4], hits[4];
-            if (!Gather<Quad, 4, decltype(inside)::value>(at, o, points, n, s, hits)) continue;
-            __m128i alpha = s[0];
-            for (int k = 1; k < Points<Quad>::kCount; ++k) alpha = _mm_or_si128(alpha, s[k]);
-            if (_mm_movemask_epi8(_mm_cmpgt_epi32(_mm_srli_epi32(alpha, 24), zero)) == 0) continue;
-            const __m128i M = Masked ? MaskBytes(row.mask + i, n) : _mm_set1_epi32(255);
-            __m128i colour[3], m;
-            if (!Quad) {
-                const __m128i a = _mm_srli_epi32(s[0], 24);
-                for (int ch = 0; ch < 3; ++ch) colour[ch] = _mm_and_si128(_mm_srli_epi32(s[0], 8 * ch), byte);
-                const __m128i oa = _mm_madd_epi16(opacity, a);
-                m = Masked ? _mm_cvttps_epi32(_mm_div_ps(_mm_mul_ps(_mm_cvtepi32_ps(oa), _mm_cvtepi32_ps(M)),
-                                                         _mm_set1_ps(65025.0f)))
-                           : Div255(oa);
-            } else {
-                __m128i K = zero, sum[3] = {zero, zero, zero};
-                for (int k = 0; k < 4; ++k) {
-                    const __m128i a = _mm_srli_epi32(s[k], 24);
-                    K = _mm_add_epi32(K, a);
+    VisitRow<Quad>(
+        row, o, c, 4,
+        [&](const Locator& at, PointPairs<Quad>& points, int32_t from, int32_t to, auto inside) {
+            for (int32_t i = from; i < to; i += 4) {
+                const int32_t n = std::min<int32_t>(4, to - i);
+                __m128i s[4], hits[4];
+                if (!Gather<Quad, 4, decltype(inside)::value>(at, o, points, n, s, hits)) continue;
+                __m128i alpha = s[0];
+                for (int k = 1; k < Points<Quad>::kCount; ++k) alpha = _mm_or_si128(alpha, s[k]);
+                if (_mm_movemask_epi8(_mm_cmpgt_epi32(_mm_srli_epi32(alpha, 24), zero)) == 0) continue;
+                const __m128i M = Masked ? MaskBytes(row.mask + i, n) : _mm_set1_epi32(255);
+                __m128i colour[3], m;
+                if (!Quad) {
+                    const __m128i a = _mm_srli_epi32(s[0], 24);
                     for (int ch = 0; ch < 3; ++ch)
-                        sum[ch] = _mm_add_epi32(
-                            sum[ch], _mm_madd_epi16(a, _mm_and_si128(_mm_srli_epi32(s[k], 8 * ch), byte)));
-                }
-                // Lanes without a hit are never blended; dividing them by 1 keeps the division quiet.
-                const __m128 divisor =
-                    _mm_cvtepi32_ps(_mm_or_si128(K, _mm_and_si128(_mm_cmpeq_epi32(K, zero), one)));
-                for (int ch = 0; ch < 3; ++ch) colour[ch] = Quotient(sum[ch], divisor);
-                if (c.desaturation > 0) {
-                    const __m128i total = _mm_add_epi32(_mm_add_epi32(colour[0], colour[1]), colour[2]);
-                    const __m128i grey = _mm_mullo_epi16(g, Quotient(total, _mm_set1_ps(3.0f)));
-                    for (int ch = 0; ch < 3; ++ch)
-                        colour[ch] = Div255(_mm_add_epi32(grey, _mm_mullo_epi16(keep, colour[ch])));
-                }
-                if (Masked) {
-                    const __m128i mk = _mm_madd_epi16(M, K);
-                    const __m128d op = _mm_set1_pd(c.opacity), d = _mm_set1_pd(260100.0);
-                    const __m128i low = _mm_cvttpd_epi32(_mm_div_pd(_mm_mul_pd(_mm_cvtepi32_pd(mk), op), d));
-                    const __m128i high = _mm_cvttpd_epi32(_mm_div_pd(
-                        _mm_mul_pd(_mm_cvtepi32_pd(_mm_shuffle_epi32(mk, _MM_SHUFFLE(3, 2, 3, 2))), op), d));
-                    m = _mm_unpacklo_epi64(low, high);
+                        colour[ch] = _mm_and_si128(_mm_srli_epi32(s[0], 8 * ch), byte);
+                    const __m128i oa = _mm_madd_epi16(opacity, a);
+                    m = Masked
+                            ? _mm_cvttps_epi32(_mm_div_ps(_mm_mul_ps(_mm_cvtepi32_ps(oa), _mm_cvtepi32_ps(M)),
+                                                          _mm_set1_ps(65025.0f)))
+                            : Div255(oa);
                 } else {
-                    // x / 1020 = (x / 4) / 255, and x / 4 stays below 65536.
-                    m = Div255(_mm_srli_epi32(_mm_madd_epi16(opacity, K), 2));
+                    __m128i K = zero, sum[3] = {zero, zero, zero};
+                    for (int k = 0; k < 4; ++k) {
+                        const __m128i a = _mm_srli_epi32(s[k], 24);
+                        K = _mm_add_epi32(K, a);
+                        for (int ch = 0; ch < 3; ++ch)
+                            sum[ch] = _mm_add_epi32(
+                                sum[ch],
+                                _mm_madd_epi16(a, _mm_and_si128(_mm_srli_epi32(s[k], 8 * ch), byte)));
+                    }
+                    // Lanes without a hit are never blended; dividing them by 1 keeps the division quiet.
+                    const __m128 divisor =
+                        _mm_cvtepi32_ps(_mm_or_si128(K, _mm_and_si128(_mm_cmpeq_epi32(K, zero), one)));
+                    for (int ch = 0; ch < 3; ++ch) colour[ch] = Quotient(sum[ch], divisor);
+                    if (c.desaturation > 0) {
+                        const __m128i total = _mm_add_epi32(_mm_add_epi32(colour[0], colour[1]), colour[2]);
+                        const __m128i grey = _mm_mullo_epi16(g, Quotient(total, _mm_set1_ps(3.0f)));
+                        for (int ch = 0; ch < 3; ++ch)
+                            colour[ch] = Div255(_mm_add_epi32(grey, _mm_mullo_epi16(keep, colour[ch])));
+                    }
+                    if (Masked) {
+                        const __m128i mk = _mm_madd_epi16(M, K);
+                        const __m128d op = _mm_set1_pd(c.opacity), d = _mm_set1_pd(260100.0);
+                        const __m128i low =
+                            _mm_cvttpd_epi32(_mm_div_pd(_mm_mul_pd(_mm_cvtepi32_pd(mk), op), d));
+                        const __m128i high = _mm_cvttpd_epi32(_mm_div_pd(
+                            _mm_mul_pd(_mm_cvtepi32_pd(_mm_shuffle_epi32(mk, _MM_SHUFFLE(3, 2, 3, 2))), op),
+                            d));
+                        m = _mm_unpacklo_epi64(low, high);
+                    } else {
+                        // x / 1020 = (x / 4) / 255, and x / 4 stays below 65536.
+                        m = Div255(_mm_srli_epi32(_mm_madd_epi16(opacity, K), 2));
+                    }
                 }
+                if (_mm_movemask_epi8(_mm_cmpgt_epi32(m, zero)) == 0) continue;
+                BlendFour<Bytes>(row.destination + i * Bytes, n, m, colour);
             }
-            if (_mm_movemask_epi8(_mm_cmpgt_epi32(m, zero)) == 0) continue;
-            BlendFour<Bytes>(row.destination + i * Bytes, n, m, colour);
-        }
-    };
-    pixels(span.first, span.innerFirst, std::false_type());
-    pixels(span.innerFirst, span.innerEnd, std::true_type());
-    pixels(span.innerEnd, span.end, std::false_type());
+        });
 }
 
 template <int Bytes, bool Masked, bool Quad>
 void ReliefRow(const SamplerRow& row, const SamplerObject& o, const SamplerCopy& c) {
     if (!FitsOffsets(o)) return ChooseReferenceRowSampler(true, Bytes, !Quad, Masked)(row, o, c);
-    const Locator at(o, 1);
-    const Points<Quad> start(row, c);
-    const Span span = HitSpan(start, row.count, o);
-    PointPairs<Quad> points(start);
-    for (int32_t i = 0; i < span.first; ++i) points.Advance();
     const int32_t k = (c.textureAmount * c.opacity) / 255;
-    const auto pixels = [&](int32_t from, int32_t to, auto inside) {
-        for (int32_t i = from; i < to; i += 4) {
-            const int32_t n = std::min<int32_t>(4, to - i);
-            __m128i s[4], hits[4];
-            if (!Gather<Quad, 1, decltype(inside)::value>(at, o, points, n, s, hits)) continue;
-            alignas(16) int32_t values[4][4], hit[4][4];
-            for (int p = 0; p < Points<Quad>::kCount; ++p) {
-                _mm_store_si128(reinterpret_cast<__m128i*>(values[p]), s[p]);
-                _mm_store_si128(reinterpret_cast<__m128i*>(hit[p]), hits[p]);
-            }
-            for (int32_t j = 0; j < n; ++j) {
-                int32_t count = 0, S = 0;
-                if (Quad) {
-                    // hit[j] holds pixel j's points; values hold points by lane.
-                    for (int p = 0; p < 4; ++p) count -= hit[j][p], S += values[p][j];
-                } else {
-                    count = -hit[0][j], S = values[0][j];
-                }
-                if (count == 0) continue;
-                const int32_t M = Masked ? row.mask[i + j] : 255;
-                BlendRelief(row.destination + (i + j) * Bytes, ReliefDelta<Masked, Quad>(S, count, M, k));
-            }
-        }
-    };
-    pixels(span.first, span.innerFirst, std::false_type());
-    pixels(span.innerFirst, span.innerEnd, std::true_type());
-    pixels(span.innerEnd, span.end, std::false_type());
+    VisitRow<Quad>(row, o, c, 1,
+                   [&](const Locator& at, PointPairs<Quad>& points, int32_t from, int32_t to, auto inside) {
+                       for (int32_t i = from; i < to; i += 4) {
+                           const int32_t n = std::min<int32_t>(4, to - i);
+                           __m128i s[4], hits[4];
+                           if (!Gather<Quad, 1, decltype(inside)::value>(at, o, points, n, s, hits)) continue;
+                           alignas(16) int32_t values[4][4], hit[4][4];
+                           for (int p = 0; p < Points<Quad>::kCount; ++p) {
+                               _mm_store_si128(reinterpret_cast<__m128i*>(values[p]), s[p]);
+                               _mm_store_si128(reinterpret_cast<__m128i*>(hit[p]), hits[p]);
+                           }
+                           for (int32_t j = 0; j < n; ++j) {
+                               int32_t count = 0, S = 0;
+                               if (Quad) {
+                                   // hit[j] holds pixel j's points; values hold points by lane.
+                                   for (int p = 0; p < 4; ++p) count -= hit[j][p], S += values[p][j];
+                               } else {
+                                   count = -hit[0][j], S = values[0][j];
+                               }
+                               if (count == 0) continue;
+                               const int32_t M = Masked ? row.mask[i + j] : 255;
+                               BlendRelief(row.destination + (i + j) * Bytes,
+                                           ReliefDelta<Masked, Quad>(S, count, M, k));
+                           }
+                       }
+                   });
 }
 
-template <int Bytes, bool Masked>
-RowSampler Pick(bool texture, bool quick) {
-    if (texture) return quick ? &ReliefRow<Bytes, Masked, false> : &ReliefRow<Bytes, Masked, true>;
-    return quick ? &ColourRow<Bytes, Masked, false> : &ColourRow<Bytes, Masked, true>;
-}
+template <int Bytes, bool Masked, bool Quad>
+struct Rows {
+    static constexpr RowSampler colour = &ColourRow<Bytes, Masked, Quad>;
+    static constexpr RowSampler relief = &ReliefRow<Bytes, Masked, Quad>;
+};
 
 }  // namespace
 
 RowSampler ChooseVectorRowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked) {
-    if (bytesPerPixel == 4) return masked ? Pick<4, true>(texture, quick) : Pick<4, false>(texture, quick);
-    return masked ? Pick<3, true>(texture, quick) : Pick<3, false>(texture, quick);
+    return PickRowSampler<Rows>(texture, bytesPerPixel, quick, masked);
 }
 
 #else
