@@ -66,7 +66,9 @@ public:
     void KeyToAlpha(OrvColour key);
 
     // The source defaults to the image itself. An 8-bit target needs a palette (Resample
-    // derives one from the source's table). A source key makes the result's key magenta.
+    // derives one from the source's table). A source key makes the result's key magenta,
+    // except that a keyed source of 8 bits or less converted to 32 bits carries its key as
+    // alpha (0 at the key's index, 255 elsewhere) and has no key.
     // False, image unchanged, for an empty source.
     bool ConvertDepth(int bitsPerPixel, const OrvImage2* source = nullptr, OrvPalette* palette = nullptr);
     bool Resample(int32_t width, int32_t height, int bitsPerPixel, const OrvImage2* source = nullptr,

@@ -17,14 +17,23 @@ bool OrvImage2::ConvertDepth(int bitsPerPixel, const OrvImage2* source, OrvPalet
     OrvDIBBuffer fresh;
     fresh.Create(from.Width(), from.Info()->bmiHeader.biHeight, bitsPerPixel, palette);
     const OrvConversionContext context(palette, from.transparent);
+    // A palette image's key is an index: at 32 bits it becomes alpha, so that the keyed
+    // pixels stay see-through where alpha is what counts.
+    const bool keyToAlpha = bitsPerPixel == 32 && from.BitCount() <= 8 && from.HasTransparent();
     OrvAutoArrayPtr<uint32_t> row(NewColourRow(from.Width()));
     for (int y = 0; y < from.AbsHeight(); ++y) {
         ReadRow(from, y, row.Get(), hasAlpha);
-        WriteRow(fresh, y, row.Get(), context, hasAlpha);
+        if (keyToAlpha) KeyIndexToAlpha(from, y, row.Get(), from.transparent);
+        WriteRow(fresh, y, row.Get(), context, hasAlpha || keyToAlpha);
     }
     const bool keyed = from.HasTransparent();
     Adopt(fresh);
-    if (keyed) transparent = kOrvMagenta;
+    if (keyToAlpha) {
+        hasAlpha = true;
+        transparent = kOrvNoColour;
+    } else if (keyed) {
+        transparent = kOrvMagenta;
+    }
     return true;
 }
 

@@ -47,6 +47,16 @@ void ReadRow(const OrvDIBBuffer& buffer, int y, uint32_t* row, bool alpha) {
     }
 }
 
+void KeyIndexToAlpha(const OrvDIBBuffer& buffer, int y, uint32_t* row, OrvColour keyIndex) {
+    const uint8_t* p = buffer.RowAddress(y);
+    const int depth = buffer.BitCount();
+    if (p == nullptr || depth > 8) return;
+    for (int x = 0; x < buffer.Width(); ++x) {
+        const bool keyed = OrvPixel::IndexAt(p, x, depth) == keyIndex;
+        row[x] = (row[x] & 0x00FFFFFFu) | (keyed ? 0u : 0xFF000000u);
+    }
+}
+
 namespace {
 
 inline int Clamp255(int v) { return v < 0 ? 0 : v > 255 ? 255 : v; }

@@ -31,6 +31,9 @@ struct OrvConversionContext {
 // 24 and 32 (alpha only when alpha is set). Other depths leave the row as it was.
 void ReadRow(const OrvDIBBuffer& buffer, int y, uint32_t* row, bool alpha);
 
+// For a row of 1, 2, 4 or 8 bits: alpha 0 where the pixel's index is keyIndex, 255 elsewhere.
+void KeyIndexToAlpha(const OrvDIBBuffer& buffer, int y, uint32_t* row, OrvColour keyIndex);
+
 // Depths 8 (error carried along the row, never to the next row), 24 and 32 (alpha only
 // when alpha is set, else 0). Other depths are not written.
 void WriteRow(OrvDIBBuffer& buffer, int y, const uint32_t* row, const OrvConversionContext& context,

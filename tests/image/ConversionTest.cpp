@@ -75,11 +75,37 @@ TEST(ConvertDepth, TableEntriesBecomeBlueGreenRedBytes) {
     image.Create(2, 1, 8, nullptr);
     image.Info()->bmiColors[5] = OrvRgbQuad{10, 20, 30, 0};
     test::Put(image, 1, 0, 5);
-    image.SetTransparent(0);  // as a palette PNG keys entry 0
     ASSERT_TRUE(image.ConvertDepth(32));
     const uint8_t* p = image.PixelAddress(1, 0);
     EXPECT_EQ((std::vector<int>{p[0], p[1], p[2], p[3]}), (std::vector<int>{10, 20, 30, 0}));
+    EXPECT_FALSE(image.HasAlpha());
+}
+
+TEST(ConvertDepth, PaletteKeyBecomesAlphaAtThirtyTwoBits) {
+    for (int depth : {1, 4, 8}) {
+        OrvImage2 image;
+        image.Create(3, 2, depth, nullptr);
+        image.Info()->bmiColors[1] = OrvRgbQuad{10, 20, 30, 0};
+        test::Put(image, 1, 0, 1);
+        test::Put(image, 2, 1, 1);
+        image.SetTransparent(1);  // as a palette PNG keys its one transparent entry
+        ASSERT_TRUE(image.ConvertDepth(32));
+        EXPECT_TRUE(image.HasAlpha()) << depth;
+        EXPECT_FALSE(image.HasTransparent()) << depth;
+        std::vector<int> alpha;
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 3; ++x) alpha.push_back(image.PixelAddress(x, y)[3]);
+        EXPECT_EQ(alpha, (std::vector<int>{255, 0, 255, 255, 255, 0})) << depth;
+        const uint8_t* keyed = image.PixelAddress(1, 0);
+        EXPECT_EQ((std::vector<int>{keyed[0], keyed[1], keyed[2]}), (std::vector<int>{10, 20, 30})) << depth;
+    }
+    // A key at a lower depth keeps the magenta rule.
+    OrvImage2 image;
+    image.Create(2, 1, 8, nullptr);
+    image.SetTransparent(0);
+    ASSERT_TRUE(image.ConvertDepth(24));
     EXPECT_EQ(image.GetTransparent(), kOrvMagenta);
+    EXPECT_FALSE(image.HasAlpha());
 }
 
 TEST(ConvertDepth, SixteenBitPixelsAreReadAsFiveFiveFive) {
