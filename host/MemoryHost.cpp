@@ -81,7 +81,7 @@ void MemoryHost::SetFilterRect(int16 top, int16 left, int16 bottom, int16 right)
 OSErr MemoryHost::Call(PluginEntryProc entry, int16 selector) {
     MemoryHost* previous = active;
     active = this;
-    int16 result = noErr;
+    int16 result = faults.resultPreset;
     entry(selector, &record, &dataSlot, &result);
     if (selector == filterSelectorStart || selector == filterSelectorContinue) {
         CommitOutput();
@@ -97,7 +97,7 @@ OSErr MemoryHost::About(PluginEntryProc entry, uint8_t fill) {
     about.platformData = &platform;
     MemoryHost* previous = active;
     active = this;
-    int16 result = noErr;
+    int16 result = faults.resultPreset;
     entry(filterSelectorAbout, &about, &dataSlot, &result);
     active = previous;
     return result;

@@ -49,6 +49,7 @@ struct HostFaults {
     int abortAtCall = 0;           // abortProc answers true from its n-th call on
     uint8_t newHandleFill = 0xA5;  // what a fresh handle holds
     OSErr colorServicesResult = 0;
+    int16 resultPreset = 0;  // what `result` holds when a call begins
 };
 
 struct AdvanceRequest {
@@ -78,6 +79,8 @@ public:
     // An 8-bit selection of the image's size (255 fully selected); sets haveMask.
     void SetMask(const std::vector<uint8_t>& mask);
     void SetFilterRect(int16 top, int16 left, int16 bottom, int16 right);
+    // The host's main window handed over in the platform data.
+    void SetHostWindow(intptr_t window) { platform.hwnd = window; }
 
     // One selector call, as a host makes it. After Start and Continue the last output
     // tile is written back, as hosts do.

@@ -1,7 +1,5 @@
 #include "product/PresetLibrary.h"
 
-#include <cctype>
-
 #include "OrvLib/platform/Platform.h"
 #include "product/ObjectFileNames.h"
 
@@ -24,7 +22,7 @@ bool FolderPreset(const std::string& path, const std::string& name, const Preset
         }
     }
     if (!haveImage) return false;
-    entry.name = WithoutExtension(name);
+    entry.name = OrvPath::WithoutExtension(name);
     entry.isFolder = true;
     entry.path = path;
     return true;
@@ -43,8 +41,7 @@ bool LoadableFiles::Loads(const std::string& file) {
 }
 
 std::string PresetLibraryFolder(const std::string& moduleFileName) {
-    size_t cut = moduleFileName.size();
-    while (cut > 0 && !OrvPlatform::IsPathSeparator(moduleFileName[cut - 1])) --cut;
+    const size_t cut = OrvPath::FileNameStart(moduleFileName);
     if (cut == 0) return {};
     return moduleFileName.substr(0, cut) + "Varnel" + OrvPlatform::PathSeparator();
 }
@@ -67,7 +64,7 @@ std::vector<PresetCategory> ScanPresetLibrary(const std::string& library, const 
                 if (!FolderPreset(path, name, loads, entry)) continue;
             } else {
                 if (!loads(path)) continue;
-                entry.name = WithoutExtension(name);
+                entry.name = OrvPath::WithoutExtension(name);
                 entry.path = path;
                 entry.thumbnail = path;
             }

@@ -2,14 +2,15 @@
 
 #include <algorithm>
 
-namespace {
+#include "OrvLib/platform/PathNames.h"
 
-unsigned char Upper(unsigned char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; }
+namespace {
 
 bool Before(const std::string& a, const std::string& b) {
     const size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
-        const unsigned char ua = Upper(a[i]), ub = Upper(b[i]);
+        const auto ua = static_cast<unsigned char>(OrvPath::UpperAscii(a[i]));
+        const auto ub = static_cast<unsigned char>(OrvPath::UpperAscii(b[i]));
         if (ua != ub) return ua < ub;
     }
     if (a.size() != b.size()) return a.size() < b.size();

@@ -18,9 +18,10 @@ std::string EnvironmentValue(const char* name);
 // Millisecond clock for time budgets (wraps after about 49 days; compare differences).
 uint32_t Milliseconds();
 
-// A failure inside the modal dialog may leave the host's window disabled: enable it
-// again. Does nothing when the calling thread has no such window.
-void EnableHostWindow();
+// A failure or a cancel of the modal dialog may leave the host's window disabled: enable
+// it again. hostWindow is the host's main window from the call's platform data; without
+// one, the calling thread's active window is taken, and nothing happens without that.
+void EnableHostWindow(intptr_t hostWindow);
 
 // The separator of folder names in paths ('\\' on Windows, '/' elsewhere).
 char PathSeparator();

@@ -23,6 +23,13 @@ typedef char** Handle;
 #define PSCALL
 #endif
 
+// The mark of a plug-in module's entry point, its only exported name.
+#if defined(_WIN32)
+#define ORV_PLUGIN_EXPORT extern "C" __declspec(dllexport)
+#else
+#define ORV_PLUGIN_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
+
 struct Point {
     int16 v;
     int16 h;

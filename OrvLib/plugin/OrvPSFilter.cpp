@@ -64,6 +64,8 @@ void OrvPSFilter::Dispatch(int16 selector, void* record, intptr_t* dataSlot, int
             default:
                 break;
         }
+        // Hosts that preset nothing, or something other than no error, read this.
+        if (result != nullptr) *result = noErr;
     } catch (const OrvTextFailure& failure) {
         ReportFailure(errReportString, failure.Message().c_str());
     } catch (const OrvHostError& error) {
@@ -75,7 +77,10 @@ void OrvPSFilter::Dispatch(int16 selector, void* record, intptr_t* dataSlot, int
 }
 
 void OrvPSFilter::ReportFailure(OSErr code, const char* message) {
-    OrvPlatform::EnableHostWindow();
+    intptr_t hostWindow = 0;
+    if (filterRecord != nullptr && filterRecord->platformData != nullptr)
+        hostWindow = static_cast<const PlatformData*>(filterRecord->platformData)->hwnd;
+    OrvPlatform::EnableHostWindow(hostWindow);
     if (message != nullptr && filterRecord != nullptr && filterRecord->errorString != nullptr) {
         unsigned char* out = *filterRecord->errorString;
         const size_t length = std::min<size_t>(std::strlen(message), 255);
@@ -203,24 +208,41 @@ void OrvPSFilter::CheckImageAndArea() {
     if (filterRectangle.IsEmpty()) ThrowHostError(filterBadParameters);
 }
 
-void OrvPSFilter::CheckHostData(const Rect& in, int32_t inBytes, const Rect& out, int32_t outBytes,
-                                const Rect& mask) {
-    const FilterRecord& r = *filterRecord;
-    const bool needIn = RectWidth(in) > 0 && RectHeight(in) > 0;
-    const bool needOut = RectWidth(out) > 0 && RectHeight(out) > 0;
-    const bool needMask = RectWidth(mask) > 0 && RectHeight(mask) > 0;
-    if ((needIn && (r.inData == nullptr || r.inRowBytes < RectWidth(in) * inBytes)) ||
-        (needOut && (r.outData == nullptr || r.outRowBytes < RectWidth(out) * outBytes)) ||
-        (needMask && (r.maskData == nullptr || r.maskRowBytes < RectWidth(mask)))) {
-        ThrowHostError(errPlugInHostInsufficient);
+OrvPSFilter::HostData OrvPSFilter::RequestFromHost(const HostRequest& q) {
+    if (filterRecord == nullptr) ThrowHostError(errPlugInHostInsufficient);
+    FilterRecord& r = *filterRecord;
+    // Parts not asked for are all zero; a box without rows is still asked for as it is.
+    r.inRect = ToHostRect(q.in);
+    r.outRect = ToHostRect(q.out);
+    r.maskRect = ToHostRect(q.mask);
+    if (q.planes > 0) {
+        r.inLoPlane = r.outLoPlane = 0;
+        r.inHiPlane = r.outHiPlane = int16(q.planes - 1);
     }
+    r.inputRate = r.maskRate = q.rate << 16;
+    CheckAdvanceState();
+
+    const int32_t kind = q.planes == 4 ? pixelKindHostRGBA : pixelKindHostRGB;
+    const auto view = [](void* data, const Rect& rect, int32_t bytes, int32_t rowBytes, int32_t pixelKind,
+                         bool& missing) {
+        const int32_t w = RectWidth(rect), h = RectHeight(rect);
+        if (w == 0 || h == 0) return PixelBuffer{nullptr, 0, 0, bytes, rowBytes, pixelKind};
+        missing = missing || data == nullptr || rowBytes < w * bytes;
+        return PixelBuffer{static_cast<uint8_t*>(data), w, h, bytes, rowBytes, pixelKind};
+    };
+    bool missing = false;
+    HostData d;
+    d.in = view(r.inData, r.inRect, q.planes, r.inRowBytes, kind, missing);
+    d.out = view(r.outData, r.outRect, q.planes, r.outRowBytes, kind, missing);
+    d.mask = view(r.maskData, r.maskRect, 1, r.maskRowBytes, pixelKindMask, missing);
+    if (missing) ThrowHostError(errPlugInHostInsufficient);
+    return d;
 }
 
 void OrvPSFilter::RunFilter() {
     PlacePlacements(false);
     const OrvRect f = filterRectangle;
     const int32_t b = processAlpha ? 4 : 3;
-    const int32_t hostKind = processAlpha ? pixelKindHostRGBA : pixelKindHostRGB;
     const bool masked = HasMask();
     const int32_t total =
         ((f.Width() + kTileSize - 1) / kTileSize) * ((f.Height() + kTileSize - 1) / kTileSize);
@@ -231,35 +253,11 @@ void OrvPSFilter::RunFilter() {
         for (int32_t left = f.left; left < f.right; left += kTileSize) {
             const int32_t right = std::min(left + kTileSize, f.right);
             const OrvRect tile{left, top, right, bottom};
-            const Rect hostTile = ToHostRect(tile);
-            FilterRecord& r = *filterRecord;
-            r.inputRate = 0x10000;
-            r.inRect = hostTile;
-            r.inLoPlane = 0;
-            r.inHiPlane = int16(b - 1);
-            r.outRect = hostTile;
-            r.outLoPlane = 0;
-            r.outHiPlane = int16(b - 1);
-            r.maskRect = masked ? hostTile : Rect{};
-            r.maskRate = 0x10000;
-            CheckAdvanceState();
-            CheckHostData(hostTile, b, hostTile, b, r.maskRect);
-
-            const int32_t w = tile.Width(), h = tile.Height();
-            const PixelBuffer input{
-                static_cast<uint8_t*>(static_cast<void*>(r.inData)), w, h, b, r.inRowBytes, hostKind};
-            const PixelBuffer output{
-                static_cast<uint8_t*>(static_cast<void*>(r.outData)), w, h, b, r.outRowBytes, hostKind};
+            const HostData d = RequestFromHost(HostRequest{tile, tile, masked ? tile : OrvRect{}, b, 1});
             if (masked) {
-                const PixelBuffer mask{static_cast<uint8_t*>(static_cast<void*>(r.maskData)),
-                                       w,
-                                       h,
-                                       1,
-                                       r.maskRowBytes,
-                                       pixelKindMask};
-                RenderAreaMasked(input, output, mask, tile);
+                RenderAreaMasked(d.in, d.out, d.mask, tile);
             } else {
-                RenderArea(input, output, tile);
+                RenderArea(d.in, d.out, tile);
             }
             CheckAbort();
             UpdateProgress(done, total);
@@ -278,16 +276,9 @@ OrvRect OrvPSFilter::GetSelectionBounds(bool& plain) {
         builder.BeginBand();
         for (int32_t left = f.left; left < f.right; left += kMaskScanTile) {
             const int32_t right = std::min(left + kMaskScanTile, f.right);
-            FilterRecord& r = *filterRecord;
-            r.inRect = Rect{};
-            r.outRect = Rect{};
-            r.maskRect = Rect{};
-            r.maskRate = 0x10000;
-            r.maskRect = ToHostRect(OrvRect{left, top, right, bottom});
-            CheckAdvanceState();
-            CheckHostData(Rect{}, 0, Rect{}, 0, r.maskRect);
-            builder.AddTile(ScanMaskTile(static_cast<const uint8_t*>(static_cast<void*>(r.maskData)), left,
-                                         top, right, bottom, r.maskRowBytes));
+            const OrvRect tile{left, top, right, bottom};
+            const PixelBuffer mask = RequestFromHost(HostRequest{{}, {}, tile, 0, 1}).mask;
+            builder.AddTile(ScanMaskTile(mask.data, left, top, right, bottom, mask.rowBytes));
         }
     }
     const MaskScan scan = builder.Finish();
@@ -296,20 +287,10 @@ OrvRect OrvPSFilter::GetSelectionBounds(bool& plain) {
 }
 
 bool OrvPSFilter::IsBoxSelected(const OrvRect& box) {
-    if (box.Height() <= 0) return true;
-    FilterRecord& r = *filterRecord;
-    r.inRect = Rect{};
-    r.outRect = Rect{};
-    r.maskRect = Rect{};
-    r.maskRate = 0x10000;
-    r.maskRect = ToHostRect(box);
-    CheckAdvanceState();
-    CheckHostData(Rect{}, 0, Rect{}, 0, r.maskRect);
-    const uint8_t* data = static_cast<const uint8_t*>(static_cast<void*>(r.maskData));
-    const int32_t width = RectWidth(r.maskRect);
-    for (int32_t y = 0; y < box.Height(); ++y) {
-        const uint8_t* row = data + int64_t(y) * r.maskRowBytes;
-        for (int32_t x = 0; x < width; ++x) {
+    const PixelBuffer mask = RequestFromHost(HostRequest{{}, {}, box, 0, 1}).mask;
+    for (int32_t y = 0; y < mask.height; ++y) {
+        const uint8_t* row = mask.Row(y);
+        for (int32_t x = 0; x < mask.width; ++x) {
             if (row[x] != 255) return false;
         }
     }

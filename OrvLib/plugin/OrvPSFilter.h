@@ -152,8 +152,20 @@ protected:
     bool hostSamples = true;
 
 private:
-    // After an advance: the data the request needs is there, with rows long enough.
-    void CheckHostData(const Rect& in, int32_t inBytes, const Rect& out, int32_t outBytes, const Rect& mask);
+    // One request for pixels. Empty rectangles are not asked for; planes (3 or 4) apply to
+    // input and output, the sampling step to input and mask.
+    struct HostRequest {
+        OrvRect in, out, mask;
+        int32_t planes = 0;
+        int32_t rate = 1;
+    };
+    // The host's buffers of a request; a part not asked for has no pixels.
+    struct HostData {
+        PixelBuffer in, out, mask;
+    };
+    // Clears what is not asked, sets planes and rates, advances, and checks that the data
+    // the request needs is there with rows long enough before handing out views of it.
+    HostData RequestFromHost(const HostRequest& request);
     void RebuildProxies();
     void UpdateProxies(const OrvRect& strip);
     // ReadImage keeping every pick-th pixel of each row (strips of a host that cannot sample).

@@ -42,25 +42,14 @@ void OrvPSFilter::ReadImage(const OrvRect& area, int32_t rate, OrvImage2& image,
 
 void OrvPSFilter::ReadPixels(const OrvRect& area, int32_t rate, OrvImage2& image, OrvPoint origin, bool swap,
                              int32_t pick) {
-    if (filterRecord == nullptr) ThrowHostError(errPlugInHostInsufficient);
-    FilterRecord& r = *filterRecord;
     const int32_t b = processAlpha ? 4 : 3;
-    r.inRect = ToHostRect(area);
-    r.outRect = Rect{};
-    r.maskRect = Rect{};
-    r.inLoPlane = 0;
-    r.inHiPlane = int16(b - 1);
-    r.inputRate = rate << 16;
-    CheckAdvanceState();
-    CheckHostData(r.inRect, b, Rect{}, 0, Rect{});
+    const PixelBuffer input = RequestFromHost(HostRequest{area, {}, {}, b, rate}).in;
     if (image.BitCount() != b * 8) return;
-    const uint8_t* in = static_cast<const uint8_t*>(static_cast<void*>(r.inData));
-    const int32_t inRowBytes = r.inRowBytes;
     const int32_t width = std::min((area.Width() + pick - 1) / pick, image.Width() - origin.x);
     for (int32_t i = 0; i < area.Height(); ++i) {
         uint8_t* dst = image.PixelAddress(origin.x, origin.y + i);
         if (dst == nullptr) break;
-        const uint8_t* src = in + int64_t(i) * inRowBytes;
+        const uint8_t* src = input.Row(i);
         if (!swap && pick == 1) {
             std::memcpy(dst, src, size_t(width) * b);
             continue;
@@ -76,21 +65,12 @@ void OrvPSFilter::ReadPixels(const OrvRect& area, int32_t rate, OrvImage2& image
 }
 
 void OrvPSFilter::ReadMask(const OrvRect& area, int32_t rate, OrvImage2& image, OrvPoint origin) {
-    if (filterRecord == nullptr) ThrowHostError(errPlugInHostInsufficient);
-    FilterRecord& r = *filterRecord;
-    r.inRect = Rect{};
-    r.outRect = Rect{};
-    r.maskRect = Rect{};
-    r.maskRect = ToHostRect(area);
-    r.maskRate = rate << 16;
-    CheckAdvanceState();
-    CheckHostData(Rect{}, 0, Rect{}, 0, r.maskRect);
-    const uint8_t* mask = static_cast<const uint8_t*>(static_cast<void*>(r.maskData));
+    const PixelBuffer mask = RequestFromHost(HostRequest{{}, {}, area, 0, rate}).mask;
     const int32_t width = std::min(area.Width(), image.Width() - origin.x);
     for (int32_t i = 0; i < area.Height(); ++i) {
         uint8_t* dst = image.PixelAddress(origin.x, origin.y + i);
         if (dst == nullptr || width <= 0) break;
-        std::memcpy(dst, mask + int64_t(i) * r.maskRowBytes, size_t(width));
+        std::memcpy(dst, mask.Row(i), size_t(width));
     }
 }
 
@@ -106,21 +86,11 @@ void OrvPSFilter::BuildBeforeImage() {
     const OrvRect area = SampledView();
     std::unique_ptr<OrvImage2> image = NewProxy(area, processAlpha ? 32 : 24);
     if (image) {
-        FilterRecord& r = *filterRecord;
         const int32_t b = processAlpha ? 4 : 3;
-        r.inRect = ToHostRect(area);
-        r.outRect = Rect{};
-        r.maskRect = ToHostRect(area);
-        r.inLoPlane = 0;
-        r.inHiPlane = int16(b - 1);
-        r.inputRate = r.maskRate = SamplingRate() << 16;
-        CheckAdvanceState();
-        CheckHostData(r.inRect, b, Rect{}, 0, r.maskRect);
-        const uint8_t* in = static_cast<const uint8_t*>(static_cast<void*>(r.inData));
-        const uint8_t* mask = static_cast<const uint8_t*>(static_cast<void*>(r.maskData));
+        const HostData d = RequestFromHost(HostRequest{area, {}, area, b, SamplingRate()});
         for (int32_t y = 0; y < area.Height(); ++y) {
-            const uint8_t* src = in + int64_t(y) * r.inRowBytes;
-            const uint8_t* m = mask + int64_t(y) * r.maskRowBytes;
+            const uint8_t* src = d.in.Row(y);
+            const uint8_t* m = d.mask.Row(y);
             uint8_t* dst = image->RowAddress(y);
             // Selected pixels keep 510/512 of their value, unselected ones half.
             for (int32_t x = 0; x < area.Width(); ++x, src += b, dst += b) {

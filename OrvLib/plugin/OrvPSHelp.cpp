@@ -1,15 +1,12 @@
 // Help for the filter's dialogs, shown by the system's HTML Help viewer.
 #include "OrvLib/platform/HtmlHelp.h"
+#include "OrvLib/platform/PathNames.h"
 #include "OrvLib/platform/Platform.h"
 #include "OrvLib/plugin/OrvPSFilter.h"
 
 std::string HelpFileFor(const std::string& moduleFileName) {
     if (moduleFileName.empty()) return {};
-    size_t nameStart = moduleFileName.size();
-    while (nameStart > 0 && !OrvPlatform::IsPathSeparator(moduleFileName[nameStart - 1])) --nameStart;
-    const size_t dot = moduleFileName.find_last_of('.');
-    const size_t end = dot != std::string::npos && dot >= nameStart ? dot : moduleFileName.size();
-    return moduleFileName.substr(0, end) + ".chm";
+    return OrvPath::WithoutExtension(moduleFileName) + ".chm";
 }
 
 std::string OrvPSFilter::GetHelpFilePath() { return HelpFileFor(OrvPlatform::ModuleFileName()); }

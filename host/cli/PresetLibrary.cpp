@@ -1,22 +1,13 @@
 #include "host/cli/PresetLibrary.h"
 
-#include <cctype>
 #include <filesystem>
 #include <system_error>
 
 #include "OrvLib/image/OrvImage2.h"
 #include "OrvLib/image/readers/OrvImageLoad.h"
+#include "OrvLib/platform/PathNames.h"
 
 namespace varncli {
-
-namespace {
-
-std::string Upper(std::string text) {
-    for (char& c : text) c = char(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
-}  // namespace
 
 std::string LibraryFolderOf(const std::string& pluginFile) {
     std::error_code ignored;
@@ -40,7 +31,7 @@ bool FindPreset(const std::vector<PresetCategory>& library, const std::string& c
                       presetName = categoryAndName.substr(slash + 1);
     for (bool exact : {true, false}) {
         const auto same = [exact](const std::string& a, const std::string& b) {
-            return exact ? a == b : Upper(a) == Upper(b);
+            return exact ? a == b : OrvPath::SameIgnoringCase(a, b);
         };
         for (size_t c = 0; c < library.size(); ++c) {
             if (!same(library[c].name, categoryName)) continue;

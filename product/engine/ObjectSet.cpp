@@ -35,7 +35,7 @@ private:
 }  // namespace
 
 int32_t ObjectWeight(const std::string& fileName) {
-    const std::string stem = WithoutExtension(fileName);
+    const std::string stem = OrvPath::WithoutExtension(fileName);
     const size_t underscore = stem.find_last_of('_');
     if (underscore == std::string::npos) return 10;
     const char* text = stem.c_str() + underscore + 1;

@@ -7,12 +7,6 @@
 #include "OrvLib/plugin/HostInterface.h"
 #include "product/engine/EffectParameters.h"
 
-#if defined(_WIN32)
-#define FAKE_EXPORT extern "C" __declspec(dllexport)
-#else
-#define FAKE_EXPORT extern "C" __attribute__((visibility("default")))
-#endif
-
 namespace {
 
 enum Mode : int32_t {
@@ -114,7 +108,7 @@ OSErr Start(FilterRecord* r) {
 
 }  // namespace
 
-FAKE_EXPORT void PSCALL PluginMain(int16 selector, void* record, intptr_t*, int16* result) {
+ORV_PLUGIN_EXPORT void PSCALL PluginMain(int16 selector, void* record, intptr_t*, int16* result) {
     auto* r = static_cast<FilterRecord*>(record);
     switch (selector) {
         case filterSelectorParameters:

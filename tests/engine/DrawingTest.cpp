@@ -164,9 +164,15 @@ TEST(DrawingTest, MissedSamplesLeavePixelsAloneAndEmptyBuffersAreSafe) {
     DrawPlacement(dest.View(pixelKindHostRGB), nullptr, OrvRect{0, 0, 4, 4}, At(100, 100), *Object(4, 4),
                   DrawSettings{false, false, 50});
     for (uint8_t v : dest.pixels) EXPECT_EQ(v, 5);
-    // A buffer without rows: nothing drawn, no division by its height.
-    DrawPlacement(PixelBuffer{nullptr, 263, 0, 3, 263 * 3, pixelKindHostRGB}, nullptr, OrvRect{0, 0, 263, 1},
-                  At(0, 0), *Object(4, 4), DrawSettings{false, false, 50});
+    // Buffers without rows or columns: nothing written, no division by their size.
+    for (bool quick : {false, true}) {
+        Buffer row(263, 1, 3, 5);
+        DrawPlacement(PixelBuffer{row.pixels.data(), 263, 0, 3, 263 * 3, pixelKindHostRGB}, nullptr,
+                      OrvRect{0, 0, 263, 1}, At(0, 0), *Object(4, 4), DrawSettings{false, quick, 50});
+        DrawPlacement(PixelBuffer{row.pixels.data(), 0, 1, 3, 263 * 3, pixelKindHostRGB}, nullptr,
+                      OrvRect{0, 0, 263, 1}, At(0, 0), *Object(4, 4), DrawSettings{false, quick, 50});
+        EXPECT_EQ(row.pixels, std::vector<uint8_t>(263 * 3, 5)) << quick;
+    }
     // A transparent object draws nothing in the four-sample sampler.
     Buffer clear(4, 4, 3, 5);
     DrawPlacement(clear.View(pixelKindHostRGB), nullptr, OrvRect{0, 0, 4, 4}, At(0, 0), *Object(4, 4, 0),

@@ -92,6 +92,18 @@ TEST_F(DispatchTest, FailureKindsBecomeResultCodes) {
     EXPECT_EQ(host.Call(&RecordingEntry, filterSelectorStart), -1);
 }
 
+TEST_F(DispatchTest, SuccessOverwritesWhateverTheHostPreset) {
+    host.Faults().resultPreset = 77;
+    EXPECT_EQ(host.About(&PluginMain), noErr);
+    const int16 selectors[] = {filterSelectorParameters, filterSelectorPrepare, filterSelectorStart,
+                               filterSelectorContinue,   filterSelectorFinish,  6};
+    for (int16 s : selectors) {
+        EXPECT_EQ(host.Call(&PluginMain, s), noErr) << "selector " << s;
+    }
+    filter.fail = RecordingFilter::Fail::Code;
+    EXPECT_EQ(host.Call(&RecordingEntry, filterSelectorStart), -1234);
+}
+
 TEST_F(DispatchTest, TextFailureWithoutErrorStringStillReportsTheCode) {
     filter.fail = RecordingFilter::Fail::Text;
     host.Record().errorString = nullptr;

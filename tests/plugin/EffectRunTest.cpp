@@ -2,6 +2,7 @@
 // seed always gives the same picture.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -9,40 +10,17 @@
 #include <string>
 #include <vector>
 
+#include "OrvLib/platform/FolderOrder.h"
+#include "OrvLib/platform/Platform.h"
 #include "host/MemoryHost.h"
 #include "product/PSVarnPlugin.h"
+#include "tests/plugin/ObjectFile.h"
 #include "tests/plugin/PluginEntry.h"
 
 namespace {
 
 using varnhost::HostImage;
 using varnhost::MemoryHost;
-
-// A 24-bit bottom-up BMP with a colourful pattern, written beside the test program.
-std::string WriteObject(const char* name, int w, int h) {
-    const int stride = (w * 3 + 3) & ~3;
-    std::vector<uint8_t> file(54 + size_t(stride) * h, 0);
-    auto put32 = [&](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) file[at + i] = uint8_t(v >> (8 * i));
-    };
-    file[0] = 'B', file[1] = 'M';
-    put32(2, uint32_t(file.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, uint32_t(w));
-    put32(22, uint32_t(h));
-    file[26] = 1, file[28] = 24;
-    put32(34, uint32_t(stride * h));
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            uint8_t* p = &file[54 + size_t(h - 1 - y) * stride + x * 3];
-            p[0] = uint8_t(40 + x * 8), p[1] = uint8_t(200 - y * 6), p[2] = uint8_t((x * y) & 255);
-        }
-    std::FILE* out = std::fopen(name, "wb");
-    std::fwrite(file.data(), 1, file.size(), out);
-    std::fclose(out);
-    return name;
-}
 
 HostImage Gradient(int w, int h, int planes) {
     HostImage image(w, h, planes);
@@ -75,7 +53,7 @@ HostImage RunPlugin(const HostImage& image, const EffectParameters& p,
 }
 
 TEST(EffectRunTest, SameSeedSamePictureOtherSeedOther) {
-    const std::string object = WriteObject("effect-run-object.bmp", 24, 20);
+    const std::string object = PluginTest::WriteObject("effect-run-object.bmp", 24, 20);
     const HostImage image = Gradient(300, 200, 3);
     EffectParameters p = Settings(object);
     p.randomRotation = 45;
@@ -89,7 +67,7 @@ TEST(EffectRunTest, SameSeedSamePictureOtherSeedOther) {
 }
 
 TEST(EffectRunTest, PreviewAtOneToOneIsTheFinalImage) {
-    const std::string object = WriteObject("effect-run-object2.bmp", 24, 20);
+    const std::string object = PluginTest::WriteObject("effect-run-object2.bmp", 24, 20);
     const HostImage image = Gradient(200, 150, 4);  // fits the preview: level 1
     const EffectParameters p = Settings(object);
     const HostImage final = RunPlugin(image, p);
@@ -111,7 +89,7 @@ TEST(EffectRunTest, PreviewAtOneToOneIsTheFinalImage) {
 }
 
 TEST(EffectRunTest, SelectionKeepsUnselectedPixels) {
-    const std::string object = WriteObject("effect-run-object3.bmp", 24, 20);
+    const std::string object = PluginTest::WriteObject("effect-run-object3.bmp", 24, 20);
     const HostImage image = Gradient(160, 120, 3);
     std::vector<uint8_t> mask(160 * 120, 0);
     for (int y = 20; y < 100; ++y)
@@ -135,7 +113,7 @@ TEST(EffectRunTest, SelectionKeepsUnselectedPixels) {
 }
 
 TEST(EffectRunTest, HostileBlocksRenderLikeTheirSaneTwins) {
-    const std::string object = WriteObject("effect-run-object4.bmp", 24, 20);
+    const std::string object = PluginTest::WriteObject("effect-run-object4.bmp", 24, 20);
     const HostImage image = Gradient(120, 90, 3);
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
@@ -182,9 +160,70 @@ TEST(EffectRunTest, HostileBlocksRenderLikeTheirSaneTwins) {
     EXPECT_EQ(ThePlugin().Placements().size(), 10000u);
 }
 
+TEST(EffectRunTest, RenderingIntoABufferWithoutRowsWritesNothing) {
+    RunPlugin(Gradient(263, 40, 3), Settings(PluginTest::WriteObject("effect-run-object6.bmp", 24, 20)));
+    ASSERT_FALSE(ThePlugin().Placements().empty());
+    std::vector<uint8_t> in(263 * 3, 1), out(263 * 3, 9);
+    const PixelBuffer input{in.data(), 263, 0, 3, 263 * 3, pixelKindHostRGB};
+    const PixelBuffer output{out.data(), 263, 0, 3, 263 * 3, pixelKindHostRGB};
+    ThePlugin().RenderArea(input, output, OrvRect{0, 0, 263, 40});
+    ThePlugin().SetQuickPreview(true);
+    ThePlugin().RenderArea(input, output, OrvRect{0, 0, 263, 40});
+    ThePlugin().SetQuickPreview(false);
+    EXPECT_EQ(out, std::vector<uint8_t>(263 * 3, 9));
+}
+
+TEST(EffectRunTest, EveryStartListsTheLibraryBesideTheModuleOnce) {
+    const std::string object = PluginTest::WriteObject("effect-run-object7.bmp", 8, 8);
+    RunPlugin(Gradient(20, 20, 3), Settings(object));
+    const std::vector<PresetCategory> first = ThePlugin().Presets();
+    ASSERT_FALSE(first.empty()) << "the shipped library lies beside the test program";
+    RunPlugin(Gradient(20, 20, 3), Settings(object));
+    const std::vector<PresetCategory>& second = ThePlugin().Presets();
+    ASSERT_EQ(second.size(), first.size());
+    std::vector<std::string> names;
+    for (size_t i = 0; i < first.size(); ++i) {
+        EXPECT_EQ(second[i].entries.size(), first[i].entries.size()) << first[i].name;
+        names.push_back(first[i].name);
+    }
+    std::vector<std::string> sorted = names;
+    SortFolderNames(sorted);
+    EXPECT_EQ(names, sorted) << "in the order the system lists folders";
+    const PresetEntry& entry = first[0].entries.at(0);
+    const std::string folder = PresetLibraryFolder(OrvPlatform::ModuleFileName()) + first[0].name;
+    EXPECT_EQ(entry.path.substr(0, folder.size() + 1), folder + OrvPlatform::PathSeparator()) << entry.path;
+}
+
 TEST(EffectRunTest, MissingObjectLeavesTheImage) {
     const HostImage image = Gradient(100, 80, 3);
     EXPECT_EQ(RunPlugin(image, Settings("no-such-object.png")).pixels, image.pixels);
+}
+
+TEST(EffectRunTest, WholeObjectsKeepOnlyCopiesOverFullySelectedPixels) {
+    const std::string object = PluginTest::WriteObject("effect-run-object5.bmp", 16, 12);
+    const int w = 200, h = 150;
+    // Fully selected in the middle, feathered towards the edges.
+    std::vector<uint8_t> mask(size_t(w) * h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const int edge = std::min(std::min(x, w - 1 - x), std::min(y, h - 1 - y));
+            mask[size_t(y) * w + x] = uint8_t(std::min(255, edge * 6));
+        }
+    EffectParameters p = Settings(object);
+    p.density = 100;
+    RunPlugin(Gradient(w, h, 3), p, &mask);
+    const size_t all = ThePlugin().Placements().size();
+    p.wholeObjectsOnly = 1;
+    RunPlugin(Gradient(w, h, 3), p, &mask);
+    const std::vector<Placement> kept = ThePlugin().Placements();
+    EXPECT_GT(kept.size(), 0u);
+    EXPECT_LT(kept.size(), all);
+    for (const Placement& placement : kept) {
+        const OrvRect& b = placement.bounds;
+        ASSERT_TRUE(Contains(OrvRect{0, 0, w, h}, b));
+        for (int y = b.top; y < b.bottom; ++y)
+            for (int x = b.left; x < b.right; ++x) ASSERT_EQ(mask[size_t(y) * w + x], 255) << x << "," << y;
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "OrvLib/platform/headless/HeadlessPlatform.h"
 #include "host/MemoryHost.h"
+#include "product/dialog/headless/HeadlessDialog.h"
 #include "tests/plugin/PluginEntry.h"
 
 namespace {
@@ -18,6 +19,19 @@ TEST(FailureWindowTest, OnlyFailuresEnableTheHostWindow) {
     host.Faults().failNewAt = 2;
     EXPECT_EQ(host.Call(&PluginMain, filterSelectorParameters), memFullErr);
     EXPECT_EQ(OrvHeadless::EnableHostWindowCalls(), before + 1);
+}
+
+TEST(FailureWindowTest, CancelEnablesTheHostsOwnWindow) {
+    varnhost::MemoryHost host;
+    host.SetImage(varnhost::HostImage(8, 8, 3));
+    host.SetHostWindow(0x1234);
+    HeadlessDialog::SetAnswer(false);
+    const int before = OrvHeadless::EnableHostWindowCalls();
+    host.Call(&PluginMain, filterSelectorPrepare);
+    EXPECT_EQ(host.Call(&PluginMain, filterSelectorStart), userCanceledErr);
+    HeadlessDialog::SetAnswer(true);
+    EXPECT_EQ(OrvHeadless::EnableHostWindowCalls(), before + 1);
+    EXPECT_EQ(OrvHeadless::LastHostWindow(), 0x1234);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // asked for, what reaches the effect, and what the host ends up with.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "OrvLib/plugin/OrvPSFilter.h"
@@ -318,6 +319,16 @@ TEST_F(RunFilterTest, CancelledDialogLeavesTheImageUntouched) {
     EXPECT_EQ(host.Image().pixels, before.pixels);
 }
 
+TEST_F(RunFilterTest, HostWithoutAbortOrProgressCallbacksStillRuns) {
+    const HostImage before = Noise(200, 150, 3);
+    host.SetImage(before);
+    host.Record().abortProc = nullptr;
+    host.Record().progressProc = nullptr;
+    EXPECT_EQ(Run(), noErr);
+    EXPECT_EQ(filter.tiles.size(), 4u);
+    ExpectInverted(before, OrvRect{0, 0, 200, 150});
+}
+
 TEST_F(RunFilterTest, ColourPickerAnswerIsTakenOnlyOnSuccess) {
     struct PickingFilter : OrvPSFilter {
         bool ok = false;
@@ -337,6 +348,45 @@ TEST_F(RunFilterTest, ColourPickerAnswerIsTakenOnlyOnSuccess) {
     host.Call(entry, filterSelectorStart);
     EXPECT_FALSE(picker.ok);
     EXPECT_EQ(picker.rgb[0], 9);
+}
+
+TEST_F(RunFilterTest, BoxQueryAsksForTheMaskAloneAndWantsEveryByteSelected) {
+    // 255 over columns 10..29 and rows 8..21, fading by 40 a pixel outwards.
+    const int w = 40, h = 30;
+    std::vector<uint8_t> mask(size_t(w) * h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const int dx = x < 10 ? 10 - x : x > 29 ? x - 29 : 0;
+            const int dy = y < 8 ? 8 - y : y > 21 ? y - 21 : 0;
+            mask[size_t(y) * w + x] = uint8_t(std::max(0, 255 - 40 * std::max(dx, dy)));
+        }
+    struct BoxFilter : OrvPSFilter {
+        std::vector<OrvRect> boxes;
+        std::vector<bool> answers;
+        void OnStart() override {
+            for (const OrvRect& box : boxes) answers.push_back(IsBoxSelected(box));
+        }
+    } boxFilter;
+    boxFilter.boxes = {{10, 8, 30, 22}, {9, 8, 30, 22}, {10, 8, 30, 23}, {0, 0, 40, 30}, {12, 5, 20, 5}};
+    static BoxFilter* f;
+    f = &boxFilter;
+    auto entry = [](int16 s, void* r, intptr_t* d, int16* res) { f->Dispatch(s, r, d, res); };
+    host.SetImage(HostImage(w, h, 3));
+    host.SetMask(mask);
+    ASSERT_EQ(host.Call(entry, filterSelectorStart), noErr);
+    // The box without rows lies in a feathered part, yet holds no byte that is not 255.
+    EXPECT_EQ(boxFilter.answers, (std::vector<bool>{true, false, false, false, true}));
+    ASSERT_EQ(host.Requests().size(), boxFilter.boxes.size())
+        << "every box is asked for, even one without rows";
+    for (size_t i = 0; i < boxFilter.boxes.size(); ++i) {
+        const varnhost::AdvanceRequest& r = host.Requests()[i];
+        const OrvRect& b = boxFilter.boxes[i];
+        EXPECT_EQ((std::vector<int>{r.maskRect.left, r.maskRect.top, r.maskRect.right, r.maskRect.bottom}),
+                  (std::vector<int>{b.left, b.top, b.right, b.bottom}));
+        EXPECT_EQ(r.maskRate, 0x10000);
+        for (const Rect& none : {r.inRect, r.outRect})
+            EXPECT_TRUE(none.top == 0 && none.left == 0 && none.bottom == 0 && none.right == 0);
+    }
 }
 
 }  // namespace

@@ -9,33 +9,17 @@
 #include "OrvLib/image/readers/OrvJPEGReader.h"
 #include "OrvLib/image/readers/OrvPNGReader.h"
 #include "OrvLib/image/readers/OrvReaderFile.h"
+#include "OrvLib/platform/PathNames.h"
 #include "OrvLib/platform/Resources.h"
 
 namespace {
 
 enum class Format { None, Bmp, Jpeg, Png };
 
-bool SameIgnoringCase(const char* a, const char* b) {
-    for (; *a != 0 && *b != 0; ++a, ++b) {
-        char x = *a >= 'a' && *a <= 'z' ? char(*a - 32) : *a;
-        char y = *b >= 'a' && *b <= 'z' ? char(*b - 32) : *b;
-        if (x != y) return false;
-    }
-    return *a == *b;
-}
-
-// The extension with its dot, taken from the last part of the path only.
-std::string Extension(const std::string& path) {
-    size_t name = path.find_last_of("\\/:");
-    size_t dot = path.rfind('.');
-    if (dot == std::string::npos || (name != std::string::npos && dot < name)) return {};
-    return path.substr(dot);
-}
-
-Format FromExtension(const char* extension) {
-    if (SameIgnoringCase(extension, ".BMP")) return Format::Bmp;
-    if (SameIgnoringCase(extension, ".JPG")) return Format::Jpeg;
-    if (SameIgnoringCase(extension, ".PNG")) return Format::Png;
+Format FromExtension(const std::string& extension) {
+    if (OrvPath::SameIgnoringCase(extension, ".BMP")) return Format::Bmp;
+    if (OrvPath::SameIgnoringCase(extension, ".JPG")) return Format::Jpeg;
+    if (OrvPath::SameIgnoringCase(extension, ".PNG")) return Format::Png;
     return Format::None;
 }
 
@@ -69,7 +53,7 @@ bool ReadAs(Format format, const std::string& path, OrvImage2& image) {
 bool LoadImageFile(const std::string& path, OrvImage2& image, bool sniff) {
     image.SetTransparent(kOrvNoColour);
     image.SetHasAlpha(false);
-    const Format named = FromExtension(Extension(path).c_str());
+    const Format named = FromExtension(OrvPath::ExtensionOf(path));
     if (ReadAs(named, path, image)) return true;
     if (!sniff) return false;
     // Every reader checks the signature itself, so this loads exactly what trying all

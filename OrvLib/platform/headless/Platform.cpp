@@ -5,13 +5,17 @@
 #include <chrono>
 #include <climits>
 #include <cstdlib>
+#include <functional>
+#include <utility>
 
 #include "OrvLib/platform/FolderOrder.h"
 #include "OrvLib/platform/headless/HeadlessPlatform.h"
 
 namespace {
 int enableHostWindowCalls = 0;
-}
+intptr_t lastHostWindow = 0;
+std::function<uint32_t()> testClock;
+}  // namespace
 
 namespace OrvPlatform {
 
@@ -29,17 +33,23 @@ std::string EnvironmentValue(const char* name) {
 }
 
 uint32_t Milliseconds() {
+    if (testClock) return testClock();
     using namespace std::chrono;
     return uint32_t(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
-void EnableHostWindow() { ++enableHostWindowCalls; }
+void EnableHostWindow(intptr_t hostWindow) {
+    ++enableHostWindowCalls;
+    lastHostWindow = hostWindow;
+}
 
 }  // namespace OrvPlatform
 
 namespace OrvHeadless {
 
 int EnableHostWindowCalls() { return enableHostWindowCalls; }
+intptr_t LastHostWindow() { return lastHostWindow; }
+void SetClock(std::function<uint32_t()> clock) { testClock = std::move(clock); }
 
 }  // namespace OrvHeadless
 

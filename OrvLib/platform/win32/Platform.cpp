@@ -1,6 +1,7 @@
 #include "OrvLib/platform/Platform.h"
 
 #include "OrvLib/platform/FolderOrder.h"
+#include "OrvLib/platform/PathNames.h"
 
 #include <windows.h>
 #include <mmsystem.h>
@@ -18,11 +19,9 @@ HMODULE OrvThisModule() {
 namespace OrvPlatform {
 
 std::string ModuleFileName() {
-    char buffer[MAX_PATH + 1] = {};
-    DWORD n = GetModuleFileNameA(OrvThisModule(), buffer, MAX_PATH);
-    // A length equal to the buffer means the name was cut (and maybe left unterminated).
-    if (n == 0 || n >= MAX_PATH) return {};
-    return std::string(buffer, n);
+    char buffer[MAX_PATH];
+    const DWORD n = GetModuleFileNameA(OrvThisModule(), buffer, MAX_PATH);
+    return OrvPath::WholeModuleName(buffer, n, MAX_PATH);
 }
 
 std::string EnvironmentValue(const char* name) {
@@ -34,9 +33,9 @@ std::string EnvironmentValue(const char* name) {
 
 uint32_t Milliseconds() { return timeGetTime(); }
 
-void EnableHostWindow() {
-    HWND window = GetActiveWindow();
-    if (window != nullptr) EnableWindow(window, TRUE);
+void EnableHostWindow(intptr_t hostWindow) {
+    HWND window = hostWindow != 0 ? reinterpret_cast<HWND>(hostWindow) : GetActiveWindow();
+    if (window != nullptr && IsWindow(window)) EnableWindow(window, TRUE);
 }
 
 }  // namespace OrvPlatform

@@ -1,5 +1,7 @@
 #include "product/dialog/headless/HeadlessDialog.h"
 
+#include <utility>
+
 #include "product/EffectDialog.h"
 #include "product/PSVarnPlugin.h"
 #include "product/dialog/ImagePage.h"
@@ -7,10 +9,12 @@
 namespace {
 bool answer = true;
 int runs = 0;
+std::function<void(PSVarnPlugin&)> userActions;
 }  // namespace
 
 namespace HeadlessDialog {
 void SetAnswer(bool ok) { answer = ok; }
+void SetUserActions(std::function<void(PSVarnPlugin&)> actions) { userActions = std::move(actions); }
 int Runs() { return runs; }
 }  // namespace HeadlessDialog
 
@@ -20,5 +24,6 @@ bool RunEffectDialog(PSVarnPlugin& plugin) {
     if (EffectParameters* parameters = plugin.Parameters()) OpenImagePage(*parameters, plugin.Presets());
     plugin.SetPreviewSize(OrvSize{HeadlessDialog::kPreviewWidth, HeadlessDialog::kPreviewHeight});
     plugin.CreateLocatorImage(plugin.GetPreviewSize());
+    if (userActions) userActions(plugin);
     return answer;
 }

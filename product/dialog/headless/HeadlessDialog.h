@@ -5,6 +5,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+
+class PSVarnPlugin;
 
 namespace HeadlessDialog {
 
@@ -13,6 +16,9 @@ constexpr int32_t kPreviewWidth = 264;
 constexpr int32_t kPreviewHeight = 210;
 
 void SetAnswer(bool ok);
+// What the user does while the dialog is open, after its first preview and before the
+// answer (nothing unless a test says so).
+void SetUserActions(std::function<void(PSVarnPlugin&)> actions);
 // How many times the dialog was shown since the module was loaded.
 int Runs();
 
