@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-int FuzzBmpFile(const uint8_t* data, size_t size);
+int FuzzBmpMemory(const uint8_t* data, size_t size);
 int FuzzPngFile(const uint8_t* data, size_t size);
 int FuzzPngMemory(const uint8_t* data, size_t size);
 int FuzzJpegFile(const uint8_t* data, size_t size);

@@ -27,7 +27,7 @@ bool ValidDepth(unsigned depth) {
 }
 
 // Reads both headers and checks every field the rest relies on.
-bool ReadHeaders(OrvReaderFile& file, BmpLayout& out) {
+bool ReadHeaders(OrvReaderSource& file, BmpLayout& out) {
     uint8_t fileHeader[kFileHeaderSize];
     uint8_t info[40] = {};
     if (!file.Read(fileHeader, sizeof fileHeader) || OrvLoad16(fileHeader) != 0x4D42) return false;
@@ -77,7 +77,7 @@ bool ReadHeaders(OrvReaderFile& file, BmpLayout& out) {
     return true;
 }
 
-bool ReadTable(OrvReaderFile& file, const BmpLayout& layout, OrvRgbQuad* table) {
+bool ReadTable(OrvReaderSource& file, const BmpLayout& layout, OrvRgbQuad* table) {
     uint8_t entry[4];
     for (int64_t i = 0; i < layout.fileEntries; ++i) {
         if (!file.Read(entry, size_t(layout.entrySize))) return false;
@@ -86,8 +86,7 @@ bool ReadTable(OrvReaderFile& file, const BmpLayout& layout, OrvRgbQuad* table) 
     return true;
 }
 
-bool ReadBMP(const std::string& path, OrvImage2& image) {
-    OrvReaderFile file(path);
+bool ReadBMP(OrvReaderSource& file, OrvImage2& image) {
     const int64_t length = file.Length();
     BmpLayout layout;
     if (length < 0 || !ReadHeaders(file, layout)) return false;
@@ -130,14 +129,24 @@ bool ReadBMP(const std::string& path, OrvImage2& image) {
     return true;
 }
 
-}  // namespace
-
-bool ReadBMPFile(const std::string& path, OrvImage2& image) {
+bool ReadBMPSource(OrvReaderSource& source, OrvImage2& image) {
     // Allocation failures are one more unreadable file; the file and scratch memory are
     // released on the way out.
     try {
-        return ReadBMP(path, image);
+        return ReadBMP(source, image);
     } catch (const std::exception&) {
         return false;
     }
+}
+
+}  // namespace
+
+bool ReadBMPFile(const std::string& path, OrvImage2& image) {
+    OrvReaderFile file(path);
+    return ReadBMPSource(file, image);
+}
+
+bool ReadBMPMemory(const uint8_t* data, size_t size, OrvImage2& image) {
+    OrvReaderBytes bytes(data, size);
+    return ReadBMPSource(bytes, image);
 }

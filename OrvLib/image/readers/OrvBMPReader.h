@@ -7,8 +7,12 @@
 // JPEG or PNG data, fields out of range, and files shorter than their headers promise.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 class OrvImage2;
 
 bool ReadBMPFile(const std::string& path, OrvImage2& image);
+// The same from a whole file held in memory.
+bool ReadBMPMemory(const uint8_t* data, size_t size, OrvImage2& image);

@@ -1,6 +1,7 @@
 #include "OrvLib/image/readers/OrvReaderFile.h"
 
 #include <climits>
+#include <cstring>
 
 #include "OrvLib/image/OrvDIBBuffer.h"
 
@@ -18,6 +19,24 @@ int64_t OrvReaderFile::Length() {
 bool OrvReaderFile::SeekTo(int64_t offset) {
     if (offset < 0 || offset > LONG_MAX) return false;
     return std::fseek(file, long(offset), SEEK_SET) == 0;
+}
+
+int64_t OrvReaderBytes::Length() {
+    position = 0;
+    return int64_t(size);
+}
+
+bool OrvReaderBytes::Read(void* buffer, size_t n) {
+    if (n > size - position) return false;
+    if (n > 0) std::memcpy(buffer, data + position, n);
+    position += n;
+    return true;
+}
+
+bool OrvReaderBytes::SeekTo(int64_t offset) {
+    if (offset < 0 || uint64_t(offset) > size) return false;
+    position = size_t(offset);
+    return true;
 }
 
 void OrvSetReaderImageLimit(int64_t bytes) { imageLimit = bytes; }

@@ -1,17 +1,29 @@
-// What the file readers share: a file that closes itself on every path and a bound on the
-// pictures they may allocate.
+// What the file readers share: bytes read in order from a file or a memory block, a file
+// that closes itself on every path, and a bound on the pictures they may allocate.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
 class OrvImage2;
 
-class OrvReaderFile {
+// Bytes a reader takes in order, with seeks to absolute offsets.
+class OrvReaderSource {
+public:
+    virtual ~OrvReaderSource() = default;
+    // Bytes in the source, or -1 when it cannot be told. Leaves the position at the start.
+    virtual int64_t Length() = 0;
+    // True only when all n bytes were read.
+    virtual bool Read(void* buffer, size_t n) = 0;
+    virtual bool SeekTo(int64_t offset) = 0;
+};
+
+class OrvReaderFile : public OrvReaderSource {
 public:
     explicit OrvReaderFile(const std::string& path) : file(std::fopen(path.c_str(), "rb")) {}
-    ~OrvReaderFile() {
+    ~OrvReaderFile() override {
         if (file != nullptr) std::fclose(file);
     }
     OrvReaderFile(const OrvReaderFile&) = delete;
@@ -19,15 +31,27 @@ public:
 
     bool IsOpen() const { return file != nullptr; }
     std::FILE* Get() const { return file; }
-    // Bytes in the file, or -1 when it cannot be told (also for lengths the C library
-    // cannot report, above 2 GB on Windows). Leaves the position at the start.
-    int64_t Length();
-    // True only when all n bytes were read.
-    bool Read(void* buffer, size_t n) { return n == 0 || std::fread(buffer, 1, n, file) == n; }
-    bool SeekTo(int64_t offset);
+    // Also -1 for lengths the C library cannot report (above 2 GB on Windows).
+    int64_t Length() override;
+    bool Read(void* buffer, size_t n) override { return n == 0 || std::fread(buffer, 1, n, file) == n; }
+    bool SeekTo(int64_t offset) override;
 
 private:
     std::FILE* file;
+};
+
+// A memory block read like a file; the block must outlive the source.
+class OrvReaderBytes : public OrvReaderSource {
+public:
+    OrvReaderBytes(const uint8_t* data, size_t size) : data(data), size(size) {}
+    int64_t Length() override;
+    bool Read(void* buffer, size_t n) override;
+    bool SeekTo(int64_t offset) override;
+
+private:
+    const uint8_t* data;
+    size_t size;
+    size_t position = 0;
 };
 
 // Pictures whose pixel rows would need more bytes than this are refused before anything
