@@ -2,27 +2,38 @@
 // which pictures. A file "loads" when its content is "image".
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <cstdio>
-#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "OrvLib/platform/Platform.h"
 #include "product/PresetLibrary.h"
 
 namespace {
 
+namespace fs = std::filesystem;
+
+// A library folder of its own; paths inside are written with '/' and turned into the
+// platform's separators.
 struct Library {
     std::string root;
     Library() {
-        char name[] = "/tmp/varnel-library-XXXXXX";
-        root = std::string(mkdtemp(name)) + "/";
+        static int made = 0;
+        const fs::path folder = fs::temp_directory_path() / ("varnel-library-" + std::to_string(++made));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        root = folder.string() + OrvPlatform::PathSeparator();
     }
-    ~Library() { std::system(("rm -rf '" + root + "'").c_str()); }
-    void Folder(const std::string& path) { mkdir((root + path).c_str(), 0700); }
+    ~Library() { fs::remove_all(root); }
+    std::string Path(std::string relative) const {
+        for (char& c : relative)
+            if (c == '/') c = OrvPlatform::PathSeparator();
+        return root + relative;
+    }
+    void Folder(const std::string& path) { fs::create_directory(Path(path)); }
     void File(const std::string& path, bool image = true) {
-        std::ofstream(root + path) << (image ? "image" : "text");
+        std::ofstream(Path(path)) << (image ? "image" : "text");
     }
 };
 
@@ -59,26 +70,46 @@ TEST(PresetLibraryTest, CategoriesPresetsAndThumbnails) {
     ASSERT_EQ(leaves.entries.size(), 3u);
     EXPECT_EQ(leaves.entries[0].name, "Autumn");
     EXPECT_TRUE(leaves.entries[0].isFolder);
-    EXPECT_EQ(leaves.entries[0].path, lib.root + "Leaves/Autumn.Leaves");
-    EXPECT_EQ(leaves.entries[0].thumbnail, lib.root + "Leaves/Autumn.Leaves/Thumbnail.jpg");
+    EXPECT_EQ(leaves.entries[0].path, lib.Path("Leaves/Autumn.Leaves"));
+    EXPECT_EQ(leaves.entries[0].thumbnail, lib.Path("Leaves/Autumn.Leaves/Thumbnail.jpg"));
     EXPECT_EQ(leaves.entries[1].name, "Oak");
     EXPECT_FALSE(leaves.entries[1].isFolder);
-    EXPECT_EQ(leaves.entries[1].thumbnail, lib.root + "Leaves/Oak.png");
+    EXPECT_EQ(leaves.entries[1].thumbnail, lib.Path("Leaves/Oak.png"));
     EXPECT_EQ(leaves.entries[2].name, "Plain");
-    EXPECT_EQ(leaves.entries[2].thumbnail, lib.root + "Leaves/Plain/first.png") << "first loadable image";
+    EXPECT_EQ(leaves.entries[2].thumbnail, lib.Path("Leaves/Plain/first.png")) << "first loadable image";
 
     EXPECT_EQ(ScanPresetLibrary(lib.root, &Loads).size(), 1u) << "a second scan gives the same list";
 }
 
+TEST(PresetLibraryTest, CategoriesAndPresetsComeInTheSystemsOrder) {
+    Library lib;
+    for (const char* category : {"leaves", "Zed", "_x", "Bubbles"}) {
+        lib.Folder(category);
+        for (const char* file : {"b.png", "A_2.png", "a.png", "C.png"})
+            lib.File(std::string(category) + "/" + file);
+    }
+    const std::vector<PresetCategory> categories = ScanPresetLibrary(lib.root, &Loads);
+    std::vector<std::string> names;
+    for (const PresetCategory& c : categories) names.push_back(c.name);
+    // Upper case compared by code: '_' comes after the letters.
+    EXPECT_EQ(names, (std::vector<std::string>{"Bubbles", "leaves", "Zed", "_x"}));
+    std::vector<std::string> presets;
+    for (const PresetEntry& e : categories.at(1).entries) presets.push_back(e.name);
+    EXPECT_EQ(presets, (std::vector<std::string>{"a", "A_2", "b", "C"}));
+    EXPECT_EQ(categories.at(1).entries.at(0).path, lib.Path("leaves/a.png"));
+}
+
 TEST(PresetLibraryTest, MissingLibraryAndLongPaths) {
-    EXPECT_TRUE(ScanPresetLibrary("/no/such/folder/", &Loads).empty());
+    const std::string s(1, OrvPlatform::PathSeparator());
+    EXPECT_TRUE(ScanPresetLibrary(s + "no" + s + "such" + s + "folder" + s, &Loads).empty());
     EXPECT_TRUE(ScanPresetLibrary("", &Loads).empty());
-    EXPECT_EQ(PresetLibraryFolder("/opt/x/Varnel.so"), "/opt/x/Varnel/");
+    EXPECT_EQ(PresetLibraryFolder(s + "opt" + s + "x" + s + "Varnel.8bf"),
+              s + "opt" + s + "x" + s + "Varnel" + s);
     EXPECT_EQ(PresetLibraryFolder(""), "");
 
     Library lib;
     lib.Folder("Cat");
-    lib.File("Cat/" + std::string(250, 'n') + ".png");
+    lib.File("Cat/" + std::string(256 - lib.Path("Cat/").size(), 'n') + ".png");  // 260 in all
     lib.File("Cat/short.png");
     const std::vector<PresetCategory> categories = ScanPresetLibrary(lib.root, &Loads);
     ASSERT_EQ(categories.size(), 1u);
@@ -114,7 +145,7 @@ TEST(PresetLibraryTest, AnUnchangedLibraryIsScannedWithoutDecodingAgain) {
 
     // A file rewritten with another size is decoded again, and the list follows it.
     lib.File("Stars/Broken.png", true);
-    std::ofstream(lib.root + "Stars/Broken.png", std::ios::app) << " now";
+    std::ofstream(lib.Path("Stars/Broken.png"), std::ios::app) << " now";
     const std::string second = names(scan());
     EXPECT_EQ(decoded, 4);
     EXPECT_NE(second.find("Stars/Broken:"), std::string::npos) << second;
@@ -122,7 +153,7 @@ TEST(PresetLibraryTest, AnUnchangedLibraryIsScannedWithoutDecodingAgain) {
 
     // A new file is decoded; a removed one simply drops out.
     lib.File("Stars/New.png");
-    std::remove((lib.root + "Stars/Gold.png").c_str());
+    std::remove(lib.Path("Stars/Gold.png").c_str());
     const std::string third = names(scan());
     EXPECT_EQ(decoded, 5);
     EXPECT_EQ(third, names(ScanPresetLibrary(lib.root, &Loads)));
