@@ -34,6 +34,7 @@ struct QuickPreviewTest : ::testing::Test {
         std::snprintf(p.path, sizeof p.path, "%s",
                       PluginTest::WriteObject("quick-preview-object.bmp", 20, 16).c_str());
         p.density = 100;
+        p.rotationAngle = 33;  // turned copies, so that one sample and four differ
         const uint8_t* b = reinterpret_cast<const uint8_t*>(&p);
         host.Record().parameters = host.MakeHandle(std::vector<uint8_t>(b, b + sizeof p));
         OrvHeadless::SetClock([this] {

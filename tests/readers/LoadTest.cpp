@@ -168,4 +168,22 @@ TEST(ReaderLoad, BitmapTablesAndPixelsKeepTheirLayout) {
     EXPECT_EQ(q[3], index < 2 ? 0 : 255);
 }
 
+TEST(ReaderLoad, BitmapsFromBytesAsFromFilesAndNoReaderPrintsAnything) {
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(readertest::CorpusFile(""))) {
+        const std::string path = entry.path().string();
+        const std::string name = entry.path().filename().string();
+        const std::vector<uint8_t> bytes = readertest::FileBytes(path);
+        OrvImage2 fromFile, fromBytes, any;
+        testing::internal::CaptureStderr();
+        const bool a = ReadBMPFile(path, fromFile);
+        const bool b = ReadBMPMemory(bytes.data(), bytes.size(), fromBytes);
+        LoadImageFile(path, any, true);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << name;
+        EXPECT_EQ(readertest::Describe(a, fromFile), readertest::Describe(b, fromBytes)) << name;
+        ++files;
+    }
+    EXPECT_GT(files, 100);
+}
+
 }  // namespace

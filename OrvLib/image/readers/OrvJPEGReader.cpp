@@ -35,10 +35,9 @@ struct JpegDecode {
 
 JpegDecode* Owner(j_common_ptr cinfo) { return static_cast<JpegDecode*>(cinfo->client_data); }
 
-void ErrorExit(j_common_ptr cinfo) {
-    (*cinfo->err->output_message)(cinfo);
-    std::longjmp(Owner(cinfo)->jump, 1);
-}
+// A reader shows nothing: errors end the read, warnings about damaged data are dropped.
+void ErrorExit(j_common_ptr cinfo) { std::longjmp(Owner(cinfo)->jump, 1); }
+void NoMessage(j_common_ptr) {}
 
 void InitSource(j_decompress_ptr cinfo) {
     JpegDecode* d = Owner(reinterpret_cast<j_common_ptr>(cinfo));
@@ -100,6 +99,7 @@ public:
         // Before the decompressor exists: an error while creating it jumps through here.
         decode.cinfo.client_data = &decode;
         decode.errors.error_exit = ErrorExit;
+        decode.errors.output_message = NoMessage;
         decode.block = block;
         decode.count = count;
     }

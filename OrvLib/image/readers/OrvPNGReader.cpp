@@ -114,11 +114,15 @@ bool DecodeRows(PngDecode* d, uint8_t* rows, size_t stride) {
     return true;
 }
 
+// A reader shows nothing: errors end the read through the jump, warnings are dropped.
+[[noreturn]] void Failed(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void NoWarning(png_structp, png_const_charp) {}
+
 // Owns the library's structures for one read.
 class PngStructures {
 public:
     PngStructures() {
-        decode.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+        decode.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, &Failed, &NoWarning);
         if (decode.png != nullptr) decode.info = png_create_info_struct(decode.png);
     }
     ~PngStructures() {
