@@ -4,6 +4,7 @@
 
 #include "OrvLib/framework/Module.h"
 #include "OrvLib/framework/WindowFailure.h"
+#include "OrvLib/platform/PathNames.h"
 
 namespace {
 
@@ -65,8 +66,7 @@ INT_PTR CFileDialog::DoModal() {
 
 std::string CFileDialog::GetFileName() const {
     const std::string path = GetPathName();
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    return path.substr(OrvPath::FileNameStart(path));
 }
 
 std::string CFileDialog::GetCurrentPath() const {

@@ -9,6 +9,7 @@
 #include "OrvLib/image/readers/OrvImageLoad.h"
 #include "OrvLib/image/readers/OrvJPEGReader.h"
 #include "OrvLib/image/readers/OrvPNGReader.h"
+#include "OrvLib/image/readers/OrvReaderFile.h"
 #include "ReaderTestSupport.h"
 #include "corpus_generator/Corpus.h"
 
@@ -184,6 +185,19 @@ TEST(ReaderLoad, BitmapsFromBytesAsFromFilesAndNoReaderPrintsAnything) {
         ++files;
     }
     EXPECT_GT(files, 100);
+}
+
+TEST(ReaderLoad, PictureSizesAreWeighedWithoutOverflow) {
+    // Found by fuzzing: a bitmap declaring 0x60000101 x 1945698256 at 24 bits, whose row
+    // bytes times rows do not fit in 64 bits.
+    EXPECT_FALSE(OrvReaderImageAllowed(0x60000101, 1945698256, 24));
+    EXPECT_FALSE(OrvReaderImageAllowed(INT32_MAX, INT32_MAX, 32));
+    EXPECT_TRUE(OrvReaderImageAllowed(1000, 1000, 32));
+    const std::vector<uint8_t> bytes = readertest::FileBytes(
+        readertest::CorpusFile("../../../fuzz/crashes/fuzz_png_file/bmp_stride_times_height_overflows.bmp"));
+    ASSERT_FALSE(bytes.empty());
+    OrvImage2 image;
+    EXPECT_FALSE(ReadBMPMemory(bytes.data(), bytes.size(), image));
 }
 
 }  // namespace

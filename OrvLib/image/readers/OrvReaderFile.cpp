@@ -43,7 +43,7 @@ void OrvSetReaderImageLimit(int64_t bytes) { imageLimit = bytes; }
 
 bool OrvReaderImageAllowed(int64_t width, int64_t height, int bitsPerPixel) {
     if (width < 1 || height < 1 || width > INT_MAX || height > INT_MAX) return false;
-    int64_t stride = OrvDIBBuffer::StrideOf(width, bitsPerPixel);
-    // Both factors are below 2^35, so the product cannot overflow.
-    return stride >= 0 && stride * height <= imageLimit;
+    const int64_t stride = OrvDIBBuffer::StrideOf(width, bitsPerPixel);
+    // Divided, not multiplied: a stride near 2^34 times a height near 2^31 overflows.
+    return stride > 0 && height <= imageLimit / stride;
 }
