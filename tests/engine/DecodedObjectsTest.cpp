@@ -12,6 +12,7 @@
 #include "product/engine/ObjectReader.h"
 #include "product/engine/ObjectSet.h"
 #include "product/engine/PlacementDrawing.h"
+#include "tests/dialog/DefaultBlock.h"
 
 namespace {
 
@@ -56,9 +57,7 @@ bool ReadTwin(const std::string& file, OrvImage2& image) {
 }
 
 EffectParameters Record(const std::string& file, bool texture) {
-    EffectParameters p;
-    std::memset(&p, 0, sizeof p);
-    ResetEffectParameters(p);
+    EffectParameters p = DefaultBlock();
     std::snprintf(p.path, sizeof p.path, "%s", file.c_str());
     p.applyAsTexture = texture;
     return p;

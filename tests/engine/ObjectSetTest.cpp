@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "product/engine/ObjectSet.h"
+#include "tests/dialog/DefaultBlock.h"
 
 namespace {
 
@@ -50,9 +51,7 @@ struct FakeReader {
 };
 
 EffectParameters Record(const std::string& path, bool folder) {
-    EffectParameters p;
-    std::memset(&p, 0, sizeof p);
-    ResetEffectParameters(p);
+    EffectParameters p = DefaultBlock();
     std::snprintf(p.path, sizeof p.path, "%s", path.c_str());
     p.multipleImages = folder;
     return p;

@@ -16,6 +16,7 @@
 #include "product/PSVarnPlugin.h"
 #include "tests/plugin/ObjectFile.h"
 #include "tests/plugin/PluginEntry.h"
+#include "tests/dialog/DefaultBlock.h"
 
 namespace {
 
@@ -32,9 +33,7 @@ HostImage Gradient(int w, int h, int planes) {
 }
 
 EffectParameters Settings(const std::string& object) {
-    EffectParameters p;
-    std::memset(&p, 0, sizeof p);
-    ResetEffectParameters(p);
+    EffectParameters p = DefaultBlock();
     std::snprintf(p.path, sizeof p.path, "%s", object.c_str());
     p.density = 60;
     return p;

@@ -13,6 +13,7 @@
 #include "product/dialog/headless/HeadlessDialog.h"
 #include "tests/plugin/ObjectFile.h"
 #include "tests/plugin/PluginEntry.h"
+#include "tests/dialog/DefaultBlock.h"
 
 namespace {
 
@@ -28,9 +29,7 @@ struct QuickPreviewTest : ::testing::Test {
 
     void SetUp() override {
         for (size_t i = 0; i < image.pixels.size(); ++i) image.pixels[i] = uint8_t(i * 7 % 251);
-        EffectParameters p;
-        std::memset(&p, 0, sizeof p);
-        ResetEffectParameters(p);
+        EffectParameters p = DefaultBlock();
         std::snprintf(p.path, sizeof p.path, "%s",
                       PluginTest::WriteObject("quick-preview-object.bmp", 20, 16).c_str());
         p.density = 100;
