@@ -99,7 +99,7 @@ LRESULT OrvControlBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_RBUTTONUP:
             tracker_.ButtonUp(MouseButton::Right, PointOf(lParam));
-            return 0;
+            break;  // the default turns it into the context menu request
         case WM_LBUTTONDBLCLK:
             OnLButtonDblClk(ToPOINT(PointOf(lParam)));
             return 0;
@@ -117,13 +117,16 @@ LRESULT OrvControlBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             if (reinterpret_cast<HWND>(lParam) != m_hWnd) tracker_.CaptureLost();
             return 0;
         case WM_KEYDOWN:
-        case WM_SYSKEYDOWN:
         case WM_KEYUP:
-        case WM_SYSKEYUP:
         case WM_CHAR:
-        case WM_SYSCHAR:
             FanOut(message, wParam, lParam);
             return 0;
+        case WM_SYSKEYDOWN:
+        case WM_SYSKEYUP:
+        case WM_SYSCHAR:
+            // System keys still reach the default (Alt+F4, the window menu).
+            FanOut(message, wParam, lParam);
+            break;
         case WM_MOUSEWHEEL: {
             const POINT point = ToPOINT(PointOf(lParam));
             if (OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), point, GET_KEYSTATE_WPARAM(wParam))) return 0;

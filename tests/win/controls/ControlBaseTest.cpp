@@ -65,6 +65,7 @@ protected:
 class Parent : public CWnd {
 public:
     Calls heard;
+    HWND parentOf = nullptr;  // the child whose requests are named
     Parent() {
         Create("ControlTestParent", "Controls", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
                RECT{40, 40, 440, 340}, HWND(nullptr), 0);
@@ -76,6 +77,7 @@ protected:
         *result = 7;
     }
     void OnCommandFrom(UINT id) { heard.push_back("command " + std::to_string(id)); }
+    void OnContextMenu(HWND from, POINT) { heard.push_back(from == parentOf ? "menu from probe" : "menu"); }
     LRESULT OnWheel(WPARAM wParam, LPARAM) {
         heard.push_back("wheel " + std::to_string(GET_WHEEL_DELTA_WPARAM(wParam)));
         return 0;
@@ -93,6 +95,7 @@ BEGIN_MESSAGE_MAP(Parent, CWnd)
 ON_NOTIFY_RANGE(101, 1, 99, &Parent::OnCode)
 ON_CONTROL_RANGE(0, 1, 99, &Parent::OnCommandFrom)
 ON_MESSAGE(WM_MOUSEWHEEL, &Parent::OnWheel)
+ON_WM_CONTEXTMENU(&Parent::OnContextMenu)
 END_MESSAGE_MAP()
 
 struct Fixture : ::testing::Test {
@@ -178,6 +181,13 @@ TEST_F(ControlBase, KeysFanOutOncePerRepeat) {
     probe.SendMessage(WM_KEYDOWN, 'A', 3 | (1L << 30));
     probe.SendMessage(WM_SYSKEYDOWN, 'B', 1);
     EXPECT_EQ(probe.calls, (Calls{"key 65 was down", "key 65", "key 65", "key 66 system"}));
+}
+
+TEST_F(ControlBase, RightClickStillAsksForTheContextMenu) {
+    parent.parentOf = probe.m_hWnd;
+    harness::Click(probe.m_hWnd, 70, 70, harness::Button::Right);
+    EXPECT_EQ(probe.calls, (Calls{"right down", "right click"}));
+    EXPECT_EQ(parent.heard, (Calls{"menu from probe"}));
 }
 
 TEST_F(ControlBase, WheelNotTakenGoesOnToTheParent) {
