@@ -200,6 +200,7 @@ void Apply(const ApplyOptions& options, std::FILE* err) {
         varnhost::DialogResponder responder(options.dialog);
         result = host.Run(entry, false);
     }
+    if (options.afterRun) options.afterRun(result, host);
     const auto took = std::chrono::steady_clock::now() - start;
     const double processor = ProcessorSeconds() - processorStart;
     if (result != noErr) {

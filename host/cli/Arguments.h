@@ -3,12 +3,17 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "host/DialogResponder.h"
 #include "product/engine/EffectParameters.h"
+
+namespace varnhost {
+class MemoryHost;
+}
 
 namespace varncli {
 
@@ -60,6 +65,9 @@ struct ApplyOptions {
     int32_t threads = 0;  // 0: the plug-in's choice
     bool timing = false;  // report how long the plug-in's run took
     BlockEdits edits;     // --object and --folder are already in here
+    // For a program that embeds the command: the plug-in's result and the host's state
+    // right after the filter run, before anything is written.
+    std::function<void(int16_t result, const varnhost::MemoryHost& host)> afterRun;
 };
 
 struct PresetsOptions {

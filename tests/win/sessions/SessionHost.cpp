@@ -1,0 +1,122 @@
+// varnel apply with the dialog left to a person, for sessions driven from outside Wine:
+// while the plug-in runs, the windows of this process are published for the driver to
+// aim at, and afterwards a report says what the host received and what the block holds.
+//
+//   varnel-session-host --windows FILE --report FILE INPUT OUTPUT [apply options]
+#include <windows.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "WindowPublisher.h"
+#include "host/MemoryHost.h"
+#include "host/cli/Arguments.h"
+#include "host/cli/Commands.h"
+#include "host/cli/ImageFile.h"
+
+namespace {
+
+struct RunSeen {
+    int16_t result = 0;
+    bool ran = false;
+    std::vector<uint8_t> pixels;
+    std::vector<uint8_t> block;
+};
+
+std::string Quoted(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') out += '\\';
+        out += c;
+    }
+    return out + "\"";
+}
+
+std::string BlockJson(const std::vector<uint8_t>& bytes) {
+    if (bytes.size() != sizeof(EffectParameters)) return "null";
+    EffectParameters p;
+    std::memcpy(&p, bytes.data(), sizeof p);
+    p.path[sizeof p.path - 1] = '\0';
+    char numbers[512];
+    std::snprintf(numbers, sizeof numbers,
+                  "\"presetCategory\":%d,\"multipleImages\":%u,\"density\":%d,\"scale\":%.17g,"
+                  "\"randomScale\":%.17g,\"rotationAngle\":%.17g,\"randomRotation\":%.17g,"
+                  "\"orderByDepth\":%u,\"fadeWithDepth\":%u,\"desaturateWithDepth\":%u,\"randomSeed\":%d,"
+                  "\"applyAsTexture\":%u,\"textureAmount\":%d,\"wholeObjectsOnly\":%u,\"noOverlap\":%u,"
+                  "\"opacity\":%u",
+                  int(p.presetCategory), unsigned(p.multipleImages), int(p.density), p.scale, p.randomScale,
+                  p.rotationAngle, p.randomRotation, unsigned(p.orderByDepth), unsigned(p.fadeWithDepth),
+                  unsigned(p.desaturateWithDepth), int(p.randomSeed), unsigned(p.applyAsTexture),
+                  int(p.textureAmount), unsigned(p.wholeObjectsOnly), unsigned(p.noOverlap),
+                  unsigned(p.opacity));
+    return "{\"path\":" + Quoted(p.path) + "," + numbers + "}";
+}
+
+int Usage() {
+    std::fputs("usage: varnel-session-host --windows FILE --report FILE INPUT OUTPUT [apply options]\n",
+               stderr);
+    return varncli::kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string windowsFile, reportFile;
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if ((arg == "--windows" || arg == "--report") && i + 1 < argc) {
+            (arg == "--windows" ? windowsFile : reportFile) = argv[++i];
+        } else {
+            args.push_back(arg);
+        }
+    }
+    varncli::ApplyOptions options;
+    if (windowsFile.empty() || reportFile.empty() ||
+        varncli::ParseApplyArguments(args, options).status != varncli::ParseStatus::Run)
+        return Usage();
+    options.dialog = varnhost::DialogAnswer::Person;
+
+    varncli::Raster input;
+    std::string error;
+    if (!varncli::ReadImageFile(options.input, input, error) || input.channels != 3) {
+        std::fprintf(stderr, "varnel-session-host: %s must be an RGB picture %s\n", options.input.c_str(),
+                     error.c_str());
+        return varncli::kExitUsage;
+    }
+    RunSeen seen;
+    options.afterRun = [&seen](int16_t result, const varnhost::MemoryHost& host) {
+        seen.ran = true;
+        seen.result = result;
+        seen.pixels = host.Image().pixels;
+        seen.block = host.HandleBytes(host.Parameters());
+    };
+    // Loaded before the publisher's thread starts, so that the plug-in's loading never
+    // waits on a window call of that thread (nor that thread on the loader).
+    const std::string pluginFile = varncli::PluginFileToLoad(options.plugin);
+    HMODULE plugin = LoadLibraryA(pluginFile.c_str());
+    if (plugin == nullptr) {
+        std::fprintf(stderr, "varnel-session-host: cannot load %s\n", pluginFile.c_str());
+        return varncli::kExitUsage;
+    }
+    int status = 0;
+    {
+        sessions::WindowPublisher publisher(windowsFile, 100);
+        status = varncli::RunApply(options, stderr);
+    }
+    FreeLibrary(plugin);
+    const std::string report = "{\"exit\":" + std::to_string(status) +
+                               ",\"ran\":" + (seen.ran ? "true" : "false") +
+                               ",\"result\":" + std::to_string(seen.result) +
+                               ",\"imageChanged\":" + (seen.pixels != input.pixels ? "true" : "false") +
+                               ",\"block\":" + BlockJson(seen.block) + "}\n";
+    if (!varncli::WriteFileBytes(reportFile, std::vector<uint8_t>(report.begin(), report.end()), error)) {
+        std::fprintf(stderr, "varnel-session-host: cannot write %s: %s\n", reportFile.c_str(), error.c_str());
+        return varncli::kExitUsage;
+    }
+    return status;
+}
