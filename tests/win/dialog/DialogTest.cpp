@@ -5,23 +5,19 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <atomic>
 #include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "OrvLib/controls/win32/OrvDragTabCtrl.h"
 #include "OrvLib/controls/win32/OrvGridControl.h"
 #include "OrvLib/framework/CWnd.h"
 #include "OrvLib/plugin/ViewModel.h"
-#include "OrvLib/plugin/win32/OrvPSZoomRatioStatic.h"
+#include "EffectDialogDriver.h"
+#include "HelpViewerRecorder.h"
 #include "WindowHarness.h"
 #include "host/DialogResponder.h"
 #include "host/MemoryHost.h"
-#include "host/cli/Arguments.h"
-#include "host/cli/PresetLibrary.h"
-#include "host/cli/SampleImage.h"
 #include "product/PSVarnPlugin.h"
 #include "product/dialog/ImagePage.h"
 #include "product/resources/ResourceIds.h"
@@ -29,65 +25,7 @@
 
 namespace {
 
-DWORD hostThread = 0;
-
-BOOL CALLBACK FindVarnelDialog(HWND window, LPARAM found) {
-    char name[16] = {}, caption[16] = {};
-    GetClassNameA(window, name, sizeof name);
-    GetWindowTextA(window, caption, sizeof caption);
-    if (lstrcmpA(name, "#32770") != 0 || lstrcmpA(caption, "Varnel") != 0 || !IsWindowVisible(window))
-        return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-BOOL CALLBACK FindLocatorPopup(HWND window, LPARAM found) {
-    char caption[32] = {};
-    GetWindowTextA(window, caption, sizeof caption);
-    if (lstrcmpA(caption, "Preview Locator") != 0 || !IsWindowVisible(window)) return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-HWND HostThreadWindow(WNDENUMPROC find) {
-    HWND found = nullptr;
-    EnumThreadWindows(hostThread, find, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-// Polls from the input thread; the host's thread runs the dialog meanwhile.
-bool Eventually(const std::function<bool()>& done, int timeoutMs = 5000) {
-    for (int waited = 0; waited < timeoutMs; waited += 10) {
-        if (done()) return true;
-        Sleep(10);
-    }
-    return done();
-}
-
-RECT RectIn(HWND window, HWND parent) {
-    RECT r;
-    GetWindowRect(window, &r);
-    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-RECT DialogUnits(HWND dialog, int x, int y, int width, int height) {
-    RECT r = {x, y, width, height};
-    MapDialogRect(dialog, &r);
-    return RECT{r.left, r.top, r.left + r.right, r.top + r.bottom};
-}
-
-bool SameRect(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-std::string Label(HWND dialog) {
-    auto* label =
-        dynamic_cast<OrvPSZoomRatioStatic*>(CWnd::FromHandlePermanent(GetDlgItem(dialog, IDC_ZOOM_RATIO)));
-    return label != nullptr ? label->Text() : "(no label)";
-}
-
-bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+using namespace dialogtest;
 
 // The label follows the level at once; the buttons' enabling comes a moment later on the
 // dialog's thread, so wait until each button says what the view allows.
@@ -99,54 +37,49 @@ bool ButtonsFollow(HWND dialog, const PSVarnPlugin& plugin) {
     });
 }
 
-void ClickCentre(HWND window) {
-    RECT r;
-    GetClientRect(window, &r);
-    harness::Click(window, r.right / 2, r.bottom / 2);
-}
-
 OrvPoint Centre(const OrvRect& r) { return OrvPoint{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
-// The visible tab strip: the template's tab control is hidden and a strip takes its place.
-HWND TabStrip(HWND dialog) {
-    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        char name[32] = {};
-        GetClassNameA(child, name, sizeof name);
-        if (GetDlgCtrlID(child) == IDC_TABS && IsWindowVisible(child)) return child;
+// Points this process's lookup of the help viewer at the recorder beside the test program,
+// for as long as it lives. The plug-in looks the viewer up once, at its first request.
+class RecordingHelpViewer {
+public:
+    RecordingHelpViewer() {
+        name = "Software\\VarnelTests\\HelpViewer" + std::to_string(GetCurrentProcessId());
+        char self[MAX_PATH] = {};
+        GetModuleFileNameA(nullptr, self, MAX_PATH);
+        std::string path = self;
+        path = path.substr(0, path.find_last_of('\\') + 1) + "help_viewer_recorder.dll";
+        HKEY server = nullptr;
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &root,
+                            nullptr) != ERROR_SUCCESS ||
+            RegCreateKeyExA(root, "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32", 0, nullptr,
+                            0, KEY_ALL_ACCESS, nullptr, &server, nullptr) != ERROR_SUCCESS)
+            return;
+        RegSetValueExA(server, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
+                       DWORD(path.size() + 1));
+        RegCloseKey(server);
+        installed = RegOverridePredefKey(HKEY_CLASSES_ROOT, root) == ERROR_SUCCESS;
     }
-    return nullptr;
-}
-
-std::vector<HWND> VisiblePages(HWND dialog) {
-    std::vector<HWND> pages;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        char name[16] = {};
-        GetClassNameA(child, name, sizeof name);
-        if (lstrcmpA(name, "#32770") == 0 && IsWindowVisible(child)) pages.push_back(child);
+    ~RecordingHelpViewer() {
+        RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
+        if (root != nullptr) RegCloseKey(root);
+        RegDeleteTreeA(HKEY_CURRENT_USER, name.c_str());
     }
-    return pages;
-}
-
-HWND HostFocus() {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(hostThread, &info) ? info.hwndFocus : nullptr;
-}
-
-// Help requests reaching windows of the host's thread, and which window each reached.
-std::vector<HELPINFO> helpRequests;
-std::vector<HWND> helpReceivers;
-std::atomic<int> helpCount{0};
-
-LRESULT CALLBACK WatchHelp(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-    if (code == HC_ACTION && call->message == WM_HELP) {
-        helpRequests.push_back(*reinterpret_cast<const HELPINFO*>(call->lParam));
-        helpReceivers.push_back(call->hwnd);
-        ++helpCount;
+    std::vector<RecordedHelpCall> Calls() const {
+        std::vector<RecordedHelpCall> calls(8);
+        HMODULE recorder = GetModuleHandleA("help_viewer_recorder.dll");
+        auto read = recorder != nullptr ? reinterpret_cast<RecordedHelpCallsProc>(reinterpret_cast<void*>(
+                                              GetProcAddress(recorder, "RecordedHelpCalls")))
+                                        : nullptr;
+        calls.resize(read != nullptr ? size_t(read(calls.data(), int(calls.size()))) : 0);
+        return calls;
     }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
+    bool installed = false;
+
+private:
+    std::string name;
+    HKEY root = nullptr;
+};
 
 std::vector<uint32_t> Pixels(HWND window) {
     int width = 0, height = 0;
@@ -160,83 +93,6 @@ uint64_t PixelHash(const varnhost::HostImage& image) {
     for (uint8_t byte : image.pixels) add(byte);
     return hash;
 }
-
-class EffectDialog : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { hostThread = GetCurrentThreadId(); }
-
-    // The sample picture with the library's autumn leaves and the given settings.
-    void Prepare(int32_t width, int32_t height, const std::vector<std::string>& settings) {
-        const varncli::Raster sample = varncli::MakeSampleImage(width, height, 2024);
-        varnhost::HostImage image(width, height, 3);
-        image.pixels = sample.pixels;
-        host.SetImage(image);
-        original = image.pixels;
-
-        std::vector<std::string> args = {"in.png", "out.png"};
-        args.insert(args.end(), settings.begin(), settings.end());
-        varncli::ApplyOptions options;
-        ASSERT_EQ(varncli::ParseApplyArguments(args, options).status, varncli::ParseStatus::Run);
-        char self[MAX_PATH] = {};
-        GetModuleFileNameA(nullptr, self, MAX_PATH);
-        int32_t category = 0;
-        PresetEntry preset;
-        ASSERT_TRUE(varncli::FindPreset(varncli::ListPresets(varncli::LibraryFolderOf(self)), "Leaves/Autumn",
-                                        category, preset));
-        options.edits.path = preset.path;
-        options.edits.multipleImages = uint8_t(preset.isFolder ? 1 : 0);
-        options.edits.presetCategory = category;
-
-        ASSERT_EQ(host.Call(&PluginMain, filterSelectorParameters), noErr);
-        std::vector<uint8_t> bytes = host.HandleBytes(host.Parameters());
-        ASSERT_EQ(bytes.size(), sizeof(EffectParameters));
-        EffectParameters block;
-        memcpy(&block, bytes.data(), sizeof block);
-        varncli::ApplyEdits(options.edits, block);
-        memcpy(bytes.data(), &block, sizeof block);
-        host.SetHandleBytes(host.Parameters(), bytes);
-    }
-
-    // Start, with the dialog driven by script from another thread once it is up.
-    OSErr Start(const std::function<void(HWND dialog)>& script) {
-        std::atomic<bool> ran{false};
-        {
-            harness::InputThread input([&] {
-                HWND dialog = harness::WaitForWindow([] { return HostThreadWindow(&FindVarnelDialog); });
-                if (dialog == nullptr) return;
-                script(dialog);
-                ran = true;
-                // A script stopped by a failed assertion leaves the dialog open: close it.
-                if (IsWindow(dialog)) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-            });
-            result = host.Run(&PluginMain, false);
-        }
-        EXPECT_TRUE(ran.load()) << "the dialog did not come up, or the script stopped early";
-        return result;
-    }
-
-    // The original picture run again with the block the last run left, the dialog answered
-    // OK from outside at once.
-    std::vector<uint8_t> PixelsAnsweredFromOutside() {
-        varnhost::MemoryHost again;
-        varnhost::HostImage input = host.Image();
-        input.pixels = original;
-        again.SetImage(input);
-        again.Record().parameters = again.MakeHandle(host.HandleBytes(host.Parameters()));
-        varnhost::DialogResponder ok(varnhost::DialogAnswer::Ok);
-        EXPECT_EQ(again.Run(&PluginMain, false), noErr);
-        return again.Image().pixels;
-    }
-
-    void EndWith(HWND dialog, int button) {
-        harness::Click(GetDlgItem(dialog, button), 10, 8);
-        Eventually([] { return HostThreadWindow(&FindVarnelDialog) == nullptr; });
-    }
-
-    varnhost::MemoryHost host;
-    std::vector<uint8_t> original;
-    OSErr result = noErr;
-};
 
 TEST_F(EffectDialog, OpensOnStartWithTheControlsWhereTheTemplatePutsThem) {
     Prepare(1000, 800, {"--density", "40", "--seed", "3"});
@@ -281,21 +137,8 @@ TEST_F(EffectDialog, OpensOnStartWithTheControlsWhereTheTemplatePutsThem) {
 
                   // Exactly one page at a time, at the placeholder's rectangle.
                   const RECT place = DialogUnits(dialog, 12, 176, 305, 146);
-                  // A window of our own class keeps its object in the user slot.
-                  auto* tabStrip = dynamic_cast<OrvDragTabCtrl*>(
-                      reinterpret_cast<CWnd*>(GetWindowLongPtrA(strip, GWLP_USERDATA)));
-                  ASSERT_NE(tabStrip, nullptr);
                   for (int tab : {1, 2, 0}) {
-                      const OrvRect item = tabStrip->Model().Item(tab).rect;
-                      harness::Click(strip, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
-                      EXPECT_TRUE(Eventually([&] { return tabStrip->GetCurSel() == tab; }));
-                      // Each page is known by a control of its own template.
-                      const int marker = tab == 0 ? IDC_BROWSE : tab == 1 ? IDC_DENSITY : IDC_SEED;
-                      EXPECT_TRUE(Eventually([&] {
-                          const std::vector<HWND> shown = VisiblePages(dialog);
-                          return shown.size() == 1 && GetDlgItem(shown[0], marker) != nullptr;
-                      })) << "tab "
-                          << tab;
+                      EXPECT_TRUE(ShowTab(dialog, tab)) << "tab " << tab;
                       for (HWND page : VisiblePages(dialog))
                           EXPECT_TRUE(SameRect(RectIn(page, dialog), place));
                       if (tab != 0)
@@ -351,7 +194,7 @@ TEST_F(EffectDialog, ZoomPanAndLocatorMoveTheViewAsThePointerSays) {
                   // Held on the locator: the pop-up opens under the pointer with the whole picture.
                   HWND locator = GetDlgItem(dialog, IDC_LOCATOR);
                   harness::Press(locator, 11, 11);
-                  HWND popup = harness::WaitForWindow([] { return HostThreadWindow(&FindLocatorPopup); });
+                  HWND popup = harness::WaitForWindow([] { return LocatorPopup(); });
                   ASSERT_NE(popup, nullptr);
                   RECT client;
                   GetClientRect(popup, &client);
@@ -370,7 +213,7 @@ TEST_F(EffectDialog, ZoomPanAndLocatorMoveTheViewAsThePointerSays) {
 
                   harness::SaveScreenshot(popup, "dialog-locator-open");
                   harness::Release();
-                  ASSERT_TRUE(Eventually([] { return HostThreadWindow(&FindLocatorPopup) == nullptr; }));
+                  ASSERT_TRUE(Eventually([] { return LocatorPopup() == nullptr; }));
                   // The release point, mapped into the picture, is the new view's centre.
                   const OrvRect f = plugin.GetFilterRect();
                   EXPECT_TRUE(Eventually([&] {
@@ -410,7 +253,7 @@ TEST_F(EffectDialog, HostFailureDuringAZoomEndsTheDialogWithTheHostsCode) {
                   host.Faults().advanceError = memFullErr;
                   host.Faults().errorAtAdvance = host.Advances() + 1;
                   ClickCentre(GetDlgItem(dialog, IDC_ZOOM_IN));
-                  EXPECT_TRUE(Eventually([] { return HostThreadWindow(&FindVarnelDialog) == nullptr; }));
+                  EXPECT_TRUE(Eventually([] { return VarnelDialog() == nullptr; }));
               }),
               memFullErr);
     EXPECT_EQ(host.Image().pixels, original);
@@ -418,39 +261,39 @@ TEST_F(EffectDialog, HostFailureDuringAZoomEndsTheDialogWithTheHostsCode) {
 }
 
 TEST_F(EffectDialog, HelpKeyOverOkAsksForOksHelp) {
+    RecordingHelpViewer viewer;
+    ASSERT_TRUE(viewer.installed);
     Prepare(300, 200, {"--density", "10"});
-    helpRequests.clear();
-    helpReceivers.clear();
-    HWND dialogWindow = nullptr;
     HWND okButton = nullptr;
     ASSERT_EQ(Start([&](HWND dialog) {
-                  // Every WM_HELP handled on the host's thread, with the answer it got.
-                  HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROCRET, &WatchHelp, nullptr, hostThread);
-                  ASSERT_NE(hook, nullptr);
                   okButton = GetDlgItem(dialog, IDOK);
-                  dialogWindow = dialog;
                   PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(okButton), TRUE);
                   EXPECT_TRUE(Eventually([&] { return HostFocus() == okButton; }));
                   harness::MoveTo(okButton, 10, 8);
                   harness::Key(VK_F1);
-                  EXPECT_TRUE(Eventually([] { return helpCount.load() > 0; }));
-                  Sleep(50);
-                  UnhookWindowsHookEx(hook);
+                  EXPECT_TRUE(Eventually([&] { return !viewer.Calls().empty(); }));
                   EndWith(dialog, IDCANCEL);
               }),
               userCanceledErr);
-    // The button passes the request for its own window up to the dialog, which hands it to
-    // the help viewer as pop-up help for that window.
-    bool reachedDialog = false;
-    for (size_t i = 0; i < helpRequests.size(); ++i) {
-        const HELPINFO& asked = helpRequests[i];
-        EXPECT_EQ(asked.iContextType, HELPINFO_WINDOW);
-        EXPECT_EQ(asked.iCtrlId, IDOK);
-        EXPECT_EQ(asked.hItemHandle, okButton);
-        reachedDialog = reachedDialog || helpReceivers[i] == dialogWindow;
-    }
-    EXPECT_FALSE(helpRequests.empty());
-    EXPECT_TRUE(reachedDialog);
+    // Pop-up help for the OK button's own window, from the dialog's topic file beside the
+    // module, with the table in which the viewer finds OK's help context.
+    const std::vector<RecordedHelpCall> calls = viewer.Calls();
+    ASSERT_EQ(calls.size(), 1u);
+    const RecordedHelpCall& asked = calls[0];
+    EXPECT_EQ(asked.command, 17u);
+    EXPECT_EQ(asked.caller, okButton);
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string chm = self;
+    chm = chm.substr(0, chm.rfind('.')) + ".chm::/Text/VarnelDialog.txt";
+    EXPECT_STREQ(asked.file, chm.c_str());
+    const std::vector<uint32_t> table(asked.pairs, asked.pairs + 2 * asked.pairCount);
+    EXPECT_EQ(table, (std::vector<uint32_t>{7002, 7002, 7001,  7001,  7010, 7010, 7012, 7012, 7004, 7004,
+                                            7027, 7027, 11005, 11005, 1,    1,    2,    2,    7000, 7000}));
+    uint32_t context = 0;
+    for (size_t i = 0; i + 1 < table.size(); i += 2)
+        if (table[i] == IDOK) context = table[i + 1];
+    EXPECT_EQ(context, 1u) << "OK's help context";
 }
 
 TEST_F(EffectDialog, OkAfterZoomingWritesWhatTheRunWithoutADialogWrites) {
