@@ -211,7 +211,12 @@ TEST_F(EffectDialog, ZoomPanAndLocatorMoveTheViewAsThePointerSays) {
                   harness::MoveTo(popup, client.right / 4, client.bottom / 4);
                   Sleep(50);
 
-                  harness::SaveScreenshot(popup, "dialog-locator-open");
+                  // The pop-up over the dialog, as the person sees it.
+                  RECT shown, over;
+                  GetWindowRect(dialog, &shown);
+                  GetWindowRect(popup, &over);
+                  UnionRect(&shown, &shown, &over);
+                  harness::SaveScreenArea(shown, "dialog-locator-open");
                   harness::Release();
                   ASSERT_TRUE(Eventually([] { return LocatorPopup() == nullptr; }));
                   // The release point, mapped into the picture, is the new view's centre.

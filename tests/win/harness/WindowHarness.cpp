@@ -155,13 +155,10 @@ HWND WaitForWindow(const std::function<HWND()>& find, int timeoutMs) {
     }
 }
 
-std::vector<uint32_t> CaptureWindow(HWND window, int& width, int& height) {
-    RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    width = rect.right - rect.left;
-    height = rect.bottom - rect.top;
+namespace {
+
+// The pixels of a width x height area of dc from (x, y), as 0x00RRGGBB, rows top first.
+std::vector<uint32_t> CaptureDc(HDC dc, int x, int y, int width, int height) {
     std::vector<uint32_t> pixels;
     if (width <= 0 || height <= 0) return pixels;
     BITMAPINFO info{};
@@ -171,11 +168,10 @@ std::vector<uint32_t> CaptureWindow(HWND window, int& width, int& height) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    HDC windowDc = GetWindowDC(window);
-    HDC memory = CreateCompatibleDC(windowDc);
-    HBITMAP section = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(dc);
+    HBITMAP section = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ previous = SelectObject(memory, section);
-    BitBlt(memory, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
+    BitBlt(memory, 0, 0, width, height, dc, x, y, SRCCOPY);
     GdiFlush();
     const auto* source = static_cast<const uint32_t*>(bits);
     pixels.assign(source, source + size_t(width) * size_t(height));
@@ -183,6 +179,36 @@ std::vector<uint32_t> CaptureWindow(HWND window, int& width, int& height) {
     SelectObject(memory, previous);
     DeleteObject(section);
     DeleteDC(memory);
+    return pixels;
+}
+
+bool SavePixels(const std::vector<uint32_t>& pixels, int width, int height, const std::string& name) {
+    if (pixels.empty()) return false;
+    art::RgbaImage image;
+    image.width = width;
+    image.height = height;
+    image.pixels.resize(pixels.size() * 4);
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        image.pixels[4 * i] = uint8_t(pixels[i] >> 16);
+        image.pixels[4 * i + 1] = uint8_t(pixels[i] >> 8);
+        image.pixels[4 * i + 2] = uint8_t(pixels[i]);
+        image.pixels[4 * i + 3] = 255;
+    }
+    CreateDirectoryA(ScreensFolder().c_str(), nullptr);
+    return art::WritePng(ScreensFolder() + "/" + name + ".png", image);
+}
+
+}  // namespace
+
+std::vector<uint32_t> CaptureWindow(HWND window, int& width, int& height) {
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    width = rect.right - rect.left;
+    height = rect.bottom - rect.top;
+    HDC windowDc = GetWindowDC(window);
+    std::vector<uint32_t> pixels = CaptureDc(windowDc, 0, 0, width, height);
     ReleaseDC(window, windowDc);
     return pixels;
 }
@@ -205,19 +231,15 @@ std::string ScreensFolder() { return VARNEL_SCREENS_DIR; }
 bool SaveScreenshot(HWND window, const std::string& name) {
     int width = 0, height = 0;
     const std::vector<uint32_t> pixels = CaptureWindow(window, width, height);
-    if (pixels.empty()) return false;
-    art::RgbaImage image;
-    image.width = width;
-    image.height = height;
-    image.pixels.resize(pixels.size() * 4);
-    for (size_t i = 0; i < pixels.size(); ++i) {
-        image.pixels[4 * i] = uint8_t(pixels[i] >> 16);
-        image.pixels[4 * i + 1] = uint8_t(pixels[i] >> 8);
-        image.pixels[4 * i + 2] = uint8_t(pixels[i]);
-        image.pixels[4 * i + 3] = 255;
-    }
-    CreateDirectoryA(ScreensFolder().c_str(), nullptr);
-    return art::WritePng(ScreensFolder() + "/" + name + ".png", image);
+    return SavePixels(pixels, width, height, name);
+}
+
+bool SaveScreenArea(const RECT& area, const std::string& name) {
+    HDC screen = GetDC(nullptr);
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    const std::vector<uint32_t> pixels = CaptureDc(screen, area.left, area.top, width, height);
+    ReleaseDC(nullptr, screen);
+    return SavePixels(pixels, width, height, name);
 }
 
 DWORD GdiObjectCount() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }

@@ -81,6 +81,8 @@ std::vector<uint32_t> CaptureWindow(HWND window, int& width, int& height);
 COLORREF ClientPixel(HWND window, int x, int y);
 // Writes the window's pixels to <screens folder>/<name>.png; false when it could not.
 bool SaveScreenshot(HWND window, const std::string& name);
+// The same for an area of the screen in screen coordinates: windows over windows, as seen.
+bool SaveScreenArea(const RECT& area, const std::string& name);
 std::string ScreensFolder();
 
 // This process's GDI and USER object counts.
