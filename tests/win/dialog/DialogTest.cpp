@@ -180,7 +180,10 @@ TEST_F(EffectDialog, ZoomPanAndLocatorMoveTheViewAsThePointerSays) {
                   harness::MoveTo(result, 60, 50);
                   EXPECT_TRUE(Eventually([&] { return plugin.GetViewRect().left == start.left + 40; }));
                   EXPECT_EQ(plugin.GetViewRect().top, start.top + 30);
-                  harness::SaveScreenshot(dialog, "dialog-panning");
+                  // What the screen shows mid-drag; a redraw for the picture would not wait for it.
+                  RECT onScreen;
+                  GetWindowRect(dialog, &onScreen);
+                  harness::SaveScreenArea(onScreen, "dialog-panning");
                   harness::Release();
                   EXPECT_TRUE(Eventually([&] { return Pixels(before) != beforeShown; }))
                       << "the before preview follows";
@@ -283,7 +286,8 @@ TEST_F(EffectDialog, HelpKeyOverOkAsksForOksHelp) {
     // Pop-up help for the OK button's own window, from the dialog's topic file beside the
     // module, with the table in which the viewer finds OK's help context.
     const std::vector<RecordedHelpCall> calls = viewer.Calls();
-    ASSERT_EQ(calls.size(), 1u);
+    ASSERT_EQ(calls.size(), 1u)
+        << "none when the viewer was looked up before the recorder was put in its place";
     const RecordedHelpCall& asked = calls[0];
     EXPECT_EQ(asked.command, 17u);
     EXPECT_EQ(asked.caller, okButton);
@@ -308,8 +312,9 @@ TEST_F(EffectDialog, OkAfterZoomingWritesWhatTheRunWithoutADialogWrites) {
     ASSERT_EQ(Start([&](HWND dialog) {
                   ClickCentre(GetDlgItem(dialog, IDC_ZOOM_IN));
                   ASSERT_TRUE(Eventually([&] { return Label(dialog) == "2:1"; })) << Label(dialog);
-                  harness::Press(GetDlgItem(dialog, IDC_RESULT_PREVIEW), 60, 60);
-                  harness::MoveTo(GetDlgItem(dialog, IDC_RESULT_PREVIEW), 90, 80);
+                  HWND preview = GetDlgItem(dialog, IDC_RESULT_PREVIEW);
+                  harness::Press(preview, 60, 60);
+                  harness::MoveTo(preview, 90, 80);
                   harness::Release();
                   EndWith(dialog, IDOK);
               }),
