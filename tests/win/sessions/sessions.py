@@ -199,12 +199,12 @@ class Session:
         return subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (width, height, rect[0], rect[1]),
                                "ppm:-"], check=True, capture_output=True, timeout=30).stdout
 
-    def shot(self, step, top=None):
+    def shot(self, step, top=None, client=False):
         top = top or (self.last.dialog() if self.last else None)
         if top is None:
             return
         self.shots += 1
-        rect = top["windows"][0]["rect"]
+        rect = top["windows"][0]["client" if client else "rect"]
         path = os.path.join(self.runner.args.screens, "session-%s-%02d-%s.png" % (self.name, self.shots, step))
         width, height = rect[2] - rect[0], rect[3] - rect[1]
         subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (width, height, rect[0], rect[1]),
@@ -235,6 +235,12 @@ class Session:
             except SessionFailure:
                 continue
         raise SessionFailure("no tab of the strip shows the %s page" % name)
+
+    def category_row(self, name):
+        """The row of a category in the list: the library's folders by name, <Custom> last."""
+        library = os.path.join(self.runner.args.bin, "Varnel")
+        names = sorted((d for d in os.listdir(library) if os.path.isdir(os.path.join(library, d))), key=str.upper)
+        return names.index(name) if name in names else len(names)
 
     def choose_category(self, row):
         """Clicks a row of the category list."""
@@ -283,6 +289,9 @@ class Runner:
             raise SessionFailure("%s did not end within %d s" % (program, timeout))
 
     def prepare(self):
+        if self.args.picture:
+            shutil.copy(self.args.picture, self.input)
+            return
         status = self.wine("varnel-sample.exe", [self.input, "800", "600"])
         expect(status == 0 and os.path.exists(self.input), "varnel-sample made no picture")
 
@@ -335,7 +344,8 @@ def leaves_session(runner, s):
     """Leaves, its second preset, density about 60, the needle at about 90, seed 77, OK."""
     s.start("--seed", "5")
     s.shot("opened")
-    s.choose_category(5)
+    leaves = s.category_row("Leaves")
+    s.choose_category(leaves)
     listed = s.wait(lambda x: (lambda l: l and [i["text"] for i in l["items"]][:2] == ["Autumn", "Birch"] and l)(
         x.control(THUMBNAIL_LIST, x.dialog())), "the Leaves presets in the list")
     snapshot = s.last
@@ -368,7 +378,7 @@ def leaves_session(runner, s):
     s.click(centre(s.control(IDOK)["rect"]))
     report = s.finish()
     block = report["block"]
-    expect(block["presetCategory"] == 5, "the block's category is %d" % block["presetCategory"])
+    expect(block["presetCategory"] == leaves, "the block's category is %d" % block["presetCategory"])
     expect(block["path"].replace("\\", "/").rsplit("/", 1)[-1].startswith("Birch"),
            "the block holds %s, not the second preset" % block["path"])
     expect(block["density"] == density, "the block's density %d is not the slider's %d" % (block["density"], density))
@@ -463,9 +473,7 @@ def custom_folder_session(runner, s):
         if name.lower().endswith(".png"):
             shutil.copy(os.path.join(library, name), pictures)
     snapshot = s.start("--preset", "Leaves/Autumn", "--density", "50", "--seed", "9")
-    categories = [d for d in os.listdir(os.path.join(runner.args.bin, "Varnel"))
-                  if os.path.isdir(os.path.join(runner.args.bin, "Varnel", d))]
-    s.choose_category(len(categories))
+    s.choose_category(s.category_row("<Custom>"))
     s.wait(lambda x: x.control(FILE_NAME, x.dialog()) is not None, "the custom controls")
     box = s.control(MULTIPLE_IMAGES)
     if box.get("checked") != 1:
@@ -560,10 +568,42 @@ def keyboard_session(runner, s):
     s.key("Return")
     report = s.finish()
     block = report["block"]
-    expect(block["presetCategory"] == 6, "the block's category is %d, not the one after Leaves" % block["presetCategory"])
+    expect(block["presetCategory"] == s.category_row("Leaves") + 1,
+           "the block's category is %d, not the one after Leaves" % block["presetCategory"])
     expect(block["path"].replace("\\", "/").rsplit("/", 1)[-1].startswith(chosen),
            "the block holds %s, not %s" % (block["path"], chosen))
     runner.check_ok(s, report)
+
+
+def tour_session(runner, s):
+    """The dialog on each of its pages, with the demo's preset and settings; ends with Cancel.
+
+    Not one of the checks: scripts/docs-pictures takes its pictures for the README."""
+    snapshot = s.start("--preset", "Leaves/Autumn", "--density", "40", "--scale", "1.2", "--random-scale", "2.5",
+                       "--rotation", "20", "--random-rotation", "45", "--order-by-depth", "--fade-with-depth",
+                       "--seed", "7")
+    preview = snapshot.control(RESULT_PREVIEW, snapshot.dialog())["client"]
+    for page in ["Image", "Settings", "Options"]:
+        s.show_page(page)
+        # Out of the way, so that no control shows the pointer over it.
+        s.move((snapshot.data["screen"][0] - 2, snapshot.data["screen"][1] - 2))
+        settled(s, preview)
+        s.shot(page.lower(), client=True)
+    s.click(centre(s.control(IDCANCEL)["rect"]))
+    runner.check_cancel(s, s.finish())
+
+
+def settled(s, rect, timeout=20):
+    """Waits until a screen rectangle shows the same pixels twice in a row."""
+    deadline = time.monotonic() + timeout
+    last = s.screen(rect)
+    while time.monotonic() < deadline:
+        time.sleep(0.3)
+        now = s.screen(rect)
+        if now == last:
+            return
+        last = now
+    raise SessionFailure("the preview kept changing for %d s" % timeout)
 
 
 def focused(snapshot):
@@ -603,6 +643,8 @@ SESSIONS = {
     "folder": custom_folder_session,
     "keyboard": keyboard_session,
 }
+# Run only when named.
+EXTRA_SESSIONS = {"tour": tour_session}
 
 
 def main():
@@ -613,13 +655,14 @@ def main():
     parser.add_argument("--wine-run", required=True)
     parser.add_argument("--prefix", required=True)
     parser.add_argument("--arch", required=True)
-    parser.add_argument("sessions", nargs="*", default=list(SESSIONS))
+    parser.add_argument("--picture", help="an RGB PNG to filter instead of a generated sample")
+    parser.add_argument("sessions", nargs="*", default=list(SESSIONS), help="|".join([*SESSIONS, *EXTRA_SESSIONS]))
     args = parser.parse_args()
     expect("DISPLAY" in os.environ, "the sessions need an X display (run them inside xvfb-run)")
     runner = Runner(args)
     runner.prepare()
     for name in args.sessions:
-        runner.run(name, SESSIONS[name])
+        runner.run(name, {**SESSIONS, **EXTRA_SESSIONS}[name])
     failed = [name for name, outcome in runner.results if outcome != "ok"]
     print("%d sessions, %d failed" % (len(runner.results), len(failed)))
     return 1 if failed else 0
