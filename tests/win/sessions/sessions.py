@@ -659,6 +659,8 @@ def main():
     parser.add_argument("sessions", nargs="*", default=list(SESSIONS), help="|".join([*SESSIONS, *EXTRA_SESSIONS]))
     args = parser.parse_args()
     expect("DISPLAY" in os.environ, "the sessions need an X display (run them inside xvfb-run)")
+    expect(shutil.which("xdotool") and shutil.which("import"),
+           "the sessions need xdotool and ImageMagick's import (scripts/setup installs them)")
     runner = Runner(args)
     runner.prepare()
     for name in args.sessions:
