@@ -53,13 +53,12 @@ void DrawCopyRows(const PreparedCopy& p, const PixelBuffer& destination, const P
         row.x += p.copy.vx;
         row.y += p.copy.vy;
     }
-    for (int32_t y = first; y < end; ++y) {
-        row.destination = destination.Row(y) + p.run.left * p.bytes;
-        row.mask = mask != nullptr ? mask->Row(y) + p.run.left : nullptr;
-        p.sampler(row, p.source, p.copy);
-        row.x += p.copy.vx;
-        row.y += p.copy.vy;
-    }
+    row.destination = destination.Row(first) + p.run.left * p.bytes;
+    row.mask = mask != nullptr ? mask->Row(first) + p.run.left : nullptr;
+    row.rows = end - first;
+    row.destinationStride = destination.rowBytes;
+    row.maskStride = mask != nullptr ? mask->rowBytes : 0;
+    p.sampler(row, p.source, p.copy);
 }
 
 void DrawPlacement(const PixelBuffer& destination, const PixelBuffer* mask, const OrvRect& area,

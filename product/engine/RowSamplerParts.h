@@ -20,6 +20,21 @@ inline const uint8_t* Sample(const SamplerObject& o, double x, double y, int byt
     return o.pixels + ptrdiff_t(int32_t(ty)) * o.rowBytes + int32_t(tx) * bytes;
 }
 
+// Calls run(one) for each run of rows, one holding that run alone; run start points
+// follow one another by addition of the row step.
+template <typename Run>
+inline void ForEachRun(const SamplerRow& rows, const SamplerCopy& c, const Run& run) {
+    SamplerRow one = rows;
+    one.rows = 1;
+    for (int32_t r = 0; r < rows.rows; ++r) {
+        run(one);
+        one.x += c.vx;
+        one.y += c.vy;
+        one.destination += rows.destinationStride;
+        if (one.mask != nullptr) one.mask += rows.maskStride;
+    }
+}
+
 template <int Bytes>
 inline void BlendColour(uint8_t* d, int32_t m, const int32_t c[3]) {
     if (m == 255) {

@@ -7,7 +7,7 @@ namespace {
 using namespace RowSamplerParts;
 
 template <int Bytes, bool Masked, bool Quad>
-void ColourRow(const SamplerRow& row, const SamplerObject& o, const SamplerCopy& c) {
+void ColourRun(const SamplerRow& row, const SamplerObject& o, const SamplerCopy& c) {
     Points<Quad> p(row, c);
     uint8_t* d = row.destination;
     const uint8_t* mask = row.mask;
@@ -42,7 +42,7 @@ void ColourRow(const SamplerRow& row, const SamplerObject& o, const SamplerCopy&
 }
 
 template <int Bytes, bool Masked, bool Quad>
-void ReliefRow(const SamplerRow& row, const SamplerObject& o, const SamplerCopy& c) {
+void ReliefRun(const SamplerRow& row, const SamplerObject& o, const SamplerCopy& c) {
     Points<Quad> p(row, c);
     uint8_t* d = row.destination;
     const uint8_t* mask = row.mask;
@@ -59,6 +59,16 @@ void ReliefRow(const SamplerRow& row, const SamplerObject& o, const SamplerCopy&
         if (j == 0) continue;
         BlendRelief(d, ReliefDelta<Masked, Quad>(S, j, M, k));
     }
+}
+
+template <int Bytes, bool Masked, bool Quad>
+void ColourRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy& c) {
+    ForEachRun(rows, c, [&](const SamplerRow& row) { ColourRun<Bytes, Masked, Quad>(row, o, c); });
+}
+
+template <int Bytes, bool Masked, bool Quad>
+void ReliefRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy& c) {
+    ForEachRun(rows, c, [&](const SamplerRow& row) { ReliefRun<Bytes, Masked, Quad>(row, o, c); });
 }
 
 template <int Bytes, bool Masked, bool Quad>

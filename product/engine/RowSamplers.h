@@ -1,14 +1,19 @@
-// The per-row routines that sample an object along one run of destination pixels and
-// blend the result in. Integer arithmetic throughout, divisions truncating toward zero.
+// The routines that sample an object along runs of destination pixels, one run a row,
+// and blend the result in. Integer arithmetic throughout, divisions truncating toward zero.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
+// A run of pixels on each of one or more rows. Each run starts one row step (vx, vy)
+// after the one above it, reached by one addition per row.
 struct SamplerRow {
-    uint8_t* destination;  // first pixel of the run
-    int32_t count;
-    const uint8_t* mask;  // one byte a pixel, or null
-    double x, y;          // start point in object coordinates
+    uint8_t* destination;  // first pixel of the first run
+    int32_t count;         // pixels a run
+    const uint8_t* mask;   // one byte a pixel, or null
+    double x, y;           // start point of the first run in object coordinates
+    int32_t rows = 1;
+    ptrdiff_t destinationStride = 0, maskStride = 0;  // bytes from one run to the next
 };
 
 struct SamplerObject {

@@ -36,22 +36,30 @@ inline uint32_t Load32(const uint8_t* p) {
 // Finds the object pixels under four sample points, each an (x, y) pair.
 class Locator {
 public:
+    // Offsets count from the object's lowest address (its last row when it is stored
+    // bottom up), so that none is negative.
     Locator(const SamplerObject& o, int16_t bytes)
-        : half(_mm_set1_pd(0.5)),
+        : base(o.rowBytes < 0 ? o.pixels + ptrdiff_t(o.height - 1) * o.rowBytes : o.pixels),
+          half(_mm_set1_pd(0.5)),
           zero(_mm_setzero_pd()),
           size(_mm_set_pd(o.height, o.width)),
           scale(_mm_set_epi16(int16_t(o.rowBytes), bytes, int16_t(o.rowBytes), bytes, int16_t(o.rowBytes),
-                              bytes, int16_t(o.rowBytes), bytes)) {}
+                              bytes, int16_t(o.rowBytes), bytes)),
+          bias(_mm_set1_epi32(o.rowBytes < 0 ? -(o.height - 1) * o.rowBytes : 0)) {}
 
-    // Byte offsets from the first row, 0 for a point that misses; hits holds a lane of
+    const uint8_t* const base;
+
+    // Byte offsets from base, 0 for a point that misses; hits holds a lane of
     // ones for each point that hits. Inside: every point is known to hit.
     template <bool Inside>
     void Locate(const __m128d p[4], __m128i* offsets, __m128i* hits) const {
         if (Inside) {
             __m128i at[4];
             for (int k = 0; k < 4; ++k) at[k] = _mm_cvttpd_epi32(_mm_add_pd(p[k], half));
-            *offsets = _mm_madd_epi16(
-                _mm_packs_epi32(_mm_unpacklo_epi64(at[0], at[1]), _mm_unpacklo_epi64(at[2], at[3])), scale);
+            *offsets = _mm_add_epi32(_mm_madd_epi16(_mm_packs_epi32(_mm_unpacklo_epi64(at[0], at[1]),
+                                                                    _mm_unpacklo_epi64(at[2], at[3])),
+                                                    scale),
+                                     bias);
             *hits = _mm_set1_epi32(-1);
             return;
         }
@@ -70,12 +78,12 @@ public:
             _mm_shuffle_ps(_mm_castpd_ps(ok[2]), _mm_castpd_ps(ok[3]), _MM_SHUFFLE(2, 0, 2, 0));
         *hits = _mm_castps_si128(_mm_and_ps(_mm_shuffle_ps(ok01, ok23, _MM_SHUFFLE(2, 0, 2, 0)),
                                             _mm_shuffle_ps(ok01, ok23, _MM_SHUFFLE(3, 1, 3, 1))));
-        *offsets = _mm_and_si128(_mm_madd_epi16(xy, scale), *hits);
+        *offsets = _mm_and_si128(_mm_add_epi32(_mm_madd_epi16(xy, scale), bias), *hits);
     }
 
 private:
     __m128d half, zero, size;
-    __m128i scale;
+    __m128i scale, bias;
 };
 
 // floor and ceil without a library call (SSE2 has no rounding instruction); only the
@@ -98,13 +106,15 @@ struct Span {
 // and the highest start on each axis. The points themselves come from repeated
 // additions, which stray from those lines by less than margin, and a pixel of slack on
 // each side absorbs the rounding here.
+// inverse holds 1 / ux and 1 / uy, found once for all rows.
 template <bool Quad>
-Span HitSpan(const Points<Quad>& p, int32_t count, const SamplerObject& o) {
+Span HitSpan(const Points<Quad>& p, int32_t count, const SamplerObject& o, const double inverse[2]) {
     const double n = count;
     struct Range {
         double low, high;
     };
-    const auto axis = [n](const double* start, double step, double size, Range* any, Range* all) {
+    const auto axis = [n](const double* start, double step, double inverse, double size, Range* any,
+                          Range* all) {
         double least = start[0], most = start[0];
         for (int k = 1; k < Points<Quad>::kCount; ++k)
             least = std::min(least, start[k]), most = std::max(most, start[k]);
@@ -117,7 +127,6 @@ Span HitSpan(const Points<Quad>& p, int32_t count, const SamplerObject& o) {
             *any = least <= hi && most >= lo ? everything : nothing;
             *all = least >= loIn && most <= hiIn ? everything : nothing;
         } else {
-            const double inverse = 1.0 / step;
             const double a = (lo - most) * inverse, b = (hi - least) * inverse;
             const double aIn = (loIn - least) * inverse, bIn = (hiIn - most) * inverse;
             *any = Range{std::min(a, b), std::max(a, b)};
@@ -125,8 +134,8 @@ Span HitSpan(const Points<Quad>& p, int32_t count, const SamplerObject& o) {
         }
     };
     Range xAny, xAll, yAny, yAll;
-    axis(p.x, p.ux, o.width, &xAny, &xAll);
-    axis(p.y, p.uy, o.height, &yAny, &yAll);
+    axis(p.x, p.ux, inverse[0], o.width, &xAny, &xAll);
+    axis(p.y, p.uy, inverse[1], o.height, &yAny, &yAll);
     const double first = std::max(xAny.low, yAny.low), end = std::min(xAny.high, yAny.high);
     if (!(std::isfinite(first) && std::isfinite(end))) return Span{0, count, count, count};  // no shortcut
     if (first > end) return Span{0, 0, 0, 0};
@@ -160,13 +169,44 @@ struct PointPairs {
 // point in the nearest sampler), 0 where a point misses. With one byte a pixel only
 // the low byte is the sample. False, with nothing gathered, when every point misses.
 template <bool Quad, int ObjectBytes, bool Inside>
-inline bool Gather(const Locator& at, const SamplerObject& o, PointPairs<Quad>& points, int32_t n,
-                   __m128i samples[4], __m128i hits[4]) {
-    const auto load = [&](int32_t offset) {
-        return ObjectBytes == 4 ? Load32(o.pixels + offset) : uint32_t(o.pixels[offset]);
+inline bool Gather(const Locator& at, PointPairs<Quad>& points, int32_t n, __m128i samples[4],
+                   __m128i hits[4]) {
+    const auto one = [&](uint32_t offset) {
+        return ObjectBytes == 4 ? _mm_loadu_si32(at.base + offset) : _mm_cvtsi32_si128(at.base[offset]);
     };
-    if (Quad) {
-        alignas(16) int32_t located[4][4];
+    const auto four = [&](uint32_t a, uint32_t b, uint32_t c, uint32_t d) {
+        return _mm_unpacklo_epi64(_mm_unpacklo_epi32(one(a), one(b)), _mm_unpacklo_epi32(one(c), one(d)));
+    };
+    if (Quad && Inside) {
+        // Offsets stored pixel by pixel and read back point by point: the samples arrive
+        // with pixels in lanes, with no transposition.
+        alignas(16) uint32_t located[4][4];
+        const auto locate = [&](int32_t j) {
+            __m128i offset;
+            at.Locate<true>(points.p, &offset, &hits[j]);
+            _mm_store_si128(reinterpret_cast<__m128i*>(located[j]), offset);
+            points.Advance();
+        };
+        if (n == 4) {
+            for (int32_t j = 0; j < 4; ++j) locate(j);
+        } else {
+            for (int32_t j = 0; j < 4; ++j) {
+                if (j < n) {
+                    locate(j);
+                } else {
+                    hits[j] = _mm_setzero_si128();
+                    _mm_store_si128(reinterpret_cast<__m128i*>(located[j]), _mm_setzero_si128());
+                }
+            }
+        }
+        for (int k = 0; k < 4; ++k)
+            samples[k] = four(located[0][k], located[1][k], located[2][k], located[3][k]);
+        if (n < 4) {
+            const __m128i present = _mm_cmpgt_epi32(_mm_set1_epi32(n), _mm_set_epi32(3, 2, 1, 0));
+            for (int k = 0; k < 4; ++k) samples[k] = _mm_and_si128(samples[k], present);
+        }
+    } else if (Quad) {
+        alignas(16) uint32_t located[4][4];
         __m128i any = _mm_setzero_si128();
         for (int32_t j = 0; j < 4; ++j) {
             if (j >= n) {
@@ -180,17 +220,14 @@ inline bool Gather(const Locator& at, const SamplerObject& o, PointPairs<Quad>& 
             points.Advance();
         }
         if (!Inside && _mm_movemask_epi8(any) == 0) return false;
-        // Built in registers: small stores read back as one vector would stall.
         __m128 r[4];
         for (int32_t j = 0; j < 4; ++j) {
-            const int32_t* l = located[j];
+            const uint32_t* l = located[j];
             if (j >= n) {
                 r[j] = _mm_setzero_ps();
                 continue;
             }
-            r[j] = _mm_castsi128_ps(_mm_set_epi32(int32_t(load(l[3])), int32_t(load(l[2])),
-                                                  int32_t(load(l[1])), int32_t(load(l[0]))));
-            if (!Inside) r[j] = _mm_and_ps(r[j], _mm_castsi128_ps(hits[j]));
+            r[j] = _mm_castsi128_ps(_mm_and_si128(four(l[0], l[1], l[2], l[3]), hits[j]));
         }
         // Pixels to lanes: pixel j's points become lane j of each point's register.
         _MM_TRANSPOSE4_PS(r[0], r[1], r[2], r[3]);
@@ -204,11 +241,9 @@ inline bool Gather(const Locator& at, const SamplerObject& o, PointPairs<Quad>& 
         __m128i offset;
         at.Locate<Inside>(p, &offset, &hits[0]);
         if (!Inside && _mm_movemask_epi8(hits[0]) == 0) return false;
-        alignas(16) int32_t l[4];
+        alignas(16) uint32_t l[4];
         _mm_store_si128(reinterpret_cast<__m128i*>(l), offset);
-        samples[0] = _mm_and_si128(
-            _mm_set_epi32(int32_t(load(l[3])), int32_t(load(l[2])), int32_t(load(l[1])), int32_t(load(l[0]))),
-            hits[0]);
+        samples[0] = _mm_and_si128(four(l[0], l[1], l[2], l[3]), hits[0]);
     }
     return true;
 }
@@ -219,24 +254,87 @@ inline __m128i Quotient(__m128i a, __m128 b) { return _mm_cvttps_epi32(_mm_div_p
 // Truncated a / 255 for 0 <= a < 65536.
 inline __m128i Div255(__m128i a) { return _mm_srli_epi32(_mm_mulhi_epu16(a, _mm_set1_epi32(0x8081)), 7); }
 
-// The colour blend of up to n <= 4 destination pixels, each by its own m (0 leaves a
+// The same in each 16-bit lane.
+inline __m128i Div255Words(__m128i a) {
+    return _mm_srli_epi16(_mm_mulhi_epu16(a, _mm_set1_epi16(int16_t(0x8081))), 7);
+}
+
+// The mean of four samples of four bytes each, channel by channel, truncated.
+inline __m128i MeanOfFour(const __m128i s[4]) {
+    const __m128i zero = _mm_setzero_si128();
+    __m128i low = _mm_unpacklo_epi8(s[0], zero), high = _mm_unpackhi_epi8(s[0], zero);
+    for (int k = 1; k < 4; ++k) {
+        low = _mm_add_epi16(low, _mm_unpacklo_epi8(s[k], zero));
+        high = _mm_add_epi16(high, _mm_unpackhi_epi8(s[k], zero));
+    }
+    return _mm_packus_epi16(_mm_srli_epi16(low, 2), _mm_srli_epi16(high, 2));
+}
+
+// Four pixels of four bytes, the fourth dropped, as twelve bytes of three (the last four
+// bytes zero).
+inline __m128i PackThree(__m128i v) {
+    const __m128i low = _mm_set_epi32(0, 0xffffff, 0, 0xffffff),
+                  high = _mm_set_epi32(0xffff, 0xff000000, 0xffff, 0xff000000);
+    const __m128i pairs = _mm_or_si128(_mm_and_si128(v, low), _mm_and_si128(_mm_srli_epi64(v, 8), high));
+    return _mm_or_si128(_mm_move_epi64(pairs), _mm_slli_si128(_mm_srli_si128(pairs, 8), 6));
+}
+
+// The n <= 4 pixels of three bytes at d; a row's last pixels through a scratch copy.
+inline __m128i LoadThree(const uint8_t* d, int32_t n) {
+    if (n == 4)
+        return _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(d)),
+                                  _mm_cvtsi32_si128(int32_t(Load32(d + 8))));
+    alignas(16) uint8_t b[16] = {};
+    std::memcpy(b, d, size_t(n) * 3);
+    return _mm_load_si128(reinterpret_cast<const __m128i*>(b));
+}
+
+inline void StoreThree(uint8_t* d, int32_t n, __m128i v) {
+    alignas(16) uint8_t b[16];
+    _mm_store_si128(reinterpret_cast<__m128i*>(b), v);
+    std::memcpy(d, b, size_t(n) * 3);
+}
+
+// The colour blend of up to n <= 4 pixels of three bytes, each by its own m (0 leaves a
+// pixel alone, 255 gives the colour itself), computed byte by byte in 16-bit lanes:
+// d x (255 - m) + c x m stays below 65536. colour holds a pixel's channels in its low three
+// bytes.
+inline void BlendThree(uint8_t* d, int32_t n, __m128i m, __m128i colour) {
+    const __m128i zero = _mm_setzero_si128(), full = _mm_set1_epi16(255);
+    const __m128i c = PackThree(colour);
+    const __m128i w = PackThree(_mm_or_si128(_mm_or_si128(m, _mm_slli_epi32(m, 8)), _mm_slli_epi32(m, 16)));
+    const __m128i dest = LoadThree(d, n);
+    const auto mix = [&](__m128i dd, __m128i cc, __m128i ww) {
+        return Div255Words(
+            _mm_add_epi16(_mm_mullo_epi16(dd, _mm_sub_epi16(full, ww)), _mm_mullo_epi16(cc, ww)));
+    };
+    const __m128i low =
+        mix(_mm_unpacklo_epi8(dest, zero), _mm_unpacklo_epi8(c, zero), _mm_unpacklo_epi8(w, zero));
+    const __m128i high =
+        mix(_mm_unpackhi_epi8(dest, zero), _mm_unpackhi_epi8(c, zero), _mm_unpackhi_epi8(w, zero));
+    const __m128i out = _mm_packus_epi16(low, high);
+    if (n == 4) {
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(d), out);
+        const uint32_t last = uint32_t(_mm_cvtsi128_si32(_mm_srli_si128(out, 8)));
+        std::memcpy(d + 8, &last, sizeof last);
+    } else {
+        StoreThree(d, n, out);
+    }
+}
+
+// The colour blend of up to n <= 4 pixels of four bytes, each by its own m (0 leaves a
 // pixel alone). The same integers as the one-pixel blend: every product fits 16 bits
 // or is exact in single precision, as is each truncated quotient.
-template <int Bytes>
 inline void BlendFour(uint8_t* d, int32_t n, __m128i m, const __m128i colour[3]) {
     int32_t v[4][4] = {};  // [channel][pixel]
     for (int32_t j = 0; j < n; ++j)
-        for (int ch = 0; ch < Bytes; ++ch) v[ch][j] = d[j * Bytes + ch];
+        for (int ch = 0; ch < 4; ++ch) v[ch][j] = d[j * 4 + ch];
     __m128i dest[4];
-    for (int ch = 0; ch < Bytes; ++ch) dest[ch] = _mm_set_epi32(v[ch][3], v[ch][2], v[ch][1], v[ch][0]);
+    for (int ch = 0; ch < 4; ++ch) dest[ch] = _mm_set_epi32(v[ch][3], v[ch][2], v[ch][1], v[ch][0]);
     const __m128i full = _mm_set1_epi32(255);
     const __m128i rest = _mm_sub_epi32(full, m);
     __m128i out[4];
-    if (Bytes == 3) {
-        // With m = 255 this is the colour itself and with m = 0 the pixel as it was.
-        for (int ch = 0; ch < 3; ++ch)
-            out[ch] = Div255(_mm_add_epi32(_mm_mullo_epi16(dest[ch], rest), _mm_mullo_epi16(m, colour[ch])));
-    } else {
+    {
         const __m128i o = dest[3];
         const __m128i covered = _mm_sub_epi32(_mm_add_epi32(o, m), Div255(_mm_mullo_epi16(m, o)));
         const __m128 t = _mm_cvtepi32_ps(_mm_mullo_epi16(rest, o));
@@ -253,9 +351,9 @@ inline void BlendFour(uint8_t* d, int32_t n, __m128i m, const __m128i colour[3])
         out[3] = _mm_or_si128(_mm_and_si128(drawn, covered), _mm_andnot_si128(drawn, o));
     }
     alignas(16) int32_t w[4][4];
-    for (int ch = 0; ch < Bytes; ++ch) _mm_store_si128(reinterpret_cast<__m128i*>(w[ch]), out[ch]);
+    for (int ch = 0; ch < 4; ++ch) _mm_store_si128(reinterpret_cast<__m128i*>(w[ch]), out[ch]);
     for (int32_t j = 0; j < n; ++j)
-        for (int ch = 0; ch < Bytes; ++ch) d[j * Bytes + ch] = uint8_t(w[ch][j]);
+        for (int ch = 0; ch < 4; ++ch) d[j * 4 + ch] = uint8_t(w[ch][j]);
 }
 
 inline __m128i MaskBytes(const uint8_t* mask, int32_t n) {
@@ -264,49 +362,59 @@ inline __m128i MaskBytes(const uint8_t* mask, int32_t n) {
     return _mm_load_si128(reinterpret_cast<const __m128i*>(m));
 }
 
-// Runs pixels(at, points, from, to, inside) over the parts of a row: where points may
-// hit, where all of them surely do, and where they may again. The points stay on their
-// chain of additions across the parts.
+// Runs pixels(row, at, points, from, to, inside) over the parts of each run: where
+// points may hit, where all of them surely do, and where they may again. The points stay
+// on their chain of additions across the parts.
 template <bool Quad, typename Pixels>
-void VisitRow(const SamplerRow& row, const SamplerObject& o, const SamplerCopy& c, int16_t objectBytes,
-              const Pixels& pixels) {
+void VisitRows(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy& c, int16_t objectBytes,
+               const Pixels& pixels) {
     const Locator at(o, objectBytes);
-    const Points<Quad> start(row, c);
-    const Span span = HitSpan(start, row.count, o);
-    PointPairs<Quad> points(start);
-    for (int32_t i = 0; i < span.first; ++i) points.Advance();
-    pixels(at, points, span.first, span.innerFirst, std::false_type());
-    pixels(at, points, span.innerFirst, span.innerEnd, std::true_type());
-    pixels(at, points, span.innerEnd, span.end, std::false_type());
+    const double inverse[2] = {1.0 / c.ux, 1.0 / c.uy};  // unused for a step of 0
+    ForEachRun(rows, c, [&](const SamplerRow& row) {
+        const Points<Quad> start(row, c);
+        const Span span = HitSpan(start, row.count, o, inverse);
+        PointPairs<Quad> points(start);
+        for (int32_t i = 0; i < span.first; ++i) points.Advance();
+        pixels(row, at, points, span.first, span.innerFirst, std::false_type());
+        pixels(row, at, points, span.innerFirst, span.innerEnd, std::true_type());
+        pixels(row, at, points, span.innerEnd, span.end, std::false_type());
+    });
 }
 
 template <int Bytes, bool Masked, bool Quad>
-void ColourRow(const SamplerRow& row, const SamplerObject& o, const SamplerCopy& c) {
-    if (!FitsOffsets(o)) return ChooseReferenceRowSampler(false, Bytes, !Quad, Masked)(row, o, c);
+void ColourRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy& c) {
+    if (!FitsOffsets(o)) return ChooseReferenceRowSampler(false, Bytes, !Quad, Masked)(rows, o, c);
     const __m128i byte = _mm_set1_epi32(0xff), one = _mm_set1_epi32(1), zero = _mm_setzero_si128();
     const __m128i opacity = _mm_set1_epi32(c.opacity);
     const __m128i g = _mm_set1_epi32(c.desaturation), keep = _mm_set1_epi32(255 - c.desaturation);
-    VisitRow<Quad>(
-        row, o, c, 4,
-        [&](const Locator& at, PointPairs<Quad>& points, int32_t from, int32_t to, auto inside) {
+    VisitRows<Quad>(
+        rows, o, c, 4,
+        [&](const SamplerRow& row, const Locator& at, PointPairs<Quad>& points, int32_t from, int32_t to,
+            auto inside) {
             for (int32_t i = from; i < to; i += 4) {
                 const int32_t n = std::min<int32_t>(4, to - i);
                 __m128i s[4], hits[4];
-                if (!Gather<Quad, 4, decltype(inside)::value>(at, o, points, n, s, hits)) continue;
-                __m128i alpha = s[0];
-                for (int k = 1; k < Points<Quad>::kCount; ++k) alpha = _mm_or_si128(alpha, s[k]);
-                if (_mm_movemask_epi8(_mm_cmpgt_epi32(_mm_srli_epi32(alpha, 24), zero)) == 0) continue;
+                if (!Gather<Quad, 4, decltype(inside)::value>(at, points, n, s, hits)) continue;
+                __m128i any = s[0], every = s[0];
+                for (int k = 1; k < Points<Quad>::kCount; ++k)
+                    any = _mm_or_si128(any, s[k]), every = _mm_and_si128(every, s[k]);
+                if (_mm_movemask_epi8(_mm_cmpgt_epi32(_mm_srli_epi32(any, 24), zero)) == 0) continue;
                 const __m128i M = Masked ? MaskBytes(row.mask + i, n) : _mm_set1_epi32(255);
-                __m128i colour[3], m;
+                // The colour either as each lane's low three bytes (packed) or channel by channel.
+                __m128i packed = zero, colour[3], m;
+                bool split = false;
                 if (!Quad) {
-                    const __m128i a = _mm_srli_epi32(s[0], 24);
-                    for (int ch = 0; ch < 3; ++ch)
-                        colour[ch] = _mm_and_si128(_mm_srli_epi32(s[0], 8 * ch), byte);
-                    const __m128i oa = _mm_madd_epi16(opacity, a);
+                    packed = s[0];
+                    const __m128i oa = _mm_madd_epi16(opacity, _mm_srli_epi32(s[0], 24));
                     m = Masked
                             ? _mm_cvttps_epi32(_mm_div_ps(_mm_mul_ps(_mm_cvtepi32_ps(oa), _mm_cvtepi32_ps(M)),
                                                           _mm_set1_ps(65025.0f)))
                             : Div255(oa);
+                } else if (_mm_movemask_epi8(_mm_cmpeq_epi32(_mm_srli_epi32(every, 24), byte)) == 0xffff) {
+                    // Every sample opaque, so K = 1020: the colour is the plain mean of the
+                    // samples and m the opacity (times the mask byte over 255).
+                    packed = MeanOfFour(s);
+                    m = Masked ? Div255(_mm_mullo_epi16(M, opacity)) : opacity;
                 } else {
                     __m128i K = zero, sum[3] = {zero, zero, zero};
                     for (int k = 0; k < 4; ++k) {
@@ -321,12 +429,7 @@ void ColourRow(const SamplerRow& row, const SamplerObject& o, const SamplerCopy&
                     const __m128 divisor =
                         _mm_cvtepi32_ps(_mm_or_si128(K, _mm_and_si128(_mm_cmpeq_epi32(K, zero), one)));
                     for (int ch = 0; ch < 3; ++ch) colour[ch] = Quotient(sum[ch], divisor);
-                    if (c.desaturation > 0) {
-                        const __m128i total = _mm_add_epi32(_mm_add_epi32(colour[0], colour[1]), colour[2]);
-                        const __m128i grey = _mm_mullo_epi16(g, Quotient(total, _mm_set1_ps(3.0f)));
-                        for (int ch = 0; ch < 3; ++ch)
-                            colour[ch] = Div255(_mm_add_epi32(grey, _mm_mullo_epi16(keep, colour[ch])));
-                    }
+                    split = true;
                     if (Masked) {
                         const __m128i mk = _mm_madd_epi16(M, K);
                         const __m128d op = _mm_set1_pd(c.opacity), d = _mm_set1_pd(260100.0);
@@ -342,41 +445,63 @@ void ColourRow(const SamplerRow& row, const SamplerObject& o, const SamplerCopy&
                     }
                 }
                 if (_mm_movemask_epi8(_mm_cmpgt_epi32(m, zero)) == 0) continue;
-                BlendFour<Bytes>(row.destination + i * Bytes, n, m, colour);
+                const auto splitColour = [&] {
+                    if (!split)
+                        for (int ch = 0; ch < 3; ++ch)
+                            colour[ch] = _mm_and_si128(_mm_srli_epi32(packed, 8 * ch), byte);
+                    split = true;
+                };
+                if (Quad && c.desaturation > 0) {
+                    splitColour();
+                    const __m128i total = _mm_add_epi32(_mm_add_epi32(colour[0], colour[1]), colour[2]);
+                    const __m128i grey = _mm_mullo_epi16(g, Quotient(total, _mm_set1_ps(3.0f)));
+                    for (int ch = 0; ch < 3; ++ch)
+                        colour[ch] = Div255(_mm_add_epi32(grey, _mm_mullo_epi16(keep, colour[ch])));
+                }
+                if (Bytes == 3) {
+                    if (split)
+                        packed = _mm_or_si128(_mm_or_si128(colour[0], _mm_slli_epi32(colour[1], 8)),
+                                              _mm_slli_epi32(colour[2], 16));
+                    BlendThree(row.destination + i * 3, n, m, packed);
+                } else {
+                    splitColour();
+                    BlendFour(row.destination + i * 4, n, m, colour);
+                }
             }
         });
 }
 
 template <int Bytes, bool Masked, bool Quad>
-void ReliefRow(const SamplerRow& row, const SamplerObject& o, const SamplerCopy& c) {
-    if (!FitsOffsets(o)) return ChooseReferenceRowSampler(true, Bytes, !Quad, Masked)(row, o, c);
+void ReliefRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy& c) {
+    if (!FitsOffsets(o)) return ChooseReferenceRowSampler(true, Bytes, !Quad, Masked)(rows, o, c);
     const int32_t k = (c.textureAmount * c.opacity) / 255;
-    VisitRow<Quad>(row, o, c, 1,
-                   [&](const Locator& at, PointPairs<Quad>& points, int32_t from, int32_t to, auto inside) {
-                       for (int32_t i = from; i < to; i += 4) {
-                           const int32_t n = std::min<int32_t>(4, to - i);
-                           __m128i s[4], hits[4];
-                           if (!Gather<Quad, 1, decltype(inside)::value>(at, o, points, n, s, hits)) continue;
-                           alignas(16) int32_t values[4][4], hit[4][4];
-                           for (int p = 0; p < Points<Quad>::kCount; ++p) {
-                               _mm_store_si128(reinterpret_cast<__m128i*>(values[p]), s[p]);
-                               _mm_store_si128(reinterpret_cast<__m128i*>(hit[p]), hits[p]);
-                           }
-                           for (int32_t j = 0; j < n; ++j) {
-                               int32_t count = 0, S = 0;
-                               if (Quad) {
-                                   // hit[j] holds pixel j's points; values hold points by lane.
-                                   for (int p = 0; p < 4; ++p) count -= hit[j][p], S += values[p][j];
-                               } else {
-                                   count = -hit[0][j], S = values[0][j];
-                               }
-                               if (count == 0) continue;
-                               const int32_t M = Masked ? row.mask[i + j] : 255;
-                               BlendRelief(row.destination + (i + j) * Bytes,
-                                           ReliefDelta<Masked, Quad>(S, count, M, k));
-                           }
-                       }
-                   });
+    VisitRows<Quad>(rows, o, c, 1,
+                    [&](const SamplerRow& row, const Locator& at, PointPairs<Quad>& points, int32_t from,
+                        int32_t to, auto inside) {
+                        for (int32_t i = from; i < to; i += 4) {
+                            const int32_t n = std::min<int32_t>(4, to - i);
+                            __m128i s[4], hits[4];
+                            if (!Gather<Quad, 1, decltype(inside)::value>(at, points, n, s, hits)) continue;
+                            alignas(16) int32_t values[4][4], hit[4][4];
+                            for (int p = 0; p < Points<Quad>::kCount; ++p) {
+                                _mm_store_si128(reinterpret_cast<__m128i*>(values[p]), s[p]);
+                                _mm_store_si128(reinterpret_cast<__m128i*>(hit[p]), hits[p]);
+                            }
+                            for (int32_t j = 0; j < n; ++j) {
+                                int32_t count = 0, S = 0;
+                                if (Quad) {
+                                    // hit[j] holds pixel j's points; values hold points by lane.
+                                    for (int p = 0; p < 4; ++p) count -= hit[j][p], S += values[p][j];
+                                } else {
+                                    count = -hit[0][j], S = values[0][j];
+                                }
+                                if (count == 0) continue;
+                                const int32_t M = Masked ? row.mask[i + j] : 255;
+                                BlendRelief(row.destination + (i + j) * Bytes,
+                                            ReliefDelta<Masked, Quad>(S, count, M, k));
+                            }
+                        }
+                    });
 }
 
 template <int Bytes, bool Masked, bool Quad>
