@@ -83,6 +83,23 @@ RowSampler ChooseReferenceRowSampler(bool texture, int32_t bytesPerPixel, bool q
     return PickRowSampler<Rows>(texture, bytesPerPixel, quick, masked);
 }
 
+RowSampler ChooseAvx2RowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked) {
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+    // Asked here, in code built for the baseline, before any AVX2 instruction can run.
+    static const bool present = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx2") != 0;
+    }();
+    if (present) return PickAvx2RowSampler(texture, bytesPerPixel, quick, masked);
+#endif
+    return nullptr;
+}
+
+RowSampler ChooseVectorRowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked) {
+    const RowSampler wide = ChooseAvx2RowSampler(texture, bytesPerPixel, quick, masked);
+    return wide != nullptr ? wide : ChooseSse2RowSampler(texture, bytesPerPixel, quick, masked);
+}
+
 RowSampler ChooseRowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked) {
     return ChooseVectorRowSampler(texture, bytesPerPixel, quick, masked);
 }

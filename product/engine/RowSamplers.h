@@ -40,6 +40,14 @@ RowSampler ChooseRowSampler(bool texture, int32_t bytesPerPixel, bool quick, boo
 // for byte.
 RowSampler ChooseReferenceRowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked);
 
-// Several destination pixels a step with SSE2, the reference where SSE2 is missing. An
-// object too large for 16-bit pixel offsets is left to the reference.
+// Several destination pixels a step: the fastest family the machine has.
 RowSampler ChooseVectorRowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked);
+
+// The vector families one by one, all tested against the reference: SSE2 (the reference
+// where SSE2 is missing) and AVX2 (null where the build or the machine lacks it). An
+// object too large for 16-bit pixel offsets is left to the reference.
+RowSampler ChooseSse2RowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked);
+RowSampler ChooseAvx2RowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked);
+
+// The AVX2 family's table, compiled for AVX2: call only through ChooseAvx2RowSampler.
+RowSampler PickAvx2RowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "product/engine/RowSamplers.h"
@@ -91,38 +92,51 @@ std::vector<uint8_t> Draw(RowSampler sampler, Trial t) {
     return t.destination;
 }
 
+// Every vector family this build and machine have.
+std::vector<std::pair<const char*, RowSampler (*)(bool, int32_t, bool, bool)>> Families() {
+    std::vector<std::pair<const char*, RowSampler (*)(bool, int32_t, bool, bool)>> families{
+        {"SSE2", ChooseSse2RowSampler}};
+    if (ChooseAvx2RowSampler(false, 3, false, false) != nullptr)
+        families.push_back({"AVX2", ChooseAvx2RowSampler});
+    return families;
+}
+
 TEST(RowSamplerTest, VectorSamplersMatchTheReferenceByteForByte) {
-    std::mt19937 random(2024);
-    for (bool texture : {false, true})
-        for (int32_t bytes : {3, 4})
-            for (bool quick : {false, true})
-                for (bool masked : {false, true}) {
-                    const RowSampler reference = ChooseReferenceRowSampler(texture, bytes, quick, masked);
-                    const RowSampler vector = ChooseVectorRowSampler(texture, bytes, quick, masked);
-                    int32_t drawn = 0;
-                    for (int trial = 0; trial < 400; ++trial) {
-                        const int32_t w = std::uniform_int_distribution<int32_t>(1, 40)(random);
-                        const int32_t h = std::uniform_int_distribution<int32_t>(1, 40)(random);
-                        const Trial t = RandomTrial(random, texture, bytes, masked, w, h);
-                        const std::vector<uint8_t> expected = Draw(reference, t);
-                        drawn += expected != t.destination;
-                        ASSERT_EQ(Draw(vector, t), expected)
-                            << "texture " << texture << " bytes " << bytes << " quick " << quick << " masked "
-                            << masked << " trial " << trial << " count " << t.row.count;
+    for (const auto& family : Families()) {
+        std::mt19937 random(2024);
+        for (bool texture : {false, true})
+            for (int32_t bytes : {3, 4})
+                for (bool quick : {false, true})
+                    for (bool masked : {false, true}) {
+                        const RowSampler reference = ChooseReferenceRowSampler(texture, bytes, quick, masked);
+                        const RowSampler vector = family.second(texture, bytes, quick, masked);
+                        int32_t drawn = 0;
+                        for (int trial = 0; trial < 400; ++trial) {
+                            const int32_t w = std::uniform_int_distribution<int32_t>(1, 40)(random);
+                            const int32_t h = std::uniform_int_distribution<int32_t>(1, 40)(random);
+                            const Trial t = RandomTrial(random, texture, bytes, masked, w, h);
+                            const std::vector<uint8_t> expected = Draw(reference, t);
+                            drawn += expected != t.destination;
+                            ASSERT_EQ(Draw(vector, t), expected)
+                                << family.first << " texture " << texture << " bytes " << bytes << " quick "
+                                << quick << " masked " << masked << " trial " << trial << " count "
+                                << t.row.count;
+                        }
+                        EXPECT_GT(drawn, 40) << "the trials must draw something";
                     }
-                    EXPECT_GT(drawn, 40) << "the trials must draw something";
-                }
+    }
 }
 
 TEST(RowSamplerTest, ObjectsTooWideForTheVectorOffsetsStillMatch) {
     std::mt19937 random(7);
     for (bool texture : {false, true}) {
         const RowSampler reference = ChooseReferenceRowSampler(texture, 3, false, false);
-        const RowSampler vector = ChooseVectorRowSampler(texture, 3, false, false);
         for (int trial = 0; trial < 6; ++trial) {
             Trial t = RandomTrial(random, texture, 3, false, 40000, 2);
             t.row.x = std::uniform_real_distribution<double>(39950, 40010)(random);
-            EXPECT_EQ(Draw(vector, t), Draw(reference, t)) << texture << " " << trial;
+            for (const auto& family : Families())
+                EXPECT_EQ(Draw(family.second(texture, 3, false, false), t), Draw(reference, t))
+                    << family.first << " " << texture << " " << trial;
         }
     }
 }

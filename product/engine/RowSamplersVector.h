@@ -1,0 +1,582 @@
+// The body of the vector row samplers, four destination pixels at a time. Sample points
+// still advance by the same additions as in the reference; integer results that the
+// reference gets by truncating division come from single or double precision divisions
+// whose operands are small enough for the truncated quotient to be exact.
+//
+// Each source that includes this compiles it for one instruction set, inside an unnamed
+// namespace with RowSamplerParts.h, so that no function of one set can stand in for the
+// other's at link time. For the same reason it calls no inline library function.
+// Deliberately without an include guard.
+
+using namespace RowSamplerParts;
+
+template <typename T>
+inline T Least(T a, T b) {
+    return b < a ? b : a;
+}
+template <typename T>
+inline T Most(T a, T b) {
+    return a < b ? b : a;
+}
+inline bool Finite(double v) { return std::fabs(v) <= 0x1.fffffffffffffp1023; }
+
+constexpr int32_t kLargest16 = 32767;
+
+// Pixel coordinates and row bytes enter 16-bit products when offsets are formed.
+bool FitsOffsets(const SamplerObject& o) {
+    return o.width <= kLargest16 && o.height <= kLargest16 && o.rowBytes >= -kLargest16 &&
+           o.rowBytes <= kLargest16;
+}
+
+inline uint32_t Load32(const uint8_t* p) {
+    uint32_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// Finds the object pixels under four sample points, each an (x, y) pair.
+class Locator {
+public:
+    // Offsets count from the object's lowest address (its last row when it is stored
+    // bottom up), so that none is negative.
+    Locator(const SamplerObject& o, int16_t bytes)
+        : base(o.rowBytes < 0 ? o.pixels + ptrdiff_t(o.height - 1) * o.rowBytes : o.pixels),
+          half(_mm_set1_pd(0.5)),
+          zero(_mm_setzero_pd()),
+          size(_mm_set_pd(o.height, o.width)),
+          scale(_mm_set_epi16(int16_t(o.rowBytes), bytes, int16_t(o.rowBytes), bytes, int16_t(o.rowBytes),
+                              bytes, int16_t(o.rowBytes), bytes)),
+          bias(_mm_set1_epi32(o.rowBytes < 0 ? -(o.height - 1) * o.rowBytes : 0)) {}
+
+    const uint8_t* const base;
+
+    // Byte offsets from base, 0 for a point that misses; hits holds a lane of
+    // ones for each point that hits. Inside: every point is known to hit.
+    // Offsets from four (x, y) pairs of 16-bit pixel coordinates.
+    void Offsets(__m128i xy, __m128i* offsets) const {
+        *offsets = _mm_add_epi32(_mm_madd_epi16(xy, scale), bias);
+    }
+
+    template <bool Inside>
+    void Locate(const __m128d p[4], __m128i* offsets, __m128i* hits) const {
+        if (Inside) {
+            __m128i at[4];
+            for (int k = 0; k < 4; ++k) at[k] = _mm_cvttpd_epi32(_mm_add_pd(p[k], half));
+            Offsets(_mm_packs_epi32(_mm_unpacklo_epi64(at[0], at[1]), _mm_unpacklo_epi64(at[2], at[3])),
+                    offsets);
+            *hits = _mm_set1_epi32(-1);
+            return;
+        }
+        __m128d ok[4];
+        __m128i at[4];
+        for (int k = 0; k < 4; ++k) {
+            const __m128d t = _mm_add_pd(p[k], half);
+            ok[k] = _mm_and_pd(_mm_cmpge_pd(t, zero), _mm_cmplt_pd(t, size));
+            at[k] = _mm_cvttpd_epi32(t);  // a miss may convert to anything: it is masked below
+        }
+        const __m128i xy =
+            _mm_packs_epi32(_mm_unpacklo_epi64(at[0], at[1]), _mm_unpacklo_epi64(at[2], at[3]));
+        const __m128 ok01 =
+            _mm_shuffle_ps(_mm_castpd_ps(ok[0]), _mm_castpd_ps(ok[1]), _MM_SHUFFLE(2, 0, 2, 0));
+        const __m128 ok23 =
+            _mm_shuffle_ps(_mm_castpd_ps(ok[2]), _mm_castpd_ps(ok[3]), _MM_SHUFFLE(2, 0, 2, 0));
+        *hits = _mm_castps_si128(_mm_and_ps(_mm_shuffle_ps(ok01, ok23, _MM_SHUFFLE(2, 0, 2, 0)),
+                                            _mm_shuffle_ps(ok01, ok23, _MM_SHUFFLE(3, 1, 3, 1))));
+        *offsets = _mm_and_si128(_mm_add_epi32(_mm_madd_epi16(xy, scale), bias), *hits);
+    }
+
+private:
+    __m128d half, zero, size;
+    __m128i scale, bias;
+};
+
+// floor and ceil without a library call (SSE2 has no rounding instruction); only the
+// range around a row matters, so values are first held to +-2^30.
+inline double Floor(double v) {
+    v = Least(Most(v, -0x1p30), 0x1p30);
+    const double t = double(int32_t(v));
+    return t > v ? t - 1.0 : t;
+}
+inline double Ceil(double v) { return -Floor(-v); }
+
+// Pixels [first, end) of a row outside of which no sample point can hit the object, and
+// within them [innerFirst, innerEnd) where every point surely hits.
+struct Span {
+    int32_t first, end;
+    int32_t innerFirst, innerEnd;
+};
+
+inline __m128d Select(__m128d mask, __m128d a, __m128d b) {
+    return _mm_or_pd(_mm_and_pd(mask, a), _mm_andnot_pd(mask, b));
+}
+
+// Found from the straight lines the points run along, all of them between the lowest
+// and the highest start on each axis. The points themselves come from repeated
+// additions, which stray from those lines by less than margin, and a pixel of slack on
+// each side absorbs the rounding here. Both axes at once, x in the low lane; what
+// depends only on the copy and the run length is found once for all rows.
+class SpanFinder {
+public:
+    SpanFinder(const SamplerCopy& c, const SamplerObject& o, int32_t count)
+        : n(count),
+          step(_mm_set_pd(c.uy, c.ux)),
+          inverse(_mm_div_pd(_mm_set1_pd(1.0), step)),  // unused for a step of 0
+          size(_mm_set_pd(o.height, o.width)),
+          lanes(_mm_set1_pd(n + 1.0)),
+          extent(_mm_add_pd(_mm_add_pd(_mm_mul_pd(_mm_set1_pd(n), Abs(step)), size), _mm_set1_pd(1.0))),
+          still(_mm_cmpeq_pd(step, _mm_setzero_pd())),
+          forward(_mm_cmpgt_pd(step, _mm_setzero_pd())) {}
+
+    template <bool Quad>
+    Span operator()(const Points<Quad>& p) const {
+        __m128d least = _mm_set_pd(p.y[0], p.x[0]), most = least;
+        for (int k = 1; k < Points<Quad>::kCount; ++k) {
+            const __m128d v = _mm_set_pd(p.y[k], p.x[k]);
+            least = _mm_min_pd(v, least), most = _mm_max_pd(v, most);
+        }
+        const __m128d reach = _mm_add_pd(_mm_max_pd(Abs(most), Abs(least)), extent);
+        const __m128d margin =
+            _mm_add_pd(_mm_mul_pd(_mm_mul_pd(lanes, reach), _mm_set1_pd(0x1p-50)), _mm_set1_pd(0x1p-20));
+        const __m128d half = _mm_set1_pd(0.5), edge = _mm_sub_pd(size, half);
+        const __m128d lo = _mm_sub_pd(_mm_sub_pd(_mm_setzero_pd(), half), margin);  // some point may hit
+        const __m128d hi = _mm_add_pd(edge, margin);
+        const __m128d loIn = _mm_add_pd(_mm_sub_pd(_mm_setzero_pd(), half), margin);  // every point hits
+        const __m128d hiIn = _mm_sub_pd(edge, margin);
+        // A moving axis: where the points enter and leave.
+        const __m128d a = _mm_mul_pd(_mm_sub_pd(lo, most), inverse),
+                      b = _mm_mul_pd(_mm_sub_pd(hi, least), inverse);
+        const __m128d aIn = _mm_mul_pd(_mm_sub_pd(loIn, least), inverse);
+        const __m128d bIn = _mm_mul_pd(_mm_sub_pd(hiIn, most), inverse);
+        // A still axis: everything or nothing.
+        const __m128d everything = _mm_set1_pd(-1.0), nothing = lanes;
+        const __m128d anyStill = _mm_and_pd(_mm_cmple_pd(least, hi), _mm_cmpge_pd(most, lo));
+        const __m128d allStill = _mm_and_pd(_mm_cmpge_pd(least, loIn), _mm_cmple_pd(most, hiIn));
+        const __m128d anyLow = Select(still, Select(anyStill, everything, nothing), _mm_min_pd(b, a));
+        const __m128d anyHigh = Select(still, Select(anyStill, nothing, everything), _mm_max_pd(b, a));
+        const __m128d allLow =
+            Select(still, Select(allStill, everything, nothing), Select(forward, aIn, bIn));
+        const __m128d allHigh =
+            Select(still, Select(allStill, nothing, everything), Select(forward, bIn, aIn));
+        const auto lowLane = [](__m128d v) { return _mm_cvtsd_f64(v); };
+        const auto highLane = [](__m128d v) { return _mm_cvtsd_f64(_mm_unpackhi_pd(v, v)); };
+
+        const double first = Most(lowLane(anyLow), highLane(anyLow));
+        const double end = Least(lowLane(anyHigh), highLane(anyHigh));
+        if (!(Finite(first) && Finite(end))) return Span{0, n, n, n};  // no shortcut
+        if (first > end) return Span{0, 0, 0, 0};
+        const double from = Most(Floor(first) - 1.0, 0.0), to = Least(Ceil(end) + 2.0, double(n));
+        if (!(from < to)) return Span{0, 0, 0, 0};
+        Span span{int32_t(from), int32_t(to), int32_t(to), int32_t(to)};
+        const double inFirst = Most(lowLane(allLow), highLane(allLow));
+        const double inEnd = Least(lowLane(allHigh), highLane(allHigh));
+        if (Finite(inFirst) && Finite(inEnd)) {
+            const double x = Most(Ceil(inFirst) + 1.0, from), y = Least(Floor(inEnd), to);
+            if (x < y) span.innerFirst = int32_t(x), span.innerEnd = int32_t(y);
+        }
+        return span;
+    }
+
+private:
+    static __m128d Abs(__m128d v) { return _mm_andnot_pd(_mm_set1_pd(-0.0), v); }
+
+    int32_t n;
+    __m128d step, inverse, size, lanes, extent, still, forward;
+};
+
+// The sample points of a row as (x, y) pairs, advanced one pixel at a time.
+template <bool Quad>
+struct PointPairs {
+    static constexpr int kCount = Points<Quad>::kCount;
+    __m128d p[kCount];
+    __m128d u;
+
+    explicit PointPairs(const Points<Quad>& start) : u(_mm_set_pd(start.uy, start.ux)) {
+        for (int k = 0; k < kCount; ++k) p[k] = _mm_set_pd(start.y[k], start.x[k]);
+    }
+    void Advance() {
+        for (int k = 0; k < kCount; ++k) p[k] = _mm_add_pd(p[k], u);
+    }
+    // Byte offsets of the four points (see Locator::Locate).
+    template <bool Inside>
+    void Locate(const Locator& at, __m128i* offsets, __m128i* hits) const {
+        at.Locate<Inside>(p, offsets, hits);
+    }
+};
+
+#if defined(__AVX__)
+// With AVX the four points of a pixel take two registers: half the additions and
+// conversions, each still one rounding of the same double sum.
+template <>
+struct PointPairs<true> {
+    __m256d p01, p23;  // (x, y) of points 0 and 1, of points 2 and 3
+    __m256d u;
+
+    explicit PointPairs(const Points<true>& s)
+        : p01(_mm256_set_pd(s.y[1], s.x[1], s.y[0], s.x[0])),
+          p23(_mm256_set_pd(s.y[3], s.x[3], s.y[2], s.x[2])),
+          u(_mm256_set_pd(s.uy, s.ux, s.uy, s.ux)) {}
+    void Advance() {
+        p01 = _mm256_add_pd(p01, u);
+        p23 = _mm256_add_pd(p23, u);
+    }
+    template <bool Inside>
+    void Locate(const Locator& at, __m128i* offsets, __m128i* hits) const {
+        if (Inside) {
+            const __m256d half = _mm256_set1_pd(0.5);
+            at.Offsets(_mm_packs_epi32(_mm256_cvttpd_epi32(_mm256_add_pd(p01, half)),
+                                       _mm256_cvttpd_epi32(_mm256_add_pd(p23, half))),
+                       offsets);
+            *hits = _mm_set1_epi32(-1);
+            return;
+        }
+        const __m128d p[4] = {_mm256_castpd256_pd128(p01), _mm256_extractf128_pd(p01, 1),
+                              _mm256_castpd256_pd128(p23), _mm256_extractf128_pd(p23, 1)};
+        at.Locate<false>(p, offsets, hits);
+    }
+};
+#endif
+
+// The next up to four pixels' samples: point k of pixel j in lane j of samples[k] (one
+// point in the nearest sampler), 0 where a point misses. With one byte a pixel only
+// the low byte is the sample. False, with nothing gathered, when every point misses.
+template <bool Quad, int ObjectBytes, bool Inside>
+inline bool Gather(const Locator& at, PointPairs<Quad>& points, int32_t n, __m128i samples[4],
+                   __m128i hits[4]) {
+    const auto one = [&](uint32_t offset) {
+        return ObjectBytes == 4 ? _mm_loadu_si32(at.base + offset) : _mm_cvtsi32_si128(at.base[offset]);
+    };
+    const auto four = [&](uint32_t a, uint32_t b, uint32_t c, uint32_t d) {
+        return _mm_unpacklo_epi64(_mm_unpacklo_epi32(one(a), one(b)), _mm_unpacklo_epi32(one(c), one(d)));
+    };
+    if constexpr (Quad && Inside) {
+        // Offsets stored pixel by pixel and read back point by point: the samples arrive
+        // with pixels in lanes, with no transposition.
+        alignas(16) uint32_t located[4][4];
+        const auto locate = [&](int32_t j) {
+            __m128i offset;
+            points.template Locate<true>(at, &offset, &hits[j]);
+            _mm_store_si128(reinterpret_cast<__m128i*>(located[j]), offset);
+            points.Advance();
+        };
+        if (n == 4) {
+            for (int32_t j = 0; j < 4; ++j) locate(j);
+        } else {
+            for (int32_t j = 0; j < 4; ++j) {
+                if (j < n) {
+                    locate(j);
+                } else {
+                    hits[j] = _mm_setzero_si128();
+                    _mm_store_si128(reinterpret_cast<__m128i*>(located[j]), _mm_setzero_si128());
+                }
+            }
+        }
+        for (int k = 0; k < 4; ++k)
+            samples[k] = four(located[0][k], located[1][k], located[2][k], located[3][k]);
+        if (n < 4) {
+            const __m128i present = _mm_cmpgt_epi32(_mm_set1_epi32(n), _mm_set_epi32(3, 2, 1, 0));
+            for (int k = 0; k < 4; ++k) samples[k] = _mm_and_si128(samples[k], present);
+        }
+    } else if constexpr (Quad) {
+        alignas(16) uint32_t located[4][4];
+        __m128i any = _mm_setzero_si128();
+        for (int32_t j = 0; j < 4; ++j) {
+            if (j >= n) {
+                hits[j] = _mm_setzero_si128();
+                continue;
+            }
+            __m128i offset;
+            points.template Locate<Inside>(at, &offset, &hits[j]);
+            any = _mm_or_si128(any, hits[j]);
+            _mm_store_si128(reinterpret_cast<__m128i*>(located[j]), offset);
+            points.Advance();
+        }
+        if (!Inside && _mm_movemask_epi8(any) == 0) return false;
+        __m128 r[4];
+        for (int32_t j = 0; j < 4; ++j) {
+            const uint32_t* l = located[j];
+            if (j >= n) {
+                r[j] = _mm_setzero_ps();
+                continue;
+            }
+            r[j] = _mm_castsi128_ps(_mm_and_si128(four(l[0], l[1], l[2], l[3]), hits[j]));
+        }
+        // Pixels to lanes: pixel j's points become lane j of each point's register.
+        _MM_TRANSPOSE4_PS(r[0], r[1], r[2], r[3]);
+        for (int k = 0; k < 4; ++k) samples[k] = _mm_castps_si128(r[k]);
+    } else {
+        __m128d p[4];
+        for (int32_t j = 0; j < 4; ++j) {
+            p[j] = points.p[0];
+            if (j < n) points.Advance();
+        }
+        __m128i offset;
+        at.Locate<Inside>(p, &offset, &hits[0]);
+        if (!Inside && _mm_movemask_epi8(hits[0]) == 0) return false;
+        alignas(16) uint32_t l[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(l), offset);
+        samples[0] = _mm_and_si128(four(l[0], l[1], l[2], l[3]), hits[0]);
+    }
+    return true;
+}
+
+// Truncated a / b for 0 <= a < 2^24 whose quotient times b stays below 2^24.
+inline __m128i Quotient(__m128i a, __m128 b) { return _mm_cvttps_epi32(_mm_div_ps(_mm_cvtepi32_ps(a), b)); }
+
+// Truncated a / 255 for 0 <= a < 65536.
+inline __m128i Div255(__m128i a) { return _mm_srli_epi32(_mm_mulhi_epu16(a, _mm_set1_epi32(0x8081)), 7); }
+
+// The same in each 16-bit lane.
+inline __m128i Div255Words(__m128i a) {
+    return _mm_srli_epi16(_mm_mulhi_epu16(a, _mm_set1_epi16(int16_t(0x8081))), 7);
+}
+
+// The mean of four samples of four bytes each, channel by channel, truncated.
+inline __m128i MeanOfFour(const __m128i s[4]) {
+    const __m128i zero = _mm_setzero_si128();
+    __m128i low = _mm_unpacklo_epi8(s[0], zero), high = _mm_unpackhi_epi8(s[0], zero);
+    for (int k = 1; k < 4; ++k) {
+        low = _mm_add_epi16(low, _mm_unpacklo_epi8(s[k], zero));
+        high = _mm_add_epi16(high, _mm_unpackhi_epi8(s[k], zero));
+    }
+    return _mm_packus_epi16(_mm_srli_epi16(low, 2), _mm_srli_epi16(high, 2));
+}
+
+// Four pixels of four bytes, the fourth dropped, as twelve bytes of three (the last four
+// bytes zero).
+inline __m128i PackThree(__m128i v) {
+    const __m128i low = _mm_set_epi32(0, 0xffffff, 0, 0xffffff),
+                  high = _mm_set_epi32(0xffff, 0xff000000, 0xffff, 0xff000000);
+    const __m128i pairs = _mm_or_si128(_mm_and_si128(v, low), _mm_and_si128(_mm_srli_epi64(v, 8), high));
+    return _mm_or_si128(_mm_move_epi64(pairs), _mm_slli_si128(_mm_srli_si128(pairs, 8), 6));
+}
+
+// The n <= 4 pixels of three bytes at d; a row's last pixels through a scratch copy.
+inline __m128i LoadThree(const uint8_t* d, int32_t n) {
+    if (n == 4)
+        return _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(d)),
+                                  _mm_cvtsi32_si128(int32_t(Load32(d + 8))));
+    alignas(16) uint8_t b[16] = {};
+    std::memcpy(b, d, size_t(n) * 3);
+    return _mm_load_si128(reinterpret_cast<const __m128i*>(b));
+}
+
+inline void StoreThree(uint8_t* d, int32_t n, __m128i v) {
+    alignas(16) uint8_t b[16];
+    _mm_store_si128(reinterpret_cast<__m128i*>(b), v);
+    std::memcpy(d, b, size_t(n) * 3);
+}
+
+// The colour blend of up to n <= 4 pixels of three bytes, each by its own m (0 leaves a
+// pixel alone, 255 gives the colour itself), computed byte by byte in 16-bit lanes:
+// d x (255 - m) + c x m stays below 65536. colour holds a pixel's channels in its low three
+// bytes.
+inline void BlendThree(uint8_t* d, int32_t n, __m128i m, __m128i colour) {
+    const __m128i zero = _mm_setzero_si128(), full = _mm_set1_epi16(255);
+    const __m128i c = PackThree(colour);
+    const __m128i w = PackThree(_mm_or_si128(_mm_or_si128(m, _mm_slli_epi32(m, 8)), _mm_slli_epi32(m, 16)));
+    const __m128i dest = LoadThree(d, n);
+    const auto mix = [&](__m128i dd, __m128i cc, __m128i ww) {
+        return Div255Words(
+            _mm_add_epi16(_mm_mullo_epi16(dd, _mm_sub_epi16(full, ww)), _mm_mullo_epi16(cc, ww)));
+    };
+    const __m128i low =
+        mix(_mm_unpacklo_epi8(dest, zero), _mm_unpacklo_epi8(c, zero), _mm_unpacklo_epi8(w, zero));
+    const __m128i high =
+        mix(_mm_unpackhi_epi8(dest, zero), _mm_unpackhi_epi8(c, zero), _mm_unpackhi_epi8(w, zero));
+    const __m128i out = _mm_packus_epi16(low, high);
+    if (n == 4) {
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(d), out);
+        const uint32_t last = uint32_t(_mm_cvtsi128_si32(_mm_srli_si128(out, 8)));
+        std::memcpy(d + 8, &last, sizeof last);
+    } else {
+        StoreThree(d, n, out);
+    }
+}
+
+// The colour blend of up to n <= 4 pixels of four bytes, each by its own m (0 leaves a
+// pixel alone). The same integers as the one-pixel blend: every product fits 16 bits
+// or is exact in single precision, as is each truncated quotient.
+inline void BlendFour(uint8_t* d, int32_t n, __m128i m, const __m128i colour[3]) {
+    int32_t v[4][4] = {};  // [channel][pixel]
+    for (int32_t j = 0; j < n; ++j)
+        for (int ch = 0; ch < 4; ++ch) v[ch][j] = d[j * 4 + ch];
+    __m128i dest[4];
+    for (int ch = 0; ch < 4; ++ch) dest[ch] = _mm_set_epi32(v[ch][3], v[ch][2], v[ch][1], v[ch][0]);
+    const __m128i full = _mm_set1_epi32(255);
+    const __m128i rest = _mm_sub_epi32(full, m);
+    __m128i out[4];
+    {
+        const __m128i o = dest[3];
+        const __m128i covered = _mm_sub_epi32(_mm_add_epi32(o, m), Div255(_mm_mullo_epi16(m, o)));
+        const __m128 t = _mm_cvtepi32_ps(_mm_mullo_epi16(rest, o));
+        // Lanes with m = 0 keep their pixel; dividing them by 1 keeps the division quiet.
+        const __m128i drawn = _mm_cmpgt_epi32(m, _mm_setzero_si128());
+        const __m128 divisor = _mm_cvtepi32_ps(
+            _mm_or_si128(_mm_and_si128(covered, drawn), _mm_andnot_si128(drawn, _mm_set1_epi32(1))));
+        for (int ch = 0; ch < 3; ++ch) {
+            const __m128i kept =
+                _mm_cvttps_epi32(_mm_div_ps(_mm_mul_ps(t, _mm_cvtepi32_ps(dest[ch])), _mm_set1_ps(255.0f)));
+            const __m128i value = Quotient(_mm_add_epi32(_mm_mullo_epi16(m, colour[ch]), kept), divisor);
+            out[ch] = _mm_or_si128(_mm_and_si128(drawn, value), _mm_andnot_si128(drawn, dest[ch]));
+        }
+        out[3] = _mm_or_si128(_mm_and_si128(drawn, covered), _mm_andnot_si128(drawn, o));
+    }
+    alignas(16) int32_t w[4][4];
+    for (int ch = 0; ch < 4; ++ch) _mm_store_si128(reinterpret_cast<__m128i*>(w[ch]), out[ch]);
+    for (int32_t j = 0; j < n; ++j)
+        for (int ch = 0; ch < 4; ++ch) d[j * 4 + ch] = uint8_t(w[ch][j]);
+}
+
+inline __m128i MaskBytes(const uint8_t* mask, int32_t n) {
+    alignas(16) int32_t m[4] = {0, 0, 0, 0};
+    for (int32_t j = 0; j < n; ++j) m[j] = mask[j];
+    return _mm_load_si128(reinterpret_cast<const __m128i*>(m));
+}
+
+// Runs pixels(row, at, points, from, to, inside) over the parts of each run: where
+// points may hit, where all of them surely do, and where they may again. The points stay
+// on their chain of additions across the parts.
+template <bool Quad, typename Pixels>
+void VisitRows(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy& c, int16_t objectBytes,
+               const Pixels& pixels) {
+    const Locator at(o, objectBytes);
+    const SpanFinder hitSpan(c, o, rows.count);
+    ForEachRun(rows, c, [&](const SamplerRow& row) {
+        const Points<Quad> start(row, c);
+        const Span span = hitSpan(start);
+        PointPairs<Quad> points(start);
+        for (int32_t i = 0; i < span.first; ++i) points.Advance();
+        pixels(row, at, points, span.first, span.innerFirst, std::false_type());
+        pixels(row, at, points, span.innerFirst, span.innerEnd, std::true_type());
+        pixels(row, at, points, span.innerEnd, span.end, std::false_type());
+    });
+}
+
+template <int Bytes, bool Masked, bool Quad>
+void ColourRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy& c) {
+    if (!FitsOffsets(o)) return ChooseReferenceRowSampler(false, Bytes, !Quad, Masked)(rows, o, c);
+    const __m128i byte = _mm_set1_epi32(0xff), one = _mm_set1_epi32(1), zero = _mm_setzero_si128();
+    const __m128i opacity = _mm_set1_epi32(c.opacity);
+    const __m128i g = _mm_set1_epi32(c.desaturation), keep = _mm_set1_epi32(255 - c.desaturation);
+    VisitRows<Quad>(
+        rows, o, c, 4,
+        [&](const SamplerRow& row, const Locator& at, PointPairs<Quad>& points, int32_t from, int32_t to,
+            auto inside) {
+            for (int32_t i = from; i < to; i += 4) {
+                const int32_t n = Least<int32_t>(4, to - i);
+                __m128i s[4], hits[4];
+                if (!Gather<Quad, 4, decltype(inside)::value>(at, points, n, s, hits)) continue;
+                __m128i any = s[0], every = s[0];
+                for (int k = 1; k < Points<Quad>::kCount; ++k)
+                    any = _mm_or_si128(any, s[k]), every = _mm_and_si128(every, s[k]);
+                if (_mm_movemask_epi8(_mm_cmpgt_epi32(_mm_srli_epi32(any, 24), zero)) == 0) continue;
+                const __m128i M = Masked ? MaskBytes(row.mask + i, n) : _mm_set1_epi32(255);
+                // The colour either as each lane's low three bytes (packed) or channel by channel.
+                __m128i packed = zero, colour[3], m;
+                bool split = false;
+                if (!Quad) {
+                    packed = s[0];
+                    const __m128i oa = _mm_madd_epi16(opacity, _mm_srli_epi32(s[0], 24));
+                    m = Masked
+                            ? _mm_cvttps_epi32(_mm_div_ps(_mm_mul_ps(_mm_cvtepi32_ps(oa), _mm_cvtepi32_ps(M)),
+                                                          _mm_set1_ps(65025.0f)))
+                            : Div255(oa);
+                } else if (_mm_movemask_epi8(_mm_cmpeq_epi32(_mm_srli_epi32(every, 24), byte)) == 0xffff) {
+                    // Every sample opaque, so K = 1020: the colour is the plain mean of the
+                    // samples and m the opacity (times the mask byte over 255).
+                    packed = MeanOfFour(s);
+                    m = Masked ? Div255(_mm_mullo_epi16(M, opacity)) : opacity;
+                } else {
+                    __m128i K = zero, sum[3] = {zero, zero, zero};
+                    for (int k = 0; k < 4; ++k) {
+                        const __m128i a = _mm_srli_epi32(s[k], 24);
+                        K = _mm_add_epi32(K, a);
+                        for (int ch = 0; ch < 3; ++ch)
+                            sum[ch] = _mm_add_epi32(
+                                sum[ch],
+                                _mm_madd_epi16(a, _mm_and_si128(_mm_srli_epi32(s[k], 8 * ch), byte)));
+                    }
+                    // Lanes without a hit are never blended; dividing them by 1 keeps the division quiet.
+                    const __m128 divisor =
+                        _mm_cvtepi32_ps(_mm_or_si128(K, _mm_and_si128(_mm_cmpeq_epi32(K, zero), one)));
+                    for (int ch = 0; ch < 3; ++ch) colour[ch] = Quotient(sum[ch], divisor);
+                    split = true;
+                    if (Masked) {
+                        const __m128i mk = _mm_madd_epi16(M, K);
+                        const __m128d op = _mm_set1_pd(c.opacity), d = _mm_set1_pd(260100.0);
+                        const __m128i low =
+                            _mm_cvttpd_epi32(_mm_div_pd(_mm_mul_pd(_mm_cvtepi32_pd(mk), op), d));
+                        const __m128i high = _mm_cvttpd_epi32(_mm_div_pd(
+                            _mm_mul_pd(_mm_cvtepi32_pd(_mm_shuffle_epi32(mk, _MM_SHUFFLE(3, 2, 3, 2))), op),
+                            d));
+                        m = _mm_unpacklo_epi64(low, high);
+                    } else {
+                        // x / 1020 = (x / 4) / 255, and x / 4 stays below 65536.
+                        m = Div255(_mm_srli_epi32(_mm_madd_epi16(opacity, K), 2));
+                    }
+                }
+                if (_mm_movemask_epi8(_mm_cmpgt_epi32(m, zero)) == 0) continue;
+                const auto splitColour = [&] {
+                    if (!split)
+                        for (int ch = 0; ch < 3; ++ch)
+                            colour[ch] = _mm_and_si128(_mm_srli_epi32(packed, 8 * ch), byte);
+                    split = true;
+                };
+                if (Quad && c.desaturation > 0) {
+                    splitColour();
+                    const __m128i total = _mm_add_epi32(_mm_add_epi32(colour[0], colour[1]), colour[2]);
+                    const __m128i grey = _mm_mullo_epi16(g, Quotient(total, _mm_set1_ps(3.0f)));
+                    for (int ch = 0; ch < 3; ++ch)
+                        colour[ch] = Div255(_mm_add_epi32(grey, _mm_mullo_epi16(keep, colour[ch])));
+                }
+                if (Bytes == 3) {
+                    if (split)
+                        packed = _mm_or_si128(_mm_or_si128(colour[0], _mm_slli_epi32(colour[1], 8)),
+                                              _mm_slli_epi32(colour[2], 16));
+                    BlendThree(row.destination + i * 3, n, m, packed);
+                } else {
+                    splitColour();
+                    BlendFour(row.destination + i * 4, n, m, colour);
+                }
+            }
+        });
+}
+
+template <int Bytes, bool Masked, bool Quad>
+void ReliefRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy& c) {
+    if (!FitsOffsets(o)) return ChooseReferenceRowSampler(true, Bytes, !Quad, Masked)(rows, o, c);
+    const int32_t k = (c.textureAmount * c.opacity) / 255;
+    VisitRows<Quad>(rows, o, c, 1,
+                    [&](const SamplerRow& row, const Locator& at, PointPairs<Quad>& points, int32_t from,
+                        int32_t to, auto inside) {
+                        for (int32_t i = from; i < to; i += 4) {
+                            const int32_t n = Least<int32_t>(4, to - i);
+                            __m128i s[4], hits[4];
+                            if (!Gather<Quad, 1, decltype(inside)::value>(at, points, n, s, hits)) continue;
+                            alignas(16) int32_t values[4][4], hit[4][4];
+                            for (int p = 0; p < Points<Quad>::kCount; ++p) {
+                                _mm_store_si128(reinterpret_cast<__m128i*>(values[p]), s[p]);
+                                _mm_store_si128(reinterpret_cast<__m128i*>(hit[p]), hits[p]);
+                            }
+                            for (int32_t j = 0; j < n; ++j) {
+                                int32_t count = 0, S = 0;
+                                if (Quad) {
+                                    // hit[j] holds pixel j's points; values hold points by lane.
+                                    for (int p = 0; p < 4; ++p) count -= hit[j][p], S += values[p][j];
+                                } else {
+                                    count = -hit[0][j], S = values[0][j];
+                                }
+                                if (count == 0) continue;
+                                const int32_t M = Masked ? row.mask[i + j] : 255;
+                                BlendRelief(row.destination + (i + j) * Bytes,
+                                            ReliefDelta<Masked, Quad>(S, count, M, k));
+                            }
+                        }
+                    });
+}
+
+template <int Bytes, bool Masked, bool Quad>
+struct Rows {
+    static constexpr RowSampler colour = &ColourRow<Bytes, Masked, Quad>;
+    static constexpr RowSampler relief = &ReliefRow<Bytes, Masked, Quad>;
+};
