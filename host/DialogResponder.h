@@ -6,7 +6,7 @@
 
 #include <memory>
 
-namespace varnhost {
+namespace VarnHost {
 
 enum class DialogAnswer { Ok, Cancel, Person };
 
@@ -20,7 +20,7 @@ public:
 
 private:
     struct Watch;
-    std::unique_ptr<Watch> watch_;
+    std::unique_ptr<Watch> watch;
 };
 
-}  // namespace varnhost
+}  // namespace VarnHost

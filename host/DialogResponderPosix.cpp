@@ -1,6 +1,6 @@
 #include "host/DialogResponder.h"
 
-namespace varnhost {
+namespace VarnHost {
 
 // The plug-in built for this system has no window dialog: its stand-in answers OK itself.
 struct DialogResponder::Watch {};
@@ -8,4 +8,4 @@ bool DialogResponder::DialogsShown() { return false; }
 DialogResponder::DialogResponder(DialogAnswer) {}
 DialogResponder::~DialogResponder() = default;
 
-}  // namespace varnhost
+}  // namespace VarnHost

@@ -5,7 +5,7 @@
 
 #include "host/DialogResponder.h"
 
-namespace varnhost {
+namespace VarnHost {
 
 struct DialogResponder::Watch {
     DWORD owner = GetCurrentThreadId();
@@ -32,18 +32,18 @@ bool DialogResponder::DialogsShown() { return true; }
 
 DialogResponder::DialogResponder(DialogAnswer answer) {
     if (answer == DialogAnswer::Person) return;
-    watch_ = std::make_unique<Watch>();
-    watch_->button = answer == DialogAnswer::Ok ? IDOK : IDCANCEL;
-    Watch* watch = watch_.get();
-    watch_->thread = std::thread([watch] {
+    watch = std::make_unique<Watch>();
+    watch->button = answer == DialogAnswer::Ok ? IDOK : IDCANCEL;
+    Watch* watchState = watch.get();
+    watch->thread = std::thread([watchState] {
         // The modal loop runs on the owner's thread; the press is posted into it, as the
         // button's own click notification would be.
-        while (!watch->stop.load()) {
+        while (!watchState->stop.load()) {
             HWND dialog = nullptr;
-            EnumThreadWindows(watch->owner, &FindEffectDialog, reinterpret_cast<LPARAM>(&dialog));
+            EnumThreadWindows(watchState->owner, &FindEffectDialog, reinterpret_cast<LPARAM>(&dialog));
             if (dialog != nullptr) {
-                HWND button = GetDlgItem(dialog, static_cast<int>(watch->button));
-                PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(watch->button, BN_CLICKED),
+                HWND button = GetDlgItem(dialog, static_cast<int>(watchState->button));
+                PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(watchState->button, BN_CLICKED),
                              reinterpret_cast<LPARAM>(button));
                 return;
             }
@@ -53,9 +53,9 @@ DialogResponder::DialogResponder(DialogAnswer answer) {
 }
 
 DialogResponder::~DialogResponder() {
-    if (!watch_) return;
-    watch_->stop.store(true);
-    watch_->thread.join();
+    if (!watch) return;
+    watch->stop.store(true);
+    watch->thread.join();
 }
 
-}  // namespace varnhost
+}  // namespace VarnHost

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace varnhost {
+namespace VarnHost {
 
 namespace {
 
@@ -320,4 +320,4 @@ OSErr MemoryHost::Advance() {
     return noErr;
 }
 
-}  // namespace varnhost
+}  // namespace VarnHost

@@ -15,7 +15,7 @@
 
 #include "OrvLib/plugin/HostInterface.h"
 
-namespace varnhost {
+namespace VarnHost {
 
 // An image of interleaved 8-bit planes (R, G, B and optionally transparency), top-down.
 struct HostImage {
@@ -169,4 +169,4 @@ private:
     std::function<bool()> abortHook;
 };
 
-}  // namespace varnhost
+}  // namespace VarnHost

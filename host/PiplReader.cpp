@@ -5,7 +5,7 @@
 
 #include "OrvLib/plugin/Pipl.h"
 
-namespace varnhost {
+namespace VarnHost {
 
 namespace {
 
@@ -68,4 +68,4 @@ bool ReadPipl(const uint8_t* bytes, size_t size, PiplInfo& info) {
     return at == size;
 }
 
-}  // namespace varnhost
+}  // namespace VarnHost

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace varnhost {
+namespace VarnHost {
 
 struct PiplProperty {
     uint32_t vendor = 0;
@@ -30,4 +30,4 @@ struct PiplInfo {
 // does not match the properties present, lengths running past the end.
 bool ReadPipl(const uint8_t* bytes, size_t size, PiplInfo& info);
 
-}  // namespace varnhost
+}  // namespace VarnHost

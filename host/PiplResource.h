@@ -7,7 +7,7 @@
 
 #include "OrvLib/plugin/HostInterface.h"
 
-namespace varnhost {
+namespace VarnHost {
 
 // The bytes of resource 16000 of type PIPL (any spelling: resource types are not case
 // sensitive); empty when the module has none. `module` is an HMODULE, also one loaded
@@ -21,4 +21,4 @@ std::string PiplEntryName(void* module, std::string& error);
 // PiplEntryName looked up in a module loaded for running; null when missing.
 PluginEntryProc PiplEntry(void* module);
 
-}  // namespace varnhost
+}  // namespace VarnHost

@@ -3,7 +3,7 @@
 #include "host/PiplReader.h"
 #include "host/PiplResource.h"
 
-namespace varnhost {
+namespace VarnHost {
 
 std::vector<uint8_t> PiplResourceBytes(void* module) {
     HMODULE m = static_cast<HMODULE>(module);
@@ -44,4 +44,4 @@ PluginEntryProc PiplEntry(void* module) {
         reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(module), name.c_str())));
 }
 
-}  // namespace varnhost
+}  // namespace VarnHost

@@ -5,7 +5,7 @@
 
 #include "OrvLib/plugin/HostInterface.h"
 
-namespace varnhost {
+namespace VarnHost {
 
 class PluginModule {
 public:
@@ -28,4 +28,4 @@ private:
     PluginEntryProc entry = nullptr;
 };
 
-}  // namespace varnhost
+}  // namespace VarnHost

@@ -2,7 +2,7 @@
 
 #include "host/PluginModule.h"
 
-namespace varnhost {
+namespace VarnHost {
 
 PluginModule::~PluginModule() {
     if (module != nullptr) dlclose(module);
@@ -33,4 +33,4 @@ std::string PluginModule::FileName() const {
     return info.dli_fname;
 }
 
-}  // namespace varnhost
+}  // namespace VarnHost

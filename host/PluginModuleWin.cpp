@@ -3,7 +3,7 @@
 #include "host/PiplResource.h"
 #include "host/PluginModule.h"
 
-namespace varnhost {
+namespace VarnHost {
 
 namespace {
 
@@ -71,4 +71,4 @@ std::string PluginModule::FileName() const {
     return std::string(name, length);
 }
 
-}  // namespace varnhost
+}  // namespace VarnHost

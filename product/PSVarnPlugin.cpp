@@ -16,9 +16,9 @@ namespace {
 // The drawing threads live exactly as long as the Start that made them.
 class PoolForStart {
 public:
-    explicit PoolForStart(std::unique_ptr<WorkerPool>& slot) : slot(slot) {
-        slot = std::make_unique<WorkerPool>(WorkerThreadCount(OrvPlatform::EnvironmentValue(kThreadsVariable),
-                                                              std::thread::hardware_concurrency()));
+    explicit PoolForStart(std::unique_ptr<WorkerPool>& initialSlot) : slot(initialSlot) {
+        initialSlot = std::make_unique<WorkerPool>(WorkerThreadCount(
+            OrvPlatform::EnvironmentValue(kThreadsVariable), std::thread::hardware_concurrency()));
     }
     ~PoolForStart() { slot.reset(); }
 

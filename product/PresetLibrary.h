@@ -30,7 +30,7 @@ using PresetImageTest = std::function<bool(const std::string& file)>;
 // every time.
 class LoadableFiles {
 public:
-    explicit LoadableFiles(PresetImageTest loads) : loads(std::move(loads)) {}
+    explicit LoadableFiles(PresetImageTest initialLoads) : loads(std::move(initialLoads)) {}
     bool Loads(const std::string& file);
 
 private:

@@ -13,22 +13,22 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 }
 
-AngleModel::AngleModel(int32_t mode, int32_t minimum, int32_t maximum)
-    : mode_(mode < 0 || mode > 4 ? 0 : mode),
-      minimum_(minimum / 360 * 360),
-      maximum_(std::max(maximum / 360 * 360, minimum / 360 * 360)) {}
+AngleModel::AngleModel(int32_t initialMode, int32_t initialMinimum, int32_t initialMaximum)
+    : mode(initialMode < 0 || initialMode > 4 ? 0 : initialMode),
+      minimum(initialMinimum / 360 * 360),
+      maximum(std::max(initialMaximum / 360 * 360, initialMinimum / 360 * 360)) {}
 
 int32_t AngleModel::BoxMinimum() const {
-    switch (mode_) {
+    switch (mode) {
         case 3:
-            return -maximum_;
+            return -maximum;
         default:
             return 0;
     }
 }
 
 int32_t AngleModel::BoxMaximum() const {
-    switch (mode_) {
+    switch (mode) {
         case 0:
             return 359;
         case 1:
@@ -36,12 +36,12 @@ int32_t AngleModel::BoxMaximum() const {
         case 4:
             return 90;
         default:
-            return maximum_;
+            return maximum;
     }
 }
 
 int64_t AngleModel::Normalise(int64_t total) const {
-    switch (mode_) {
+    switch (mode) {
         case 0:
             return FloorMod(total, 360);
         case 1:
@@ -55,25 +55,25 @@ int64_t AngleModel::Normalise(int64_t total) const {
 
 bool AngleModel::Store(int64_t total) {
     int64_t v = Normalise(total);
-    int32_t angle, turns;
-    if (mode_ == 2 || mode_ == 3) {
-        angle = static_cast<int32_t>(FloorMod(v, 360));
-        turns = static_cast<int32_t>(FloorDiv(v, 360));
+    int32_t nextAngle, nextTurns;
+    if (mode == 2 || mode == 3) {
+        nextAngle = static_cast<int32_t>(FloorMod(v, 360));
+        nextTurns = static_cast<int32_t>(FloorDiv(v, 360));
     } else {
-        angle = static_cast<int32_t>(v);
-        turns = 0;
+        nextAngle = static_cast<int32_t>(v);
+        nextTurns = 0;
     }
-    bool changed = angle != angle_ || turns != turns_ || undetermined_;
-    angle_ = angle;
-    turns_ = turns;
-    undetermined_ = false;
+    bool changed = nextAngle != angle || nextTurns != turns || undetermined;
+    angle = nextAngle;
+    turns = nextTurns;
+    undetermined = false;
     return changed;
 }
 
 bool AngleModel::SetAngle(int32_t value, bool force) {
     if (force) return TakeTyped(value).changed;
     if (value == Value()) return false;
-    undetermined_ = true;
+    undetermined = true;
     return true;
 }
 
@@ -84,18 +84,18 @@ AngleModel::Typed AngleModel::TakeTyped(int64_t typed) {
     return result;
 }
 
-std::string AngleModel::BoxText() const { return undetermined_ ? std::string() : std::to_string(Value()); }
+std::string AngleModel::BoxText() const { return undetermined ? std::string() : std::to_string(Value()); }
 
 int32_t AngleModel::AngleAt(OrvPoint p, const OrvRect& dial) const {
     double cx, cy;
-    if (mode_ == 4) {
+    if (mode == 4) {
         cx = dial.left + 0.13 * dial.right;
         cy = dial.bottom - 0.13 * dial.bottom;
     } else {
         cx = (dial.left + dial.right) / 2.0;
         cy = (dial.top + dial.bottom) / 2.0;
     }
-    double degrees = std::atan2((p.x - cx) * direction_, cy - p.y) * 180.0 / kPi;
+    double degrees = std::atan2((p.x - cx) * direction, cy - p.y) * 180.0 / kPi;
     // Rounded to the nearest degree on both sides of straight up, so that straight left
     // is 270 like straight right is 90.
     return static_cast<int32_t>(std::floor(degrees + 0.5));
@@ -103,13 +103,13 @@ int32_t AngleModel::AngleAt(OrvPoint p, const OrvRect& dial) const {
 
 bool AngleModel::TakePoint(OrvPoint p, const OrvRect& dial) {
     int64_t h = AngleAt(p, dial);
-    if (mode_ == 2 || mode_ == 3) {
+    if (mode == 2 || mode == 3) {
         // Crossing straight up counts a turn: the needle moved the short way round.
-        int64_t angle = FloorMod(h, 360);
-        int64_t turns = turns_;
-        if (angle - angle_ < -180) ++turns;
-        if (angle - angle_ > 180) --turns;
-        return Store(angle + 360 * turns);
+        int64_t nextAngle = FloorMod(h, 360);
+        int64_t nextTurns = turns;
+        if (nextAngle - angle < -180) ++nextTurns;
+        if (nextAngle - angle > 180) --nextTurns;
+        return Store(nextAngle + 360 * nextTurns);
     }
     return Store(h);
 }
@@ -120,8 +120,8 @@ bool AngleModel::Wheel(int32_t delta, bool control) {
 }
 
 bool AngleModel::KeyDown(ControlKey key, bool repeated, bool control) {
-    keyRepeats_ = repeated ? keyRepeats_ + 1 : 1;
-    bool coarse = control || keyRepeats_ > 20;
+    keyRepeats = repeated ? keyRepeats + 1 : 1;
+    bool coarse = control || keyRepeats > 20;
     int64_t v = Value();
     switch (key) {
         case ControlKey::PageUp:

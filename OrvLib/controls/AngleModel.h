@@ -34,18 +34,18 @@ public:
     // Minimum and maximum are in degrees, cut down to whole turns.
     AngleModel(int32_t mode, int32_t minimum, int32_t maximum);
 
-    int32_t Mode() const { return mode_; }
-    int32_t MinimumTurns() const { return minimum_ / 360; }
-    int32_t MaximumTurns() const { return maximum_ / 360; }
+    int32_t Mode() const { return mode; }
+    int32_t MinimumTurns() const { return minimum / 360; }
+    int32_t MaximumTurns() const { return maximum / 360; }
     int32_t BoxMinimum() const;
     int32_t BoxMaximum() const;
 
     // The angle within one turn, the whole turns, and the value the box shows.
-    int32_t Angle() const { return angle_; }
-    int32_t Turns() const { return turns_; }
-    int64_t Value() const { return static_cast<int64_t>(angle_) + 360 * static_cast<int64_t>(turns_); }
-    bool Undetermined() const { return undetermined_; }
-    void SetDirection(int32_t direction) { direction_ = direction < 0 ? -1 : 1; }
+    int32_t Angle() const { return angle; }
+    int32_t Turns() const { return turns; }
+    int64_t Value() const { return static_cast<int64_t>(angle) + 360 * static_cast<int64_t>(turns); }
+    bool Undetermined() const { return undetermined; }
+    void SetDirection(int32_t newDirection) { direction = newDirection < 0 ? -1 : 1; }
 
     // Without force a different value only marks the angle undetermined; with force it is
     // taken like a typed value. Returns whether the value changed.
@@ -73,14 +73,14 @@ private:
     int64_t Normalise(int64_t total) const;
     bool Store(int64_t total);
 
-    int32_t mode_;
-    int32_t minimum_;
-    int32_t maximum_;
-    int32_t angle_ = 0;
-    int32_t turns_ = 0;
-    int32_t direction_ = 1;
-    int32_t keyRepeats_ = 0;
-    bool undetermined_ = false;
+    int32_t mode;
+    int32_t minimum;
+    int32_t maximum;
+    int32_t angle = 0;
+    int32_t turns = 0;
+    int32_t direction = 1;
+    int32_t keyRepeats = 0;
+    bool undetermined = false;
 };
 
 namespace AngleDrawing {

@@ -71,26 +71,26 @@ ButtonTextAlign TextAlignOf(uint32_t style, bool leftByDefault) {
 }
 
 ButtonPress::Result ButtonPress::Press() {
-    mousePressed_ = true;
+    mousePressed = true;
     Result r;
-    r.redraw = !pushed_;
-    pushed_ = true;
+    r.redraw = !pushed;
+    pushed = true;
     return r;
 }
 
 ButtonPress::Result ButtonPress::Move(bool inside) {
     Result r;
-    if (!mousePressed_ || pushed_ == inside) return r;
-    pushed_ = inside;
+    if (!mousePressed || pushed == inside) return r;
+    pushed = inside;
     r.redraw = true;
     return r;
 }
 
 ButtonPress::Result ButtonPress::Release(bool inside) {
     Result r;
-    if (!mousePressed_) return r;
-    mousePressed_ = false;
-    pushed_ = false;
+    if (!mousePressed) return r;
+    mousePressed = false;
+    pushed = false;
     r.click = inside;
     r.redraw = true;
     return r;
@@ -98,8 +98,8 @@ ButtonPress::Result ButtonPress::Release(bool inside) {
 
 ButtonPress::Result ButtonPress::SpaceDown() {
     Result r;
-    if (mousePressed_ || pushed_) return r;
-    pushed_ = true;
+    if (mousePressed || pushed) return r;
+    pushed = true;
     r.redraw = true;
     return r;
 }
@@ -108,8 +108,8 @@ ButtonPress::Result ButtonPress::SpaceUp() {
     Result r;
     // Only a Space press clicks: a Space released after the mouse took over, or without
     // its press, does nothing.
-    if (mousePressed_ || !pushed_) return r;
-    pushed_ = false;
+    if (mousePressed || !pushed) return r;
+    pushed = false;
     r.click = true;
     r.redraw = true;
     return r;

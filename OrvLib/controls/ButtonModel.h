@@ -55,17 +55,17 @@ public:
     Result SpaceDown();
     Result SpaceUp();
     // The pushed state set from outside (the state message); true when it changed.
-    bool SetPushed(bool pushed) {
-        bool changed = pushed != pushed_;
-        pushed_ = pushed;
+    bool SetPushed(bool newPushed) {
+        bool changed = newPushed != pushed;
+        pushed = newPushed;
         return changed;
     }
-    bool Pushed() const { return pushed_; }
-    bool MousePressed() const { return mousePressed_; }
+    bool Pushed() const { return pushed; }
+    bool MousePressed() const { return mousePressed; }
 
 private:
-    bool mousePressed_ = false;
-    bool pushed_ = false;
+    bool mousePressed = false;
+    bool pushed = false;
 };
 
 namespace ButtonGeometry {

@@ -12,16 +12,16 @@ CharFilter IntegerBoxModel::Digits(bool minus) {
     return f;
 }
 
-void IntegerBoxModel::SetRange(int32_t minimum, int32_t maximum, bool wrap) {
-    minimum_ = minimum;
-    maximum_ = maximum;
-    wrap_ = wrap;
-    filter_ = Digits(minimum < 0 || maximum < 0);
+void IntegerBoxModel::SetRange(int32_t newMinimum, int32_t newMaximum, bool newWrap) {
+    minimum = newMinimum;
+    maximum = newMaximum;
+    wrap = newWrap;
+    filter = Digits(newMinimum < 0 || newMaximum < 0);
 }
 
 std::string IntegerBoxModel::SetValue(int32_t value) {
-    lastSet_ = static_cast<int32_t>(ControlMath::Clamp(value, minimum_, maximum_));
-    return std::to_string(lastSet_);
+    lastSet = static_cast<int32_t>(ControlMath::Clamp(value, minimum, maximum));
+    return std::to_string(lastSet);
 }
 
 int32_t IntegerBoxModel::ParseSaturated(const std::string& text, bool* hadDigits) {
@@ -42,14 +42,14 @@ int32_t IntegerBoxModel::ParseSaturated(const std::string& text, bool* hadDigits
 }
 
 int32_t IntegerBoxModel::ValueOf(const std::string& text) const {
-    return text.empty() ? lastSet_ : ParseSaturated(text);
+    return text.empty() ? lastSet : ParseSaturated(text);
 }
 
 std::string IntegerBoxModel::Step(const std::string& text, int32_t delta) {
     int64_t v = static_cast<int64_t>(ValueOf(text)) + delta;
-    if (wrap_ && maximum_ >= minimum_) {
-        int64_t size = static_cast<int64_t>(maximum_) - minimum_ + 1;
-        v = minimum_ + ControlMath::FloorMod(v - minimum_, size);
+    if (wrap && maximum >= minimum) {
+        int64_t size = static_cast<int64_t>(maximum) - minimum + 1;
+        v = minimum + ControlMath::FloorMod(v - minimum, size);
     }
     return SetValue(ControlMath::SaturateToInt(v));
 }
@@ -57,7 +57,7 @@ std::string IntegerBoxModel::Step(const std::string& text, int32_t delta) {
 IntegerBoxModel::Commit IntegerBoxModel::FocusLost(const std::string& text) {
     Commit c;
     int32_t v = ValueOf(text);
-    if (v < minimum_ || v > maximum_) {
+    if (v < minimum || v > maximum) {
         c.changed = true;
         c.text = SetValue(v);
     }

@@ -15,24 +15,24 @@
 class CharFilter {
 public:
     // Everything allowed, as a plain edit box.
-    CharFilter() { allowed_.set(); }
+    CharFilter() { allowed.set(); }
     static CharFilter None() {
         CharFilter f;
-        f.allowed_.reset();
+        f.allowed.reset();
         return f;
     }
     void AllowLower(bool on) { SetRange('a', 'z', on); }
     void AllowUpper(bool on) { SetRange('A', 'Z', on); }
     void AllowDigits(bool on) { SetRange('0', '9', on); }
-    void Allow(unsigned char c, bool on) { allowed_.set(c, on); }
+    void Allow(unsigned char c, bool on) { allowed.set(c, on); }
     // Backspace and characters above 255 always pass.
-    bool Accepts(uint32_t code) const { return code == 8 || code > 255 || allowed_.test(code); }
+    bool Accepts(uint32_t code) const { return code == 8 || code > 255 || allowed.test(code); }
 
 private:
     void SetRange(char first, char last, bool on) {
-        for (int c = first; c <= last; ++c) allowed_.set(static_cast<size_t>(c), on);
+        for (int c = first; c <= last; ++c) allowed.set(static_cast<size_t>(c), on);
     }
-    std::bitset<256> allowed_;
+    std::bitset<256> allowed;
 };
 
 class IntegerBoxModel {
@@ -40,14 +40,14 @@ public:
     // Wrapping boxes step from one bound to the other. The filter allows the minus sign
     // exactly when a bound is negative.
     void SetRange(int32_t minimum, int32_t maximum, bool wrap);
-    int32_t Minimum() const { return minimum_; }
-    int32_t Maximum() const { return maximum_; }
-    bool Wraps() const { return wrap_; }
-    const CharFilter& Filter() const { return filter_; }
+    int32_t Minimum() const { return minimum; }
+    int32_t Maximum() const { return maximum; }
+    bool Wraps() const { return wrap; }
+    const CharFilter& Filter() const { return filter; }
 
     // Clamps into the range and remembers it; returns the text the box shows.
     std::string SetValue(int32_t value);
-    int32_t LastSetValue() const { return lastSet_; }
+    int32_t LastSetValue() const { return lastSet; }
 
     // The value of a text, not clamped: the last set value for an empty text.
     int32_t ValueOf(const std::string& text) const;
@@ -66,11 +66,11 @@ public:
     static int32_t ParseSaturated(const std::string& text, bool* hadDigits = nullptr);
 
 private:
-    int32_t minimum_ = 0;
-    int32_t maximum_ = 100;
-    int32_t lastSet_ = 0;
-    bool wrap_ = false;
-    CharFilter filter_ = Digits(false);
+    int32_t minimum = 0;
+    int32_t maximum = 100;
+    int32_t lastSet = 0;
+    bool wrap = false;
+    CharFilter filter = Digits(false);
 
     static CharFilter Digits(bool minus);
 };

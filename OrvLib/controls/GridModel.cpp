@@ -31,15 +31,15 @@ int32_t GridModel::InsertSorted(const std::string& text) {
 
 int32_t GridModel::InsertAt(int32_t index, const std::string& text) {
     index = std::max(0, std::min(index, Count()));
-    items_.insert(items_.begin() + index, GridItem{text, 0});
-    if (selected_ >= 0 && index <= selected_) ++selected_;
+    items.insert(items.begin() + index, GridItem{text, 0});
+    if (selected >= 0 && index <= selected) ++selected;
     return index;
 }
 
 void GridModel::RemoveAll() {
-    items_.clear();
-    selected_ = -1;
-    firstRow_ = 0;
+    items.clear();
+    selected = -1;
+    firstRow = 0;
 }
 
 int32_t GridModel::Datum(int32_t index) const {
@@ -47,53 +47,54 @@ int32_t GridModel::Datum(int32_t index) const {
 }
 
 void GridModel::SetDatum(int32_t index, int32_t datum) {
-    if (index >= 0 && index < Count()) items_[static_cast<size_t>(index)].datum = datum;
+    if (index >= 0 && index < Count()) items[static_cast<size_t>(index)].datum = datum;
 }
 
 void GridModel::SetSelection(int32_t index) {
-    selected_ = index >= 0 && index < Count() ? index : -1;
-    if (selected_ >= 0) ScrollIntoView(selected_);
+    selected = index >= 0 && index < Count() ? index : -1;
+    if (selected >= 0) ScrollIntoView(selected);
 }
 
-void GridModel::Layout(const OrvRect& client, int32_t rowHeight, int32_t barWidth, bool forceBar) {
-    client_ = client;
-    rowHeight_ = std::max(rowHeight, 1);
-    visibleRows_ = std::max(client.Height() / rowHeight_, 1);
-    showsBar_ = forceBar || Count() > visibleRows_;
-    barWidth_ = showsBar_ ? std::min(barWidth, client.Width()) : 0;
-    cells_ = OrvRect{client.left, client.top, client.right - barWidth_, client.bottom};
-    SetFirstRow(firstRow_);
+void GridModel::Layout(const OrvRect& clientRect, int32_t preferredRowHeight, int32_t preferredBarWidth,
+                       bool forceBar) {
+    client = clientRect;
+    rowHeight = std::max(preferredRowHeight, 1);
+    visibleRows = std::max(clientRect.Height() / rowHeight, 1);
+    showsBar = forceBar || Count() > visibleRows;
+    barWidth = showsBar ? std::min(preferredBarWidth, clientRect.Width()) : 0;
+    cells = OrvRect{clientRect.left, clientRect.top, clientRect.right - barWidth, clientRect.bottom};
+    SetFirstRow(firstRow);
 }
 
 OrvRect GridModel::BarRect() const {
-    return OrvRect{client_.right - barWidth_, client_.top, client_.right, client_.bottom};
+    return OrvRect{client.right - barWidth, client.top, client.right, client.bottom};
 }
 
 void GridModel::SetFirstRow(int32_t row) {
-    firstRow_ = static_cast<int32_t>(ControlMath::Clamp(row, 0, std::max(Count() - visibleRows_, 0)));
+    firstRow = static_cast<int32_t>(ControlMath::Clamp(row, 0, std::max(Count() - visibleRows, 0)));
 }
 
 void GridModel::ScrollIntoView(int32_t index) {
-    if (index < firstRow_) {
+    if (index < firstRow) {
         SetFirstRow(index);
-    } else if (index >= firstRow_ + visibleRows_) {
-        SetFirstRow(index - visibleRows_ + 1);
+    } else if (index >= firstRow + visibleRows) {
+        SetFirstRow(index - visibleRows + 1);
     }
 }
 
 OrvRect GridModel::CellRect(int32_t index) const {
-    int32_t top = cells_.top + (index - firstRow_) * rowHeight_;
-    return OrvRect{cells_.left, top, cells_.right, top + rowHeight_};
+    int32_t top = cells.top + (index - firstRow) * rowHeight;
+    return OrvRect{cells.left, top, cells.right, top + rowHeight};
 }
 
 int32_t GridModel::HitTest(OrvPoint p) const {
-    if (!cells_.Contains(p.x, p.y)) return -1;
-    int32_t index = firstRow_ + (p.y - cells_.top) / rowHeight_;
+    if (!cells.Contains(p.x, p.y)) return -1;
+    int32_t index = firstRow + (p.y - cells.top) / rowHeight;
     return index < Count() ? index : -1;
 }
 
 int32_t GridModel::KeyTarget(ControlKey key) const {
-    if (items_.empty()) return -1;
+    if (items.empty()) return -1;
     int32_t step;
     switch (key) {
         case ControlKey::Up:
@@ -107,12 +108,12 @@ int32_t GridModel::KeyTarget(ControlKey key) const {
         default:
             return -1;
     }
-    if (selected_ < 0) return 0;
-    int32_t target = selected_ + step;
+    if (selected < 0) return 0;
+    int32_t target = selected + step;
     return target >= 0 && target < Count() ? target : -1;
 }
 
 int32_t GridModel::FirstRowAfterWheel(int32_t delta) const {
-    int64_t row = static_cast<int64_t>(firstRow_) - ControlMath::Notches(delta);
-    return static_cast<int32_t>(ControlMath::Clamp(row, 0, std::max(Count() - visibleRows_, 0)));
+    int64_t row = static_cast<int64_t>(firstRow) - ControlMath::Notches(delta);
+    return static_cast<int32_t>(ControlMath::Clamp(row, 0, std::max(Count() - visibleRows, 0)));
 }

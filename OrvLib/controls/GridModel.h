@@ -25,25 +25,25 @@ public:
     int32_t Append(const std::string& text) { return InsertAt(Count(), text); }
     int32_t InsertAt(int32_t index, const std::string& text);
     void RemoveAll();
-    int32_t Count() const { return static_cast<int32_t>(items_.size()); }
-    const GridItem& Item(int32_t index) const { return items_[static_cast<size_t>(index)]; }
+    int32_t Count() const { return static_cast<int32_t>(items.size()); }
+    const GridItem& Item(int32_t index) const { return items[static_cast<size_t>(index)]; }
     int32_t Datum(int32_t index) const;
     void SetDatum(int32_t index, int32_t datum);
 
-    int32_t Selection() const { return selected_; }
+    int32_t Selection() const { return selected; }
     // Out-of-range values mean no selection. Scrolls the selection into view.
     void SetSelection(int32_t index);
 
     // `barWidth` is the vertical bar's thickness; `forceBar` shows it even when not needed.
     void Layout(const OrvRect& client, int32_t rowHeight, int32_t barWidth, bool forceBar);
-    int32_t RowHeight() const { return rowHeight_; }
-    int32_t VisibleRows() const { return visibleRows_; }
-    bool NeedsScrolling() const { return Count() > visibleRows_; }
-    bool ShowsBar() const { return showsBar_; }
-    const OrvRect& Cells() const { return cells_; }
+    int32_t RowHeight() const { return rowHeight; }
+    int32_t VisibleRows() const { return visibleRows; }
+    bool NeedsScrolling() const { return Count() > visibleRows; }
+    bool ShowsBar() const { return showsBar; }
+    const OrvRect& Cells() const { return cells; }
     OrvRect BarRect() const;
 
-    int32_t FirstRow() const { return firstRow_; }
+    int32_t FirstRow() const { return firstRow; }
     // Clamped so that the last page stays full.
     void SetFirstRow(int32_t row);
     void ScrollIntoView(int32_t index);
@@ -58,13 +58,13 @@ public:
     int32_t FirstRowAfterWheel(int32_t delta) const;
 
 private:
-    std::vector<GridItem> items_;
-    int32_t selected_ = -1;
-    int32_t firstRow_ = 0;
-    int32_t rowHeight_ = 16;
-    int32_t visibleRows_ = 1;
-    int32_t barWidth_ = 0;
-    bool showsBar_ = false;
-    OrvRect client_;
-    OrvRect cells_;
+    std::vector<GridItem> items;
+    int32_t selected = -1;
+    int32_t firstRow = 0;
+    int32_t rowHeight = 16;
+    int32_t visibleRows = 1;
+    int32_t barWidth = 0;
+    bool showsBar = false;
+    OrvRect client;
+    OrvRect cells;
 };

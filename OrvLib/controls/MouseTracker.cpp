@@ -3,69 +3,69 @@
 #include <cstdlib>
 
 void MouseTracker::ButtonDown(MouseButton button, OrvPoint point) {
-    if (tracked_ != MouseButton::None || button == MouseButton::None) return;
-    tracked_ = button;
-    press_ = point;
+    if (tracked != MouseButton::None || button == MouseButton::None) return;
+    tracked = button;
+    press = point;
     AcquireCapture();
-    events_.ButtonDown(button, point);
+    events.ButtonDown(button, point);
 }
 
 void MouseTracker::Move(OrvPoint point, int dragWidth, int dragHeight) {
-    if (tracked_ == MouseButton::None) return;
-    if (!dragging_) {
+    if (tracked == MouseButton::None) return;
+    if (!dragging) {
         const bool beyond =
-            std::abs(point.x - press_.x) > dragWidth || std::abs(point.y - press_.y) > dragHeight;
+            std::abs(point.x - press.x) > dragWidth || std::abs(point.y - press.y) > dragHeight;
         if (!beyond) return;
-        dragging_ = true;
-        events_.DragBegin(tracked_, press_);
-        events_.StartAutoScroll();
+        dragging = true;
+        events.DragBegin(tracked, press);
+        events.StartAutoScroll();
     }
-    events_.DragMove(tracked_, point);
+    events.DragMove(tracked, point);
 }
 
 void MouseTracker::ButtonUp(MouseButton button, OrvPoint point) {
-    if (button == MouseButton::None || button != tracked_) return;
-    const bool wasDragging = dragging_;
-    tracked_ = MouseButton::None;
-    dragging_ = false;
+    if (button == MouseButton::None || button != tracked) return;
+    const bool wasDragging = dragging;
+    tracked = MouseButton::None;
+    dragging = false;
     ReleaseCapture();
     if (wasDragging) {
-        events_.StopAutoScroll();
-        events_.DragEnd(button, point);
+        events.StopAutoScroll();
+        events.DragEnd(button, point);
     } else {
-        events_.Click(button, point);
+        events.Click(button, point);
     }
 }
 
 void MouseTracker::Escape() {
-    if (dragging_) CancelDrag();
+    if (dragging) CancelDrag();
 }
 
 void MouseTracker::CaptureLost() {
-    captureCount_ = 0;
+    captureCount = 0;
     // A press without its release would otherwise stay tracked for good.
-    if (dragging_)
+    if (dragging)
         CancelDrag();
     else
-        tracked_ = MouseButton::None;
+        tracked = MouseButton::None;
 }
 
 void MouseTracker::CancelDrag() {
-    dragging_ = false;
-    events_.StopAutoScroll();
-    events_.DragCancel(tracked_);
-    tracked_ = MouseButton::None;
-    if (captureCount_ > 0) {
-        captureCount_ = 0;
-        events_.LetGoCapture();
+    dragging = false;
+    events.StopAutoScroll();
+    events.DragCancel(tracked);
+    tracked = MouseButton::None;
+    if (captureCount > 0) {
+        captureCount = 0;
+        events.LetGoCapture();
     }
 }
 
 void MouseTracker::AcquireCapture() {
-    if (captureCount_++ == 0) events_.TakeCapture();
+    if (captureCount++ == 0) events.TakeCapture();
 }
 
 void MouseTracker::ReleaseCapture() {
-    if (captureCount_ == 0) return;
-    if (--captureCount_ == 0) events_.LetGoCapture();
+    if (captureCount == 0) return;
+    if (--captureCount == 0) events.LetGoCapture();
 }

@@ -32,7 +32,7 @@ public:
 
 class MouseTracker {
 public:
-    explicit MouseTracker(MouseTrackerEvents& events) : events_(events) {}
+    explicit MouseTracker(MouseTrackerEvents& initialEvents) : events(initialEvents) {}
 
     void ButtonDown(MouseButton button, OrvPoint point);
     // dragWidth, dragHeight: the system's drag rectangle size.
@@ -46,17 +46,17 @@ public:
     void AcquireCapture();
     void ReleaseCapture();
 
-    MouseButton Tracked() const { return tracked_; }
-    OrvPoint Press() const { return press_; }
-    bool Dragging() const { return dragging_; }
-    int CaptureCount() const { return captureCount_; }
+    MouseButton Tracked() const { return tracked; }
+    OrvPoint Press() const { return press; }
+    bool Dragging() const { return dragging; }
+    int CaptureCount() const { return captureCount; }
 
 private:
     void CancelDrag();
 
-    MouseTrackerEvents& events_;
-    MouseButton tracked_ = MouseButton::None;
-    OrvPoint press_;
-    bool dragging_ = false;
-    int captureCount_ = 0;
+    MouseTrackerEvents& events;
+    MouseButton tracked = MouseButton::None;
+    OrvPoint press;
+    bool dragging = false;
+    int captureCount = 0;
 };

@@ -58,18 +58,18 @@ class ScrollBarModel {
 public:
     using Messages = std::vector<ScrollMessage>;
 
-    explicit ScrollBarModel(bool live = false) : live_(live) {}
-    bool Live() const { return live_; }
+    explicit ScrollBarModel(bool initialLive = false) : live(initialLive) {}
+    bool Live() const { return live; }
 
     void SetRange(int32_t minimum, int32_t maximum);
     void SetPage(int32_t page);
     void SetPosition(int32_t position);
-    const ScrollInfo& Info() const { return info_; }
-    int32_t Position() const { return info_.position; }
+    const ScrollInfo& Info() const { return info; }
+    int32_t Position() const { return info.position; }
     int32_t LastPosition() const;
 
     void Layout(int32_t length, int32_t thickness);
-    const ScrollParts& Parts() const { return parts_; }
+    const ScrollParts& Parts() const { return parts; }
     ScrollPart HitTest(int32_t along) const;
 
     // Press on the part at `along`; the repeat timer then runs.
@@ -78,22 +78,22 @@ public:
     Messages Tick(int32_t along);
     // Interval of the repeat timer now: the keyboard delay until the first tick, then the
     // keyboard rate.
-    int32_t TimerInterval() const { return ticked_ ? repeatMs_ : delayMs_; }
-    bool Repeating() const { return repeating_; }
+    int32_t TimerInterval() const { return ticked ? repeatMs : delayMs; }
+    bool Repeating() const { return repeating; }
     void SetKeyboardTiming(int32_t delaySetting, int32_t speedSetting);
     static int32_t RepeatDelayMs(int32_t delaySetting);
     static int32_t RepeatIntervalMs(int32_t speedSetting);
 
     // A drag that began on the thumb; `offset` is the cursor's movement along the bar.
-    bool PressedOnThumb() const { return pressed_ == ScrollPart::Thumb; }
+    bool PressedOnThumb() const { return pressed == ScrollPart::Thumb; }
     Messages BeginDrag();
     Messages DragTo(int32_t offset);
     Messages EndDrag();
     Messages CancelDrag();
-    bool Dragging() const { return dragging_; }
+    bool Dragging() const { return dragging; }
     // Release without a drag.
     void Release();
-    ScrollPart PressedPart() const { return pressed_; }
+    ScrollPart PressedPart() const { return pressed; }
 
     Messages Wheel(int32_t delta);
 
@@ -102,14 +102,14 @@ private:
     bool MoveTo(int64_t position);
     int64_t Span() const;
 
-    bool live_;
-    ScrollInfo info_;
-    ScrollParts parts_;
-    ScrollPart pressed_ = ScrollPart::None;
-    bool repeating_ = false;
-    bool ticked_ = false;
-    bool dragging_ = false;
-    int32_t dragStart_ = 0;
-    int32_t delayMs_ = 500;
-    int32_t repeatMs_ = 33;
+    bool live;
+    ScrollInfo info;
+    ScrollParts parts;
+    ScrollPart pressed = ScrollPart::None;
+    bool repeating = false;
+    bool ticked = false;
+    bool dragging = false;
+    int32_t dragStart = 0;
+    int32_t delayMs = 500;
+    int32_t repeatMs = 33;
 };

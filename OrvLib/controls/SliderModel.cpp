@@ -7,22 +7,22 @@
 using ControlMath::Clamp;
 using ControlMath::RoundHalfDown;
 
-void SliderModel::SetRange(int32_t minimum, int32_t maximum) {
+void SliderModel::SetRange(int32_t newMinimum, int32_t newMaximum) {
     // The offset keeps its meaning relative to the new minimum, as the position did not.
-    minimum_ = minimum;
-    maximum_ = maximum;
+    minimum = newMinimum;
+    maximum = newMaximum;
 }
 
-int32_t SliderModel::Position() const { return ControlMath::SaturateToInt(minimum_ + offset_); }
+int32_t SliderModel::Position() const { return ControlMath::SaturateToInt(minimum + offset); }
 
 int64_t SliderModel::PageStep() const {
-    if (pageSize_ > 0) return pageSize_;
+    if (pageSize > 0) return pageSize;
     int64_t length = RangeLength();
     return length % 5 == 0 ? length / 5 : 1;
 }
 
 void SliderModel::Layout(const OrvRect& client) {
-    geometry_.whole = client;
+    geometry.whole = client;
     int32_t h = client.Height();
     int32_t k = h / 2;
     OrvRect thumb;
@@ -35,83 +35,83 @@ void SliderModel::Layout(const OrvRect& client) {
         thumb.bottom = client.top + k + 10;
     }
     int32_t margin = client.Width() * 5 / 100;
-    geometry_.channel = OrvRect{client.left + margin, thumb.top, client.right - margin, thumb.bottom};
+    geometry.channel = OrvRect{client.left + margin, thumb.top, client.right - margin, thumb.bottom};
     int32_t thumbWidth = thumb.Height() / 2;
-    thumb.left = OffsetToPixel(offset_) - thumbWidth / 2;
+    thumb.left = OffsetToPixel(offset) - thumbWidth / 2;
     thumb.right = thumb.left + thumbWidth;
-    geometry_.thumb = thumb;
+    geometry.thumb = thumb;
 }
 
 int64_t SliderModel::PixelToOffset(int32_t x) const {
-    int32_t width = geometry_.channel.Width();
+    int32_t width = geometry.channel.Width();
     if (width <= 0) return 0;
-    double v = (static_cast<double>(x) - geometry_.channel.left) / width * static_cast<double>(RangeLength());
+    double v = (static_cast<double>(x) - geometry.channel.left) / width * static_cast<double>(RangeLength());
     return RoundHalfDown(v);
 }
 
-int32_t SliderModel::OffsetToPixel(int64_t offset) const {
+int32_t SliderModel::OffsetToPixel(int64_t valueOffset) const {
     int64_t length = RangeLength();
-    if (length == 0) return geometry_.channel.left;
-    double v = static_cast<double>(offset) / static_cast<double>(length) * geometry_.channel.Width() +
-               geometry_.channel.left;
+    if (length == 0) return geometry.channel.left;
+    double v = static_cast<double>(valueOffset) / static_cast<double>(length) * geometry.channel.Width() +
+               geometry.channel.left;
     return ControlMath::SaturateToInt(RoundHalfDown(v));
 }
 
-void SliderModel::SetOffsetClamped(int64_t offset) {
-    offset_ = Clamp(offset, 0, RangeLength());
-    Layout(geometry_.whole);
+void SliderModel::SetOffsetClamped(int64_t newOffset) {
+    offset = Clamp(newOffset, 0, RangeLength());
+    Layout(geometry.whole);
 }
 
 SliderModel::Codes SliderModel::TakePage(bool right) {
     int64_t step = PageStep();
-    SetOffsetClamped(right ? offset_ + step : offset_ - step);
+    SetOffsetClamped(right ? offset + step : offset - step);
     return {right ? SliderCode::PageRight : SliderCode::PageLeft};
 }
 
 SliderModel::Codes SliderModel::Press(OrvPoint p) {
-    press_ = p;
-    pressedOnThumb_ = pressedInChannel_ = dragging_ = pageRepeating_ = false;
-    const SliderGeometry& g = geometry_;
+    press = p;
+    pressedOnThumb = pressedInChannel = dragging = pageRepeating = false;
+    const SliderGeometry& g = geometry;
     if (g.thumb.Contains(p.x, p.y)) {
-        pressedOnThumb_ = true;
+        pressedOnThumb = true;
         return {SliderCode::ThumbTrack};
     }
     if (!g.channel.Contains(p.x, p.y)) return {};
     if (p.x >= g.thumb.left && p.x < g.thumb.right) return {};
-    pressedInChannel_ = true;
-    pageRepeating_ = true;
-    pageRight_ = p.x >= g.thumb.right;
-    return TakePage(pageRight_);
+    pressedInChannel = true;
+    pageRepeating = true;
+    pageRight = p.x >= g.thumb.right;
+    return TakePage(pageRight);
 }
 
 SliderModel::Codes SliderModel::Move(OrvPoint p, int32_t dragWidth, int32_t dragHeight) {
-    if (!pressedOnThumb_) return {};
-    if (!dragging_) {
-        if (std::abs(p.x - press_.x) <= dragWidth && std::abs(p.y - press_.y) <= dragHeight) return {};
-        dragging_ = true;
-        dragStartOffset_ = offset_;
+    if (!pressedOnThumb) return {};
+    if (!dragging) {
+        if (std::abs(p.x - press.x) <= dragWidth && std::abs(p.y - press.y) <= dragHeight) return {};
+        dragging = true;
+        dragStartOffset = offset;
     }
-    int64_t start = OffsetToPixel(dragStartOffset_);
-    SetOffsetClamped(PixelToOffset(ControlMath::SaturateToInt(start + p.x - press_.x)));
+    int64_t start = OffsetToPixel(dragStartOffset);
+    SetOffsetClamped(PixelToOffset(ControlMath::SaturateToInt(start + p.x - press.x)));
     return {SliderCode::ThumbTrack};
 }
 
 SliderModel::Codes SliderModel::Release() {
     Codes codes;
-    if (pressedOnThumb_) {
+    if (pressedOnThumb) {
         codes = {SliderCode::ThumbPosition, SliderCode::EndScroll};
-    } else if (pressedInChannel_) {
+    } else if (pressedInChannel) {
         codes = {SliderCode::EndScroll};
     }
-    pressedOnThumb_ = pressedInChannel_ = dragging_ = pageRepeating_ = false;
+    pressedOnThumb = pressedInChannel = dragging = pageRepeating = false;
     return codes;
 }
 
 SliderModel::Codes SliderModel::PageTick() {
-    if (!pageRepeating_) return {};
-    int64_t under = PixelToOffset(press_.x);
-    if (pageRight_ ? under > offset_ : under < offset_) return TakePage(pageRight_);
-    pageRepeating_ = false;
+    if (!pageRepeating) return {};
+    int64_t under = PixelToOffset(press.x);
+    if (pageRight ? under > offset : under < offset) return TakePage(pageRight);
+    pageRepeating = false;
     return {};
 }
 
@@ -119,11 +119,11 @@ SliderModel::Codes SliderModel::KeyDown(ControlKey key) {
     switch (key) {
         case ControlKey::Left:
         case ControlKey::Up:
-            if (offset_ > 0) SetOffsetClamped(offset_ - 1);
+            if (offset > 0) SetOffsetClamped(offset - 1);
             return {SliderCode::LineLeft};
         case ControlKey::Right:
         case ControlKey::Down:
-            if (offset_ < RangeLength()) SetOffsetClamped(offset_ + 1);
+            if (offset < RangeLength()) SetOffsetClamped(offset + 1);
             return {SliderCode::LineRight};
         default:
             return {};
@@ -145,6 +145,6 @@ SliderModel::Codes SliderModel::KeyUp(ControlKey key) {
 SliderModel::Codes SliderModel::Wheel(int32_t delta, bool control) {
     int64_t steps = ControlMath::Notches(delta);
     if (control) steps *= 5;
-    SetOffsetClamped(offset_ + steps);
+    SetOffsetClamped(offset + steps);
     return {SliderCode::ThumbPosition};
 }

@@ -37,22 +37,22 @@ public:
     static constexpr int32_t kPageRepeatMs = 500;
 
     void SetRange(int32_t minimum, int32_t maximum);
-    int32_t Minimum() const { return minimum_; }
-    int32_t Maximum() const { return maximum_; }
-    int64_t RangeLength() const { return static_cast<int64_t>(maximum_) - minimum_; }
+    int32_t Minimum() const { return minimum; }
+    int32_t Maximum() const { return maximum; }
+    int64_t RangeLength() const { return static_cast<int64_t>(maximum) - minimum; }
 
-    void SetPosition(int32_t value) { offset_ = static_cast<int64_t>(value) - minimum_; }
+    void SetPosition(int32_t value) { offset = static_cast<int64_t>(value) - minimum; }
     int32_t Position() const;
-    int64_t Offset() const { return offset_; }
+    int64_t Offset() const { return offset; }
 
     // A page size of 0 or less means automatic: a fifth of a range length that is a
     // multiple of 5, else 1.
-    void SetPageSize(int32_t size) { pageSize_ = size; }
+    void SetPageSize(int32_t size) { pageSize = size; }
     int64_t PageStep() const;
 
     // Recomputed from the client area on every size change and before every paint.
     void Layout(const OrvRect& client);
-    const SliderGeometry& Geometry() const { return geometry_; }
+    const SliderGeometry& Geometry() const { return geometry; }
     int64_t PixelToOffset(int32_t x) const;
     int32_t OffsetToPixel(int64_t offset) const;
 
@@ -62,11 +62,11 @@ public:
     Codes Move(OrvPoint p, int32_t dragWidth, int32_t dragHeight);
     Codes Release();
     Codes PageTick();
-    bool PageRepeating() const { return pageRepeating_; }
-    bool ThumbPressed() const { return pressedOnThumb_; }
-    bool Dragging() const { return dragging_; }
+    bool PageRepeating() const { return pageRepeating; }
+    bool ThumbPressed() const { return pressedOnThumb; }
+    bool Dragging() const { return dragging; }
     // Capture is held from a press on the thumb or in the channel until the release.
-    bool WantsCapture() const { return pressedOnThumb_ || pageRepeating_; }
+    bool WantsCapture() const { return pressedOnThumb || pageRepeating; }
 
     Codes KeyDown(ControlKey key);
     Codes KeyUp(ControlKey key);
@@ -76,17 +76,17 @@ private:
     Codes TakePage(bool right);
     void SetOffsetClamped(int64_t offset);
 
-    int32_t minimum_ = 0;
-    int32_t maximum_ = 100;
-    int64_t offset_ = 0;
-    int32_t pageSize_ = -1;
-    SliderGeometry geometry_;
+    int32_t minimum = 0;
+    int32_t maximum = 100;
+    int64_t offset = 0;
+    int32_t pageSize = -1;
+    SliderGeometry geometry;
 
-    bool pressedOnThumb_ = false;
-    bool pressedInChannel_ = false;
-    bool dragging_ = false;
-    bool pageRepeating_ = false;
-    bool pageRight_ = false;
-    OrvPoint press_;
-    int64_t dragStartOffset_ = 0;
+    bool pressedOnThumb = false;
+    bool pressedInChannel = false;
+    bool dragging = false;
+    bool pageRepeating = false;
+    bool pageRight = false;
+    OrvPoint press;
+    int64_t dragStartOffset = 0;
 };

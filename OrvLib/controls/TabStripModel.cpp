@@ -13,20 +13,20 @@ int32_t TabStripModel::Insert(int32_t index, const std::string& text) {
     index = std::max(0, std::min(index, Count()));
     TabItem item;
     item.text = text;
-    items_.insert(items_.begin() + index, item);
-    if (selected_ < 0) {
-        selected_ = 0;
-    } else if (index <= selected_) {
-        ++selected_;
+    items.insert(items.begin() + index, item);
+    if (selected < 0) {
+        selected = 0;
+    } else if (index <= selected) {
+        ++selected;
     }
     return index;
 }
 
 bool TabStripModel::SetSelection(int32_t index) {
-    if (items_.empty()) return false;
+    if (items.empty()) return false;
     index = std::max(0, std::min(index, Count() - 1));
-    if (index == selected_) return false;
-    selected_ = index;
+    if (index == selected) return false;
+    selected = index;
     return true;
 }
 
@@ -49,19 +49,19 @@ TabInsets TabStripModel::Growth() const {
 }
 
 void TabStripModel::Layout(const OrvRect& client, const Measure& measure) {
-    bool vertical = (style_ & TabStyle::kVertical) != 0;
+    bool vertical = (style & TabStyle::kVertical) != 0;
     OrvRect c = vertical ? Swapped(client) : client;
-    int32_t rowHeight = rowHeight_ < 0 ? c.Height() : rowHeight_;
-    row_ = OrvRect{c.left, c.top, c.right, c.top + rowHeight};
-    body_ = OrvRect{c.left, row_.bottom, c.right, c.bottom};
+    int32_t tabRowHeight = rowHeight < 0 ? c.Height() : rowHeight;
+    row = OrvRect{c.left, c.top, c.right, c.top + tabRowHeight};
+    body = OrvRect{c.left, row.bottom, c.right, c.bottom};
 
     TabInsets in = Insets(), g = Growth();
     int32_t x = c.left + g.left;
-    for (size_t i = 0; i < items_.size(); ++i) {
-        TabItem& item = items_[i];
+    for (size_t i = 0; i < items.size(); ++i) {
+        TabItem& item = items[i];
         OrvSize text = measure(item.text);
         int32_t width = margin.left + in.left + text.width + margin.right + in.right;
-        int32_t height = rowHeight - g.top;
+        int32_t height = tabRowHeight - g.top;
         item.rect = OrvRect{};
         item.textRect = OrvRect{};
         if (x + width + g.right > c.right) {
@@ -73,7 +73,7 @@ void TabStripModel::Layout(const OrvRect& client, const Measure& measure) {
         int32_t tx = x + margin.left + in.left, ty = item.rect.top + margin.top + in.top;
         item.textRect = OrvRect{tx, ty, tx + text.width, ty + text.height};
         x += width;
-        if (static_cast<int32_t>(i) == selected_) {
+        if (static_cast<int32_t>(i) == selected) {
             item.rect.left -= g.left;
             item.rect.top -= g.top;
             item.rect.right += g.right;
@@ -83,9 +83,9 @@ void TabStripModel::Layout(const OrvRect& client, const Measure& measure) {
         }
     }
     if (vertical) {
-        row_ = Swapped(row_);
-        body_ = Swapped(body_);
-        for (TabItem& item : items_) {
+        row = Swapped(row);
+        body = Swapped(body);
+        for (TabItem& item : items) {
             item.rect = Swapped(item.rect);
             item.textRect = Swapped(item.textRect);
         }
@@ -93,7 +93,7 @@ void TabStripModel::Layout(const OrvRect& client, const Measure& measure) {
 }
 
 int32_t TabStripModel::HitTest(OrvPoint p) const {
-    if (selected_ >= 0 && Item(selected_).rect.Contains(p.x, p.y)) return selected_;
+    if (selected >= 0 && Item(selected).rect.Contains(p.x, p.y)) return selected;
     for (int32_t i = 0; i < Count(); ++i) {
         if (Item(i).rect.Contains(p.x, p.y)) return i;
     }
@@ -101,7 +101,7 @@ int32_t TabStripModel::HitTest(OrvPoint p) const {
 }
 
 int32_t TabStripModel::DropIndex(OrvPoint p) const {
-    bool vertical = (style_ & TabStyle::kVertical) != 0;
+    bool vertical = (style & TabStyle::kVertical) != 0;
     for (int32_t i = 0; i < Count(); ++i) {
         const OrvRect& r = Item(i).rect;
         if (r.IsEmpty()) continue;
@@ -112,12 +112,12 @@ int32_t TabStripModel::DropIndex(OrvPoint p) const {
 }
 
 int32_t TabStripModel::MoveSelected(int32_t drop) {
-    if (selected_ < 0) return -1;
+    if (selected < 0) return -1;
     drop = std::max(0, std::min(drop, Count()));
-    int32_t to = drop > selected_ ? drop - 1 : drop;
-    TabItem item = std::move(items_[static_cast<size_t>(selected_)]);
-    items_.erase(items_.begin() + selected_);
-    items_.insert(items_.begin() + to, std::move(item));
-    selected_ = to;
+    int32_t to = drop > selected ? drop - 1 : drop;
+    TabItem item = std::move(items[static_cast<size_t>(selected)]);
+    items.erase(items.begin() + selected);
+    items.insert(items.begin() + to, std::move(item));
+    selected = to;
     return to;
 }

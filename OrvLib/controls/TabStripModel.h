@@ -36,22 +36,22 @@ class TabStripModel {
 public:
     using Measure = std::function<OrvSize(const std::string&)>;
 
-    void SetStyle(uint32_t style) { style_ = style; }
-    uint32_t Style() const { return style_; }
-    uint32_t Look() const { return style_ & TabStyle::kLookMask; }
+    void SetStyle(uint32_t newStyle) { style = newStyle; }
+    uint32_t Style() const { return style; }
+    uint32_t Look() const { return style & TabStyle::kLookMask; }
     // -1: the whole client height.
-    void SetRowHeight(int32_t height) { rowHeight_ = height; }
+    void SetRowHeight(int32_t height) { rowHeight = height; }
 
     // Inserts at the clamped index and returns it; the first tab of an empty strip becomes
     // selected.
     int32_t Insert(int32_t index, const std::string& text);
     // Clamped into the tabs; returns whether the selection changed.
     bool SetSelection(int32_t index);
-    int32_t Selection() const { return selected_; }
-    int32_t Count() const { return static_cast<int32_t>(items_.size()); }
-    const TabItem& Item(int32_t index) const { return items_[static_cast<size_t>(index)]; }
-    void SetText(int32_t index, const std::string& text) { items_[static_cast<size_t>(index)].text = text; }
-    void SetDatum(int32_t index, int32_t datum) { items_[static_cast<size_t>(index)].datum = datum; }
+    int32_t Selection() const { return selected; }
+    int32_t Count() const { return static_cast<int32_t>(items.size()); }
+    const TabItem& Item(int32_t index) const { return items[static_cast<size_t>(index)]; }
+    void SetText(int32_t index, const std::string& text) { items[static_cast<size_t>(index)].text = text; }
+    void SetDatum(int32_t index, int32_t datum) { items[static_cast<size_t>(index)].datum = datum; }
 
     TabInsets Insets() const;
     // How much the selected tab grows beyond its place.
@@ -59,8 +59,8 @@ public:
     TabInsets margin{2, 2, 2, 2};
 
     void Layout(const OrvRect& client, const Measure& measure);
-    const OrvRect& Row() const { return row_; }
-    const OrvRect& Body() const { return body_; }
+    const OrvRect& Row() const { return row; }
+    const OrvRect& Body() const { return body; }
 
     // The placed tab under a point, the selected one first since it is drawn on top; -1
     // for none.
@@ -72,10 +72,10 @@ public:
     int32_t MoveSelected(int32_t drop);
 
 private:
-    std::vector<TabItem> items_;
-    int32_t selected_ = -1;
-    uint32_t style_ = 0;
-    int32_t rowHeight_ = -1;
-    OrvRect row_;
-    OrvRect body_;
+    std::vector<TabItem> items;
+    int32_t selected = -1;
+    uint32_t style = 0;
+    int32_t rowHeight = -1;
+    OrvRect row;
+    OrvRect body;
 };

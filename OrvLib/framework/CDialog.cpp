@@ -5,23 +5,24 @@
 #include "OrvLib/framework/Module.h"
 #include "OrvLib/framework/WindowFailure.h"
 
-CDialog::CDialog(UINT templateId, CWnd* parent) : templateId_(templateId), parent_(parent) {}
+CDialog::CDialog(UINT initialTemplateId, CWnd* initialParent)
+    : templateId(initialTemplateId), parent(initialParent) {}
 
 CDialog::~CDialog() {
     // A page still open goes with its object; the base then finds nothing left to do.
-    if (m_hWnd != nullptr && IsWindow(m_hWnd) && !modal_) DestroyWindow();
+    if (hWnd != nullptr && IsWindow(hWnd) && !modal) DestroyWindow();
 }
 
 INT_PTR CDialog::DoModal() {
-    HWND owner = parent_ != nullptr && parent_->m_hWnd != nullptr ? parent_->m_hWnd : OrvChooseOwner();
+    HWND owner = parent != nullptr && parent->hWnd != nullptr ? parent->hWnd : OrvChooseOwner();
     OrvInitCommonControls();
     OrvModalScope loop([this] {
-        if (m_hWnd != nullptr) ::EndDialog(m_hWnd, -1);
+        if (hWnd != nullptr) ::EndDialog(hWnd, -1);
     });
-    modal_ = true;
-    const INT_PTR result = DialogBoxParamA(OrvModuleHandle(), MAKEINTRESOURCEA(templateId_), owner,
+    modal = true;
+    const INT_PTR result = DialogBoxParamA(OrvModuleHandle(), MAKEINTRESOURCEA(templateId), owner,
                                            &CDialog::StaticDialogProc, reinterpret_cast<LPARAM>(this));
-    modal_ = false;
+    modal = false;
     // The system enables the owner again on a normal end; not always on a broken one.
     if (owner != nullptr && IsWindow(owner)) ::EnableWindow(owner, TRUE);
     OrvSweepWindowClasses();
@@ -29,21 +30,21 @@ INT_PTR CDialog::DoModal() {
     return result;
 }
 
-bool CDialog::Create(UINT templateId, CWnd* parent) {
-    return Create(templateId, parent != nullptr ? parent->m_hWnd : nullptr);
+bool CDialog::Create(UINT resourceId, CWnd* parentWindow) {
+    return Create(resourceId, parentWindow != nullptr ? parentWindow->hWnd : nullptr);
 }
 
-bool CDialog::Create(UINT templateId, HWND parent) {
-    if (m_hWnd != nullptr) return false;
-    templateId_ = templateId;
+bool CDialog::Create(UINT resourceId, HWND parentWindow) {
+    if (hWnd != nullptr) return false;
+    templateId = resourceId;
     OrvInitCommonControls();
-    HWND window = CreateDialogParamA(OrvModuleHandle(), MAKEINTRESOURCEA(templateId), parent,
+    HWND window = CreateDialogParamA(OrvModuleHandle(), MAKEINTRESOURCEA(resourceId), parentWindow,
                                      &CDialog::StaticDialogProc, reinterpret_cast<LPARAM>(this));
-    return window != nullptr && m_hWnd == window;
+    return window != nullptr && hWnd == window;
 }
 
 void CDialog::EndDialog(int result) {
-    if (m_hWnd != nullptr) ::EndDialog(m_hWnd, result);
+    if (hWnd != nullptr) ::EndDialog(hWnd, result);
 }
 
 bool CDialog::UpdateData(bool saveAndValidate) {
@@ -63,11 +64,11 @@ BOOL CDialog::OnInitDialog() {
 }
 
 void CDialog::OnOK() {
-    if (modal_ && UpdateData(true)) EndDialog(IDOK);
+    if (modal && UpdateData(true)) EndDialog(IDOK);
 }
 
 void CDialog::OnCancel() {
-    if (modal_) EndDialog(IDCANCEL);
+    if (modal) EndDialog(IDCANCEL);
 }
 
 INT_PTR CALLBACK CDialog::StaticDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -25,8 +25,8 @@ public:
     // Runs DoDataExchange; false (with the focus on the offending control) when a value
     // could not be taken from a control.
     bool UpdateData(bool saveAndValidate = true);
-    UINT TemplateId() const { return templateId_; }
-    bool IsModal() const { return modal_; }
+    UINT TemplateId() const { return templateId; }
+    bool IsModal() const { return modal; }
 
     static INT_PTR CALLBACK StaticDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -43,7 +43,7 @@ protected:
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 private:
-    UINT templateId_;
-    CWnd* parent_;
-    bool modal_ = false;
+    UINT templateId;
+    CWnd* parent;
+    bool modal = false;
 };

@@ -26,39 +26,39 @@ void EndSystemDialog(HWND anyWindowOfIt) {
 
 }  // namespace
 
-CFileDialog::CFileDialog(bool openDialog, const char* defaultExtension, const char* fileName, DWORD flags,
-                         const char* filter, CWnd* parent)
-    : CDialog(0, parent),
-      m_ofn{},
-      open_(openDialog),
-      file_(MAX_PATH + 1, '\0'),
-      filter_(SystemFilter(filter)),
-      defaultExtension_(defaultExtension != nullptr ? defaultExtension : "") {
-    if (fileName != nullptr) lstrcpynA(file_.data(), fileName, static_cast<int>(file_.size()));
-    m_ofn.lStructSize = sizeof m_ofn;
-    m_ofn.Flags = flags | OFN_EXPLORER | OFN_ENABLEHOOK;
-    m_ofn.nFilterIndex = 1;
-    m_ofn.hInstance = OrvModuleHandle();
-    m_ofn.hwndOwner = parent != nullptr ? parent->m_hWnd : nullptr;
+CFileDialog::CFileDialog(bool openDialog, const char* initialDefaultExtension, const char* fileName,
+                         DWORD flags, const char* filterText, CWnd* parentWindow)
+    : CDialog(0, parentWindow),
+      ofn{},
+      open(openDialog),
+      file(MAX_PATH + 1, '\0'),
+      filter(SystemFilter(filterText)),
+      defaultExtension(initialDefaultExtension != nullptr ? initialDefaultExtension : "") {
+    if (fileName != nullptr) lstrcpynA(file.data(), fileName, static_cast<int>(file.size()));
+    ofn.lStructSize = sizeof ofn;
+    ofn.Flags = flags | OFN_EXPLORER | OFN_ENABLEHOOK;
+    ofn.nFilterIndex = 1;
+    ofn.hInstance = OrvModuleHandle();
+    ofn.hwndOwner = parentWindow != nullptr ? parentWindow->hWnd : nullptr;
 }
 
-void CFileDialog::SetChildTemplate(UINT templateId) {
-    m_ofn.Flags |= OFN_ENABLETEMPLATE;
-    m_ofn.hInstance = OrvModuleHandle();
-    m_ofn.lpTemplateName = MAKEINTRESOURCEA(templateId);
+void CFileDialog::SetChildTemplate(UINT newTemplateId) {
+    ofn.Flags |= OFN_ENABLETEMPLATE;
+    ofn.hInstance = OrvModuleHandle();
+    ofn.lpTemplateName = MAKEINTRESOURCEA(newTemplateId);
 }
 
 INT_PTR CFileDialog::DoModal() {
-    m_ofn.lpstrFile = file_.data();
-    m_ofn.nMaxFile = static_cast<DWORD>(file_.size());
-    m_ofn.lpstrFilter = filter_.size() > 2 ? filter_.c_str() : nullptr;
-    m_ofn.lpstrDefExt = defaultExtension_.empty() ? nullptr : defaultExtension_.c_str();
-    m_ofn.lpfnHook = &CFileDialog::StaticHookProc;
-    m_ofn.lCustData = reinterpret_cast<LPARAM>(this);
-    if (m_ofn.hwndOwner == nullptr) m_ofn.hwndOwner = OrvChooseOwner();
-    OrvModalScope loop([this] { EndSystemDialog(m_hWnd); });
-    const BOOL chosen = open_ ? GetOpenFileNameA(&m_ofn) : GetSaveFileNameA(&m_ofn);
-    if (m_ofn.hwndOwner != nullptr && IsWindow(m_ofn.hwndOwner)) ::EnableWindow(m_ofn.hwndOwner, TRUE);
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = static_cast<DWORD>(file.size());
+    ofn.lpstrFilter = filter.size() > 2 ? filter.c_str() : nullptr;
+    ofn.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
+    ofn.lpfnHook = &CFileDialog::StaticHookProc;
+    ofn.lCustData = reinterpret_cast<LPARAM>(this);
+    if (ofn.hwndOwner == nullptr) ofn.hwndOwner = OrvChooseOwner();
+    OrvModalScope loop([this] { EndSystemDialog(hWnd); });
+    const BOOL chosen = open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
+    if (ofn.hwndOwner != nullptr && IsWindow(ofn.hwndOwner)) ::EnableWindow(ofn.hwndOwner, TRUE);
     OrvSweepWindowClasses();
     loop.Close();
     return chosen ? IDOK : IDCANCEL;

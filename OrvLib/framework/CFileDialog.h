@@ -22,19 +22,19 @@ public:
                 const char* filter, CWnd* parent = nullptr);
 
     // The system's structure, for changes before DoModal (flags, template, title).
-    OPENFILENAMEA m_ofn;
+    OPENFILENAMEA ofn;
 
     // Adds the module's template id as the child template.
     void SetChildTemplate(UINT templateId);
     // IDOK or IDCANCEL.
     INT_PTR DoModal() override;
     // The chosen file after IDOK: full path, and the name alone.
-    std::string GetPathName() const { return std::string(file_.data()); }
+    std::string GetPathName() const { return std::string(file.data()); }
     std::string GetFileName() const;
     // While the dialog runs: the full path under selection in the system's part.
     std::string GetCurrentPath() const;
     // The system's dialog window (the parent of our child window).
-    HWND SystemDialog() const { return m_hWnd != nullptr ? ::GetParent(m_hWnd) : nullptr; }
+    HWND SystemDialog() const { return hWnd != nullptr ? ::GetParent(hWnd) : nullptr; }
 
 protected:
     virtual void OnFileNameChange() {}
@@ -45,10 +45,10 @@ protected:
 private:
     static UINT_PTR CALLBACK StaticHookProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    bool open_;
-    std::vector<char> file_;
-    std::string filter_;
-    std::string defaultExtension_;
+    bool open;
+    std::vector<char> file;
+    std::string filter;
+    std::string defaultExtension;
 };
 
 // The shell's folder chooser (file-system folders only), opening on folder; true with the

@@ -98,14 +98,14 @@ std::string OrvWindowText(HWND window) {
 }
 
 CWnd::~CWnd() {
-    if (m_hWnd == nullptr) return;
-    if (ownsWindow_ && IsWindow(m_hWnd)) {
-        ::DestroyWindow(m_hWnd);
+    if (hWnd == nullptr) return;
+    if (ownsWindow && IsWindow(hWnd)) {
+        ::DestroyWindow(hWnd);
         OrvSweepWindowClasses();
     } else {
         UnsubclassWindow();
     }
-    m_hWnd = nullptr;
+    hWnd = nullptr;
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND window) {
@@ -117,12 +117,12 @@ CWnd* CWnd::FromHandlePermanent(HWND window) {
 
 bool CWnd::Create(const char* kind, const char* text, DWORD style, const RECT& rect, CWnd* parent, UINT id,
                   DWORD exStyle) {
-    return Create(kind, text, style, rect, parent != nullptr ? parent->m_hWnd : nullptr, id, exStyle);
+    return Create(kind, text, style, rect, parent != nullptr ? parent->hWnd : nullptr, id, exStyle);
 }
 
 bool CWnd::Create(const char* kind, const char* text, DWORD style, const RECT& rect, HWND parent, UINT id,
                   DWORD exStyle) {
-    if (m_hWnd != nullptr) return false;
+    if (hWnd != nullptr) return false;
     const char* className = OrvWindowClass(kind);
     if (className == nullptr) return false;
     // A child's menu argument is its id.
@@ -134,13 +134,13 @@ bool CWnd::Create(const char* kind, const char* text, DWORD style, const RECT& r
         OrvSweepWindowClasses();
         return false;
     }
-    ownsWindow_ = true;
+    ownsWindow = true;
     return true;
 }
 
 bool CWnd::CreateControl(const char* systemClass, const char* text, DWORD style, const RECT& rect,
                          HWND parent, UINT id, DWORD exStyle) {
-    if (m_hWnd != nullptr) return false;
+    if (hWnd != nullptr) return false;
     HMENU menu = (style & WS_CHILD) != 0 ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
     HWND window = CreateWindowExA(exStyle, systemClass, text != nullptr ? text : "", style, rect.left,
                                   rect.top, rect.right - rect.left, rect.bottom - rect.top, parent, menu,
@@ -150,55 +150,55 @@ bool CWnd::CreateControl(const char* systemClass, const char* text, DWORD style,
         ::DestroyWindow(window);
         return false;
     }
-    ownsWindow_ = true;
+    ownsWindow = true;
     return true;
 }
 
 bool CWnd::SubclassWindow(HWND window) {
-    if (m_hWnd != nullptr || window == nullptr || !IsWindow(window) || FromHandlePermanent(window) != nullptr)
+    if (hWnd != nullptr || window == nullptr || !IsWindow(window) || FromHandlePermanent(window) != nullptr)
         return false;
     if (!SetPropA(window, BindingProperty(), this)) return false;
-    m_hWnd = window;
+    hWnd = window;
     PreSubclassWindow();
-    superProc_ = reinterpret_cast<WNDPROC>(
+    superProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc)));
     return true;
 }
 
 bool CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
-    return parent != nullptr && SubclassWindow(::GetDlgItem(parent->m_hWnd, static_cast<int>(id)));
+    return parent != nullptr && SubclassWindow(::GetDlgItem(parent->hWnd, static_cast<int>(id)));
 }
 
 HWND CWnd::UnsubclassWindow() {
-    HWND window = m_hWnd;
-    if (window == nullptr || superProc_ == nullptr) return nullptr;
-    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(superProc_));
+    HWND window = hWnd;
+    if (window == nullptr || superProc == nullptr) return nullptr;
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(superProc));
     RemovePropA(window, BindingProperty());
-    superProc_ = nullptr;
-    ownsWindow_ = false;
-    m_hWnd = nullptr;
+    superProc = nullptr;
+    ownsWindow = false;
+    hWnd = nullptr;
     return window;
 }
 
 bool CWnd::DestroyWindow() {
-    if (m_hWnd == nullptr) return false;
-    const bool destroyed = ::DestroyWindow(m_hWnd) != FALSE;
+    if (hWnd == nullptr) return false;
+    const bool destroyed = ::DestroyWindow(hWnd) != FALSE;
     OrvSweepWindowClasses();
     return destroyed;
 }
 
 void CWnd::ReleaseDestroyedWindow() {
-    HWND window = m_hWnd;
-    if (superProc_ != nullptr) {
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(superProc_));
+    HWND window = hWnd;
+    if (superProc != nullptr) {
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(superProc));
         RemovePropA(window, BindingProperty());
-        superProc_ = nullptr;
+        superProc = nullptr;
     } else {
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         OrvCountClassWindow(window, -1);
     }
-    m_hWnd = nullptr;
-    ownsWindow_ = false;
+    hWnd = nullptr;
+    ownsWindow = false;
     PostNcDestroy();
 }
 
@@ -208,7 +208,7 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT message, WPARAM wParam
         if (message == WM_NCCREATE && IsOwnWindowProc(window) && FromHandlePermanent(window) == nullptr) {
             self = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
             if (self == nullptr) return FALSE;  // our classes are created by Create only
-            self->m_hWnd = window;
+            self->hWnd = window;
             SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
             OrvCountClassWindow(window, +1);
         } else {
@@ -220,7 +220,7 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT message, WPARAM wParam
         return result;
     } catch (...) {
         OrvRecordWindowFailure(std::current_exception());
-        if (message == WM_NCDESTROY && self != nullptr && self->m_hWnd == window)
+        if (message == WM_NCDESTROY && self != nullptr && self->hWnd == window)
             self->ReleaseDestroyedWindow();
         return message == WM_NCCREATE ? FALSE : 0;
     }
@@ -233,13 +233,13 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (superProc_ != nullptr) return CallWindowProcA(superProc_, m_hWnd, message, wParam, lParam);
-    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+    if (superProc != nullptr) return CallWindowProcA(superProc, hWnd, message, wParam, lParam);
+    return ::DefWindowProcA(hWnd, message, wParam, lParam);
 }
 
 bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    if (HWND source = NotificationSource(m_hWnd, message, wParam, lParam)) {
-        CWnd* child = source != m_hWnd ? FromHandlePermanent(source) : nullptr;
+    if (HWND source = NotificationSource(hWnd, message, wParam, lParam)) {
+        CWnd* child = source != hWnd ? FromHandlePermanent(source) : nullptr;
         if (child != nullptr && child->OnChildNotify(message, wParam, lParam, result)) return true;
     }
     if (message == WM_COMMAND) {
@@ -284,44 +284,44 @@ const OrvMessageMap* CWnd::GetThisMessageMap() {
     return &map;
 }
 
-std::string CWnd::GetWindowText() const { return OrvWindowText(m_hWnd); }
+std::string CWnd::GetWindowText() const { return OrvWindowText(hWnd); }
 
-std::string CWnd::GetDlgItemText(int id) const { return OrvWindowText(::GetDlgItem(m_hWnd, id)); }
+std::string CWnd::GetDlgItemText(int id) const { return OrvWindowText(::GetDlgItem(hWnd, id)); }
 
 RECT CWnd::GetClientRect() const {
     RECT rect{};
-    ::GetClientRect(m_hWnd, &rect);
+    ::GetClientRect(hWnd, &rect);
     return rect;
 }
 
 RECT CWnd::GetWindowRect() const {
     RECT rect{};
-    ::GetWindowRect(m_hWnd, &rect);
+    ::GetWindowRect(hWnd, &rect);
     return rect;
 }
 
 RECT CWnd::GetRectInParent() const {
     RECT rect = GetWindowRect();
-    MapWindowPoints(nullptr, ::GetParent(m_hWnd), reinterpret_cast<POINT*>(&rect), 2);
+    MapWindowPoints(nullptr, ::GetParent(hWnd), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
 
 void CWnd::MoveWindow(int x, int y, int width, int height, bool repaint) {
-    ::MoveWindow(m_hWnd, x, y, width, height, repaint);
+    ::MoveWindow(hWnd, x, y, width, height, repaint);
 }
 
 void CWnd::MoveWindow(const RECT& rect, bool repaint) {
-    ::MoveWindow(m_hWnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, repaint);
+    ::MoveWindow(hWnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, repaint);
 }
 
 bool CWnd::SetWindowPos(HWND after, int x, int y, int cx, int cy, UINT flags) {
-    return ::SetWindowPos(m_hWnd, after, x, y, cx, cy, flags) != FALSE;
+    return ::SetWindowPos(hWnd, after, x, y, cx, cy, flags) != FALSE;
 }
 
 bool CWnd::ModifyStyle(DWORD remove, DWORD add, UINT flags) {
-    return ModifyWindowLong(m_hWnd, GWL_STYLE, remove, add, flags);
+    return ModifyWindowLong(hWnd, GWL_STYLE, remove, add, flags);
 }
 
 bool CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT flags) {
-    return ModifyWindowLong(m_hWnd, GWL_EXSTYLE, remove, add, flags);
+    return ModifyWindowLong(hWnd, GWL_EXSTYLE, remove, add, flags);
 }

@@ -29,9 +29,9 @@ public:
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
 
-    HWND m_hWnd = nullptr;
-    HWND GetSafeHwnd() const { return m_hWnd; }
-    operator HWND() const { return m_hWnd; }
+    HWND hWnd = nullptr;
+    HWND GetSafeHwnd() const { return hWnd; }
+    operator HWND() const { return hWnd; }
 
     // The object bound to window, or nullptr for a window that is not ours.
     static CWnd* FromHandlePermanent(HWND window);
@@ -51,46 +51,44 @@ public:
 
     static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    // Wrappers of the window functions, on m_hWnd.
-    HWND GetParent() const { return ::GetParent(m_hWnd); }
-    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
-    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
-    void SetWindowText(const std::string& text) { ::SetWindowTextA(m_hWnd, text.c_str()); }
+    // Wrappers of the window functions, on hWnd.
+    HWND GetParent() const { return ::GetParent(hWnd); }
+    HWND GetDlgItem(int id) const { return ::GetDlgItem(hWnd, id); }
+    int GetDlgCtrlID() const { return ::GetDlgCtrlID(hWnd); }
+    void SetWindowText(const std::string& text) { ::SetWindowTextA(hWnd, text.c_str()); }
     std::string GetWindowText() const;
-    void SetDlgItemText(int id, const std::string& text) { ::SetDlgItemTextA(m_hWnd, id, text.c_str()); }
+    void SetDlgItemText(int id, const std::string& text) { ::SetDlgItemTextA(hWnd, id, text.c_str()); }
     std::string GetDlgItemText(int id) const;
-    void CheckDlgButton(int id, UINT state) { ::CheckDlgButton(m_hWnd, id, state); }
-    UINT IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id); }
+    void CheckDlgButton(int id, UINT state) { ::CheckDlgButton(hWnd, id, state); }
+    UINT IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(hWnd, id); }
     RECT GetClientRect() const;
     RECT GetWindowRect() const;
     // The window's rectangle in its parent's client coordinates.
     RECT GetRectInParent() const;
-    void ScreenToClient(POINT* point) const { ::ScreenToClient(m_hWnd, point); }
-    void ClientToScreen(POINT* point) const { ::ClientToScreen(m_hWnd, point); }
+    void ScreenToClient(POINT* point) const { ::ScreenToClient(hWnd, point); }
+    void ClientToScreen(POINT* point) const { ::ClientToScreen(hWnd, point); }
     void MoveWindow(int x, int y, int width, int height, bool repaint = true);
     void MoveWindow(const RECT& rect, bool repaint = true);
     bool SetWindowPos(HWND after, int x, int y, int cx, int cy, UINT flags);
-    bool ShowWindow(int command) { return ::ShowWindow(m_hWnd, command) != FALSE; }
-    bool IsWindowVisible() const { return ::IsWindowVisible(m_hWnd) != FALSE; }
-    bool EnableWindow(bool enable = true) { return ::EnableWindow(m_hWnd, enable) != FALSE; }
-    bool IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd) != FALSE; }
-    void Invalidate(bool erase = true) { ::InvalidateRect(m_hWnd, nullptr, erase); }
-    void InvalidateRect(const RECT* rect, bool erase = true) { ::InvalidateRect(m_hWnd, rect, erase); }
-    void UpdateWindow() { ::UpdateWindow(m_hWnd); }
-    HWND SetFocus() { return ::SetFocus(m_hWnd); }
-    HWND SetCapture() { return ::SetCapture(m_hWnd); }
+    bool ShowWindow(int command) { return ::ShowWindow(hWnd, command) != FALSE; }
+    bool IsWindowVisible() const { return ::IsWindowVisible(hWnd) != FALSE; }
+    bool EnableWindow(bool enable = true) { return ::EnableWindow(hWnd, enable) != FALSE; }
+    bool IsWindowEnabled() const { return ::IsWindowEnabled(hWnd) != FALSE; }
+    void Invalidate(bool erase = true) { ::InvalidateRect(hWnd, nullptr, erase); }
+    void InvalidateRect(const RECT* rect, bool erase = true) { ::InvalidateRect(hWnd, rect, erase); }
+    void UpdateWindow() { ::UpdateWindow(hWnd); }
+    HWND SetFocus() { return ::SetFocus(hWnd); }
+    HWND SetCapture() { return ::SetCapture(hWnd); }
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+        return ::SendMessageA(hWnd, message, wParam, lParam);
     }
     bool PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-        return ::PostMessageA(m_hWnd, message, wParam, lParam) != FALSE;
+        return ::PostMessageA(hWnd, message, wParam, lParam) != FALSE;
     }
-    UINT_PTR SetTimer(UINT_PTR id, UINT milliseconds) {
-        return ::SetTimer(m_hWnd, id, milliseconds, nullptr);
-    }
-    bool KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id) != FALSE; }
-    DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE)); }
-    DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE)); }
+    UINT_PTR SetTimer(UINT_PTR id, UINT milliseconds) { return ::SetTimer(hWnd, id, milliseconds, nullptr); }
+    bool KillTimer(UINT_PTR id) { return ::KillTimer(hWnd, id) != FALSE; }
+    DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(hWnd, GWL_STYLE)); }
+    DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(hWnd, GWL_EXSTYLE)); }
     // flags other than 0 are passed to SetWindowPos (e.g. SWP_FRAMECHANGED).
     bool ModifyStyle(DWORD remove, DWORD add, UINT flags = 0);
     bool ModifyStyleEx(DWORD remove, DWORD add, UINT flags = 0);
@@ -109,7 +107,7 @@ protected:
     // entries of the message map.
     virtual bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     virtual void PreSubclassWindow() {}
-    // The window is gone (WM_NCDESTROY processed); m_hWnd is already null.
+    // The window is gone (WM_NCDESTROY processed); hWnd is already null.
     virtual void PostNcDestroy() {}
 
     static const OrvMessageMap* GetThisMessageMap();
@@ -119,6 +117,6 @@ protected:
 private:
     void ReleaseDestroyedWindow();
 
-    WNDPROC superProc_ = nullptr;  // set while a foreign window is subclassed
-    bool ownsWindow_ = false;
+    WNDPROC superProc = nullptr;  // set while a foreign window is subclassed
+    bool ownsWindow = false;
 };

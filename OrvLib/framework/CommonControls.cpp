@@ -37,17 +37,17 @@ int CTabCtrl::InsertItem(int index, const std::string& text) {
         SendMessage(TCM_INSERTITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)));
 }
 
-bool CToolTipCtrl::Create(CWnd* owner, DWORD style) {
+bool CToolTipCtrl::Create(CWnd* ownerWindow, DWORD style) {
     OrvInitCommonControls();
-    owner_ = owner != nullptr ? owner->m_hWnd : nullptr;
-    if (!CreateControl(TOOLTIPS_CLASSA, "", WS_POPUP | style, RECT{0, 0, 0, 0}, owner_, 0)) return false;
+    owner = ownerWindow != nullptr ? ownerWindow->hWnd : nullptr;
+    if (!CreateControl(TOOLTIPS_CLASSA, "", WS_POPUP | style, RECT{0, 0, 0, 0}, owner, 0)) return false;
     SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return true;
 }
 
 bool CToolTipCtrl::AddTool(HWND tool, const char* text, bool subclass) {
     TTTOOLINFOA info =
-        ToolInfo(owner_ != nullptr ? owner_ : ::GetParent(tool), reinterpret_cast<UINT_PTR>(tool));
+        ToolInfo(owner != nullptr ? owner : ::GetParent(tool), reinterpret_cast<UINT_PTR>(tool));
     info.uFlags = TTF_IDISHWND | (subclass ? TTF_SUBCLASS : 0);
     info.lpszText = const_cast<char*>(text);
     return SendMessage(TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)) != 0;
@@ -64,7 +64,7 @@ bool CToolTipCtrl::AddTool(HWND window, const char* text, const RECT& rect, UINT
 int CToolTipCtrl::AddChildTools(HWND parent) {
     int added = 0;
     for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
-        if (child != m_hWnd && AddTool(child, LPSTR_TEXTCALLBACK)) ++added;
+        if (child != hWnd && AddTool(child, LPSTR_TEXTCALLBACK)) ++added;
     return added;
 }
 

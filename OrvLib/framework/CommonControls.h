@@ -93,5 +93,5 @@ public:
 
 private:
     static TTTOOLINFOA ToolInfo(HWND window, UINT_PTR id);
-    HWND owner_ = nullptr;
+    HWND owner = nullptr;
 };

@@ -7,9 +7,9 @@
 #include "OrvLib/framework/CWnd.h"
 
 HWND CDataExchange::PrepareCtrl(int id) {
-    HWND control = ::GetDlgItem(m_pDlgWnd->m_hWnd, id);
+    HWND control = ::GetDlgItem(dialogWindow->hWnd, id);
     if (control == nullptr) throw std::runtime_error("dialog template has no control " + std::to_string(id));
-    lastControl_ = control;
+    lastControl = control;
     return control;
 }
 
@@ -17,14 +17,14 @@ void CDataExchange::Fail(const char* what) { throw OrvDataExchangeFailure(what);
 
 void DDX_Control(CDataExchange* dx, int id, CWnd& control) {
     HWND window = dx->PrepareCtrl(id);
-    if (control.m_hWnd == window) return;
-    if (control.m_hWnd != nullptr || !control.SubclassWindow(window))
+    if (control.hWnd == window) return;
+    if (control.hWnd != nullptr || !control.SubclassWindow(window))
         throw std::runtime_error("control " + std::to_string(id) + " is bound elsewhere");
 }
 
 void DDX_Check(CDataExchange* dx, int id, int& value) {
     HWND control = dx->PrepareCtrl(id);
-    if (dx->m_bSaveAndValidate)
+    if (dx->saveAndValidate)
         value = static_cast<int>(SendMessageA(control, BM_GETCHECK, 0, 0));
     else
         SendMessageA(control, BM_SETCHECK, static_cast<WPARAM>(value), 0);
@@ -32,7 +32,7 @@ void DDX_Check(CDataExchange* dx, int id, int& value) {
 
 void DDX_Text(CDataExchange* dx, int id, std::string& value) {
     HWND control = dx->PrepareCtrl(id);
-    if (!dx->m_bSaveAndValidate) {
+    if (!dx->saveAndValidate) {
         SetWindowTextA(control, value.c_str());
         return;
     }
@@ -40,7 +40,7 @@ void DDX_Text(CDataExchange* dx, int id, std::string& value) {
 }
 
 void DDX_Text(CDataExchange* dx, int id, int& value) {
-    if (!dx->m_bSaveAndValidate) {
+    if (!dx->saveAndValidate) {
         std::string text = std::to_string(value);
         DDX_Text(dx, id, text);
         return;

@@ -21,19 +21,19 @@ public:
 
 class CDataExchange {
 public:
-    CDataExchange(CWnd* dialog, bool saveAndValidate)
-        : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog) {}
+    CDataExchange(CWnd* dialog, bool initialSaveAndValidate)
+        : saveAndValidate(initialSaveAndValidate), dialogWindow(dialog) {}
 
-    const bool m_bSaveAndValidate;
-    CWnd* const m_pDlgWnd;
+    const bool saveAndValidate;
+    CWnd* const dialogWindow;
 
     // The control with id; raises when there is none.
     HWND PrepareCtrl(int id);
     [[noreturn]] void Fail(const char* what);
-    HWND LastControl() const { return lastControl_; }
+    HWND LastControl() const { return lastControl; }
 
 private:
-    HWND lastControl_ = nullptr;
+    HWND lastControl = nullptr;
 };
 
 // Binds control to the template's control id (subclassing it) the first time; later calls

@@ -12,27 +12,27 @@ template <class Handle>
 class OrvGdiObject {
 public:
     OrvGdiObject() = default;
-    explicit OrvGdiObject(Handle handle) : handle_(handle) {}
+    explicit OrvGdiObject(Handle object) : handle(object) {}
     ~OrvGdiObject() { Reset(); }
-    OrvGdiObject(OrvGdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    OrvGdiObject(OrvGdiObject&& other) noexcept : handle(std::exchange(other.handle, nullptr)) {}
     OrvGdiObject& operator=(OrvGdiObject&& other) noexcept {
-        if (this != &other) Reset(std::exchange(other.handle_, nullptr));
+        if (this != &other) Reset(std::exchange(other.handle, nullptr));
         return *this;
     }
     OrvGdiObject(const OrvGdiObject&) = delete;
     OrvGdiObject& operator=(const OrvGdiObject&) = delete;
 
-    Handle Get() const { return handle_; }
-    operator Handle() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-    void Reset(Handle handle = nullptr) {
-        if (handle_ != nullptr) DeleteObject(handle_);
-        handle_ = handle;
+    Handle Get() const { return handle; }
+    operator Handle() const { return handle; }
+    explicit operator bool() const { return handle != nullptr; }
+    void Reset(Handle object = nullptr) {
+        if (handle != nullptr) DeleteObject(handle);
+        handle = object;
     }
-    Handle Release() { return std::exchange(handle_, nullptr); }
+    Handle Release() { return std::exchange(handle, nullptr); }
 
 private:
-    Handle handle_ = nullptr;
+    Handle handle = nullptr;
 };
 
 using OrvBrush = OrvGdiObject<HBRUSH>;
@@ -44,84 +44,84 @@ using OrvRegion = OrvGdiObject<HRGN>;
 // Selects object into dc and puts the previous one back.
 class OrvSelection {
 public:
-    OrvSelection(HDC dc, HGDIOBJ object)
-        : dc_(dc), previous_(object != nullptr ? SelectObject(dc, object) : nullptr) {}
+    OrvSelection(HDC initialDc, HGDIOBJ object)
+        : dc(initialDc), previous(object != nullptr ? SelectObject(initialDc, object) : nullptr) {}
     ~OrvSelection() {
-        if (previous_ != nullptr) SelectObject(dc_, previous_);
+        if (previous != nullptr) SelectObject(dc, previous);
     }
     OrvSelection(const OrvSelection&) = delete;
     OrvSelection& operator=(const OrvSelection&) = delete;
 
 private:
-    HDC dc_;
-    HGDIOBJ previous_;
+    HDC dc;
+    HGDIOBJ previous;
 };
 
 // Saves the context's state (colours, modes, clipping, selections) and restores it.
 class OrvSavedDC {
 public:
-    explicit OrvSavedDC(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+    explicit OrvSavedDC(HDC initialDc) : dc(initialDc), saved(SaveDC(initialDc)) {}
     ~OrvSavedDC() {
-        if (saved_ != 0) RestoreDC(dc_, saved_);
+        if (saved != 0) RestoreDC(dc, saved);
     }
     OrvSavedDC(const OrvSavedDC&) = delete;
     OrvSavedDC& operator=(const OrvSavedDC&) = delete;
 
 private:
-    HDC dc_;
-    int saved_;
+    HDC dc;
+    int saved;
 };
 
 // BeginPaint and EndPaint.
 class CPaintDC {
 public:
-    explicit CPaintDC(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
-    ~CPaintDC() { EndPaint(window_, &paint_); }
+    explicit CPaintDC(HWND initialWindow) : window(initialWindow), dc(BeginPaint(initialWindow, &paint)) {}
+    ~CPaintDC() { EndPaint(window, &paint); }
     CPaintDC(const CPaintDC&) = delete;
     CPaintDC& operator=(const CPaintDC&) = delete;
 
-    HDC Get() const { return dc_; }
-    operator HDC() const { return dc_; }
-    const PAINTSTRUCT& Paint() const { return paint_; }
+    HDC Get() const { return dc; }
+    operator HDC() const { return dc; }
+    const PAINTSTRUCT& Paint() const { return paint; }
 
 private:
-    HWND window_;
-    PAINTSTRUCT paint_{};
-    HDC dc_;
+    HWND window;
+    PAINTSTRUCT paint{};
+    HDC dc;
 };
 
 // GetDC (client area) or GetWindowDC (whole window), released with the holder.
 class CClientDC {
 public:
-    explicit CClientDC(HWND window, bool wholeWindow = false)
-        : window_(window), dc_(wholeWindow ? GetWindowDC(window) : GetDC(window)) {}
+    explicit CClientDC(HWND initialWindow, bool wholeWindow = false)
+        : window(initialWindow), dc(wholeWindow ? GetWindowDC(initialWindow) : GetDC(initialWindow)) {}
     ~CClientDC() {
-        if (dc_ != nullptr) ReleaseDC(window_, dc_);
+        if (dc != nullptr) ReleaseDC(window, dc);
     }
     CClientDC(const CClientDC&) = delete;
     CClientDC& operator=(const CClientDC&) = delete;
 
-    HDC Get() const { return dc_; }
-    operator HDC() const { return dc_; }
+    HDC Get() const { return dc; }
+    operator HDC() const { return dc; }
 
 private:
-    HWND window_;
-    HDC dc_;
+    HWND window;
+    HDC dc;
 };
 
 // A memory context compatible with like (the screen for null), deleted with the holder.
 class OrvMemoryDC {
 public:
-    explicit OrvMemoryDC(HDC like) : dc_(CreateCompatibleDC(like)) {}
+    explicit OrvMemoryDC(HDC like) : dc(CreateCompatibleDC(like)) {}
     ~OrvMemoryDC() {
-        if (dc_ != nullptr) DeleteDC(dc_);
+        if (dc != nullptr) DeleteDC(dc);
     }
     OrvMemoryDC(const OrvMemoryDC&) = delete;
     OrvMemoryDC& operator=(const OrvMemoryDC&) = delete;
 
-    HDC Get() const { return dc_; }
-    operator HDC() const { return dc_; }
+    HDC Get() const { return dc; }
+    operator HDC() const { return dc; }
 
 private:
-    HDC dc_;
+    HDC dc;
 };

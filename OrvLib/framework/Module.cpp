@@ -96,9 +96,9 @@ HBITMAP OrvLoadBitmap(UINT id) { return LoadBitmapA(OrvModuleHandle(), MAKEINTRE
 
 void OrvSetHostWindow(HWND window) { hostWindow = window; }
 
-OrvHostWindowScope::OrvHostWindowScope(HWND window) : previous_(hostWindow) { hostWindow = window; }
+OrvHostWindowScope::OrvHostWindowScope(HWND window) : previous(hostWindow) { hostWindow = window; }
 
-OrvHostWindowScope::~OrvHostWindowScope() { hostWindow = previous_; }
+OrvHostWindowScope::~OrvHostWindowScope() { hostWindow = previous; }
 
 HWND OrvChooseOwner() {
     if (hostWindow != nullptr && IsWindow(hostWindow)) return hostWindow;

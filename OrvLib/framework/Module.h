@@ -43,5 +43,5 @@ public:
     OrvHostWindowScope& operator=(const OrvHostWindowScope&) = delete;
 
 private:
-    HWND previous_;
+    HWND previous;
 };

@@ -14,18 +14,20 @@ std::exception_ptr unowned;
 
 }  // namespace
 
-OrvModalScope::OrvModalScope(std::function<void()> end) : end_(std::move(end)) { Loops().push_back(this); }
+OrvModalScope::OrvModalScope(std::function<void()> initialEnd) : end(std::move(initialEnd)) {
+    Loops().push_back(this);
+}
 
 OrvModalScope::~OrvModalScope() {
-    if (open_) Loops().pop_back();
+    if (open) Loops().pop_back();
 }
 
 void OrvModalScope::Close() {
-    if (open_) {
+    if (open) {
         Loops().pop_back();
-        open_ = false;
+        open = false;
     }
-    if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
+    if (failure) std::rethrow_exception(std::exchange(failure, nullptr));
 }
 
 void OrvRecordWindowFailure(std::exception_ptr failure) {
@@ -35,9 +37,9 @@ void OrvRecordWindowFailure(std::exception_ptr failure) {
     }
     OrvModalScope* loop = Loops().back();
     // The first failure is the cause; later ones are its consequences.
-    if (loop->failure_) return;
-    loop->failure_ = failure;
-    if (loop->end_) loop->end_();
+    if (loop->failure) return;
+    loop->failure = failure;
+    if (loop->end) loop->end();
 }
 
 bool OrvModalFailurePending() { return !Loops().empty() && Loops().back()->Failed(); }

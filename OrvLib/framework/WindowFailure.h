@@ -16,15 +16,15 @@ public:
     OrvModalScope(const OrvModalScope&) = delete;
     OrvModalScope& operator=(const OrvModalScope&) = delete;
 
-    bool Failed() const { return failure_ != nullptr; }
+    bool Failed() const { return failure != nullptr; }
     // Leaves the stack and raises the recorded failure, if any.
     void Close();
 
 private:
     friend void OrvRecordWindowFailure(std::exception_ptr failure);
-    std::function<void()> end_;
-    std::exception_ptr failure_;
-    bool open_ = true;
+    std::function<void()> end;
+    std::exception_ptr failure;
+    bool open = true;
 };
 
 // Called from the catch of a procedure. Outside any modal loop the first failure is kept

@@ -12,9 +12,9 @@ namespace {
 // Keeps a palette selected for the length of one drawing.
 class PaletteSelection {
 public:
-    PaletteSelection(OrvSurface::DC dc, OrvSurface::Palette palette)
-        : dc(dc),
-          previous(palette != nullptr ? OrvSurface::UsePalette(dc, palette) : nullptr),
+    PaletteSelection(OrvSurface::DC initialDc, OrvSurface::Palette palette)
+        : dc(initialDc),
+          previous(palette != nullptr ? OrvSurface::UsePalette(initialDc, palette) : nullptr),
           used(palette != nullptr) {}
     ~PaletteSelection() {
         if (used) OrvSurface::RestorePalette(dc, previous);

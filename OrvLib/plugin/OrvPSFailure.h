@@ -10,23 +10,23 @@
 // A message for the host to show (errReportString).
 class OrvTextFailure : public std::exception {
 public:
-    explicit OrvTextFailure(std::string message) : message_(std::move(message)) {}
-    const char* what() const noexcept override { return message_.c_str(); }
-    const std::string& Message() const { return message_; }
+    explicit OrvTextFailure(std::string initialMessage) : message(std::move(initialMessage)) {}
+    const char* what() const noexcept override { return message.c_str(); }
+    const std::string& Message() const { return message; }
 
 private:
-    std::string message_;
+    std::string message;
 };
 
 // A 16-bit host result code, passed back unchanged.
 class OrvHostError : public std::exception {
 public:
-    explicit OrvHostError(OSErr code) : code_(code) {}
+    explicit OrvHostError(OSErr initialCode) : code(initialCode) {}
     const char* what() const noexcept override { return "host error code"; }
-    OSErr Code() const { return code_; }
+    OSErr Code() const { return code; }
 
 private:
-    OSErr code_;
+    OSErr code;
 };
 
 [[noreturn]] inline void ThrowHostError(OSErr code) { throw OrvHostError(code); }

@@ -223,12 +223,12 @@ OrvPSFilter::HostData OrvPSFilter::RequestFromHost(const HostRequest& q) {
     CheckAdvanceState();
 
     const int32_t kind = q.planes == 4 ? pixelKindHostRGBA : pixelKindHostRGB;
-    const auto view = [](void* data, const Rect& rect, int32_t bytes, int32_t rowBytes, int32_t pixelKind,
-                         bool& missing) {
+    const auto view = [](void* planeData, const Rect& rect, int32_t bytes, int32_t rowBytes,
+                         int32_t pixelKind, bool& missing) {
         const int32_t w = RectWidth(rect), h = RectHeight(rect);
         if (w == 0 || h == 0) return PixelBuffer{nullptr, 0, 0, bytes, rowBytes, pixelKind};
-        missing = missing || data == nullptr || rowBytes < w * bytes;
-        return PixelBuffer{static_cast<uint8_t*>(data), w, h, bytes, rowBytes, pixelKind};
+        missing = missing || planeData == nullptr || rowBytes < w * bytes;
+        return PixelBuffer{static_cast<uint8_t*>(planeData), w, h, bytes, rowBytes, pixelKind};
     };
     bool missing = false;
     HostData d;

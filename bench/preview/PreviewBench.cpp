@@ -17,8 +17,8 @@ extern "C" void PSCALL PluginMain(int16 selector, void* filterRecord, intptr_t* 
 
 namespace {
 
-using varnhost::HostImage;
-using varnhost::MemoryHost;
+using VarnHost::HostImage;
+using VarnHost::MemoryHost;
 
 std::function<void(PSVarnPlugin&)> insideDialog;
 

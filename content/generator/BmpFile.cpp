@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-namespace art {
+namespace Art {
 namespace {
 
 void Put16(std::vector<uint8_t>& out, uint32_t v) {
@@ -97,4 +97,4 @@ bool WriteBmp(const std::string& path, const RgbaImage& image, BmpDepth depth) {
     return static_cast<bool>(file);
 }
 
-}  // namespace art
+}  // namespace Art

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace art {
+namespace Art {
 
 enum class BmpDepth { Bits24, Bits4 };
 
@@ -21,4 +21,4 @@ const std::array<uint32_t, 16>& StandardPalette16();
 std::vector<uint8_t> EncodeBmp(const RgbaImage& image, BmpDepth depth);
 bool WriteBmp(const std::string& path, const RgbaImage& image, BmpDepth depth);
 
-}  // namespace art
+}  // namespace Art

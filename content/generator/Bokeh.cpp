@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace art {
+namespace Art {
 namespace {
 
 const char* const kCategory = "Bokeh and Light";
@@ -109,4 +109,4 @@ void AddBokeh(Library& library) {
                        {"peach_2", Disc(48, Hex(0xFFC8A0), 6, 244)}});
 }
 
-}  // namespace art
+}  // namespace Art

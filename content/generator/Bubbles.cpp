@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-namespace art {
+namespace Art {
 namespace {
 
 const char* const kCategory = "Bubbles and Drops";
@@ -126,4 +126,4 @@ void AddBubbles(Library& library) {
                        {"dew_3", WaterDrop(24, 24, kTeal, 96)}});
 }
 
-}  // namespace art
+}  // namespace Art

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace art {
+namespace Art {
 namespace {
 
 double Coverage(double d, double feather) {
@@ -55,15 +55,15 @@ Colour Hsv(double hue, double saturation, double value, double alpha) {
 }
 
 Colour Gradient::At(double t) const {
-    if (t <= stops_.front().t) return stops_.front().colour;
-    for (size_t i = 1; i < stops_.size(); ++i) {
-        if (t <= stops_[i].t) {
-            const Stop& a = stops_[i - 1];
-            const Stop& b = stops_[i];
+    if (t <= stops.front().t) return stops.front().colour;
+    for (size_t i = 1; i < stops.size(); ++i) {
+        if (t <= stops[i].t) {
+            const Stop& a = stops[i - 1];
+            const Stop& b = stops[i];
             return Mix(a.colour, b.colour, (t - a.t) / (b.t - a.t));
         }
     }
-    return stops_.back().colour;
+    return stops.back().colour;
 }
 
 Paint Solid(const Colour& c) {
@@ -84,8 +84,8 @@ Paint ByDepth(double depth, Gradient gradient) {
     return [=](const Sample& s) { return gradient.At(-s.d / depth); };
 }
 
-Canvas::Canvas(int width, int height)
-    : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height) {}
+Canvas::Canvas(int initialWidth, int initialHeight)
+    : width(initialWidth), height(initialHeight), pixels(static_cast<size_t>(width) * initialHeight) {}
 
 void Canvas::BlendPixel(int x, int y, const Premul& s, Blend blend) {
     Premul& d = At(x, y);
@@ -117,8 +117,8 @@ void Canvas::Fill(const Shape& shape, const Paint& paint, Blend blend, double fe
     const Box b = shape.Bounds().Grown(feather + 1.0);
     const int x0 = std::max(0, static_cast<int>(std::floor(b.x0)));
     const int y0 = std::max(0, static_cast<int>(std::floor(b.y0)));
-    const int x1 = std::min(width_ - 1, static_cast<int>(std::ceil(b.x1)));
-    const int y1 = std::min(height_ - 1, static_cast<int>(std::ceil(b.y1)));
+    const int x1 = std::min(width - 1, static_cast<int>(std::ceil(b.x1)));
+    const int y1 = std::min(height - 1, static_cast<int>(std::ceil(b.y1)));
     for (int y = y0; y <= y1; ++y) {
         for (int x = x0; x <= x1; ++x) {
             const Vec2 p{x + 0.5, y + 0.5};
@@ -131,8 +131,8 @@ void Canvas::Fill(const Shape& shape, const Paint& paint, Blend blend, double fe
 }
 
 void Canvas::FillAll(const Paint& paint, Blend blend) {
-    for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width_; ++x)
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
             BlendPixel(x, y, ToPremul(paint({{x + 0.5, y + 0.5}, -1e30}), 1.0), blend);
 }
 
@@ -145,7 +145,7 @@ Premul Canvas::Sample(double x, double y) const {
     for (int j = 0; j < 2; ++j) {
         for (int i = 0; i < 2; ++i) {
             const int px = ix + i, py = iy + j;
-            if (px < 0 || py < 0 || px >= width_ || py >= height_) continue;
+            if (px < 0 || py < 0 || px >= width || py >= height) continue;
             const double w = (i ? tx : 1.0 - tx) * (j ? ty : 1.0 - ty);
             const Premul& p = At(px, py);
             out.r += p.r * w;
@@ -158,14 +158,14 @@ Premul Canvas::Sample(double x, double y) const {
 }
 
 Canvas Canvas::HalfSize() const {
-    Canvas out((width_ + 1) / 2, (height_ + 1) / 2);
-    for (int y = 0; y < out.height_; ++y) {
-        for (int x = 0; x < out.width_; ++x) {
+    Canvas out((width + 1) / 2, (height + 1) / 2);
+    for (int y = 0; y < out.height; ++y) {
+        for (int x = 0; x < out.width; ++x) {
             Premul sum;
             for (int j = 0; j < 2; ++j) {
                 for (int i = 0; i < 2; ++i) {
                     const int sx = 2 * x + i, sy = 2 * y + j;
-                    if (sx >= width_ || sy >= height_) continue;
+                    if (sx >= width || sy >= height) continue;
                     const Premul& p = At(sx, sy);
                     sum.r += p.r * 0.25;
                     sum.g += p.g * 0.25;
@@ -183,22 +183,22 @@ void Canvas::Draw(const Canvas& source, const Affine& sourceToHere, double opaci
     // Shrink the source first when it is drawn much smaller, so that the 4 x 4
     // samples per pixel below still see every source pixel.
     const double scale = std::sqrt(std::fabs(sourceToHere.Determinant()));
-    if (scale < 0.5 && source.width_ > 2 && source.height_ > 2) {
+    if (scale < 0.5 && source.width > 2 && source.height > 2) {
         const Canvas half = source.HalfSize();
         const Affine fromHalf = sourceToHere.After(Affine::Scale(2.0, 2.0));
         Draw(half, fromHalf, opacity, blend);
         return;
     }
     Box b = Box::Empty();
-    for (Vec2 corner : {Vec2{0.0, 0.0}, Vec2{static_cast<double>(source.width_), 0.0},
-                        Vec2{0.0, static_cast<double>(source.height_)},
-                        Vec2{static_cast<double>(source.width_), static_cast<double>(source.height_)}})
+    for (Vec2 corner : {Vec2{0.0, 0.0}, Vec2{static_cast<double>(source.width), 0.0},
+                        Vec2{0.0, static_cast<double>(source.height)},
+                        Vec2{static_cast<double>(source.width), static_cast<double>(source.height)}})
         b.Add(sourceToHere.Apply(corner));
     const Affine back = sourceToHere.Inverse();
     const int x0 = std::max(0, static_cast<int>(std::floor(b.x0)) - 1);
     const int y0 = std::max(0, static_cast<int>(std::floor(b.y0)) - 1);
-    const int x1 = std::min(width_ - 1, static_cast<int>(std::ceil(b.x1)));
-    const int y1 = std::min(height_ - 1, static_cast<int>(std::ceil(b.y1)));
+    const int x1 = std::min(width - 1, static_cast<int>(std::ceil(b.x1)));
+    const int y1 = std::min(height - 1, static_cast<int>(std::ceil(b.y1)));
     const int n = 4;
     for (int y = y0; y <= y1; ++y) {
         for (int x = x0; x <= x1; ++x) {
@@ -231,15 +231,15 @@ void Canvas::Blur(double radius) {
         total += kernel.back();
     }
     for (double& k : kernel) k /= total;
-    std::vector<Premul> temp(pixels_.size());
+    std::vector<Premul> temp(pixels.size());
     for (int pass = 0; pass < 2; ++pass) {
         const int dx = pass == 0 ? 1 : 0, dy = pass == 0 ? 0 : 1;
-        for (int y = 0; y < height_; ++y) {
-            for (int x = 0; x < width_; ++x) {
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
                 Premul sum;
                 for (int i = -reach; i <= reach; ++i) {
                     const int sx = x + i * dx, sy = y + i * dy;
-                    if (sx < 0 || sy < 0 || sx >= width_ || sy >= height_) continue;
+                    if (sx < 0 || sy < 0 || sx >= width || sy >= height) continue;
                     const double k = kernel[static_cast<size_t>(i + reach)];
                     const Premul& p = At(sx, sy);
                     sum.r += p.r * k;
@@ -247,10 +247,10 @@ void Canvas::Blur(double radius) {
                     sum.b += p.b * k;
                     sum.a += p.a * k;
                 }
-                temp[static_cast<size_t>(y) * width_ + x] = sum;
+                temp[static_cast<size_t>(y) * width + x] = sum;
             }
         }
-        pixels_.swap(temp);
+        pixels.swap(temp);
     }
 }
 
@@ -261,14 +261,14 @@ Colour Canvas::StraightAt(int x, int y) const {
 }
 
 void Canvas::Adjust(const std::function<Colour(int x, int y, const Colour&)>& change) {
-    for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width_; ++x) At(x, y) = ToPremul(change(x, y, StraightAt(x, y)), 1.0);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) At(x, y) = ToPremul(change(x, y, StraightAt(x, y)), 1.0);
 }
 
 std::vector<uint8_t> Canvas::ToRgba8() const {
-    std::vector<uint8_t> out(pixels_.size() * 4, 0);
-    for (size_t i = 0; i < pixels_.size(); ++i) {
-        const Premul& p = pixels_[i];
+    std::vector<uint8_t> out(pixels.size() * 4, 0);
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        const Premul& p = pixels[i];
         const int a = ToByte(p.a);
         if (a == 0) continue;
         out[i * 4 + 0] = static_cast<uint8_t>(ToByte(p.r / p.a));
@@ -279,4 +279,4 @@ std::vector<uint8_t> Canvas::ToRgba8() const {
     return out;
 }
 
-}  // namespace art
+}  // namespace Art

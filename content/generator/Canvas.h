@@ -9,7 +9,7 @@
 #include <initializer_list>
 #include <vector>
 
-namespace art {
+namespace Art {
 
 // Straight (not premultiplied) colour, channels 0..1.
 struct Colour {
@@ -41,11 +41,11 @@ public:
         double t;
         Colour colour;
     };
-    Gradient(std::initializer_list<Stop> stops) : stops_(stops) {}
+    Gradient(std::initializer_list<Stop> initialStops) : stops(initialStops) {}
     Colour At(double t) const;
 
 private:
-    std::vector<Stop> stops_;
+    std::vector<Stop> stops;
 };
 
 Paint Solid(const Colour& c);
@@ -66,11 +66,11 @@ class Canvas {
 public:
     Canvas(int width, int height);
 
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    Vec2 Centre() const { return {width_ * 0.5, height_ * 0.5}; }
-    const Premul& At(int x, int y) const { return pixels_[static_cast<size_t>(y) * width_ + x]; }
-    Premul& At(int x, int y) { return pixels_[static_cast<size_t>(y) * width_ + x]; }
+    int Width() const { return width; }
+    int Height() const { return height; }
+    Vec2 Centre() const { return {width * 0.5, height * 0.5}; }
+    const Premul& At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+    Premul& At(int x, int y) { return pixels[static_cast<size_t>(y) * width + x]; }
 
     // `feather` is the width in pixels over which the edge fades; 1 is a crisp edge.
     void Fill(const Shape& shape, const Paint& paint, Blend blend = Blend::Over, double feather = 1.0,
@@ -98,8 +98,8 @@ public:
     std::vector<uint8_t> ToRgba8() const;
 
 private:
-    int width_, height_;
-    std::vector<Premul> pixels_;
+    int width, height;
+    std::vector<Premul> pixels;
 };
 
-}  // namespace art
+}  // namespace Art

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace art {
+namespace Art {
 namespace {
 
 const char* const kCategory = "Confetti";
@@ -154,4 +154,4 @@ void AddConfetti(Library& library) {
                        {"star_1", StarPiece(30, Hex(0xF0C040), 0.1)}});
 }
 
-}  // namespace art
+}  // namespace Art

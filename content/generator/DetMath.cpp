@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace art {
+namespace Art {
 namespace {
 
 // pi/2 split so that k * kHalfPiHi is exact for the small k the artwork uses.
@@ -137,4 +137,4 @@ double Atan2(double y, double x) {
     return y < 0.0 ? -a : a;
 }
 
-}  // namespace art
+}  // namespace Art

@@ -2,7 +2,7 @@
 // comes out bit for bit the same whatever maths library the machine has.
 #pragma once
 
-namespace art {
+namespace Art {
 
 constexpr double kPi = 3.14159265358979323846;
 
@@ -22,4 +22,4 @@ inline double SmoothStep(double e0, double e1, double x) {
 }
 inline double Radians(double degrees) { return degrees * (kPi / 180.0); }
 
-}  // namespace art
+}  // namespace Art

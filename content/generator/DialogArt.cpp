@@ -16,7 +16,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace art {
+namespace Art {
 namespace {
 
 constexpr int kSkinWidth = 497, kSkinHeight = 569;
@@ -284,4 +284,4 @@ void AddDialogArtwork(Library& library) {
     library.Add("dialog/Locator.bmp", Locator(), FileFormat::Bmp4);
 }
 
-}  // namespace art
+}  // namespace Art

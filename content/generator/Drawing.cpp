@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace art {
+namespace Art {
 
 Vec2 Axis::At(double u) const {
     const Vec2 along = tip - base;
@@ -94,9 +94,9 @@ Paint Raised(const Canvas& canvas, const ShapeRef& shape, double depth, double b
     return Lit(field, std::move(base), lighting);
 }
 
-}  // namespace art
+}  // namespace Art
 
-namespace art {
+namespace Art {
 
 Paint Supersampled(Paint paint, int n) {
     return [=](const Sample& s) {
@@ -143,4 +143,4 @@ Paint Facets(Vec2 centre, Points outline, double height, Colour light, Colour da
     };
 }
 
-}  // namespace art
+}  // namespace Art

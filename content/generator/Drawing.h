@@ -7,7 +7,7 @@
 
 #include <functional>
 
-namespace art {
+namespace Art {
 
 // A gently bent line from `base` to `tip`, the spine of leaves, petals and feathers.
 struct Axis {
@@ -17,7 +17,7 @@ struct Axis {
     Vec2 At(double u) const;
     // Unit vector to the right of the direction of travel (base to tip).
     Vec2 Side(double u) const;
-    double Length() const { return art::Length(tip - base); }
+    double Length() const { return Art::Length(tip - base); }
 };
 
 // Closed outline around an axis; the half widths are given along u = 0 .. 1.
@@ -42,9 +42,9 @@ void Speckle(Canvas& canvas, const ShapeRef& area, Random& random, int count, do
 Paint Raised(const Canvas& canvas, const ShapeRef& shape, double depth, double blur, Paint base,
              Lighting lighting, const std::function<double(double)>& profile = DomeProfile);
 
-}  // namespace art
+}  // namespace Art
 
-namespace art {
+namespace Art {
 
 // The paint averaged over n x n points in the pixel, for paints with hard edges
 // inside a shape (facets, stripes).
@@ -54,4 +54,4 @@ Paint Supersampled(Paint paint, int n);
 // each facet gets the brightness of its own slope.
 Paint Facets(Vec2 centre, Points outline, double height, Colour light, Colour dark);
 
-}  // namespace art
+}  // namespace Art

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace art {
+namespace Art {
 namespace {
 
 const char* const kCategory = "Flowers and Petals";
@@ -254,4 +254,4 @@ void AddFlowers(Library& library) {
                        {"poppy_1", Poppy(76, 64)}});
 }
 
-}  // namespace art
+}  // namespace Art

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace art {
+namespace Art {
 
 struct Vec2 {
     double x = 0.0, y = 0.0;
@@ -95,4 +95,4 @@ struct Affine {
     }
 };
 
-}  // namespace art
+}  // namespace Art

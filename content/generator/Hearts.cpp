@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace art {
+namespace Art {
 namespace {
 
 const char* const kCategory = "Hearts";
@@ -122,4 +122,4 @@ void AddHearts(Library& library) {
                        {"peach_2", Candy(48, 44, Hex(0xFFCCAA), 205)}});
 }
 
-}  // namespace art
+}  // namespace Art

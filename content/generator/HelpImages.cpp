@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace art {
+namespace Art {
 namespace {
 
 const int kPanelWidth = 150, kPanelHeight = 112, kGap = 8;
@@ -350,4 +350,4 @@ void AddHelpImages(Library& library) {
     }
 }
 
-}  // namespace art
+}  // namespace Art

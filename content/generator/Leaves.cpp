@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace art {
+namespace Art {
 namespace {
 
 const char* const kCategory = "Leaves";
@@ -288,4 +288,4 @@ void AddLeaves(Library& library) {
                        {"lime_2", Toothed(56, 76, 16.0, 0.06, kLime, 33, -0.05)}});
 }
 
-}  // namespace art
+}  // namespace Art

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <stdexcept>
 
-namespace art {
+namespace Art {
 
 RgbaImage ToImage(const Canvas& canvas) { return {canvas.Width(), canvas.Height(), canvas.ToRgba8()}; }
 
@@ -34,7 +34,7 @@ void Library::AddFolder(const std::string& category, const std::string& name,
 }
 
 void Library::Add(const std::string& path, const Canvas& canvas, FileFormat format) {
-    pictures_.push_back({path, ToImage(canvas), format});
+    pictures.push_back({path, ToImage(canvas), format});
 }
 
 bool WritePicture(const std::string& path, const Picture& picture) {
@@ -52,7 +52,7 @@ bool WritePicture(const std::string& path, const Picture& picture) {
 }
 
 Canvas Library::Find(const std::string& path) const {
-    for (const Picture& picture : pictures_)
+    for (const Picture& picture : pictures)
         if (picture.path == path) return FromImage(picture.image);
     throw std::runtime_error("no picture " + path);
 }
@@ -98,4 +98,4 @@ void AddPresetLibrary(Library& library) {
     AddBokeh(library);
 }
 
-}  // namespace art
+}  // namespace Art

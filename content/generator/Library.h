@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-namespace art {
+namespace Art {
 
 // How a picture is stored: the library and help pictures are RGBA PNGs; the dialog's
 // skin and button bitmaps have the forms the resource script expects.
@@ -36,12 +36,12 @@ public:
     // Any other picture (help illustrations, dialog artwork).
     void Add(const std::string& path, const Canvas& canvas, FileFormat format = FileFormat::PngRgba);
 
-    const std::vector<Picture>& Pictures() const { return pictures_; }
+    const std::vector<Picture>& Pictures() const { return pictures; }
     // A picture made earlier, by its path; throws when there is none.
     Canvas Find(const std::string& path) const;
 
 private:
-    std::vector<Picture> pictures_;
+    std::vector<Picture> pictures;
 };
 
 bool WritePicture(const std::string& path, const Picture& picture);
@@ -69,4 +69,4 @@ void AddDialogArtwork(Library& library);
 // The pages' strips and glasses.
 void AddPageArtwork(Library& library);
 
-}  // namespace art
+}  // namespace Art

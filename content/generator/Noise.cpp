@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-namespace art {
+namespace Art {
 
 uint64_t Random::Next() {
     // splitmix64: tiny, and every seed gives a good stream.
-    uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+    uint64_t z = (state += 0x9E3779B97F4A7C15ull);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
     return z ^ (z >> 31);
@@ -55,4 +55,4 @@ double Fractal(double x, double y, uint32_t seed, int octaves) {
     return sum / total;
 }
 
-}  // namespace art
+}  // namespace Art

@@ -3,18 +3,18 @@
 
 #include <cstdint>
 
-namespace art {
+namespace Art {
 
 class Random {
 public:
-    explicit Random(uint64_t seed) : state_(seed) {}
+    explicit Random(uint64_t seed) : state(seed) {}
     uint64_t Next();
     double Uniform();                      // [0, 1)
     double Uniform(double lo, double hi);  // [lo, hi)
     int Below(int n);                      // 0 .. n-1
 
 private:
-    uint64_t state_;
+    uint64_t state;
 };
 
 // Lattice hash in [0, 1).
@@ -24,4 +24,4 @@ double ValueNoise(double x, double y, uint32_t seed);
 // Sum of octaves of value noise, normalised to [0, 1).
 double Fractal(double x, double y, uint32_t seed, int octaves);
 
-}  // namespace art
+}  // namespace Art

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace art {
+namespace Art {
 namespace {
 
 constexpr int kStripWidth = 104, kStripHeight = 14;
@@ -107,4 +107,4 @@ void AddPageArtwork(Library& library) {
     library.Add("dialog/GlassFull.bmp", Glass(true), FileFormat::Bmp24);
 }
 
-}  // namespace art
+}  // namespace Art

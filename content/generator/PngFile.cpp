@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-namespace art {
+namespace Art {
 namespace {
 
 struct File {
@@ -86,4 +86,4 @@ bool ReadPng(const std::string& path, RgbaImage& image) {
     return Decode(file.f, &image, &rows);
 }
 
-}  // namespace art
+}  // namespace Art

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace art {
+namespace Art {
 
 struct RgbaImage {
     int width = 0, height = 0;
@@ -18,4 +18,4 @@ bool WritePng(const std::string& path, const RgbaImage& image, bool alpha = true
 // Any PNG, expanded to 8-bit RGBA.
 bool ReadPng(const std::string& path, RgbaImage& image);
 
-}  // namespace art
+}  // namespace Art

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace art {
+namespace Art {
 namespace {
 
 Vec3 Unit(Vec3 v) {
@@ -15,8 +15,10 @@ double Dot3(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
 }  // namespace
 
-HeightField::HeightField(int width, int height)
-    : width_(width), height_(height), heights_(static_cast<size_t>(width) * height, 0.0) {}
+HeightField::HeightField(int initialWidth, int initialHeight)
+    : width(initialWidth),
+      height(initialHeight),
+      heights(static_cast<size_t>(initialWidth) * initialHeight, 0.0) {}
 
 std::shared_ptr<HeightField> HeightField::FromShape(const Shape& shape, int width, int height, double depth,
                                                     const std::function<double(double)>& profile) {
@@ -28,9 +30,9 @@ std::shared_ptr<HeightField> HeightField::FromShape(const Shape& shape, int widt
 }
 
 double HeightField::At(int x, int y) const {
-    x = std::clamp(x, 0, width_ - 1);
-    y = std::clamp(y, 0, height_ - 1);
-    return heights_[static_cast<size_t>(y) * width_ + x];
+    x = std::clamp(x, 0, width - 1);
+    y = std::clamp(y, 0, height - 1);
+    return heights[static_cast<size_t>(y) * width + x];
 }
 
 void HeightField::Blur(double radius) {
@@ -42,23 +44,23 @@ void HeightField::Blur(double radius) {
         kernel.push_back(Exp(-(i * i) / (2.0 * sigma * sigma)));
         total += kernel.back();
     }
-    std::vector<double> temp(heights_.size());
+    std::vector<double> temp(heights.size());
     for (int pass = 0; pass < 2; ++pass) {
-        for (int y = 0; y < height_; ++y) {
-            for (int x = 0; x < width_; ++x) {
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
                 double sum = 0.0;
                 for (int i = -reach; i <= reach; ++i)
                     sum += kernel[static_cast<size_t>(i + reach)] * (pass == 0 ? At(x + i, y) : At(x, y + i));
-                temp[static_cast<size_t>(y) * width_ + x] = sum / total;
+                temp[static_cast<size_t>(y) * width + x] = sum / total;
             }
         }
-        heights_.swap(temp);
+        heights.swap(temp);
     }
 }
 
 void HeightField::AddDetail(const std::function<double(Vec2)>& detail) {
-    for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width_; ++x) Ref(x, y) += detail({x + 0.5, y + 0.5});
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) Ref(x, y) += detail({x + 0.5, y + 0.5});
 }
 
 Vec3 HeightField::Normal(Vec2 p, double strength) const {
@@ -86,4 +88,4 @@ double DomeProfile(double t) { return std::sqrt(1.0 - (1.0 - t) * (1.0 - t)); }
 
 double PillowProfile(double t) { return SmoothStep(0.0, 1.0, std::sqrt(t)); }
 
-}  // namespace art
+}  // namespace Art

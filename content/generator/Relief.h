@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-namespace art {
+namespace Art {
 
 struct Vec3 {
     double x = 0.0, y = 0.0, z = 0.0;
@@ -22,7 +22,7 @@ public:
                                                   const std::function<double(double)>& profile);
 
     double At(int x, int y) const;
-    double& Ref(int x, int y) { return heights_[static_cast<size_t>(y) * width_ + x]; }
+    double& Ref(int x, int y) { return heights[static_cast<size_t>(y) * width + x]; }
     void Blur(double radius);
     // Adds a function of the pixel centre to every height (bumps, grain).
     void AddDetail(const std::function<double(Vec2)>& detail);
@@ -30,8 +30,8 @@ public:
     Vec3 Normal(Vec2 p, double strength) const;
 
 private:
-    int width_, height_;
-    std::vector<double> heights_;
+    int width, height;
+    std::vector<double> heights;
 };
 
 struct Lighting {
@@ -50,4 +50,4 @@ Paint Lit(std::shared_ptr<const HeightField> field, Paint base, Lighting lightin
 double DomeProfile(double t);    // round, like a pebble or a drop
 double PillowProfile(double t);  // steep edge, flat top
 
-}  // namespace art
+}  // namespace Art

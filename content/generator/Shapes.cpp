@@ -4,34 +4,36 @@
 #include <limits>
 #include <utility>
 
-namespace art {
+namespace Art {
 namespace {
 
 constexpr double kFar = 1e30;
 
 class CircleShape final : public Shape {
 public:
-    CircleShape(Vec2 c, double r) : c_(c), r_(r) {}
-    double Distance(Vec2 p) const override { return Length(p - c_) - r_; }
-    Box Bounds() const override { return {c_.x - r_, c_.y - r_, c_.x + r_, c_.y + r_}; }
+    CircleShape(Vec2 c, double r) : centre(c), radius(r) {}
+    double Distance(Vec2 p) const override { return Length(p - centre) - radius; }
+    Box Bounds() const override {
+        return {centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius};
+    }
 
 private:
-    Vec2 c_;
-    double r_;
+    Vec2 centre;
+    double radius;
 };
 
 class PolygonShape final : public Shape {
 public:
     explicit PolygonShape(std::vector<Points> contours) {
-        box_ = Box::Empty();
+        box = Box::Empty();
         for (const Points& contour : contours) {
             const size_t n = contour.size();
             for (size_t i = 0; i < n; ++i) {
                 const Vec2 a = contour[(i + n - 1) % n], b = contour[i];
                 const Vec2 e = b - a;
                 const double len2 = Dot(e, e);
-                edges_.push_back({a, e, len2 > 0.0 ? 1.0 / len2 : 0.0});
-                box_.Add(b);
+                edges.push_back({a, e, len2 > 0.0 ? 1.0 / len2 : 0.0});
+                box.Add(b);
             }
         }
     }
@@ -39,7 +41,7 @@ public:
     double Distance(Vec2 p) const override {
         double best = kFar;
         bool inside = false;
-        for (const Edge& edge : edges_) {
+        for (const Edge& edge : edges) {
             const Vec2 w = p - edge.a;
             const double t = Clamp01(Dot(w, edge.e) * edge.invLen2);
             const Vec2 q = w - edge.e * t;
@@ -54,83 +56,85 @@ public:
         return inside ? -d : d;
     }
 
-    Box Bounds() const override { return box_; }
+    Box Bounds() const override { return box; }
 
 private:
     struct Edge {
         Vec2 a, e;
         double invLen2;
     };
-    std::vector<Edge> edges_;
-    Box box_;
+    std::vector<Edge> edges;
+    Box box;
 };
 
 class StrokeShape final : public Shape {
 public:
-    StrokeShape(Points path, double w0, double w1) : path_(std::move(path)) {
-        box_ = Box::Empty();
+    StrokeShape(Points initialPath, double w0, double w1) : path(std::move(initialPath)) {
+        box = Box::Empty();
         double total = 0.0;
-        lengths_.push_back(0.0);
-        for (size_t i = 1; i < path_.size(); ++i) {
-            total += Length(path_[i] - path_[i - 1]);
-            lengths_.push_back(total);
+        lengths.push_back(0.0);
+        for (size_t i = 1; i < path.size(); ++i) {
+            total += Length(path[i] - path[i - 1]);
+            lengths.push_back(total);
         }
-        for (size_t i = 0; i < path_.size(); ++i) {
-            const double t = total > 0.0 ? lengths_[i] / total : 0.0;
-            widths_.push_back(Lerp(w0, w1, t) * 0.5);
-            box_.Add(path_[i]);
+        for (size_t i = 0; i < path.size(); ++i) {
+            const double t = total > 0.0 ? lengths[i] / total : 0.0;
+            widths.push_back(Lerp(w0, w1, t) * 0.5);
+            box.Add(path[i]);
         }
-        box_ = box_.Grown(std::max(w0, w1) * 0.5);
+        box = box.Grown(std::max(w0, w1) * 0.5);
     }
 
     double Distance(Vec2 p) const override {
         double best = kFar;
-        if (path_.size() == 1) return Length(p - path_[0]) - widths_[0];
-        for (size_t i = 1; i < path_.size(); ++i) {
-            const Vec2 a = path_[i - 1], e = path_[i] - a;
+        if (path.size() == 1) return Length(p - path[0]) - widths[0];
+        for (size_t i = 1; i < path.size(); ++i) {
+            const Vec2 a = path[i - 1], e = path[i] - a;
             const double len2 = Dot(e, e);
             const double t = len2 > 0.0 ? Clamp01(Dot(p - a, e) / len2) : 0.0;
-            const double d = Length(p - (a + e * t)) - Lerp(widths_[i - 1], widths_[i], t);
+            const double d = Length(p - (a + e * t)) - Lerp(widths[i - 1], widths[i], t);
             best = std::min(best, d);
         }
         return best;
     }
 
-    Box Bounds() const override { return box_; }
+    Box Bounds() const override { return box; }
 
 private:
-    Points path_;
-    std::vector<double> lengths_, widths_;
-    Box box_;
+    Points path;
+    std::vector<double> lengths, widths;
+    Box box;
 };
 
 class RoundedRectShape final : public Shape {
 public:
-    RoundedRectShape(Vec2 c, Vec2 half, double r, double angle) : c_(c), half_(half), r_(r), angle_(angle) {}
+    RoundedRectShape(Vec2 c, Vec2 initialHalf, double r, double initialAngle)
+        : centre(c), half(initialHalf), radius(r), angle(initialAngle) {}
     double Distance(Vec2 p) const override {
-        const Vec2 q0 = Rotated(p - c_, -angle_);
-        const Vec2 q{std::fabs(q0.x) - half_.x + r_, std::fabs(q0.y) - half_.y + r_};
+        const Vec2 q0 = Rotated(p - centre, -angle);
+        const Vec2 q{std::fabs(q0.x) - half.x + radius, std::fabs(q0.y) - half.y + radius};
         const Vec2 outside{std::max(q.x, 0.0), std::max(q.y, 0.0)};
-        return Length(outside) + std::min(std::max(q.x, q.y), 0.0) - r_;
+        return Length(outside) + std::min(std::max(q.x, q.y), 0.0) - radius;
     }
     Box Bounds() const override {
-        const double r = Length(half_);
-        return {c_.x - r, c_.y - r, c_.x + r, c_.y + r};
+        const double r = Length(half);
+        return {centre.x - r, centre.y - r, centre.x + r, centre.y + r};
     }
 
 private:
-    Vec2 c_, half_;
-    double r_, angle_;
+    Vec2 centre, half;
+    double radius, angle;
 };
 
 enum class Combine { Union, Intersect, Subtract };
 
 class CombinedShape final : public Shape {
 public:
-    CombinedShape(ShapeRef a, ShapeRef b, Combine op) : a_(std::move(a)), b_(std::move(b)), op_(op) {}
+    CombinedShape(ShapeRef a, ShapeRef b, Combine initialOp)
+        : first(std::move(a)), second(std::move(b)), op(initialOp) {}
     double Distance(Vec2 p) const override {
-        const double da = a_->Distance(p), db = b_->Distance(p);
-        switch (op_) {
+        const double da = first->Distance(p), db = second->Distance(p);
+        switch (op) {
             case Combine::Union:
                 return std::min(da, db);
             case Combine::Intersect:
@@ -140,82 +144,83 @@ public:
         }
     }
     Box Bounds() const override {
-        switch (op_) {
+        switch (op) {
             case Combine::Union:
-                return art::Union(a_->Bounds(), b_->Bounds());
+                return Art::Union(first->Bounds(), second->Bounds());
             case Combine::Intersect:
-                return Intersection(a_->Bounds(), b_->Bounds());
+                return Intersection(first->Bounds(), second->Bounds());
             default:
-                return a_->Bounds();
+                return first->Bounds();
         }
     }
 
 private:
-    ShapeRef a_, b_;
-    Combine op_;
+    ShapeRef first, second;
+    Combine op;
 };
 
 class UnionAllShape final : public Shape {
 public:
-    explicit UnionAllShape(std::vector<ShapeRef> shapes) : shapes_(std::move(shapes)) {
-        box_ = Box::Empty();
-        for (const ShapeRef& s : shapes_) {
-            box_ = art::Union(box_, s->Bounds());
-            boxes_.push_back(s->Bounds());
+    explicit UnionAllShape(std::vector<ShapeRef> initialShapes) : shapes(std::move(initialShapes)) {
+        box = Box::Empty();
+        for (const ShapeRef& s : shapes) {
+            box = Art::Union(box, s->Bounds());
+            boxes.push_back(s->Bounds());
         }
     }
     double Distance(Vec2 p) const override {
         double best = kFar;
-        for (size_t i = 0; i < shapes_.size(); ++i) {
+        for (size_t i = 0; i < shapes.size(); ++i) {
             // A part whose box is farther than the best so far cannot be nearer.
-            const Box& b = boxes_[i];
+            const Box& b = boxes[i];
             const double dx = std::max({b.x0 - p.x, 0.0, p.x - b.x1});
             const double dy = std::max({b.y0 - p.y, 0.0, p.y - b.y1});
             if (dx * dx + dy * dy > best * best && best > 0.0) continue;
-            best = std::min(best, shapes_[i]->Distance(p));
+            best = std::min(best, shapes[i]->Distance(p));
         }
         return best;
     }
-    Box Bounds() const override { return box_; }
+    Box Bounds() const override { return box; }
 
 private:
-    std::vector<ShapeRef> shapes_;
-    std::vector<Box> boxes_;
-    Box box_;
+    std::vector<ShapeRef> shapes;
+    std::vector<Box> boxes;
+    Box box;
 };
 
 class OffsetShape final : public Shape {
 public:
-    OffsetShape(ShapeRef s, double amount, bool band) : s_(std::move(s)), amount_(amount), band_(band) {}
+    OffsetShape(ShapeRef s, double initialAmount, bool initialBand)
+        : shape(std::move(s)), amount(initialAmount), band(initialBand) {}
     double Distance(Vec2 p) const override {
-        const double d = s_->Distance(p);
-        return band_ ? std::fabs(d) - amount_ : d - amount_;
+        const double d = shape->Distance(p);
+        return band ? std::fabs(d) - amount : d - amount;
     }
-    Box Bounds() const override { return s_->Bounds().Grown(std::max(amount_, 0.0)); }
+    Box Bounds() const override { return shape->Bounds().Grown(std::max(amount, 0.0)); }
 
 private:
-    ShapeRef s_;
-    double amount_;
-    bool band_;
+    ShapeRef shape;
+    double amount;
+    bool band;
 };
 
 class TransformedShape final : public Shape {
 public:
     TransformedShape(ShapeRef s, const Affine& map)
-        : s_(std::move(s)), inverse_(map.Inverse()), scale_(std::sqrt(std::fabs(map.Determinant()))) {
-        const Box b = s_->Bounds();
-        box_ = Box::Empty();
+        : shape(std::move(s)), inverse(map.Inverse()), scale(std::sqrt(std::fabs(map.Determinant()))) {
+        const Box b = shape->Bounds();
+        box = Box::Empty();
         for (Vec2 corner : {Vec2{b.x0, b.y0}, Vec2{b.x1, b.y0}, Vec2{b.x0, b.y1}, Vec2{b.x1, b.y1}})
-            box_.Add(map.Apply(corner));
+            box.Add(map.Apply(corner));
     }
-    double Distance(Vec2 p) const override { return s_->Distance(inverse_.Apply(p)) * scale_; }
-    Box Bounds() const override { return box_; }
+    double Distance(Vec2 p) const override { return shape->Distance(inverse.Apply(p)) * scale; }
+    Box Bounds() const override { return box; }
 
 private:
-    ShapeRef s_;
-    Affine inverse_;
-    double scale_;
-    Box box_;
+    ShapeRef shape;
+    Affine inverse;
+    double scale;
+    Box box;
 };
 
 }  // namespace
@@ -275,25 +280,25 @@ ShapeRef Transformed(ShapeRef shape, const Affine& map) {
 }
 
 PathBuilder& PathBuilder::LineTo(Vec2 p) {
-    points_.push_back(p);
+    points.push_back(p);
     return *this;
 }
 
 PathBuilder& PathBuilder::QuadTo(Vec2 control, Vec2 end, int pieces) {
-    const Vec2 start = points_.back();
+    const Vec2 start = points.back();
     for (int i = 1; i <= pieces; ++i) {
         const double t = static_cast<double>(i) / pieces, u = 1.0 - t;
-        points_.push_back(start * (u * u) + control * (2.0 * u * t) + end * (t * t));
+        points.push_back(start * (u * u) + control * (2.0 * u * t) + end * (t * t));
     }
     return *this;
 }
 
 PathBuilder& PathBuilder::CubicTo(Vec2 c1, Vec2 c2, Vec2 end, int pieces) {
-    const Vec2 start = points_.back();
+    const Vec2 start = points.back();
     for (int i = 1; i <= pieces; ++i) {
         const double t = static_cast<double>(i) / pieces, u = 1.0 - t;
-        points_.push_back(start * (u * u * u) + c1 * (3.0 * u * u * t) + c2 * (3.0 * u * t * t) +
-                          end * (t * t * t));
+        points.push_back(start * (u * u * u) + c1 * (3.0 * u * u * t) + c2 * (3.0 * u * t * t) +
+                         end * (t * t * t));
     }
     return *this;
 }
@@ -339,4 +344,4 @@ Box BoundsOf(const Points& points) {
     return b;
 }
 
-}  // namespace art
+}  // namespace Art

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-namespace art {
+namespace Art {
 
 class Shape {
 public:
@@ -45,15 +45,15 @@ ShapeRef Transformed(ShapeRef shape, const Affine& map);
 // Outline builders; curves are cut into a fixed number of pieces.
 class PathBuilder {
 public:
-    explicit PathBuilder(Vec2 start) { points_.push_back(start); }
+    explicit PathBuilder(Vec2 start) { points.push_back(start); }
     PathBuilder& LineTo(Vec2 p);
     PathBuilder& QuadTo(Vec2 control, Vec2 end, int pieces = 16);
     PathBuilder& CubicTo(Vec2 c1, Vec2 c2, Vec2 end, int pieces = 20);
-    const Points& Get() const { return points_; }
-    Vec2 Last() const { return points_.back(); }
+    const Points& Get() const { return points; }
+    Vec2 Last() const { return points.back(); }
 
 private:
-    Points points_;
+    Points points;
 };
 
 Points RegularPolygon(Vec2 centre, int sides, double radius, double angle);
@@ -66,4 +66,4 @@ Points MapPoints(const Points& points, const Affine& map);
 Points MirroredHalf(const Points& half, double axis);
 Box BoundsOf(const Points& points);
 
-}  // namespace art
+}  // namespace Art

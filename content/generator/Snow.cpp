@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace art {
+namespace Art {
 namespace {
 
 const char* const kCategory = "Snow";
@@ -129,4 +129,4 @@ void AddSnow(Library& library) {
                        {"small_6", SoftFlake(24, 0.35, 0.6)}});
 }
 
-}  // namespace art
+}  // namespace Art

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace art {
+namespace Art {
 namespace {
 
 const char* const kCategory = "Stars and Sparkles";
@@ -176,4 +176,4 @@ void AddStars(Library& library) {
                        {"silver star_1", GoldStar(26, kSilver, 0.1)}});
 }
 
-}  // namespace art
+}  // namespace Art

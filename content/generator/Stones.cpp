@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace art {
+namespace Art {
 namespace {
 
 const char* const kCategory = "Stones and Pebbles";
@@ -131,4 +131,4 @@ void AddStones(Library& library) {
                        {"white_2", Pebble(24, 24, kWhite, 185)}});
 }
 
-}  // namespace art
+}  // namespace Art

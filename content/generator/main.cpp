@@ -18,7 +18,7 @@
 #include <string>
 
 namespace fs = std::filesystem;
-using namespace art;
+using namespace Art;
 
 namespace {
 

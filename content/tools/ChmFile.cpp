@@ -1,6 +1,6 @@
 #include "ChmFile.h"
 
-namespace chm {
+namespace Chm {
 namespace {
 
 constexpr size_t kHeaderStamp = 0x10;
@@ -114,4 +114,4 @@ bool ClearTimeStamps(std::vector<uint8_t>& f) {
     return true;
 }
 
-}  // namespace chm
+}  // namespace Chm

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace chm {
+namespace Chm {
 
 struct Entry {
     std::string name;  // "/Welcome.htm", "/#SYSTEM", ...
@@ -22,4 +22,4 @@ bool ReadTimeStamps(const std::vector<uint8_t>& file, uint32_t& header, uint32_t
 // Sets both compile times to zero; false (and the bytes unchanged) when either is not found.
 bool ClearTimeStamps(std::vector<uint8_t>& file);
 
-}  // namespace chm
+}  // namespace Chm

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
         std::ifstream in(argv[1], std::ios::binary);
         bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
-    if (!chm::ClearTimeStamps(bytes)) {
+    if (!Chm::ClearTimeStamps(bytes)) {
         std::fprintf(stderr, "%s: not a help file with the expected time stamps\n", argv[1]);
         return 1;
     }

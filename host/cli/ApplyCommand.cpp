@@ -18,7 +18,7 @@
 #include "host/cli/System.h"
 #include "product/engine/WorkerPool.h"
 
-namespace varncli {
+namespace VarnCli {
 
 namespace fs = std::filesystem;
 
@@ -33,9 +33,9 @@ struct Failure {
 Failure UsageFailure(const std::string& message) { return Failure{kExitUsage, message}; }
 
 // Grey becomes RGB: the filter runs on RGB images only, with or without transparency.
-varnhost::HostImage ToHostImage(const Raster& raster) {
+VarnHost::HostImage ToHostImage(const Raster& raster) {
     const int32_t planes = raster.channels == 2 || raster.channels == 4 ? 4 : 3;
-    varnhost::HostImage image(raster.width, raster.height, planes);
+    VarnHost::HostImage image(raster.width, raster.height, planes);
     const size_t count = size_t(raster.width) * size_t(raster.height);
     for (size_t i = 0; i < count; ++i) {
         const uint8_t* from = raster.pixels.data() + i * size_t(raster.channels);
@@ -50,7 +50,7 @@ varnhost::HostImage ToHostImage(const Raster& raster) {
     return image;
 }
 
-Raster ToRaster(const varnhost::HostImage& image) {
+Raster ToRaster(const VarnHost::HostImage& image) {
     Raster raster;
     raster.width = image.width;
     raster.height = image.height;
@@ -101,7 +101,7 @@ void CheckObjectsExist(const BlockEdits& edits) {
 }
 
 // What choosing the preset on the Image page writes: its path, its kind and its category.
-void ChoosePreset(const std::string& wanted, const varnhost::PluginModule& plugin, BlockEdits& edits) {
+void ChoosePreset(const std::string& wanted, const VarnHost::PluginModule& plugin, BlockEdits& edits) {
     // The library the plug-in itself scans: beside the file the system loaded.
     const std::string library = LibraryFolderOf(plugin.FileName());
     int32_t category = 0;
@@ -117,14 +117,14 @@ void ChoosePreset(const std::string& wanted, const varnhost::PluginModule& plugi
 }
 
 // A result the plug-in reports: its own message, or its code in words.
-Failure PluginFailure(OSErr code, const varnhost::MemoryHost& host) {
+Failure PluginFailure(OSErr code, const VarnHost::MemoryHost& host) {
     if (code == userCanceledErr || Interrupted()) return Failure{kExitCancelled, "cancelled"};
     if (code == errReportString) return Failure{kExitPlugin, "the plug-in reported: " + host.ErrorMessage()};
     return Failure{kExitPlugin, "the plug-in failed with " + DescribeResult(code)};
 }
 
 // Between Parameters and Prepare, as a host that plays back recorded settings does.
-void WriteEdits(varnhost::MemoryHost& host, const BlockEdits& edits) {
+void WriteEdits(VarnHost::MemoryHost& host, const BlockEdits& edits) {
     const Handle block = host.Parameters();
     std::vector<uint8_t> bytes = host.HandleBytes(block);
     if (bytes.size() < sizeof(EffectParameters)) {
@@ -139,7 +139,7 @@ void WriteEdits(varnhost::MemoryHost& host, const BlockEdits& edits) {
 }
 
 // Every file is complete before the first one takes its name.
-void WriteOutputs(const varnhost::MemoryHost& host, const ApplyOptions& options) {
+void WriteOutputs(const VarnHost::MemoryHost& host, const ApplyOptions& options) {
     std::string error;
     PendingFile output(options.output);
     if (!WritePngFile(output.TemporaryPath(), ToRaster(host.Image()), error)) {
@@ -160,7 +160,7 @@ void WriteOutputs(const varnhost::MemoryHost& host, const ApplyOptions& options)
 }
 
 void Apply(const ApplyOptions& options, std::FILE* err) {
-    if (options.dialog != DialogAnswer::Ok && !varnhost::DialogResponder::DialogsShown()) {
+    if (options.dialog != DialogAnswer::Ok && !VarnHost::DialogResponder::DialogsShown()) {
         throw UsageFailure(std::string(options.dialog == DialogAnswer::Cancel ? "--cancel" : "--dialog") +
                            " needs the Windows plug-in: the plug-in of this system shows no dialog");
     }
@@ -175,13 +175,13 @@ void Apply(const ApplyOptions& options, std::FILE* err) {
     // Absolute, so that Windows does not search its library path for a bare name.
     std::error_code ignored;
     const std::string pluginFile = fs::absolute(PluginFileToLoad(options.plugin), ignored).string();
-    varnhost::PluginModule plugin;
+    VarnHost::PluginModule plugin;
     std::string error;
     if (!plugin.Load(pluginFile, error))
         throw UsageFailure("cannot load the plug-in " + pluginFile + ": " + error);
     if (!options.preset.empty()) ChoosePreset(options.preset, plugin, edits);
 
-    varnhost::MemoryHost host;
+    VarnHost::MemoryHost host;
     host.SetImage(ToHostImage(input));
     if (!options.mask.empty()) host.SetMask(mask);
     if (!storedBlock.empty()) host.Record().parameters = host.MakeHandle(storedBlock);
@@ -197,7 +197,7 @@ void Apply(const ApplyOptions& options, std::FILE* err) {
     const auto start = std::chrono::steady_clock::now();
     const double processorStart = ProcessorSeconds();
     {
-        varnhost::DialogResponder responder(options.dialog);
+        VarnHost::DialogResponder responder(options.dialog);
         result = host.Run(entry, false);
     }
     if (options.afterRun) options.afterRun(result, host);
@@ -265,4 +265,4 @@ int RunApply(const ApplyOptions& options, std::FILE* err) {
     return kExitOk;
 }
 
-}  // namespace varncli
+}  // namespace VarnCli

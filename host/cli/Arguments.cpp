@@ -8,7 +8,7 @@
 #include <cstring>
 #include <functional>
 
-namespace varncli {
+namespace VarnCli {
 
 namespace {
 
@@ -294,4 +294,4 @@ ParseOutcome ParsePresetsArguments(const std::vector<std::string>& args, Presets
     return outcome;
 }
 
-}  // namespace varncli
+}  // namespace VarnCli

@@ -11,11 +11,11 @@
 #include "host/DialogResponder.h"
 #include "product/engine/EffectParameters.h"
 
-namespace varnhost {
+namespace VarnHost {
 class MemoryHost;
 }
 
-namespace varncli {
+namespace VarnCli {
 
 enum ExitStatus : int {
     kExitOk = 0,
@@ -50,7 +50,7 @@ void ApplyEdits(const BlockEdits& edits, EffectParameters& block);
 
 // How the effect dialog of the Windows plug-in is answered: OK as soon as it is up, Cancel,
 // or left to the person at the screen.
-using varnhost::DialogAnswer;
+using VarnHost::DialogAnswer;
 
 struct ApplyOptions {
     std::string input;
@@ -67,7 +67,7 @@ struct ApplyOptions {
     BlockEdits edits;     // --object and --folder are already in here
     // For a program that embeds the command: the plug-in's result and the host's state
     // right after the filter run, before anything is written.
-    std::function<void(int16_t result, const varnhost::MemoryHost& host)> afterRun;
+    std::function<void(int16_t result, const VarnHost::MemoryHost& host)> afterRun;
 };
 
 struct PresetsOptions {
@@ -89,4 +89,4 @@ ParseOutcome ParsePresetsArguments(const std::vector<std::string>& args, Presets
 // Longest path the block holds: its last byte is always the terminating NUL.
 constexpr size_t kMaxBlockPath = sizeof(EffectParameters::path) - 1;
 
-}  // namespace varncli
+}  // namespace VarnCli

@@ -4,7 +4,7 @@
 #include "OrvLib/image/readers/OrvBMPReader.h"
 #include "host/cli/ImageFile.h"
 
-namespace varncli {
+namespace VarnCli {
 
 bool DecodeBmpFile(const std::string& path, Raster& image, std::string& error) {
     OrvImage2 bitmap;
@@ -39,4 +39,4 @@ bool DecodeBmpFile(const std::string& path, Raster& image, std::string& error) {
     return true;
 }
 
-}  // namespace varncli
+}  // namespace VarnCli

@@ -8,7 +8,7 @@
 #include "OrvLib/plugin/HostInterface.h"
 #include "host/cli/Arguments.h"
 
-namespace varncli {
+namespace VarnCli {
 
 int RunApply(const ApplyOptions& options, std::FILE* err);
 int RunPresets(const PresetsOptions& options, std::FILE* out, std::FILE* err);
@@ -19,4 +19,4 @@ std::string PluginFileToLoad(const std::string& given);
 // Words for a plug-in's result code, e.g. "error code -108 (out of memory)".
 std::string DescribeResult(OSErr code);
 
-}  // namespace varncli
+}  // namespace VarnCli

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <limits>
 
-namespace varncli {
+namespace VarnCli {
 
 ImageFormat SniffImageFormat(const uint8_t* bytes, size_t size) {
     static const uint8_t png[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
@@ -69,4 +69,4 @@ bool ReadImageFile(const std::string& path, Raster& image, std::string& error) {
     return false;
 }
 
-}  // namespace varncli
+}  // namespace VarnCli

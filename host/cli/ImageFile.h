@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace varncli {
+namespace VarnCli {
 
 struct Raster {
     int32_t width = 0;
@@ -41,4 +41,4 @@ bool WritePngFile(const std::string& path, const Raster& image, std::string& err
 // Bytes width x height x channels, or 0 when the product overflows or a factor is not positive.
 size_t RasterBytes(int64_t width, int64_t height, int64_t channels);
 
-}  // namespace varncli
+}  // namespace VarnCli

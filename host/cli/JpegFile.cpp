@@ -12,7 +12,7 @@
 
 #include "host/cli/ImageFile.h"
 
-namespace varncli {
+namespace VarnCli {
 
 namespace {
 
@@ -103,4 +103,4 @@ bool DecodeJpeg(const std::vector<uint8_t>& bytes, Raster& image, std::string& e
     return ok;
 }
 
-}  // namespace varncli
+}  // namespace VarnCli

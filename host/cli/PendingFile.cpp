@@ -6,7 +6,7 @@
 
 #include "host/cli/System.h"
 
-namespace varncli {
+namespace VarnCli {
 
 namespace fs = std::filesystem;
 
@@ -36,4 +36,4 @@ bool PendingFile::Commit(std::string& error) {
     return true;
 }
 
-}  // namespace varncli
+}  // namespace VarnCli

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace varncli {
+namespace VarnCli {
 
 class PendingFile {
 public:
@@ -26,4 +26,4 @@ private:
     bool committed = false;
 };
 
-}  // namespace varncli
+}  // namespace VarnCli

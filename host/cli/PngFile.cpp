@@ -9,7 +9,7 @@
 
 #include "host/cli/ImageFile.h"
 
-namespace varncli {
+namespace VarnCli {
 
 namespace {
 
@@ -167,4 +167,4 @@ bool WritePngFile(const std::string& path, const Raster& image, std::string& err
     return true;
 }
 
-}  // namespace varncli
+}  // namespace VarnCli

@@ -7,7 +7,7 @@
 #include "OrvLib/image/readers/OrvImageLoad.h"
 #include "OrvLib/platform/PathNames.h"
 
-namespace varncli {
+namespace VarnCli {
 
 std::string LibraryFolderOf(const std::string& pluginFile) {
     std::error_code ignored;
@@ -47,4 +47,4 @@ bool FindPreset(const std::vector<PresetCategory>& library, const std::string& c
     return false;
 }
 
-}  // namespace varncli
+}  // namespace VarnCli

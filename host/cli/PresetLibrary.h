@@ -9,7 +9,7 @@
 
 #include "product/PresetLibrary.h"
 
-namespace varncli {
+namespace VarnCli {
 
 // The library folder of a plug-in file, made absolute: its folder + "Varnel" + separator.
 std::string LibraryFolderOf(const std::string& pluginFile);
@@ -26,4 +26,4 @@ bool FindPreset(const std::vector<PresetCategory>& library, const std::string& c
 // reads it.
 bool IsObjectImage(const std::string& path);
 
-}  // namespace varncli
+}  // namespace VarnCli

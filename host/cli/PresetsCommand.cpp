@@ -5,7 +5,7 @@
 #include "host/cli/Commands.h"
 #include "host/cli/PresetLibrary.h"
 
-namespace varncli {
+namespace VarnCli {
 
 int RunPresets(const PresetsOptions& options, std::FILE* out, std::FILE* err) {
     namespace fs = std::filesystem;
@@ -39,4 +39,4 @@ int RunPresets(const PresetsOptions& options, std::FILE* out, std::FILE* err) {
     return kExitOk;
 }
 
-}  // namespace varncli
+}  // namespace VarnCli

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace varncli {
+namespace VarnCli {
 
 namespace {
 constexpr int kCells = 40;
@@ -50,4 +50,4 @@ void ProgressBar::EndLine() {
     drawn = false;
 }
 
-}  // namespace varncli
+}  // namespace VarnCli

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-namespace varncli {
+namespace VarnCli {
 
 // One line of the bar without line control: "[#####.....]  50%". done is clamped into
 // 0..total; a total of 0 or less draws an empty bar.
@@ -31,4 +31,4 @@ private:
     std::string last;
 };
 
-}  // namespace varncli
+}  // namespace VarnCli

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace varncli {
+namespace VarnCli {
 
 namespace {
 
@@ -85,4 +85,4 @@ Raster MakeSampleImage(int32_t width, int32_t height, uint32_t seed) {
     return image;
 }
 
-}  // namespace varncli
+}  // namespace VarnCli

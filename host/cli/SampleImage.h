@@ -5,9 +5,9 @@
 
 #include "host/cli/ImageFile.h"
 
-namespace varncli {
+namespace VarnCli {
 
 // RGB; the same size and seed always give the same pixels.
 Raster MakeSampleImage(int32_t width, int32_t height, uint32_t seed);
 
-}  // namespace varncli
+}  // namespace VarnCli

@@ -14,13 +14,13 @@ int main(int argc, char** argv) {
     if (argc == 4) {
         width = std::atoi(argv[2]);
         height = std::atoi(argv[3]);
-        if (width < 1 || height < 1 || width > varncli::kMaxImageSide || height > varncli::kMaxImageSide) {
+        if (width < 1 || height < 1 || width > VarnCli::kMaxImageSide || height > VarnCli::kMaxImageSide) {
             std::fputs("varnel-sample: WIDTH and HEIGHT are 1 to 32767\n", stderr);
             return 1;
         }
     }
     std::string error;
-    if (!varncli::WritePngFile(argv[1], varncli::MakeSampleImage(width, height, 2024), error)) {
+    if (!VarnCli::WritePngFile(argv[1], VarnCli::MakeSampleImage(width, height, 2024), error)) {
         std::fprintf(stderr, "varnel-sample: cannot write %s: %s\n", argv[1], error.c_str());
         return 1;
     }

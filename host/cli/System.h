@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-namespace varncli {
+namespace VarnCli {
 
 // File name of the plug-in as it is installed beside the tool.
 extern const char* const kPluginFileName;
@@ -28,4 +28,4 @@ bool IsTerminal(std::FILE* stream);
 void CatchInterrupts();
 bool Interrupted();
 
-}  // namespace varncli
+}  // namespace VarnCli

@@ -7,7 +7,7 @@
 
 #include "host/cli/System.h"
 
-namespace varncli {
+namespace VarnCli {
 
 namespace {
 volatile std::sig_atomic_t interrupted = 0;
@@ -46,4 +46,4 @@ void CatchInterrupts() {
 
 bool Interrupted() { return interrupted != 0; }
 
-}  // namespace varncli
+}  // namespace VarnCli

@@ -5,7 +5,7 @@
 
 #include "host/cli/System.h"
 
-namespace varncli {
+namespace VarnCli {
 
 namespace {
 volatile LONG interrupted = 0;
@@ -48,4 +48,4 @@ void CatchInterrupts() { SetConsoleCtrlHandler(&OnConsoleEvent, TRUE); }
 
 bool Interrupted() { return InterlockedCompareExchange(&interrupted, 0, 0) != 0; }
 
-}  // namespace varncli
+}  // namespace VarnCli

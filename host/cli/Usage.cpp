@@ -1,6 +1,6 @@
 #include "host/cli/Usage.h"
 
-namespace varncli {
+namespace VarnCli {
 
 const char* const kMainHelp =
     "Usage: varnel COMMAND [OPTIONS]\n"
@@ -73,4 +73,4 @@ const char* const kPresetsHelp =
     "  --plugin FILE              the plug-in whose library to list\n"
     "  -h, --help                 this help\n";
 
-}  // namespace varncli
+}  // namespace VarnCli

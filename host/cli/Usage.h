@@ -1,10 +1,10 @@
 // The help texts of varnel.
 #pragma once
 
-namespace varncli {
+namespace VarnCli {
 
 extern const char* const kMainHelp;
 extern const char* const kApplyHelp;
 extern const char* const kPresetsHelp;
 
-}  // namespace varncli
+}  // namespace VarnCli

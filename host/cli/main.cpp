@@ -10,7 +10,7 @@
 
 namespace {
 
-using namespace varncli;
+using namespace VarnCli;
 
 int UsageError(const char* command, const std::string& message) {
     std::fprintf(stderr, "varnel %s: %s\nRun 'varnel %s --help' for usage.\n", command, message.c_str(),

@@ -13,20 +13,20 @@ constexpr double kRealScale = 1.0 / 4294967295.0;
 }  // namespace
 
 void MersenneTwister::Seed(uint32_t seed) {
-    words_[0] = seed != 0 ? seed : 1;
-    for (int i = 1; i < kSize; ++i) words_[i] = 69069u * words_[i - 1];
-    index_ = kSize;
+    words[0] = seed != 0 ? seed : 1;
+    for (int i = 1; i < kSize; ++i) words[i] = 69069u * words[i - 1];
+    index = kSize;
 }
 
 uint32_t MersenneTwister::NextU32() {
-    if (index_ >= kSize) {
+    if (index >= kSize) {
         for (int i = 0; i < kSize; ++i) {
-            uint32_t y = (words_[i] & kUpperMask) | (words_[(i + 1) % kSize] & kLowerMask);
-            words_[i] = words_[(i + kShift) % kSize] ^ (y >> 1) ^ ((y & 1u) != 0 ? kMatrix : 0u);
+            uint32_t y = (words[i] & kUpperMask) | (words[(i + 1) % kSize] & kLowerMask);
+            words[i] = words[(i + kShift) % kSize] ^ (y >> 1) ^ ((y & 1u) != 0 ? kMatrix : 0u);
         }
-        index_ = 0;
+        index = 0;
     }
-    uint32_t y = words_[index_++];
+    uint32_t y = words[index++];
     y ^= y >> 11;
     y ^= (y << 7) & 0x9D2C5680u;
     y ^= (y << 15) & 0xEFC60000u;

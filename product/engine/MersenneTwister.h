@@ -23,6 +23,6 @@ public:
 
 private:
     static constexpr int kSize = 624;
-    uint32_t words_[kSize];
-    int index_ = kSize;
+    uint32_t words[kSize];
+    int index = kSize;
 };

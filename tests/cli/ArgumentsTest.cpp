@@ -7,7 +7,7 @@
 
 namespace {
 
-using namespace varncli;
+using namespace VarnCli;
 
 ParseOutcome Parse(std::vector<std::string> args, ApplyOptions& options) {
     return ParseApplyArguments(args, options);

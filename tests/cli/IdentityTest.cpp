@@ -19,8 +19,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-using namespace clitest;
-using varncli::Raster;
+using namespace CliTest;
+using VarnCli::Raster;
 
 constexpr int32_t kWidth = 160, kHeight = 120;
 
@@ -37,14 +37,14 @@ Raster Blank(int32_t width, int32_t height, int32_t channels) {
     image.width = width;
     image.height = height;
     image.channels = channels;
-    image.pixels.assign(varncli::RasterBytes(width, height, channels), 0);
+    image.pixels.assign(VarnCli::RasterBytes(width, height, channels), 0);
     return image;
 }
 
 // The sample picture; with four planes its transparency falls from left to right and is
 // zero in a band, so that copies over clear pixels are drawn too.
 Raster InputImage(int channels) {
-    const Raster rgb = varncli::MakeSampleImage(kWidth, kHeight, 2024);
+    const Raster rgb = VarnCli::MakeSampleImage(kWidth, kHeight, 2024);
     if (channels == 3) return rgb;
     Raster rgba = Blank(kWidth, kHeight, 4);
     for (size_t i = 0; i < size_t(kWidth) * kHeight; ++i) {

@@ -7,9 +7,9 @@
 
 namespace {
 
-using namespace varncli;
-using clitest::Pattern;
-using clitest::ScratchFolder;
+using namespace VarnCli;
+using CliTest::Pattern;
+using CliTest::ScratchFolder;
 
 TEST(CliImageFile, PngRoundTripKeepsEveryChannelLayout) {
     ScratchFolder folder;
@@ -36,8 +36,8 @@ TEST(CliImageFile, PngOfOtherLibrariesIsBroughtTo8Bits) {
         const uint16_t sample = uint16_t(v * 257);
         wide.pixels.insert(wide.pixels.end(), {uint8_t(sample & 0xFF), uint8_t(sample >> 8)});
     }
-    clitest::WritePngWithFormat(folder / "deep.png", wide, PNG_FORMAT_LINEAR_Y);
-    Raster read = clitest::ReadImage(folder / "deep.png");
+    CliTest::WritePngWithFormat(folder / "deep.png", wide, PNG_FORMAT_LINEAR_Y);
+    Raster read = CliTest::ReadImage(folder / "deep.png");
     EXPECT_EQ(read.channels, 1);
     EXPECT_EQ(read.pixels, deep.pixels);
 
@@ -45,8 +45,8 @@ TEST(CliImageFile, PngOfOtherLibrariesIsBroughtTo8Bits) {
     Raster indices;
     indices.width = 4, indices.height = 2, indices.channels = 1;
     indices.pixels = {0, 1, 2, 3, 100, 101, 126, 127};
-    clitest::WritePngWithFormat(folder / "palette.png", indices, PNG_FORMAT_RGB_COLORMAP);
-    read = clitest::ReadImage(folder / "palette.png");
+    CliTest::WritePngWithFormat(folder / "palette.png", indices, PNG_FORMAT_RGB_COLORMAP);
+    read = CliTest::ReadImage(folder / "palette.png");
     ASSERT_EQ(read.channels, 3);
     for (size_t i = 0; i < indices.pixels.size(); ++i) {
         for (int c = 0; c < 3; ++c) EXPECT_EQ(read.pixels[i * 3 + c], indices.pixels[i] * 2) << i;
@@ -55,13 +55,13 @@ TEST(CliImageFile, PngOfOtherLibrariesIsBroughtTo8Bits) {
 
 TEST(CliImageFile, JpegArrivesAsRgbOrGrey) {
     ScratchFolder folder;
-    clitest::WriteJpeg(folder / "colour.jpg", Pattern(16, 9, 3), 95);
-    clitest::WriteJpeg(folder / "grey.jpg", Pattern(16, 9, 1), 95);
-    Raster colour = clitest::ReadImage(folder / "colour.jpg");
+    CliTest::WriteJpeg(folder / "colour.jpg", Pattern(16, 9, 3), 95);
+    CliTest::WriteJpeg(folder / "grey.jpg", Pattern(16, 9, 1), 95);
+    Raster colour = CliTest::ReadImage(folder / "colour.jpg");
     EXPECT_EQ(colour.width, 16);
     EXPECT_EQ(colour.height, 9);
     EXPECT_EQ(colour.channels, 3);
-    Raster grey = clitest::ReadImage(folder / "grey.jpg");
+    Raster grey = CliTest::ReadImage(folder / "grey.jpg");
     EXPECT_EQ(grey.channels, 1);
     // Lossy, but close: a swapped or shifted plane would be far off.
     const Raster expected = Pattern(16, 9, 1);
@@ -74,8 +74,8 @@ TEST(CliImageFile, JpegArrivesAsRgbOrGrey) {
 TEST(CliImageFile, BmpArrivesAsRgbTopDown) {
     ScratchFolder folder;
     const Raster written = Pattern(7, 5, 3);  // 21 bytes a row: padded in the file
-    clitest::WriteBmp(folder / "a.bmp", written);
-    const Raster read = clitest::ReadImage(folder / "a.bmp");
+    CliTest::WriteBmp(folder / "a.bmp", written);
+    const Raster read = CliTest::ReadImage(folder / "a.bmp");
     EXPECT_EQ(read.width, 7);
     EXPECT_EQ(read.height, 5);
     EXPECT_EQ(read.channels, 3);
@@ -86,16 +86,16 @@ TEST(CliImageFile, DamagedAndForeignFilesAreRefusedWithAReason) {
     ScratchFolder folder;
     std::string error;
     ASSERT_TRUE(WritePngFile(folder / "good.png", Pattern(40, 30, 3), error));
-    clitest::WriteJpeg(folder / "good.jpg", Pattern(40, 30, 3), 90);
-    std::vector<uint8_t> png = clitest::ReadBytes(folder / "good.png");
-    std::vector<uint8_t> jpeg = clitest::ReadBytes(folder / "good.jpg");
+    CliTest::WriteJpeg(folder / "good.jpg", Pattern(40, 30, 3), 90);
+    std::vector<uint8_t> png = CliTest::ReadBytes(folder / "good.png");
+    std::vector<uint8_t> jpeg = CliTest::ReadBytes(folder / "good.jpg");
     png.resize(png.size() / 2);
     jpeg.resize(jpeg.size() / 2);
-    clitest::WriteBytes(folder / "cut.png", png);
-    clitest::WriteBytes(folder / "cut.jpg", jpeg);
-    clitest::WriteBytes(folder / "empty.png", {});
-    clitest::WriteBytes(folder / "text.png", {'h', 'e', 'l', 'l', 'o'});
-    clitest::WriteBytes(folder / "picture.bmp", {'B', 'M', 0, 0, 0, 0, 0, 0});
+    CliTest::WriteBytes(folder / "cut.png", png);
+    CliTest::WriteBytes(folder / "cut.jpg", jpeg);
+    CliTest::WriteBytes(folder / "empty.png", {});
+    CliTest::WriteBytes(folder / "text.png", {'h', 'e', 'l', 'l', 'o'});
+    CliTest::WriteBytes(folder / "picture.bmp", {'B', 'M', 0, 0, 0, 0, 0, 0});
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"cut.png", "PNG"},     {"cut.jpg", "ends early"},
         {"empty.png", "empty"}, {"text.png", "not a PNG, JPEG or BMP"},

@@ -12,17 +12,17 @@
 namespace {
 
 namespace fs = std::filesystem;
-using namespace varncli;
+using namespace VarnCli;
 
 void Image(const fs::path& path) {
     fs::create_directories(path.parent_path());
     std::string error;
-    ASSERT_TRUE(WritePngFile(path.string(), clitest::Pattern(3, 3, 3), error)) << error;
+    ASSERT_TRUE(WritePngFile(path.string(), CliTest::Pattern(3, 3, 3), error)) << error;
 }
 
 void Junk(const fs::path& path) {
     fs::create_directories(path.parent_path());
-    clitest::WriteBytes(path.string(), {'n', 'o', 't', ' ', 'a', 'n', ' ', 'i', 'm', 'a', 'g', 'e'});
+    CliTest::WriteBytes(path.string(), {'n', 'o', 't', ' ', 'a', 'n', ' ', 'i', 'm', 'a', 'g', 'e'});
 }
 
 std::vector<std::string> Names(const PresetCategory& category) {
@@ -39,7 +39,7 @@ TEST(CliPresetLibrary, FolderOrderIsUpperCaseThenBytes) {
 }
 
 TEST(CliPresetLibrary, ScanFindsFilesAndFoldersOfImagesOnly) {
-    clitest::ScratchFolder scratch;
+    CliTest::ScratchFolder scratch;
     const fs::path root = scratch.Path() / "Varnel";
     Image(root / "leaves" / "Oak.png");
     Image(root / "leaves" / "birch.png");
@@ -48,7 +48,7 @@ TEST(CliPresetLibrary, ScanFindsFilesAndFoldersOfImagesOnly) {
     Image(root / "leaves" / "Autumn.Leaves" / "Thumbnail.png");
     Image(root / "Flowers" / "Meadow" / "THUMBNAIL.PNG");  // a thumbnail alone is no preset
     Image(root / "Flowers" / "Daisy.png");
-    clitest::WriteBmp((root / "Flowers" / "rose.bmp").string(), clitest::Pattern(2, 2, 3));
+    CliTest::WriteBmp((root / "Flowers" / "rose.bmp").string(), CliTest::Pattern(2, 2, 3));
     Junk(root / "Flowers" / "Broken" / "x.png");
     Image(root / "OnlyThumbs" / "Set" / "Thumbnail.png");
     Image(root / ".hidden" / "x.png");

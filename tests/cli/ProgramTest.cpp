@@ -17,8 +17,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-using namespace clitest;
-using varncli::Raster;
+using namespace CliTest;
+using VarnCli::Raster;
 
 enum FakeMode {
     kInvert = 1,
@@ -45,7 +45,7 @@ bool Contains(const std::string& text, const std::string& part) {
 class CliProgram : public VarnelProgramTest {
 protected:
     const std::string fakePlugin =
-        BesideTestProgram("FakePlugin" + fs::path(varncli::kPluginFileName).extension().string());
+        BesideTestProgram("FakePlugin" + fs::path(VarnCli::kPluginFileName).extension().string());
 
     ProgramResult Fake(FakeMode mode, std::vector<std::string> args) {
         args.insert(args.end(), {"--density", std::to_string(int(mode))});
@@ -64,7 +64,7 @@ protected:
         for (const fs::path& image : {library / "Leaves" / "Oak.png", library / "Leaves" / "Fall" / "a.png",
                                       library / "Flowers" / "Daisy.png"}) {
             fs::create_directories(image.parent_path());
-            EXPECT_TRUE(varncli::WritePngFile(image.string(), Pattern(5, 5, 4), error)) << error;
+            EXPECT_TRUE(VarnCli::WritePngFile(image.string(), Pattern(5, 5, 4), error)) << error;
         }
         return plugin;
     }
@@ -291,10 +291,10 @@ TEST_F(CliProgram, ABlockNamingACategoryWithoutAPathGetsTheCategorysFirstPreset)
 
 TEST_F(CliProgram, FailuresLeaveNoOutputAndSayWhy) {
     const std::string in = Input("in.png", Pattern(8, 8, 3));
-    clitest::WriteBytes(folder / "kept.png", {'o', 'l', 'd'});
-    clitest::WriteBytes(folder / "bad.png", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0});
-    clitest::WriteBytes(folder / "picture.bmp", {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0});
-    clitest::WriteBytes(folder / "short.bin", std::vector<uint8_t>(100, 0));
+    CliTest::WriteBytes(folder / "kept.png", {'o', 'l', 'd'});
+    CliTest::WriteBytes(folder / "bad.png", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0});
+    CliTest::WriteBytes(folder / "picture.bmp", {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0});
+    CliTest::WriteBytes(folder / "short.bin", std::vector<uint8_t>(100, 0));
     const std::string missingPlugin = folder / "NoSuchPlugin.bin";
     struct Case {
         ProgramResult run;
@@ -329,7 +329,7 @@ TEST_F(CliProgram, FailuresLeaveNoOutputAndSayWhy) {
 TEST_F(CliProgram, CancelPressesTheDialogsCancel) {
     const std::string in = Input("in.png", Pattern(8, 8, 3));
     const ProgramResult run = Apply(realPlugin, {in, folder / "out.png", "--cancel"});
-    if (varnhost::DialogResponder::DialogsShown()) {
+    if (VarnHost::DialogResponder::DialogsShown()) {
         EXPECT_EQ(run.status, 130) << run.err;
         EXPECT_TRUE(Contains(run.err, "cancelled")) << run.err;
     } else {

@@ -9,8 +9,8 @@
 
 namespace {
 
-using varncli::ProgressBar;
-using varncli::ProgressLine;
+using VarnCli::ProgressBar;
+using VarnCli::ProgressLine;
 
 TEST(CliProgressBar, LineShowsTheShareDone) {
     EXPECT_EQ(ProgressLine(0, 4, 8), "[........]   0%");
@@ -25,7 +25,7 @@ TEST(CliProgressBar, LineShowsTheShareDone) {
 }
 
 std::string Drawn(bool enabled, void (*steps)(ProgressBar&)) {
-    clitest::ScratchFolder folder;
+    CliTest::ScratchFolder folder;
     std::FILE* file = std::fopen((folder / "err").c_str(), "w+b");
     EXPECT_NE(file, nullptr);
     {
@@ -33,7 +33,7 @@ std::string Drawn(bool enabled, void (*steps)(ProgressBar&)) {
         steps(bar);
     }
     std::fclose(file);
-    const std::vector<uint8_t> bytes = clitest::ReadBytes(folder / "err");
+    const std::vector<uint8_t> bytes = CliTest::ReadBytes(folder / "err");
     return std::string(bytes.begin(), bytes.end());
 }
 

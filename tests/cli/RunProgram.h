@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace clitest {
+namespace CliTest {
 
 struct ProgramResult {
     int status = -1;
@@ -28,4 +28,4 @@ std::string BesideTestProgram(const std::string& name);
 // The name of a program on this system: "varnel" or "varnel.exe".
 std::string ProgramName(const std::string& base);
 
-}  // namespace clitest
+}  // namespace CliTest

@@ -14,7 +14,7 @@
 
 extern char** environ;
 
-namespace clitest {
+namespace CliTest {
 
 namespace {
 
@@ -73,9 +73,9 @@ ProgramResult RunProgramOnTerminal(const std::vector<std::string>& args) {
 bool PosixSystem() { return true; }
 
 std::string BesideTestProgram(const std::string& name) {
-    return (std::filesystem::path(varncli::ProgramFile()).parent_path() / name).string();
+    return (std::filesystem::path(VarnCli::ProgramFile()).parent_path() / name).string();
 }
 
 std::string ProgramName(const std::string& base) { return base; }
 
-}  // namespace clitest
+}  // namespace CliTest

@@ -6,7 +6,7 @@
 #include "tests/cli/RunProgram.h"
 #include "tests/cli/TestFiles.h"
 
-namespace clitest {
+namespace CliTest {
 
 namespace {
 
@@ -72,9 +72,9 @@ ProgramResult RunProgramOnTerminal(const std::vector<std::string>&) { return Pro
 bool PosixSystem() { return false; }
 
 std::string BesideTestProgram(const std::string& name) {
-    return (std::filesystem::path(varncli::ProgramFile()).parent_path() / name).string();
+    return (std::filesystem::path(VarnCli::ProgramFile()).parent_path() / name).string();
 }
 
 std::string ProgramName(const std::string& base) { return base + ".exe"; }
 
-}  // namespace clitest
+}  // namespace CliTest

@@ -11,14 +11,14 @@
 
 #include "host/cli/System.h"
 
-namespace clitest {
+namespace CliTest {
 
 namespace fs = std::filesystem;
 
 ScratchFolder::ScratchFolder() {
     static std::atomic<int> counter{0};
     path = fs::temp_directory_path() /
-           ("varnel-cli-" + std::to_string(varncli::ProcessId()) + "-" + std::to_string(counter++));
+           ("varnel-cli-" + std::to_string(VarnCli::ProcessId()) + "-" + std::to_string(counter++));
     fs::remove_all(path);
     fs::create_directories(path);
 }
@@ -28,12 +28,12 @@ ScratchFolder::~ScratchFolder() {
     fs::remove_all(path, ignored);
 }
 
-varncli::Raster Pattern(int32_t width, int32_t height, int32_t channels) {
-    varncli::Raster image;
+VarnCli::Raster Pattern(int32_t width, int32_t height, int32_t channels) {
+    VarnCli::Raster image;
     image.width = width;
     image.height = height;
     image.channels = channels;
-    image.pixels.resize(varncli::RasterBytes(width, height, channels));
+    image.pixels.resize(VarnCli::RasterBytes(width, height, channels));
     for (int32_t y = 0; y < height; ++y)
         for (int32_t x = 0; x < width; ++x)
             for (int32_t c = 0; c < channels; ++c)
@@ -41,7 +41,7 @@ varncli::Raster Pattern(int32_t width, int32_t height, int32_t channels) {
     return image;
 }
 
-void WritePngWithFormat(const std::string& path, const varncli::Raster& image, uint32_t format) {
+void WritePngWithFormat(const std::string& path, const VarnCli::Raster& image, uint32_t format) {
     png_image info{};
     info.version = PNG_IMAGE_VERSION;
     info.width = png_uint_32(image.width);
@@ -59,7 +59,7 @@ void WritePngWithFormat(const std::string& path, const varncli::Raster& image, u
         << info.message;
 }
 
-void WriteJpeg(const std::string& path, const varncli::Raster& image, int quality) {
+void WriteJpeg(const std::string& path, const VarnCli::Raster& image, int quality) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     ASSERT_NE(file, nullptr) << path;
     jpeg_compress_struct info{};
@@ -84,7 +84,7 @@ void WriteJpeg(const std::string& path, const varncli::Raster& image, int qualit
     std::fclose(file);
 }
 
-void WriteBmp(const std::string& path, const varncli::Raster& image) {
+void WriteBmp(const std::string& path, const VarnCli::Raster& image) {
     ASSERT_EQ(image.channels, 3);
     const uint32_t stride = (uint32_t(image.width) * 3 + 3) & ~3u;
     const uint32_t dataSize = stride * uint32_t(image.height);
@@ -115,21 +115,21 @@ void WriteBmp(const std::string& path, const varncli::Raster& image) {
 
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::string error;
-    ASSERT_TRUE(varncli::WriteFileBytes(path, bytes, error)) << path << ": " << error;
+    ASSERT_TRUE(VarnCli::WriteFileBytes(path, bytes, error)) << path << ": " << error;
 }
 
 std::vector<uint8_t> ReadBytes(const std::string& path) {
     std::vector<uint8_t> bytes;
     std::string error;
-    EXPECT_TRUE(varncli::ReadFileBytes(path, bytes, error)) << path << ": " << error;
+    EXPECT_TRUE(VarnCli::ReadFileBytes(path, bytes, error)) << path << ": " << error;
     return bytes;
 }
 
-varncli::Raster ReadImage(const std::string& path) {
-    varncli::Raster image;
+VarnCli::Raster ReadImage(const std::string& path) {
+    VarnCli::Raster image;
     std::string error;
-    EXPECT_TRUE(varncli::ReadImageFile(path, image, error)) << path << ": " << error;
+    EXPECT_TRUE(VarnCli::ReadImageFile(path, image, error)) << path << ": " << error;
     return image;
 }
 
-}  // namespace clitest
+}  // namespace CliTest

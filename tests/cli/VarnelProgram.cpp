@@ -2,9 +2,9 @@
 
 #include "host/cli/System.h"
 
-namespace clitest {
+namespace CliTest {
 
-VarnelProgramTest::VarnelProgramTest() : realPlugin(BesideTestProgram(varncli::kPluginFileName)) {}
+VarnelProgramTest::VarnelProgramTest() : realPlugin(BesideTestProgram(VarnCli::kPluginFileName)) {}
 
 ProgramResult VarnelProgramTest::Varnel(std::vector<std::string> args) {
     args.insert(args.begin(), BesideTestProgram(ProgramName("varnel")));
@@ -16,10 +16,10 @@ ProgramResult VarnelProgramTest::Apply(const std::string& plugin, std::vector<st
     return Varnel(args);
 }
 
-std::string VarnelProgramTest::Input(const std::string& name, const varncli::Raster& image) {
+std::string VarnelProgramTest::Input(const std::string& name, const VarnCli::Raster& image) {
     std::string error;
-    EXPECT_TRUE(varncli::WritePngFile(folder / name, image, error)) << error;
+    EXPECT_TRUE(VarnCli::WritePngFile(folder / name, image, error)) << error;
     return folder / name;
 }
 
-}  // namespace clitest
+}  // namespace CliTest

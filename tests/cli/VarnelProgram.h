@@ -11,7 +11,7 @@
 #include "tests/cli/RunProgram.h"
 #include "tests/cli/TestFiles.h"
 
-namespace clitest {
+namespace CliTest {
 
 class VarnelProgramTest : public ::testing::Test {
 protected:
@@ -24,7 +24,7 @@ protected:
     // varnel apply --plugin PLUGIN ARGS...
     ProgramResult Apply(const std::string& plugin, std::vector<std::string> args);
     // Writes the image as a PNG in the scratch folder and gives its path.
-    std::string Input(const std::string& name, const varncli::Raster& image);
+    std::string Input(const std::string& name, const VarnCli::Raster& image);
 };
 
-}  // namespace clitest
+}  // namespace CliTest

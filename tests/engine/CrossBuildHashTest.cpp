@@ -17,15 +17,15 @@
 
 namespace {
 
-using mathtest::Bits;
-using mathtest::kRadiansPerDegree;
-using mathtest::Sample;
+using MathTest::Bits;
+using MathTest::kRadiansPerDegree;
+using MathTest::Sample;
 
 class Hash {
 public:
     void Add(uint64_t v) {
         for (int i = 0; i < 8; ++i) {
-            h_ = (h_ ^ ((v >> (8 * i)) & 0xFF)) * 0x100000001B3ull;
+            hash = (hash ^ ((v >> (8 * i)) & 0xFF)) * 0x100000001B3ull;
         }
     }
     void Add(double v) { Add(Bits(v)); }
@@ -33,10 +33,10 @@ public:
         for (int32_t v : {r.left, r.top, r.right, r.bottom})
             Add(static_cast<uint64_t>(static_cast<uint32_t>(v)));
     }
-    uint64_t Value() const { return h_; }
+    uint64_t Value() const { return hash; }
 
 private:
-    uint64_t h_ = 0xCBF29CE484222325ull;
+    uint64_t hash = 0xCBF29CE484222325ull;
 };
 
 void ExpectHash(const Hash& h, uint64_t expected, const char* group) {

@@ -12,8 +12,8 @@
 
 namespace {
 
-using mathtest::Bits;
-using mathtest::Sample;
+using MathTest::Bits;
+using MathTest::Sample;
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 const double kInf = std::numeric_limits<double>::infinity();

@@ -20,8 +20,8 @@
 
 namespace {
 
-using mathtest::Bits;
-using mathtest::Sample;
+using MathTest::Bits;
+using MathTest::Sample;
 
 struct Candidate {
     double x, y, expected;
@@ -99,7 +99,7 @@ double Closeness(long double reference, double rounded) {
 int main(int argc, char** argv) {
     long count = argc > 1 && argv[1][0] != '-' ? std::atol(argv[1]) : 10000000;
     bool table = argc > 1 && std::strcmp(argv[argc - 1], "--table") == 0;
-    const double deg = mathtest::kRadiansPerDegree;
+    const double deg = MathTest::kRadiansPerDegree;
     std::vector<Family> families = {
         {"sin, degrees -360..720", 's',
          [&](Sample& s, double* x, double*) { *x = s.Uniform(-360, 720) * deg; }},

@@ -5,7 +5,7 @@
 // this table carries the correct-rounding check to them.
 #pragma once
 
-namespace mathtest {
+namespace MathTest {
 
 struct HardCase {
     char function;  // 's' sin, 'c' cos, 'l' log, 'p' pow
@@ -136,4 +136,4 @@ constexpr HardCase kHardCases[] = {
     {'p', 0x1.530bb2634e1b4p+5, 0x1.e78b086fd0a9p-2, 0x1.7cfaaf3921a18p+2},    // C library differs
 };
 
-}  // namespace mathtest
+}  // namespace MathTest

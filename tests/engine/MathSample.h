@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-namespace mathtest {
+namespace MathTest {
 
 inline uint64_t Bits(double x) {
     uint64_t b;
@@ -16,9 +16,9 @@ inline uint64_t Bits(double x) {
 // SplitMix64, with uniform doubles built from 53 random bits by exact operations.
 class Sample {
 public:
-    explicit Sample(uint64_t seed) : state_(seed) {}
+    explicit Sample(uint64_t seed) : state(seed) {}
     uint64_t Next() {
-        uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+        uint64_t z = (state += 0x9E3779B97F4A7C15ull);
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
         return z ^ (z >> 31);
@@ -28,10 +28,10 @@ public:
     }
 
 private:
-    uint64_t state_;
+    uint64_t state;
 };
 
 // The degree factor of the rotation matrix.
 constexpr double kRadiansPerDegree = 0.017453292519943295;
 
-}  // namespace mathtest
+}  // namespace MathTest

@@ -13,16 +13,16 @@ namespace {
 class ReferenceSequence {
 public:
     explicit ReferenceSequence(uint32_t seed) {
-        x_.push_back(seed == 0 ? 1 : seed);
-        for (int i = 1; i < 624; ++i) x_.push_back(static_cast<uint32_t>(69069ull * x_.back()));
+        state.push_back(seed == 0 ? 1 : seed);
+        for (int i = 1; i < 624; ++i) state.push_back(static_cast<uint32_t>(69069ull * state.back()));
     }
     uint32_t Output(size_t k) {
-        while (x_.size() <= 624 + k) {
-            size_t j = x_.size() - 624;
-            uint32_t y = (x_[j] & 0x80000000u) | (x_[j + 1] & 0x7FFFFFFFu);
-            x_.push_back(x_[j + 397] ^ (y >> 1) ^ ((y & 1) ? 0x9908B0DFu : 0u));
+        while (state.size() <= 624 + k) {
+            size_t j = state.size() - 624;
+            uint32_t y = (state[j] & 0x80000000u) | (state[j + 1] & 0x7FFFFFFFu);
+            state.push_back(state[j + 397] ^ (y >> 1) ^ ((y & 1) ? 0x9908B0DFu : 0u));
         }
-        uint32_t y = x_[624 + k];
+        uint32_t y = state[624 + k];
         y ^= y >> 11;
         y ^= (y << 7) & 0x9D2C5680u;
         y ^= (y << 15) & 0xEFC60000u;
@@ -30,7 +30,7 @@ public:
     }
 
 private:
-    std::vector<uint32_t> x_;
+    std::vector<uint32_t> state;
 };
 
 TEST(MersenneTwister, FirstOutputsOfKnownSeeds) {

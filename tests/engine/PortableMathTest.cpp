@@ -16,9 +16,9 @@
 
 namespace {
 
-using mathtest::Bits;
-using mathtest::kRadiansPerDegree;
-using mathtest::Sample;
+using MathTest::Bits;
+using MathTest::kRadiansPerDegree;
+using MathTest::Sample;
 
 const double kInf = std::numeric_limits<double>::infinity();
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -171,7 +171,7 @@ TEST(PortableMath, TablesMatchTheMultiPrecisionConstants) {
 }
 
 TEST(PortableMath, HardCasesRoundCorrectly) {
-    for (const auto& c : mathtest::kHardCases) {
+    for (const auto& c : MathTest::kHardCases) {
         double actual = 0;
         switch (c.function) {
             case 's':

@@ -54,7 +54,7 @@ namespace {
 // Returns how many allocations op made.
 int FailEachAllocation(OrvImage2& image, const std::function<void()>& op) {
     for (int n = 0;; ++n) {
-        const std::vector<uint32_t> pixels = test::Pixels(image, true);
+        const std::vector<uint32_t> pixels = ImageTest::Pixels(image, true);
         OrvBitmapInfo* const block = image.Info();
         const long before = live.load();
         bool threw = false;
@@ -68,14 +68,14 @@ int FailEachAllocation(OrvImage2& image, const std::function<void()>& op) {
         if (!threw) return n;
         EXPECT_EQ(live.load(), before) << "allocation " << n;
         EXPECT_EQ(image.Info(), block) << "allocation " << n;
-        EXPECT_EQ(test::Pixels(image, true), pixels) << "allocation " << n;
+        EXPECT_EQ(ImageTest::Pixels(image, true), pixels) << "allocation " << n;
         if (::testing::Test::HasFailure()) return n;
     }
 }
 
 void MakePicture(OrvImage2& image) {
     image.Create(7, 5, 8, nullptr);
-    for (int i = 0; i < 35; ++i) test::Put(image, i % 7, i / 7, unsigned(i * 7));
+    for (int i = 0; i < 35; ++i) ImageTest::Put(image, i % 7, i / 7, unsigned(i * 7));
     for (int i = 0; i < 256; ++i) image.Info()->bmiColors[i] = OrvRgbQuad{uint8_t(i), uint8_t(255 - i), 7, 0};
     image.SetTransparent(OrvPaletteIndex(3));
 }

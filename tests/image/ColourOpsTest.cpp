@@ -29,15 +29,15 @@ uint16_t Raw16(const OrvDIBBuffer& b, int x, int y) {
 TEST(ReplaceColour, IndexedDepthsCompareTheLowByte) {
     OrvDIBBuffer four;
     four.Create(3, -1, 4, nullptr);
-    test::Put(four, 0, 0, 5);
-    test::Put(four, 1, 0, 5);
-    test::Put(four, 2, 0, 2);
+    ImageTest::Put(four, 0, 0, 5);
+    ImageTest::Put(four, 1, 0, 5);
+    ImageTest::Put(four, 2, 0, 2);
     four.ReplaceColour(5, 0x1F7);  // to: only the low nibble counts
     EXPECT_EQ(Indices(four), (std::vector<unsigned>{7, 7, 2}));
 
     OrvDIBBuffer eight;
     eight.Create(3, -1, 8, nullptr);
-    test::Put(eight, 1, 0, 200);
+    ImageTest::Put(eight, 1, 0, 200);
     eight.ReplaceColour(OrvPaletteIndex(200), 0x1234);
     EXPECT_EQ(Indices(eight), (std::vector<unsigned>{0, 0x34, 0}));
 }
@@ -45,10 +45,10 @@ TEST(ReplaceColour, IndexedDepthsCompareTheLowByte) {
 TEST(ReplaceColour, TrueColourDepths) {
     OrvDIBBuffer rgb;
     rgb.Create(2, -1, 24, nullptr);
-    test::Put(rgb, 0, 0, OrvRGB(1, 2, 3));
-    test::Put(rgb, 1, 0, OrvRGB(1, 2, 4));
+    ImageTest::Put(rgb, 0, 0, OrvRGB(1, 2, 3));
+    ImageTest::Put(rgb, 1, 0, OrvRGB(1, 2, 4));
     rgb.ReplaceColour(OrvRGB(1, 2, 3), OrvRGB(9, 8, 7));
-    EXPECT_EQ(test::Row(rgb, 0), (std::vector<uint32_t>{OrvRGB(9, 8, 7), OrvRGB(1, 2, 4)}));
+    EXPECT_EQ(ImageTest::Row(rgb, 0), (std::vector<uint32_t>{OrvRGB(9, 8, 7), OrvRGB(1, 2, 4)}));
 
     // 5-5-5 pixels are matched like the 15-bit key: the value's red against bits 0-4.
     OrvDIBBuffer packed;
@@ -63,14 +63,14 @@ TEST(ReplaceColour, TrueColourDepths) {
     OrvDIBBuffer wide;  // 32 bits is not among the depths handled
     wide.Create(1, -1, 32, nullptr);
     wide.ReplaceColour(0, kOrvWhite);
-    EXPECT_EQ(test::Row(wide, 0)[0], 0u);
+    EXPECT_EQ(ImageTest::Row(wide, 0)[0], 0u);
 }
 
 TEST(ReplaceMasked, SetsThePixelsWhoseMaskBitMatches) {
     OrvDIBBuffer source;  // keyed pixels at x = 1 and 3
     source.Create(4, 2, 24, nullptr);
-    test::Put(source, 1, 0, kOrvMagenta);
-    test::Put(source, 3, 1, kOrvMagenta);
+    ImageTest::Put(source, 1, 0, kOrvMagenta);
+    ImageTest::Put(source, 3, 1, kOrvMagenta);
     OrvMaskDIBBuffer mask;
     mask.BuildFromKey(source, kOrvMagenta);
     EXPECT_EQ(mask.BitAt(1, 0), 0);
@@ -79,7 +79,8 @@ TEST(ReplaceMasked, SetsThePixelsWhoseMaskBitMatches) {
     OrvDIBBuffer rgb;
     rgb.Create(4, 2, 24, nullptr);  // same bottom-up order as the mask
     rgb.ReplaceMasked(mask, 0, OrvRGB(1, 2, 3));
-    EXPECT_EQ(test::Pixels(rgb), (std::vector<uint32_t>{0, OrvRGB(1, 2, 3), 0, 0, 0, 0, 0, OrvRGB(1, 2, 3)}));
+    EXPECT_EQ(ImageTest::Pixels(rgb),
+              (std::vector<uint32_t>{0, OrvRGB(1, 2, 3), 0, 0, 0, 0, 0, OrvRGB(1, 2, 3)}));
 
     OrvDIBBuffer four;
     four.Create(4, 2, 4, nullptr);
@@ -95,14 +96,15 @@ TEST(ReplaceMasked, SetsThePixelsWhoseMaskBitMatches) {
 TEST(ReplaceNear, SnapsTrueColoursWithinToleranceOfTheKey) {
     OrvDIBBuffer rgb;
     rgb.Create(5, -1, 32, nullptr);
-    test::Put(rgb, 0, 0, 0x7FFA05F8);  // (248, 5, 250), alpha 0x7F
-    test::Put(rgb, 1, 0, OrvRGB(255, 0, 255));
-    test::Put(rgb, 2, 0, OrvRGB(247, 0, 255));  // red one step outside
-    test::Put(rgb, 3, 0, OrvRGB(255, 8, 255));  // green one step outside
-    test::Put(rgb, 4, 0, OrvRGB(250, 7, 248));
+    ImageTest::Put(rgb, 0, 0, 0x7FFA05F8);  // (248, 5, 250), alpha 0x7F
+    ImageTest::Put(rgb, 1, 0, OrvRGB(255, 0, 255));
+    ImageTest::Put(rgb, 2, 0, OrvRGB(247, 0, 255));  // red one step outside
+    ImageTest::Put(rgb, 3, 0, OrvRGB(255, 8, 255));  // green one step outside
+    ImageTest::Put(rgb, 4, 0, OrvRGB(250, 7, 248));
     EXPECT_EQ(rgb.ReplaceNear(kOrvMagenta, 7), kOrvNoColour);
-    EXPECT_EQ(test::Row(rgb, 0, true), (std::vector<uint32_t>{0x7FFF00FF, kOrvMagenta, OrvRGB(247, 0, 255),
-                                                              OrvRGB(255, 8, 255), kOrvMagenta}));
+    EXPECT_EQ(ImageTest::Row(rgb, 0, true),
+              (std::vector<uint32_t>{0x7FFF00FF, kOrvMagenta, OrvRGB(247, 0, 255), OrvRGB(255, 8, 255),
+                                     kOrvMagenta}));
 }
 
 TEST(ReplaceNear, IndexedImagesSnapThroughTheirTable) {
@@ -110,7 +112,7 @@ TEST(ReplaceNear, IndexedImagesSnapThroughTheirTable) {
     OrvPalette palette(table.data(), 4);
     OrvDIBBuffer eight;
     eight.Create(4, -1, 8, &palette);
-    for (int x = 0; x < 4; ++x) test::Put(eight, x, 0, unsigned(x));
+    for (int x = 0; x < 4; ++x) ImageTest::Put(eight, x, 0, unsigned(x));
     // The colour becomes the nearest entry (2), whose own colour is the answer.
     EXPECT_EQ(eight.ReplaceNear(OrvRGB(254, 1, 254), 10), kOrvMagenta);
     EXPECT_EQ(Indices(eight), (std::vector<unsigned>{0, 2, 2, 3}));
@@ -118,7 +120,7 @@ TEST(ReplaceNear, IndexedImagesSnapThroughTheirTable) {
     OrvDIBBuffer four;
     four.Create(4, -1, 4, nullptr);
     std::memcpy(four.Info()->bmiColors, table.data(), 16);
-    for (int x = 0; x < 4; ++x) test::Put(four, x, 0, unsigned(x));
+    for (int x = 0; x < 4; ++x) ImageTest::Put(four, x, 0, unsigned(x));
     EXPECT_EQ(four.ReplaceNear(OrvPaletteIndex(1), 5), OrvRGB(250, 5, 250));
     EXPECT_EQ(Indices(four), (std::vector<unsigned>{0, 1, 1, 3}));
     // An index past the table names nothing.
@@ -131,7 +133,7 @@ TEST(BuildFromKey, EveryDepthComparesItsOwnWay) {
     OrvPalette palette(table.data(), 3);
     OrvDIBBuffer eight;
     eight.Create(3, -1, 8, &palette);
-    for (int x = 0; x < 3; ++x) test::Put(eight, x, 0, unsigned(x));
+    for (int x = 0; x < 3; ++x) ImageTest::Put(eight, x, 0, unsigned(x));
     OrvMaskDIBBuffer mask;
     mask.BuildFromKey(eight, kOrvMagenta);  // by colour: both magenta entries
     EXPECT_EQ(mask.BitAt(0, 0), 1);
@@ -144,8 +146,8 @@ TEST(BuildFromKey, EveryDepthComparesItsOwnWay) {
 
     OrvDIBBuffer packed;  // the true 5-5-5 layout: red in bits 10-14
     packed.Create(2, 1, 16, nullptr);
-    test::Put(packed, 0, 0, OrvRGB(248, 0, 8));
-    test::Put(packed, 1, 0, OrvRGB(8, 0, 248));
+    ImageTest::Put(packed, 0, 0, OrvRGB(248, 0, 8));
+    ImageTest::Put(packed, 1, 0, OrvRGB(8, 0, 248));
     mask.BuildFromKey(packed, OrvRGB(248, 0, 8));
     EXPECT_EQ(mask.BitAt(0, 0), 0);
     EXPECT_EQ(mask.BitAt(1, 0), 1);
@@ -153,7 +155,7 @@ TEST(BuildFromKey, EveryDepthComparesItsOwnWay) {
 
     OrvDIBBuffer wide;
     wide.Create(2, 1, 32, nullptr);
-    test::Put(wide, 1, 0, 0x80FF00FF);  // alpha does not take part
+    ImageTest::Put(wide, 1, 0, 0x80FF00FF);  // alpha does not take part
     mask.BuildFromKey(wide, kOrvMagenta);
     EXPECT_EQ(mask.BitAt(0, 0), 1);
     EXPECT_EQ(mask.BitAt(1, 0), 0);

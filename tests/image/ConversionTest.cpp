@@ -22,12 +22,12 @@ OrvRgbQuad Quad(OrvColour c) {
 // pixel i shows kExact[i % colours]. Returns the colours expected when read back.
 std::vector<uint32_t> MakeSource(OrvImage2& image, int depth, bool topDown) {
     const int colours = depth < 8 ? 1 << depth : 16;
-    test::CreateImage(image, 5, 2, depth, topDown);
+    ImageTest::CreateImage(image, 5, 2, depth, topDown);
     for (int i = 0; i < colours && depth <= 8; ++i) image.Info()->bmiColors[i] = Quad(kExact[i]);
     std::vector<uint32_t> expected;
     for (int i = 0; i < 10; ++i) {
         OrvColour c = kExact[i % colours];
-        test::Put(image, i % 5, i / 5, depth <= 8 ? unsigned(i % colours) : c);
+        ImageTest::Put(image, i % 5, i / 5, depth <= 8 ? unsigned(i % colours) : c);
         expected.push_back(c);
     }
     return expected;
@@ -45,10 +45,10 @@ TEST(ConvertDepth, EveryReadableDepthToEveryWritableDepth) {
                 ASSERT_TRUE(target.ConvertDepth(to, &source, &palette));
                 EXPECT_EQ(target.GetBitCount(), to);
                 EXPECT_EQ(target.IsTopDown(), topDown) << "the source's row order is kept";
-                EXPECT_EQ(test::Pixels(target), expected) << from << " -> " << to;
+                EXPECT_EQ(ImageTest::Pixels(target), expected) << from << " -> " << to;
                 if (to != 8) continue;
                 for (int i = 0; i < 10; ++i)
-                    ASSERT_EQ(test::Index(target, i % 5, i / 5),
+                    ASSERT_EQ(ImageTest::Index(target, i % 5, i / 5),
                               unsigned(palette.IndexOf(expected[size_t(i)])));
             }
         }
@@ -67,14 +67,14 @@ TEST(ConvertDepth, UnwritableDepthsStayZeroAndUnreadableOnesReadBlack) {
     odd.Create(3, 2, 12, nullptr);
     std::memset(odd.Bits(), 0xAB, size_t(odd.ImageSize()));
     ASSERT_TRUE(odd.ConvertDepth(32));
-    EXPECT_EQ(test::Pixels(odd, true), std::vector<uint32_t>(6, 0));
+    EXPECT_EQ(ImageTest::Pixels(odd, true), std::vector<uint32_t>(6, 0));
 }
 
 TEST(ConvertDepth, TableEntriesBecomeBlueGreenRedBytes) {
     OrvImage2 image;
     image.Create(2, 1, 8, nullptr);
     image.Info()->bmiColors[5] = OrvRgbQuad{10, 20, 30, 0};
-    test::Put(image, 1, 0, 5);
+    ImageTest::Put(image, 1, 0, 5);
     ASSERT_TRUE(image.ConvertDepth(32));
     const uint8_t* p = image.PixelAddress(1, 0);
     EXPECT_EQ((std::vector<int>{p[0], p[1], p[2], p[3]}), (std::vector<int>{10, 20, 30, 0}));
@@ -86,8 +86,8 @@ TEST(ConvertDepth, PaletteKeyBecomesAlphaAtThirtyTwoBits) {
         OrvImage2 image;
         image.Create(3, 2, depth, nullptr);
         image.Info()->bmiColors[1] = OrvRgbQuad{10, 20, 30, 0};
-        test::Put(image, 1, 0, 1);
-        test::Put(image, 2, 1, 1);
+        ImageTest::Put(image, 1, 0, 1);
+        ImageTest::Put(image, 2, 1, 1);
         image.SetTransparent(1);  // as a palette PNG keys its one transparent entry
         ASSERT_TRUE(image.ConvertDepth(32));
         EXPECT_TRUE(image.HasAlpha()) << depth;
@@ -122,7 +122,7 @@ TEST(ConvertDepth, SixteenBitPixelsAreReadAsFiveFiveFive) {
 TEST(ConvertDepth, AlphaTravelsOnlyWithTheImagesFlag) {
     OrvImage2 image;
     image.Create(1, 1, 32, nullptr);
-    test::Put(image, 0, 0, 0x80102030);
+    ImageTest::Put(image, 0, 0, 0x80102030);
     OrvImage2 copy;
     ASSERT_TRUE(copy.ConvertDepth(32, &image));
     EXPECT_EQ(copy.Bits()[3], 0);
@@ -139,8 +139,8 @@ TEST(WriteRow, EightBitErrorRunsAlongTheRowAndStopsAtKeysAndRowEnds) {
     OrvImage2 source;
     source.Create(6, 2, 24, nullptr);
     for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 6; ++x) test::Put(source, x, y, OrvRGB(128, 128, 128));
-    test::Put(source, 3, 1, key);
+        for (int x = 0; x < 6; ++x) ImageTest::Put(source, x, y, OrvRGB(128, 128, 128));
+    ImageTest::Put(source, 3, 1, key);
     source.SetTransparent(key);
 
     OrvImage2 target;
@@ -148,7 +148,7 @@ TEST(WriteRow, EightBitErrorRunsAlongTheRowAndStopsAtKeysAndRowEnds) {
     // 128 -> white leaves -127, 1 -> black leaves 1, 129 -> white leaves -126, ...
     std::vector<unsigned> rows[2];
     for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 6; ++x) rows[y].push_back(test::Index(target, x, y));
+        for (int x = 0; x < 6; ++x) rows[y].push_back(ImageTest::Index(target, x, y));
     EXPECT_EQ(rows[0], (std::vector<unsigned>{1, 0, 1, 0, 1, 0}));
     // The key takes the magenta entry and clears the carried error.
     EXPECT_EQ(rows[1], (std::vector<unsigned>{1, 0, 1, 2, 1, 0}));
@@ -159,23 +159,23 @@ TEST(Resample, NearestNeighbourInBothDirections) {
     const OrvColour a = OrvRGB(1, 0, 0), b = OrvRGB(2, 0, 0), c = OrvRGB(3, 0, 0), d = OrvRGB(4, 0, 0);
     OrvImage2 row;
     row.Create(4, 1, 24, nullptr);
-    for (int x = 0; x < 4; ++x) test::Put(row, x, 0, (std::vector<OrvColour>{a, b, c, d})[size_t(x)]);
+    for (int x = 0; x < 4; ++x) ImageTest::Put(row, x, 0, (std::vector<OrvColour>{a, b, c, d})[size_t(x)]);
 
     OrvImage2 narrow;
     ASSERT_TRUE(narrow.Resample(2, 1, 24, &row));
-    EXPECT_EQ(test::Pixels(narrow), (std::vector<uint32_t>{a, c}));
+    EXPECT_EQ(ImageTest::Pixels(narrow), (std::vector<uint32_t>{a, c}));
     OrvImage2 wide;
     ASSERT_TRUE(wide.Resample(8, 1, 32, &row));
-    EXPECT_EQ(test::Pixels(wide), (std::vector<uint32_t>{a, a, b, b, c, c, d, d}));
+    EXPECT_EQ(ImageTest::Pixels(wide), (std::vector<uint32_t>{a, a, b, b, c, c, d, d}));
     OrvImage2 odd;
     ASSERT_TRUE(odd.Resample(3, 1, 24, &row));  // 0, 4/3, 8/3
-    EXPECT_EQ(test::Pixels(odd), (std::vector<uint32_t>{a, b, c}));
+    EXPECT_EQ(ImageTest::Pixels(odd), (std::vector<uint32_t>{a, b, c}));
 
     OrvImage2 column;
     column.Create(1, 4, 24, nullptr);
-    for (int y = 0; y < 4; ++y) test::Put(column, 0, y, OrvRGB(0, y, 0));
+    for (int y = 0; y < 4; ++y) ImageTest::Put(column, 0, y, OrvRGB(0, y, 0));
     ASSERT_TRUE(column.Resample(1, 2, 24));
-    EXPECT_EQ(test::Pixels(column), (std::vector<uint32_t>{OrvRGB(0, 0, 0), OrvRGB(0, 2, 0)}));
+    EXPECT_EQ(ImageTest::Pixels(column), (std::vector<uint32_t>{OrvRGB(0, 0, 0), OrvRGB(0, 2, 0)}));
 }
 
 TEST(Resample, SameSizeGivesTheSamePixelsBottomUp) {
@@ -184,7 +184,7 @@ TEST(Resample, SameSizeGivesTheSamePixelsBottomUp) {
     image.SetTransparent(kOrvWhite);
     ASSERT_TRUE(image.Resample(5, 2, 24));
     EXPECT_EQ(image.GetHeight(), -2);
-    EXPECT_EQ(test::Pixels(image), expected);
+    EXPECT_EQ(ImageTest::Pixels(image), expected);
     EXPECT_EQ(image.GetTransparent(), kOrvMagenta);
 }
 
@@ -192,8 +192,8 @@ TEST(Resample, IndexedTargetsTakeTheSourcesTableWhenGivenNone) {
     OrvImage2 image;
     std::vector<uint32_t> expected = MakeSource(image, 4, true);
     ASSERT_TRUE(image.Resample(5, 2, 8));
-    EXPECT_EQ(test::Pixels(image), expected);
-    EXPECT_EQ(test::Index(image, 4, 1), 9u);
+    EXPECT_EQ(ImageTest::Pixels(image), expected);
+    EXPECT_EQ(ImageTest::Index(image, 4, 1), 9u);
 }
 
 TEST(CompositeChecker, RunsOfCellsAlternateAndAlphaBlendsTruncating) {
@@ -217,18 +217,18 @@ TEST(FlattenOnChecker, BandsSwapEveryCellOfRows) {
     image.Create(12, 12, 32, nullptr);
     image.SetHasAlpha(true);
     image.SetTransparent(OrvRGB(0, 0, 0));
-    test::Put(image, 11, 11, 0xFF0000FF);  // one opaque red pixel
+    ImageTest::Put(image, 11, 11, 0xFF0000FF);  // one opaque red pixel
     const OrvColour first = OrvRGB(200, 200, 200), second = kOrvWhite;
     ASSERT_TRUE(image.FlattenOnChecker(24, 10, first, second));
     EXPECT_EQ(image.GetBitCount(), 24);
     EXPECT_TRUE(image.HasAlpha());
     EXPECT_EQ(image.GetTransparent(), kOrvMagenta);
-    std::vector<uint32_t> top = test::Row(image, 9), bottom = test::Row(image, 10);
+    std::vector<uint32_t> top = ImageTest::Row(image, 9), bottom = ImageTest::Row(image, 10);
     EXPECT_EQ(top[0], first);
     EXPECT_EQ(top[10], second);
     EXPECT_EQ(bottom[0], second);
     EXPECT_EQ(bottom[10], first);
-    EXPECT_EQ(test::Row(image, 11)[11], OrvRGB(255, 0, 0));
+    EXPECT_EQ(ImageTest::Row(image, 11)[11], OrvRGB(255, 0, 0));
     EXPECT_FALSE(image.FlattenOnChecker(24, 0, first, second));
 }
 

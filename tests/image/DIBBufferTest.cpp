@@ -98,7 +98,7 @@ TEST(OrvDIBBuffer, BitPositionsCountFromTheLeastSignificantEnd) {
 TEST(OrvDIBBuffer, AttachAdoptsViewsBorrowAndCopiesOwnTheirBlock) {
     OrvDIBBuffer source;
     source.Create(3, -2, 8, nullptr);
-    test::Put(source, 2, 1, 77);
+    ImageTest::Put(source, 2, 1, 77);
 
     OrvBitmapInfo* block = OrvAllocateBlock(source.TotalSize());
     std::memcpy(block, source.Info(), size_t(source.TotalSize()));
@@ -107,7 +107,7 @@ TEST(OrvDIBBuffer, AttachAdoptsViewsBorrowAndCopiesOwnTheirBlock) {
         owner.Attach(block);  // freed by owner (a leak or double free would show under ASan)
         EXPECT_TRUE(owner.OwnsInfo());
         EXPECT_EQ(owner.Bits(), reinterpret_cast<uint8_t*>(block) + owner.HeaderSize());
-        EXPECT_EQ(test::Index(owner, 2, 1), 77u);
+        EXPECT_EQ(ImageTest::Index(owner, 2, 1), 77u);
     }
     {
         OrvDIBBuffer view;
@@ -117,14 +117,14 @@ TEST(OrvDIBBuffer, AttachAdoptsViewsBorrowAndCopiesOwnTheirBlock) {
         OrvDIBBuffer copy;
         copy.CopyPacked(source.Info());
         EXPECT_NE(copy.Info(), source.Info());
-        EXPECT_EQ(test::Index(copy, 2, 1), 77u);
+        EXPECT_EQ(ImageTest::Index(copy, 2, 1), 77u);
 
         OrvDIBBuffer same;
         same.Create(3, -2, 8, nullptr);
         same.CopyBits(source);
-        EXPECT_EQ(test::Index(same, 2, 1), 77u);
+        EXPECT_EQ(ImageTest::Index(same, 2, 1), 77u);
     }
-    EXPECT_EQ(test::Index(source, 2, 1), 77u);  // the view left the block alone
+    EXPECT_EQ(ImageTest::Index(source, 2, 1), 77u);  // the view left the block alone
 
     OrvImage2 image;
     image.Attach(OrvAllocateBlock(source.TotalSize()));
@@ -141,7 +141,7 @@ TEST(OrvDIBBuffer, ExportIsBottomUpWithTheFullTable) {
     block->bmiColors[1] = OrvRgbQuad{4, 5, 6, 0};
     OrvDIBBuffer b;
     b.Attach(block);
-    for (int y = 0; y < 3; ++y) test::Put(b, 0, y, unsigned(10 + y));
+    for (int y = 0; y < 3; ++y) ImageTest::Put(b, 0, y, unsigned(10 + y));
 
     OrvSurface::GlobalBlock global = b.ExportPacked(0);
     ASSERT_NE(global, nullptr);

@@ -23,7 +23,7 @@ OrvRgbQuad Quad(OrvColour c) {
 std::vector<unsigned> Indices(const OrvDIBBuffer& b) {
     std::vector<unsigned> all;
     for (int y = 0; y < b.AbsHeight(); ++y)
-        for (int x = 0; x < b.Width(); ++x) all.push_back(test::Index(b, x, y));
+        for (int x = 0; x < b.Width(); ++x) all.push_back(ImageTest::Index(b, x, y));
     return all;
 }
 
@@ -57,7 +57,7 @@ std::vector<unsigned> Reference(const OrvDIBBuffer& source, OrvPalette& palette,
     std::vector<unsigned> out(size_t(w) * size_t(h));
     for (int stored = 0; stored < h; ++stored) {
         const int y = source.IsTopDown() ? stored : h - 1 - stored;
-        const std::vector<uint32_t> row = test::Row(source, y);
+        const std::vector<uint32_t> row = ImageTest::Row(source, y);
         for (int x = 0; x < w; ++x) {
             int v[3] = {int(OrvRed(row[size_t(x)])), int(OrvGreen(row[size_t(x)])),
                         int(OrvBlue(row[size_t(x)]))};
@@ -104,7 +104,7 @@ TEST(OrvDitherer, DiffusesRightAndDownInStoredRowOrder) {
     for (bool topDown : {true, false}) {
         OrvDIBBuffer source;
         source.Create(2, topDown ? -2 : 2, 24, nullptr);
-        for (int i = 0; i < 4; ++i) test::Put(source, i % 2, i / 2, OrvRGB(128, 128, 128));
+        for (int i = 0; i < 4; ++i) ImageTest::Put(source, i % 2, i / 2, OrvRGB(128, 128, 128));
         OrvDIBBuffer target;
         target.Create(2, topDown ? -2 : 2, 8, &palette);
         OrvDitherer ditherer(palette);
@@ -128,18 +128,19 @@ TEST(OrvDitherer, ExactColoursPassUnchangedAndMagentaIsNeverChosen) {
     OrvDIBBuffer source;
     source.Create(256, -3, 32, nullptr);
     for (int x = 0; x < 256; ++x) {
-        test::Put(source, x, 0, size_t(x) < exact.size() ? exact[size_t(x)] : 0);
-        test::Put(source, x, 1, OrvRGB(255, x / 4, 255));  // near magenta everywhere
-        test::Put(source, x, 2, OrvRGB(x, 255 - x, x / 2));
+        ImageTest::Put(source, x, 0, size_t(x) < exact.size() ? exact[size_t(x)] : 0);
+        ImageTest::Put(source, x, 1, OrvRGB(255, x / 4, 255));  // near magenta everywhere
+        ImageTest::Put(source, x, 2, OrvRGB(x, 255 - x, x / 2));
     }
     OrvDIBBuffer target;
     target.Create(256, -3, 8, &palette);
     OrvDitherer ditherer(palette);
     ASSERT_TRUE(ditherer.Convert(source, target));
     for (int x = 0; x < 256; ++x) {
-        ASSERT_EQ(palette.ColourAt(int(test::Index(target, x, 0))), test::Row(source, 0)[size_t(x)]) << x;
-        ASSERT_NE(test::Index(target, x, 1), 253u);
-        ASSERT_NE(test::Index(target, x, 2), 253u);
+        ASSERT_EQ(palette.ColourAt(int(ImageTest::Index(target, x, 0))), ImageTest::Row(source, 0)[size_t(x)])
+            << x;
+        ASSERT_NE(ImageTest::Index(target, x, 1), 253u);
+        ASSERT_NE(ImageTest::Index(target, x, 2), 253u);
     }
 }
 

@@ -50,10 +50,10 @@ protected:
 // [magenta, dark red, dark red, silver]
 void MakeKeyedRow(OrvImage2& image) {
     image.Create(4, 1, 24, nullptr);
-    test::Put(image, 0, 0, kOrvMagenta);
-    test::Put(image, 1, 0, kDarkRed);
-    test::Put(image, 2, 0, kDarkRed);
-    test::Put(image, 3, 0, kSilver);
+    ImageTest::Put(image, 0, 0, kOrvMagenta);
+    ImageTest::Put(image, 1, 0, kDarkRed);
+    ImageTest::Put(image, 2, 0, kDarkRed);
+    ImageTest::Put(image, 3, 0, kSilver);
 }
 
 TEST_F(DrawHeadless, EightBitDisplaysGetDitheredPaletteColours) {
@@ -73,7 +73,7 @@ TEST_F(DrawHeadless, EightBitDisplaysGetDitheredPaletteColours) {
     // Without a key the picture is still reduced to the palette, and never to magenta.
     OrvImage2 ramp;
     ramp.Create(64, 1, 24, nullptr);
-    for (int x = 0; x < 64; ++x) test::Put(ramp, x, 0, OrvRGB(255 - x, x, 250 - x));
+    for (int x = 0; x < 64; ++x) ImageTest::Put(ramp, x, 0, OrvRGB(255 - x, x, 250 - x));
     Display wide(64, 1, 8);
     ramp.Draw(wide.dc, OrvRect{0, 0, 64, 1}, OrvRect{0, 0, 64, 1}, kOrvNoColour, kOrvNoColour, 0);
     for (uint32_t pixel : wide.Row(0, 64)) {
@@ -123,10 +123,10 @@ TEST_F(DrawHeadless, CreateSectionMakesATopDownSectionWithItsContext) {
     // Drawing into the section's context lands in the image's rows.
     OrvImage2 source;
     source.Create(1, 1, 24, nullptr);
-    test::Put(source, 0, 0, kDarkRed);
+    ImageTest::Put(source, 0, 0, kDarkRed);
     ASSERT_TRUE(image.CreateSection(2, 1, 24, nullptr, true));
     source.Draw(image.GetDC(), OrvRect{0, 0, 2, 1}, OrvRect{0, 0, 1, 1}, kOrvNoColour, kOrvNoColour, 0);
-    EXPECT_EQ(test::Row(image, 0), (std::vector<uint32_t>{kDarkRed, kDarkRed}));
+    EXPECT_EQ(ImageTest::Row(image, 0), (std::vector<uint32_t>{kDarkRed, kDarkRed}));
 
     OrvHeadless::RefuseMemoryDCs(1);
     EXPECT_FALSE(image.CreateSection(5, 5, 24, nullptr, true));

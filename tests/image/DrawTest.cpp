@@ -23,17 +23,17 @@ std::vector<uint32_t> Area(const TestDisplay& display, const OrvRect& r) {
 // A row of the given colours in a 24-bit top-down image.
 void MakeRow(OrvImage2& image, const std::vector<OrvColour>& colours) {
     image.Create(int(colours.size()), 1, 24, nullptr);
-    for (size_t x = 0; x < colours.size(); ++x) test::Put(image, int(x), 0, colours[x]);
+    for (size_t x = 0; x < colours.size(); ++x) ImageTest::Put(image, int(x), 0, colours[x]);
 }
 
 TEST(Draw, PlainStretchCopiesAndEnlargesByWholeFactors) {
     const OrvColour a = OrvRGB(255, 0, 0), b = OrvRGB(0, 255, 0), c = OrvRGB(0, 0, 255), d = OrvRGB(9, 9, 9);
     OrvImage2 image;
     image.Create(2, 2, 24, nullptr);
-    test::Put(image, 0, 0, a);
-    test::Put(image, 1, 0, b);
-    test::Put(image, 0, 1, c);
-    test::Put(image, 1, 1, d);
+    ImageTest::Put(image, 0, 0, a);
+    ImageTest::Put(image, 1, 0, b);
+    ImageTest::Put(image, 0, 1, c);
+    ImageTest::Put(image, 1, 1, d);
     TestDisplay display(8, 8, kFill);
     image.Draw(display.Dc(), OrvRect{1, 1, 5, 5}, OrvRect{0, 0, 2, 2}, kOrvNoColour, kOrvWhite, 0);
     EXPECT_EQ(Area(display, OrvRect{0, 0, 6, 6}),
@@ -49,7 +49,7 @@ TEST(Draw, SourceRowsCountFromTheTopInEitherStoredOrder) {
     for (bool topDown : {true, false}) {
         OrvImage2 image;
         image.Create(1, 4, 24, nullptr);
-        for (int y = 0; y < 4; ++y) test::Put(image, 0, y, OrvRGB(0, 0, 100 + y));
+        for (int y = 0; y < 4; ++y) ImageTest::Put(image, 0, y, OrvRGB(0, 0, 100 + y));
         if (!topDown) {
             ASSERT_TRUE(image.Resample(1, 4, 24));
         }
@@ -69,7 +69,7 @@ TEST(Draw, IndexedImagesPaintTheirTableColours) {
     OrvImage2 image;
     image.Create(3, 1, 4, nullptr);
     image.Info()->bmiColors[2] = OrvRgbQuad{30, 20, 10, 0};
-    test::Put(image, 1, 0, 2);
+    ImageTest::Put(image, 1, 0, 2);
     TestDisplay display(3, 1, kFill);
     image.Draw(display.Dc(), OrvRect{0, 0, 3, 1}, OrvRect{0, 0, 3, 1}, kOrvNoColour, kOrvNoColour, 0);
     EXPECT_EQ(Area(display, OrvRect{0, 0, 3, 1}), (std::vector<uint32_t>{0, kGrey, 0}));
@@ -108,7 +108,7 @@ TEST(Draw, PaletteIndexKeysAreResolvedThroughTheTable) {
     OrvImage2 image;
     image.Create(2, 1, 8, nullptr);
     image.Info()->bmiColors[3] = OrvRgbQuad{0, 255, 0, 0};
-    test::Put(image, 1, 0, 3);
+    ImageTest::Put(image, 1, 0, 3);
     TestDisplay display(2, 1, kFill);
     image.Draw(display.Dc(), OrvRect{0, 0, 2, 1}, OrvRect{0, 0, 2, 1}, OrvPaletteIndex(3), kGrey, 0);
     EXPECT_EQ(Area(display, OrvRect{0, 0, 2, 1}), (std::vector<uint32_t>{0, kGrey}));

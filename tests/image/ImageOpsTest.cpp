@@ -10,13 +10,13 @@ namespace {
 
 // A 1-pixel-wide 8-bit column whose rows hold 1, 2, 3, ... from the top.
 void MakeColumn(OrvImage2& image, int height, bool topDown) {
-    test::CreateImage(image, 1, height, 8, topDown);
-    for (int y = 0; y < height; ++y) test::Put(image, 0, y, unsigned(y + 1));
+    ImageTest::CreateImage(image, 1, height, 8, topDown);
+    for (int y = 0; y < height; ++y) ImageTest::Put(image, 0, y, unsigned(y + 1));
 }
 
 std::vector<unsigned> Column(const OrvImage2& image) {
     std::vector<unsigned> values;
-    for (int y = 0; y < image.AbsHeight(); ++y) values.push_back(test::Index(image, 0, y));
+    for (int y = 0; y < image.AbsHeight(); ++y) values.push_back(ImageTest::Index(image, 0, y));
     return values;
 }
 
@@ -74,21 +74,21 @@ TEST(OrvImage2, ShiftColumnsMovesWholePixels) {
     OrvImage2 image;
     image.Create(4, 2, 24, nullptr);
     for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 4; ++x) test::Put(image, x, y, OrvRGB(x + 1, y, 0));
+        for (int x = 0; x < 4; ++x) ImageTest::Put(image, x, y, OrvRGB(x + 1, y, 0));
     image.ShiftColumns(-1);
-    EXPECT_EQ(test::Row(image, 1),
+    EXPECT_EQ(ImageTest::Row(image, 1),
               (std::vector<uint32_t>{OrvRGB(2, 1, 0), OrvRGB(3, 1, 0), OrvRGB(4, 1, 0), OrvRGB(4, 1, 0)}));
     image.ShiftColumns(2);
-    EXPECT_EQ(test::Row(image, 0),
+    EXPECT_EQ(ImageTest::Row(image, 0),
               (std::vector<uint32_t>{OrvRGB(2, 0, 0), OrvRGB(3, 0, 0), OrvRGB(2, 0, 0), OrvRGB(3, 0, 0)}));
-    std::vector<uint32_t> before = test::Pixels(image);
+    std::vector<uint32_t> before = ImageTest::Pixels(image);
     image.ShiftColumns(4);
     image.ShiftColumns(-9);
-    EXPECT_EQ(test::Pixels(image), before);
+    EXPECT_EQ(ImageTest::Pixels(image), before);
 
     OrvImage2 narrow;  // below 8 bits the operation is not defined: nothing moves
     narrow.Create(8, 1, 4, nullptr);
-    test::Put(narrow, 0, 0, 9);
+    ImageTest::Put(narrow, 0, 0, 9);
     narrow.ShiftColumns(1);
     EXPECT_EQ(*narrow.Bits(), 0x90);
 }
@@ -96,23 +96,23 @@ TEST(OrvImage2, ShiftColumnsMovesWholePixels) {
 TEST(OrvImage2, AlphaOperationsNeedThirtyTwoBitsWithAlpha) {
     OrvImage2 image;
     image.Create(3, 1, 32, nullptr);
-    test::Put(image, 0, 0, 0x12FF00FF);
-    test::Put(image, 1, 0, 0x34000001);
-    test::Put(image, 2, 0, 0x56FF00FF);
+    ImageTest::Put(image, 0, 0, 0x12FF00FF);
+    ImageTest::Put(image, 1, 0, 0x34000001);
+    ImageTest::Put(image, 2, 0, 0x56FF00FF);
     image.KeyToAlpha(kOrvMagenta);
     image.FillAlpha(9);
-    EXPECT_EQ(test::Row(image, 0, true)[0], 0x12FF00FFu);  // no alpha flag: untouched
+    EXPECT_EQ(ImageTest::Row(image, 0, true)[0], 0x12FF00FFu);  // no alpha flag: untouched
 
     image.SetHasAlpha(true);
     image.KeyToAlpha(kOrvMagenta);
-    EXPECT_EQ(test::Row(image, 0, true), (std::vector<uint32_t>{0x00FF00FF, 0xFF000001, 0x00FF00FF}));
+    EXPECT_EQ(ImageTest::Row(image, 0, true), (std::vector<uint32_t>{0x00FF00FF, 0xFF000001, 0x00FF00FF}));
     image.FillAlpha(9);
-    EXPECT_EQ(test::Row(image, 0, true)[1], 0x09000001u);
+    EXPECT_EQ(ImageTest::Row(image, 0, true)[1], 0x09000001u);
 
     OrvImage2 rgb;
     rgb.Create(1, 1, 24, nullptr);
     rgb.SetHasAlpha(true);
-    test::Put(rgb, 0, 0, kOrvMagenta);
+    ImageTest::Put(rgb, 0, 0, kOrvMagenta);
     rgb.KeyToAlpha(kOrvMagenta);
     rgb.FillAlpha(1);
     EXPECT_EQ(rgb.Bits()[3], 0);  // the padding after the only pixel

@@ -9,7 +9,7 @@
 #include "OrvLib/image/OrvImage2.h"
 #include "OrvLib/image/OrvPixelRows.h"
 
-namespace test {
+namespace ImageTest {
 
 // Writes a colour-table index at depths 1 to 8, or a colour value at 16, 24 and 32 bits
 // (16 bits in the stored 5-5-5 layout; alpha goes to byte 3 at 32 bits).
@@ -64,4 +64,4 @@ inline void CreateImage(OrvImage2& image, int width, int height, int depth, bool
 // The raw byte of pixel (x, y) at depth 8.
 inline unsigned Index(const OrvDIBBuffer& b, int x, int y) { return *b.PixelAddress(x, y); }
 
-}  // namespace test
+}  // namespace ImageTest

@@ -57,10 +57,10 @@ void PSCALL RecordingEntry(int16 selector, void* record, intptr_t* data, int16* 
 
 struct DispatchTest : ::testing::Test {
     RecordingFilter filter;
-    varnhost::MemoryHost host;
+    VarnHost::MemoryHost host;
     void SetUp() override {
         current = &filter;
-        host.SetImage(varnhost::HostImage(8, 8, 3));
+        host.SetImage(VarnHost::HostImage(8, 8, 3));
     }
 };
 
@@ -142,7 +142,7 @@ TEST_F(DispatchTest, BaseFilterWithoutParametersAllocatesNothing) {
 }
 
 TEST_F(DispatchTest, AlphaModeFollowsThePlaneCount) {
-    host.SetImage(varnhost::HostImage(4, 4, 4));
+    host.SetImage(VarnHost::HostImage(4, 4, 4));
     struct AlphaFilter : OrvPSFilter {
         bool seen = false;
         void OnStart() override {
@@ -155,7 +155,7 @@ TEST_F(DispatchTest, AlphaModeFollowsThePlaneCount) {
     auto entry = [](int16 s, void* r, intptr_t* d, int16* res) { a->Dispatch(s, r, d, res); };
     host.Call(entry, filterSelectorStart);
     EXPECT_TRUE(alpha.seen);
-    host.SetImage(varnhost::HostImage(4, 4, 3));
+    host.SetImage(VarnHost::HostImage(4, 4, 3));
     host.Call(entry, filterSelectorStart);
     EXPECT_FALSE(alpha.seen);
 }

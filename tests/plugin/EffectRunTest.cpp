@@ -20,8 +20,8 @@
 
 namespace {
 
-using varnhost::HostImage;
-using varnhost::MemoryHost;
+using VarnHost::HostImage;
+using VarnHost::MemoryHost;
 
 HostImage Gradient(int w, int h, int planes) {
     HostImage image(w, h, planes);

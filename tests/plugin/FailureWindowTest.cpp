@@ -10,8 +10,8 @@
 namespace {
 
 TEST(FailureWindowTest, OnlyFailuresEnableTheHostWindow) {
-    varnhost::MemoryHost host;
-    host.SetImage(varnhost::HostImage(8, 8, 3));
+    VarnHost::MemoryHost host;
+    host.SetImage(VarnHost::HostImage(8, 8, 3));
     const int before = OrvHeadless::EnableHostWindowCalls();
     EXPECT_EQ(host.Call(&PluginMain, filterSelectorParameters), noErr);
     EXPECT_EQ(OrvHeadless::EnableHostWindowCalls(), before);
@@ -22,8 +22,8 @@ TEST(FailureWindowTest, OnlyFailuresEnableTheHostWindow) {
 }
 
 TEST(FailureWindowTest, CancelEnablesTheHostsOwnWindow) {
-    varnhost::MemoryHost host;
-    host.SetImage(varnhost::HostImage(8, 8, 3));
+    VarnHost::MemoryHost host;
+    host.SetImage(VarnHost::HostImage(8, 8, 3));
     host.SetHostWindow(0x1234);
     HeadlessDialog::SetAnswer(false);
     const int before = OrvHeadless::EnableHostWindowCalls();

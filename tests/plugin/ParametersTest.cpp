@@ -13,8 +13,8 @@
 namespace {
 
 struct ParametersTest : ::testing::Test {
-    varnhost::MemoryHost host;
-    void SetUp() override { host.SetImage(varnhost::HostImage(16, 16, 3)); }
+    VarnHost::MemoryHost host;
+    void SetUp() override { host.SetImage(VarnHost::HostImage(16, 16, 3)); }
 
     EffectParameters Block() {
         EffectParameters p;

@@ -43,10 +43,10 @@ TEST(PiplTest, VarnelListReadsBackAsAHostSeesIt) {
     for (bool x64 : {false, true}) {
         SCOPED_TRACE(x64 ? "x64" : "x86");
         const std::vector<uint8_t> bytes = BuildPipl(VarnelPiplDescription(x64));
-        varnhost::PiplInfo info;
-        ASSERT_TRUE(varnhost::ReadPipl(bytes.data(), bytes.size(), info));
+        VarnHost::PiplInfo info;
+        ASSERT_TRUE(VarnHost::ReadPipl(bytes.data(), bytes.size(), info));
         ASSERT_EQ(info.properties.size(), 8u);
-        for (const varnhost::PiplProperty& p : info.properties) {
+        for (const VarnHost::PiplProperty& p : info.properties) {
             EXPECT_EQ(p.vendor, PiplCode("8BIM"));
             EXPECT_EQ(p.storedLength % 4, 0u);
         }
@@ -70,19 +70,19 @@ TEST(PiplTest, VarnelListReadsBackAsAHostSeesIt) {
 
 TEST(PiplTest, ReaderRefusesWhatHostsRefuse) {
     const std::vector<uint8_t> good = BuildPipl(VarnelPiplDescription(false));
-    varnhost::PiplInfo info;
+    VarnHost::PiplInfo info;
     std::vector<uint8_t> bad = good;
     bad[2] = 1;  // version must be 0
-    EXPECT_FALSE(varnhost::ReadPipl(bad.data(), bad.size(), info));
+    EXPECT_FALSE(VarnHost::ReadPipl(bad.data(), bad.size(), info));
     bad = good;
     bad[6] = 9;  // more properties than present
-    EXPECT_FALSE(varnhost::ReadPipl(bad.data(), bad.size(), info));
+    EXPECT_FALSE(VarnHost::ReadPipl(bad.data(), bad.size(), info));
     bad = good;
     bad.pop_back();
-    EXPECT_FALSE(varnhost::ReadPipl(bad.data(), bad.size(), info));
+    EXPECT_FALSE(VarnHost::ReadPipl(bad.data(), bad.size(), info));
     bad = good;
     bad[10 + 12] = 0xF0;  // first length runs past the end
-    EXPECT_FALSE(varnhost::ReadPipl(bad.data(), bad.size(), info));
+    EXPECT_FALSE(VarnHost::ReadPipl(bad.data(), bad.size(), info));
 }
 
 }  // namespace

@@ -16,8 +16,8 @@ TEST(PluginLibraryTest, LoadsAndRunsThroughItsEntryPoint) {
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(dlsym(library, "_ZN12PSVarnPlugin14InitParametersEv"), nullptr) << "only the entry is exported";
 
-    varnhost::MemoryHost host;
-    host.SetImage(varnhost::HostImage(32, 20, 3));
+    VarnHost::MemoryHost host;
+    host.SetImage(VarnHost::HostImage(32, 20, 3));
     EXPECT_EQ(host.About(entry), noErr);
     EXPECT_EQ(host.Run(entry), noErr);
     ExpectDefaultBlockWithFirstPreset(host.HandleBytes(host.Parameters()));

@@ -10,8 +10,8 @@
 
 namespace {
 
-using varnhost::HostImage;
-using varnhost::MemoryHost;
+using VarnHost::HostImage;
+using VarnHost::MemoryHost;
 
 // Runs a script inside Start, where the host's record is live, as the dialog does.
 class ViewFilter : public OrvPSFilter {
@@ -210,7 +210,7 @@ TEST_F(PreviewTest, HostWithoutSamplingIsNeverAskedForARate) {
         f.CreateLocatorImage({264, 210});
         ExpectShowsView(*f.GetLocatorImage(), image, OrvRect{0, 0, 1000, 800}, 3);
     });
-    for (const varnhost::AdvanceRequest& r : host.Requests()) {
+    for (const VarnHost::AdvanceRequest& r : host.Requests()) {
         EXPECT_EQ(r.inputRate, 0x10000);
         EXPECT_LE(r.inRect.right - r.inRect.left, 1000);
     }

@@ -17,8 +17,8 @@
 
 namespace {
 
-using varnhost::HostImage;
-using varnhost::MemoryHost;
+using VarnHost::HostImage;
+using VarnHost::MemoryHost;
 
 struct QuickPreviewTest : ::testing::Test {
     MemoryHost host;

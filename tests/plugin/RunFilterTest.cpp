@@ -12,8 +12,8 @@
 
 namespace {
 
-using varnhost::HostImage;
-using varnhost::MemoryHost;
+using VarnHost::HostImage;
+using VarnHost::MemoryHost;
 
 // Inverts every byte it is given, so the host's image shows exactly which pixels the
 // pass wrote; with a mask, only where the mask is 255.
@@ -113,7 +113,7 @@ TEST_F(RunFilterTest, TilesCoverTheFilterRectangleInReadingOrder) {
     EXPECT_EQ(filter.tiles[2], (OrvRect{276, 10, 290, 138}));
     EXPECT_EQ(filter.tiles[3], (OrvRect{20, 138, 148, 190}));
     ExpectInverted(before, OrvRect{20, 10, 290, 190});
-    for (const varnhost::AdvanceRequest& r : host.Requests()) {
+    for (const VarnHost::AdvanceRequest& r : host.Requests()) {
         EXPECT_EQ(r.inputRate, 0x10000);
         EXPECT_EQ(r.inHiPlane, 2);
         EXPECT_EQ(r.outHiPlane, 2);
@@ -141,7 +141,7 @@ TEST_F(RunFilterTest, SelectionTurnsAutoMaskOffAndMasksEveryTile) {
     EXPECT_EQ(Run(), noErr);
     EXPECT_FALSE(host.Record().autoMask);
     EXPECT_FALSE(filter.plain);
-    for (const varnhost::AdvanceRequest& r : host.Requests()) {
+    for (const VarnHost::AdvanceRequest& r : host.Requests()) {
         if (r.outRect.right > r.outRect.left) {
             EXPECT_EQ(r.maskRect.right, r.outRect.right);
         }
@@ -184,7 +184,7 @@ TEST_F(RunFilterTest, SelectionBoundsAndPlainness) {
         EXPECT_EQ(scanFilter.selection, c.bounds);
         EXPECT_EQ(scanFilter.plain, c.plain);
         int scanRequests = 0;
-        for (const varnhost::AdvanceRequest& r : scanHost.Requests()) {
+        for (const VarnHost::AdvanceRequest& r : scanHost.Requests()) {
             if (r.outRect.right > r.outRect.left) break;
             EXPECT_LE(r.maskRect.right - r.maskRect.left, 256);
             ++scanRequests;
@@ -315,7 +315,7 @@ TEST_F(RunFilterTest, CancelledDialogLeavesTheImageUntouched) {
     host.Call(&PluginMain, filterSelectorPrepare);
     EXPECT_EQ(host.Call(&PluginMain, filterSelectorStart), userCanceledErr);
     HeadlessDialog::SetAnswer(true);
-    for (const varnhost::AdvanceRequest& r : host.Requests()) EXPECT_EQ(r.outRect.right - r.outRect.left, 0);
+    for (const VarnHost::AdvanceRequest& r : host.Requests()) EXPECT_EQ(r.outRect.right - r.outRect.left, 0);
     EXPECT_EQ(host.Image().pixels, before.pixels);
 }
 
@@ -379,7 +379,7 @@ TEST_F(RunFilterTest, BoxQueryAsksForTheMaskAloneAndWantsEveryByteSelected) {
     ASSERT_EQ(host.Requests().size(), boxFilter.boxes.size())
         << "every box is asked for, even one without rows";
     for (size_t i = 0; i < boxFilter.boxes.size(); ++i) {
-        const varnhost::AdvanceRequest& r = host.Requests()[i];
+        const VarnHost::AdvanceRequest& r = host.Requests()[i];
         const OrvRect& b = boxFilter.boxes[i];
         EXPECT_EQ((std::vector<int>{r.maskRect.left, r.maskRect.top, r.maskRect.right, r.maskRect.bottom}),
                   (std::vector<int>{b.left, b.top, b.right, b.bottom}));

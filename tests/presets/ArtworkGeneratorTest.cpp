@@ -18,7 +18,7 @@
 
 namespace {
 
-using namespace art;
+using namespace Art;
 
 TEST(ArtworkMath, AgreesWithTheLibraryFunctions) {
     for (double x = -40.0; x <= 40.0; x += 0.0137) {
@@ -276,13 +276,13 @@ TEST(ArtworkPng, OpaquePicturesCanBeStoredWithoutAlpha) {
 namespace {
 
 // Mean of the absolute differences from a plain colour over a range of columns.
-double Busyness(const art::Canvas& strip, uint32_t plain, int x0, int x1) {
-    const art::Colour face = art::Hex(plain);
+double Busyness(const Art::Canvas& strip, uint32_t plain, int x0, int x1) {
+    const Art::Colour face = Art::Hex(plain);
     double sum = 0.0;
     int count = 0;
     for (int y = 3; y < strip.Height() - 3; ++y) {
         for (int x = x0; x < x1; ++x) {
-            const art::Colour c = strip.StraightAt(x, y);
+            const Art::Colour c = strip.StraightAt(x, y);
             sum += std::fabs(c.r - face.r) + std::fabs(c.g - face.g) + std::fabs(c.b - face.b);
             ++count;
         }
@@ -291,26 +291,26 @@ double Busyness(const art::Canvas& strip, uint32_t plain, int x0, int x1) {
 }
 
 TEST(ArtworkPages, StripsGrowBusierFromLeftToRightAndEveryPictureIsOpaque) {
-    art::Library library;
-    art::AddPageArtwork(library);
-    const art::Canvas density = library.Find("dialog/DensityStrip.bmp");
-    const art::Canvas texture = library.Find("dialog/TextureStrip.bmp");
+    Art::Library library;
+    Art::AddPageArtwork(library);
+    const Art::Canvas density = library.Find("dialog/DensityStrip.bmp");
+    const Art::Canvas texture = library.Find("dialog/TextureStrip.bmp");
     // Each against the colour of its band, sampled where it is plainest.
-    for (const art::Canvas* strip : {&density, &texture}) {
+    for (const Art::Canvas* strip : {&density, &texture}) {
         EXPECT_EQ(strip->Width(), 104);
         EXPECT_EQ(strip->Height(), 14);
-        const art::Colour c = strip->StraightAt(3, 7);
+        const Art::Colour c = strip->StraightAt(3, 7);
         const uint32_t plain = uint32_t(std::lround(c.r * 255)) << 16 |
                                uint32_t(std::lround(c.g * 255)) << 8 | uint32_t(std::lround(c.b * 255));
         const double left = Busyness(*strip, plain, 3, 30), right = Busyness(*strip, plain, 74, 101);
         EXPECT_GT(right, 2.0 * left);
     }
     for (const char* glass : {"dialog/GlassEmpty.bmp", "dialog/GlassFull.bmp"}) {
-        const art::Canvas canvas = library.Find(glass);
+        const Art::Canvas canvas = library.Find(glass);
         EXPECT_EQ(canvas.Width(), 16);
         EXPECT_EQ(canvas.Height(), 16);
     }
-    for (const art::Picture& picture : library.Pictures())
+    for (const Art::Picture& picture : library.Pictures())
         for (size_t i = 3; i < picture.image.pixels.size(); i += 4) ASSERT_EQ(picture.image.pixels[i], 255);
     // The full glass is darker than the empty one: more of it is the liquid.
     EXPECT_LT(Busyness(library.Find("dialog/GlassEmpty.bmp"), 0xC9CECF, 4, 12),

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <iterator>
 
-namespace content {
+namespace Content {
 
 fs::path InstalledLibrary() { return fs::path(VARNEL_BIN_DIR) / "Varnel"; }
 fs::path InstalledHelpFile() { return fs::path(VARNEL_BIN_DIR) / "Varnel.chm"; }
@@ -37,8 +37,8 @@ std::vector<std::string> FilesBelow(const fs::path& root) {
 
 Picture LoadPng(const fs::path& path) {
     Picture picture;
-    art::RgbaImage image;
-    if (!art::ReadPng(path.string(), image)) return picture;
+    Art::RgbaImage image;
+    if (!Art::ReadPng(path.string(), image)) return picture;
     // Depth and colour type as stored: bytes 24 and 25, inside the header chunk.
     const std::vector<uint8_t> bytes = ReadBytes(path);
     if (bytes.size() < 26) return picture;
@@ -77,4 +77,4 @@ std::vector<Preset> ListPresets(const fs::path& library) {
     return presets;
 }
 
-}  // namespace content
+}  // namespace Content

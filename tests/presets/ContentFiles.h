@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace content {
+namespace Content {
 
 namespace fs = std::filesystem;
 
@@ -40,4 +40,4 @@ struct Preset {
 // Categories are the folders of the library, presets the pictures and folders in them.
 std::vector<Preset> ListPresets(const fs::path& library);
 
-}  // namespace content
+}  // namespace Content

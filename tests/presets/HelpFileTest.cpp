@@ -13,17 +13,17 @@
 
 namespace {
 
-using namespace content;
+using namespace Content;
 
 // The dialog's help ids: previews, zoom in, locator, zoom out, zoom ratio, page tabs,
 // OK, Cancel, Help.
 const std::set<int> kDialogHelpIds = {7002, 7001, 7010, 7012, 7004, 7027, 11005, 1, 2, 7000};
 
 std::set<std::string> NamesInHelpFile(const std::vector<uint8_t>& bytes) {
-    std::vector<chm::Entry> entries;
-    EXPECT_TRUE(chm::ReadDirectory(bytes, entries));
+    std::vector<Chm::Entry> entries;
+    EXPECT_TRUE(Chm::ReadDirectory(bytes, entries));
     std::set<std::string> names;
-    for (const chm::Entry& e : entries) names.insert(e.name);
+    for (const Chm::Entry& e : entries) names.insert(e.name);
     return names;
 }
 
@@ -73,26 +73,26 @@ TEST(HelpFile, HoldsEverySourceFile) {
 TEST(HelpFile, CarriesNoCompileTime) {
     // A file that depends on the time of the build could not be reproduced.
     uint32_t header = 1, system = 1;
-    ASSERT_TRUE(chm::ReadTimeStamps(ReadBytes(InstalledHelpFile()), header, system));
+    ASSERT_TRUE(Chm::ReadTimeStamps(ReadBytes(InstalledHelpFile()), header, system));
     EXPECT_EQ(header, 0u);
     EXPECT_EQ(system, 0u);
 }
 
 TEST(HelpFileReader, RejectsWhatIsNotAHelpFile) {
     const auto real = ReadBytes(InstalledHelpFile());
-    std::vector<chm::Entry> entries;
+    std::vector<Chm::Entry> entries;
     uint32_t header = 0, system = 0;
 
     std::vector<uint8_t> text(real.size(), 'x');
-    EXPECT_FALSE(chm::ReadDirectory(text, entries));
-    EXPECT_FALSE(chm::ClearTimeStamps(text));
+    EXPECT_FALSE(Chm::ReadDirectory(text, entries));
+    EXPECT_FALSE(Chm::ClearTimeStamps(text));
 
     // Cut inside the directory: nothing may be read past the end, nothing written.
     std::vector<uint8_t> cut(real.begin(), real.begin() + 0x200);
     const auto before = cut;
-    EXPECT_FALSE(chm::ReadDirectory(cut, entries));
-    EXPECT_FALSE(chm::ReadTimeStamps(cut, header, system));
-    EXPECT_FALSE(chm::ClearTimeStamps(cut));
+    EXPECT_FALSE(Chm::ReadDirectory(cut, entries));
+    EXPECT_FALSE(Chm::ReadTimeStamps(cut, header, system));
+    EXPECT_FALSE(Chm::ClearTimeStamps(cut));
     EXPECT_EQ(cut, before);
 }
 
@@ -100,9 +100,9 @@ TEST(HelpFileReader, ClearsBothTimeStamps) {
     auto bytes = ReadBytes(InstalledHelpFile());
     ASSERT_GT(bytes.size(), 0x14u);
     bytes[0x10] = 0x12;  // as chmcmd leaves it
-    ASSERT_TRUE(chm::ClearTimeStamps(bytes));
+    ASSERT_TRUE(Chm::ClearTimeStamps(bytes));
     uint32_t header = 1, system = 1;
-    ASSERT_TRUE(chm::ReadTimeStamps(bytes, header, system));
+    ASSERT_TRUE(Chm::ReadTimeStamps(bytes, header, system));
     EXPECT_EQ(header, 0u);
     EXPECT_EQ(system, 0u);
 }

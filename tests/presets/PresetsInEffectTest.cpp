@@ -14,7 +14,7 @@
 
 namespace {
 
-using namespace content;
+using namespace Content;
 
 bool Loads(const std::string& file) {
     OrvImage2 image;

@@ -14,7 +14,7 @@
 
 namespace {
 
-using namespace content;
+using namespace Content;
 
 // Alpha values of a picture: whether it has fully transparent, fully opaque and
 // partly transparent pixels.

@@ -28,8 +28,8 @@ std::vector<std::string> CorpusNames() {
 
 std::string Load(const std::string& name) {
     OrvImage2 image;
-    bool loaded = LoadImageFile(readertest::CorpusFile(name), image, true);
-    return readertest::Describe(loaded, image);
+    bool loaded = LoadImageFile(ReaderTest::CorpusFile(name), image, true);
+    return ReaderTest::Describe(loaded, image);
 }
 
 std::map<std::string, std::string> Manifest() {

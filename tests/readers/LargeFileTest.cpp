@@ -61,7 +61,7 @@ TEST(ReaderLargeFiles, PicturesTooLargeToHoldFailCleanly) {
     OrvImage2 image;
     for (const char* name :
          {"bad_png_million_square.png", "bad_png_30000_square.png", "bad_bmp_huge_width.bmp"})
-        EXPECT_FALSE(LoadImageFile(readertest::CorpusFile(name), image, true)) << name;
+        EXPECT_FALSE(LoadImageFile(ReaderTest::CorpusFile(name), image, true)) << name;
     EXPECT_EQ(OpenFiles(), before);
     EXPECT_TRUE(image.IsEmpty());
 }

@@ -15,11 +15,11 @@
 
 namespace {
 
-using corpus::Pattern;
+using ReaderCorpus::Pattern;
 
-using readertest::CorpusFile;
-using readertest::Describe;
-using readertest::FileBytes;
+using ReaderTest::CorpusFile;
+using ReaderTest::Describe;
+using ReaderTest::FileBytes;
 
 bool ReadAs(const std::string& corpusName, OrvImage2& image) {
     return LoadImageFile(CorpusFile(corpusName), image, false);
@@ -73,7 +73,7 @@ TEST_F(Renamed, ExtensionsPickTheReaderAndSniffingReadsTheRest) {
 TEST(ReaderLoad, FailuresKeepThePreviousPictureButNotItsFlags) {
     OrvImage2 image;
     ASSERT_TRUE(ReadAs("png_palette_trns_single.png", image));
-    const uint64_t before = readertest::PixelHash(image);
+    const uint64_t before = ReaderTest::PixelHash(image);
     ASSERT_EQ(image.GetTransparent(), 0u);
 
     for (const char* bad : {"bad_bmp_depth7.bmp", "bad_png_truncated_half.png", "bad_png_30000_square.png",
@@ -81,7 +81,7 @@ TEST(ReaderLoad, FailuresKeepThePreviousPictureButNotItsFlags) {
         image.SetTransparent(0);
         image.SetHasAlpha(true);
         EXPECT_FALSE(LoadImageFile(CorpusFile(bad), image, true)) << bad;
-        EXPECT_EQ(readertest::PixelHash(image), before) << bad;
+        EXPECT_EQ(ReaderTest::PixelHash(image), before) << bad;
         EXPECT_EQ(image.GetTransparent(), kOrvNoColour) << bad;
         EXPECT_FALSE(image.HasAlpha()) << bad;
     }
@@ -124,7 +124,7 @@ TEST(ReaderLoad, JpegIntoAnExistingBitmapNeedsItsExactSize) {
     OrvDIBBuffer bottomUp;
     bottomUp.Create(37, 23, 24, nullptr);
     EXPECT_TRUE(DecodeJPEGMemory(jpeg.data(), jpeg.size(), bottomUp));
-    EXPECT_EQ(readertest::PixelHash(bottomUp), readertest::PixelHash(expected));
+    EXPECT_EQ(ReaderTest::PixelHash(bottomUp), ReaderTest::PixelHash(expected));
 
     for (auto size : {std::pair<int, int>{36, 23}, {37, 24}}) {
         OrvImage2 other;
@@ -171,17 +171,17 @@ TEST(ReaderLoad, BitmapTablesAndPixelsKeepTheirLayout) {
 
 TEST(ReaderLoad, BitmapsFromBytesAsFromFilesAndNoReaderPrintsAnything) {
     int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(readertest::CorpusFile(""))) {
+    for (const auto& entry : std::filesystem::directory_iterator(ReaderTest::CorpusFile(""))) {
         const std::string path = entry.path().string();
         const std::string name = entry.path().filename().string();
-        const std::vector<uint8_t> bytes = readertest::FileBytes(path);
+        const std::vector<uint8_t> bytes = ReaderTest::FileBytes(path);
         OrvImage2 fromFile, fromBytes, any;
         testing::internal::CaptureStderr();
         const bool a = ReadBMPFile(path, fromFile);
         const bool b = ReadBMPMemory(bytes.data(), bytes.size(), fromBytes);
         LoadImageFile(path, any, true);
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << name;
-        EXPECT_EQ(readertest::Describe(a, fromFile), readertest::Describe(b, fromBytes)) << name;
+        EXPECT_EQ(ReaderTest::Describe(a, fromFile), ReaderTest::Describe(b, fromBytes)) << name;
         ++files;
     }
     EXPECT_GT(files, 100);
@@ -193,8 +193,8 @@ TEST(ReaderLoad, PictureSizesAreWeighedWithoutOverflow) {
     EXPECT_FALSE(OrvReaderImageAllowed(0x60000101, 1945698256, 24));
     EXPECT_FALSE(OrvReaderImageAllowed(INT32_MAX, INT32_MAX, 32));
     EXPECT_TRUE(OrvReaderImageAllowed(1000, 1000, 32));
-    const std::vector<uint8_t> bytes = readertest::FileBytes(
-        readertest::CorpusFile("../../../fuzz/crashes/fuzz_png_file/bmp_stride_times_height_overflows.bmp"));
+    const std::vector<uint8_t> bytes = ReaderTest::FileBytes(
+        ReaderTest::CorpusFile("../../../fuzz/crashes/fuzz_png_file/bmp_stride_times_height_overflows.bmp"));
     ASSERT_FALSE(bytes.empty());
     OrvImage2 image;
     EXPECT_FALSE(ReadBMPMemory(bytes.data(), bytes.size(), image));

@@ -5,7 +5,7 @@
 
 #include "OrvLib/image/OrvImage2.h"
 
-namespace readertest {
+namespace ReaderTest {
 
 std::string CorpusFile(const std::string& name) { return std::string(VARNEL_READER_CORPUS) + "/" + name; }
 
@@ -42,4 +42,4 @@ std::string Describe(bool loaded, const OrvImage2& image) {
     return line;
 }
 
-}  // namespace readertest
+}  // namespace ReaderTest

@@ -9,7 +9,7 @@
 class OrvDIBBuffer;
 class OrvImage2;
 
-namespace readertest {
+namespace ReaderTest {
 
 std::string CorpusFile(const std::string& name);
 std::vector<uint8_t> FileBytes(const std::string& path);
@@ -20,4 +20,4 @@ uint64_t PixelHash(const OrvDIBBuffer& image);
 // result, width, height, depth, hasAlpha, transparent, hash: one line of the manifest.
 std::string Describe(bool loaded, const OrvImage2& image);
 
-}  // namespace readertest
+}  // namespace ReaderTest

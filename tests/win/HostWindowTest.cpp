@@ -18,8 +18,8 @@ TEST(HostWindow, CancelEnablesTheHostWindowAgain) {
     HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 220, 0, 200, 100,
                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(other, nullptr);
-    varnhost::MemoryHost host;
-    host.SetImage(varnhost::HostImage(16, 16, 3));
+    VarnHost::MemoryHost host;
+    host.SetImage(VarnHost::HostImage(16, 16, 3));
     host.SetHostWindow(reinterpret_cast<intptr_t>(window));
     // A modal dialog disables its owner while it runs.
     HeadlessDialog::SetUserActions([&](PSVarnPlugin&) {

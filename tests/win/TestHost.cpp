@@ -34,8 +34,8 @@ struct PluginFile : ::testing::Test {
         if (module != nullptr) FreeLibrary(module);
     }
 
-    std::vector<uint8_t> PiplBytes() { return varnhost::PiplResourceBytes(module); }
-    PluginEntryProc Entry() { return varnhost::PiplEntry(module); }
+    std::vector<uint8_t> PiplBytes() { return VarnHost::PiplResourceBytes(module); }
+    PluginEntryProc Entry() { return VarnHost::PiplEntry(module); }
 };
 HMODULE PluginFile::module = nullptr;
 
@@ -51,8 +51,8 @@ TEST_F(PluginFile, LoadsAndCarriesExactlyOneExpectedPipl) {
     }
     EXPECT_EQ(PiplBytes(), BuildPipl(VarnelPiplDescription(kX64)));
     std::vector<uint8_t> bytes = PiplBytes();
-    varnhost::PiplInfo info;
-    ASSERT_TRUE(varnhost::ReadPipl(bytes.data(), bytes.size(), info));
+    VarnHost::PiplInfo info;
+    ASSERT_TRUE(VarnHost::ReadPipl(bytes.data(), bytes.size(), info));
     EXPECT_TRUE(info.IsFilter());
     EXPECT_TRUE(info.VersionAccepted());
     EXPECT_EQ(info.EntryPoint(kX64), "PluginMain");
@@ -77,13 +77,13 @@ TEST_F(PluginFile, ExportsOnlyTheEntryAndImportsOnlySystemLibraries) {
 TEST_F(PluginFile, RoundTripThroughTheEntryGivesTheDefaultBlock) {
     PluginEntryProc entry = Entry();
     ASSERT_NE(entry, nullptr);
-    varnhost::MemoryHost host;
-    host.SetImage(varnhost::HostImage(40, 30, 3));
+    VarnHost::MemoryHost host;
+    host.SetImage(VarnHost::HostImage(40, 30, 3));
     EXPECT_EQ(host.About(entry, 0xCD), noErr);
     // Start shows the dialog: answered with OK as soon as it is up.
-    std::optional<varnhost::DialogResponder> ok(varnhost::DialogAnswer::Ok);
+    std::optional<VarnHost::DialogResponder> ok(VarnHost::DialogAnswer::Ok);
     EXPECT_EQ(host.Run(entry), noErr);
-    ok.emplace(varnhost::DialogAnswer::Ok);
+    ok.emplace(VarnHost::DialogAnswer::Ok);
     ExpectDefaultBlockWithFirstPreset(host.HandleBytes(host.Parameters()));
     EXPECT_EQ(host.Locks(), host.Unlocks());
     EXPECT_EQ(host.UnbalancedUnlocks(), 0);
@@ -96,8 +96,8 @@ TEST_F(PluginFile, FailureWithoutAnyHostWindowIsReportedAndSurvived) {
     PluginEntryProc entry = Entry();
     ASSERT_NE(entry, nullptr);
     ASSERT_EQ(GetActiveWindow(), nullptr);
-    varnhost::MemoryHost host;
-    host.SetImage(varnhost::HostImage(8, 8, 3));
+    VarnHost::MemoryHost host;
+    host.SetImage(VarnHost::HostImage(8, 8, 3));
     host.Faults().failNewAt = 1;
     EXPECT_EQ(host.Call(entry, filterSelectorParameters), memFullErr);
     host.Record().handleProcs = nullptr;

@@ -1,32 +1,32 @@
 #include "OrvLib/controls/win32/OffscreenBuffer.h"
 
-HDC OffscreenBuffer::Fit(HDC like, int width, int height) {
-    if (dc_ != nullptr && width == width_ && height == height_) return dc_;
+HDC OffscreenBuffer::Fit(HDC like, int fitWidth, int fitHeight) {
+    if (dc != nullptr && fitWidth == width && fitHeight == height) return dc;
     Release();
-    if (width <= 0 || height <= 0) return nullptr;
-    dc_ = CreateCompatibleDC(like);
-    bitmap_.Reset(CreateCompatibleBitmap(like, width, height));
-    if (dc_ == nullptr || !bitmap_) {
+    if (fitWidth <= 0 || fitHeight <= 0) return nullptr;
+    dc = CreateCompatibleDC(like);
+    bitmap.Reset(CreateCompatibleBitmap(like, fitWidth, fitHeight));
+    if (dc == nullptr || !bitmap) {
         Release();
         return nullptr;
     }
-    previous_ = SelectObject(dc_, bitmap_);
-    width_ = width;
-    height_ = height;
-    return dc_;
+    previous = SelectObject(dc, bitmap);
+    width = fitWidth;
+    height = fitHeight;
+    return dc;
 }
 
 void OffscreenBuffer::CopyTo(HDC target) const {
-    if (dc_ != nullptr) BitBlt(target, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
+    if (dc != nullptr) BitBlt(target, 0, 0, width, height, dc, 0, 0, SRCCOPY);
 }
 
 void OffscreenBuffer::Release() {
-    if (dc_ != nullptr) {
-        if (previous_ != nullptr) SelectObject(dc_, previous_);
-        DeleteDC(dc_);
+    if (dc != nullptr) {
+        if (previous != nullptr) SelectObject(dc, previous);
+        DeleteDC(dc);
     }
-    dc_ = nullptr;
-    previous_ = nullptr;
-    bitmap_.Reset();
-    width_ = height_ = -1;
+    dc = nullptr;
+    previous = nullptr;
+    bitmap.Reset();
+    width = height = -1;
 }

@@ -9,17 +9,17 @@
 
 class OffscreenBuffer {
 public:
-    explicit OffscreenBuffer(HWND window = nullptr) : window_(window) {}
+    explicit OffscreenBuffer(HWND initialWindow = nullptr) : window(initialWindow) {}
     ~OffscreenBuffer() { Release(); }
     OffscreenBuffer(const OffscreenBuffer&) = delete;
     OffscreenBuffer& operator=(const OffscreenBuffer&) = delete;
 
-    void SetWindow(HWND window) { window_ = window; }
+    void SetWindow(HWND newWindow) { window = newWindow; }
     // The memory context at width x height, compatible with like; null when it cannot be made.
     HDC Fit(HDC like, int width, int height);
-    HDC Context() const { return dc_; }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
+    HDC Context() const { return dc; }
+    int Width() const { return width; }
+    int Height() const { return height; }
     // Copies the buffer to target at (0, 0).
     void CopyTo(HDC target) const;
     void Release();
@@ -27,9 +27,9 @@ public:
     // Fits the buffer to window's client area, draws the whole control into it (straight
     // into target when no buffer can be made) and copies it in one step.
     template <class Draw>
-    void Paint(HWND window, HDC target, Draw draw) {
+    void Paint(HWND paintWindow, HDC target, Draw draw) {
         RECT client;
-        GetClientRect(window, &client);
+        GetClientRect(paintWindow, &client);
         HDC memory = Fit(target, client.right, client.bottom);
         if (memory == nullptr) {
             draw(target);
@@ -40,10 +40,10 @@ public:
     }
 
 private:
-    HWND window_;  // served, not owned
-    int width_ = -1;
-    int height_ = -1;
-    OrvBitmap bitmap_;
-    HDC dc_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
+    HWND window;  // served, not owned
+    int width = -1;
+    int height = -1;
+    OrvBitmap bitmap;
+    HDC dc = nullptr;
+    HGDIOBJ previous = nullptr;
 };

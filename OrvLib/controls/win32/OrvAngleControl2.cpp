@@ -7,60 +7,60 @@
 
 using namespace ControlSupport;
 
-OrvAngleControl2::OrvAngleControl2(uint32_t style, int mode, int minimum, int maximum)
-    : model_(mode, minimum, maximum),
-      style_(style),
-      needle_(GetSysColor(COLOR_3DDKSHADOW)),
-      scheme_(&DefaultColourScheme()) {}
+OrvAngleControl2::OrvAngleControl2(uint32_t initialStyle, int mode, int minimum, int maximum)
+    : model(mode, minimum, maximum),
+      style(initialStyle),
+      needle(GetSysColor(COLOR_3DDKSHADOW)),
+      scheme(&DefaultColourScheme()) {}
 
 OrvAngleControl2::~OrvAngleControl2() = default;
 
-void OrvAngleControl2::SetStyle(uint32_t style) {
-    if (!laidOut_) style_ = style;
+void OrvAngleControl2::SetStyle(uint32_t newStyle) {
+    if (!laidOut) style = newStyle;
 }
 
-void OrvAngleControl2::SetColourScheme(const ColourScheme* scheme) {
-    scheme_ = scheme != nullptr ? scheme : &DefaultColourScheme();
-    if (box_) box_->SetColourScheme(scheme_);
-    if (m_hWnd != nullptr) Invalidate(false);
+void OrvAngleControl2::SetColourScheme(const ColourScheme* newScheme) {
+    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
+    if (box) box->SetColourScheme(scheme);
+    if (hWnd != nullptr) Invalidate(false);
 }
 
 void OrvAngleControl2::SetNeedleColour(COLORREF colour) {
-    customNeedle_ = true;
-    needle_ = colour;
-    if (m_hWnd != nullptr) Invalidate(false);
+    customNeedle = true;
+    needle = colour;
+    if (hWnd != nullptr) Invalidate(false);
 }
 
 void OrvAngleControl2::SetAngle(int value, bool force) {
-    model_.SetAngle(value, force);
+    model.SetAngle(value, force);
     RefreshBox();
-    if (m_hWnd != nullptr) Invalidate(false);
+    if (hWnd != nullptr) Invalidate(false);
 }
 
-int OrvAngleControl2::GetAngle() const { return box_ ? box_->GetValue() : static_cast<int>(model_.Value()); }
+int OrvAngleControl2::GetAngle() const { return box ? box->GetValue() : static_cast<int>(model.Value()); }
 
 void OrvAngleControl2::RefreshBox() {
-    if (!box_ || box_->m_hWnd == nullptr) return;
-    if (model_.Undetermined() && (style_ & AngleStyle::kKeepNeedle)) {
-        box_->Invalidate(false);
+    if (!box || box->hWnd == nullptr) return;
+    if (model.Undetermined() && (style & AngleStyle::kKeepNeedle)) {
+        box->Invalidate(false);
         return;
     }
-    box_->SetText(model_.BoxText(), true, true);
+    box->SetText(model.BoxText(), true, true);
 }
 
 void OrvAngleControl2::Report(UINT code) {
     HWND parent = GetParent();
     if (code == 0) {
-        if (!notify_) return;
-        if (style_ & AngleStyle::kReportCommand) {
-            SendCommand(m_hWnd, 0);
+        if (!notify) return;
+        if (style & AngleStyle::kReportCommand) {
+            SendCommand(hWnd, 0);
         } else {
-            SendNotify(m_hWnd, 0);
+            SendNotify(hWnd, 0);
         }
         return;
     }
     // Same thread: delivered at once, so the header may live on the stack.
-    NMHDR header{m_hWnd, static_cast<UINT_PTR>(GetDlgCtrlID()), code};
+    NMHDR header{hWnd, static_cast<UINT_PTR>(GetDlgCtrlID()), code};
     SendNotifyMessageA(parent, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
 }
 
@@ -84,35 +84,36 @@ void OrvAngleControl2::Layout() {
         units.right = MulDiv(30, LOWORD(base), 4);
         units.bottom = MulDiv(14, HIWORD(base), 8);
     }
-    AngleLayout layout = AngleDrawing::Layout(ToOrvRect(area), style_, OrvSize{units.right, units.bottom}, 5);
-    box_.reset();
-    if (style_ & AngleStyle::kHasBox) {
-        auto box = std::make_unique<OrvCustomIntegerEditBox>();
-        DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL |
-                      (IsWindowEnabled() ? 0 : WS_DISABLED);
-        if (box->CreateControl("EDIT", "", style, ToRECT(layout.box), parent, kBoxId, WS_EX_CLIENTEDGE)) {
-            box->SetFont(GuiFont());
-            box->SetColourScheme(scheme_);
-            box->SetMargins(3, 3);
-            box->SetWindowPos(m_hWnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-            box->SetRange(model_.BoxMinimum(), model_.BoxMaximum(), true);
-            box->SetText(model_.BoxText(), true, true);
-            box->SetListener(this);
-            box_ = std::move(box);
+    AngleLayout layout = AngleDrawing::Layout(ToOrvRect(area), style, OrvSize{units.right, units.bottom}, 5);
+    box.reset();
+    if (style & AngleStyle::kHasBox) {
+        auto editBox = std::make_unique<OrvCustomIntegerEditBox>();
+        DWORD editStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL |
+                          (IsWindowEnabled() ? 0 : WS_DISABLED);
+        if (editBox->CreateControl("EDIT", "", editStyle, ToRECT(layout.box), parent, kBoxId,
+                                   WS_EX_CLIENTEDGE)) {
+            editBox->SetFont(GuiFont());
+            editBox->SetColourScheme(scheme);
+            editBox->SetMargins(3, 3);
+            editBox->SetWindowPos(hWnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            editBox->SetRange(model.BoxMinimum(), model.BoxMaximum(), true);
+            editBox->SetText(model.BoxText(), true, true);
+            editBox->SetListener(this);
+            box = std::move(editBox);
         }
     }
     const OrvRect& d = layout.dial;
-    boxOffset_ = POINT{layout.box.left - d.left, layout.box.top - d.top};
+    boxOffset = POINT{layout.box.left - d.left, layout.box.top - d.top};
     SetWindowPos(nullptr, d.left, d.top, d.Width(), d.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-    hit_.Reset(CreateEllipticRgn(1, 1, d.Width() - 1, d.Height() - 1));
-    laidOut_ = true;
+    hit.Reset(CreateEllipticRgn(1, 1, d.Width() - 1, d.Height() - 1));
+    laidOut = true;
 }
 
 void OrvAngleControl2::OnEditBoxCommand(UINT) {
-    if (!laidOut_ || !box_) return;
-    if (box_->Text().empty() && model_.Undetermined()) return;
-    AngleModel::Typed typed = model_.TakeTyped(box_->GetValue());
-    if (typed.rewrite) box_->SetText(model_.BoxText(), true, true);
+    if (!laidOut || !box) return;
+    if (box->Text().empty() && model.Undetermined()) return;
+    AngleModel::Typed typed = model.TakeTyped(box->GetValue());
+    if (typed.rewrite) box->SetText(model.BoxText(), true, true);
     if (typed.changed) {
         Invalidate(false);
         Report(0);
@@ -122,9 +123,9 @@ void OrvAngleControl2::OnEditBoxCommand(UINT) {
 LRESULT OrvAngleControl2::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
-            CPaintDC paint(m_hWnd);
-            buffer_.Paint(m_hWnd, paint, [&](HDC dc) { Draw(dc); });
-            if (box_) box_->EnableWindow(IsWindowEnabled());
+            CPaintDC paint(hWnd);
+            buffer.Paint(hWnd, paint, [&](HDC dc) { Draw(dc); });
+            if (box) box->EnableWindow(IsWindowEnabled());
             return 0;
         }
         case WM_ERASEBKGND:
@@ -134,64 +135,64 @@ LRESULT OrvAngleControl2::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_LBUTTONDOWN: {
             SetCapture();
             OrvPoint p = PointOf(lParam);
-            if (hit_ && PtInRegion(hit_, p.x, p.y)) {
-                tracking_ = true;
-                if (model_.TakePoint(p, ToOrvRect(GetClientRect()))) Changed(false);
+            if (hit && PtInRegion(hit, p.x, p.y)) {
+                tracking = true;
+                if (model.TakePoint(p, ToOrvRect(GetClientRect()))) Changed(false);
                 SetFocus();
                 Report(kPressed);
             }
             return 0;
         }
         case WM_MOUSEMOVE:
-            if (tracking_) {
-                if (model_.TakePoint(PointOf(lParam), ToOrvRect(GetClientRect()))) Changed(true);
+            if (tracking) {
+                if (model.TakePoint(PointOf(lParam), ToOrvRect(GetClientRect()))) Changed(true);
                 Report(kTracked);
             }
             return 0;
         case WM_LBUTTONUP:
-            if (GetCapture() == m_hWnd) ReleaseCapture();
-            if (tracking_) {
-                tracking_ = false;
-                if (model_.TakePoint(PointOf(lParam), ToOrvRect(GetClientRect()))) Changed(false);
+            if (GetCapture() == hWnd) ReleaseCapture();
+            if (tracking) {
+                tracking = false;
+                if (model.TakePoint(PointOf(lParam), ToOrvRect(GetClientRect()))) Changed(false);
                 Report(kReleased);
             }
             return 0;
         case WM_CAPTURECHANGED:
             // A drag the system ends still tells the parent it is over.
-            if (tracking_) {
-                tracking_ = false;
+            if (tracking) {
+                tracking = false;
                 Report(kReleased);
             }
             return 0;
         case WM_MOUSEWHEEL:
-            if (model_.Wheel(GET_WHEEL_DELTA_WPARAM(wParam), (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0))
+            if (model.Wheel(GET_WHEEL_DELTA_WPARAM(wParam), (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0))
                 Changed(false);
             return 0;
         case WM_KEYDOWN:
-            if (model_.KeyDown(KeyOf(wParam), (lParam & (1 << 30)) != 0, ControlHeld())) Changed(false);
+            if (model.KeyDown(KeyOf(wParam), (lParam & (1 << 30)) != 0, ControlHeld())) Changed(false);
             return 0;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
-            focused_ = message == WM_SETFOCUS;
+            focused = message == WM_SETFOCUS;
             Invalidate(false);
             return 0;
         case WM_ENABLE:
-            if (box_) box_->EnableWindow(wParam != 0);
+            if (box) box->EnableWindow(wParam != 0);
             Invalidate(false);
             return 0;
         case WM_SHOWWINDOW:
-            if (box_) box_->ShowWindow(wParam ? SW_SHOWNA : SW_HIDE);
+            if (box) box->ShowWindow(wParam ? SW_SHOWNA : SW_HIDE);
             break;
         case WM_WINDOWPOSCHANGED:
-            if (box_ && laidOut_) {
-                RECT dial = GetRectInParent(), now = box_->GetRectInParent();
-                int x = dial.left + boxOffset_.x, y = dial.top + boxOffset_.y;
+            if (box && laidOut) {
+                RECT dial = GetRectInParent(), now = box->GetRectInParent();
+                int x = dial.left + boxOffset.x, y = dial.top + boxOffset.y;
                 if (x != now.left || y != now.top)
-                    box_->SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                    box->SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             }
             break;
         case WM_DESTROY:
-            laidOut_ = false;
+            laidOut = false;
             break;
         default:
             break;
@@ -200,10 +201,10 @@ LRESULT OrvAngleControl2::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 void OrvAngleControl2::PaintRing(HDC dc, const RECT& dial) {
-    const ColourScheme& s = *scheme_;
+    const ColourScheme& s = *scheme;
     COLORREF light = s[SchemeColour::Highlight], dark = s[SchemeColour::DarkShadow];
     int w = dial.right - dial.left;
-    if (model_.Mode() == 4) {
+    if (model.Mode() == 4) {
         // A quarter ring from a centre near the lower left, with straight edges on the axes.
         int cx = dial.left + static_cast<int>(0.08 * dial.right),
             cy = dial.bottom - static_cast<int>(0.08 * dial.bottom);
@@ -229,10 +230,10 @@ void OrvAngleControl2::PaintRing(HDC dc, const RECT& dial) {
 }
 
 void OrvAngleControl2::Draw(HDC dc) {
-    const ColourScheme& s = *scheme_;
+    const ColourScheme& s = *scheme;
     RECT client = GetClientRect();
     FillSolid(dc, client, s[SchemeColour::Face]);
-    if (focused_) {
+    if (focused) {
         SetTextColor(dc, s[SchemeColour::Text]);
         SetBkColor(dc, s[SchemeColour::Face]);
         DrawFocusRect(dc, &client);
@@ -240,11 +241,11 @@ void OrvAngleControl2::Draw(HDC dc) {
     PaintRing(dc, client);
 
     // An undetermined value shows no needle unless the style keeps it.
-    if (model_.Undetermined() && !(style_ & AngleStyle::kKeepNeedle)) return;
+    if (model.Undetermined() && !(style & AngleStyle::kKeepNeedle)) return;
     int w = client.right - client.left;
     double radius;
     OrvPoint centre;
-    if (model_.Mode() == 4) {
+    if (model.Mode() == 4) {
         radius = 0.72 * w;
         centre = OrvPoint{client.left + static_cast<int>(0.08 * client.right),
                           client.bottom - static_cast<int>(0.08 * client.bottom)};
@@ -254,7 +255,7 @@ void OrvAngleControl2::Draw(HDC dc) {
         radius = (area.right - area.left) / 2 - 1;
         centre = OrvPoint{client.left + w / 2, client.top + w / 2};
     }
-    std::vector<OrvPoint> corners = AngleDrawing::Needle(model_.Angle(), radius, centre);
+    std::vector<OrvPoint> corners = AngleDrawing::Needle(model.Angle(), radius, centre);
     std::vector<POINT> points, shadow;
     for (const OrvPoint& p : corners) {
         points.push_back(POINT{p.x, p.y});
@@ -268,7 +269,7 @@ void OrvAngleControl2::Draw(HDC dc) {
         Polygon(dc, shadow.data(), static_cast<int>(shadow.size()));
     }
     COLORREF fill =
-        customNeedle_ ? needle_ : (enabled ? s[SchemeColour::SelectionBack] : s[SchemeColour::Face]);
+        customNeedle ? needle : (enabled ? s[SchemeColour::SelectionBack] : s[SchemeColour::Face]);
     OrvBrush brush(CreateSolidBrush(fill));
     OrvPen outline(CreatePen(PS_SOLID, 1, enabled ? s[SchemeColour::Text] : s[SchemeColour::Shadow]));
     OrvSelection b(dc, brush);

@@ -33,9 +33,9 @@ public:
     // The box's value: a control that reads its angle has a box.
     int GetAngle() const;
     void SetNeedleColour(COLORREF colour);
-    void EnableNotifications(bool enable) { notify_ = enable; }
-    OrvCustomIntegerEditBox* EditBox() const { return box_.get(); }
-    const AngleModel& Model() const { return model_; }
+    void EnableNotifications(bool enable) { notify = enable; }
+    OrvCustomIntegerEditBox* EditBox() const { return box.get(); }
+    const AngleModel& Model() const { return model; }
 
 protected:
     void PreSubclassWindow() override;
@@ -50,17 +50,17 @@ private:
     void OnEditBoxCommand(UINT code) override;
     void PaintRing(HDC dc, const RECT& dial);
 
-    AngleModel model_;
-    uint32_t style_;
-    bool laidOut_ = false;
-    bool notify_ = true;
-    bool tracking_ = false;
-    bool focused_ = false;
-    bool customNeedle_ = false;
-    COLORREF needle_;
-    POINT boxOffset_{};  // the box's place from the dial's top-left
-    OrvRegion hit_;
-    std::unique_ptr<OrvCustomIntegerEditBox> box_;
-    const ColourScheme* scheme_;
-    OffscreenBuffer buffer_;
+    AngleModel model;
+    uint32_t style;
+    bool laidOut = false;
+    bool notify = true;
+    bool tracking = false;
+    bool focused = false;
+    bool customNeedle = false;
+    COLORREF needle;
+    POINT boxOffset{};  // the box's place from the dial's top-left
+    OrvRegion hit;
+    std::unique_ptr<OrvCustomIntegerEditBox> box;
+    const ColourScheme* scheme;
+    OffscreenBuffer buffer;
 };

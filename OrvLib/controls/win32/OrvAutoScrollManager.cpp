@@ -6,15 +6,15 @@ namespace {
 
 HWND WindowOf(OrvAutoScrollManager& manager) {
     CWnd* window = manager.AutoScrollWindow();
-    return window != nullptr ? window->m_hWnd : nullptr;
+    return window != nullptr ? window->hWnd : nullptr;
 }
 
 }  // namespace
 
 void OrvAutoScrollManager::AutoScrollStart() {
-    if (!autoScrollEnabled || active_) return;
-    accumulatorX_ = accumulatorY_ = 0;
-    active_ = true;
+    if (!autoScrollEnabled || active) return;
+    accumulatorX = accumulatorY = 0;
+    active = true;
     SetAutoScrollTimer();
 }
 
@@ -28,16 +28,16 @@ void OrvAutoScrollManager::AutoScrollStep(POINT cursor) {
     bool relative = false;
     const EdgeDistance x = DistanceToEdge(cursor.x, client.left, client.right);
     double speed = BaseSpeed(autoScroll.horizontalSpeed, x.direction, relative);
-    ScrollAxis(SB_HORZ, x.distance, speed, accumulatorX_, relative);
+    ScrollAxis(SB_HORZ, x.distance, speed, accumulatorX, relative);
     const EdgeDistance y = DistanceToEdge(cursor.y, client.top, client.bottom);
     speed = BaseSpeed(autoScroll.verticalSpeed, y.direction, relative);
-    ScrollAxis(SB_VERT, y.distance, speed, accumulatorY_, relative);
+    ScrollAxis(SB_VERT, y.distance, speed, accumulatorY, relative);
 }
 
 void OrvAutoScrollManager::AutoScrollStop() {
-    if (!active_) return;
+    if (!active) return;
     KillAutoScrollTimer();
-    active_ = false;
+    active = false;
 }
 
 void OrvAutoScrollManager::SendSyntheticMouseMove() {

@@ -23,8 +23,8 @@ public:
     bool autoScrollEnabled = false;
     AutoScrollSettings autoScroll;
 
-    bool AutoScrollActive() const { return active_; }
-    double Accumulator(int axis) const { return axis == SB_HORZ ? accumulatorX_ : accumulatorY_; }
+    bool AutoScrollActive() const { return active; }
+    double Accumulator(int axis) const { return axis == SB_HORZ ? accumulatorX : accumulatorY; }
 
     virtual void AutoScrollStart();
     virtual void AutoScrollTick();
@@ -45,7 +45,7 @@ public:
     virtual CWnd* AutoScrollWindow();
 
 private:
-    bool active_ = false;
-    double accumulatorX_ = 0;
-    double accumulatorY_ = 0;
+    bool active = false;
+    double accumulatorX = 0;
+    double accumulatorY = 0;
 };

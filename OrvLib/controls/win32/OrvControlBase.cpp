@@ -18,35 +18,35 @@ POINT ToPOINT(OrvPoint p) { return POINT{p.x, p.y}; }
 }  // namespace
 
 OrvControlBase::OrvControlBase()
-    : tracker_(*this), scheme_(&DefaultColourScheme()), nextIdentifier_(kFirstControlIdentifier) {}
+    : tracker(*this), scheme(&DefaultColourScheme()), nextIdentifier(kFirstControlIdentifier) {}
 
 OrvControlBase::~OrvControlBase() {
     // The window goes with the object; its timer must not outlive the manager.
-    if (m_hWnd != nullptr) AutoScrollStop();
+    if (hWnd != nullptr) AutoScrollStop();
 }
 
 bool OrvControlBase::Create(const char* kind, DWORD style, const RECT& rect, CWnd* parent, UINT id,
                             DWORD exStyle) {
     if (!CWnd::Create(kind, "", style, rect, parent, id, exStyle)) return false;
-    buffer_.SetWindow(m_hWnd);
+    buffer.SetWindow(hWnd);
     return true;
 }
 
-void OrvControlBase::SetColourScheme(const ColourScheme* scheme) {
-    scheme_ = scheme != nullptr ? scheme : &DefaultColourScheme();
-    if (m_hWnd != nullptr) Invalidate(false);
+void OrvControlBase::SetColourScheme(const ColourScheme* newScheme) {
+    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
+    if (hWnd != nullptr) Invalidate(false);
 }
 
-void OrvControlBase::NotifyCommand() { ControlSupport::SendCommand(m_hWnd, 0); }
+void OrvControlBase::NotifyCommand() { ControlSupport::SendCommand(hWnd, 0); }
 
-LRESULT OrvControlBase::NotifyCode(UINT code) { return ControlSupport::SendNotify(m_hWnd, code); }
+LRESULT OrvControlBase::NotifyCode(UINT code) { return ControlSupport::SendNotify(hWnd, code); }
 
-int OrvControlBase::NextIdentifier() { return NextControlIdentifier(nextIdentifier_); }
+int OrvControlBase::NextIdentifier() { return NextControlIdentifier(nextIdentifier); }
 
 bool OrvControlBase::OnMouseWheel(int, POINT, UINT) { return false; }
 
 void OrvControlBase::OnKeyDown(UINT key, bool, bool) {
-    if (key == VK_ESCAPE) tracker_.Escape();
+    if (key == VK_ESCAPE) tracker.Escape();
 }
 
 void OrvControlBase::Draw(HDC dc) {
@@ -61,7 +61,7 @@ void OrvControlBase::Draw(HDC dc) {
 }
 
 void OrvControlBase::Paint(HDC target) {
-    buffer_.Paint(m_hWnd, target, [&](HDC dc) { Draw(dc); });
+    buffer.Paint(hWnd, target, [&](HDC dc) { Draw(dc); });
 }
 
 void OrvControlBase::FanOut(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -83,22 +83,22 @@ void OrvControlBase::FanOut(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT OrvControlBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_LBUTTONDOWN:
-            tracker_.ButtonDown(MouseButton::Left, PointOf(lParam));
+            tracker.ButtonDown(MouseButton::Left, PointOf(lParam));
             return 0;
         case WM_MBUTTONDOWN:
-            tracker_.ButtonDown(MouseButton::Middle, PointOf(lParam));
+            tracker.ButtonDown(MouseButton::Middle, PointOf(lParam));
             return 0;
         case WM_RBUTTONDOWN:
-            tracker_.ButtonDown(MouseButton::Right, PointOf(lParam));
+            tracker.ButtonDown(MouseButton::Right, PointOf(lParam));
             return 0;
         case WM_LBUTTONUP:
-            tracker_.ButtonUp(MouseButton::Left, PointOf(lParam));
+            tracker.ButtonUp(MouseButton::Left, PointOf(lParam));
             return 0;
         case WM_MBUTTONUP:
-            tracker_.ButtonUp(MouseButton::Middle, PointOf(lParam));
+            tracker.ButtonUp(MouseButton::Middle, PointOf(lParam));
             return 0;
         case WM_RBUTTONUP:
-            tracker_.ButtonUp(MouseButton::Right, PointOf(lParam));
+            tracker.ButtonUp(MouseButton::Right, PointOf(lParam));
             break;  // the default turns it into the context menu request
         case WM_LBUTTONDBLCLK:
             OnLButtonDblClk(ToPOINT(PointOf(lParam)));
@@ -111,10 +111,10 @@ LRESULT OrvControlBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_MOUSEMOVE:
             OnMouseMove(ToPOINT(PointOf(lParam)), static_cast<UINT>(wParam));
-            tracker_.Move(PointOf(lParam), GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG));
+            tracker.Move(PointOf(lParam), GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG));
             return 0;
         case WM_CAPTURECHANGED:
-            if (reinterpret_cast<HWND>(lParam) != m_hWnd) tracker_.CaptureLost();
+            if (reinterpret_cast<HWND>(lParam) != hWnd) tracker.CaptureLost();
             return 0;
         case WM_KEYDOWN:
         case WM_KEYUP:
@@ -139,7 +139,7 @@ LRESULT OrvControlBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_PAINT: {
-            CPaintDC dc(m_hWnd);
+            CPaintDC dc(hWnd);
             Paint(dc);
             return 0;
         }
@@ -149,14 +149,14 @@ LRESULT OrvControlBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;
         case WM_NCPAINT:
-            if (ownBorder_) {
-                PaintNonClientFrame(m_hWnd, *scheme_);
+            if (ownBorder) {
+                PaintNonClientFrame(hWnd, *scheme);
                 return 0;
             }
             break;
         case WM_GETDLGCODE:
             // During a drag Escape belongs to the control, not to the dialog's Cancel.
-            return tracker_.Dragging() ? dialogCode | DLGC_WANTALLKEYS : dialogCode;
+            return tracker.Dragging() ? dialogCode | DLGC_WANTALLKEYS : dialogCode;
         case WM_DESTROY:
             AutoScrollStop();
             break;
@@ -207,10 +207,10 @@ void OrvControlBase::DragCancel(MouseButton button) {
     if (button == MouseButton::Right) OnRDragCancel();
 }
 
-void OrvControlBase::TakeCapture() { ::SetCapture(m_hWnd); }
+void OrvControlBase::TakeCapture() { ::SetCapture(hWnd); }
 
 void OrvControlBase::LetGoCapture() {
-    if (::GetCapture() == m_hWnd) ::ReleaseCapture();
+    if (::GetCapture() == hWnd) ::ReleaseCapture();
 }
 
 void OrvControlBase::StartAutoScroll() { AutoScrollStart(); }

@@ -27,9 +27,9 @@ public:
 
     // Null means the default scheme; the control never owns it. Invalidates the control.
     void SetColourScheme(const ColourScheme* scheme);
-    const ColourScheme& Scheme() const { return *scheme_; }
+    const ColourScheme& Scheme() const { return *scheme; }
     // Paint the border from the scheme in the non-client area (see PaintNonClientFrame).
-    void SetPaintsOwnBorder(bool own) { ownBorder_ = own; }
+    void SetPaintsOwnBorder(bool own) { ownBorder = own; }
 
     // WM_COMMAND to the parent with the control's id (code 0) and window.
     void NotifyCommand();
@@ -38,12 +38,12 @@ public:
     // An identifier for a subclass's own use: 555 on, restarting before it turns negative.
     int NextIdentifier();
 
-    MouseButton TrackedButton() const { return tracker_.Tracked(); }
-    bool IsDragging() const { return tracker_.Dragging(); }
-    OrvPoint PressPoint() const { return tracker_.Press(); }
-    int CaptureCount() const { return tracker_.CaptureCount(); }
-    void AcquireCapture() { tracker_.AcquireCapture(); }
-    void ReleaseCapture() { tracker_.ReleaseCapture(); }
+    MouseButton TrackedButton() const { return tracker.Tracked(); }
+    bool IsDragging() const { return tracker.Dragging(); }
+    OrvPoint PressPoint() const { return tracker.Press(); }
+    int CaptureCount() const { return tracker.CaptureCount(); }
+    void AcquireCapture() { tracker.AcquireCapture(); }
+    void ReleaseCapture() { tracker.ReleaseCapture(); }
 
     // The answer to WM_GETDLGCODE (the "static" code at first).
     UINT dialogCode = DLGC_STATIC;
@@ -98,9 +98,9 @@ private:
     void Paint(HDC target);
     void FanOut(UINT message, WPARAM wParam, LPARAM lParam);
 
-    MouseTracker tracker_;
-    const ColourScheme* scheme_;
-    OffscreenBuffer buffer_;
-    int nextIdentifier_;
-    bool ownBorder_ = false;
+    MouseTracker tracker;
+    const ColourScheme* scheme;
+    OffscreenBuffer buffer;
+    int nextIdentifier;
+    bool ownBorder = false;
 };

@@ -7,48 +7,48 @@
 
 using namespace ControlSupport;
 
-OrvCustomButton::OrvCustomButton() : scheme_(&DefaultColourScheme()) {}
+OrvCustomButton::OrvCustomButton() : scheme(&DefaultColourScheme()) {}
 
-void OrvCustomButton::SetColourScheme(const ColourScheme* scheme) {
-    scheme_ = scheme != nullptr ? scheme : &DefaultColourScheme();
-    if (m_hWnd != nullptr) OnSchemeChanged();
+void OrvCustomButton::SetColourScheme(const ColourScheme* newScheme) {
+    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
+    if (hWnd != nullptr) OnSchemeChanged();
 }
 
 UINT OrvCustomButton::State() const {
-    UINT state = static_cast<UINT>(check_);
-    if (press_.Pushed()) state |= BST_PUSHED;
-    if (GetFocus() == m_hWnd) state |= BST_FOCUS;
+    UINT state = static_cast<UINT>(check);
+    if (press.Pushed()) state |= BST_PUSHED;
+    if (GetFocus() == hWnd) state |= BST_FOCUS;
     return state;
 }
 
-void OrvCustomButton::RedrawNow() { RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
+void OrvCustomButton::RedrawNow() { RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
 
 LRESULT OrvCustomButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
-            CPaintDC paint(m_hWnd);
-            buffer_.Paint(m_hWnd, paint, [&](HDC dc) { DrawButton(dc); });
+            CPaintDC paint(hWnd);
+            buffer.Paint(hWnd, paint, [&](HDC dc) { DrawButton(dc); });
             return 0;
         }
         case WM_ERASEBKGND:
             return 1;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
-            if (GetFocus() != m_hWnd) SetFocus();
+            if (GetFocus() != hWnd) SetFocus();
             SetCapture();
-            press_.Press();
+            press.Press();
             RedrawNow();
             return 0;
         case WM_MOUSEMOVE:
-            if (press_.MousePressed()) {
+            if (press.MousePressed()) {
                 OrvPoint p = PointOf(lParam);
-                if (press_.Move(ToOrvRect(GetClientRect()).Contains(p.x, p.y)).redraw) RedrawNow();
+                if (press.Move(ToOrvRect(GetClientRect()).Contains(p.x, p.y)).redraw) RedrawNow();
             }
             return 0;
         case WM_LBUTTONUP:
-            if (press_.MousePressed()) {
+            if (press.MousePressed()) {
                 OrvPoint p = PointOf(lParam);
-                ButtonPress::Result r = press_.Release(ToOrvRect(GetClientRect()).Contains(p.x, p.y));
+                ButtonPress::Result r = press.Release(ToOrvRect(GetClientRect()).Contains(p.x, p.y));
                 ReleaseCapture();
                 if (r.click) OnClick();
                 RedrawNow();
@@ -56,17 +56,17 @@ LRESULT OrvCustomButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
             return 0;
         case WM_CAPTURECHANGED:
             // Taken away mid-press: no click.
-            if (press_.MousePressed() && press_.Release(false).redraw) RedrawNow();
+            if (press.MousePressed() && press.Release(false).redraw) RedrawNow();
             return 0;
         case WM_KEYDOWN:
             if (wParam == VK_SPACE) {
-                if (press_.SpaceDown().redraw) RedrawNow();
+                if (press.SpaceDown().redraw) RedrawNow();
                 return 0;
             }
             break;
         case WM_KEYUP:
             if (wParam == VK_SPACE) {
-                ButtonPress::Result r = press_.SpaceUp();
+                ButtonPress::Result r = press.SpaceUp();
                 if (r.click) OnClick();
                 if (r.redraw) RedrawNow();
                 return 0;
@@ -77,7 +77,7 @@ LRESULT OrvCustomButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
             return 0;
         case WM_KILLFOCUS:
             // A Space press does not outlive the focus.
-            if (!press_.MousePressed()) press_.SetPushed(false);
+            if (!press.MousePressed()) press.SetPushed(false);
             RedrawNow();
             return 0;
         case WM_ENABLE:
@@ -85,30 +85,30 @@ LRESULT OrvCustomButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
             RedrawNow();
             return 0;
         case WM_UPDATEUISTATE: {
-            LRESULT r = Quietly(m_hWnd, [&] { return DefWindowProc(message, wParam, lParam); });
+            LRESULT r = Quietly(hWnd, [&] { return DefWindowProc(message, wParam, lParam); });
             RedrawNow();
             return r;
         }
         case WM_SETTEXT: {
-            LRESULT r = Quietly(m_hWnd, [&] { return DefWindowProc(message, wParam, lParam); });
+            LRESULT r = Quietly(hWnd, [&] { return DefWindowProc(message, wParam, lParam); });
             RedrawNow();
             return r;
         }
         case BM_GETCHECK:
-            return check_;
+            return check;
         case BM_SETCHECK:
-            if (static_cast<int>(wParam) != check_) {
-                check_ = static_cast<int>(wParam) & 3;
+            if (static_cast<int>(wParam) != check) {
+                check = static_cast<int>(wParam) & 3;
                 RedrawNow();
             }
             return 0;
         case BM_GETSTATE:
             return State();
         case BM_SETSTATE:
-            if (press_.SetPushed(wParam != 0)) RedrawNow();
+            if (press.SetPushed(wParam != 0)) RedrawNow();
             return 0;
         case BM_SETSTYLE:
-            SetWindowLongPtrA(m_hWnd, GWL_STYLE, (GetStyle() & 0xFFFF0000) | LOWORD(wParam));
+            SetWindowLongPtrA(hWnd, GWL_STYLE, (GetStyle() & 0xFFFF0000) | LOWORD(wParam));
             if (lParam != 0) RedrawNow();
             return 0;
         case BM_CLICK:
@@ -125,20 +125,20 @@ void OrvCustomButton::OnClick() {
     UINT style = GetStyle();
     switch (ButtonStyle::Kind(style)) {
         case ButtonStyle::kAutoRadio:
-            if (check_ != ButtonState::kChecked) {
+            if (check != ButtonState::kChecked) {
                 UncheckRadioGroup();
-                check_ = ButtonState::kChecked;
+                check = ButtonState::kChecked;
             }
             break;
         default:
-            check_ = CheckAfterClick(style, check_);
+            check = CheckAfterClick(style, check);
     }
-    SendCommand(m_hWnd, BN_CLICKED);
+    SendCommand(hWnd, BN_CLICKED);
 }
 
 void OrvCustomButton::UncheckRadioGroup() {
     auto isGroupStart = [](HWND w) { return (GetWindowLongPtrA(w, GWL_STYLE) & WS_GROUP) != 0; };
-    HWND first = m_hWnd;
+    HWND first = hWnd;
     while (!isGroupStart(first)) {
         HWND previous = GetWindow(first, GW_HWNDPREV);
         if (previous == nullptr) break;
@@ -150,7 +150,7 @@ void OrvCustomButton::UncheckRadioGroup() {
         GetClassNameA(w, kind, sizeof kind);
         UINT style = static_cast<UINT>(GetWindowLongPtrA(w, GWL_STYLE));
         UINT k = ButtonStyle::Kind(style);
-        if (w != m_hWnd && _stricmp(kind, "Button") == 0 &&
+        if (w != hWnd && _stricmp(kind, "Button") == 0 &&
             (k == ButtonStyle::kRadio || k == ButtonStyle::kAutoRadio))
             ::SendMessageA(w, BM_SETCHECK, BST_UNCHECKED, 0);
     }
@@ -161,7 +161,7 @@ void OrvCustomButton::DrawButton(HDC dc) {
     UINT style = GetStyle();
     UINT state = State();
     bool enabled = IsWindowEnabled();
-    bool focused = GetFocus() == m_hWnd;
+    bool focused = GetFocus() == hWnd;
     switch (LookOf(style)) {
         case ButtonLook::Push:
             DrawPushButton(dc, client, state, enabled, focused, IsDefault(style));
@@ -187,7 +187,7 @@ RECT OrvCustomButton::DrawLabel(HDC dc, const RECT& rect, bool enabled, bool lef
     flags |= align.horizontal == TextAlign::Near
                  ? DT_LEFT
                  : (align.horizontal == TextAlign::Far ? DT_RIGHT : DT_CENTER);
-    std::string text = TextOf(m_hWnd);
+    std::string text = TextOf(hWnd);
     RECT box = rect;
     OrvSelection font(dc, GuiFont());
     if (style & ButtonStyle::kMultiLine) {
@@ -205,9 +205,9 @@ RECT OrvCustomButton::DrawLabel(HDC dc, const RECT& rect, bool enabled, bool lef
                                                                      : DT_VCENTER);
     }
     if (enabled) {
-        DrawSchemeText(dc, text, box, flags, *scheme_);
+        DrawSchemeText(dc, text, box, flags, *scheme);
     } else {
-        DrawEmbossedText(dc, text, box, flags, *scheme_);
+        DrawEmbossedText(dc, text, box, flags, *scheme);
     }
     // The rectangle the text covers, for the focus rectangle.
     RECT used = box;
@@ -228,17 +228,17 @@ RECT OrvCustomButton::DrawLabel(HDC dc, const RECT& rect, bool enabled, bool lef
 void OrvCustomButton::PaintBevelAndDefaultFrame(HDC dc, const RECT& client, UINT state, bool isDefault) {
     RECT frame = client;
     if (isDefault) {
-        OrvBrush text(CreateSolidBrush((*scheme_)[SchemeColour::Text]));
+        OrvBrush text(CreateSolidBrush((*scheme)[SchemeColour::Text]));
         FrameRect(dc, &frame, text);
         InflateRect(&frame, -1, -1);
     }
     bool down = (state & (BST_CHECKED | BST_INDETERMINATE | BST_PUSHED)) != 0;
-    PaintFrame(dc, down ? FrameStyle::Sunken : FrameStyle::SoftRaised, frame, *scheme_);
+    PaintFrame(dc, down ? FrameStyle::Sunken : FrameStyle::SoftRaised, frame, *scheme);
 }
 
 void OrvCustomButton::DrawPushButton(HDC dc, const RECT& rect, UINT state, bool enabled, bool focused,
                                      bool isDefault) {
-    const ColourScheme& s = *scheme_;
+    const ColourScheme& s = *scheme;
     RECT inner = ToRECT(ButtonGeometry::PushInner(ToOrvRect(rect), isDefault));
     if (state & (BST_CHECKED | BST_INDETERMINATE)) {
         FillHalftone(dc, rect, s[SchemeColour::Highlight], s[SchemeColour::Face]);
@@ -259,7 +259,7 @@ void OrvCustomButton::DrawPushButton(HDC dc, const RECT& rect, UINT state, bool 
 }
 
 void OrvCustomButton::DrawCheckBox(HDC dc, const RECT& rect, UINT state, bool enabled, bool focused) {
-    const ColourScheme& s = *scheme_;
+    const ColourScheme& s = *scheme;
     FillSolid(dc, rect, s[SchemeColour::Face]);
     ButtonGeometry::CheckLayout layout = ButtonGeometry::Check(ToOrvRect(rect), GetStyle());
     RECT box = ToRECT(layout.box);
@@ -289,31 +289,31 @@ void OrvCustomButton::DrawCheckBox(HDC dc, const RECT& rect, UINT state, bool en
 bool OrvBitmapButton2::SetBitmap(UINT resourceId) {
     HBITMAP loaded = OrvLoadBitmap(resourceId);
     if (loaded == nullptr) return false;
-    bitmaps_[0].Reset(loaded);
+    bitmaps[0].Reset(loaded);
     Prepare();
     return true;
 }
 
 bool OrvBitmapButton2::SetBitmap(HBITMAP bitmap) {
     if (bitmap == nullptr) return false;
-    bitmaps_[0].Reset(static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    bitmaps[0].Reset(static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     Prepare();
-    return bitmaps_[0].Get() != nullptr;
+    return bitmaps[0].Get() != nullptr;
 }
 
 void OrvBitmapButton2::Prepare() {
-    ButtonBitmap::Pixels source = PixelsOf(bitmaps_[0]);
-    width_ = source.width;
-    height_ = source.height;
+    ButtonBitmap::Pixels source = PixelsOf(bitmaps[0]);
+    width = source.width;
+    height = source.height;
     const ColourScheme& s = Scheme();
     uint32_t hi = s[SchemeColour::Highlight], face = s[SchemeColour::Face], shadow = s[SchemeColour::Shadow];
-    bitmaps_[1].Reset(BitmapOf(ButtonBitmap::SchemeColoured(source, hi, face, shadow)));
-    bitmaps_[2].Reset(BitmapOf(ButtonBitmap::Embossed(source, hi, face, shadow)));
-    if (m_hWnd != nullptr) Invalidate(false);
+    bitmaps[1].Reset(BitmapOf(ButtonBitmap::SchemeColoured(source, hi, face, shadow)));
+    bitmaps[2].Reset(BitmapOf(ButtonBitmap::Embossed(source, hi, face, shadow)));
+    if (hWnd != nullptr) Invalidate(false);
 }
 
 void OrvBitmapButton2::OnSchemeChanged() {
-    if (bitmaps_[0]) Prepare();
+    if (bitmaps[0]) Prepare();
     OrvCustomButton::OnSchemeChanged();
 }
 
@@ -322,9 +322,9 @@ void OrvBitmapButton2::DrawPushButton(HDC dc, const RECT& rect, UINT state, bool
     const ColourScheme& s = Scheme();
     RECT inner = ToRECT(ButtonGeometry::PushInner(ToOrvRect(rect), isDefault));
     FillSolid(dc, rect, s[SchemeColour::Face]);
-    HBITMAP image = enabled ? bitmaps_[1].Get() : bitmaps_[2].Get();
+    HBITMAP image = enabled ? bitmaps[1].Get() : bitmaps[2].Get();
     if (image != nullptr) {
-        int w = enabled ? width_ : width_ + 1, h = enabled ? height_ : height_ + 1;
+        int w = enabled ? width : width + 1, h = enabled ? height : height + 1;
         int x = inner.left + (inner.right - inner.left - w) / 2,
             y = inner.top + (inner.bottom - inner.top - h) / 2;
         if (state & BST_PUSHED) ++x, ++y;

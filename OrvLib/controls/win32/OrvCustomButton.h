@@ -21,7 +21,7 @@ public:
 
     // Null means the default scheme.
     void SetColourScheme(const ColourScheme* scheme);
-    const ColourScheme& Scheme() const { return *scheme_; }
+    const ColourScheme& Scheme() const { return *scheme; }
 
 protected:
     virtual void DrawButton(HDC dc);
@@ -46,10 +46,10 @@ protected:
 private:
     void UncheckRadioGroup();
 
-    const ColourScheme* scheme_;
-    OffscreenBuffer buffer_;
-    ButtonPress press_;
-    int check_ = ButtonState::kUnchecked;
+    const ColourScheme* scheme;
+    OffscreenBuffer buffer;
+    ButtonPress press;
+    int check = ButtonState::kUnchecked;
 };
 
 class OrvBitmapButton2 : public OrvCustomButton {
@@ -59,7 +59,7 @@ public:
     bool SetBitmap(UINT resourceId);
     // The same from a bitmap the caller keeps.
     bool SetBitmap(HBITMAP bitmap);
-    SIZE BitmapSize() const { return SIZE{width_, height_}; }
+    SIZE BitmapSize() const { return SIZE{width, height}; }
 
 protected:
     void DrawPushButton(HDC dc, const RECT& rect, UINT state, bool enabled, bool focused,
@@ -70,7 +70,7 @@ private:
     void Prepare();
 
     // The loaded bitmap, the scheme-coloured copy, the disabled copy, two spare slots.
-    OrvBitmap bitmaps_[5];
-    int width_ = 0;
-    int height_ = 0;
+    OrvBitmap bitmaps[5];
+    int width = 0;
+    int height = 0;
 };

@@ -8,118 +8,119 @@
 
 using namespace ControlSupport;
 
-OrvCustomEditBox::OrvCustomEditBox() : scheme_(&DefaultColourScheme()) {}
+OrvCustomEditBox::OrvCustomEditBox() : scheme(&DefaultColourScheme()) {}
 
 OrvCustomEditBox::~OrvCustomEditBox() = default;
 
-void OrvCustomEditBox::SetColourScheme(const ColourScheme* scheme) {
-    scheme_ = scheme != nullptr ? scheme : &DefaultColourScheme();
-    background_.Reset();
-    if (spin_) spin_->SetColourScheme(scheme_);
-    if (m_hWnd != nullptr) {
-        RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+void OrvCustomEditBox::SetColourScheme(const ColourScheme* newScheme) {
+    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
+    background.Reset();
+    if (spin) spin->SetColourScheme(scheme);
+    if (hWnd != nullptr) {
+        RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
     }
 }
 
-std::string OrvCustomEditBox::Text() const { return TextOf(m_hWnd); }
+std::string OrvCustomEditBox::Text() const { return TextOf(hWnd); }
 
 void OrvCustomEditBox::ApplyText(const std::string& text) {
-    if (m_hWnd == nullptr) return;
-    Quietly(m_hWnd, [&] { return DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())); });
+    if (hWnd == nullptr) return;
+    Quietly(hWnd, [&] { return DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())); });
     RedrawNow();
 }
 
-void OrvCustomEditBox::SetText(const std::string& text, bool set, bool quiet) {
-    if (quiet) ++quiet_;
+void OrvCustomEditBox::SetText(const std::string& text, bool set, bool newQuiet) {
+    if (newQuiet) ++quiet;
     if (set) {
-        modified_ = false;
-        if (batch_ > 0) {
-            pending_ = true;
-            pendingText_ = text;
+        modified = false;
+        if (batch > 0) {
+            pending = true;
+            pendingText = text;
         } else {
             ApplyText(text);
         }
-    } else if (m_hWnd != nullptr && text != Text()) {
-        modified_ = true;
+    } else if (hWnd != nullptr && text != Text()) {
+        modified = true;
         Invalidate(false);
     }
-    if (quiet) --quiet_;
+    if (newQuiet) --quiet;
 }
 
 void OrvCustomEditBox::EndBatch() {
-    if (batch_ > 0 && --batch_ == 0 && pending_) {
-        pending_ = false;
-        ApplyText(pendingText_);
+    if (batch > 0 && --batch == 0 && pending) {
+        pending = false;
+        ApplyText(pendingText);
     }
 }
 
 void OrvCustomEditBox::Commit() {
-    if (commit_ && m_hWnd != nullptr) SendMessage(WM_KILLFOCUS, 0, 0);
+    if (commit && hWnd != nullptr) SendMessage(WM_KILLFOCUS, 0, 0);
 }
 
 void OrvCustomEditBox::CreateSpinButton() {
-    spin_.reset();
-    if (m_hWnd == nullptr) return;
-    auto spin = std::make_unique<OrvCustomSpinButton>(*this);
+    spin.reset();
+    if (hWnd == nullptr) return;
+    auto spinButton = std::make_unique<OrvCustomSpinButton>(*this);
     RECT none{0, 0, 0, 0};
-    if (!spin->CreateControl(UPDOWN_CLASSA, "", WS_CHILD | UDS_ALIGNRIGHT | UDS_ARROWKEYS, none, GetParent(),
-                             0))
+    if (!spinButton->CreateControl(UPDOWN_CLASSA, "", WS_CHILD | UDS_ALIGNRIGHT | UDS_ARROWKEYS, none,
+                                   GetParent(), 0))
         return;
-    spin->SetColourScheme(scheme_);
-    spin->SetBuddy(m_hWnd);
-    spin->SetRange32(0, 100);
-    spin->SetPos32(50);
-    spin->SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-    spinOffset_ = spin->GetRectInParent().left - GetRectInParent().right;
-    spin_ = std::move(spin);
+    spinButton->SetColourScheme(scheme);
+    spinButton->SetBuddy(hWnd);
+    spinButton->SetRange32(0, 100);
+    spinButton->SetPos32(50);
+    spinButton->SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    spinOffset = spinButton->GetRectInParent().left - GetRectInParent().right;
+    spin = std::move(spinButton);
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
 }
 
 void OrvCustomEditBox::PlaceSpinButton() {
-    RECT box = GetRectInParent(), spin = spin_->GetRectInParent();
-    int x = box.right + spinOffset_;
-    if (x != spin.left || box.top != spin.top || box.bottom - box.top != spin.bottom - spin.top)
-        spin_->SetWindowPos(nullptr, x, box.top, spin.right - spin.left, box.bottom - box.top,
-                            SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT box = GetRectInParent(), spinPlace = spin->GetRectInParent();
+    int x = box.right + spinOffset;
+    if (x != spinPlace.left || box.top != spinPlace.top ||
+        box.bottom - box.top != spinPlace.bottom - spinPlace.top)
+        spin->SetWindowPos(nullptr, x, box.top, spinPlace.right - spinPlace.left, box.bottom - box.top,
+                           SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void OrvCustomEditBox::RedrawNow() {
-    if (m_hWnd != nullptr) RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    if (hWnd != nullptr) RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 OrvCustomEditBox::Snapshot OrvCustomEditBox::Take() const {
     Snapshot s;
     s.text = Text();
     SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&s.selStart), reinterpret_cast<LPARAM>(&s.selEnd));
-    s.focused = GetFocus() == m_hWnd;
+    s.focused = GetFocus() == hWnd;
     return s;
 }
 
 LRESULT OrvCustomEditBox::HandleWatched(UINT message, WPARAM wParam, LPARAM lParam, bool quietly) {
     Snapshot before = Take();
-    LRESULT r = quietly ? Quietly(m_hWnd, [&] { return DefWindowProc(message, wParam, lParam); })
+    LRESULT r = quietly ? Quietly(hWnd, [&] { return DefWindowProc(message, wParam, lParam); })
                         : DefWindowProc(message, wParam, lParam);
-    if (m_hWnd != nullptr && Take() != before) RedrawNow();
+    if (hWnd != nullptr && Take() != before) RedrawNow();
     return r;
 }
 
 LRESULT OrvCustomEditBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
-            CPaintDC paint(m_hWnd);
-            HideCaret(m_hWnd);
-            buffer_.Paint(m_hWnd, paint, [&](HDC dc) { Draw(dc); });
-            ShowCaret(m_hWnd);
+            CPaintDC paint(hWnd);
+            HideCaret(hWnd);
+            buffer.Paint(hWnd, paint, [&](HDC dc) { Draw(dc); });
+            ShowCaret(hWnd);
             return 0;
         }
         case WM_ERASEBKGND:
             return 1;
         case WM_NCPAINT: {
-            CClientDC dc(m_hWnd, true);
+            CClientDC dc(hWnd, true);
             RECT window = GetWindowRect();
             OffsetRect(&window, -window.left, -window.top);
-            const ColourScheme& s = *scheme_;
-            if (spin_) {
+            const ColourScheme& s = *scheme;
+            if (spin) {
                 // Open on the right, where the arrows carry the border on.
                 int w = window.right, h = window.bottom;
                 FillSolid(dc, RECT{w - 2, 2, w, h - 2},
@@ -131,12 +132,12 @@ LRESULT OrvCustomEditBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
                 FillSolid(dc, RECT{0, h - 1, w, h}, s[SchemeColour::Highlight]);
                 FillSolid(dc, RECT{1, h - 2, w, h - 1}, s[SchemeColour::Light]);
             } else {
-                PaintNonClientFrame(m_hWnd, s);
+                PaintNonClientFrame(hWnd, s);
             }
             return 0;
         }
         case WM_CHAR:
-            if (!filter_.Accepts(static_cast<uint32_t>(wParam))) return 0;
+            if (!filter.Accepts(static_cast<uint32_t>(wParam))) return 0;
             return HandleWatched(message, wParam, lParam, true);
         case WM_KEYDOWN:
         case WM_KEYUP:
@@ -148,7 +149,7 @@ LRESULT OrvCustomEditBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         case EM_REPLACESEL:
             return HandleWatched(message, wParam, lParam, true);
         case WM_SETTEXT: {
-            LRESULT r = Quietly(m_hWnd, [&] { return DefWindowProc(message, wParam, lParam); });
+            LRESULT r = Quietly(hWnd, [&] { return DefWindowProc(message, wParam, lParam); });
             RedrawNow();
             return r;
         }
@@ -161,8 +162,8 @@ LRESULT OrvCustomEditBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_KILLFOCUS: {
             OnFocusLost();
             LRESULT r = DefWindowProc(message, wParam, lParam);
-            if (m_hWnd == nullptr) return r;
-            Quietly(m_hWnd, [&] { return DefWindowProc(EM_SETSEL, 0, -1); });
+            if (hWnd == nullptr) return r;
+            Quietly(hWnd, [&] { return DefWindowProc(EM_SETSEL, 0, -1); });
             RedrawNow();
             return r;
         }
@@ -170,13 +171,13 @@ LRESULT OrvCustomEditBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_SHOWWINDOW:
         case WM_WINDOWPOSCHANGED: {
             LRESULT r = DefWindowProc(message, wParam, lParam);
-            if (spin_ && spin_->m_hWnd != nullptr) {
-                if (message == WM_ENABLE) spin_->EnableWindow(wParam != 0);
-                if (message == WM_SHOWWINDOW) spin_->ShowWindow(wParam ? SW_SHOWNA : SW_HIDE);
+            if (spin && spin->hWnd != nullptr) {
+                if (message == WM_ENABLE) spin->EnableWindow(wParam != 0);
+                if (message == WM_SHOWWINDOW) spin->ShowWindow(wParam ? SW_SHOWNA : SW_HIDE);
                 if (message == WM_WINDOWPOSCHANGED) PlaceSpinButton();
             }
             if (message == WM_ENABLE)
-                RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+                RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
             return r;
         }
         default:
@@ -191,31 +192,31 @@ bool OrvCustomEditBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam,
         bool swallow = false;
         if (code == EN_CHANGE) {
             HWND focus = GetFocus();
-            if (focus == m_hWnd || (spin_ && focus == spin_->m_hWnd)) modified_ = false;
-            if (spin_) spin_->Invalidate(false);
+            if (focus == hWnd || (spin && focus == spin->hWnd)) modified = false;
+            if (spin) spin->Invalidate(false);
         }
         // Both of the system's text-change reports stay inside while quiet.
-        if (code == EN_CHANGE || code == EN_UPDATE) swallow = quiet_ > 0;
-        if (listener_ != nullptr) listener_->OnEditBoxCommand(code);
+        if (code == EN_CHANGE || code == EN_UPDATE) swallow = quiet > 0;
+        if (listener != nullptr) listener->OnEditBoxCommand(code);
         if (swallow) {
             *result = 0;
             return true;
         }
     }
     if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) {
-        const ColourScheme& s = *scheme_;
+        const ColourScheme& s = *scheme;
         HDC dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, modified_ ? s[SchemeColour::DisabledText] : s[SchemeColour::Text]);
+        SetTextColor(dc, modified ? s[SchemeColour::DisabledText] : s[SchemeColour::Text]);
         SetBkColor(dc, s[SchemeColour::Window]);
-        if (!background_) background_.Reset(CreateSolidBrush(s[SchemeColour::Window]));
-        *result = reinterpret_cast<LRESULT>(background_.Get());
+        if (!background) background.Reset(CreateSolidBrush(s[SchemeColour::Window]));
+        *result = reinterpret_cast<LRESULT>(background.Get());
         return true;
     }
     return CEdit::OnChildNotify(message, wParam, lParam, result);
 }
 
 void OrvCustomEditBox::Draw(HDC dc) {
-    const ColourScheme& s = *scheme_;
+    const ColourScheme& s = *scheme;
     RECT client = GetClientRect();
     bool enabled = IsWindowEnabled();
     FillSolid(dc, client, enabled ? s[SchemeColour::Window] : s[SchemeColour::Face]);
@@ -225,7 +226,7 @@ void OrvCustomEditBox::Draw(HDC dc) {
     OrvSelection selectFont(dc, font != nullptr ? font : GuiFont());
     SetBkMode(dc, OPAQUE);
     DWORD selStart = 0, selEnd = 0;
-    if (GetFocus() == m_hWnd)
+    if (GetFocus() == hWnd)
         SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
     size_t a = std::min<size_t>(selStart, text.size()), b = std::min<size_t>(selEnd, text.size());
     if (b < a) std::swap(a, b);
@@ -252,46 +253,46 @@ void OrvCustomEditBox::Draw(HDC dc) {
     run(b, text.size(), false);
 }
 
-OrvCustomIntegerEditBox::OrvCustomIntegerEditBox() { Filter() = model_.Filter(); }
+OrvCustomIntegerEditBox::OrvCustomIntegerEditBox() { Filter() = model.Filter(); }
 
 void OrvCustomIntegerEditBox::SetRange(int minimum, int maximum, bool wrap) {
-    model_.SetRange(minimum, maximum, wrap);
-    Filter() = model_.Filter();
+    model.SetRange(minimum, maximum, wrap);
+    Filter() = model.Filter();
     CreateSpinButton();
 }
 
 void OrvCustomIntegerEditBox::SetValue(int value) {
-    std::string text = model_.SetValue(value);
-    if (m_hWnd != nullptr) SetText(text, true);
+    std::string text = model.SetValue(value);
+    if (hWnd != nullptr) SetText(text, true);
 }
 
 int OrvCustomIntegerEditBox::GetValue() const {
-    return m_hWnd == nullptr ? model_.LastSetValue() : model_.ValueOf(Text());
+    return hWnd == nullptr ? model.LastSetValue() : model.ValueOf(Text());
 }
 
-void OrvCustomIntegerEditBox::SpinStep(int delta) { SetText(model_.Step(Text(), delta), true); }
+void OrvCustomIntegerEditBox::SpinStep(int delta) { SetText(model.Step(Text(), delta), true); }
 
 void OrvCustomIntegerEditBox::OnFocusLost() {
-    IntegerBoxModel::Commit c = model_.FocusLost(Text());
+    IntegerBoxModel::Commit c = model.FocusLost(Text());
     if (c.changed) SetText(c.text, true);
 }
 
-void OrvCustomSpinButton::SetColourScheme(const ColourScheme* scheme) {
-    scheme_ = scheme != nullptr ? scheme : &DefaultColourScheme();
-    if (m_hWnd != nullptr) Invalidate(false);
+void OrvCustomSpinButton::SetColourScheme(const ColourScheme* newScheme) {
+    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
+    if (hWnd != nullptr) Invalidate(false);
 }
 
 LRESULT OrvCustomSpinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
-            CPaintDC paint(m_hWnd);
-            buffer_.Paint(m_hWnd, paint, [&](HDC dc) { Draw(dc); });
+            CPaintDC paint(hWnd);
+            buffer.Paint(hWnd, paint, [&](HDC dc) { Draw(dc); });
             return 0;
         }
         case WM_ERASEBKGND:
             return 1;
         case WM_LBUTTONDOWN: {
-            buddy_.SpinPressed();
+            buddy.SpinPressed();
             LRESULT r = DefWindowProc(message, wParam, lParam);
             Invalidate(false);
             return r;
@@ -299,7 +300,7 @@ LRESULT OrvCustomSpinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
         case WM_LBUTTONUP: {
             LRESULT r = DefWindowProc(message, wParam, lParam);
             Invalidate(false);
-            buddy_.Commit();
+            buddy.Commit();
             return r;
         }
         default:
@@ -310,7 +311,7 @@ LRESULT OrvCustomSpinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
 
 bool OrvCustomSpinButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == static_cast<UINT>(UDN_DELTAPOS)) {
-        buddy_.SpinStep(reinterpret_cast<NMUPDOWN*>(lParam)->iDelta);
+        buddy.SpinStep(reinterpret_cast<NMUPDOWN*>(lParam)->iDelta);
         // The arrows' own position stays where it is, away from its limits.
         *result = 1;
         return true;
@@ -319,7 +320,7 @@ bool OrvCustomSpinButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lPar
 }
 
 void OrvCustomSpinButton::Draw(HDC dc) {
-    const ColourScheme& s = *scheme_;
+    const ColourScheme& s = *scheme;
     RECT client = GetClientRect();
     int w = client.right, h = client.bottom;
     FillSolid(dc, client, s[SchemeColour::Face]);
@@ -337,7 +338,7 @@ void OrvCustomSpinButton::Draw(HDC dc) {
     }
     SpinGeometry::Halves halves = SpinGeometry::Split(ToOrvRect(client), right);
     int pressed = 0;
-    if (GetCapture() == m_hWnd) {
+    if (GetCapture() == hWnd) {
         POINT cursor;
         GetCursorPos(&cursor);
         ScreenToClient(&cursor);

@@ -35,25 +35,25 @@ public:
     ~OrvCustomEditBox() override;
 
     void SetColourScheme(const ColourScheme* scheme);
-    const ColourScheme& Scheme() const { return *scheme_; }
-    CharFilter& Filter() { return filter_; }
+    const ColourScheme& Scheme() const { return *scheme; }
+    CharFilter& Filter() { return filter; }
 
     // With set, the text is applied (after the batch, inside one) and the box is no longer
     // modified; without, the box is only marked modified when the text differs. Quiet keeps
     // the parent from hearing of the change.
     void SetText(const std::string& text, bool set, bool quiet = false);
     std::string Text() const;
-    bool Modified() const { return modified_; }
-    void BeginBatch() { ++batch_; }
+    bool Modified() const { return modified; }
+    void BeginBatch() { ++batch; }
     void EndBatch();
 
     // With the commit flag, releasing the mouse on the arrows makes the box go through its
     // focus-loss handling (the parent hears of a focus loss) while it keeps the focus.
-    void SetCommitFlag(bool commit) { commit_ = commit; }
+    void SetCommitFlag(bool newCommit) { commit = newCommit; }
     void Commit();
 
-    void SetListener(OrvEditBoxListener* listener) { listener_ = listener; }
-    OrvCustomSpinButton* SpinButton() const { return spin_.get(); }
+    void SetListener(OrvEditBoxListener* newListener) { listener = newListener; }
+    OrvCustomSpinButton* SpinButton() const { return spin.get(); }
 
     // Called by the arrows.
     virtual void SpinStep(int delta) { (void)delta; }
@@ -83,19 +83,19 @@ private:
     Snapshot Take() const;
     LRESULT HandleWatched(UINT message, WPARAM wParam, LPARAM lParam, bool quietly);
 
-    const ColourScheme* scheme_;
-    CharFilter filter_;
-    std::unique_ptr<OrvCustomSpinButton> spin_;
-    int spinOffset_ = 0;  // the arrows' left edge from the box's right edge
-    OffscreenBuffer buffer_;
-    OrvBrush background_;
-    bool modified_ = false;
-    int batch_ = 0;
-    bool pending_ = false;
-    std::string pendingText_;
-    int quiet_ = 0;
-    bool commit_ = false;
-    OrvEditBoxListener* listener_ = nullptr;
+    const ColourScheme* scheme;
+    CharFilter filter;
+    std::unique_ptr<OrvCustomSpinButton> spin;
+    int spinOffset = 0;  // the arrows' left edge from the box's right edge
+    OffscreenBuffer buffer;
+    OrvBrush background;
+    bool modified = false;
+    int batch = 0;
+    bool pending = false;
+    std::string pendingText;
+    int quiet = 0;
+    bool commit = false;
+    OrvEditBoxListener* listener = nullptr;
 };
 
 class OrvCustomIntegerEditBox : public OrvCustomEditBox {
@@ -109,7 +109,7 @@ public:
     // The value of the text, not clamped; the last value set for an empty text or before
     // the window exists.
     int GetValue() const;
-    const IntegerBoxModel& Model() const { return model_; }
+    const IntegerBoxModel& Model() const { return model; }
 
     void SpinStep(int delta) override;
 
@@ -117,12 +117,13 @@ protected:
     void OnFocusLost() override;
 
 private:
-    IntegerBoxModel model_;
+    IntegerBoxModel model;
 };
 
 class OrvCustomSpinButton : public CSpinButtonCtrl {
 public:
-    explicit OrvCustomSpinButton(OrvCustomEditBox& buddy) : buddy_(buddy), scheme_(&DefaultColourScheme()) {}
+    explicit OrvCustomSpinButton(OrvCustomEditBox& initialBuddy)
+        : buddy(initialBuddy), scheme(&DefaultColourScheme()) {}
     void SetColourScheme(const ColourScheme* scheme);
 
 protected:
@@ -131,7 +132,7 @@ protected:
     void Draw(HDC dc);
 
 private:
-    OrvCustomEditBox& buddy_;
-    const ColourScheme* scheme_;
-    OffscreenBuffer buffer_;
+    OrvCustomEditBox& buddy;
+    const ColourScheme* scheme;
+    OffscreenBuffer buffer;
 };

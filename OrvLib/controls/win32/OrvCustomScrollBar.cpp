@@ -5,32 +5,34 @@
 
 using namespace ControlSupport;
 
-OrvCustomScrollBar::OrvCustomScrollBar(uint32_t style)
-    : style_(style), model_((style & kLive) != 0), timer_(static_cast<UINT_PTR>(NextIdentifier())) {}
+OrvCustomScrollBar::OrvCustomScrollBar(uint32_t initialStyle)
+    : style(initialStyle),
+      model((initialStyle & kLive) != 0),
+      timer(static_cast<UINT_PTR>(NextIdentifier())) {}
 
-bool OrvCustomScrollBar::Create(CWnd* parent, const RECT& rect, UINT id, DWORD style) {
-    if (!OrvControlBase::Create("OrvCustomScrollBar", style, rect, parent, id)) return false;
+bool OrvCustomScrollBar::Create(CWnd* parent, const RECT& rect, UINT id, DWORD windowStyle) {
+    if (!OrvControlBase::Create("OrvCustomScrollBar", windowStyle, rect, parent, id)) return false;
     SetWindowText("OrvCustomScrollBar");
     Layout();
     return true;
 }
 
 void OrvCustomScrollBar::Layout() {
-    if (m_hWnd == nullptr) return;
+    if (hWnd == nullptr) return;
     RECT c = GetClientRect();
-    model_.Layout(Vertical() ? c.bottom : c.right, Vertical() ? c.right : c.bottom);
+    model.Layout(Vertical() ? c.bottom : c.right, Vertical() ? c.right : c.bottom);
 }
 
 void OrvCustomScrollBar::SetScrollInfo(UINT mask, const ScrollInfo& info, bool redraw) {
-    if (mask & SIF_RANGE) model_.SetRange(info.minimum, info.maximum);
-    if (mask & SIF_PAGE) model_.SetPage(info.page);
+    if (mask & SIF_RANGE) model.SetRange(info.minimum, info.maximum);
+    if (mask & SIF_PAGE) model.SetPage(info.page);
     if (mask & (SIF_POS | SIF_TRACKPOS))
-        model_.SetPosition((mask & SIF_POS) ? info.position : info.trackPosition);
-    if (redraw && m_hWnd != nullptr) Invalidate(false);
+        model.SetPosition((mask & SIF_POS) ? info.position : info.trackPosition);
+    if (redraw && hWnd != nullptr) Invalidate(false);
 }
 
 void OrvCustomScrollBar::Send(const ScrollBarModel::Messages& messages) {
-    HWND self = m_hWnd;
+    HWND self = hWnd;
     for (const ScrollMessage& m : messages) {
         if (m.notification) {
             NotifyCode(static_cast<UINT>(m.code));
@@ -45,80 +47,80 @@ void OrvCustomScrollBar::Send(const ScrollBarModel::Messages& messages) {
 }
 
 void OrvCustomScrollBar::StopRepeat() {
-    if (timerRunning_) KillTimer(timer_);
-    timerRunning_ = false;
+    if (timerRunning) KillTimer(timer);
+    timerRunning = false;
 }
 
 void OrvCustomScrollBar::OnLButtonDown(POINT point) {
-    last_ = press_ = point;
+    last = press = point;
     int delay = 0;
     DWORD speed = 31;
     SystemParametersInfoA(SPI_GETKEYBOARDDELAY, 0, &delay, 0);
     SystemParametersInfoA(SPI_GETKEYBOARDSPEED, 0, &speed, 0);
-    model_.SetKeyboardTiming(delay, static_cast<int32_t>(speed));
-    Send(model_.Press(Along(point)));
-    if (model_.Repeating()) {
-        interval_ = model_.TimerInterval();
-        SetTimer(timer_, static_cast<UINT>(interval_));
-        timerRunning_ = true;
+    model.SetKeyboardTiming(delay, static_cast<int32_t>(speed));
+    Send(model.Press(Along(point)));
+    if (model.Repeating()) {
+        interval = model.TimerInterval();
+        SetTimer(timer, static_cast<UINT>(interval));
+        timerRunning = true;
     }
 }
 
 void OrvCustomScrollBar::OnLButtonUp(POINT) {
     StopRepeat();
-    model_.Release();
+    model.Release();
     Invalidate(false);
 }
 
 void OrvCustomScrollBar::OnLDragBegin(POINT) {
-    if (!model_.PressedOnThumb()) return;
+    if (!model.PressedOnThumb()) return;
     StopRepeat();
-    Send(model_.BeginDrag());
+    Send(model.BeginDrag());
 }
 
 void OrvCustomScrollBar::OnLDragMove(POINT point) {
-    last_ = point;
-    if (model_.Dragging()) Send(model_.DragTo(Along(point) - Along(press_)));
+    last = point;
+    if (model.Dragging()) Send(model.DragTo(Along(point) - Along(press)));
 }
 
 void OrvCustomScrollBar::OnLDragEnd(POINT point) {
-    if (model_.Dragging()) {
-        Send(model_.EndDrag());
+    if (model.Dragging()) {
+        Send(model.EndDrag());
     } else {
         OnLButtonUp(point);
     }
 }
 
 void OrvCustomScrollBar::OnLDragCancel() {
-    if (model_.Dragging()) {
-        Send(model_.CancelDrag());
+    if (model.Dragging()) {
+        Send(model.CancelDrag());
     } else {
         OnLButtonUp(POINT{});
     }
 }
 
 void OrvCustomScrollBar::OnMouseMove(POINT point, UINT) {
-    if (model_.Repeating()) last_ = point;
+    if (model.Repeating()) last = point;
 }
 
 bool OrvCustomScrollBar::OnMouseWheel(int delta, POINT, UINT) {
-    Send(model_.Wheel(delta));
+    Send(model.Wheel(delta));
     return true;
 }
 
 LRESULT OrvCustomScrollBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_TIMER:
-            if (wParam != timer_) break;
+            if (wParam != timer) break;
             // The button may have gone up where no release reached us (after a double click).
-            if (GetKeyState(VK_LBUTTON) >= 0 || !model_.Repeating()) {
+            if (GetKeyState(VK_LBUTTON) >= 0 || !model.Repeating()) {
                 StopRepeat();
                 return 0;
             }
-            Send(model_.Tick(Along(last_)));
-            if (model_.TimerInterval() != interval_) {
-                interval_ = model_.TimerInterval();
-                SetTimer(timer_, static_cast<UINT>(interval_));
+            Send(model.Tick(Along(last)));
+            if (model.TimerInterval() != interval) {
+                interval = model.TimerInterval();
+                SetTimer(timer, static_cast<UINT>(interval));
             }
             return 0;
         case WM_SIZE:
@@ -158,14 +160,14 @@ void OrvCustomScrollBar::PaintArrowButton(HDC dc, const RECT& box, bool first, b
 void OrvCustomScrollBar::Draw(HDC dc) {
     Layout();
     const ColourScheme& s = Scheme();
-    const ScrollParts& parts = model_.Parts();
+    const ScrollParts& parts = model.Parts();
     RECT c = GetClientRect();
     bool enabled = IsWindowEnabled();
     // Along the bar from a to b, across its whole thickness.
     auto span = [&](int a, int b) { return Vertical() ? RECT{0, a, c.right, b} : RECT{a, 0, b, c.bottom}; };
     int arrow = std::min(parts.thickness, parts.length / 2);
-    ScrollPart pressed = TrackedButton() == MouseButton::Left ? model_.PressedPart() : ScrollPart::None;
-    bool under = pressed != ScrollPart::None && model_.HitTest(Along(last_)) == pressed;
+    ScrollPart pressed = TrackedButton() == MouseButton::Left ? model.PressedPart() : ScrollPart::None;
+    bool under = pressed != ScrollPart::None && model.HitTest(Along(last)) == pressed;
 
     FillSolid(dc, c, s[SchemeColour::Face]);
     RECT track = span(arrow, parts.length - arrow);

@@ -21,10 +21,10 @@ public:
     // The fields named by mask (SIF_RANGE, SIF_PAGE, SIF_POS, SIF_TRACKPOS); the position is
     // clamped afterwards.
     void SetScrollInfo(UINT mask, const ScrollInfo& info, bool redraw = true);
-    int GetScrollPos() const { return model_.Position(); }
-    const ScrollInfo& GetInfo() const { return model_.Info(); }
-    const ScrollBarModel& Model() const { return model_; }
-    bool Vertical() const { return (style_ & kVertical) != 0; }
+    int GetScrollPos() const { return model.Position(); }
+    const ScrollInfo& GetInfo() const { return model.Info(); }
+    const ScrollBarModel& Model() const { return model; }
+    bool Vertical() const { return (style & kVertical) != 0; }
 
 protected:
     void Draw(HDC dc) override;
@@ -46,11 +46,11 @@ private:
     void StopRepeat();
     void PaintArrowButton(HDC dc, const RECT& box, bool first, bool pressed, bool enabled);
 
-    uint32_t style_;
-    ScrollBarModel model_;
-    UINT_PTR timer_;
-    bool timerRunning_ = false;
-    int interval_ = 0;
-    POINT last_{};
-    POINT press_{};
+    uint32_t style;
+    ScrollBarModel model;
+    UINT_PTR timer;
+    bool timerRunning = false;
+    int interval = 0;
+    POINT last{};
+    POINT press{};
 };

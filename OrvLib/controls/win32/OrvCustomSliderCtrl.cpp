@@ -5,26 +5,26 @@
 
 using namespace ControlSupport;
 
-OrvCustomSliderCtrl::OrvCustomSliderCtrl(uint32_t, uint32_t) : scheme_(&DefaultColourScheme()) {}
+OrvCustomSliderCtrl::OrvCustomSliderCtrl(uint32_t, uint32_t) : scheme(&DefaultColourScheme()) {}
 
-void OrvCustomSliderCtrl::SetColourScheme(const ColourScheme* scheme) {
-    scheme_ = scheme != nullptr ? scheme : &DefaultColourScheme();
-    if (m_hWnd != nullptr) Invalidate(false);
+void OrvCustomSliderCtrl::SetColourScheme(const ColourScheme* newScheme) {
+    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
+    if (hWnd != nullptr) Invalidate(false);
 }
 
 void OrvCustomSliderCtrl::Send(const SliderModel::Codes& codes) {
     for (SliderCode code : codes) {
-        WORD offset = static_cast<WORD>(model_.Offset());
+        WORD offset = static_cast<WORD>(model.Offset());
         ::SendMessageA(GetParent(), WM_HSCROLL, MAKEWPARAM(static_cast<WORD>(code), offset),
-                       reinterpret_cast<LPARAM>(m_hWnd));
-        if (m_hWnd == nullptr) return;
+                       reinterpret_cast<LPARAM>(hWnd));
+        if (hWnd == nullptr) return;
     }
 }
 
 void OrvCustomSliderCtrl::AfterInput(const SliderModel::Codes& codes, bool now) {
-    if (model_.PageRepeating() != timer_) {
-        timer_ = model_.PageRepeating();
-        if (timer_) {
+    if (model.PageRepeating() != timer) {
+        timer = model.PageRepeating();
+        if (timer) {
             SetTimer(kPageTimer, SliderModel::kPageRepeatMs);
         } else {
             KillTimer(kPageTimer);
@@ -38,18 +38,18 @@ void OrvCustomSliderCtrl::AfterInput(const SliderModel::Codes& codes, bool now) 
 LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
-            CPaintDC paint(m_hWnd);
-            model_.Layout(ToOrvRect(GetClientRect()));
-            buffer_.Paint(m_hWnd, paint, [&](HDC dc) { Draw(dc); });
+            CPaintDC paint(hWnd);
+            model.Layout(ToOrvRect(GetClientRect()));
+            buffer.Paint(hWnd, paint, [&](HDC dc) { Draw(dc); });
             return 0;
         }
         case WM_ERASEBKGND:
             return 1;
         case WM_NCPAINT:
-            PaintNonClientFrame(m_hWnd, *scheme_);
+            PaintNonClientFrame(hWnd, *scheme);
             return 0;
         case WM_SIZE:
-            model_.Layout(ToOrvRect(GetClientRect()));
+            model.Layout(ToOrvRect(GetClientRect()));
             Invalidate(false);
             return 0;
         case WM_GETDLGCODE:
@@ -62,77 +62,77 @@ LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK: {
             SetFocus();
-            model_.Layout(ToOrvRect(GetClientRect()));
-            SliderModel::Codes codes = model_.Press(PointOf(lParam));
-            if (model_.WantsCapture()) SetCapture();
+            model.Layout(ToOrvRect(GetClientRect()));
+            SliderModel::Codes codes = model.Press(PointOf(lParam));
+            if (model.WantsCapture()) SetCapture();
             AfterInput(codes, false);
             return 0;
         }
         case WM_MOUSEMOVE:
-            if (model_.ThumbPressed()) {
+            if (model.ThumbPressed()) {
                 SliderModel::Codes codes =
-                    model_.Move(PointOf(lParam), GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG));
+                    model.Move(PointOf(lParam), GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG));
                 if (!codes.empty()) AfterInput(codes, true);
             }
             return 0;
         case WM_LBUTTONUP:
         case WM_CAPTURECHANGED: {
             // A capture taken away ends the press like a release.
-            if (!model_.ThumbPressed() && !model_.PageRepeating() && message == WM_CAPTURECHANGED) return 0;
-            SliderModel::Codes codes = model_.Release();
-            if (message == WM_LBUTTONUP && GetCapture() == m_hWnd) ReleaseCapture();
+            if (!model.ThumbPressed() && !model.PageRepeating() && message == WM_CAPTURECHANGED) return 0;
+            SliderModel::Codes codes = model.Release();
+            if (message == WM_LBUTTONUP && GetCapture() == hWnd) ReleaseCapture();
             AfterInput(codes, false);
             return 0;
         }
         case WM_TIMER:
             if (wParam == kPageTimer) {
-                AfterInput(model_.PageTick(), false);
+                AfterInput(model.PageTick(), false);
                 return 0;
             }
             break;
         case WM_KEYDOWN:
         case WM_KEYUP: {
             ControlKey key = KeyOf(wParam);
-            SliderModel::Codes codes = message == WM_KEYDOWN ? model_.KeyDown(key) : model_.KeyUp(key);
+            SliderModel::Codes codes = message == WM_KEYDOWN ? model.KeyDown(key) : model.KeyUp(key);
             if (codes.empty()) break;
             AfterInput(codes, false);
             return 0;
         }
         case WM_MOUSEWHEEL:
             AfterInput(
-                model_.Wheel(GET_WHEEL_DELTA_WPARAM(wParam), (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0),
+                model.Wheel(GET_WHEEL_DELTA_WPARAM(wParam), (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0),
                 false);
             return 0;
         // The trackbar's own messages, answered from the model.
         case TBM_GETPOS:
-            return model_.Position();
+            return model.Position();
         case TBM_SETPOS:
-            model_.SetPosition(static_cast<int>(lParam));
+            model.SetPosition(static_cast<int>(lParam));
             if (wParam) Invalidate(false);
             return 0;
         case TBM_GETRANGEMIN:
-            return model_.Minimum();
+            return model.Minimum();
         case TBM_GETRANGEMAX:
-            return model_.Maximum();
+            return model.Maximum();
         case TBM_SETRANGE:
-            model_.SetRange(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+            model.SetRange(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
             if (wParam) Invalidate(false);
             return 0;
         case TBM_SETRANGEMIN:
-            model_.SetRange(static_cast<int>(lParam), model_.Maximum());
+            model.SetRange(static_cast<int>(lParam), model.Maximum());
             if (wParam) Invalidate(false);
             return 0;
         case TBM_SETRANGEMAX:
-            model_.SetRange(model_.Minimum(), static_cast<int>(lParam));
+            model.SetRange(model.Minimum(), static_cast<int>(lParam));
             if (wParam) Invalidate(false);
             return 0;
         case TBM_SETPAGESIZE: {
-            LRESULT old = static_cast<LRESULT>(model_.PageStep());
-            model_.SetPageSize(static_cast<int>(lParam));
+            LRESULT old = static_cast<LRESULT>(model.PageStep());
+            model.SetPageSize(static_cast<int>(lParam));
             return old;
         }
         case TBM_GETPAGESIZE:
-            return static_cast<LRESULT>(model_.PageStep());
+            return static_cast<LRESULT>(model.PageStep());
         default:
             break;
     }
@@ -140,8 +140,8 @@ LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
 }
 
 void OrvCustomSliderCtrl::Draw(HDC dc) {
-    const ColourScheme& s = *scheme_;
-    const SliderGeometry& g = model_.Geometry();
+    const ColourScheme& s = *scheme;
+    const SliderGeometry& g = model.Geometry();
     RECT whole = ToRECT(g.whole);
     FillSolid(dc, whole, s[SchemeColour::Face]);
     OrvSavedDC saved(dc);
@@ -158,14 +158,14 @@ void OrvCustomSliderCtrl::Draw(HDC dc) {
     RECT thumb = ToRECT(g.thumb);
     RECT inside = thumb;
     InflateRect(&inside, -2, -2);
-    if (model_.ThumbPressed() || !IsWindowEnabled()) {
+    if (model.ThumbPressed() || !IsWindowEnabled()) {
         FillHalftone(dc, inside, s[SchemeColour::Light], s[SchemeColour::Highlight]);
     } else {
         FillSolid(dc, inside, s[SchemeColour::Face]);
     }
     PaintFrame(dc, FrameStyle::Raised, thumb, s);
 
-    if (GetFocus() == m_hWnd) {
+    if (GetFocus() == hWnd) {
         SetTextColor(dc, s[SchemeColour::Text]);
         SetBkColor(dc, s[SchemeColour::Face]);
         DrawFocusRect(dc, &whole);

@@ -19,7 +19,7 @@ public:
     explicit OrvCustomSliderCtrl(uint32_t options = 0, uint32_t tickFlags = 0);
 
     void SetColourScheme(const ColourScheme* scheme);
-    const SliderModel& Model() const { return model_; }
+    const SliderModel& Model() const { return model; }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -30,8 +30,8 @@ private:
     void AfterInput(const SliderModel::Codes& codes, bool now);
 
     static constexpr UINT_PTR kPageTimer = 1;
-    SliderModel model_;
-    const ColourScheme* scheme_;
-    OffscreenBuffer buffer_;
-    bool timer_ = false;
+    SliderModel model;
+    const ColourScheme* scheme;
+    OffscreenBuffer buffer;
+    bool timer = false;
 };

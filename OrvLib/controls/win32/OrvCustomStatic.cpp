@@ -4,33 +4,33 @@
 
 using namespace ControlSupport;
 
-OrvCustomStatic::OrvCustomStatic() : scheme_(&DefaultColourScheme()) {}
+OrvCustomStatic::OrvCustomStatic() : scheme(&DefaultColourScheme()) {}
 
-void OrvCustomStatic::SetColourScheme(const ColourScheme* scheme) {
-    scheme_ = scheme != nullptr ? scheme : &DefaultColourScheme();
-    if (m_hWnd != nullptr) Invalidate(false);
+void OrvCustomStatic::SetColourScheme(const ColourScheme* newScheme) {
+    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
+    if (hWnd != nullptr) Invalidate(false);
 }
 
 LRESULT OrvCustomStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
-            CPaintDC paint(m_hWnd);
-            buffer_.Paint(m_hWnd, paint, [&](HDC dc) {
+            CPaintDC paint(hWnd);
+            buffer.Paint(hWnd, paint, [&](HDC dc) {
                 RECT client = GetClientRect();
-                FillSolid(dc, client, (*scheme_)[SchemeColour::Face]);
-                DrawSchemeText(dc, TextOf(m_hWnd), client, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX,
-                               *scheme_);
+                FillSolid(dc, client, (*scheme)[SchemeColour::Face]);
+                DrawSchemeText(dc, TextOf(hWnd), client, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX,
+                               *scheme);
             });
             return 0;
         }
         case WM_ERASEBKGND:
             return 1;
         case WM_NCPAINT:
-            PaintNonClientFrame(m_hWnd, *scheme_);
+            PaintNonClientFrame(hWnd, *scheme);
             return 0;
         case WM_SETTEXT: {
-            LRESULT r = Quietly(m_hWnd, [&] { return DefWindowProc(message, wParam, lParam); });
-            RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            LRESULT r = Quietly(hWnd, [&] { return DefWindowProc(message, wParam, lParam); });
+            RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
             return r;
         }
         default:
@@ -38,39 +38,39 @@ LRESULT OrvCustomStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
     }
 }
 
-OrvBitmapStatic::OrvBitmapStatic() : scheme_(&DefaultColourScheme()) {}
+OrvBitmapStatic::OrvBitmapStatic() : scheme(&DefaultColourScheme()) {}
 
-void OrvBitmapStatic::SetColourScheme(const ColourScheme* scheme) {
-    scheme_ = scheme != nullptr ? scheme : &DefaultColourScheme();
-    prepared_ = false;
-    if (m_hWnd != nullptr) Invalidate(false);
+void OrvBitmapStatic::SetColourScheme(const ColourScheme* newScheme) {
+    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
+    prepared = false;
+    if (hWnd != nullptr) Invalidate(false);
 }
 
 void OrvBitmapStatic::Prepare() {
-    prepared_ = true;
+    prepared = true;
     ButtonBitmap::Pixels source = PixelsOf(GetBitmap());
-    width_ = source.width;
-    height_ = source.height;
-    const ColourScheme& s = *scheme_;
-    coloured_.Reset(source.width > 0 ? BitmapOf(ButtonBitmap::SchemeColoured(
-                                           source, s[SchemeColour::Highlight], s[SchemeColour::Face],
-                                           s[SchemeColour::Shadow]))
-                                     : nullptr);
+    width = source.width;
+    height = source.height;
+    const ColourScheme& s = *scheme;
+    coloured.Reset(source.width > 0 ? BitmapOf(ButtonBitmap::SchemeColoured(
+                                          source, s[SchemeColour::Highlight], s[SchemeColour::Face],
+                                          s[SchemeColour::Shadow]))
+                                    : nullptr);
 }
 
 LRESULT OrvBitmapStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
-            CPaintDC paint(m_hWnd);
-            if (!prepared_) Prepare();
-            buffer_.Paint(m_hWnd, paint, [&](HDC dc) {
+            CPaintDC paint(hWnd);
+            if (!prepared) Prepare();
+            buffer.Paint(hWnd, paint, [&](HDC dc) {
                 RECT client = GetClientRect();
                 // The scheme's face around the picture, so the label matches its dialog.
-                FillSolid(dc, client, (*scheme_)[SchemeColour::Face]);
-                if (coloured_) {
+                FillSolid(dc, client, (*scheme)[SchemeColour::Face]);
+                if (coloured) {
                     OrvMemoryDC source(dc);
-                    OrvSelection selected(source, coloured_);
-                    BitBlt(dc, (client.right - width_) / 2, (client.bottom - height_) / 2, width_, height_,
+                    OrvSelection selected(source, coloured);
+                    BitBlt(dc, (client.right - width) / 2, (client.bottom - height) / 2, width, height,
                            source, 0, 0, SRCCOPY);
                 }
             });
@@ -79,12 +79,12 @@ LRESULT OrvBitmapStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_ERASEBKGND:
             return 1;
         case WM_SYSCOLORCHANGE:
-            prepared_ = false;
+            prepared = false;
             Invalidate(false);
             break;
         case STM_SETIMAGE: {
-            LRESULT r = Quietly(m_hWnd, [&] { return DefWindowProc(message, wParam, lParam); });
-            prepared_ = false;
+            LRESULT r = Quietly(hWnd, [&] { return DefWindowProc(message, wParam, lParam); });
+            prepared = false;
             Invalidate(false);
             return r;
         }

@@ -16,8 +16,8 @@ public:
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    const ColourScheme* scheme_;
-    OffscreenBuffer buffer_;
+    const ColourScheme* scheme;
+    OffscreenBuffer buffer;
 };
 
 class OrvBitmapStatic : public CStatic {
@@ -31,10 +31,10 @@ protected:
 private:
     void Prepare();
 
-    OrvBitmap coloured_;
-    int width_ = 0;
-    int height_ = 0;
-    bool prepared_ = false;
-    const ColourScheme* scheme_;
-    OffscreenBuffer buffer_;
+    OrvBitmap coloured;
+    int width = 0;
+    int height = 0;
+    bool prepared = false;
+    const ColourScheme* scheme;
+    OffscreenBuffer buffer;
 };

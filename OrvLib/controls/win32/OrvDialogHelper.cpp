@@ -6,7 +6,7 @@
 
 HWND OrvDialogHelper::DialogWindow() {
     CWnd* dialog = dynamic_cast<CWnd*>(this);
-    return dialog != nullptr ? dialog->m_hWnd : nullptr;
+    return dialog != nullptr ? dialog->hWnd : nullptr;
 }
 
 void OrvDialogHelper::EnableControls(const int* ids, bool enable) {

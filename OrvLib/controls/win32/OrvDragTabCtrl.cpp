@@ -11,7 +11,7 @@ using namespace ControlSupport;
 bool OrvInPlaceEditBox::Create(OrvControlBase& strip, POINT at, const std::string& text) {
     RECT r{at.x, at.y, at.x + 20, at.y + 16};
     if (!CreateControl("EDIT", text.c_str(), WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, r,
-                       strip.m_hWnd, kId))
+                       strip.hWnd, kId))
         return false;
     SetFont(GuiFont(), false);
     SetMargins(1, 1);
@@ -37,7 +37,7 @@ LRESULT OrvInPlaceEditBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
             return DLGC_WANTALLKEYS;
         case WM_KEYDOWN:
             if (wParam == VK_RETURN || wParam == VK_ESCAPE) {
-                cancelled_ = wParam == VK_ESCAPE;
+                cancelled = wParam == VK_ESCAPE;
                 ::SetFocus(GetParent());
                 return 0;
             }
@@ -51,9 +51,9 @@ LRESULT OrvInPlaceEditBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
             }
         case WM_KILLFOCUS: {
             LRESULT r = OrvCustomEditBox::WindowProc(message, wParam, lParam);
-            if (!done_) {
-                done_ = true;
-                SendNotify(m_hWnd, cancelled_ ? kDropped : kKept);
+            if (!done) {
+                done = true;
+                SendNotify(hWnd, cancelled ? kDropped : kKept);
             }
             return r;
         }
@@ -74,15 +74,15 @@ bool OrvDragTabCtrl::Create(CWnd* parent, const RECT& rect, UINT id, DWORD style
     GetObjectA(GuiFont(), sizeof font, &font);
     font.lfEscapement = font.lfOrientation = 900;
     std::strcpy(font.lfFaceName, "Arial");
-    vertical_.Reset(CreateFontIndirectA(&font));
+    vertical.Reset(CreateFontIndirectA(&font));
     Relayout();
     return true;
 }
 
 void OrvDragTabCtrl::Relayout() {
-    if (m_hWnd == nullptr) return;
-    HFONT font = (model_.Style() & TabStyle::kVertical) && vertical_ ? vertical_.Get() : GuiFont();
-    model_.Layout(ToOrvRect(GetClientRect()), [&](const std::string& text) {
+    if (hWnd == nullptr) return;
+    HFONT font = (model.Style() & TabStyle::kVertical) && vertical ? vertical.Get() : GuiFont();
+    model.Layout(ToOrvRect(GetClientRect()), [&](const std::string& text) {
         SIZE s = TextExtent(font, text);
         return OrvSize{s.cx, s.cy};
     });
@@ -90,66 +90,65 @@ void OrvDragTabCtrl::Relayout() {
 }
 
 void OrvDragTabCtrl::SetStyle(uint32_t style) {
-    model_.SetStyle(style);
+    model.SetStyle(style);
     Relayout();
 }
 
 void OrvDragTabCtrl::SetTabRowHeight(int pixels) {
-    model_.SetRowHeight(pixels);
+    model.SetRowHeight(pixels);
     Relayout();
 }
 
 int OrvDragTabCtrl::InsertItem(int index, const std::string& text) {
-    int i = model_.Insert(index, text);
+    int i = model.Insert(index, text);
     Relayout();
     return i;
 }
 
 int OrvDragTabCtrl::SetCurSel(int index) {
-    int old = model_.Selection();
-    model_.SetSelection(index);
+    int old = model.Selection();
+    model.SetSelection(index);
     Relayout();
     return old;
 }
 
 void OrvDragTabCtrl::OnLButtonDown(POINT point) {
     SetFocus();
-    justSelected_ = false;
-    int hit = model_.HitTest(OrvPoint{point.x, point.y});
-    if (hit >= 0 && hit != model_.Selection()) {
-        model_.SetSelection(hit);
+    justSelected = false;
+    int hit = model.HitTest(OrvPoint{point.x, point.y});
+    if (hit >= 0 && hit != model.Selection()) {
+        model.SetSelection(hit);
         Relayout();
         UpdateWindow();
         NotifyCode(OrvTabCode::kSelected);
-        justSelected_ = true;
+        justSelected = true;
     }
 }
 
 void OrvDragTabCtrl::OnLButtonUp(POINT point) {
-    if ((model_.Style() & TabStyle::kRenameMask) != TabStyle::kRenameOnClick || justSelected_) return;
-    if (model_.HitTest(OrvPoint{point.x, point.y}) == model_.Selection()) StartRename();
+    if ((model.Style() & TabStyle::kRenameMask) != TabStyle::kRenameOnClick || justSelected) return;
+    if (model.HitTest(OrvPoint{point.x, point.y}) == model.Selection()) StartRename();
 }
 
 void OrvDragTabCtrl::OnLButtonDblClk(POINT point) {
-    if ((model_.Style() & TabStyle::kRenameMask) != TabStyle::kRenameOnDoubleClick) return;
-    if (model_.Selection() >= 0 && model_.HitTest(OrvPoint{point.x, point.y}) == model_.Selection())
+    if ((model.Style() & TabStyle::kRenameMask) != TabStyle::kRenameOnDoubleClick) return;
+    if (model.Selection() >= 0 && model.HitTest(OrvPoint{point.x, point.y}) == model.Selection())
         StartRename();
 }
 
 void OrvDragTabCtrl::StartRename() {
-    if (model_.Selection() < 0 || rename_ || NotifyCode(OrvTabCode::kMayRename) == 0) return;
-    const TabItem& tab = model_.Item(model_.Selection());
+    if (model.Selection() < 0 || rename || NotifyCode(OrvTabCode::kMayRename) == 0) return;
+    const TabItem& tab = model.Item(model.Selection());
     auto box = std::make_unique<OrvInPlaceEditBox>();
-    rename_ = std::move(box);
-    if (!rename_->Create(*this, POINT{tab.textRect.left - 2, tab.textRect.top - 2}, tab.text))
-        rename_.reset();
+    rename = std::move(box);
+    if (!rename->Create(*this, POINT{tab.textRect.left - 2, tab.textRect.top - 2}, tab.text)) rename.reset();
 }
 
 bool OrvDragTabCtrl::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
     const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (rename_ && header->hwndFrom == rename_->m_hWnd) {
-        if (header->code == OrvInPlaceEditBox::kKept && model_.Selection() >= 0) {
-            model_.SetText(model_.Selection(), rename_->Text());
+    if (rename && header->hwndFrom == rename->hWnd) {
+        if (header->code == OrvInPlaceEditBox::kKept && model.Selection() >= 0) {
+            model.SetText(model.Selection(), rename->Text());
             NotifyCode(OrvTabCode::kRenamed);
             Relayout();
         } else {
@@ -166,42 +165,42 @@ bool OrvDragTabCtrl::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
 LRESULT OrvDragTabCtrl::AskMove(UINT code, int from, int to) {
     HWND parent = GetParent();
     if (parent == nullptr) return 0;
-    OrvTabMove move{{m_hWnd, static_cast<UINT_PTR>(GetDlgCtrlID()), code}, from, to};
+    OrvTabMove move{{hWnd, static_cast<UINT_PTR>(GetDlgCtrlID()), code}, from, to};
     return ::SendMessageA(parent, WM_NOTIFY, move.header.idFrom, reinterpret_cast<LPARAM>(&move));
 }
 
 void OrvDragTabCtrl::OnLDragBegin(POINT) {
-    drop_ = -1;
-    dragActive_ = model_.Selection() >= 0 && NotifyCode(OrvTabCode::kMayDrag) != 0;
+    drop = -1;
+    dragActive = model.Selection() >= 0 && NotifyCode(OrvTabCode::kMayDrag) != 0;
 }
 
 void OrvDragTabCtrl::OnLDragMove(POINT point) {
-    if (!dragActive_) return;
-    int drop = model_.DropIndex(OrvPoint{point.x, point.y});
-    if (drop == drop_) return;
-    drop_ = drop;
-    bool allowed = AskMove(OrvTabCode::kMayMove, model_.Selection(), drop_) != 0;
+    if (!dragActive) return;
+    int index = model.DropIndex(OrvPoint{point.x, point.y});
+    if (index == drop) return;
+    drop = index;
+    bool allowed = AskMove(OrvTabCode::kMayMove, model.Selection(), drop) != 0;
     SetCursor(LoadCursor(nullptr, allowed ? IDC_ARROW : IDC_NO));
     Invalidate(false);
 }
 
 void OrvDragTabCtrl::OnLDragEnd(POINT) {
-    if (!dragActive_) return;
-    dragActive_ = false;
-    int from = model_.Selection();
-    if (drop_ >= 0 && AskMove(OrvTabCode::kMayMove, from, drop_) != 0) {
-        int to = model_.MoveSelected(drop_);
+    if (!dragActive) return;
+    dragActive = false;
+    int from = model.Selection();
+    if (drop >= 0 && AskMove(OrvTabCode::kMayMove, from, drop) != 0) {
+        int to = model.MoveSelected(drop);
         AskMove(OrvTabCode::kMoved, from, to);
         Relayout();
     } else {
-        AskMove(OrvTabCode::kMoveRefused, from, drop_);
+        AskMove(OrvTabCode::kMoveRefused, from, drop);
     }
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
     Invalidate(false);
 }
 
 void OrvDragTabCtrl::OnLDragCancel() {
-    dragActive_ = false;
+    dragActive = false;
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
     Invalidate(false);
 }
@@ -209,8 +208,8 @@ void OrvDragTabCtrl::OnLDragCancel() {
 LRESULT OrvDragTabCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case kDropRename:
-            if (rename_ && GetFocus() == rename_->m_hWnd) SetFocus();
-            rename_.reset();
+            if (rename && GetFocus() == rename->hWnd) SetFocus();
+            rename.reset();
             return 0;
         case WM_SIZE:
             Relayout();
@@ -223,13 +222,13 @@ LRESULT OrvDragTabCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void OrvDragTabCtrl::DrawTab(HDC dc, int index) {
     const ColourScheme& s = Scheme();
-    const TabItem& tab = model_.Item(index);
+    const TabItem& tab = model.Item(index);
     if (tab.rect.IsEmpty()) return;
     RECT r = ToRECT(tab.rect);
-    bool selected = index == model_.Selection();
+    bool selected = index == model.Selection();
     FillSolid(dc, r, s[SchemeColour::Face]);
     int l = r.left, t = r.top, rr = r.right, b = r.bottom;
-    switch (model_.Look()) {
+    switch (model.Look()) {
         case TabStyle::kRaised:
             // Cut corners: light from the upper left, shade down the right.
             FillSolid(dc, RECT{l, t + 2, l + 1, b}, s[SchemeColour::Highlight]);
@@ -255,26 +254,26 @@ void OrvDragTabCtrl::DrawTab(HDC dc, int index) {
             FillSolid(dc, RECT{rr - 1, t, rr, b}, s[SchemeColour::Text]);
             break;
     }
-    TabInsets in = model_.Insets();
+    TabInsets in = model.Insets();
     RECT clip{l + in.left, t + in.top, rr - in.right, b - in.bottom};
-    bool vertical = (model_.Style() & TabStyle::kVertical) != 0;
-    OrvSelection font(dc, vertical && vertical_ ? vertical_.Get() : GuiFont());
+    bool verticalStyle = (model.Style() & TabStyle::kVertical) != 0;
+    OrvSelection font(dc, verticalStyle && vertical ? vertical.Get() : GuiFont());
     SetTextColor(dc, s[SchemeColour::Text]);
     SetBkColor(dc, s[SchemeColour::Face]);
-    int x = tab.textRect.left, y = vertical ? tab.textRect.bottom : tab.textRect.top;
+    int x = tab.textRect.left, y = verticalStyle ? tab.textRect.bottom : tab.textRect.top;
     ExtTextOutA(dc, x, y, ETO_CLIPPED | ETO_OPAQUE, &clip, tab.text.c_str(),
                 static_cast<UINT>(tab.text.size()), nullptr);
 }
 
 void OrvDragTabCtrl::DrawBody(HDC dc) {
     const ColourScheme& s = Scheme();
-    RECT body = ToRECT(model_.Body());
+    RECT body = ToRECT(model.Body());
     if (body.bottom <= body.top) return;
     int l = body.left, t = body.top, r = body.right, b = body.bottom;
     FillSolid(dc, RECT{l, t + 1, r, b}, s[SchemeColour::Face]);
-    int sel = model_.Selection();
-    if (sel >= 0 && !model_.Item(sel).rect.IsEmpty()) {
-        RECT tab = ToRECT(model_.Item(sel).rect);
+    int sel = model.Selection();
+    if (sel >= 0 && !model.Item(sel).rect.IsEmpty()) {
+        RECT tab = ToRECT(model.Item(sel).rect);
         FillSolid(dc, RECT{l, t, tab.left, t + 1}, s[SchemeColour::Highlight]);
         FillSolid(dc, RECT{tab.right, t, r, t + 1}, s[SchemeColour::Highlight]);
     } else {
@@ -290,17 +289,17 @@ void OrvDragTabCtrl::DrawBody(HDC dc) {
 
 void OrvDragTabCtrl::Draw(HDC dc) {
     const ColourScheme& s = Scheme();
-    FillSolid(dc, ToRECT(model_.Row()), s[SchemeColour::Face]);
-    int sel = model_.Selection();
-    for (int i = 0; i < model_.Count(); ++i) {
+    FillSolid(dc, ToRECT(model.Row()), s[SchemeColour::Face]);
+    int sel = model.Selection();
+    for (int i = 0; i < model.Count(); ++i) {
         if (i != sel) DrawTab(dc, i);
     }
     DrawBody(dc);
     if (sel >= 0) DrawTab(dc, sel);
-    if (dragActive_ && drop_ >= 0) {
-        int x = drop_ < model_.Count() ? model_.Item(drop_).rect.left : 0;
-        for (int i = 0; i < model_.Count() && drop_ >= model_.Count(); ++i)
-            x = std::max(x, static_cast<int>(model_.Item(i).rect.right));
+    if (dragActive && drop >= 0) {
+        int x = drop < model.Count() ? model.Item(drop).rect.left : 0;
+        for (int i = 0; i < model.Count() && drop >= model.Count(); ++i)
+            x = std::max(x, static_cast<int>(model.Item(i).rect.right));
         POINT marker[3] = {{x - 5, 0}, {x + 5, 0}, {x, 6}};
         OrvSelection brush(dc, GetStockObject(WHITE_BRUSH));
         OrvSelection pen(dc, GetStockObject(BLACK_PEN));

@@ -45,8 +45,8 @@ protected:
 
 private:
     void Fit();
-    bool cancelled_ = false;
-    bool done_ = false;
+    bool cancelled = false;
+    bool done = false;
 };
 
 class OrvDragTabCtrl : public OrvControlBase {
@@ -59,14 +59,14 @@ public:
     void SetTabRowHeight(int pixels);
     int InsertItem(int index, const std::string& text);
     int SetCurSel(int index);
-    int GetCurSel() const { return model_.Selection(); }
-    int GetItemCount() const { return model_.Count(); }
-    std::string GetItemText(int index) const { return model_.Item(index).text; }
+    int GetCurSel() const { return model.Selection(); }
+    int GetItemCount() const { return model.Count(); }
+    std::string GetItemText(int index) const { return model.Item(index).text; }
     // Where the dialog places its pages.
-    RECT BodyRect() const { return ToRECT(model_.Body()); }
-    const TabStripModel& Model() const { return model_; }
-    OrvInPlaceEditBox* RenameBox() const { return rename_.get(); }
-    bool DragActive() const { return dragActive_; }
+    RECT BodyRect() const { return ToRECT(model.Body()); }
+    const TabStripModel& Model() const { return model; }
+    OrvInPlaceEditBox* RenameBox() const { return rename.get(); }
+    bool DragActive() const { return dragActive; }
 
 protected:
     void Draw(HDC dc) override;
@@ -88,10 +88,10 @@ private:
     void DrawBody(HDC dc);
 
     static constexpr UINT kDropRename = WM_APP + 1;
-    TabStripModel model_;
-    OrvFont vertical_;
-    std::unique_ptr<OrvInPlaceEditBox> rename_;
-    bool justSelected_ = false;
-    bool dragActive_ = false;
-    int drop_ = -1;
+    TabStripModel model;
+    OrvFont vertical;
+    std::unique_ptr<OrvInPlaceEditBox> rename;
+    bool justSelected = false;
+    bool dragActive = false;
+    int drop = -1;
 };

@@ -9,8 +9,8 @@ OrvGridControl::OrvGridControl() { dialogCode = DLGC_WANTARROWS; }
 
 OrvGridControl::~OrvGridControl() = default;
 
-bool OrvGridControl::Create(CWnd* parent, const RECT& rect, UINT id, DWORD style, DWORD exStyle) {
-    if (!OrvControlBase::Create("OrvGridControl", style | WS_CLIPCHILDREN, rect, parent, id, exStyle))
+bool OrvGridControl::Create(CWnd* parent, const RECT& rect, UINT id, DWORD windowStyle, DWORD exStyle) {
+    if (!OrvControlBase::Create("OrvGridControl", windowStyle | WS_CLIPCHILDREN, rect, parent, id, exStyle))
         return false;
     SetWindowText("OrvGridControl");
     SetPaintsOwnBorder(true);
@@ -23,7 +23,7 @@ bool OrvGridControl::CreateInPlaceOf(CWnd* parent, UINT controlId, bool destroyC
     if (control == nullptr) return false;
     RECT r;
     ::GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, parent->m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+    MapWindowPoints(nullptr, parent->hWnd, reinterpret_cast<POINT*>(&r), 2);
     DWORD old = static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE));
     DWORD oldEx = static_cast<DWORD>(GetWindowLongPtrA(control, GWL_EXSTYLE));
     DWORD kept = old & (WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_GROUP | WS_TABSTOP);
@@ -34,41 +34,41 @@ bool OrvGridControl::CreateInPlaceOf(CWnd* parent, UINT controlId, bool destroyC
     return true;
 }
 
-void OrvGridControl::SetStyle(uint32_t style) {
-    style_ = style;
+void OrvGridControl::SetStyle(uint32_t newStyle) {
+    style = newStyle;
     Changed();
 }
 
 int OrvGridControl::InsertSorted(const std::string& text) {
-    int i = model_.InsertSorted(text);
+    int i = model.InsertSorted(text);
     Changed();
     return i;
 }
 
 int OrvGridControl::Append(const std::string& text) {
-    int i = model_.Append(text);
+    int i = model.Append(text);
     Changed();
     return i;
 }
 
 int OrvGridControl::InsertAt(int index, const std::string& text) {
-    int i = model_.InsertAt(index, text);
+    int i = model.InsertAt(index, text);
     Changed();
     return i;
 }
 
 void OrvGridControl::RemoveAll() {
-    model_.RemoveAll();
+    model.RemoveAll();
     Changed();
 }
 
 void OrvGridControl::SetSelection(int index) {
-    model_.SetSelection(index);
-    if (m_hWnd != nullptr) Changed();
+    model.SetSelection(index);
+    if (hWnd != nullptr) Changed();
 }
 
 void OrvGridControl::Changed() {
-    if (m_hWnd == nullptr) return;
+    if (hWnd == nullptr) return;
     Layout();
     Invalidate(false);
 }
@@ -77,34 +77,34 @@ void OrvGridControl::Layout() {
     RECT client = GetClientRect();
     int bar = GetSystemMetrics(SM_CXVSCROLL);
     // A space's height in the stock GUI font, plus 3.
-    model_.Layout(ToOrvRect(client), TextExtent(GuiFont(), " ").cy + 3, bar, (style_ & kForceVertical) != 0);
-    if (!model_.ShowsBar()) {
-        vertical_.reset();
+    model.Layout(ToOrvRect(client), TextExtent(GuiFont(), " ").cy + 3, bar, (style & kForceVertical) != 0);
+    if (!model.ShowsBar()) {
+        vertical.reset();
         return;
     }
-    if (!vertical_) {
+    if (!vertical) {
         auto v =
             std::make_unique<OrvCustomScrollBar>(OrvCustomScrollBar::kVertical | OrvCustomScrollBar::kLive);
-        if (!v->Create(this, ToRECT(model_.BarRect()), kVerticalBarId)) return;
-        vertical_ = std::move(v);
+        if (!v->Create(this, ToRECT(model.BarRect()), kVerticalBarId)) return;
+        vertical = std::move(v);
     }
-    vertical_->SetColourScheme(&Scheme());
-    RECT r = ToRECT(model_.BarRect());
-    vertical_->MoveWindow(r, false);
+    vertical->SetColourScheme(&Scheme());
+    RECT r = ToRECT(model.BarRect());
+    vertical->MoveWindow(r, false);
     ScrollInfo info;
     info.minimum = 0;
-    info.maximum = model_.Count() - 1;
-    info.page = model_.VisibleRows();
-    info.position = model_.FirstRow();
-    vertical_->SetScrollInfo(SIF_RANGE | SIF_PAGE | SIF_POS, info);
-    vertical_->EnableWindow(model_.NeedsScrolling() && IsWindowEnabled());
+    info.maximum = model.Count() - 1;
+    info.page = model.VisibleRows();
+    info.position = model.FirstRow();
+    vertical->SetScrollInfo(SIF_RANGE | SIF_PAGE | SIF_POS, info);
+    vertical->EnableWindow(model.NeedsScrolling() && IsWindowEnabled());
 }
 
 bool OrvGridControl::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
     const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (vertical_ && header->hwndFrom == vertical_->m_hWnd) {
+    if (vertical && header->hwndFrom == vertical->hWnd) {
         if (header->code == ScrollNotify::kPositionChanged) {
-            model_.SetFirstRow(vertical_->GetScrollPos());
+            model.SetFirstRow(vertical->GetScrollPos());
             Invalidate(false);
             UpdateWindow();
         }
@@ -115,9 +115,9 @@ bool OrvGridControl::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
 }
 
 void OrvGridControl::SelectAt(POINT point) {
-    int hit = model_.HitTest(OrvPoint{point.x, point.y});
-    if (hit == model_.Selection()) return;
-    model_.SetSelection(hit);
+    int hit = model.HitTest(OrvPoint{point.x, point.y});
+    if (hit == model.Selection()) return;
+    model.SetSelection(hit);
     Layout();
     Invalidate(false);
     UpdateWindow();
@@ -125,46 +125,46 @@ void OrvGridControl::SelectAt(POINT point) {
 
 void OrvGridControl::OnLButtonDown(POINT point) {
     SetFocus();
-    pressSelection_ = model_.Selection();
-    pressing_ = true;
+    pressSelection = model.Selection();
+    pressing = true;
     SelectAt(point);
 }
 
 void OrvGridControl::EndPress() {
-    if (!pressing_) return;
-    pressing_ = false;
-    if (model_.Selection() != pressSelection_ && (style_ & kNotifySelection))
-        SendCommand(m_hWnd, kSelectionChanged);
+    if (!pressing) return;
+    pressing = false;
+    if (model.Selection() != pressSelection && (style & kNotifySelection))
+        SendCommand(hWnd, kSelectionChanged);
 }
 
 void OrvGridControl::OnLButtonUp(POINT) { EndPress(); }
 
 void OrvGridControl::OnLDragMove(POINT point) {
     // Only rows the cells show can be dragged onto.
-    if (model_.Cells().Contains(point.x, point.y)) SelectAt(point);
+    if (model.Cells().Contains(point.x, point.y)) SelectAt(point);
 }
 
 void OrvGridControl::OnLDragEnd(POINT) { EndPress(); }
 
 void OrvGridControl::OnLDragCancel() {
-    pressing_ = false;
-    model_.SetSelection(pressSelection_);
+    pressing = false;
+    model.SetSelection(pressSelection);
     Changed();
 }
 
 void OrvGridControl::OnKeyDown(UINT key, bool wasDown, bool systemKey) {
-    int target = model_.KeyTarget(KeyOf(key));
+    int target = model.KeyTarget(KeyOf(key));
     if (target >= 0) {
         SetSelection(target);
-        if (style_ & kNotifySelection) SendCommand(m_hWnd, kSelectionChanged);
+        if (style & kNotifySelection) SendCommand(hWnd, kSelectionChanged);
         return;
     }
     OrvControlBase::OnKeyDown(key, wasDown, systemKey);
 }
 
 bool OrvGridControl::OnMouseWheel(int delta, POINT, UINT) {
-    if (!vertical_ || !vertical_->IsWindowEnabled()) return true;
-    model_.SetFirstRow(model_.FirstRowAfterWheel(delta));
+    if (!vertical || !vertical->IsWindowEnabled()) return true;
+    model.SetFirstRow(model.FirstRowAfterWheel(delta));
     Changed();
     return true;
 }
@@ -189,15 +189,15 @@ LRESULT OrvGridControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 void OrvGridControl::Draw(HDC dc) {
     const ColourScheme& s = Scheme();
     RECT client = GetClientRect();
-    RECT cells = ToRECT(model_.Cells());
+    RECT cells = ToRECT(model.Cells());
     bool enabled = IsWindowEnabled();
     FillSolid(dc, client, s[SchemeColour::Window]);
     OrvSelection font(dc, GuiFont());
     SetBkMode(dc, OPAQUE);
-    for (int i = model_.FirstRow(); i < model_.Count(); ++i) {
-        RECT cell = ToRECT(model_.CellRect(i));
+    for (int i = model.FirstRow(); i < model.Count(); ++i) {
+        RECT cell = ToRECT(model.CellRect(i));
         if (cell.top >= cells.bottom) break;
-        bool selected = i == model_.Selection();
+        bool selected = i == model.Selection();
         COLORREF back = selected && enabled ? s[SchemeColour::SelectionBack] : s[SchemeColour::Window];
         COLORREF ink = !enabled ? s[SchemeColour::DisabledText]
                                 : (selected ? s[SchemeColour::SelectedText] : s[SchemeColour::Text]);
@@ -207,10 +207,10 @@ void OrvGridControl::Draw(HDC dc) {
         RECT text = cell;
         text.left += 3;
         // A name longer than its cell ends in an ellipsis rather than a cut letter.
-        std::string name = model_.Item(i).text;
+        std::string name = model.Item(i).text;
         DrawTextA(dc, name.c_str(), -1, &text,
                   DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-        if (selected && GetFocus() == m_hWnd) {
+        if (selected && GetFocus() == hWnd) {
             SetTextColor(dc, s[SchemeColour::Text]);
             DrawFocusRect(dc, &cell);
         }

@@ -33,15 +33,15 @@ public:
     int InsertSorted(const std::string& text);
     int Append(const std::string& text);
     int InsertAt(int index, const std::string& text);
-    int GetCount() const { return model_.Count(); }
+    int GetCount() const { return model.Count(); }
     void RemoveAll();
-    std::string GetText(int index) const { return model_.Item(index).text; }
-    int GetDatum(int index) const { return model_.Datum(index); }
-    void SetDatum(int index, int datum) { model_.SetDatum(index, datum); }
-    int GetSelection() const { return model_.Selection(); }
+    std::string GetText(int index) const { return model.Item(index).text; }
+    int GetDatum(int index) const { return model.Datum(index); }
+    void SetDatum(int index, int datum) { model.SetDatum(index, datum); }
+    int GetSelection() const { return model.Selection(); }
     void SetSelection(int index);
-    const GridModel& Model() const { return model_; }
-    OrvCustomScrollBar* VerticalBar() const { return vertical_.get(); }
+    const GridModel& Model() const { return model; }
+    OrvCustomScrollBar* VerticalBar() const { return vertical.get(); }
 
 protected:
     void Draw(HDC dc) override;
@@ -61,9 +61,9 @@ private:
     void SelectAt(POINT point);
     void EndPress();
 
-    GridModel model_;
-    uint32_t style_ = kNotifySelection;
-    std::unique_ptr<OrvCustomScrollBar> vertical_;
-    int pressSelection_ = -1;
-    bool pressing_ = false;
+    GridModel model;
+    uint32_t style = kNotifySelection;
+    std::unique_ptr<OrvCustomScrollBar> vertical;
+    int pressSelection = -1;
+    bool pressing = false;
 };

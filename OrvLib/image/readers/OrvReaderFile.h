@@ -43,7 +43,7 @@ private:
 // A memory block read like a file; the block must outlive the source.
 class OrvReaderBytes : public OrvReaderSource {
 public:
-    OrvReaderBytes(const uint8_t* data, size_t size) : data(data), size(size) {}
+    OrvReaderBytes(const uint8_t* initialData, size_t initialSize) : data(initialData), size(initialSize) {}
     int64_t Length() override;
     bool Read(void* buffer, size_t n) override;
     bool SeekTo(int64_t offset) override;

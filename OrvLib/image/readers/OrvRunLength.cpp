@@ -9,8 +9,11 @@ namespace {
 // then clipped.
 class RunWriter {
 public:
-    RunWriter(OrvDIBBuffer& target, int bitsPerPixel)
-        : target(target), width(target.Width()), row(target.AbsHeight() - 1), nibbles(bitsPerPixel == 4) {}
+    RunWriter(OrvDIBBuffer& initialTarget, int bitsPerPixel)
+        : target(initialTarget),
+          width(initialTarget.Width()),
+          row(initialTarget.AbsHeight() - 1),
+          nibbles(bitsPerPixel == 4) {}
 
     bool Inside() const { return row >= 0 && width > 0; }
     void Put(unsigned index) {

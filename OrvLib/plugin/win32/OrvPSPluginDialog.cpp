@@ -18,7 +18,7 @@ ON_WM_ERASEBKGND(&OrvPSPluginDialog::OnEraseBkgnd)
 ON_WM_SYSCOLORCHANGE(&OrvPSPluginDialog::OnSysColorChange)
 END_MESSAGE_MAP()
 
-OrvPSPluginDialog::OrvPSPluginDialog(UINT templateId) : CDialog(templateId) {
+OrvPSPluginDialog::OrvPSPluginDialog(UINT initialTemplateId) : CDialog(initialTemplateId) {
     FillScheme(scheme, RGB(255, 255, 255));
     FillScheme(listScheme, RGB(201, 206, 207));
 }

@@ -4,7 +4,8 @@
 #include "OrvLib/plugin/OrvPSFilter.h"
 #include "OrvLib/plugin/ViewModel.h"
 
-OrvPSPreviewControl::OrvPSPreviewControl(OrvPSFilter* filter, int32_t kind) : filter_(filter), kind_(kind) {
+OrvPSPreviewControl::OrvPSPreviewControl(OrvPSFilter* initialFilter, int32_t initialKind)
+    : filter(initialFilter), kind(initialKind) {
     SetPaintsOwnBorder(true);
 }
 
@@ -19,10 +20,10 @@ void OrvPSPreviewControl::Draw(HDC dc) {
     const RECT client = GetClientRect();
     const COLORREF face = Scheme()[SchemeColour::Face];
     OrvImage2* image = nullptr;
-    if (filter_ != nullptr) {
-        image = kind_ == kBefore   ? filter_->GetBeforeImage()
-                : kind_ == kResult ? filter_->GetPreviewImage()
-                                   : filter_->GetSourceImage();
+    if (filter != nullptr) {
+        image = kind == kBefore   ? filter->GetBeforeImage()
+                : kind == kResult ? filter->GetPreviewImage()
+                                  : filter->GetSourceImage();
     }
     if (image == nullptr || image->IsEmpty() || image->AbsHeight() == 0) {
         FillSolid(dc, client, face);
@@ -30,7 +31,7 @@ void OrvPSPreviewControl::Draw(HDC dc) {
     }
     const OrvSize size{image->Width(), image->AbsHeight()};
     const OrvRect shown =
-        ViewModel::PreviewImageRect(OrvSize{client.right, client.bottom}, size, filter_->CanZoomOut());
+        ViewModel::PreviewImageRect(OrvSize{client.right, client.bottom}, size, filter->CanZoomOut());
     OrvImage2* drawn = image;
     OrvImage2 flattened;
     if (image->BitCount() == 32) {
@@ -54,14 +55,14 @@ void OrvPSPreviewControl::OnLButtonUp(POINT) {
 
 void OrvPSPreviewControl::OnLDragBegin(POINT) {
     NotifyCode(kDragBegun);
-    if (filter_ != nullptr) dragStartView_ = filter_->GetViewRect();
+    if (filter != nullptr) dragStartView = filter->GetViewRect();
 }
 
 void OrvPSPreviewControl::OnLDragMove(POINT point) {
-    if (filter_ == nullptr) return;
-    const OrvPoint pan = ViewModel::DragPan(PressPoint(), OrvPoint{point.x, point.y}, dragStartView_,
-                                            filter_->GetViewRect(), filter_->GetPreviewSize());
-    filter_->ScrollView(pan.x, pan.y);
+    if (filter == nullptr) return;
+    const OrvPoint pan = ViewModel::DragPan(PressPoint(), OrvPoint{point.x, point.y}, dragStartView,
+                                            filter->GetViewRect(), filter->GetPreviewSize());
+    filter->ScrollView(pan.x, pan.y);
     Invalidate(false);
     UpdateWindow();
     NotifyCode(kViewMoved);

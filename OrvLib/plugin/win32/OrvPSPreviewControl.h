@@ -33,7 +33,7 @@ protected:
     void PreSubclassWindow() override;
 
 private:
-    OrvPSFilter* filter_;
-    int32_t kind_;
-    OrvRect dragStartView_;
+    OrvPSFilter* filter;
+    int32_t kind;
+    OrvRect dragStartView;
 };

@@ -16,8 +16,8 @@ POINT PointOf(LPARAM lParam) {
 }  // namespace
 
 bool OrvPSPreviewLocatorPopup::Open(POINT screenPoint) {
-    if (m_hWnd != nullptr || filter_ == nullptr) return false;
-    const OrvImage2* image = filter_->GetLocatorImage();
+    if (hWnd != nullptr || filter == nullptr) return false;
+    const OrvImage2* image = filter->GetLocatorImage();
     const OrvSize size =
         image != nullptr && !image->IsEmpty() ? OrvSize{image->Width(), image->AbsHeight()} : OrvSize{};
     const OrvRect r = ViewModel::LocatorPopupRect(
@@ -28,13 +28,13 @@ bool OrvPSPreviewLocatorPopup::Open(POINT screenPoint) {
     if (!Create(kPopupKind, "Preview Locator", WS_POPUP, RECT{r.left, r.top, r.right, r.bottom},
                 static_cast<HWND>(nullptr), 0, WS_EX_DLGMODALFRAME))
         return false;
-    finishing_ = false;
-    frame_ = filter_->GetViewRect();
-    frameClient_ = ViewModel::ImageToClient(frame_, filter_->GetFilterRect(), Client());
+    finishing = false;
+    frame = filter->GetViewRect();
+    frameClient = ViewModel::ImageToClient(frame, filter->GetFilterRect(), Client());
     ShowWindow(SW_SHOWNOACTIVATE);
     UpdateWindow();
     SetCapture();
-    POINT centre{(frameClient_.left + frameClient_.right) / 2, (frameClient_.top + frameClient_.bottom) / 2};
+    POINT centre{(frameClient.left + frameClient.right) / 2, (frameClient.top + frameClient.bottom) / 2};
     ClientToScreen(&centre);
     SetCursorPos(centre.x, centre.y);
     return true;
@@ -47,32 +47,32 @@ OrvRect OrvPSPreviewLocatorPopup::Client() const {
 
 void OrvPSPreviewLocatorPopup::Track(POINT point) {
     const OrvRect client = Client();
-    frame_ = ViewModel::TrackLocator(filter_->GetViewRect(), OrvPoint{point.x, point.y},
-                                     filter_->GetFilterRect(), client);
-    frameClient_ = ViewModel::ImageToClient(frame_, filter_->GetFilterRect(), client);
+    frame = ViewModel::TrackLocator(filter->GetViewRect(), OrvPoint{point.x, point.y},
+                                    filter->GetFilterRect(), client);
+    frameClient = ViewModel::ImageToClient(frame, filter->GetFilterRect(), client);
     Invalidate(false);
 }
 
 void OrvPSPreviewLocatorPopup::Finish(POINT point) {
     Track(point);
-    finishing_ = true;
-    if (::GetCapture() == m_hWnd) ::ReleaseCapture();
-    HWND sender = m_hWnd;
+    finishing = true;
+    if (::GetCapture() == hWnd) ::ReleaseCapture();
+    HWND sender = hWnd;
     DestroyWindow();
-    filter_->SetViewRect(frame_);
-    HWND parent = button_->GetParent();
+    filter->SetViewRect(frame);
+    HWND parent = button->GetParent();
     if (parent != nullptr) {
-        ::SendMessageA(parent, WM_COMMAND, MAKEWPARAM(button_->GetDlgCtrlID(), 0),
+        ::SendMessageA(parent, WM_COMMAND, MAKEWPARAM(button->GetDlgCtrlID(), 0),
                        reinterpret_cast<LPARAM>(sender));
     }
 }
 
 void OrvPSPreviewLocatorPopup::Paint(HDC target) {
     const RECT client = GetClientRect();
-    HDC dc = buffer_.Fit(target, client.right, client.bottom);
+    HDC dc = buffer.Fit(target, client.right, client.bottom);
     // An empty pop-up has nothing to show and nothing to map.
     if (dc == nullptr) return;
-    OrvImage2* image = filter_->GetLocatorImage();
+    OrvImage2* image = filter->GetLocatorImage();
     if (image == nullptr || image->IsEmpty()) {
         FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
     } else {
@@ -81,25 +81,25 @@ void OrvPSPreviewLocatorPopup::Paint(HDC target) {
         OrvSelection brush(dc, GetStockObject(HOLLOW_BRUSH));
         OrvSelection pen(dc, GetStockObject(BLACK_PEN));
         const int mode = SetROP2(dc, R2_NOT);
-        Rectangle(dc, frameClient_.left, frameClient_.top, frameClient_.right, frameClient_.bottom);
+        Rectangle(dc, frameClient.left, frameClient.top, frameClient.right, frameClient.bottom);
         SetROP2(dc, mode);
     }
-    buffer_.CopyTo(target);
+    buffer.CopyTo(target);
 }
 
 LRESULT OrvPSPreviewLocatorPopup::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_MOUSEMOVE:
-            if (::GetCapture() == m_hWnd) Track(PointOf(lParam));
+            if (::GetCapture() == hWnd) Track(PointOf(lParam));
             return 0;
         case WM_LBUTTONUP:
-            if (!finishing_) Finish(PointOf(lParam));
+            if (!finishing) Finish(PointOf(lParam));
             return 0;
         case WM_CAPTURECHANGED:
             // Taken away before the release: close and leave the view alone.
-            if (!finishing_ && reinterpret_cast<HWND>(lParam) != m_hWnd) {
-                finishing_ = true;
-                ::PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
+            if (!finishing && reinterpret_cast<HWND>(lParam) != hWnd) {
+                finishing = true;
+                ::PostMessageA(hWnd, WM_CLOSE, 0, 0);
             }
             return 0;
         case WM_CLOSE:
@@ -108,12 +108,12 @@ LRESULT OrvPSPreviewLocatorPopup::WindowProc(UINT message, WPARAM wParam, LPARAM
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT: {
-            CPaintDC dc(m_hWnd);
+            CPaintDC dc(hWnd);
             Paint(dc);
             return 0;
         }
         case WM_NCDESTROY:
-            buffer_.Release();
+            buffer.Release();
             break;
         default:
             break;
@@ -125,7 +125,7 @@ LRESULT OrvPSPreviewLocatorButton::WindowProc(UINT message, WPARAM wParam, LPARA
     if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
         POINT screen = PointOf(lParam);
         ClientToScreen(&screen);
-        popup_.Open(screen);
+        popup.Open(screen);
         return 0;
     }
     return OrvBitmapButton2::WindowProc(message, wParam, lParam);

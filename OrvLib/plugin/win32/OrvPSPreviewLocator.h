@@ -18,15 +18,15 @@ class OrvPSPreviewLocatorButton;
 
 class OrvPSPreviewLocatorPopup : public CWnd {
 public:
-    OrvPSPreviewLocatorPopup(OrvPSFilter* filter, OrvPSPreviewLocatorButton* button)
-        : filter_(filter), button_(button) {}
+    OrvPSPreviewLocatorPopup(OrvPSFilter* initialFilter, OrvPSPreviewLocatorButton* initialButton)
+        : filter(initialFilter), button(initialButton) {}
 
     // Shows the pop-up centred on a screen point, takes the mouse and puts the pointer on the
     // frame's centre. False when the window cannot be made.
     bool Open(POINT screenPoint);
     // The frame in image and in client coordinates.
-    const OrvRect& Frame() const { return frame_; }
-    const OrvRect& FrameInClient() const { return frameClient_; }
+    const OrvRect& Frame() const { return frame; }
+    const OrvRect& FrameInClient() const { return frameClient; }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -37,25 +37,26 @@ private:
     void Paint(HDC dc);
     OrvRect Client() const;
 
-    OrvPSFilter* filter_;
-    OrvPSPreviewLocatorButton* button_;
-    OrvRect frame_;
-    OrvRect frameClient_;
-    OffscreenBuffer buffer_;
-    bool finishing_ = false;
+    OrvPSFilter* filter;
+    OrvPSPreviewLocatorButton* button;
+    OrvRect frame;
+    OrvRect frameClient;
+    OffscreenBuffer buffer;
+    bool finishing = false;
 };
 
 class OrvPSPreviewLocatorButton : public OrvBitmapButton2 {
 public:
-    explicit OrvPSPreviewLocatorButton(OrvPSFilter* filter) : filter_(filter), popup_(filter, this) {}
+    explicit OrvPSPreviewLocatorButton(OrvPSFilter* initialFilter)
+        : filter(initialFilter), popup(initialFilter, this) {}
 
-    bool IsOpen() const { return popup_.m_hWnd != nullptr; }
-    const OrvPSPreviewLocatorPopup& Popup() const { return popup_; }
+    bool IsOpen() const { return popup.hWnd != nullptr; }
+    const OrvPSPreviewLocatorPopup& Popup() const { return popup; }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    OrvPSFilter* filter_;
-    OrvPSPreviewLocatorPopup popup_;
+    OrvPSFilter* filter;
+    OrvPSPreviewLocatorPopup popup;
 };

@@ -5,18 +5,18 @@
 #include "OrvLib/plugin/OrvPSFilter.h"
 #include "OrvLib/plugin/ViewModel.h"
 
-OrvPSZoomRatioStatic::OrvPSZoomRatioStatic(OrvPSFilter* filter, bool showFraction)
-    : filter_(filter), showFraction_(showFraction), scheme_(&DefaultColourScheme()) {}
+OrvPSZoomRatioStatic::OrvPSZoomRatioStatic(OrvPSFilter* initialFilter, bool initialShowFraction)
+    : filter(initialFilter), showFraction(initialShowFraction), scheme(&DefaultColourScheme()) {}
 
-void OrvPSZoomRatioStatic::SetColourScheme(const ColourScheme* scheme) {
-    scheme_ = scheme != nullptr ? scheme : &DefaultColourScheme();
-    if (m_hWnd != nullptr) Invalidate();
+void OrvPSZoomRatioStatic::SetColourScheme(const ColourScheme* newScheme) {
+    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
+    if (hWnd != nullptr) Invalidate();
 }
 
 std::string OrvPSZoomRatioStatic::Text() const {
-    if (filter_ == nullptr) return prefix_;
-    return ViewModel::ZoomRatioText(filter_->GetZoomLevel(), filter_->CanZoomOut(), showFraction_,
-                                    filter_->GetViewRect(), filter_->GetPreviewSize(), prefix_);
+    if (filter == nullptr) return prefix;
+    return ViewModel::ZoomRatioText(filter->GetZoomLevel(), filter->CanZoomOut(), showFraction,
+                                    filter->GetViewRect(), filter->GetPreviewSize(), prefix);
 }
 
 void OrvPSZoomRatioStatic::Paint(HDC dc) {
@@ -25,8 +25,8 @@ void OrvPSZoomRatioStatic::Paint(HDC dc) {
     OrvSelection font(dc, GetStockObject(DEFAULT_GUI_FONT));
     SIZE extent{};
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    SetTextColor(dc, (*scheme_)[SchemeColour::Text]);
-    SetBkColor(dc, (*scheme_)[SchemeColour::Face]);
+    SetTextColor(dc, (*scheme)[SchemeColour::Text]);
+    SetBkColor(dc, (*scheme)[SchemeColour::Face]);
     // Opaque and clipped: the background is filled in the same stroke.
     ExtTextOutA(dc, client.right / 2 - extent.cx / 2, client.bottom / 2 - extent.cy / 2,
                 ETO_OPAQUE | ETO_CLIPPED, &client, text.c_str(), static_cast<UINT>(text.size()), nullptr);
@@ -34,7 +34,7 @@ void OrvPSZoomRatioStatic::Paint(HDC dc) {
 
 LRESULT OrvPSZoomRatioStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT) {
-        CPaintDC dc(m_hWnd);
+        CPaintDC dc(hWnd);
         Paint(dc);
         return 0;
     }

@@ -15,7 +15,7 @@ class OrvPSZoomRatioStatic : public CStatic {
 public:
     OrvPSZoomRatioStatic(OrvPSFilter* filter, bool showFraction);
 
-    void SetPrefix(const std::string& prefix) { prefix_ = prefix; }
+    void SetPrefix(const std::string& newPrefix) { prefix = newPrefix; }
     // Null means the default scheme. Invalidates the label.
     void SetColourScheme(const ColourScheme* scheme);
     std::string Text() const;
@@ -26,8 +26,8 @@ protected:
 private:
     void Paint(HDC dc);
 
-    OrvPSFilter* filter_;
-    bool showFraction_;
-    std::string prefix_ = "Zoom ";
-    const ColourScheme* scheme_;
+    OrvPSFilter* filter;
+    bool showFraction;
+    std::string prefix = "Zoom ";
+    const ColourScheme* scheme;
 };

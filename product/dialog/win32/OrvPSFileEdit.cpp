@@ -20,8 +20,8 @@ bool IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 
 void OrvPSFileEdit::SetPath(const std::string& path) {
     fullPath = path;
-    if (m_hWnd == nullptr) return;
-    if (::GetFocus() == m_hWnd) {
+    if (hWnd == nullptr) return;
+    if (::GetFocus() == hWnd) {
         SetText(fullPath, true, true);
     } else {
         ShowShortened();
@@ -30,8 +30,8 @@ void OrvPSFileEdit::SetPath(const std::string& path) {
 
 void OrvPSFileEdit::ShowShortened() {
     RECT client;
-    ::GetClientRect(m_hWnd, &client);
-    const HWND window = m_hWnd;
+    ::GetClientRect(hWnd, &client);
+    const HWND window = hWnd;
     shown = ShortenPath(
         fullPath, client.right - client.left,
         [window](const std::string& text) { return WidthIn(window, text); }, &IsLeadByte);
@@ -46,7 +46,7 @@ void OrvPSFileEdit::ShowFull(bool caretToEnd) {
 
 int OrvPSFileEdit::CharacterAt(int x, int y) {
     RECT client;
-    ::GetClientRect(m_hWnd, &client);
+    ::GetClientRect(hWnd, &client);
     if (x < client.left) return 0;
     const int length = int(Text().size());
     if (x >= client.right) return length;
@@ -58,12 +58,12 @@ void OrvPSFileEdit::OnButtonDown(int x, int y) {
     const FullPathCaret caret = CaretInFullPath(shown, fullPath.size(), CharacterAt(x, y));
     if (caret.fromEnd) ShowFull(true);
     focusByClick = true;
-    ::SetFocus(m_hWnd);
+    ::SetFocus(hWnd);
     focusByClick = false;
     SetSel(caret.index, caret.index);
     anchor = caret.index;
     selecting = true;
-    ::SetCapture(m_hWnd);
+    ::SetCapture(hWnd);
 }
 
 LRESULT OrvPSFileEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -76,7 +76,7 @@ LRESULT OrvPSFileEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KILLFOCUS: {
             // The parent hears of the focus loss first, while the box still holds the path.
             const LRESULT r = OrvCustomEditBox::WindowProc(message, wParam, lParam);
-            if (m_hWnd == nullptr) return r;
+            if (hWnd == nullptr) return r;
             fullPath = Text();
             ShowShortened();
             return r;
@@ -107,6 +107,6 @@ LRESULT OrvPSFileEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 bool OrvPSFileEdit::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     // Typing and pasting keep the full path equal to the text.
-    if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE && ::GetFocus() == m_hWnd) fullPath = Text();
+    if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE && ::GetFocus() == hWnd) fullPath = Text();
     return OrvCustomEditBox::OnChildNotify(message, wParam, lParam, result);
 }

@@ -10,25 +10,25 @@ OrvPSFileImagePreviewControl::OrvPSFileImagePreviewControl() : scheme(&DefaultCo
 void OrvPSFileImagePreviewControl::SetFile(const std::string& newPath) {
     if (newPath == path) return;
     path = newPath;
-    if (m_hWnd == nullptr) return;
+    if (hWnd == nullptr) return;
     Prepare();
     Invalidate(false);
 }
 
 void OrvPSFileImagePreviewControl::SetColourScheme(const ColourScheme* newScheme) {
     scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
-    if (m_hWnd != nullptr) Invalidate(false);
+    if (hWnd != nullptr) Invalidate(false);
 }
 
 void OrvPSFileImagePreviewControl::PreSubclassWindow() {
-    buffer.SetWindow(m_hWnd);
+    buffer.SetWindow(hWnd);
     if (!path.empty()) Prepare();
 }
 
 void OrvPSFileImagePreviewControl::Prepare() {
     ++preparations;
     RECT client;
-    ::GetClientRect(m_hWnd, &client);
+    ::GetClientRect(hWnd, &client);
     if (!PrepareChooserPreview(path, OrvSize{client.right, client.bottom}, (*scheme)[SchemeColour::Face],
                                image))
         image.Release();
@@ -36,7 +36,7 @@ void OrvPSFileImagePreviewControl::Prepare() {
 
 void OrvPSFileImagePreviewControl::Draw(HDC dc) {
     RECT client;
-    ::GetClientRect(m_hWnd, &client);
+    ::GetClientRect(hWnd, &client);
     FillSolid(dc, client, (*scheme)[SchemeColour::Face]);
     PaintFrame(dc, FrameStyle::Sunken, client, *scheme);
     if (image.IsEmpty()) return;
@@ -50,8 +50,8 @@ void OrvPSFileImagePreviewControl::Draw(HDC dc) {
 LRESULT OrvPSFileImagePreviewControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
-            CPaintDC paint(m_hWnd);
-            buffer.Paint(m_hWnd, paint, [this](HDC dc) { Draw(dc); });
+            CPaintDC paint(hWnd);
+            buffer.Paint(hWnd, paint, [this](HDC dc) { Draw(dc); });
             return 0;
         }
         case WM_ERASEBKGND:

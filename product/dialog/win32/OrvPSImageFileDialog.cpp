@@ -4,12 +4,12 @@
 #include "product/dialog/FileChooser.h"
 #include "product/resources/ResourceIds.h"
 
-OrvPSImageFileDialog::OrvPSImageFileDialog(const std::string& path, CWnd* parent)
+OrvPSImageFileDialog::OrvPSImageFileDialog(const std::string& path, CWnd* initialParent)
     : CFileDialog(true, nullptr, path.c_str(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_DONTADDTORECENT,
-                  kImageFileFilter, parent) {}
+                  kImageFileFilter, initialParent) {}
 
 INT_PTR OrvPSImageFileDialog::DoModal() {
-    m_ofn.Flags |= OFN_EXPLORER | OFN_FILEMUSTEXIST;
+    ofn.Flags |= OFN_EXPLORER | OFN_FILEMUSTEXIST;
     SetChildTemplate(IDD_IMAGE_FILE_DIALOG);
     return CFileDialog::DoModal();
 }
@@ -27,7 +27,7 @@ void OrvPSImageFileDialog::OnFileNameChange() { preview.SetFile(GetCurrentPath()
 int OrvPSDirectoryBrowser::Browse() {
     // A path longer than the shell's buffer opens without a preselection.
     std::string chosen = FolderBrowserStart(folder);
-    if (!OrvBrowseForFolder(owner != nullptr ? owner->m_hWnd : nullptr, "Choose a directory", chosen))
+    if (!OrvBrowseForFolder(owner != nullptr ? owner->hWnd : nullptr, "Choose a directory", chosen))
         return IDCANCEL;
     folder = chosen;
     return IDOK;

@@ -28,7 +28,8 @@ private:
 // The folder chooser of the Image page's "Multiple Images", opening on the folder given.
 class OrvPSDirectoryBrowser {
 public:
-    OrvPSDirectoryBrowser(const std::string& folder, CWnd* owner) : folder(folder), owner(owner) {}
+    OrvPSDirectoryBrowser(const std::string& initialFolder, CWnd* initialOwner)
+        : folder(initialFolder), owner(initialOwner) {}
 
     // IDOK with the chosen folder stored, or IDCANCEL.
     int Browse();

@@ -27,22 +27,22 @@ PSImageListBox::~PSImageListBox() = default;
 void PSImageListBox::SetColourScheme(const ColourScheme* newScheme) {
     scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
     bar.SetColourScheme(scheme);
-    if (m_hWnd != nullptr) Invalidate(true);
+    if (hWnd != nullptr) Invalidate(true);
 }
 
 bool PSImageListBox::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
-    if (!CreateControl("LISTBOX", "", style | LBS_MULTICOLUMN, rect, parent->m_hWnd, id, WS_EX_CLIENTEDGE))
+    if (!CreateControl("LISTBOX", "", style | LBS_MULTICOLUMN, rect, parent->hWnd, id, WS_EX_CLIENTEDGE))
         return false;
     SetFont(ControlSupport::GuiFont());
     {
-        CClientDC dc(m_hWnd);
+        CClientDC dc(hWnd);
         OrvSelection font(dc, ControlSupport::GuiFont());
         SIZE t{0, 0};
         GetTextExtentPoint32A(dc, "T", 1, &t);
         textHeight = t.cy;
     }
     RECT client;
-    ::GetClientRect(m_hWnd, &client);
+    ::GetClientRect(hWnd, &client);
     metrics = ThumbnailListMetrics(rows, textHeight, client.bottom, GetSystemMetrics(SM_CYHSCROLL));
     SetItemHeight(0, metrics.itemHeight);
     SetColumnWidth(metrics.columnWidth);
@@ -73,21 +73,21 @@ void PSImageListBox::Refresh() {
 }
 
 void PSImageListBox::RebuildTips() {
-    for (; tools > 0; --tools) tips.DelTool(m_hWnd, UINT_PTR(tools));
-    CClientDC dc(m_hWnd);
+    for (; tools > 0; --tools) tips.DelTool(hWnd, UINT_PTR(tools));
+    CClientDC dc(hWnd);
     OrvSelection font(dc, ControlSupport::GuiFont());
     for (int i = 0; i < GetCount(); ++i) {
         const std::string text = GetText(i);
         if (TextWidthIn(dc, text) <= metrics.columnWidth) continue;
         RECT r = GetItemRect(i);
         r.top += metrics.thumbnailHeight;
-        tips.AddTool(m_hWnd, text.c_str(), r, UINT_PTR(++tools));
+        tips.AddTool(hWnd, text.c_str(), r, UINT_PTR(++tools));
     }
 }
 
 void PSImageListBox::PlaceScrollBar() {
     RECT client;
-    ::GetClientRect(m_hWnd, &client);
+    ::GetClientRect(hWnd, &client);
     const ThumbnailScroll s = ThumbnailScrollLayout(GetCount(), GetTopIndex(), client.right, client.bottom,
                                                     metrics.itemHeight, metrics.columnWidth);
     if (!s.shown) {
@@ -107,7 +107,7 @@ void PSImageListBox::PlaceScrollBar() {
 
 void PSImageListBox::OnScroll(UINT code, int position) {
     RECT client;
-    ::GetClientRect(m_hWnd, &client);
+    ::GetClientRect(hWnd, &client);
     const ThumbnailScroll s = ThumbnailScrollLayout(GetCount(), GetTopIndex(), client.right, client.bottom,
                                                     metrics.itemHeight, metrics.columnWidth);
     ScrollStep step;
@@ -184,13 +184,13 @@ LRESULT PSImageListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_ERASEBKGND: {
             RECT client;
-            ::GetClientRect(m_hWnd, &client);
+            ::GetClientRect(hWnd, &client);
             FillSolid(reinterpret_cast<HDC>(wParam), client, (*scheme)[SchemeColour::Window]);
             return 1;
         }
         case WM_NCPAINT:
             // The border in the scheme's colours, like the category list beside it.
-            if (PaintNonClientFrame(m_hWnd, *scheme)) return 0;
+            if (PaintNonClientFrame(hWnd, *scheme)) return 0;
             break;
         case LB_SETCURSEL: {
             // Selecting may bring another column into view: tips and bar follow it.
@@ -199,7 +199,7 @@ LRESULT PSImageListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return result;
         }
         case WM_HSCROLL:
-            if (reinterpret_cast<HWND>(lParam) == bar.m_hWnd) {
+            if (reinterpret_cast<HWND>(lParam) == bar.hWnd) {
                 OnScroll(LOWORD(wParam), short(HIWORD(wParam)));
                 return 0;
             }

@@ -23,7 +23,7 @@ public:
     ~PSImageListBox() override;
 
     // rows -1: fixed sizes; otherwise the client height is shared by that many rows.
-    void SetRows(int rows) { this->rows = rows; }
+    void SetRows(int newRows) { this->rows = newRows; }
     void SetColourScheme(const ColourScheme* scheme);
     // Created in columns at rect with the given id (and the caller's styles).
     bool Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);

@@ -26,11 +26,11 @@ ON_BN_CLICKED(IDC_MULTIPLE_IMAGES, &PSVarnImageChild::OnMultipleImages)
 ON_LBN_SELCHANGE(IDC_THUMBNAIL_LIST, &PSVarnImageChild::OnThumbnail)
 END_MESSAGE_MAP()
 
-PSVarnImageChild::PSVarnImageChild(PSVarnPageOwner& owner) : PSVarnPage(IDD_IMAGE_PAGE, owner) {
-    listScheme = ListScheme(*owner.PageScheme());
+PSVarnImageChild::PSVarnImageChild(PSVarnPageOwner& initialOwner) : PSVarnPage(IDD_IMAGE_PAGE, initialOwner) {
+    listScheme = ListScheme(*initialOwner.PageScheme());
     categories.SetColourScheme(&listScheme);
     thumbnails.SetColourScheme(&listScheme);
-    const ColourScheme* scheme = owner.PageScheme();
+    const ColourScheme* scheme = initialOwner.PageScheme();
     fileLabel.SetColourScheme(scheme);
     fileName.SetColourScheme(scheme);
     browse.SetColourScheme(scheme);
@@ -51,7 +51,7 @@ BOOL PSVarnImageChild::OnInitDialog() {
     const std::vector<PresetCategory>& library = owner.PagePresets();
     RECT place;
     ::GetWindowRect(GetDlgItem(IDC_THUMBNAIL_PLACE), &place);
-    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&place), 2);
+    ::MapWindowPoints(nullptr, hWnd, reinterpret_cast<POINT*>(&place), 2);
     thumbnails.SetRows(3);
     thumbnails.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
                           LBS_NOINTEGRALHEIGHT,

@@ -13,8 +13,9 @@ ON_BN_CLICKED(IDC_WHOLE_OBJECTS, &PSVarnOptionsChild::OnOption)
 ON_BN_CLICKED(IDC_NO_OVERLAP, &PSVarnOptionsChild::OnOption)
 END_MESSAGE_MAP()
 
-PSVarnOptionsChild::PSVarnOptionsChild(PSVarnPageOwner& owner) : PSVarnPage(IDD_OPTIONS_PAGE, owner) {
-    const ColourScheme* scheme = owner.PageScheme();
+PSVarnOptionsChild::PSVarnOptionsChild(PSVarnPageOwner& initialOwner)
+    : PSVarnPage(IDD_OPTIONS_PAGE, initialOwner) {
+    const ColourScheme* scheme = initialOwner.PageScheme();
     seedLabel.SetColourScheme(scheme);
     textureAmount.SetColourScheme(scheme);
     seed.SetColourScheme(scheme);

@@ -8,12 +8,12 @@ ON_WM_HSCROLL(&PSVarnPage::OnHScroll)
 ON_WM_ERASEBKGND(&PSVarnPage::OnEraseBkgnd)
 END_MESSAGE_MAP()
 
-PSVarnPage::PSVarnPage(UINT templateId, PSVarnPageOwner& owner)
-    : CDialog(templateId), owner(owner), templateId(templateId) {}
+PSVarnPage::PSVarnPage(UINT initialTemplateId, PSVarnPageOwner& initialOwner)
+    : CDialog(initialTemplateId), owner(initialOwner) {}
 
-bool PSVarnPage::Create(HWND parent, const RECT& place) {
-    if (!CDialog::Create(templateId, parent)) return false;
-    ::MoveWindow(m_hWnd, place.left, place.top, place.right - place.left, place.bottom - place.top, FALSE);
+bool PSVarnPage::Create(HWND parentWindow, const RECT& place) {
+    if (!CDialog::Create(TemplateId(), parentWindow)) return false;
+    ::MoveWindow(hWnd, place.left, place.top, place.right - place.left, place.bottom - place.top, FALSE);
     return true;
 }
 
@@ -24,7 +24,7 @@ void PSVarnPage::OnHScroll(UINT code, UINT, HWND) {
 
 BOOL PSVarnPage::OnEraseBkgnd(HDC dc) {
     RECT client;
-    ::GetClientRect(m_hWnd, &client);
+    ::GetClientRect(hWnd, &client);
     FillSolid(dc, client, (*owner.PageScheme())[SchemeColour::Face]);
     return TRUE;
 }

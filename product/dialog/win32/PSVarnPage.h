@@ -31,7 +31,5 @@ private:
     void OnHScroll(UINT code, UINT position, HWND bar);
     BOOL OnEraseBkgnd(HDC dc);
 
-    UINT templateId;
-
     DECLARE_MESSAGE_MAP()
 };

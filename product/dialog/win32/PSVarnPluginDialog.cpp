@@ -55,13 +55,13 @@ ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, ~UINT_PTR(0), &PSVarnPluginDialog::OnToolTi
 ON_WM_HELPINFO(&PSVarnPluginDialog::OnHelpInfo)
 END_MESSAGE_MAP()
 
-PSVarnPluginDialog::PSVarnPluginDialog(PSVarnPlugin* plugin)
+PSVarnPluginDialog::PSVarnPluginDialog(PSVarnPlugin* initialPlugin)
     : OrvPSPluginDialog(IDD_VARNEL_DIALOG),
-      plugin(plugin),
-      beforePreview(plugin, OrvPSPreviewControl::kBefore),
-      resultPreview(plugin, OrvPSPreviewControl::kResult),
-      locator(plugin),
-      zoomRatio(plugin, false) {
+      plugin(initialPlugin),
+      beforePreview(initialPlugin, OrvPSPreviewControl::kBefore),
+      resultPreview(initialPlugin, OrvPSPreviewControl::kResult),
+      locator(initialPlugin),
+      zoomRatio(initialPlugin, false) {
     for (OrvControlBase* control :
          {static_cast<OrvControlBase*>(&beforePreview), static_cast<OrvControlBase*>(&resultPreview),
           static_cast<OrvControlBase*>(&tabStrip)})
@@ -123,7 +123,7 @@ BOOL PSVarnPluginDialog::OnInitDialog() {
     templateTabs.ShowWindow(SW_HIDE);
     CreateTabStrip(tabs);
     CreatePages(pagePlace.GetRectInParent());
-    if (tabStrip.m_hWnd != nullptr) tabStrip.SetWindowPos(HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    if (tabStrip.hWnd != nullptr) tabStrip.SetWindowPos(HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 
     ShowSelectedPage();
     UpdateZoomButtons();
@@ -138,7 +138,7 @@ void PSVarnPluginDialog::ArrangePreviewArea() {
     beforePreview.MoveWindow(t.left + 26, p.top, w, h);
     resultPreview.MoveWindow(t.right - w, p.top, w, h);
     zoomStrip.CreateControl("STATIC", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
-                            RECT{t.left, p.top, t.left + 26, p.bottom}, m_hWnd, 0, WS_EX_CLIENTEDGE);
+                            RECT{t.left, p.top, t.left + 26, p.bottom}, hWnd, 0, WS_EX_CLIENTEDGE);
     zoomStrip.SetWindowPos(HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     zoomIn.MoveWindow(t.left + 2, p.top + 2, 22, 22);
     CWnd* const stack[] = {&zoomIn, &zoomOut, &zoomRatio, &locator, nullptr};
@@ -159,15 +159,15 @@ void PSVarnPluginDialog::CreateTabStrip(const RECT& place) {
 void PSVarnPluginDialog::CreatePages(const RECT& place) {
     // A page that cannot be made is left out; the dialog carries on without it.
     for (PSVarnPage* page : {imagePage.get(), settingsPage.get(), optionsPage.get()})
-        page->Create(m_hWnd, place);
+        page->Create(hWnd, place);
 }
 
 HWND PSVarnPluginDialog::PageWindow(int page) const {
     const CDialog* pages[] = {imagePage.get(), settingsPage.get(), optionsPage.get()};
-    return page >= 0 && page < 3 && pages[page] != nullptr ? pages[page]->m_hWnd : nullptr;
+    return page >= 0 && page < 3 && pages[page] != nullptr ? pages[page]->hWnd : nullptr;
 }
 
-int PSVarnPluginDialog::SelectedPage() const { return tabStrip.m_hWnd != nullptr ? tabStrip.GetCurSel() : 0; }
+int PSVarnPluginDialog::SelectedPage() const { return tabStrip.hWnd != nullptr ? tabStrip.GetCurSel() : 0; }
 
 void PSVarnPluginDialog::ShowSelectedPage() {
     const int selected = SelectedPage();
@@ -185,16 +185,16 @@ void PSVarnPluginDialog::UpdateZoomButtons() {
 
 void PSVarnPluginDialog::EnableToolTips() {
     toolTips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hWnd, nullptr,
                                OrvModuleHandle(), nullptr);
     if (toolTips == nullptr) return;
     // Every control is a tool; its text is asked for when shown.
-    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child != nullptr;
+    for (HWND child = ::GetWindow(hWnd, GW_CHILD); child != nullptr;
          child = ::GetWindow(child, GW_HWNDNEXT)) {
         TOOLINFOA tool{};
         tool.cbSize = TTTOOLINFOA_V1_SIZE;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = m_hWnd;
+        tool.hwnd = hWnd;
         tool.uId = reinterpret_cast<UINT_PTR>(child);
         tool.lpszText = LPSTR_TEXTCALLBACKA;
         ::SendMessageA(toolTips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
@@ -265,7 +265,7 @@ void PSVarnPluginDialog::OnPreviewMoved(NMHDR*, LRESULT*) {
 }
 
 void PSVarnPluginDialog::OnContextMenu(HWND, POINT point) {
-    plugin->ShowWhatsThisMenu(reinterpret_cast<intptr_t>(m_hWnd), kTopicFile, kHelpIds,
+    plugin->ShowWhatsThisMenu(reinterpret_cast<intptr_t>(hWnd), kTopicFile, kHelpIds,
                               OrvPoint{point.x, point.y});
 }
 

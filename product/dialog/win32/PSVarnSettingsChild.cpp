@@ -25,9 +25,9 @@ ON_NOTIFY(OrvAngleControl2::kReleased, IDC_ROTATION_ANGLE, &PSVarnSettingsChild:
 END_MESSAGE_MAP()
 
 // The dial shows its number box to its right and reports every change as a command.
-PSVarnSettingsChild::PSVarnSettingsChild(PSVarnPageOwner& owner)
-    : PSVarnPage(IDD_SETTINGS_PAGE, owner), angle(7, 0, 0, 359) {
-    const ColourScheme* scheme = owner.PageScheme();
+PSVarnSettingsChild::PSVarnSettingsChild(PSVarnPageOwner& initialOwner)
+    : PSVarnPage(IDD_SETTINGS_PAGE, initialOwner), angle(7, 0, 0, 359) {
+    const ColourScheme* scheme = initialOwner.PageScheme();
     for (OrvCustomStatic* label : {&scalePanel, &rotationPanel, &opacityLabel, &densityLabel})
         label->SetColourScheme(scheme);
     opacityFull.SetColourScheme(scheme);
@@ -68,7 +68,7 @@ BOOL PSVarnSettingsChild::OnInitDialog() {
     // siblings, so it must be above them.
     for (CWnd* panel : {&rotationPanel, &scalePanel}) {
         panel->ModifyStyle(0, WS_CLIPSIBLINGS);
-        ::SetWindowPos(panel->m_hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        ::SetWindowPos(panel->hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     SetRange(density, SettingsSlider::Density);
     SetRange(randomRotation, SettingsSlider::RandomRotation);

@@ -3,7 +3,7 @@
 
 #include "Corpus.h"
 
-namespace corpus {
+namespace ReaderCorpus {
 namespace {
 
 struct Bmp {
@@ -264,4 +264,4 @@ void WriteBmpFiles(const std::string& folder) {
     Save(folder, "bad_not_an_image.gif", Bytes{'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0, ';'});
 }
 
-}  // namespace corpus
+}  // namespace ReaderCorpus

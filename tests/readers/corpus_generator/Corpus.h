@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace corpus {
+namespace ReaderCorpus {
 
 using Bytes = std::vector<uint8_t>;
 
@@ -29,4 +29,4 @@ Bytes EncodePng(int colourType, int bitDepth, bool interlaced, const std::vector
                 int paletteSize);
 Bytes EncodeJpeg(int components, bool progressive, int restartRows);
 
-}  // namespace corpus
+}  // namespace ReaderCorpus

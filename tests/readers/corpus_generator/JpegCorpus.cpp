@@ -8,7 +8,7 @@
 
 #include "Corpus.h"
 
-namespace corpus {
+namespace ReaderCorpus {
 namespace {
 
 constexpr int kWidth = 37, kHeight = 23;
@@ -92,4 +92,4 @@ void WriteJpegFiles(const std::string& folder) {
          Bytes{colour[0], colour[1], 0xFF, 0xFE, 0xFF, 0xFF, 'c', 'u', 't'});
 }
 
-}  // namespace corpus
+}  // namespace ReaderCorpus

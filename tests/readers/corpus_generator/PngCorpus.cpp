@@ -6,7 +6,7 @@
 
 #include "Corpus.h"
 
-namespace corpus {
+namespace ReaderCorpus {
 namespace {
 
 constexpr int kWidth = 19, kHeight = 11;  // odd sizes, and every interlace pass has pixels
@@ -188,4 +188,4 @@ void WritePngFiles(const std::string& folder) {
     Save(folder, "bad_png_width0.png", HugeHeader(0, 5));
 }
 
-}  // namespace corpus
+}  // namespace ReaderCorpus

@@ -4,7 +4,7 @@
 
 #include "Corpus.h"
 
-namespace corpus {
+namespace ReaderCorpus {
 
 void Save(const std::string& folder, const std::string& name, const Bytes& bytes) {
     std::FILE* f = std::fopen((folder + "/" + name).c_str(), "wb");
@@ -23,7 +23,7 @@ void Put32(Bytes& b, uint32_t v) {
     Put16(b, v >> 16);
 }
 
-}  // namespace corpus
+}  // namespace ReaderCorpus
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -31,9 +31,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        corpus::WriteBmpFiles(argv[1]);
-        corpus::WritePngFiles(argv[1]);
-        corpus::WriteJpegFiles(argv[1]);
+        ReaderCorpus::WriteBmpFiles(argv[1]);
+        ReaderCorpus::WritePngFiles(argv[1]);
+        ReaderCorpus::WriteJpegFiles(argv[1]);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "corpus_generator: %s\n", e.what());
         return 1;

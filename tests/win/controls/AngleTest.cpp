@@ -17,12 +17,12 @@ struct Dial {
         RECT area{10, 10, 190, 110};
         HWND placeholder =
             CreateWindowExA(WS_EX_CLIENTEDGE, "STATIC", "Rotation Angle", WS_CHILD | WS_VISIBLE, area.left,
-                            area.top, area.right - area.left, area.bottom - area.top, parent.m_hWnd,
+                            area.top, area.right - area.left, area.bottom - area.top, parent.hWnd,
                             reinterpret_cast<HMENU>(kDial), nullptr, nullptr);
         dial.SetColourScheme(&TestScheme());
         EXPECT_TRUE(dial.SubclassWindow(placeholder));
-        Activate(parent.m_hWnd);
-        harness::Pump(50);
+        Activate(parent.hWnd);
+        Harness::Pump(50);
     }
     int Side() { return dial.GetClientRect().right; }
     OrvAngleControl2& operator*() { return dial; }
@@ -37,34 +37,34 @@ TEST(AngleDial, LaysOutASquareDialWithItsBoxBeside) {
     ASSERT_NE(d.dial.EditBox(), nullptr);
     RECT box = d.dial.EditBox()->GetRectInParent();
     EXPECT_GE(box.left, dial.right + 5);
-    EXPECT_EQ(GetDlgCtrlID(d.dial.EditBox()->m_hWnd), 1234);
+    EXPECT_EQ(GetDlgCtrlID(d.dial.EditBox()->hWnd), 1234);
     EXPECT_FALSE(d.dial.GetExStyle() & WS_EX_CLIENTEDGE);
 }
 
 TEST(AngleDial, DragReportsPressMovesAndReleaseWithEveryChange) {
     Dial d;
     int c = d.Side() / 2;
-    harness::Press(d.dial.m_hWnd, c, c - 30);
+    Harness::Press(d.dial.hWnd, c, c - 30);
     EXPECT_EQ(d.dial.GetAngle(), 0);
-    harness::MoveTo(d.dial.m_hWnd, c + 30, c);
+    Harness::MoveTo(d.dial.hWnd, c + 30, c);
     EXPECT_EQ(d.dial.GetAngle(), 90);
-    harness::MoveTo(d.dial.m_hWnd, c, c + 30);
+    Harness::MoveTo(d.dial.hWnd, c, c + 30);
     EXPECT_EQ(d.dial.GetAngle(), 180);
-    harness::SaveScreenshot(d.parent.m_hWnd, "controls-dial-dragging");
-    harness::MoveTo(d.dial.m_hWnd, c - 30, c);
-    harness::Release();
+    Harness::SaveScreenshot(d.parent.hWnd, "controls-dial-dragging");
+    Harness::MoveTo(d.dial.hWnd, c - 30, c);
+    Harness::Release();
     EXPECT_EQ(d.dial.GetAngle(), 270);
     EXPECT_EQ(d.dial.EditBox()->Text(), "270");
     Codes codes = d.parent.Codes(WM_NOTIFY, kDial);
     // Press (no change: already 0), then change and move for each of the three moves, release.
     EXPECT_EQ(codes, (Codes{100, 0, 101, 0, 101, 0, 101, 102}));
-    EXPECT_EQ(GetFocus(), d.dial.m_hWnd);
+    EXPECT_EQ(GetFocus(), d.dial.hWnd);
 
     // A corner of the square is outside the dial: captured, but nothing starts.
     d.parent.Clear();
-    harness::Press(d.dial.m_hWnd, 1, 1);
-    harness::MoveTo(d.dial.m_hWnd, c + 20, c);
-    harness::Release();
+    Harness::Press(d.dial.hWnd, 1, 1);
+    Harness::MoveTo(d.dial.hWnd, c + 20, c);
+    Harness::Release();
     EXPECT_TRUE(d.parent.heard.empty());
     EXPECT_EQ(d.dial.GetAngle(), 270);
 }
@@ -73,38 +73,38 @@ TEST(AngleDial, WheelAndKeysStepWithTheControlKey) {
     Dial d;
     d.dial.SetAngle(355, true);
     int c = d.Side() / 2;
-    harness::Click(d.dial.m_hWnd, c, c - 30);
+    Harness::Click(d.dial.hWnd, c, c - 30);
     d.dial.SetAngle(355, true);
-    harness::KeyDown(VK_CONTROL);
-    harness::Wheel(WHEEL_DELTA);
-    harness::KeyUp(VK_CONTROL);
+    Harness::KeyDown(VK_CONTROL);
+    Harness::Wheel(WHEEL_DELTA);
+    Harness::KeyUp(VK_CONTROL);
     EXPECT_EQ(d.dial.GetAngle(), 5);
-    harness::KeyDown(VK_CONTROL);
-    harness::Wheel(-WHEEL_DELTA);
-    harness::KeyUp(VK_CONTROL);
+    Harness::KeyDown(VK_CONTROL);
+    Harness::Wheel(-WHEEL_DELTA);
+    Harness::KeyUp(VK_CONTROL);
     EXPECT_EQ(d.dial.GetAngle(), 355);
 
     d.dial.SetAngle(45, true);
-    harness::Key(VK_UP);
+    Harness::Key(VK_UP);
     EXPECT_EQ(d.dial.GetAngle(), 46);
     d.dial.SetAngle(45, true);
-    harness::KeyDown(VK_CONTROL);
-    harness::Key(VK_UP);
-    harness::KeyUp(VK_CONTROL);
+    Harness::KeyDown(VK_CONTROL);
+    Harness::Key(VK_UP);
+    Harness::KeyUp(VK_CONTROL);
     EXPECT_EQ(d.dial.GetAngle(), 60);
-    harness::KeyDown(VK_CONTROL);
-    harness::Key(VK_LEFT);
-    harness::KeyUp(VK_CONTROL);
+    Harness::KeyDown(VK_CONTROL);
+    Harness::Key(VK_LEFT);
+    Harness::KeyUp(VK_CONTROL);
     EXPECT_EQ(d.dial.GetAngle(), 50);
 }
 
 TEST(AngleDial, TypedValueIsBroughtIntoTheTurnAndTheBoxRewritten) {
     Dial d;
     OrvCustomIntegerEditBox* box = d.dial.EditBox();
-    harness::Click(box->m_hWnd, 5, 5);
-    harness::Key(VK_END);
-    harness::Key(VK_BACK);
-    for (char k : std::string("400")) harness::Key(static_cast<WORD>(k));
+    Harness::Click(box->hWnd, 5, 5);
+    Harness::Key(VK_END);
+    Harness::Key(VK_BACK);
+    for (char k : std::string("400")) Harness::Key(static_cast<WORD>(k));
     EXPECT_EQ(d.dial.Model().Angle(), 40);
     EXPECT_EQ(box->Text(), "40");
 }
@@ -113,13 +113,13 @@ TEST(AngleDial, LooksAtSeveralAngles) {
     Dial d;
     for (int a : {0, 45, 135, 270}) {
         d.dial.SetAngle(a, true);
-        harness::Pump(40);
-        EXPECT_TRUE(harness::SaveScreenshot(d.parent.m_hWnd, "controls-dial-" + std::to_string(a)));
+        Harness::Pump(40);
+        EXPECT_TRUE(Harness::SaveScreenshot(d.parent.hWnd, "controls-dial-" + std::to_string(a)));
     }
     d.dial.EnableWindow(false);
-    harness::Pump(40);
+    Harness::Pump(40);
     EXPECT_FALSE(d.dial.EditBox()->IsWindowEnabled());
-    EXPECT_TRUE(harness::SaveScreenshot(d.parent.m_hWnd, "controls-dial-disabled"));
+    EXPECT_TRUE(Harness::SaveScreenshot(d.parent.hWnd, "controls-dial-disabled"));
 }
 
 TEST(AngleDial, QuarterDialTurnsFromUpToRight) {
@@ -127,16 +127,16 @@ TEST(AngleDial, QuarterDialTurnsFromUpToRight) {
     int side = d.Side();
     EXPECT_EQ(d.dial.EditBox()->Model().Maximum(), 90);
     // Pressed inside the round hit region; the drag then goes where it likes.
-    harness::Press(d.dial.m_hWnd, side / 2, side / 2);
+    Harness::Press(d.dial.hWnd, side / 2, side / 2);
     EXPECT_EQ(d.dial.GetAngle(), 45);
-    harness::MoveTo(d.dial.m_hWnd, side - 2, side * 87 / 100);
+    Harness::MoveTo(d.dial.hWnd, side - 2, side * 87 / 100);
     EXPECT_EQ(d.dial.GetAngle(), 90);
-    harness::MoveTo(d.dial.m_hWnd, side * 13 / 100, 2);
-    harness::Release();
+    Harness::MoveTo(d.dial.hWnd, side * 13 / 100, 2);
+    Harness::Release();
     EXPECT_EQ(d.dial.GetAngle(), 0);
     d.dial.SetAngle(30, true);
-    harness::Pump(40);
-    EXPECT_TRUE(harness::SaveScreenshot(d.parent.m_hWnd, "controls-dial-quarter"));
+    Harness::Pump(40);
+    EXPECT_TRUE(Harness::SaveScreenshot(d.parent.hWnd, "controls-dial-quarter"));
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ enum : UINT {
 template <class Button>
 void Make(Button& b, TestParent& parent, const char* text, DWORD style, RECT r, UINT id) {
     ASSERT_TRUE(
-        b.CreateControl("BUTTON", text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, r, parent.m_hWnd, id));
+        b.CreateControl("BUTTON", text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, r, parent.hWnd, id));
     b.SetFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
     b.SetColourScheme(&TestScheme());
 }
@@ -46,82 +46,81 @@ struct Buttons {
         Make(zoomOff, parent, "", BS_PUSHBUTTON | WS_DISABLED, RECT{295, 10, 320, 33}, kZoomOff);
         zoom.SetBitmap(art.Get());
         zoomOff.SetBitmap(art.Get());
-        Activate(parent.m_hWnd);
-        harness::Pump(50);
+        Activate(parent.hWnd);
+        Harness::Pump(50);
     }
 };
 
 TEST(Buttons, CheckBoxClickToggleOnceAndReleaseOutsideDoesNothing) {
     Buttons b;
-    harness::Click(b.depth.m_hWnd, 5, 10);
+    Harness::Click(b.depth.hWnd, 5, 10);
     EXPECT_EQ(b.depth.GetCheck(), BST_CHECKED);
     EXPECT_EQ(b.parent.Codes(WM_COMMAND, kDepth), (std::vector<UINT>{BN_CLICKED}));
-    EXPECT_EQ(GetFocus(), b.depth.m_hWnd);
-    harness::SaveScreenshot(b.parent.m_hWnd, "controls-buttons-checked-focused");
+    EXPECT_EQ(GetFocus(), b.depth.hWnd);
+    Harness::SaveScreenshot(b.parent.hWnd, "controls-buttons-checked-focused");
 
     b.parent.Clear();
-    harness::Press(b.depth.m_hWnd, 5, 10);
+    Harness::Press(b.depth.hWnd, 5, 10);
     EXPECT_TRUE(b.depth.GetState() & BST_PUSHED);
-    harness::MoveTo(b.depth.m_hWnd, 200, 10);
+    Harness::MoveTo(b.depth.hWnd, 200, 10);
     EXPECT_FALSE(b.depth.GetState() & BST_PUSHED);
-    harness::Release();
+    Harness::Release();
     EXPECT_EQ(b.depth.GetCheck(), BST_CHECKED);
     EXPECT_TRUE(b.parent.heard.empty());
 
     // A checked push-like box is sunken over the halftone.
-    harness::Click(b.texture.m_hWnd, 10, 10);
+    Harness::Click(b.texture.hWnd, 10, 10);
     EXPECT_EQ(b.texture.GetCheck(), BST_CHECKED);
-    COLORREF a = harness::ClientPixel(b.texture.m_hWnd, 4, 4),
-             c = harness::ClientPixel(b.texture.m_hWnd, 5, 4);
+    COLORREF a = Harness::ClientPixel(b.texture.hWnd, 4, 4), c = Harness::ClientPixel(b.texture.hWnd, 5, 4);
     EXPECT_NE(a, c);
-    EXPECT_EQ(harness::ClientPixel(b.texture.m_hWnd, 0, 0), TestScheme()[SchemeColour::Shadow]);
+    EXPECT_EQ(Harness::ClientPixel(b.texture.hWnd, 0, 0), TestScheme()[SchemeColour::Shadow]);
 
     // Radio buttons of one group take turns.
-    harness::Click(b.radioA.m_hWnd, 10, 10);
-    harness::Click(b.radioB.m_hWnd, 10, 10);
+    Harness::Click(b.radioA.hWnd, 10, 10);
+    Harness::Click(b.radioB.hWnd, 10, 10);
     EXPECT_EQ(b.radioA.GetCheck(), BST_UNCHECKED);
     EXPECT_EQ(b.radioB.GetCheck(), BST_CHECKED);
 }
 
 TEST(Buttons, HeldMouseAndHeldSpacePushAndOnlyTheReleaseClicks) {
     Buttons b;
-    harness::Press(b.ok.m_hWnd, 20, 10);
+    Harness::Press(b.ok.hWnd, 20, 10);
     EXPECT_TRUE(b.ok.GetState() & BST_PUSHED);
     EXPECT_TRUE(b.parent.heard.empty());
-    harness::SaveScreenshot(b.parent.m_hWnd, "controls-buttons-pressed");
-    harness::Release();
+    Harness::SaveScreenshot(b.parent.hWnd, "controls-buttons-pressed");
+    Harness::Release();
     EXPECT_EQ(b.parent.Codes(WM_COMMAND, kOk), (std::vector<UINT>{BN_CLICKED}));
 
     b.parent.Clear();
     b.cancel.SetFocus();
-    harness::KeyDown(VK_SPACE);
-    harness::KeyDown(VK_SPACE);  // auto-repeat
+    Harness::KeyDown(VK_SPACE);
+    Harness::KeyDown(VK_SPACE);  // auto-repeat
     EXPECT_TRUE(b.cancel.GetState() & BST_PUSHED);
     EXPECT_TRUE(b.parent.heard.empty());
-    harness::SaveScreenshot(b.parent.m_hWnd, "controls-buttons-space-held");
-    harness::KeyUp(VK_SPACE);
+    Harness::SaveScreenshot(b.parent.hWnd, "controls-buttons-space-held");
+    Harness::KeyUp(VK_SPACE);
     EXPECT_FALSE(b.cancel.GetState() & BST_PUSHED);
     EXPECT_EQ(b.parent.Codes(WM_COMMAND, kCancel), (std::vector<UINT>{BN_CLICKED}));
 
     // A disabled button takes no click.
     b.parent.Clear();
-    harness::Click(b.help.m_hWnd, 10, 10);
-    harness::Click(b.zoomOff.m_hWnd, 10, 10);
+    Harness::Click(b.help.hWnd, 10, 10);
+    Harness::Click(b.zoomOff.hWnd, 10, 10);
     EXPECT_TRUE(b.parent.heard.empty());
 }
 
 TEST(Buttons, NormalAndDisabledLooksComeFromTheScheme) {
     Buttons b;
-    harness::Pump(50);
-    EXPECT_TRUE(harness::SaveScreenshot(b.parent.m_hWnd, "controls-buttons"));
+    Harness::Pump(50);
+    EXPECT_TRUE(Harness::SaveScreenshot(b.parent.hWnd, "controls-buttons"));
     const ColourScheme& s = TestScheme();
     // Default button: the text-coloured frame, then the raised bevel.
-    EXPECT_EQ(harness::ClientPixel(b.ok.m_hWnd, 0, 5), s[SchemeColour::Text]);
-    EXPECT_EQ(harness::ClientPixel(b.ok.m_hWnd, 1, 5), s[SchemeColour::Highlight]);
-    EXPECT_EQ(harness::ClientPixel(b.cancel.m_hWnd, 10, 3), s[SchemeColour::Face]);
+    EXPECT_EQ(Harness::ClientPixel(b.ok.hWnd, 0, 5), s[SchemeColour::Text]);
+    EXPECT_EQ(Harness::ClientPixel(b.ok.hWnd, 1, 5), s[SchemeColour::Highlight]);
+    EXPECT_EQ(Harness::ClientPixel(b.cancel.hWnd, 10, 3), s[SchemeColour::Face]);
     // The disabled bitmap is the embossed copy: no black left in it.
     int w = 0, h = 0;
-    std::vector<uint32_t> pixels = harness::CaptureWindow(b.zoomOff.m_hWnd, w, h);
+    std::vector<uint32_t> pixels = Harness::CaptureWindow(b.zoomOff.hWnd, w, h);
     int black = 0, shadow = 0;
     const uint32_t shadowRgb = ((s[SchemeColour::Shadow] & 0xFF) << 16) | (s[SchemeColour::Shadow] & 0xFF00) |
                                ((s[SchemeColour::Shadow] >> 16) & 0xFF);

@@ -104,11 +104,11 @@ struct Fixture : ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(
             probe.Create("ControlTestProbe", WS_CHILD | WS_VISIBLE, RECT{20, 20, 320, 220}, &parent, 5));
-        harness::Pump(50);
+        Harness::Pump(50);
     }
     void TearDown() override {
-        harness::MoveToScreen({0, 0});
-        harness::Pump(20);
+        Harness::MoveToScreen({0, 0});
+        Harness::Pump(20);
         EXPECT_EQ(OrvTakeWindowFailure(), nullptr);
     }
 };
@@ -117,21 +117,21 @@ using ControlBase = Fixture;
 
 TEST_F(ControlBase, MovingTheDragDistanceIsAClickOnePixelMoreADrag) {
     const int d = GetSystemMetrics(SM_CXDRAG);
-    harness::Press(probe.m_hWnd, 100, 100);
-    EXPECT_EQ(GetCapture(), probe.m_hWnd);
+    Harness::Press(probe.hWnd, 100, 100);
+    EXPECT_EQ(GetCapture(), probe.hWnd);
     EXPECT_EQ(probe.CaptureCount(), 1);
-    harness::MoveTo(probe.m_hWnd, 100 + d, 100);
-    harness::Release();
+    Harness::MoveTo(probe.hWnd, 100 + d, 100);
+    Harness::Release();
     EXPECT_EQ(probe.calls, (Calls{"down", "click"}));
     EXPECT_EQ(GetCapture(), nullptr);
 
     // Far enough from the first press not to make a double click.
     probe.calls.clear();
-    harness::Press(probe.m_hWnd, 200, 60);
-    harness::MoveTo(probe.m_hWnd, 200 + d + 1, 60);
+    Harness::Press(probe.hWnd, 200, 60);
+    Harness::MoveTo(probe.hWnd, 200 + d + 1, 60);
     EXPECT_TRUE(probe.IsDragging());
-    harness::MoveTo(probe.m_hWnd, 250, 80);
-    harness::Release();
+    Harness::MoveTo(probe.hWnd, 250, 80);
+    Harness::Release();
     EXPECT_EQ(probe.calls, (Calls{"down", "begin 200", "end"}));
     EXPECT_GE(probe.moves, 2);
     EXPECT_EQ(GetCapture(), nullptr);
@@ -139,39 +139,39 @@ TEST_F(ControlBase, MovingTheDragDistanceIsAClickOnePixelMoreADrag) {
 }
 
 TEST_F(ControlBase, SecondButtonWhileOneIsTrackedIsIgnored) {
-    harness::Press(probe.m_hWnd, 60, 60);
-    harness::ButtonDown(harness::Button::Right);
-    harness::ButtonUp(harness::Button::Right);
+    Harness::Press(probe.hWnd, 60, 60);
+    Harness::ButtonDown(Harness::Button::Right);
+    Harness::ButtonUp(Harness::Button::Right);
     EXPECT_EQ(probe.TrackedButton(), MouseButton::Left);
-    harness::Release();
+    Harness::Release();
     EXPECT_EQ(probe.calls, (Calls{"down", "click"}));
 }
 
 TEST_F(ControlBase, EscapeCancelsTheDragAndTheReleaseDoesNothing) {
     probe.SetFocus();
-    harness::Press(probe.m_hWnd, 100, 100);
-    harness::MoveTo(probe.m_hWnd, 140, 100);
-    harness::Key(VK_ESCAPE);
+    Harness::Press(probe.hWnd, 100, 100);
+    Harness::MoveTo(probe.hWnd, 140, 100);
+    Harness::Key(VK_ESCAPE);
     EXPECT_FALSE(probe.IsDragging());
     EXPECT_EQ(GetCapture(), nullptr);
-    harness::Release();
+    Harness::Release();
     EXPECT_EQ(probe.calls, (Calls{"down", "begin 100", "key 27", "cancel"}));
 }
 
 TEST_F(ControlBase, LosingTheCaptureCancelsTheDrag) {
-    harness::Press(probe.m_hWnd, 100, 100);
-    harness::MoveTo(probe.m_hWnd, 100, 130);
-    SetCapture(parent.m_hWnd);  // someone else takes the pointer
-    harness::Pump(20);
+    Harness::Press(probe.hWnd, 100, 100);
+    Harness::MoveTo(probe.hWnd, 100, 130);
+    SetCapture(parent.hWnd);  // someone else takes the pointer
+    Harness::Pump(20);
     EXPECT_EQ(probe.CaptureCount(), 0);
     ReleaseCapture();
-    harness::Release();
+    Harness::Release();
     EXPECT_EQ(probe.calls, (Calls{"down", "begin 100", "cancel"}));
     EXPECT_EQ(probe.TrackedButton(), MouseButton::None);
 }
 
 TEST_F(ControlBase, DoubleClickLeavesTrackingAlone) {
-    harness::DoubleClick(probe.m_hWnd, 80, 80);
+    Harness::DoubleClick(probe.hWnd, 80, 80);
     EXPECT_EQ(probe.calls, (Calls{"down", "click", "double"}));
     EXPECT_EQ(probe.TrackedButton(), MouseButton::None);
 }
@@ -184,18 +184,18 @@ TEST_F(ControlBase, KeysFanOutOncePerRepeat) {
 }
 
 TEST_F(ControlBase, RightClickStillAsksForTheContextMenu) {
-    parent.parentOf = probe.m_hWnd;
-    harness::Click(probe.m_hWnd, 70, 70, harness::Button::Right);
+    parent.parentOf = probe.hWnd;
+    Harness::Click(probe.hWnd, 70, 70, Harness::Button::Right);
     EXPECT_EQ(probe.calls, (Calls{"right down", "right click"}));
     EXPECT_EQ(parent.heard, (Calls{"menu from probe"}));
 }
 
 TEST_F(ControlBase, WheelNotTakenGoesOnToTheParent) {
     probe.SetFocus();
-    harness::MoveTo(probe.m_hWnd, 50, 50);
-    harness::Wheel(-120);
+    Harness::MoveTo(probe.hWnd, 50, 50);
+    Harness::Wheel(-120);
     probe.takesWheel = true;
-    harness::Wheel(240);
+    Harness::Wheel(240);
     EXPECT_EQ(probe.calls, (Calls{"wheel -120", "wheel 240"}));
     EXPECT_EQ(parent.heard, (Calls{"wheel -120"}));
 }
@@ -209,9 +209,9 @@ TEST_F(ControlBase, PaintsItsOwnSunkenBorderInsideAParent) {
     bordered.SetPaintsOwnBorder(true);
     ASSERT_TRUE(bordered.Create("ControlTestProbe", WS_CHILD | WS_VISIBLE, RECT{20, 230, 120, 280}, &parent,
                                 8, WS_EX_CLIENTEDGE));
-    harness::Pump(50);
+    Harness::Pump(50);
     int width = 0, height = 0;
-    const std::vector<uint32_t> pixels = harness::CaptureWindow(bordered.m_hWnd, width, height);
+    const std::vector<uint32_t> pixels = Harness::CaptureWindow(bordered.hWnd, width, height);
     ASSERT_EQ(width, 100);
     auto colour = [&](int x, int y) {
         const uint32_t p = pixels[size_t(y) * size_t(width) + size_t(x)];
@@ -231,14 +231,14 @@ TEST_F(ControlBase, NotificationsReachTheParentsMap) {
 // Auto-scroll ticks from the real timer; every tick must have moved by the arithmetic.
 void DragNearLeftEdge(Probe& probe, int maximum, int start) {
     SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS | SIF_PAGE, 0, maximum, 0, start, 0};
-    SetScrollInfo(probe.m_hWnd, SB_HORZ, &info, TRUE);
+    SetScrollInfo(probe.hWnd, SB_HORZ, &info, TRUE);
     probe.autoScrollEnabled = true;
-    harness::Press(probe.m_hWnd, 150, 100);
-    harness::MoveTo(probe.m_hWnd, 10, 100);
+    Harness::Press(probe.hWnd, 150, 100);
+    Harness::MoveTo(probe.hWnd, 10, 100);
     EXPECT_TRUE(probe.AutoScrollActive());
     const int movesBefore = probe.moves;
-    harness::PumpUntil([&] { return probe.ticks >= 5; });
-    harness::Release();
+    Harness::PumpUntil([&] { return probe.ticks >= 5; });
+    Harness::Release();
     EXPECT_FALSE(probe.AutoScrollActive());
     EXPECT_GT(probe.moves, movesBefore);  // the ticks' synthetic moves
 }
@@ -247,13 +247,13 @@ TEST_F(ControlBase, AutoScrollMovesTenPerCentOfTheRangePerSecond) {
     probe.ModifyStyle(0, WS_HSCROLL, SWP_FRAMECHANGED);
     DragNearLeftEdge(probe, 1000, 500);
     EXPECT_GE(probe.ticks, 5);
-    EXPECT_EQ(GetScrollPos(probe.m_hWnd, SB_HORZ), 500 - 10 * probe.ticks);
+    EXPECT_EQ(GetScrollPos(probe.hWnd, SB_HORZ), 500 - 10 * probe.ticks);
 }
 
 TEST_F(ControlBase, AutoScrollCarriesHalfUnitsInTheAccumulator) {
     probe.ModifyStyle(0, WS_HSCROLL, SWP_FRAMECHANGED);
     DragNearLeftEdge(probe, 50, 25);
-    EXPECT_EQ(GetScrollPos(probe.m_hWnd, SB_HORZ), 25 - probe.ticks / 2);
+    EXPECT_EQ(GetScrollPos(probe.hWnd, SB_HORZ), 25 - probe.ticks / 2);
     EXPECT_DOUBLE_EQ(probe.Accumulator(SB_HORZ), probe.ticks % 2 != 0 ? -0.5 : 0.0);
 }
 
@@ -266,19 +266,19 @@ TEST_F(ControlBase, PaintsInItsSchemeThroughTheBuffer) {
     scheme[SchemeColour::Text] = RGB(40, 30, 20);
     scheme[SchemeColour::SelectionBack] = RGB(190, 90, 40);
     probe.SetColourScheme(&scheme);
-    harness::Pump(50);
-    EXPECT_EQ(harness::ClientPixel(probe.m_hWnd, 0, 0), scheme[SchemeColour::Shadow]);
-    EXPECT_EQ(harness::ClientPixel(probe.m_hWnd, 1, 1), scheme[SchemeColour::DarkShadow]);
-    EXPECT_EQ(harness::ClientPixel(probe.m_hWnd, 299, 199), scheme[SchemeColour::Highlight]);
-    EXPECT_EQ(harness::ClientPixel(probe.m_hWnd, 150, 150), scheme[SchemeColour::Face]);
-    EXPECT_EQ(harness::ClientPixel(probe.m_hWnd, 10, 65), scheme[SchemeColour::SelectionBack]);
-    EXPECT_EQ(harness::ClientPixel(probe.m_hWnd, 30, 80), scheme[SchemeColour::Face]);  // inside the bands
+    Harness::Pump(50);
+    EXPECT_EQ(Harness::ClientPixel(probe.hWnd, 0, 0), scheme[SchemeColour::Shadow]);
+    EXPECT_EQ(Harness::ClientPixel(probe.hWnd, 1, 1), scheme[SchemeColour::DarkShadow]);
+    EXPECT_EQ(Harness::ClientPixel(probe.hWnd, 299, 199), scheme[SchemeColour::Highlight]);
+    EXPECT_EQ(Harness::ClientPixel(probe.hWnd, 150, 150), scheme[SchemeColour::Face]);
+    EXPECT_EQ(Harness::ClientPixel(probe.hWnd, 10, 65), scheme[SchemeColour::SelectionBack]);
+    EXPECT_EQ(Harness::ClientPixel(probe.hWnd, 30, 80), scheme[SchemeColour::Face]);  // inside the bands
 
     OrvControlBase bare;
     ASSERT_TRUE(bare.Create("ControlTestBare", WS_CHILD | WS_VISIBLE, RECT{20, 230, 320, 280}, &parent, 6));
-    harness::Pump(50);
-    EXPECT_EQ(harness::ClientPixel(bare.m_hWnd, 290, 40), GetSysColor(COLOR_BTNFACE));
-    EXPECT_TRUE(harness::SaveScreenshot(parent.m_hWnd, "controls-base"));
+    Harness::Pump(50);
+    EXPECT_EQ(Harness::ClientPixel(bare.hWnd, 290, 40), GetSysColor(COLOR_BTNFACE));
+    EXPECT_TRUE(Harness::SaveScreenshot(parent.hWnd, "controls-base"));
     probe.SetColourScheme(nullptr);
     EXPECT_EQ(&probe.Scheme(), &DefaultColourScheme());
 }
@@ -321,21 +321,21 @@ TEST(ControlBaseInDialog, EscapeDuringADragCancelsTheDragNotTheDialog) {
     bool openAfterEscape = false;
     bool openAfterSecondEscape = true;
     {
-        harness::InputThread script([&] {
-            HWND window = harness::WaitForWindow([] { return FindWindowA("#32770", "Drag in a dialog"); });
+        Harness::InputThread script([&] {
+            HWND window = Harness::WaitForWindow([] { return FindWindowA("#32770", "Drag in a dialog"); });
             if (window == nullptr) return;
             HWND control = GetDlgItem(window, 5);
-            harness::Press(control, 100, 100);
-            harness::MoveTo(control, 150, 100);
-            harness::Key(VK_ESCAPE);
+            Harness::Press(control, 100, 100);
+            Harness::MoveTo(control, 150, 100);
+            Harness::Key(VK_ESCAPE);
             Sleep(50);
             openAfterEscape = IsWindowVisible(window) != FALSE;
-            harness::Release();
+            Harness::Release();
             // Without a drag Escape is the dialog's Cancel again.
-            harness::Key(VK_ESCAPE);
+            Harness::Key(VK_ESCAPE);
             Sleep(100);
             openAfterSecondEscape = IsWindow(window) != FALSE;
-            if (openAfterSecondEscape) harness::Click(GetDlgItem(window, IDCANCEL), 5, 5);
+            if (openAfterSecondEscape) Harness::Click(GetDlgItem(window, IDCANCEL), 5, 5);
         });
         EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     }
@@ -352,7 +352,7 @@ TEST(DialogHelper, EnablesShowsAndStacksControls) {
     for (CWnd* w : {&a, &b, &c}) {
         const int id = w == &a ? 11 : w == &b ? 12 : 13;
         ASSERT_TRUE(
-            w->CreateControl("STATIC", "", WS_CHILD | WS_VISIBLE, RECT{30, 40, 40, 45}, dialog.m_hWnd, id));
+            w->CreateControl("STATIC", "", WS_CHILD | WS_VISIBLE, RECT{30, 40, 40, 45}, dialog.hWnd, id));
     }
     const int ids[] = {11, 13, 99, 0};
     dialog.EnableControls(ids, false);

@@ -14,7 +14,7 @@ enum : UINT { kSeed = 20, kAngle = 21, kName = 22, kLabel = 23, kOff = 24, kPict
 
 void Make(OrvCustomEditBox& box, TestParent& parent, RECT r, UINT id, DWORD style = 0) {
     ASSERT_TRUE(box.CreateControl("EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | style, r,
-                                  parent.m_hWnd, id, WS_EX_CLIENTEDGE));
+                                  parent.hWnd, id, WS_EX_CLIENTEDGE));
     box.SetFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
     box.SetMargins(3, 3);
     box.SetColourScheme(&TestScheme());
@@ -40,33 +40,33 @@ struct Boxes {
         off.SetRange(0, 100, false);
         off.SetValue(42);
         off.EnableWindow(false);
-        label.CreateControl("STATIC", "Random seed", WS_CHILD | WS_VISIBLE, RECT{10, 8, 170, 24},
-                            parent.m_hWnd, kLabel);
+        label.CreateControl("STATIC", "Random seed", WS_CHILD | WS_VISIBLE, RECT{10, 8, 170, 24}, parent.hWnd,
+                            kLabel);
         label.SetFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
         label.SetColourScheme(&TestScheme());
         picture.CreateControl("STATIC", "", WS_CHILD | WS_VISIBLE | SS_BITMAP | SS_CENTERIMAGE,
-                              RECT{190, 64, 240, 100}, parent.m_hWnd, kPicture);
+                              RECT{190, 64, 240, 100}, parent.hWnd, kPicture);
         picture.SetColourScheme(&TestScheme());
         picture.SetBitmap(art.Get());
-        Activate(parent.m_hWnd);
-        harness::Pump(50);
+        Activate(parent.hWnd);
+        Harness::Pump(50);
     }
     void Type(const char* keys) {
-        for (const char* k = keys; *k; ++k) harness::Key(static_cast<WORD>(VkKeyScanA(*k) & 0xFF));
+        for (const char* k = keys; *k; ++k) Harness::Key(static_cast<WORD>(VkKeyScanA(*k) & 0xFF));
     }
 };
 
 TEST(EditBoxes, IntegerBoxTakesDigitsOnlyAndClampsHugeValuesBeforeTheParentHearsOfTheFocusLoss) {
     Boxes b;
-    harness::Click(b.seed.m_hWnd, 10, 8);
-    EXPECT_EQ(GetFocus(), b.seed.m_hWnd);
-    harness::Key(VK_END);
-    for (int i = 0; i < 5; ++i) harness::Key(VK_BACK);
+    Harness::Click(b.seed.hWnd, 10, 8);
+    EXPECT_EQ(GetFocus(), b.seed.hWnd);
+    Harness::Key(VK_END);
+    for (int i = 0; i < 5; ++i) Harness::Key(VK_BACK);
     b.Type("a-99999999999");
     EXPECT_EQ(b.seed.Text(), "99999999999");
-    harness::SaveScreenshot(b.parent.m_hWnd, "controls-edits-typing");
+    Harness::SaveScreenshot(b.parent.hWnd, "controls-edits-typing");
     b.parent.Clear();
-    harness::Click(b.name.m_hWnd, 10, 8);
+    Harness::Click(b.name.hWnd, 10, 8);
     EXPECT_EQ(b.seed.Text(), "10000");
     EXPECT_EQ(b.seed.GetValue(), 10000);
     bool heardKillFocus = false;
@@ -77,44 +77,44 @@ TEST(EditBoxes, IntegerBoxTakesDigitsOnlyAndClampsHugeValuesBeforeTheParentHears
         }
     }
     EXPECT_TRUE(heardKillFocus);
-    harness::SaveScreenshot(b.parent.m_hWnd, "controls-edits-focused");
+    Harness::SaveScreenshot(b.parent.hWnd, "controls-edits-focused");
 }
 
 TEST(EditBoxes, ArrowsWrapAtTheBoundsAndReleaseCommitsWhenAsked) {
     Boxes b;
     ASSERT_NE(b.angle.SpinButton(), nullptr);
-    HWND spin = b.angle.SpinButton()->m_hWnd;
+    HWND spin = b.angle.SpinButton()->hWnd;
     RECT r;
     GetClientRect(spin, &r);
-    harness::Click(spin, r.right / 2, 4);
+    Harness::Click(spin, r.right / 2, 4);
     EXPECT_EQ(b.angle.Text(), "0");
-    harness::Click(spin, r.right / 2, r.bottom - 4);
+    Harness::Click(spin, r.right / 2, r.bottom - 4);
     EXPECT_EQ(b.angle.Text(), "359");
-    harness::Click(spin, r.right / 2, r.bottom - 4);
+    Harness::Click(spin, r.right / 2, r.bottom - 4);
     EXPECT_EQ(b.angle.Text(), "358");
     // The arrow keys in the box step it too.
     b.angle.SetFocus();
-    harness::Key(VK_UP);
-    harness::Key(VK_UP);
+    Harness::Key(VK_UP);
+    Harness::Key(VK_UP);
     EXPECT_EQ(b.angle.Text(), "0");
 
     // The seed box stops at its bound.
-    HWND seedSpin = b.seed.SpinButton()->m_hWnd;
+    HWND seedSpin = b.seed.SpinButton()->hWnd;
     GetClientRect(seedSpin, &r);
     b.seed.SetValue(1);
-    harness::Click(seedSpin, r.right / 2, r.bottom - 4);
+    Harness::Click(seedSpin, r.right / 2, r.bottom - 4);
     EXPECT_EQ(b.seed.Text(), "1");
 
     // Held on an arrow, the press is drawn sunken.
-    harness::Press(seedSpin, r.right / 2, 4);
-    harness::SaveScreenshot(b.parent.m_hWnd, "controls-edits-arrow-pressed");
-    harness::Release();
+    Harness::Press(seedSpin, r.right / 2, 4);
+    Harness::SaveScreenshot(b.parent.hWnd, "controls-edits-arrow-pressed");
+    Harness::Release();
 
     b.seed.SetFocus();
     b.seed.SetCommitFlag(true);
     b.parent.Clear();
-    harness::Click(seedSpin, r.right / 2, 4);
-    EXPECT_EQ(GetFocus(), b.seed.m_hWnd);
+    Harness::Click(seedSpin, r.right / 2, 4);
+    EXPECT_EQ(GetFocus(), b.seed.hWnd);
     std::vector<UINT> codes = b.parent.Codes(WM_COMMAND, kSeed);
     EXPECT_NE(std::find(codes.begin(), codes.end(), static_cast<UINT>(EN_KILLFOCUS)), codes.end());
 }
@@ -141,18 +141,18 @@ TEST(EditBoxes, QuietChangesAndBatchesDoNotReachTheParent) {
 
 TEST(EditBoxes, LooksComeFromTheScheme) {
     Boxes b;
-    harness::Pump(50);
-    EXPECT_TRUE(harness::SaveScreenshot(b.parent.m_hWnd, "controls-edits"));
+    Harness::Pump(50);
+    EXPECT_TRUE(Harness::SaveScreenshot(b.parent.hWnd, "controls-edits"));
     const ColourScheme& s = TestScheme();
-    EXPECT_EQ(harness::ClientPixel(b.name.m_hWnd, 1, 1), s[SchemeColour::Window]);
-    EXPECT_EQ(harness::ClientPixel(b.off.m_hWnd, 1, 1), s[SchemeColour::Face]);
-    EXPECT_EQ(harness::ClientPixel(b.label.m_hWnd, 150, 2), s[SchemeColour::Face]);
+    EXPECT_EQ(Harness::ClientPixel(b.name.hWnd, 1, 1), s[SchemeColour::Window]);
+    EXPECT_EQ(Harness::ClientPixel(b.off.hWnd, 1, 1), s[SchemeColour::Face]);
+    EXPECT_EQ(Harness::ClientPixel(b.label.hWnd, 150, 2), s[SchemeColour::Face]);
     // The bitmap label shows the scheme's copy: white became highlight, light grey face.
     RECT r = b.picture.GetClientRect();
     int x = (r.right - 16) / 2, y = (r.bottom - 16) / 2;
-    EXPECT_EQ(harness::ClientPixel(b.picture.m_hWnd, x + 6, y + 6), s[SchemeColour::Highlight]);
-    EXPECT_EQ(harness::ClientPixel(b.picture.m_hWnd, x, y), s[SchemeColour::Face]);
-    EXPECT_EQ(harness::ClientPixel(b.picture.m_hWnd, 0, 0), s[SchemeColour::Face]);
+    EXPECT_EQ(Harness::ClientPixel(b.picture.hWnd, x + 6, y + 6), s[SchemeColour::Highlight]);
+    EXPECT_EQ(Harness::ClientPixel(b.picture.hWnd, x, y), s[SchemeColour::Face]);
+    EXPECT_EQ(Harness::ClientPixel(b.picture.hWnd, 0, 0), s[SchemeColour::Face]);
 }
 
 }  // namespace

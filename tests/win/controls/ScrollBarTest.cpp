@@ -22,8 +22,8 @@ struct Bars {
         Make(flat, RECT{40, 10, 110, 26}, kFlat, 0, 9, 10, 0);  // the page covers the range
         Make(off, RECT{40, 40, 56, 160}, kOff, 0, 99, 30, 50);
         off.EnableWindow(false);
-        Activate(parent.m_hWnd);
-        harness::Pump(50);
+        Activate(parent.hWnd);
+        Harness::Pump(50);
     }
     void Make(OrvCustomScrollBar& b, RECT r, UINT id, int minimum, int maximum, int page, int position) {
         ASSERT_TRUE(b.Create(&parent, r, id));
@@ -57,20 +57,20 @@ TEST(ScrollBars, HeldArrowStepsOnceWaitsTheKeyboardDelayThenRepeatsAtTheRate) {
         return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t).count();
     };
     auto start = Clock::now();
-    harness::Press(b.bar.m_hWnd, 8, 145);
+    Harness::Press(b.bar.hWnd, 8, 145);
     EXPECT_EQ(b.LineDowns(), 1u);
-    harness::SaveScreenshot(b.parent.m_hWnd, "controls-scrollbar-arrow-held");
+    Harness::SaveScreenshot(b.parent.hWnd, "controls-scrollbar-arrow-held");
     // Timers may run late under load, never early: the second step waits the delay and no
     // more steps come than the rate allows.
-    ASSERT_TRUE(harness::PumpUntil([&] { return b.LineDowns() >= 2; }, 5000));
+    ASSERT_TRUE(Harness::PumpUntil([&] { return b.LineDowns() >= 2; }, 5000));
     EXPECT_GE(since(start), delay - 30);
-    ASSERT_TRUE(harness::PumpUntil([&] { return b.LineDowns() >= 6; }, 5000));
-    harness::Release();
+    ASSERT_TRUE(Harness::PumpUntil([&] { return b.LineDowns() >= 6; }, 5000));
+    Harness::Release();
     long long held = since(start);
     size_t steps = b.LineDowns();
     EXPECT_LE(steps, 2 + static_cast<size_t>((held - delay) / rate));
     EXPECT_EQ(b.bar.GetScrollPos(), static_cast<int>(steps));
-    harness::Pump(200);
+    Harness::Pump(200);
     EXPECT_EQ(b.LineDowns(), steps);
 }
 
@@ -78,13 +78,13 @@ TEST(ScrollBars, ThumbDragFollowsThePointerAndEscapePutsItBack) {
     Bars b;
     const ScrollParts& p = b.bar.Model().Parts();
     int thumb = (p.thumbStart + p.thumbEnd) / 2;
-    harness::Press(b.bar.m_hWnd, 8, thumb);
-    harness::MoveTo(b.bar.m_hWnd, 8, thumb + 20);
-    harness::MoveTo(b.bar.m_hWnd, 8, thumb + 40);
+    Harness::Press(b.bar.hWnd, 8, thumb);
+    Harness::MoveTo(b.bar.hWnd, 8, thumb + 20);
+    Harness::MoveTo(b.bar.hWnd, 8, thumb + 40);
     // 150 long with arrows of 16: a track of 118 for 100 values.
     EXPECT_EQ(b.bar.GetScrollPos(), 100 * 40 / 118);
-    harness::SaveScreenshot(b.parent.m_hWnd, "controls-scrollbar-thumb-dragged");
-    harness::Release();
+    Harness::SaveScreenshot(b.parent.hWnd, "controls-scrollbar-thumb-dragged");
+    Harness::Release();
     Codes notes = b.parent.Codes(WM_NOTIFY, kBar);
     ASSERT_FALSE(notes.empty());
     EXPECT_EQ(notes.front(), 100u);
@@ -99,30 +99,30 @@ TEST(ScrollBars, ThumbDragFollowsThePointerAndEscapePutsItBack) {
     b.bar.SetFocus();
     b.parent.Clear();
     thumb = (b.bar.Model().Parts().thumbStart + b.bar.Model().Parts().thumbEnd) / 2;
-    harness::Press(b.bar.m_hWnd, 8, thumb);
-    harness::MoveTo(b.bar.m_hWnd, 8, thumb + 30);
+    Harness::Press(b.bar.hWnd, 8, thumb);
+    Harness::MoveTo(b.bar.hWnd, 8, thumb + 30);
     EXPECT_NE(b.bar.GetScrollPos(), kept);
-    harness::Key(VK_ESCAPE);
+    Harness::Key(VK_ESCAPE);
     EXPECT_EQ(b.bar.GetScrollPos(), kept);
     EXPECT_EQ(b.parent.Codes(WM_NOTIFY, kBar).back(), 103u);
-    harness::Release();
+    Harness::Release();
     EXPECT_EQ(b.parent.Codes(WM_NOTIFY, kBar).back(), 103u);
 }
 
 TEST(ScrollBars, TrackClicksPageAndTheWheelStepsOneArrow) {
     Bars b;
-    harness::Click(b.bar.m_hWnd, 8, 120);
+    Harness::Click(b.bar.hWnd, 8, 120);
     EXPECT_EQ(b.bar.GetScrollPos(), 10);
     EXPECT_EQ(b.parent.Codes(WM_VSCROLL, kBar), (Codes{SB_PAGEDOWN}));
     b.bar.SetFocus();
-    harness::MoveTo(b.bar.m_hWnd, 8, 60);
-    harness::Wheel(WHEEL_DELTA);
+    Harness::MoveTo(b.bar.hWnd, 8, 60);
+    Harness::Wheel(WHEEL_DELTA);
     EXPECT_EQ(b.bar.GetScrollPos(), 9);
     // A bar whose page covers the range has no thumb and its track does nothing.
     EXPECT_FALSE(b.flat.Model().Parts().hasThumb);
-    harness::Click(b.flat.m_hWnd, 35, 8);
+    Harness::Click(b.flat.hWnd, 35, 8);
     EXPECT_TRUE(b.parent.Codes(WM_HSCROLL, kFlat).empty());
-    EXPECT_TRUE(harness::SaveScreenshot(b.parent.m_hWnd, "controls-scrollbars"));
+    EXPECT_TRUE(Harness::SaveScreenshot(b.parent.hWnd, "controls-scrollbars"));
 }
 
 }  // namespace

@@ -18,12 +18,12 @@ struct Sliders {
         Make(off, RECT{10, 75, 230, 105}, kOff);
         off.SetPos(70);
         off.EnableWindow(false);
-        Activate(parent.m_hWnd);
-        harness::Pump(50);
+        Activate(parent.hWnd);
+        Harness::Pump(50);
     }
     void Make(OrvCustomSliderCtrl& s, RECT r, UINT id) {
         ASSERT_TRUE(
-            s.CreateControl(TRACKBAR_CLASSA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, r, parent.m_hWnd, id));
+            s.CreateControl(TRACKBAR_CLASSA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, r, parent.hWnd, id));
         s.SetColourScheme(&TestScheme());
         s.SetRange(0, 100);
     }
@@ -38,14 +38,14 @@ using Codes = std::vector<UINT>;
 TEST(Sliders, ThumbDragTracksEveryMoveThenEndsWithPositionAndEnd) {
     Sliders s;
     s.density.SetPos(50);
-    harness::Pump(30);
+    Harness::Pump(30);
     POINT t = s.Thumb(s.density);
-    harness::Press(s.density.m_hWnd, t.x, t.y);
+    Harness::Press(s.density.hWnd, t.x, t.y);
     EXPECT_EQ(s.parent.Codes(WM_HSCROLL, kDensity), (Codes{TB_THUMBTRACK}));
-    harness::SaveScreenshot(s.parent.m_hWnd, "controls-slider-thumb-pressed");
+    Harness::SaveScreenshot(s.parent.hWnd, "controls-slider-thumb-pressed");
     int moves = 0;
-    for (int dx = 10; dx <= 50; dx += 10, ++moves) harness::MoveTo(s.density.m_hWnd, t.x + dx, t.y + 3);
-    harness::Release();
+    for (int dx = 10; dx <= 50; dx += 10, ++moves) Harness::MoveTo(s.density.hWnd, t.x + dx, t.y + 3);
+    Harness::Release();
     Codes codes = s.parent.Codes(WM_HSCROLL, kDensity);
     ASSERT_EQ(codes.size(), static_cast<size_t>(1 + moves + 2));
     for (int i = 0; i <= moves; ++i) EXPECT_EQ(codes[i], static_cast<UINT>(TB_THUMBTRACK));
@@ -58,34 +58,34 @@ TEST(Sliders, ThumbDragTracksEveryMoveThenEndsWithPositionAndEnd) {
 
 TEST(Sliders, ChannelPressPagesAndKeysAndWheelStep) {
     Sliders s;
-    harness::Click(s.density.m_hWnd, 200, 15);
+    Harness::Click(s.density.hWnd, 200, 15);
     EXPECT_EQ(s.parent.Codes(WM_HSCROLL, kDensity), (Codes{TB_PAGEDOWN, TB_ENDTRACK}));
     EXPECT_EQ(s.density.GetPos(), 20);
-    EXPECT_EQ(GetFocus(), s.density.m_hWnd);
+    EXPECT_EQ(GetFocus(), s.density.hWnd);
 
     s.parent.Clear();
-    harness::Key(VK_DOWN);
-    harness::Key(VK_UP);
-    harness::Key(VK_UP);
+    Harness::Key(VK_DOWN);
+    Harness::Key(VK_UP);
+    Harness::Key(VK_UP);
     EXPECT_EQ(s.density.GetPos(), 19);
     EXPECT_EQ(s.parent.Codes(WM_HSCROLL, kDensity),
               (Codes{TB_LINEDOWN, TB_ENDTRACK, TB_LINEUP, TB_ENDTRACK, TB_LINEUP, TB_ENDTRACK}));
 
     s.parent.Clear();
-    harness::MoveTo(s.density.m_hWnd, 20, 15);
-    harness::Wheel(WHEEL_DELTA);
+    Harness::MoveTo(s.density.hWnd, 20, 15);
+    Harness::Wheel(WHEEL_DELTA);
     EXPECT_EQ(s.density.GetPos(), 20);
     EXPECT_EQ(s.parent.Codes(WM_HSCROLL, kDensity), (Codes{TB_THUMBPOSITION}));
-    harness::SaveScreenshot(s.parent.m_hWnd, "controls-slider-focused");
+    Harness::SaveScreenshot(s.parent.hWnd, "controls-slider-focused");
 }
 
 TEST(Sliders, HeldChannelRepeatsPagesUntilTheThumbReachesThePointer) {
     Sliders s;
-    harness::Press(s.opacity.m_hWnd, 170, 10);
-    EXPECT_TRUE(harness::PumpUntil([&] { return s.opacity.GetPos() == 80; }, 5000));
+    Harness::Press(s.opacity.hWnd, 170, 10);
+    EXPECT_TRUE(Harness::PumpUntil([&] { return s.opacity.GetPos() == 80; }, 5000));
     // A further period takes no page past the pointer.
-    harness::Pump(700);
-    harness::Release();
+    Harness::Pump(700);
+    Harness::Release();
     Codes codes = s.parent.Codes(WM_HSCROLL, kOpacity);
     // x = 170 is value 80: pages to 20, 40, 60, 80 and stops.
     EXPECT_EQ(codes, (Codes{TB_PAGEDOWN, TB_PAGEDOWN, TB_PAGEDOWN, TB_PAGEDOWN, TB_ENDTRACK}));
@@ -97,15 +97,15 @@ TEST(Sliders, LooksAtSeveralValues) {
     for (int v : {0, 50, 100}) {
         s.density.SetPos(v);
         s.opacity.SetPos(100 - v);
-        harness::Pump(40);
-        EXPECT_TRUE(harness::SaveScreenshot(s.parent.m_hWnd, "controls-slider-" + std::to_string(v)));
+        Harness::Pump(40);
+        EXPECT_TRUE(Harness::SaveScreenshot(s.parent.hWnd, "controls-slider-" + std::to_string(v)));
     }
     const ColourScheme& sc = TestScheme();
-    EXPECT_EQ(harness::ClientPixel(s.density.m_hWnd, 100, 2), sc[SchemeColour::Face]);
+    EXPECT_EQ(Harness::ClientPixel(s.density.hWnd, 100, 2), sc[SchemeColour::Face]);
     const OrvRect& ch = s.density.Model().Geometry().channel;
     int m = (ch.top + ch.bottom) / 2;
-    EXPECT_EQ(harness::ClientPixel(s.density.m_hWnd, 60, m - 1), sc[SchemeColour::DarkShadow]);
-    EXPECT_EQ(harness::ClientPixel(s.density.m_hWnd, 60, m + 1), sc[SchemeColour::Highlight]);
+    EXPECT_EQ(Harness::ClientPixel(s.density.hWnd, 60, m - 1), sc[SchemeColour::DarkShadow]);
+    EXPECT_EQ(Harness::ClientPixel(s.density.hWnd, 60, m + 1), sc[SchemeColour::Highlight]);
 }
 
 }  // namespace

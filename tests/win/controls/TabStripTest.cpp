@@ -21,14 +21,14 @@ struct Strip {
         tabs.SetStyle(style);
         tabs.SetTabRowHeight(20);
         for (const char* name : {"Image", "Settings", "Options"}) tabs.InsertItem(tabs.GetItemCount(), name);
-        Activate(parent.m_hWnd);
-        harness::Pump(50);
+        Activate(parent.hWnd);
+        Harness::Pump(50);
     }
     POINT Centre(int index) {
         const OrvRect& r = tabs.Model().Item(index).rect;
         return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     }
-    void Click(int index) { harness::Click(tabs.m_hWnd, Centre(index).x, Centre(index).y); }
+    void Click(int index) { Harness::Click(tabs.hWnd, Centre(index).x, Centre(index).y); }
 };
 
 using Codes = std::vector<UINT>;
@@ -48,9 +48,8 @@ TEST(TabStrip, ClickSelectsOnceAndTheSelectedTabStandsOut) {
     // The body's top line is open under the selected tab and highlighted beside it.
     const ColourScheme& c = TestScheme();
     int top = s.tabs.Model().Body().top;
-    EXPECT_EQ(harness::ClientPixel(s.tabs.m_hWnd, (grown.left + grown.right) / 2, top),
-              c[SchemeColour::Face]);
-    EXPECT_EQ(harness::ClientPixel(s.tabs.m_hWnd, grown.right + 5, top), c[SchemeColour::Highlight]);
+    EXPECT_EQ(Harness::ClientPixel(s.tabs.hWnd, (grown.left + grown.right) / 2, top), c[SchemeColour::Face]);
+    EXPECT_EQ(Harness::ClientPixel(s.tabs.hWnd, grown.right + 5, top), c[SchemeColour::Highlight]);
 }
 
 TEST(TabStrip, ShowsTheSelectionInEachPlace) {
@@ -58,7 +57,7 @@ TEST(TabStrip, ShowsTheSelectionInEachPlace) {
     for (int i = 0; i < 3; ++i) {
         s.Click(i);
         EXPECT_EQ(s.tabs.GetCurSel(), i);
-        EXPECT_TRUE(harness::SaveScreenshot(s.parent.m_hWnd, "controls-tabs-" + std::to_string(i)));
+        EXPECT_TRUE(Harness::SaveScreenshot(s.parent.hWnd, "controls-tabs-" + std::to_string(i)));
     }
 }
 
@@ -66,11 +65,11 @@ TEST(TabStrip, DragsNeedTheParentsConsent) {
     Strip s;
     s.Click(0);
     POINT from = s.Centre(0), to = s.Centre(2);
-    harness::Press(s.tabs.m_hWnd, from.x, from.y);
-    harness::MoveTo(s.tabs.m_hWnd, from.x + 20, from.y);
-    harness::MoveTo(s.tabs.m_hWnd, to.x + 30, to.y);
+    Harness::Press(s.tabs.hWnd, from.x, from.y);
+    Harness::MoveTo(s.tabs.hWnd, from.x + 20, from.y);
+    Harness::MoveTo(s.tabs.hWnd, to.x + 30, to.y);
     EXPECT_FALSE(s.tabs.DragActive());
-    harness::Release();
+    Harness::Release();
     EXPECT_EQ(s.tabs.GetItemText(0), "Image");
     Codes codes = s.parent.Codes(WM_NOTIFY, kTabs);
     EXPECT_EQ(std::count(codes.begin(), codes.end(), OrvTabCode::kMayMove), 0);
@@ -78,12 +77,12 @@ TEST(TabStrip, DragsNeedTheParentsConsent) {
     s.parent.answers[OrvTabCode::kMayDrag] = 1;
     s.parent.answers[OrvTabCode::kMayMove] = 1;
     s.parent.Clear();
-    harness::Press(s.tabs.m_hWnd, from.x, from.y);
-    harness::MoveTo(s.tabs.m_hWnd, from.x + 20, from.y);
-    harness::MoveTo(s.tabs.m_hWnd, to.x + 30, to.y);
+    Harness::Press(s.tabs.hWnd, from.x, from.y);
+    Harness::MoveTo(s.tabs.hWnd, from.x + 20, from.y);
+    Harness::MoveTo(s.tabs.hWnd, to.x + 30, to.y);
     EXPECT_TRUE(s.tabs.DragActive());
-    harness::SaveScreenshot(s.parent.m_hWnd, "controls-tabs-dragging");
-    harness::Release();
+    Harness::SaveScreenshot(s.parent.hWnd, "controls-tabs-dragging");
+    Harness::Release();
     EXPECT_EQ(s.tabs.GetItemText(2), "Image");
     EXPECT_EQ(s.tabs.GetCurSel(), 2);
     codes = s.parent.Codes(WM_NOTIFY, kTabs);
@@ -97,24 +96,24 @@ TEST(TabStrip, RenamesInPlaceWhenAllowed) {
     EXPECT_EQ(s.tabs.RenameBox(), nullptr);  // refused: the parent answers 0
     s.parent.answers[OrvTabCode::kMayRename] = 1;
     // Far enough apart not to make a double click.
-    harness::Pump(static_cast<int>(GetDoubleClickTime()) + 50);
+    Harness::Pump(static_cast<int>(GetDoubleClickTime()) + 50);
     s.Click(0);
     ASSERT_NE(s.tabs.RenameBox(), nullptr);
-    EXPECT_EQ(GetFocus(), s.tabs.RenameBox()->m_hWnd);
-    for (char k : std::string("LEAVES")) harness::Key(static_cast<WORD>(k));
-    harness::SaveScreenshot(s.parent.m_hWnd, "controls-tabs-renaming");
-    harness::Key(VK_RETURN);
-    harness::Pump(30);
+    EXPECT_EQ(GetFocus(), s.tabs.RenameBox()->hWnd);
+    for (char k : std::string("LEAVES")) Harness::Key(static_cast<WORD>(k));
+    Harness::SaveScreenshot(s.parent.hWnd, "controls-tabs-renaming");
+    Harness::Key(VK_RETURN);
+    Harness::Pump(30);
     EXPECT_EQ(s.tabs.RenameBox(), nullptr);
     EXPECT_EQ(s.tabs.GetItemText(0), "leaves");
     EXPECT_EQ(s.parent.Codes(WM_NOTIFY, kTabs).back(), OrvTabCode::kRenamed);
 
-    harness::Pump(static_cast<int>(GetDoubleClickTime()) + 50);
+    Harness::Pump(static_cast<int>(GetDoubleClickTime()) + 50);
     s.Click(0);
     ASSERT_NE(s.tabs.RenameBox(), nullptr);
-    harness::Key('X');
-    harness::Key(VK_ESCAPE);
-    harness::Pump(30);
+    Harness::Key('X');
+    Harness::Key(VK_ESCAPE);
+    Harness::Pump(30);
     EXPECT_EQ(s.tabs.GetItemText(0), "leaves");
     EXPECT_EQ(s.parent.Codes(WM_NOTIFY, kTabs).back(), OrvTabCode::kRenameCancelled);
 }

@@ -28,27 +28,27 @@ constexpr const char* kTitle = "Choose an object picture";
 COLORREF PreviewCentre(HWND preview) {
     RECT r;
     GetClientRect(preview, &r);
-    return harness::ClientPixel(preview, r.right / 2, r.bottom / 2);
+    return Harness::ClientPixel(preview, r.right / 2, r.bottom / 2);
 }
 
 TEST(ImageChooser, PreviewFollowsTheFileUnderSelection) {
     const std::string folder = PictureFolder();
     OrvPSImageFileDialog chooser(folder + "\\red.bmp");
-    chooser.m_ofn.lpstrTitle = kTitle;
+    chooser.ofn.lpstrTitle = kTitle;
     COLORREF opening = 0, first = 0, second = 0;
     bool saved = false;
     {
-        harness::InputThread script([&] {
-            HWND dialog = harness::WaitForWindow([] { return FindWindowA("#32770", kTitle); });
+        Harness::InputThread script([&] {
+            HWND dialog = Harness::WaitForWindow([] { return FindWindowA("#32770", kTitle); });
             if (dialog == nullptr) return;
             Sleep(300);
-            HWND preview = GetDlgItem(chooser.m_hWnd, IDC_FILE_PREVIEW);
+            HWND preview = GetDlgItem(chooser.hWnd, IDC_FILE_PREVIEW);
             HWND view = FindWindowExA(dialog, nullptr, "SHELLDLL_DefView", nullptr);
             HWND list = FindWindowExA(view, nullptr, "SysListView32", nullptr);
             const auto clickItem = [list](int item) {
                 RECT r{LVIR_LABEL, 0, 0, 0};
                 SendMessageA(list, LVM_GETITEMRECT, WPARAM(item), reinterpret_cast<LPARAM>(&r));
-                harness::Click(list, r.left + 4, (r.top + r.bottom) / 2);
+                Harness::Click(list, r.left + 4, (r.top + r.bottom) / 2);
             };
             // The opening selection shows first; then a click on each file, the second twice.
             for (int i = 0; i < 40 && PreviewCentre(preview) != RGB(255, 0, 0); ++i) Sleep(50);
@@ -62,8 +62,8 @@ TEST(ImageChooser, PreviewFollowsTheFileUnderSelection) {
             Sleep(GetDoubleClickTime() + 100);  // a second click, not a double click
             clickItem(1);
             Sleep(200);
-            saved = harness::SaveScreenshot(dialog, "pages-image-file-dialog");
-            harness::Click(GetDlgItem(dialog, IDOK), 6, 6);
+            saved = Harness::SaveScreenshot(dialog, "pages-image-file-dialog");
+            Harness::Click(GetDlgItem(dialog, IDOK), 6, 6);
         });
         EXPECT_EQ(chooser.DoModal(), IDOK);
     }
@@ -79,12 +79,12 @@ TEST(ImageChooser, FolderChooserOpensOnTheFolderOrWithoutOneForTooLongAPath) {
     const std::string folder = PictureFolder();
     OrvPSDirectoryBrowser browser(folder, nullptr);
     {
-        harness::InputThread script([] {
-            HWND window = harness::WaitForWindow([] { return FindWindowA("#32770", nullptr); });
+        Harness::InputThread script([] {
+            HWND window = Harness::WaitForWindow([] { return FindWindowA("#32770", nullptr); });
             if (window == nullptr) return;
             Sleep(400);
-            harness::SaveScreenshot(window, "pages-folder-chooser");
-            harness::Click(GetDlgItem(window, IDOK), 6, 6);
+            Harness::SaveScreenshot(window, "pages-folder-chooser");
+            Harness::Click(GetDlgItem(window, IDOK), 6, 6);
         });
         EXPECT_EQ(browser.Browse(), IDOK);
     }
@@ -93,11 +93,11 @@ TEST(ImageChooser, FolderChooserOpensOnTheFolderOrWithoutOneForTooLongAPath) {
     const std::string tooLong = "C:\\" + std::string(300, 'f');
     OrvPSDirectoryBrowser unselected(tooLong, nullptr);
     {
-        harness::InputThread script([] {
-            HWND window = harness::WaitForWindow([] { return FindWindowA("#32770", nullptr); });
+        Harness::InputThread script([] {
+            HWND window = Harness::WaitForWindow([] { return FindWindowA("#32770", nullptr); });
             if (window == nullptr) return;
             Sleep(300);
-            harness::Click(GetDlgItem(window, IDCANCEL), 6, 6);
+            Harness::Click(GetDlgItem(window, IDCANCEL), 6, 6);
         });
         EXPECT_EQ(unselected.Browse(), IDCANCEL);
     }

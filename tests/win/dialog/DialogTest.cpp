@@ -25,7 +25,7 @@
 
 namespace {
 
-using namespace dialogtest;
+using namespace DialogTest;
 
 // The label follows the level at once; the buttons' enabling comes a moment later on the
 // dialog's thread, so wait until each button says what the view allows.
@@ -83,10 +83,10 @@ private:
 
 std::vector<uint32_t> Pixels(HWND window) {
     int width = 0, height = 0;
-    return harness::CaptureWindow(window, width, height);
+    return Harness::CaptureWindow(window, width, height);
 }
 
-uint64_t PixelHash(const varnhost::HostImage& image) {
+uint64_t PixelHash(const VarnHost::HostImage& image) {
     uint64_t hash = 14695981039346656037ull;  // FNV-1a, as the identity matrix hashes a picture
     const auto add = [&hash](uint8_t byte) { hash = (hash ^ byte) * 1099511628211ull; };
     for (int32_t v : {image.width, image.height, image.planes}) add(uint8_t(v));
@@ -96,57 +96,57 @@ uint64_t PixelHash(const varnhost::HostImage& image) {
 
 TEST_F(EffectDialog, OpensOnStartWithTheControlsWhereTheTemplatePutsThem) {
     Prepare(1000, 800, {"--density", "40", "--seed", "3"});
-    ASSERT_EQ(Start([&](HWND dialog) {
-                  char caption[16] = {};
-                  GetWindowTextA(dialog, caption, sizeof caption);
-                  EXPECT_STREQ(caption, "Varnel");
-                  const RECT tabs = DialogUnits(dialog, 7, 161, 316, 164);
-                  const RECT result = DialogUnits(dialog, 192, 49, 132, 105);
-                  const int w = result.right - result.left, h = result.bottom - result.top;
-                  // The previews side by side across the page area's width, the zoom strip left of them.
-                  EXPECT_TRUE(SameRect(RectIn(GetDlgItem(dialog, IDC_BEFORE_PREVIEW), dialog),
-                                       RECT{tabs.left + 26, result.top, tabs.left + 26 + w, result.top + h}));
-                  EXPECT_TRUE(SameRect(RectIn(GetDlgItem(dialog, IDC_RESULT_PREVIEW), dialog),
-                                       RECT{tabs.right - w, result.top, tabs.right, result.top + h}));
-                  int top = result.top + 2;
-                  for (int id : {IDC_ZOOM_IN, IDC_ZOOM_OUT, IDC_ZOOM_RATIO, IDC_LOCATOR}) {
-                      EXPECT_TRUE(SameRect(RectIn(GetDlgItem(dialog, id), dialog),
-                                           RECT{tabs.left + 2, top, tabs.left + 24, top + 22}))
-                          << id;
-                      top += 22;
-                  }
-                  EXPECT_TRUE(SameRect(RectIn(GetDlgItem(dialog, IDOK), dialog),
-                                       DialogUnits(dialog, 165, 329, 50, 14)));
-                  EXPECT_TRUE(SameRect(RectIn(GetDlgItem(dialog, IDCANCEL), dialog),
-                                       DialogUnits(dialog, 219, 329, 50, 14)));
-                  EXPECT_TRUE(SameRect(RectIn(GetDlgItem(dialog, IDC_HELP_BUTTON), dialog),
-                                       DialogUnits(dialog, 273, 329, 50, 14)));
-                  HWND strip = TabStrip(dialog);
-                  ASSERT_NE(strip, nullptr);
-                  EXPECT_TRUE(SameRect(RectIn(strip, dialog), tabs));
+    ASSERT_EQ(
+        Start([&](HWND dialog) {
+            char caption[16] = {};
+            GetWindowTextA(dialog, caption, sizeof caption);
+            EXPECT_STREQ(caption, "Varnel");
+            const RECT tabs = DialogUnits(dialog, 7, 161, 316, 164);
+            const RECT resultBox = DialogUnits(dialog, 192, 49, 132, 105);
+            const int w = resultBox.right - resultBox.left, h = resultBox.bottom - resultBox.top;
+            // The previews side by side across the page area's width, the zoom strip left of them.
+            EXPECT_TRUE(SameRect(RectIn(GetDlgItem(dialog, IDC_BEFORE_PREVIEW), dialog),
+                                 RECT{tabs.left + 26, resultBox.top, tabs.left + 26 + w, resultBox.top + h}));
+            EXPECT_TRUE(SameRect(RectIn(GetDlgItem(dialog, IDC_RESULT_PREVIEW), dialog),
+                                 RECT{tabs.right - w, resultBox.top, tabs.right, resultBox.top + h}));
+            int top = resultBox.top + 2;
+            for (int id : {IDC_ZOOM_IN, IDC_ZOOM_OUT, IDC_ZOOM_RATIO, IDC_LOCATOR}) {
+                EXPECT_TRUE(SameRect(RectIn(GetDlgItem(dialog, id), dialog),
+                                     RECT{tabs.left + 2, top, tabs.left + 24, top + 22}))
+                    << id;
+                top += 22;
+            }
+            EXPECT_TRUE(
+                SameRect(RectIn(GetDlgItem(dialog, IDOK), dialog), DialogUnits(dialog, 165, 329, 50, 14)));
+            EXPECT_TRUE(SameRect(RectIn(GetDlgItem(dialog, IDCANCEL), dialog),
+                                 DialogUnits(dialog, 219, 329, 50, 14)));
+            EXPECT_TRUE(SameRect(RectIn(GetDlgItem(dialog, IDC_HELP_BUTTON), dialog),
+                                 DialogUnits(dialog, 273, 329, 50, 14)));
+            HWND strip = TabStrip(dialog);
+            ASSERT_NE(strip, nullptr);
+            EXPECT_TRUE(SameRect(RectIn(strip, dialog), tabs));
 
-                  // The whole picture in view: 1000 x 800 in the preview's client area.
-                  RECT client;
-                  GetClientRect(GetDlgItem(dialog, IDC_RESULT_PREVIEW), &client);
-                  const int fit = ViewModel::FitLevel({1000, 800}, {client.right, client.bottom}, true);
-                  EXPECT_EQ(Label(dialog), "1:" + std::to_string(fit));
-                  EXPECT_TRUE(Enabled(dialog, IDC_ZOOM_IN));
-                  EXPECT_FALSE(Enabled(dialog, IDC_ZOOM_OUT));
-                  EXPECT_FALSE(Enabled(dialog, IDC_LOCATOR));
-                  harness::SaveScreenshot(dialog, "dialog-fit");
+            // The whole picture in view: 1000 x 800 in the preview's client area.
+            RECT client;
+            GetClientRect(GetDlgItem(dialog, IDC_RESULT_PREVIEW), &client);
+            const int fit = ViewModel::FitLevel({1000, 800}, {client.right, client.bottom}, true);
+            EXPECT_EQ(Label(dialog), "1:" + std::to_string(fit));
+            EXPECT_TRUE(Enabled(dialog, IDC_ZOOM_IN));
+            EXPECT_FALSE(Enabled(dialog, IDC_ZOOM_OUT));
+            EXPECT_FALSE(Enabled(dialog, IDC_LOCATOR));
+            Harness::SaveScreenshot(dialog, "dialog-fit");
 
-                  // Exactly one page at a time, at the placeholder's rectangle.
-                  const RECT place = DialogUnits(dialog, 12, 176, 305, 146);
-                  for (int tab : {1, 2, 0}) {
-                      EXPECT_TRUE(ShowTab(dialog, tab)) << "tab " << tab;
-                      for (HWND page : VisiblePages(dialog))
-                          EXPECT_TRUE(SameRect(RectIn(page, dialog), place));
-                      if (tab != 0)
-                          harness::SaveScreenshot(dialog, tab == 1 ? "dialog-settings" : "dialog-options");
-                  }
-                  EndWith(dialog, IDCANCEL);
-              }),
-              userCanceledErr);
+            // Exactly one page at a time, at the placeholder's rectangle.
+            const RECT place = DialogUnits(dialog, 12, 176, 305, 146);
+            for (int tab : {1, 2, 0}) {
+                EXPECT_TRUE(ShowTab(dialog, tab)) << "tab " << tab;
+                for (HWND page : VisiblePages(dialog)) EXPECT_TRUE(SameRect(RectIn(page, dialog), place));
+                if (tab != 0)
+                    Harness::SaveScreenshot(dialog, tab == 1 ? "dialog-settings" : "dialog-options");
+            }
+            EndWith(dialog, IDCANCEL);
+        }),
+        userCanceledErr);
     EXPECT_EQ(host.Image().pixels, original) << "Cancel leaves the image untouched";
 }
 
@@ -168,23 +168,23 @@ TEST_F(EffectDialog, ZoomPanAndLocatorMoveTheViewAsThePointerSays) {
                   EXPECT_TRUE(Enabled(dialog, IDC_ZOOM_OUT));
                   EXPECT_TRUE(Enabled(dialog, IDC_LOCATOR));
                   EXPECT_TRUE(Enabled(dialog, IDC_ZOOM_IN));
-                  harness::SaveScreenshot(dialog, "dialog-zoomed-1-1");
+                  Harness::SaveScreenshot(dialog, "dialog-zoomed-1-1");
 
                   // A drag on the result preview pans both previews; the image follows the pointer.
-                  HWND result = GetDlgItem(dialog, IDC_RESULT_PREVIEW),
+                  HWND resultPreview = GetDlgItem(dialog, IDC_RESULT_PREVIEW),
                        before = GetDlgItem(dialog, IDC_BEFORE_PREVIEW);
                   const std::vector<uint32_t> beforeShown = Pixels(before);
                   const OrvRect start = plugin.GetViewRect();
-                  harness::Press(result, 100, 80);
-                  harness::MoveTo(result, 80, 70);
-                  harness::MoveTo(result, 60, 50);
+                  Harness::Press(resultPreview, 100, 80);
+                  Harness::MoveTo(resultPreview, 80, 70);
+                  Harness::MoveTo(resultPreview, 60, 50);
                   EXPECT_TRUE(Eventually([&] { return plugin.GetViewRect().left == start.left + 40; }));
                   EXPECT_EQ(plugin.GetViewRect().top, start.top + 30);
                   // What the screen shows mid-drag; a redraw for the picture would not wait for it.
                   RECT onScreen;
                   GetWindowRect(dialog, &onScreen);
-                  harness::SaveScreenArea(onScreen, "dialog-panning");
-                  harness::Release();
+                  Harness::SaveScreenArea(onScreen, "dialog-panning");
+                  Harness::Release();
                   EXPECT_TRUE(Eventually([&] { return Pixels(before) != beforeShown; }))
                       << "the before preview follows";
                   const OrvPoint panned = Centre(plugin.GetViewRect());
@@ -196,8 +196,8 @@ TEST_F(EffectDialog, ZoomPanAndLocatorMoveTheViewAsThePointerSays) {
 
                   // Held on the locator: the pop-up opens under the pointer with the whole picture.
                   HWND locator = GetDlgItem(dialog, IDC_LOCATOR);
-                  harness::Press(locator, 11, 11);
-                  HWND popup = harness::WaitForWindow([] { return LocatorPopup(); });
+                  Harness::Press(locator, 11, 11);
+                  HWND popup = Harness::WaitForWindow([] { return LocatorPopup(); });
                   ASSERT_NE(popup, nullptr);
                   RECT client;
                   GetClientRect(popup, &client);
@@ -205,13 +205,13 @@ TEST_F(EffectDialog, ZoomPanAndLocatorMoveTheViewAsThePointerSays) {
                   ASSERT_NE(picture, nullptr);
                   EXPECT_EQ(client.right, picture->Width());
                   EXPECT_EQ(client.bottom, picture->AbsHeight());
-                  const POINT pressed = harness::ScreenPoint(locator, 11, 11);
-                  const POINT middle = harness::ScreenPoint(popup, client.right / 2, client.bottom / 2);
+                  const POINT pressed = Harness::ScreenPoint(locator, 11, 11);
+                  const POINT middle = Harness::ScreenPoint(popup, client.right / 2, client.bottom / 2);
                   EXPECT_NEAR(middle.x, pressed.x, 2);
                   EXPECT_NEAR(middle.y, pressed.y, 2);
                   // The pop-up puts the pointer on the frame's centre once it is up.
                   Sleep(100);
-                  harness::MoveTo(popup, client.right / 4, client.bottom / 4);
+                  Harness::MoveTo(popup, client.right / 4, client.bottom / 4);
                   Sleep(50);
 
                   // The pop-up over the dialog, as the person sees it.
@@ -219,8 +219,8 @@ TEST_F(EffectDialog, ZoomPanAndLocatorMoveTheViewAsThePointerSays) {
                   GetWindowRect(dialog, &shown);
                   GetWindowRect(popup, &over);
                   UnionRect(&shown, &shown, &over);
-                  harness::SaveScreenArea(shown, "dialog-locator-open");
-                  harness::Release();
+                  Harness::SaveScreenArea(shown, "dialog-locator-open");
+                  Harness::Release();
                   ASSERT_TRUE(Eventually([] { return LocatorPopup() == nullptr; }));
                   // The release point, mapped into the picture, is the new view's centre.
                   const OrvRect f = plugin.GetFilterRect();
@@ -239,7 +239,7 @@ TEST_F(EffectDialog, ZoomPanAndLocatorMoveTheViewAsThePointerSays) {
                       ASSERT_TRUE(ButtonsFollow(dialog, plugin));
                   }
                   EXPECT_EQ(Label(dialog), "7:1");
-                  harness::SaveScreenshot(dialog, "dialog-zoomed-7-1");
+                  Harness::SaveScreenshot(dialog, "dialog-zoomed-7-1");
                   // Out to the fit level: zoom out and the locator switch off again.
                   while (Enabled(dialog, IDC_ZOOM_OUT)) {
                       const std::string was = Label(dialog);
@@ -277,8 +277,8 @@ TEST_F(EffectDialog, HelpKeyOverOkAsksForOksHelp) {
                   okButton = GetDlgItem(dialog, IDOK);
                   PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(okButton), TRUE);
                   EXPECT_TRUE(Eventually([&] { return HostFocus() == okButton; }));
-                  harness::MoveTo(okButton, 10, 8);
-                  harness::Key(VK_F1);
+                  Harness::MoveTo(okButton, 10, 8);
+                  Harness::Key(VK_F1);
                   EXPECT_TRUE(Eventually([&] { return !viewer.Calls().empty(); }));
                   EndWith(dialog, IDCANCEL);
               }),
@@ -313,9 +313,9 @@ TEST_F(EffectDialog, OkAfterZoomingWritesWhatTheRunWithoutADialogWrites) {
                   ClickCentre(GetDlgItem(dialog, IDC_ZOOM_IN));
                   ASSERT_TRUE(Eventually([&] { return Label(dialog) == "2:1"; })) << Label(dialog);
                   HWND preview = GetDlgItem(dialog, IDC_RESULT_PREVIEW);
-                  harness::Press(preview, 60, 60);
-                  harness::MoveTo(preview, 90, 80);
-                  harness::Release();
+                  Harness::Press(preview, 60, 60);
+                  Harness::MoveTo(preview, 90, 80);
+                  Harness::Release();
                   EndWith(dialog, IDOK);
               }),
               noErr);
@@ -338,11 +338,11 @@ TEST_F(EffectDialog, ImagePageChoicesReachTheResultPreviewAndOkWritesTheChosenPi
             auto* grid =
                 dynamic_cast<OrvGridControl*>(CWnd::FromHandlePermanent(GetDlgItem(page, IDC_CATEGORY_LIST)));
             ASSERT_NE(grid, nullptr);
-            HWND result = GetDlgItem(dialog, IDC_RESULT_PREVIEW);
+            HWND resultPreview = GetDlgItem(dialog, IDC_RESULT_PREVIEW);
             const std::vector<PresetCategory>& library = plugin.Presets();
             const auto clickRow = [&](int row) {
                 const OrvRect cell = grid->Model().CellRect(row);
-                harness::Click(grid->m_hWnd, cell.left + 6, (cell.top + cell.bottom) / 2);
+                Harness::Click(grid->hWnd, cell.left + 6, (cell.top + cell.bottom) / 2);
             };
             // Three categories other than the stored one: each applies its first preset
             // and the result preview changes to show it.
@@ -350,21 +350,22 @@ TEST_F(EffectDialog, ImagePageChoicesReachTheResultPreviewAndOkWritesTheChosenPi
             for (int row = 0; row + 1 < grid->GetCount() && shown < 3; ++row) {
                 const int category = grid->GetDatum(row);
                 if (row == grid->GetSelection()) continue;
-                const std::vector<uint32_t> before = Pixels(result);
+                const std::vector<uint32_t> before = Pixels(resultPreview);
                 clickRow(row);
                 EXPECT_TRUE(Eventually([&] { return plugin.Parameters()->presetCategory == category; }))
                     << grid->GetText(row);
                 EXPECT_EQ(BlockPath(*plugin.Parameters()), library[size_t(category)].entries[0].path);
-                EXPECT_TRUE(Eventually([&] { return Pixels(result) != before; })) << grid->GetText(row);
-                harness::SaveScreenshot(dialog, "dialog-image-" + std::to_string(++shown));
+                EXPECT_TRUE(Eventually([&] { return Pixels(resultPreview) != before; }))
+                    << grid->GetText(row);
+                Harness::SaveScreenshot(dialog, "dialog-image-" + std::to_string(++shown));
             }
             EXPECT_EQ(shown, 3);
             // "<Custom>" with the empty name box: no objects, the result is the picture itself.
             clickRow(grid->GetCount() - 1);
             EXPECT_TRUE(Eventually([&] { return plugin.Parameters()->presetCategory == -1; }));
-            EXPECT_TRUE(
-                Eventually([&] { return Pixels(result) == Pixels(GetDlgItem(dialog, IDC_BEFORE_PREVIEW)); }));
-            harness::SaveScreenshot(dialog, "dialog-image-custom");
+            EXPECT_TRUE(Eventually(
+                [&] { return Pixels(resultPreview) == Pixels(GetDlgItem(dialog, IDC_BEFORE_PREVIEW)); }));
+            Harness::SaveScreenshot(dialog, "dialog-image-custom");
             clickRow(0);
             EXPECT_TRUE(Eventually([&] { return plugin.Parameters()->presetCategory == grid->GetDatum(0); }));
             EndWith(dialog, IDOK);

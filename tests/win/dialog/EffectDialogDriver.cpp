@@ -17,7 +17,7 @@
 #include "product/resources/ResourceIds.h"
 #include "tests/plugin/PluginEntry.h"
 
-namespace dialogtest {
+namespace DialogTest {
 
 namespace {
 
@@ -102,7 +102,7 @@ bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id
 void ClickCentre(HWND window) {
     RECT r;
     GetClientRect(window, &r);
-    harness::Click(window, r.right / 2, r.bottom / 2);
+    Harness::Click(window, r.right / 2, r.bottom / 2);
 }
 
 HWND TabStrip(HWND dialog) {
@@ -121,7 +121,7 @@ bool ShowTab(HWND dialog, int tab) {
             : nullptr;
     if (tabs == nullptr) return false;
     const OrvRect item = tabs->Model().Item(tab).rect;
-    harness::Click(strip, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    Harness::Click(strip, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
     // Each page is known by a control of its own template.
     const int marker = tab == 0 ? IDC_BROWSE : tab == 1 ? IDC_DENSITY : IDC_SEED;
     return Eventually([&] {
@@ -147,29 +147,29 @@ HWND HostFocus() {
 }
 
 void TypeInto(HWND box, const std::string& text) {
-    harness::Click(box, 8, 6);
+    Harness::Click(box, 8, 6);
     Eventually([box] { return HostFocus() == box; }, 2000);
-    harness::Key(VK_END);
-    for (int n = GetWindowTextLengthA(box); n > 0; --n) harness::Key(VK_BACK);
-    for (char c : text) harness::Key(static_cast<WORD>(VkKeyScanA(c) & 0xFF));
+    Harness::Key(VK_END);
+    for (int n = GetWindowTextLengthA(box); n > 0; --n) Harness::Key(VK_BACK);
+    for (char c : text) Harness::Key(static_cast<WORD>(VkKeyScanA(c) & 0xFF));
 }
 
 void EffectDialog::Prepare(int32_t width, int32_t height, const std::vector<std::string>& settings) {
-    const varncli::Raster sample = varncli::MakeSampleImage(width, height, 2024);
-    varnhost::HostImage image(width, height, 3);
+    const VarnCli::Raster sample = VarnCli::MakeSampleImage(width, height, 2024);
+    VarnHost::HostImage image(width, height, 3);
     image.pixels = sample.pixels;
     host.SetImage(image);
     original = image.pixels;
 
     std::vector<std::string> args = {"in.png", "out.png"};
     args.insert(args.end(), settings.begin(), settings.end());
-    varncli::ApplyOptions options;
-    ASSERT_EQ(varncli::ParseApplyArguments(args, options).status, varncli::ParseStatus::Run);
+    VarnCli::ApplyOptions options;
+    ASSERT_EQ(VarnCli::ParseApplyArguments(args, options).status, VarnCli::ParseStatus::Run);
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     int32_t category = 0;
     PresetEntry preset;
-    ASSERT_TRUE(varncli::FindPreset(varncli::ListPresets(varncli::LibraryFolderOf(self)), "Leaves/Autumn",
+    ASSERT_TRUE(VarnCli::FindPreset(VarnCli::ListPresets(VarnCli::LibraryFolderOf(self)), "Leaves/Autumn",
                                     category, preset));
     options.edits.path = preset.path;
     options.edits.multipleImages = uint8_t(preset.isFolder ? 1 : 0);
@@ -180,7 +180,7 @@ void EffectDialog::Prepare(int32_t width, int32_t height, const std::vector<std:
     ASSERT_EQ(bytes.size(), sizeof(EffectParameters));
     EffectParameters block;
     memcpy(&block, bytes.data(), sizeof block);
-    varncli::ApplyEdits(options.edits, block);
+    VarnCli::ApplyEdits(options.edits, block);
     memcpy(bytes.data(), &block, sizeof block);
     host.SetHandleBytes(host.Parameters(), bytes);
 }
@@ -192,7 +192,7 @@ OSErr EffectDialog::Start(const std::function<void(HWND dialog)>& script, int li
     std::thread watchdog([&] {
         if (WaitForSingleObject(finished, DWORD(limitMs)) == WAIT_OBJECT_0) return;
         timedOut = true;
-        harness::ButtonUp();
+        Harness::ButtonUp();
         EnumThreadWindows(hostThread.load(), &CancelWindow, 0);
         if (WaitForSingleObject(finished, 15000) == WAIT_OBJECT_0) return;
         std::fprintf(stderr, "FAILED: %s: the dialog's run did not end within %d ms, even when cancelled\n",
@@ -202,8 +202,8 @@ OSErr EffectDialog::Start(const std::function<void(HWND dialog)>& script, int li
     });
     std::atomic<bool> scriptEnded{false};
     {
-        harness::InputThread input([&] {
-            HWND dialog = harness::WaitForWindow([] { return VarnelDialog(); });
+        Harness::InputThread input([&] {
+            HWND dialog = Harness::WaitForWindow([] { return VarnelDialog(); });
             // A dialog that never shows is still ended, by the watchdog at the latest.
             if (dialog != nullptr) {
                 script(dialog);
@@ -215,7 +215,7 @@ OSErr EffectDialog::Start(const std::function<void(HWND dialog)>& script, int li
         });
         result = host.Run(&PluginMain, false);
         // The script may still be asking the host's windows something: keep answering.
-        while (!scriptEnded.load()) harness::Pump(10);
+        while (!scriptEnded.load()) Harness::Pump(10);
     }
     SetEvent(finished);
     watchdog.join();
@@ -226,19 +226,19 @@ OSErr EffectDialog::Start(const std::function<void(HWND dialog)>& script, int li
 }
 
 std::vector<uint8_t> EffectDialog::PixelsAnsweredFromOutside() {
-    varnhost::MemoryHost again;
-    varnhost::HostImage input = host.Image();
+    VarnHost::MemoryHost again;
+    VarnHost::HostImage input = host.Image();
     input.pixels = original;
     again.SetImage(input);
     again.Record().parameters = again.MakeHandle(host.HandleBytes(host.Parameters()));
-    varnhost::DialogResponder ok(varnhost::DialogAnswer::Ok);
+    VarnHost::DialogResponder ok(VarnHost::DialogAnswer::Ok);
     EXPECT_EQ(again.Run(&PluginMain, false), noErr);
     return again.Image().pixels;
 }
 
 void EffectDialog::EndWith(HWND dialog, int button) {
-    harness::Click(GetDlgItem(dialog, button), 10, 8);
+    Harness::Click(GetDlgItem(dialog, button), 10, 8);
     Eventually([] { return VarnelDialog() == nullptr; });
 }
 
-}  // namespace dialogtest
+}  // namespace DialogTest

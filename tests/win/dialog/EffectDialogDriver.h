@@ -14,7 +14,7 @@
 
 #include "host/MemoryHost.h"
 
-namespace dialogtest {
+namespace DialogTest {
 
 // The thread that runs the host's calls (and so the modal loop) in the current Start.
 DWORD HostThread();
@@ -57,9 +57,9 @@ protected:
     // Clicks the button and waits for the dialog to go.
     void EndWith(HWND dialog, int button);
 
-    varnhost::MemoryHost host;
+    VarnHost::MemoryHost host;
     std::vector<uint8_t> original;
     OSErr result = noErr;
 };
 
-}  // namespace dialogtest
+}  // namespace DialogTest

@@ -54,12 +54,12 @@ struct Boxes {
         SendMessageA(other, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
         SetForegroundWindow(parent);
         SetFocus(other);
-        harness::Pump(50);
+        Harness::Pump(50);
     }
     ~Boxes() { DestroyWindow(parent); }
     std::pair<int, int> Selection() const {
         DWORD start = 0, end = 0;
-        SendMessageA(box.m_hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        SendMessageA(box.hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         return {int(start), int(end)};
     }
 };
@@ -67,52 +67,52 @@ struct Boxes {
 TEST(FileNameBox, ShowsTheShortenedPathWithoutTheFocusAndTheFullOneWithIt) {
     Boxes b;
     b.box.SetPath(kLeaf);
-    harness::Pump(30);
-    const std::string shortened = TextOf(b.box.m_hWnd);
+    Harness::Pump(30);
+    const std::string shortened = TextOf(b.box.hWnd);
     EXPECT_NE(shortened.find("\\..."), std::string::npos) << shortened;
     EXPECT_EQ(shortened.substr(0, 3), "C:\\");
     EXPECT_EQ(shortened.substr(shortened.size() - 9), "\\leaf.png");
     EXPECT_EQ(b.box.GetPath(), kLeaf);
-    harness::SaveScreenshot(b.parent, "pages-file-name-shortened");
+    Harness::SaveScreenshot(b.parent, "pages-file-name-shortened");
 
     // Focus from the keyboard: the whole path, caret at its end.
-    harness::Key(VK_TAB);
-    harness::PumpUntil([&] { return GetFocus() == b.box.m_hWnd; });
-    EXPECT_EQ(TextOf(b.box.m_hWnd), kLeaf);
+    Harness::Key(VK_TAB);
+    Harness::PumpUntil([&] { return GetFocus() == b.box.hWnd; });
+    EXPECT_EQ(TextOf(b.box.hWnd), kLeaf);
     EXPECT_EQ(b.Selection(), std::make_pair(int(kLeaf.size()), int(kLeaf.size())));
 
     // Typing keeps the path; the parent hears of the focus loss while the box still holds
     // the whole path, and only then is it shortened again.
-    for (int i = 0; i < 8; ++i) harness::Key(VK_BACK);
-    for (const char* k = "oak.png"; *k; ++k) harness::Key(static_cast<WORD>(VkKeyScanA(*k) & 0xFF));
+    for (int i = 0; i < 8; ++i) Harness::Key(VK_BACK);
+    for (const char* k = "oak.png"; *k; ++k) Harness::Key(static_cast<WORD>(VkKeyScanA(*k) & 0xFF));
     focusLosses = 0;
-    harness::Key(VK_TAB);
-    harness::PumpUntil([&] { return focusLosses > 0; });
+    Harness::Key(VK_TAB);
+    Harness::PumpUntil([&] { return focusLosses > 0; });
     const std::string oak = kLeaf.substr(0, kLeaf.size() - 8) + "oak.png";
     EXPECT_EQ(heardOnFocusLoss, oak);
     EXPECT_EQ(b.box.GetPath(), oak);
-    EXPECT_NE(TextOf(b.box.m_hWnd), oak);
-    EXPECT_EQ(TextOf(b.box.m_hWnd).substr(TextOf(b.box.m_hWnd).size() - 8), "\\oak.png");
+    EXPECT_NE(TextOf(b.box.hWnd), oak);
+    EXPECT_EQ(TextOf(b.box.hWnd).substr(TextOf(b.box.hWnd).size() - 8), "\\oak.png");
 }
 
 TEST(FileNameBox, AClickInTheShortenedTailLandsAtTheSameDistanceFromTheEnd) {
     Boxes b;
     b.box.SetPath(kLeaf);
-    harness::Pump(30);
-    const std::string shortened = TextOf(b.box.m_hWnd);
+    Harness::Pump(30);
+    const std::string shortened = TextOf(b.box.hWnd);
     ASSERT_NE(shortened, kLeaf);
     // Just inside the left of the wide "p" of leaf.png, three characters from the end.
-    const LRESULT at = SendMessageA(b.box.m_hWnd, EM_POSFROMCHAR, WPARAM(shortened.size() - 3), 0);
-    harness::Click(b.box.m_hWnd, short(LOWORD(at)) + 1, short(HIWORD(at)) + 3);
-    harness::PumpUntil([&] { return GetFocus() == b.box.m_hWnd; });
-    EXPECT_EQ(TextOf(b.box.m_hWnd), kLeaf);
+    const LRESULT at = SendMessageA(b.box.hWnd, EM_POSFROMCHAR, WPARAM(shortened.size() - 3), 0);
+    Harness::Click(b.box.hWnd, short(LOWORD(at)) + 1, short(HIWORD(at)) + 3);
+    Harness::PumpUntil([&] { return GetFocus() == b.box.hWnd; });
+    EXPECT_EQ(TextOf(b.box.hWnd), kLeaf);
     const int expected = int(kLeaf.size()) - 3;
     EXPECT_EQ(b.Selection(), std::make_pair(expected, expected));
-    harness::SaveScreenshot(b.parent, "pages-file-name-focused");
+    Harness::SaveScreenshot(b.parent, "pages-file-name-focused");
 
     // A double click selects the whole path.
-    harness::DoubleClick(b.box.m_hWnd, 20, 8);
-    harness::Pump(30);
+    Harness::DoubleClick(b.box.hWnd, 20, 8);
+    Harness::Pump(30);
     EXPECT_EQ(b.Selection(), std::make_pair(0, int(kLeaf.size())));
 }
 

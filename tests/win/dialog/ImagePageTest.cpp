@@ -54,7 +54,7 @@ std::vector<PresetCategory> Library() {
 
 void ClickRow(PSVarnImageChild& page, int row) {
     const OrvRect cell = page.Categories().Model().CellRect(row);
-    harness::Click(page.Categories().m_hWnd, cell.left + 6, (cell.top + cell.bottom) / 2);
+    Harness::Click(page.Categories().hWnd, cell.left + 6, (cell.top + cell.bottom) / 2);
 }
 
 BOOL CALLBACK CountTools(HWND window, LPARAM count) {
@@ -72,7 +72,7 @@ int ToolTips() {
     return tools;
 }
 
-HWND Item(const CWnd& page, int id) { return GetDlgItem(page.m_hWnd, id); }
+HWND Item(const CWnd& page, int id) { return GetDlgItem(page.hWnd, id); }
 std::string Text(HWND window) {
     char text[512] = {};
     GetWindowTextA(window, text, sizeof text);
@@ -94,7 +94,7 @@ HWND ShownToolTip() {
     return found;
 }
 
-bool Visible(const CWnd& page, int id) { return IsWindowVisible(GetDlgItem(page.m_hWnd, id)) != FALSE; }
+bool Visible(const CWnd& page, int id) { return IsWindowVisible(GetDlgItem(page.hWnd, id)) != FALSE; }
 
 TEST(ImagePage, OpensOnTheFirstPresetAndFollowsCategoriesAndThumbnails) {
     Owner owner;
@@ -113,30 +113,30 @@ TEST(ImagePage, OpensOnTheFirstPresetAndFollowsCategoriesAndThumbnails) {
     EXPECT_EQ(page.Thumbnails().GetCount(), 2);
     EXPECT_EQ(page.Thumbnails().GetCurSel(), 0);
     EXPECT_EQ(ToolTips(), 0) << "every star's name fits its column";
-    harness::SaveScreenshot(page.m_hWnd, "pages-image-stars");
+    Harness::SaveScreenshot(page.hWnd, "pages-image-stars");
 
     // Leaves: its first thumbnail applied and one full refresh.
     owner.previews.clear();
     ClickRow(page, 0);
-    harness::PumpUntil([&] { return !owner.previews.empty(); });
+    Harness::PumpUntil([&] { return !owner.previews.empty(); });
     EXPECT_EQ(owner.block.presetCategory, 1);
     EXPECT_EQ(BlockPath(owner.block), owner.presets[1].entries[0].path);
     EXPECT_EQ(owner.previews, std::vector<bool>{false});
     ASSERT_EQ(page.Thumbnails().GetCount(), 25);
     EXPECT_EQ(ToolTips(), 1) << "only the maple's name is cut, and shown whole as a tip";
     // Twenty-five items in rows of three need more columns than fit: the bar shows.
-    HWND bar = FindWindowExA(page.Thumbnails().m_hWnd, nullptr, nullptr, nullptr);
+    HWND bar = FindWindowExA(page.Thumbnails().hWnd, nullptr, nullptr, nullptr);
     EXPECT_TRUE(bar != nullptr && IsWindowVisible(bar));
-    harness::SaveScreenshot(page.m_hWnd, "pages-image-leaves");
+    Harness::SaveScreenshot(page.hWnd, "pages-image-leaves");
 
     // A click on the second thumbnail applies it.
     const RECT second = page.Thumbnails().GetItemRect(1);
-    harness::Click(page.Thumbnails().m_hWnd, (second.left + second.right) / 2, second.top + 20);
-    harness::PumpUntil([&] { return owner.previews.size() == 2; });
+    Harness::Click(page.Thumbnails().hWnd, (second.left + second.right) / 2, second.top + 20);
+    Harness::PumpUntil([&] { return owner.previews.size() == 2; });
     EXPECT_EQ(BlockPath(owner.block), owner.presets[1].entries[1].path);
     // Its thumbnail is drawn: the middle of its picture has the preset's colour.
     const COLORREF middle =
-        harness::ClientPixel(page.Thumbnails().m_hWnd, (second.left + second.right) / 2,
+        Harness::ClientPixel(page.Thumbnails().hWnd, (second.left + second.right) / 2,
                              second.top + 5 + page.Thumbnails().Metrics().thumbnailHeight / 2);
     EXPECT_EQ(middle, RGB(200, 60, 30));
 }
@@ -154,22 +154,22 @@ TEST(ImagePage, CustomRowShowsTheUsersFileAndMultipleImagesTheFolder) {
     EXPECT_TRUE(Visible(page, IDC_FILE_NAME));
     EXPECT_FALSE(Visible(page, IDC_THUMBNAIL_LIST));
     char label[64] = {};
-    GetDlgItemTextA(page.m_hWnd, IDC_FILE_LABEL, label, sizeof label);
+    GetDlgItemTextA(page.hWnd, IDC_FILE_LABEL, label, sizeof label);
     EXPECT_STREQ(label, "Filename");
     // The custom preview shows the file.
-    HWND preview = GetDlgItem(page.m_hWnd, IDC_CUSTOM_PREVIEW);
+    HWND preview = GetDlgItem(page.hWnd, IDC_CUSTOM_PREVIEW);
     RECT r;
     GetClientRect(preview, &r);
-    EXPECT_EQ(harness::ClientPixel(preview, r.right / 2, r.bottom / 2), RGB(90, 90, 220));
-    harness::SaveScreenshot(page.m_hWnd, "pages-image-custom");
+    EXPECT_EQ(Harness::ClientPixel(preview, r.right / 2, r.bottom / 2), RGB(90, 90, 220));
+    Harness::SaveScreenshot(page.hWnd, "pages-image-custom");
 
-    harness::Click(GetDlgItem(page.m_hWnd, IDC_MULTIPLE_IMAGES), 5, 5);
-    harness::PumpUntil([&] { return !owner.previews.empty(); });
+    Harness::Click(GetDlgItem(page.hWnd, IDC_MULTIPLE_IMAGES), 5, 5);
+    Harness::PumpUntil([&] { return !owner.previews.empty(); });
     EXPECT_EQ(owner.block.multipleImages, 1);
     EXPECT_EQ(BlockPath(owner.block), own) << "the path stays";
-    GetDlgItemTextA(page.m_hWnd, IDC_FILE_LABEL, label, sizeof label);
+    GetDlgItemTextA(page.hWnd, IDC_FILE_LABEL, label, sizeof label);
     EXPECT_STREQ(label, "Directory Name");
-    EXPECT_EQ(harness::ClientPixel(preview, r.right / 2, r.bottom / 2), RGB(201, 206, 207));
+    EXPECT_EQ(Harness::ClientPixel(preview, r.right / 2, r.bottom / 2), RGB(201, 206, 207));
 }
 
 constexpr COLORREF kFace = RGB(201, 206, 207);
@@ -267,7 +267,7 @@ struct PageFixture {
     void Open() {
         owner.Show(*page, kPagePlace);
         result.Render(owner.block);
-        harness::Pump(50);
+        Harness::Pump(50);
     }
     int RowOf(int32_t category) const {
         for (int row = 0; row < page->Categories().GetCount(); ++row)
@@ -276,19 +276,19 @@ struct PageFixture {
     }
     void ClickRow(int row) {
         const OrvRect cell = page->Categories().Model().CellRect(row);
-        harness::Click(page->Categories().m_hWnd, (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
-        harness::Pump(50);
+        Harness::Click(page->Categories().hWnd, (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+        Harness::Pump(50);
     }
     void ClickThumbnail(int item) {
         const RECT r = page->Thumbnails().GetItemRect(item);
-        harness::Click(page->Thumbnails().m_hWnd, (r.left + r.right) / 2, r.top + 20);
-        harness::Pump(50);
+        Harness::Click(page->Thumbnails().hWnd, (r.left + r.right) / 2, r.top + 20);
+        Harness::Pump(50);
     }
     // The frame with the page and the result, its caption drawn again first.
     bool Shot(const std::string& name) {
         RedrawWindow(owner.frame, nullptr, nullptr,
                      RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        return harness::SaveScreenshot(owner.frame, name);
+        return Harness::SaveScreenshot(owner.frame, name);
     }
     bool Shown(int id) const { return IsWindowVisible(Item(*page, id)) != FALSE; }
     bool CustomShown() const {
@@ -303,7 +303,7 @@ struct PageFixture {
         HWND preview = Item(*page, IDC_CUSTOM_PREVIEW);
         RECT r;
         GetClientRect(preview, &r);
-        return harness::ClientPixel(preview, r.right / 2, r.bottom / 2);
+        return Harness::ClientPixel(preview, r.right / 2, r.bottom / 2);
     }
 };
 
@@ -312,25 +312,25 @@ void Type(const std::string& text) {
     for (char c : text) {
         const SHORT scan = VkKeyScanA(c);
         const bool shift = (scan & 0x100) != 0;
-        if (shift) harness::KeyDown(VK_SHIFT);
-        harness::Key(WORD(scan & 0xFF));
-        if (shift) harness::KeyUp(VK_SHIFT);
+        if (shift) Harness::KeyDown(VK_SHIFT);
+        Harness::Key(WORD(scan & 0xFF));
+        if (shift) Harness::KeyUp(VK_SHIFT);
     }
 }
 
 // Replaces the file name box's text by typing, then leaves it with Tab.
 void TypeIntoFileBox(HWND box, const std::string& text) {
-    harness::Click(box, 5, 5);
-    harness::KeyDown(VK_CONTROL);
-    harness::Key(VK_HOME);
-    harness::KeyDown(VK_SHIFT);
-    harness::Key(VK_END);
-    harness::KeyUp(VK_SHIFT);
-    harness::KeyUp(VK_CONTROL);
-    harness::Key(VK_DELETE);
+    Harness::Click(box, 5, 5);
+    Harness::KeyDown(VK_CONTROL);
+    Harness::Key(VK_HOME);
+    Harness::KeyDown(VK_SHIFT);
+    Harness::Key(VK_END);
+    Harness::KeyUp(VK_SHIFT);
+    Harness::KeyUp(VK_CONTROL);
+    Harness::Key(VK_DELETE);
     Type(text);
-    harness::Key(VK_TAB);
-    harness::Pump(50);
+    Harness::Key(VK_TAB);
+    Harness::Pump(50);
 }
 
 // The window of our child template inside the system's open dialog.
@@ -351,8 +351,8 @@ TEST(ImagePage, EveryCategoryShowsItsThumbnailsAndChoosingOneAppliesItsFirstPres
     EXPECT_EQ(f.page->Categories().GetSelection(), f.RowOf(0));
     // Both lists wear the same frame in the dialog's colours.
     int gw = 0, gh = 0, lw = 0, lh = 0;
-    const std::vector<uint32_t> grid = harness::CaptureWindow(f.page->Categories().m_hWnd, gw, gh);
-    const std::vector<uint32_t> list = harness::CaptureWindow(f.page->Thumbnails().m_hWnd, lw, lh);
+    const std::vector<uint32_t> grid = Harness::CaptureWindow(f.page->Categories().hWnd, gw, gh);
+    const std::vector<uint32_t> list = Harness::CaptureWindow(f.page->Thumbnails().hWnd, lw, lh);
     ASSERT_TRUE(gw > 4 && lw > 4);
     for (int edge : {0, 1}) {
         EXPECT_EQ(list[size_t(edge) * lw + edge], grid[size_t(edge) * gw + edge])
@@ -402,7 +402,7 @@ TEST(ImagePage, EveryCategoryShowsItsThumbnailsAndChoosingOneAppliesItsFirstPres
         int picture = 0;
         for (int y = cell.top + 6; y < cell.top + 5 + list.Metrics().thumbnailHeight; y += 3)
             for (int x = cell.left + 6; x < cell.right - 6; x += 3)
-                picture += harness::ClientPixel(list.m_hWnd, x, y) != kFace;
+                picture += Harness::ClientPixel(list.hWnd, x, y) != kFace;
         EXPECT_GT(picture, 20);
         if (shots < 3) {
             EXPECT_TRUE(f.Shot("imagepage-category-" + std::to_string(++shots)));
@@ -450,10 +450,10 @@ TEST(ImagePage, AThumbnailClickAppliesItsPresetAndACutNameShowsWholeAsATip) {
     // Resting over the name brings up the whole name.
     const RECT r = list.GetItemRect(int(longItem));
     const int y = (r.top + 5 + list.Metrics().thumbnailHeight + r.bottom) / 2;
-    harness::MoveTo(list.m_hWnd, r.left + 10, y);
-    harness::MoveTo(list.m_hWnd, r.left + 14, y);
+    Harness::MoveTo(list.hWnd, r.left + 10, y);
+    Harness::MoveTo(list.hWnd, r.left + 14, y);
     HWND tip = nullptr;
-    EXPECT_TRUE(harness::PumpUntil([&tip] { return (tip = ShownToolTip()) != nullptr; }, 5000));
+    EXPECT_TRUE(Harness::PumpUntil([&tip] { return (tip = ShownToolTip()) != nullptr; }, 5000));
     char text[256] = {};
     TTTOOLINFOA info{};
     info.cbSize = TTTOOLINFOA_V1_SIZE;
@@ -491,8 +491,8 @@ TEST(ImagePage, CustomFileThroughTheBoxAndTheChooserThenAFolderOfWeightedPicture
     COLORREF chooserShowed = 0;
     f.owner.previews.clear();
     {
-        harness::InputThread script([&] {
-            HWND dialog = harness::WaitForWindow([] { return FindWindowA("#32770", "Open"); });
+        Harness::InputThread script([&] {
+            HWND dialog = Harness::WaitForWindow([] { return FindWindowA("#32770", "Open"); });
             if (dialog == nullptr) return;
             Sleep(300);
             HWND preview = ChooserPreviewOf(dialog);
@@ -506,18 +506,18 @@ TEST(ImagePage, CustomFileThroughTheBoxAndTheChooserThenAFolderOfWeightedPicture
             }
             RECT r{LVIR_LABEL, 0, 0, 0};
             SendMessageA(items, LVM_GETITEMRECT, WPARAM(std::max(item, 0)), reinterpret_cast<LPARAM>(&r));
-            harness::Click(items, r.left + 4, (r.top + r.bottom) / 2);
+            Harness::Click(items, r.left + 4, (r.top + r.bottom) / 2);
             RECT c{};
             GetClientRect(preview, &c);
             for (int i = 0; i < 60 && chooserShowed != RGB(255, 0, 0); ++i) {
                 Sleep(50);
-                chooserShowed = harness::ClientPixel(preview, c.right / 2, c.bottom / 2);
+                chooserShowed = Harness::ClientPixel(preview, c.right / 2, c.bottom / 2);
             }
-            harness::SaveScreenshot(dialog, "imagepage-file-chooser");
-            harness::Click(GetDlgItem(dialog, IDOK), 6, 6);
+            Harness::SaveScreenshot(dialog, "imagepage-file-chooser");
+            Harness::Click(GetDlgItem(dialog, IDOK), 6, 6);
         });
-        harness::Click(Item(*f.page, IDC_BROWSE), 8, 6);
-        harness::PumpUntil([&] { return !f.owner.previews.empty(); }, 8000);
+        Harness::Click(Item(*f.page, IDC_BROWSE), 8, 6);
+        Harness::PumpUntil([&] { return !f.owner.previews.empty(); }, 8000);
     }
     EXPECT_EQ(chooserShowed, RGB(255, 0, 0)) << "the chooser's preview showed the file under selection";
     EXPECT_EQ(lstrcmpiA(BlockPath(f.owner.block).c_str(), red.c_str()), 0) << BlockPath(f.owner.block);
@@ -527,8 +527,8 @@ TEST(ImagePage, CustomFileThroughTheBoxAndTheChooserThenAFolderOfWeightedPicture
 
     // "Multiple Images": the label and the preview change, the path does not.
     f.owner.previews.clear();
-    harness::Click(Item(*f.page, IDC_MULTIPLE_IMAGES), 5, 5);
-    harness::PumpUntil([&] { return !f.owner.previews.empty(); });
+    Harness::Click(Item(*f.page, IDC_MULTIPLE_IMAGES), 5, 5);
+    Harness::PumpUntil([&] { return !f.owner.previews.empty(); });
     EXPECT_EQ(f.owner.block.multipleImages, 1);
     EXPECT_EQ(lstrcmpiA(BlockPath(f.owner.block).c_str(), red.c_str()), 0);
     EXPECT_EQ(Text(Item(*f.page, IDC_FILE_LABEL)), "Directory Name");
@@ -538,15 +538,15 @@ TEST(ImagePage, CustomFileThroughTheBoxAndTheChooserThenAFolderOfWeightedPicture
     TypeIntoFileBox(Item(*f.page, IDC_FILE_NAME), folder);
     f.owner.previews.clear();
     {
-        harness::InputThread script([] {
-            HWND window = harness::WaitForWindow([] { return FindWindowA("#32770", nullptr); });
+        Harness::InputThread script([] {
+            HWND window = Harness::WaitForWindow([] { return FindWindowA("#32770", nullptr); });
             if (window == nullptr) return;
             Sleep(400);
-            harness::SaveScreenshot(window, "imagepage-folder-chooser");
-            harness::Click(GetDlgItem(window, IDOK), 6, 6);
+            Harness::SaveScreenshot(window, "imagepage-folder-chooser");
+            Harness::Click(GetDlgItem(window, IDOK), 6, 6);
         });
-        harness::Click(Item(*f.page, IDC_BROWSE), 8, 6);
-        harness::PumpUntil([&] { return !f.owner.previews.empty(); }, 8000);
+        Harness::Click(Item(*f.page, IDC_BROWSE), 8, 6);
+        Harness::PumpUntil([&] { return !f.owner.previews.empty(); }, 8000);
     }
     EXPECT_EQ(lstrcmpiA(BlockPath(f.owner.block).c_str(), folder.c_str()), 0) << BlockPath(f.owner.block);
     EXPECT_EQ(f.owner.block.multipleImages, 1);
@@ -625,7 +625,7 @@ TEST(ImagePage, ALongCategoryScrollsByColumnsWithTheBarKeptAlongTheBottom) {
     f.Open();
     PSVarnImageListBox& list = f.page->Thumbnails();
     auto* found = dynamic_cast<OrvCustomScrollBar*>(
-        CWnd::FromHandlePermanent(FindWindowExA(list.m_hWnd, nullptr, nullptr, nullptr)));
+        CWnd::FromHandlePermanent(FindWindowExA(list.hWnd, nullptr, nullptr, nullptr)));
     ASSERT_NE(found, nullptr);
     OrvCustomScrollBar& bar = *found;
     ASSERT_TRUE(bar.IsWindowVisible());
@@ -642,15 +642,15 @@ TEST(ImagePage, ALongCategoryScrollsByColumnsWithTheBarKeptAlongTheBottom) {
 
     // The bar's right arrow: one column on.
     const RECT b = bar.GetClientRect();
-    harness::Click(bar.m_hWnd, b.right - 4, b.bottom / 2);
-    harness::Pump(100);
+    Harness::Click(bar.hWnd, b.right - 4, b.bottom / 2);
+    Harness::Pump(100);
     EXPECT_EQ(list.GetTopIndex(), perColumn);
     EXPECT_EQ(bar.GetScrollPos(), 1);
     EXPECT_TRUE(barAtBottom()) << "the list scrolled its children with it";
     // A click on the track after the thumb: to the last page, never past it.
     for (int i = 0; i < 3; ++i) {
-        harness::Click(bar.m_hWnd, b.right - b.bottom - 3, b.bottom / 2);
-        harness::Pump(60);
+        Harness::Click(bar.hWnd, b.right - b.bottom - 3, b.bottom / 2);
+        Harness::Pump(60);
     }
     EXPECT_EQ(bar.GetScrollPos(), bar.GetInfo().maximum - bar.GetInfo().page + 1);
     EXPECT_EQ(list.GetTopIndex(), bar.GetScrollPos() * perColumn);
@@ -663,7 +663,7 @@ TEST(ImagePage, ALongCategoryScrollsByColumnsWithTheBarKeptAlongTheBottom) {
     late.Open();
     PSVarnImageListBox& lateList = late.page->Thumbnails();
     auto* lateBar = dynamic_cast<OrvCustomScrollBar*>(
-        CWnd::FromHandlePermanent(FindWindowExA(lateList.m_hWnd, nullptr, nullptr, nullptr)));
+        CWnd::FromHandlePermanent(FindWindowExA(lateList.hWnd, nullptr, nullptr, nullptr)));
     ASSERT_NE(lateBar, nullptr);
     EXPECT_EQ(lateList.GetCurSel(), 19);
     EXPECT_GT(lateList.GetTopIndex(), 0);

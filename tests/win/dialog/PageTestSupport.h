@@ -65,7 +65,7 @@ public:
         ASSERT_TRUE(page.Create(frame, place));
         page.ShowWindow(SW_SHOW);
         SetForegroundWindow(frame);
-        harness::Pump(80);
+        Harness::Pump(80);
     }
     int Count(bool quick) const {
         int n = 0;

@@ -19,7 +19,7 @@
 
 namespace {
 
-HWND Item(const CWnd& page, int id) { return GetDlgItem(page.m_hWnd, id); }
+HWND Item(const CWnd& page, int id) { return GetDlgItem(page.hWnd, id); }
 int SliderPos(const CWnd& page, int id) { return int(SendMessageA(Item(page, id), TBM_GETPOS, 0, 0)); }
 bool IsChecked(const CWnd& page, int id) {
     return SendMessageA(Item(page, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -47,18 +47,18 @@ TEST(SettingsPage, OpensOnTheBlockAndADensityDragRefreshesQuicklyThenOnce) {
     EXPECT_EQ(SliderPos(page, IDC_RANDOM_ROTATION), 45);
     EXPECT_EQ(SliderPos(page, IDC_OPACITY), 0);
     EXPECT_TRUE(IsEnabled(page, IDC_RANDOM_ROTATION));
-    EXPECT_EQ(Text(GetDlgItem(page.m_hWnd, OrvAngleControl2::kBoxId)), "330");
+    EXPECT_EQ(Text(GetDlgItem(page.hWnd, OrvAngleControl2::kBoxId)), "330");
     EXPECT_FALSE(IsEnabled(page, IDC_RANDOM_SCALE));
-    harness::SaveScreenshot(page.m_hWnd, "pages-settings-opened");
+    Harness::SaveScreenshot(page.hWnd, "pages-settings-opened");
 
     auto* density = dynamic_cast<OrvCustomSliderCtrl*>(CWnd::FromHandlePermanent(Item(page, IDC_DENSITY)));
     ASSERT_NE(density, nullptr);
     const OrvRect& thumb = density->Model().Geometry().thumb;
     const int x = (thumb.left + thumb.right) / 2, y = (thumb.top + thumb.bottom) / 2;
-    harness::Press(density->m_hWnd, x, y);
-    for (int dx = 12; dx <= 60; dx += 12) harness::MoveTo(density->m_hWnd, x + dx, y);
-    harness::Release();
-    harness::Pump(50);
+    Harness::Press(density->hWnd, x, y);
+    for (int dx = 12; dx <= 60; dx += 12) Harness::MoveTo(density->hWnd, x + dx, y);
+    Harness::Release();
+    Harness::Pump(50);
     EXPECT_GT(owner.block.density, 10);
     EXPECT_EQ(owner.block.density, SliderPos(page, IDC_DENSITY));
     EXPECT_GE(owner.Count(true), 3);
@@ -78,19 +78,19 @@ TEST(SettingsPage, OpensOnTheBlockAndADensityDragRefreshesQuicklyThenOnce) {
     const int cx = r.right / 2, cy = r.bottom / 2;
     int drawn = 0;
     for (int dx = -cx + 2; dx < cx - 2; ++dx)
-        drawn += harness::ClientPixel(dial, cx + dx, cy) != RGB(201, 206, 207);
+        drawn += Harness::ClientPixel(dial, cx + dx, cy) != RGB(201, 206, 207);
     EXPECT_GT(drawn, 4) << "the ring and needle cross the middle row";
     owner.previews.clear();
-    harness::Press(dial, cx + cx / 2, cy);
-    harness::MoveTo(dial, cx + cx / 2, cy + cy / 2);
-    harness::MoveTo(dial, cx, cy + cy / 2);
-    harness::Release();
-    harness::PumpUntil([&] { return !owner.previews.empty() && !owner.previews.back(); });
+    Harness::Press(dial, cx + cx / 2, cy);
+    Harness::MoveTo(dial, cx + cx / 2, cy + cy / 2);
+    Harness::MoveTo(dial, cx, cy + cy / 2);
+    Harness::Release();
+    Harness::PumpUntil([&] { return !owner.previews.empty() && !owner.previews.back(); });
     EXPECT_GE(owner.Count(true), 2);
     EXPECT_EQ(owner.Count(false), 1);
     EXPECT_FALSE(owner.previews.back());
     EXPECT_NE(owner.block.rotationAngle, 330.0);
-    EXPECT_EQ(Text(GetDlgItem(page.m_hWnd, OrvAngleControl2::kBoxId)),
+    EXPECT_EQ(Text(GetDlgItem(page.hWnd, OrvAngleControl2::kBoxId)),
               std::to_string(int(owner.block.rotationAngle)));
 }
 
@@ -106,8 +106,8 @@ TEST(SettingsPage, ScaleImagesSwitchesItsGroupAndWritesNeutralValues) {
          {IDC_SCALE, IDC_RANDOMISE_SCALING, IDC_RANDOM_SCALE, IDC_ORDER_BY_DEPTH, IDC_FADE_WITH_DEPTH})
         EXPECT_TRUE(IsEnabled(page, id)) << id;
 
-    harness::Click(Item(page, IDC_SCALE_IMAGES), 5, 5);
-    harness::PumpUntil([&] { return !owner.previews.empty(); });
+    Harness::Click(Item(page, IDC_SCALE_IMAGES), 5, 5);
+    Harness::PumpUntil([&] { return !owner.previews.empty(); });
     EXPECT_FALSE(IsChecked(page, IDC_SCALE_IMAGES));
     EXPECT_EQ(owner.block.scale, 1.0);
     EXPECT_EQ(owner.block.randomScale, 1.0);
@@ -117,10 +117,10 @@ TEST(SettingsPage, ScaleImagesSwitchesItsGroupAndWritesNeutralValues) {
                    IDC_FADE_WITH_DEPTH, IDC_DESATURATE_WITH_DEPTH})
         EXPECT_FALSE(IsEnabled(page, id)) << id;
     EXPECT_EQ(owner.previews, std::vector<bool>{false});
-    harness::SaveScreenshot(page.m_hWnd, "pages-settings-unscaled");
+    Harness::SaveScreenshot(page.hWnd, "pages-settings-unscaled");
 
-    harness::Click(Item(page, IDC_SCALE_IMAGES), 5, 5);
-    harness::PumpUntil([&] { return owner.previews.size() == 2; });
+    Harness::Click(Item(page, IDC_SCALE_IMAGES), 5, 5);
+    Harness::PumpUntil([&] { return owner.previews.size() == 2; });
     EXPECT_EQ(owner.block.scale, SliderFactor(30));
     EXPECT_EQ(owner.block.randomScale, SliderFactor(47));
     EXPECT_TRUE(IsEnabled(page, IDC_FADE_WITH_DEPTH));
@@ -135,19 +135,19 @@ TEST(OptionsPage, TypedSeedIsClampedWhenTheBoxLosesTheFocus) {
     EXPECT_FALSE(IsEnabled(page, IDC_TEXTURE_AMOUNT));
     EXPECT_EQ(SliderPos(page, IDC_TEXTURE_AMOUNT), 73);
 
-    harness::Click(Item(page, IDC_SEED), 10, 6);
-    harness::Key(VK_END);
-    for (int i = 0; i < 4; ++i) harness::Key(VK_BACK);
-    for (const char* k = "20000"; *k; ++k) harness::Key(static_cast<WORD>(VkKeyScanA(*k) & 0xFF));
-    harness::Pump(30);
+    Harness::Click(Item(page, IDC_SEED), 10, 6);
+    Harness::Key(VK_END);
+    for (int i = 0; i < 4; ++i) Harness::Key(VK_BACK);
+    for (const char* k = "20000"; *k; ++k) Harness::Key(static_cast<WORD>(VkKeyScanA(*k) & 0xFF));
+    Harness::Pump(30);
     EXPECT_TRUE(owner.previews.empty()) << "typing alone takes no effect";
-    harness::Key(VK_TAB);
-    harness::PumpUntil([&] { return !owner.previews.empty(); });
+    Harness::Key(VK_TAB);
+    Harness::PumpUntil([&] { return !owner.previews.empty(); });
     EXPECT_EQ(owner.block.randomSeed, 10000);
     EXPECT_EQ(Text(Item(page, IDC_SEED)), "10000");
     EXPECT_EQ(owner.previews, std::vector<bool>{false});
     EXPECT_EQ(owner.block.textureAmount, 73) << "kept while its slider is disabled";
-    harness::SaveScreenshot(page.m_hWnd, "pages-options-seed");
+    Harness::SaveScreenshot(page.hWnd, "pages-options-seed");
 }
 
 TEST(OptionsPage, RandomiseTakesTheRuntimesGeneratorAndOptionClicksWriteEveryOption) {
@@ -161,8 +161,8 @@ TEST(OptionsPage, RandomiseTakesTheRuntimesGeneratorAndOptionClicksWriteEveryOpt
     Owner owner;
     PSVarnOptionsChild page(owner);
     owner.Show(page);
-    harness::Click(Item(page, IDC_RANDOMISE_SEED), 8, 6);
-    harness::PumpUntil([&] { return !owner.previews.empty(); });
+    Harness::Click(Item(page, IDC_RANDOMISE_SEED), 8, 6);
+    Harness::PumpUntil([&] { return !owner.previews.empty(); });
     EXPECT_GE(owner.block.randomSeed, 1);
     EXPECT_LE(owner.block.randomSeed, 10000);
     EXPECT_EQ(Text(Item(page, IDC_SEED)), std::to_string(owner.block.randomSeed));
@@ -170,17 +170,17 @@ TEST(OptionsPage, RandomiseTakesTheRuntimesGeneratorAndOptionClicksWriteEveryOpt
     // Changed behind the page: a click on one option writes them all from the page.
     owner.block.wholeObjectsOnly = 1;
     owner.block.applyAsTexture = 1;
-    harness::Click(Item(page, IDC_NO_OVERLAP), 5, 5);
-    harness::PumpUntil([&] { return owner.previews.size() == 2; });
+    Harness::Click(Item(page, IDC_NO_OVERLAP), 5, 5);
+    Harness::PumpUntil([&] { return owner.previews.size() == 2; });
     EXPECT_EQ(owner.block.noOverlap, 1);
     EXPECT_EQ(owner.block.wholeObjectsOnly, 0);
     EXPECT_EQ(owner.block.applyAsTexture, 0);
 
-    harness::Click(Item(page, IDC_APPLY_AS_TEXTURE), 5, 5);
-    harness::PumpUntil([&] { return owner.previews.size() == 3; });
+    Harness::Click(Item(page, IDC_APPLY_AS_TEXTURE), 5, 5);
+    Harness::PumpUntil([&] { return owner.previews.size() == 3; });
     EXPECT_EQ(owner.block.applyAsTexture, 1);
     EXPECT_TRUE(IsEnabled(page, IDC_TEXTURE_AMOUNT));
-    harness::SaveScreenshot(page.m_hWnd, "pages-options-texture");
+    Harness::SaveScreenshot(page.hWnd, "pages-options-texture");
 }
 
 }  // namespace

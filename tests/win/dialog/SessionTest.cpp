@@ -23,7 +23,7 @@
 
 namespace {
 
-using namespace dialogtest;
+using namespace DialogTest;
 
 std::string ProgramFolder() {
     char self[MAX_PATH] = {};
@@ -59,27 +59,27 @@ void SetSlider(HWND page, int id, int value) {
     auto* slider = dynamic_cast<OrvCustomSliderCtrl*>(CWnd::FromHandlePermanent(GetDlgItem(page, id)));
     ASSERT_NE(slider, nullptr) << id;
     const SliderModel& model = slider->Model();
-    const int before = SliderPosition(slider->m_hWnd);
+    const int before = SliderPosition(slider->hWnd);
     // A window that has just become active may still be told to drop its capture (the system's
     // focus events come late under X), which ends the press like a release; the person tries again.
-    for (int attempt = 0; attempt < 3 && SliderPosition(slider->m_hWnd) == before; ++attempt) {
+    for (int attempt = 0; attempt < 3 && SliderPosition(slider->hWnd) == before; ++attempt) {
         // Where the thumb is drawn: the channel is laid out with the window, the thumb's place
         // follows the position at the next paint, which may not have come yet.
         const OrvRect thumb = model.Geometry().thumb;
         const int x = model.OffsetToPixel(model.Offset()), y = (thumb.top + thumb.bottom) / 2;
         const int distance = model.OffsetToPixel(int64_t(value) - model.Minimum()) - x;
-        harness::Press(slider->m_hWnd, x, y);
-        for (int step = 1; step <= 4; ++step) harness::MoveTo(slider->m_hWnd, x + distance * step / 4, y);
-        harness::Release();
+        Harness::Press(slider->hWnd, x, y);
+        for (int step = 1; step <= 4; ++step) Harness::MoveTo(slider->hWnd, x + distance * step / 4, y);
+        Harness::Release();
     }
-    EXPECT_NEAR(SliderPosition(slider->m_hWnd), value, 2) << "the drag lands next to " << value;
-    for (int keys = 0; keys < 10 && SliderPosition(slider->m_hWnd) != value; ++keys)
-        harness::Key(SliderPosition(slider->m_hWnd) < value ? VK_RIGHT : VK_LEFT);
-    EXPECT_EQ(SliderPosition(slider->m_hWnd), value) << id;
+    EXPECT_NEAR(SliderPosition(slider->hWnd), value, 2) << "the drag lands next to " << value;
+    for (int keys = 0; keys < 10 && SliderPosition(slider->hWnd) != value; ++keys)
+        Harness::Key(SliderPosition(slider->hWnd) < value ? VK_RIGHT : VK_LEFT);
+    EXPECT_EQ(SliderPosition(slider->hWnd), value) << id;
 }
 
-varncli::Raster HostPicture(const varnhost::HostImage& image) {
-    varncli::Raster raster;
+VarnCli::Raster HostPicture(const VarnHost::HostImage& image) {
+    VarnCli::Raster raster;
     raster.width = image.width;
     raster.height = image.height;
     raster.channels = image.planes;
@@ -94,51 +94,51 @@ TEST_F(EffectDialog, SessionGivesThePictureVarnelMakesWithTheSameValues) {
     const std::string in = std::string(temp) + "varnel-session-in.png";
     const std::string out = std::string(temp) + "varnel-session-out.png";
     DeleteFileA(out.c_str());
-    const varncli::Raster picture = varncli::MakeSampleImage(480, 360, 31);
+    const VarnCli::Raster picture = VarnCli::MakeSampleImage(480, 360, 31);
     std::string error;
-    ASSERT_TRUE(varncli::WritePngFile(in, picture, error)) << error;
+    ASSERT_TRUE(VarnCli::WritePngFile(in, picture, error)) << error;
 
     // The same picture and a fresh block in a host; the values set in the dialog by hand.
-    varnhost::HostImage image(picture.width, picture.height, 3);
+    VarnHost::HostImage image(picture.width, picture.height, 3);
     image.pixels = picture.pixels;
     host.SetImage(image);
     ASSERT_EQ(host.Call(&PluginMain, filterSelectorParameters), noErr);
     PSVarnPlugin& plugin = ThePlugin();
-    ASSERT_EQ(
-        Start([&](HWND dialog) {
-            ASSERT_TRUE(ShowTab(dialog, 1));
-            HWND page = VisiblePages(dialog)[0];
-            HWND result = GetDlgItem(dialog, IDC_RESULT_PREVIEW);
-            int width = 0, height = 0;
-            const std::vector<uint32_t> shown = harness::CaptureWindow(result, width, height);
-            SetSlider(page, IDC_DENSITY, 40);
-            EXPECT_TRUE(Eventually([&] { return harness::CaptureWindow(result, width, height) != shown; }))
-                << "the result preview follows the density";
-            harness::Click(GetDlgItem(page, IDC_ROTATE_IMAGES), 5, 5);
-            HWND angleBox = GetDlgItem(page, OrvAngleControl2::kBoxId);
-            ASSERT_TRUE(Eventually([&] { return IsWindowEnabled(angleBox) != FALSE; }));
-            TypeInto(angleBox, "30");
-            harness::Click(GetDlgItem(page, IDC_RANDOMISE_ROTATION), 5, 5);
-            ASSERT_TRUE(Eventually([&] { return plugin.Parameters()->randomRotation == 180.0; }));
-            SetSlider(page, IDC_OPACITY, 200);
-            harness::SaveScreenshot(dialog, "dialog-session-settings");
+    ASSERT_EQ(Start([&](HWND dialog) {
+                  ASSERT_TRUE(ShowTab(dialog, 1));
+                  HWND page = VisiblePages(dialog)[0];
+                  HWND resultPreview = GetDlgItem(dialog, IDC_RESULT_PREVIEW);
+                  int width = 0, height = 0;
+                  const std::vector<uint32_t> shown = Harness::CaptureWindow(resultPreview, width, height);
+                  SetSlider(page, IDC_DENSITY, 40);
+                  EXPECT_TRUE(Eventually([&] {
+                      return Harness::CaptureWindow(resultPreview, width, height) != shown;
+                  })) << "the result preview follows the density";
+                  Harness::Click(GetDlgItem(page, IDC_ROTATE_IMAGES), 5, 5);
+                  HWND angleBox = GetDlgItem(page, OrvAngleControl2::kBoxId);
+                  ASSERT_TRUE(Eventually([&] { return IsWindowEnabled(angleBox) != FALSE; }));
+                  TypeInto(angleBox, "30");
+                  Harness::Click(GetDlgItem(page, IDC_RANDOMISE_ROTATION), 5, 5);
+                  ASSERT_TRUE(Eventually([&] { return plugin.Parameters()->randomRotation == 180.0; }));
+                  SetSlider(page, IDC_OPACITY, 200);
+                  Harness::SaveScreenshot(dialog, "dialog-session-settings");
 
-            ASSERT_TRUE(ShowTab(dialog, 2));
-            page = VisiblePages(dialog)[0];
-            TypeInto(GetDlgItem(page, IDC_SEED), "1234");
-            harness::Key(VK_TAB);
-            ASSERT_TRUE(Eventually([&] { return plugin.Parameters()->randomSeed == 1234; }));
-            harness::SaveScreenshot(dialog, "dialog-session-options");
-            EndWith(dialog, IDOK);
-        }),
-        noErr);
+                  ASSERT_TRUE(ShowTab(dialog, 2));
+                  page = VisiblePages(dialog)[0];
+                  TypeInto(GetDlgItem(page, IDC_SEED), "1234");
+                  Harness::Key(VK_TAB);
+                  ASSERT_TRUE(Eventually([&] { return plugin.Parameters()->randomSeed == 1234; }));
+                  Harness::SaveScreenshot(dialog, "dialog-session-options");
+                  EndWith(dialog, IDOK);
+              }),
+              noErr);
     // varnel with the same values as options, after the session: its own dialog, answered
     // by varnel itself, never meets the script's input.
     ASSERT_EQ(RunVarnel("apply \"" + in + "\" \"" + out +
                         "\" --density 40 --rotation 30 --random-rotation 180 --opacity 200 --seed 1234"),
               0);
-    varncli::Raster expected;
-    ASSERT_TRUE(varncli::ReadImageFile(out, expected, error)) << error;
+    VarnCli::Raster expected;
+    ASSERT_TRUE(VarnCli::ReadImageFile(out, expected, error)) << error;
 
     EffectParameters block;
     const std::vector<uint8_t> bytes = host.HandleBytes(host.Parameters());
@@ -149,7 +149,7 @@ TEST_F(EffectDialog, SessionGivesThePictureVarnelMakesWithTheSameValues) {
     EXPECT_EQ(block.randomRotation, 180.0);
     EXPECT_EQ(block.opacity, 200);
     EXPECT_EQ(block.randomSeed, 1234);
-    const varncli::Raster session = HostPicture(host.Image());
+    const VarnCli::Raster session = HostPicture(host.Image());
     EXPECT_EQ(session.channels, expected.channels);
     EXPECT_EQ(session.width, expected.width);
     EXPECT_EQ(session.height, expected.height);
@@ -196,19 +196,19 @@ protected:
                       switch (ending) {
                           case Ending::Ok:
                           case Ending::Cancel:
-                              harness::Click(GetDlgItem(dialog, ending == Ending::Ok ? IDOK : IDCANCEL), 10,
+                              Harness::Click(GetDlgItem(dialog, ending == Ending::Ok ? IDOK : IDCANCEL), 10,
                                              8);
                               break;
                           case Ending::Escape:
                           case Ending::CloseKey:
                               // Keys go to the focused window: the dialog's, once it is active.
-                              harness::Click(dialog, 6, 40);
+                              Harness::Click(dialog, 6, 40);
                               if (ending == Ending::Escape) {
-                                  harness::Key(VK_ESCAPE);
+                                  Harness::Key(VK_ESCAPE);
                               } else {
-                                  harness::KeyDown(VK_MENU);
-                                  harness::Key(VK_F4);
-                                  harness::KeyUp(VK_MENU);
+                                  Harness::KeyDown(VK_MENU);
+                                  Harness::Key(VK_F4);
+                                  Harness::KeyUp(VK_MENU);
                               }
                               break;
                           case Ending::HostFailure:

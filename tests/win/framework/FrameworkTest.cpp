@@ -38,18 +38,18 @@ END_MESSAGE_MAP()
 // Chooses its own colours when its parent asks for them.
 class ColouredLabel : public CWnd {
 public:
-    ColouredLabel() : brush_(CreateSolidBrush(kLabelBack)) {}
+    ColouredLabel() : brush(CreateSolidBrush(kLabelBack)) {}
 
 protected:
     HBRUSH OnCtlColor(HDC dc) {
         SetTextColor(dc, RGB(255, 255, 255));
         SetBkColor(dc, kLabelBack);
-        return brush_;
+        return brush;
     }
     DECLARE_MESSAGE_MAP()
 
 private:
-    OrvBrush brush_;
+    OrvBrush brush;
 };
 BEGIN_MESSAGE_MAP(ColouredLabel, CWnd)
 ON_WM_CTLCOLOR_REFLECT(WM_CTLCOLORSTATIC, &ColouredLabel::OnCtlColor)
@@ -87,7 +87,7 @@ END_MESSAGE_MAP()
 
 class Form : public FormBase {
 public:
-    explicit Form(CWnd* parent = nullptr) : FormBase(IDD_FORM, parent) {}
+    explicit Form(CWnd* initialParent = nullptr) : FormBase(IDD_FORM, initialParent) {}
 
     std::string name = "first";
     int count = 7;
@@ -112,13 +112,13 @@ protected:
         FormBase::OnInitDialog();
         RECT place{};
         ::GetWindowRect(GetDlgItem(IDC_PAGE_AREA), &place);
-        MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&place), 2);
+        MapWindowPoints(nullptr, hWnd, reinterpret_cast<POINT*>(&place), 2);
         if (page.Create(IDD_PAGE, this)) {
             page.MoveWindow(place);
             page.ShowWindow(SW_SHOW);
         }
         runtime.CreateControl("BUTTON", "Run time", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
-                              RECT{12, 212, 110, 236}, m_hWnd, IDC_RUNTIME);
+                              RECT{12, 212, 110, 236}, hWnd, IDC_RUNTIME);
         runtime.SetFont(GetFont());
         return TRUE;
     }
@@ -130,12 +130,12 @@ protected:
     HBRUSH OnCtlColor(HDC dc, HWND, UINT message) {
         if (message == WM_CTLCOLOREDIT) return nullptr;
         SetBkColor(dc, kFormBack);
-        return face_;
+        return face;
     }
     DECLARE_MESSAGE_MAP()
 
 private:
-    OrvBrush face_{CreateSolidBrush(kFormBack)};
+    OrvBrush face{CreateSolidBrush(kFormBack)};
 };
 BEGIN_MESSAGE_MAP(Form, FormBase)
 ON_BN_CLICKED(IDC_APPLY, &Form::OnApply)
@@ -156,12 +156,12 @@ public:
     }
 };
 
-void ClickItem(HWND dialog, int id) { harness::Click(GetDlgItem(dialog, id), 6, 6); }
+void ClickItem(HWND dialog, int id) { Harness::Click(GetDlgItem(dialog, id), 6, 6); }
 
 TEST(FrameworkDialog, RunsModallyFromOurTemplateOwnedByTheHostWindow) {
     HostWindow host;
-    ASSERT_NE(host.m_hWnd, nullptr);
-    std::optional<OrvHostWindowScope> hostCall(std::in_place, host.m_hWnd);
+    ASSERT_NE(host.hWnd, nullptr);
+    std::optional<OrvHostWindowScope> hostCall(std::in_place, host.hWnd);
     Form form;
     HWND owner = nullptr;
     bool hostDisabled = false;
@@ -170,33 +170,33 @@ TEST(FrameworkDialog, RunsModallyFromOurTemplateOwnedByTheHostWindow) {
     COLORREF editPixel = 0;
     bool saved = false;
     {
-        harness::InputThread script([&] {
-            HWND dialog = harness::WaitForWindow(FindForm);
+        Harness::InputThread script([&] {
+            HWND dialog = Harness::WaitForWindow(FindForm);
             if (dialog == nullptr) return;
             owner = GetWindow(dialog, GW_OWNER);
-            hostDisabled = !IsWindowEnabled(host.m_hWnd);
+            hostDisabled = !IsWindowEnabled(host.hWnd);
             SetDlgItemTextA(dialog, IDC_NAME, "second");
             SetDlgItemTextA(dialog, IDC_COUNT, " -12 ");
             ClickItem(dialog, IDC_OPTION);
             ClickItem(dialog, IDC_APPLY);
             ClickItem(dialog, IDC_REFLECTED);
             ClickItem(dialog, IDC_RUNTIME);
-            harness::Click(GetDlgItem(FindWindowExA(dialog, nullptr, "#32770", nullptr), IDC_PAGE_BUTTON), 6,
+            Harness::Click(GetDlgItem(FindWindowExA(dialog, nullptr, "#32770", nullptr), IDC_PAGE_BUTTON), 6,
                            6);
-            labelPixel = harness::ClientPixel(GetDlgItem(dialog, IDC_LABEL), 1, 1);
-            facePixel = harness::ClientPixel(dialog, 3, 3);
-            editPixel = harness::ClientPixel(GetDlgItem(dialog, IDC_NAME), 3, 3);
-            saved = harness::SaveScreenshot(dialog, "framework-form");
+            labelPixel = Harness::ClientPixel(GetDlgItem(dialog, IDC_LABEL), 1, 1);
+            facePixel = Harness::ClientPixel(dialog, 3, 3);
+            editPixel = Harness::ClientPixel(GetDlgItem(dialog, IDC_NAME), 3, 3);
+            saved = Harness::SaveScreenshot(dialog, "framework-form");
             ClickItem(dialog, IDOK);
         });
         EXPECT_EQ(form.DoModal(), IDOK);
     }
     hostCall.reset();
     EXPECT_EQ(OrvChooseOwner(), GetActiveWindow());
-    EXPECT_EQ(owner, host.m_hWnd);
+    EXPECT_EQ(owner, host.hWnd);
     EXPECT_TRUE(hostDisabled);
     EXPECT_TRUE(host.IsWindowEnabled());
-    EXPECT_EQ(form.m_hWnd, nullptr);
+    EXPECT_EQ(form.hWnd, nullptr);
     // Data exchange took the controls' values back.
     EXPECT_EQ(form.name, "second");
     EXPECT_EQ(form.count, -12);
@@ -218,11 +218,11 @@ TEST(FrameworkDialog, RunsModallyFromOurTemplateOwnedByTheHostWindow) {
 
 TEST(FrameworkDialog, FailureInsideTheLoopEndsItAndIsRaisedAfter) {
     HostWindow host;
-    OrvHostWindowScope hostCall(host.m_hWnd);
+    OrvHostWindowScope hostCall(host.hWnd);
     Form form;
     {
-        harness::InputThread script([&] {
-            HWND dialog = harness::WaitForWindow(FindForm);
+        Harness::InputThread script([&] {
+            HWND dialog = Harness::WaitForWindow(FindForm);
             if (dialog != nullptr) ClickItem(dialog, IDC_FAIL);
         });
         try {
@@ -234,7 +234,7 @@ TEST(FrameworkDialog, FailureInsideTheLoopEndsItAndIsRaisedAfter) {
     }
     EXPECT_TRUE(host.IsWindowEnabled());
     EXPECT_EQ(FindForm(), nullptr);
-    EXPECT_EQ(form.m_hWnd, nullptr);
+    EXPECT_EQ(form.hWnd, nullptr);
     EXPECT_EQ(OrvTakeWindowFailure(), nullptr);
 }
 
@@ -244,8 +244,8 @@ TEST(FrameworkDialog, BadNumberKeepsTheDialogOpenWithFocusOnIt) {
     HWND focusAfterBadOk = nullptr;
     HWND countBox = nullptr;
     {
-        harness::InputThread script([&] {
-            HWND dialog = harness::WaitForWindow(FindForm);
+        Harness::InputThread script([&] {
+            HWND dialog = Harness::WaitForWindow(FindForm);
             if (dialog == nullptr) return;
             countBox = GetDlgItem(dialog, IDC_COUNT);
             SetWindowTextA(countBox, "12x");
@@ -267,23 +267,23 @@ TEST(FrameworkDialog, BadNumberKeepsTheDialogOpenWithFocusOnIt) {
 
 TEST(FrameworkDialog, WithoutHostWindowTheActiveWindowOwnsIt) {
     HostWindow active;
-    SetActiveWindow(active.m_hWnd);
+    SetActiveWindow(active.hWnd);
     HostWindow gone;
-    HWND stale = gone.m_hWnd;
+    HWND stale = gone.hWnd;
     gone.DestroyWindow();
     OrvHostWindowScope hostCall(stale);
     Form form;
     HWND owner = nullptr;
     {
-        harness::InputThread script([&] {
-            HWND dialog = harness::WaitForWindow(FindForm);
+        Harness::InputThread script([&] {
+            HWND dialog = Harness::WaitForWindow(FindForm);
             if (dialog == nullptr) return;
             owner = GetWindow(dialog, GW_OWNER);
             ClickItem(dialog, IDCANCEL);
         });
         EXPECT_EQ(form.DoModal(), IDCANCEL);
     }
-    EXPECT_EQ(owner, active.m_hWnd);
+    EXPECT_EQ(owner, active.hWnd);
 }
 
 TEST(FrameworkWindow, BindingAndClassLifetime) {
@@ -293,14 +293,14 @@ TEST(FrameworkWindow, BindingAndClassLifetime) {
     {
         HostWindow first;
         HostWindow second;
-        EXPECT_EQ(CWnd::FromHandlePermanent(first.m_hWnd), &first);
+        EXPECT_EQ(CWnd::FromHandlePermanent(first.hWnd), &first);
         const char* name = OrvRegisteredWindowClass("FrameworkTestHost");
         ASSERT_NE(name, nullptr);
         char address[32];
         std::snprintf(address, sizeof address, "%p", static_cast<void*>(OrvModuleHandle()));
         EXPECT_NE(std::string(name).find(address), std::string::npos) << name;
         first.DestroyWindow();
-        EXPECT_EQ(first.m_hWnd, nullptr);
+        EXPECT_EQ(first.hWnd, nullptr);
         EXPECT_NE(OrvRegisteredWindowClass("FrameworkTestHost"), nullptr);
         WNDCLASSEXA info{};
         info.cbSize = sizeof info;

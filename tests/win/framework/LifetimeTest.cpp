@@ -20,7 +20,7 @@ class Swatch : public CWnd {
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_PAINT) {
-            CPaintDC dc(m_hWnd);
+            CPaintDC dc(hWnd);
             OrvBrush brush(CreateSolidBrush(RGB(90, 140, 60)));
             OrvPen pen(CreatePen(PS_SOLID, 1, RGB(20, 40, 10)));
             OrvSelection useBrush(dc, brush);
@@ -95,16 +95,16 @@ TEST(FrameworkLifetime, ThousandDialogsLeaveNoObjectsBehind) {
         ClosingForm form;
         ASSERT_EQ(form.DoModal(), IDCANCEL) << "run " << i;
         if (i == kWarmUp) {
-            gdiStart = harness::GdiObjectCount();
-            userStart = harness::UserObjectCount();
+            gdiStart = Harness::GdiObjectCount();
+            userStart = Harness::UserObjectCount();
             gdiEarly = HighestFreshGdiSlot();
             userEarly = HighestFreshUserSlot();
         }
     }
     gdiLate = HighestFreshGdiSlot();
     userLate = HighestFreshUserSlot();
-    EXPECT_EQ(harness::GdiObjectCount(), gdiStart);
-    EXPECT_EQ(harness::UserObjectCount(), userStart);
+    EXPECT_EQ(Harness::GdiObjectCount(), gdiStart);
+    EXPECT_EQ(Harness::UserObjectCount(), userStart);
     EXPECT_LE(gdiLate, gdiEarly + 16);
     EXPECT_LE(userLate, userEarly + 16);
     EXPECT_EQ(OrvRegisteredWindowClass("LifetimeSwatch"), nullptr);

@@ -11,14 +11,14 @@ namespace {
 
 class ProbeDialog : public CDialog {
 public:
-    explicit ProbeDialog(bool fail) : CDialog(1), fail_(fail) {}
+    explicit ProbeDialog(bool initialFail) : CDialog(1), fail(initialFail) {}
     char className[128] = "";
 
 protected:
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
-        if (fail_) throw std::runtime_error("probe failed");
-        swatch_.Create("ProbeSwatch", "", WS_CHILD | WS_VISIBLE, RECT{4, 4, 40, 20}, this, 10);
+        if (fail) throw std::runtime_error("probe failed");
+        swatch.Create("ProbeSwatch", "", WS_CHILD | WS_VISIBLE, RECT{4, 4, 40, 20}, this, 10);
         if (const char* name = OrvRegisteredWindowClass("ProbeSwatch"))
             lstrcpynA(className, name, sizeof className);
         PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED));
@@ -26,8 +26,8 @@ protected:
     }
 
 private:
-    bool fail_;
-    CWnd swatch_;
+    bool fail;
+    CWnd swatch;
 };
 
 }  // namespace

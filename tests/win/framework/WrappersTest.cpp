@@ -39,7 +39,7 @@ protected:
             list.SetItemData(list.AddString(name), name[0]);
         for (const char* name : {"Image", "Settings", "Options"}) tabs.InsertItem(tabs.GetItemCount(), name);
         tips.Create(this);
-        tips.AddChildTools(m_hWnd);
+        tips.AddChildTools(hWnd);
         SetTimer(7, 10);
         return TRUE;
     }
@@ -68,7 +68,7 @@ TEST(FrameworkWrappers, ListBoxTabsToolTipsAndTimers) {
     Lists dialog;
     ASSERT_TRUE(dialog.Create(IDD_LISTS, HWND(nullptr)));
     dialog.SetWindowPos(nullptr, 500, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    harness::Pump(50);
+    Harness::Pump(50);
     EXPECT_EQ(dialog.list.GetCount(), 3);
     EXPECT_EQ(dialog.list.GetText(1), "Stars");
     EXPECT_EQ(dialog.list.GetItemData(2), 'B');
@@ -76,36 +76,36 @@ TEST(FrameworkWrappers, ListBoxTabsToolTipsAndTimers) {
 
     const RECT second = dialog.list.GetItemRect(1);
     EXPECT_EQ(dialog.list.ItemFromPoint(POINT{second.left + 2, second.top + 2}), 1);
-    harness::Click(dialog.list.m_hWnd, second.left + 4, second.top + 3);
+    Harness::Click(dialog.list.hWnd, second.left + 4, second.top + 3);
     EXPECT_EQ(dialog.list.GetCurSel(), 1);
     EXPECT_EQ(dialog.selections, 1);
 
     const RECT third = dialog.tabs.GetItemRect(2);
-    harness::Click(dialog.tabs.m_hWnd, (third.left + third.right) / 2, (third.top + third.bottom) / 2);
+    Harness::Click(dialog.tabs.hWnd, (third.left + third.right) / 2, (third.top + third.bottom) / 2);
     EXPECT_EQ(dialog.tabs.GetCurSel(), 2);
     EXPECT_EQ(dialog.tabChanges, 1);
 
     EXPECT_EQ(dialog.tips.GetToolCount(), 2);
-    harness::MoveTo(dialog.list.m_hWnd, 30, 60);
-    harness::MoveTo(dialog.list.m_hWnd, 32, 61);
-    EXPECT_TRUE(harness::PumpUntil([&] { return dialog.tipRequests > 0; }, 3000));
-    EXPECT_EQ(dialog.tipTool, dialog.list.m_hWnd);
-    harness::Pump(100);
-    EXPECT_TRUE(harness::SaveScreenshot(dialog.m_hWnd, "framework-lists"));
-    EXPECT_TRUE(harness::PumpUntil([&] { return dialog.ticks == 3; }));
-    harness::Pump(50);
+    Harness::MoveTo(dialog.list.hWnd, 30, 60);
+    Harness::MoveTo(dialog.list.hWnd, 32, 61);
+    EXPECT_TRUE(Harness::PumpUntil([&] { return dialog.tipRequests > 0; }, 3000));
+    EXPECT_EQ(dialog.tipTool, dialog.list.hWnd);
+    Harness::Pump(100);
+    EXPECT_TRUE(Harness::SaveScreenshot(dialog.hWnd, "framework-lists"));
+    EXPECT_TRUE(Harness::PumpUntil([&] { return dialog.ticks == 3; }));
+    Harness::Pump(50);
     EXPECT_EQ(dialog.ticks, 3);
-    harness::MoveToScreen({0, 0});
+    Harness::MoveToScreen({0, 0});
 }
 
 // The system's open dialog with our child template appended.
 class ImageChooser : public CFileDialog {
 public:
-    explicit ImageChooser(const char* file)
-        : CFileDialog(true, nullptr, file, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
+    explicit ImageChooser(const char* initialFile)
+        : CFileDialog(true, nullptr, initialFile, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
                       "All Images (*.bmp;*.png)|*.bmp;*.png|All File (*.*)|*.*||") {
         SetChildTemplate(IDD_FILE_CHILD);
-        m_ofn.lpstrTitle = "Choose an image";
+        ofn.lpstrTitle = "Choose an image";
     }
     CWnd preview;
     std::atomic<int> initDone{0};
@@ -141,16 +141,16 @@ TEST(FrameworkWrappers, FileDialogWithOurChildTemplate) {
     bool saved = false;
     std::string underSelection;
     {
-        harness::InputThread script([&] {
-            HWND dialog = harness::WaitForWindow(FindChooser);
+        Harness::InputThread script([&] {
+            HWND dialog = Harness::WaitForWindow(FindChooser);
             if (dialog == nullptr) return;
             Sleep(300);
-            previewBound = chooser.preview.m_hWnd != nullptr && IsChild(dialog, chooser.preview.m_hWnd);
+            previewBound = chooser.preview.hWnd != nullptr && IsChild(dialog, chooser.preview.hWnd);
             underSelection = chooser.GetCurrentPath();
-            saved = harness::SaveScreenshot(dialog, "framework-file-dialog");
+            saved = Harness::SaveScreenshot(dialog, "framework-file-dialog");
             SetDlgItemTextA(dialog, cmb13, (folder + "\\star.bmp").c_str());
             SetDlgItemTextA(dialog, edt1, (folder + "\\star.bmp").c_str());
-            harness::Click(GetDlgItem(dialog, IDOK), 6, 6);
+            Harness::Click(GetDlgItem(dialog, IDOK), 6, 6);
         });
         EXPECT_EQ(chooser.DoModal(), IDOK);
     }
@@ -174,12 +174,12 @@ TEST(FrameworkWrappers, FolderChooserOpensOnTheGivenFolder) {
     const std::string start = folder;
     bool saved = false;
     {
-        harness::InputThread script([&] {
-            HWND browser = harness::WaitForWindow([] { return FindWindowA("#32770", nullptr); });
+        Harness::InputThread script([&] {
+            HWND browser = Harness::WaitForWindow([] { return FindWindowA("#32770", nullptr); });
             if (browser == nullptr) return;
             Sleep(500);
-            saved = harness::SaveScreenshot(browser, "framework-folder-chooser");
-            harness::Click(GetDlgItem(browser, IDOK), 6, 6);
+            saved = Harness::SaveScreenshot(browser, "framework-folder-chooser");
+            Harness::Click(GetDlgItem(browser, IDOK), 6, 6);
         });
         EXPECT_TRUE(OrvBrowseForFolder(nullptr, "Choose a directory", folder));
     }

@@ -4,7 +4,7 @@
 
 #include "PngFile.h"
 
-namespace harness {
+namespace Harness {
 namespace {
 
 void Send(INPUT input) { SendInput(1, &input, sizeof input); }
@@ -136,10 +136,10 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
     return true;
 }
 
-InputThread::InputThread(std::function<void()> script) : thread_(std::move(script)) {}
+InputThread::InputThread(std::function<void()> script) : thread(std::move(script)) {}
 
 InputThread::~InputThread() {
-    if (thread_.joinable()) thread_.join();
+    if (thread.joinable()) thread.join();
 }
 
 HWND WaitForWindow(const std::function<HWND()>& find, int timeoutMs) {
@@ -184,7 +184,7 @@ std::vector<uint32_t> CaptureDc(HDC dc, int x, int y, int width, int height) {
 
 bool SavePixels(const std::vector<uint32_t>& pixels, int width, int height, const std::string& name) {
     if (pixels.empty()) return false;
-    art::RgbaImage image;
+    Art::RgbaImage image;
     image.width = width;
     image.height = height;
     image.pixels.resize(pixels.size() * 4);
@@ -195,7 +195,7 @@ bool SavePixels(const std::vector<uint32_t>& pixels, int width, int height, cons
         image.pixels[4 * i + 3] = 255;
     }
     CreateDirectoryA(ScreensFolder().c_str(), nullptr);
-    return art::WritePng(ScreensFolder() + "/" + name + ".png", image);
+    return Art::WritePng(ScreensFolder() + "/" + name + ".png", image);
 }
 
 }  // namespace
@@ -245,4 +245,4 @@ bool SaveScreenArea(const RECT& area, const std::string& name) {
 DWORD GdiObjectCount() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
 DWORD UserObjectCount() { return GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS); }
 
-}  // namespace harness
+}  // namespace Harness

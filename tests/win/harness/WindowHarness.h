@@ -4,18 +4,18 @@
 // screen coordinates), so hit testing, capture, focus and double-click timing are the
 // system's own; after sending, pump the thread that owns the window:
 //
-//   harness::Click(button.m_hWnd, 5, 5);                     // client point of that window
-//   harness::PumpUntil([&] { return clicked; });             // false after the timeout
-//   harness::Press(control, 10, 10); harness::MoveTo(control, 16, 10); harness::Release();
-//   harness::Key(VK_ESCAPE);
-//   harness::SaveScreenshot(dialog, "framework-modal");      // build/<preset>/screens/framework-modal.png
+//   Harness::Click(button.hWnd, 5, 5);                     // client point of that window
+//   Harness::PumpUntil([&] { return clicked; });             // false after the timeout
+//   Harness::Press(control, 10, 10); Harness::MoveTo(control, 16, 10); Harness::Release();
+//   Harness::Key(VK_ESCAPE);
+//   Harness::SaveScreenshot(dialog, "framework-modal");      // build/<preset>/screens/framework-modal.png
 //
 // A modal loop blocks the test's thread: run the input from another one, which waits for
 // the window, acts, and may end the dialog; the destructor joins it.
 //
-//   harness::InputThread script([&] {
-//       HWND dialog = harness::WaitForWindow([&] { return dialogObject.m_hWnd; });
-//       harness::Click(GetDlgItem(dialog, IDOK), 4, 4);
+//   Harness::InputThread script([&] {
+//       HWND dialog = Harness::WaitForWindow([&] { return dialogObject.hWnd; });
+//       Harness::Click(GetDlgItem(dialog, IDOK), 4, 4);
 //   });
 //   EXPECT_EQ(dialogObject.DoModal(), IDOK);
 //
@@ -35,7 +35,7 @@
 #include <thread>
 #include <vector>
 
-namespace harness {
+namespace Harness {
 
 enum class Button { Left, Middle, Right };
 
@@ -70,7 +70,7 @@ public:
     InputThread& operator=(const InputThread&) = delete;
 
 private:
-    std::thread thread_;
+    std::thread thread;
 };
 // Polls find() (from any thread) until it gives a visible window; null after the timeout.
 HWND WaitForWindow(const std::function<HWND()>& find, int timeoutMs = 5000);
@@ -89,4 +89,4 @@ std::string ScreensFolder();
 DWORD GdiObjectCount();
 DWORD UserObjectCount();
 
-}  // namespace harness
+}  // namespace Harness

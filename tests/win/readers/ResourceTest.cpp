@@ -10,12 +10,12 @@ namespace {
 
 std::string FromFile(const char* name) {
     OrvImage2 image;
-    return readertest::Describe(LoadImageFile(readertest::CorpusFile(name), image, false), image);
+    return ReaderTest::Describe(LoadImageFile(ReaderTest::CorpusFile(name), image, false), image);
 }
 
 std::string FromResource(int id, const char* type, const char* hint) {
     OrvImage2 image;
-    return readertest::Describe(LoadImageResource(nullptr, id, type, hint, image), image);
+    return ReaderTest::Describe(LoadImageResource(nullptr, id, type, hint, image), image);
 }
 
 TEST(ReaderResources, ImagesBoundIntoTheModuleLoadLikeTheirFiles) {
@@ -26,7 +26,7 @@ TEST(ReaderResources, ImagesBoundIntoTheModuleLoadLikeTheirFiles) {
 }
 
 TEST(ReaderResources, MissingResourcesAndUnreadableHintsFail) {
-    const std::string none = readertest::Describe(false, OrvImage2());
+    const std::string none = ReaderTest::Describe(false, OrvImage2());
     EXPECT_EQ(FromResource(3099, "IMAGE", ".png"), none);
     EXPECT_EQ(FromResource(3016, "PNG", ".png"), none);
     EXPECT_EQ(FromResource(3016, "IMAGE", ".jpg"), none);

@@ -59,7 +59,7 @@ std::string BlockJson(const std::vector<uint8_t>& bytes) {
 int Usage() {
     std::fputs("usage: varnel-session-host --windows FILE --report FILE INPUT OUTPUT [apply options]\n",
                stderr);
-    return varncli::kExitUsage;
+    return VarnCli::kExitUsage;
 }
 
 }  // namespace
@@ -75,21 +75,21 @@ int main(int argc, char** argv) {
             args.push_back(arg);
         }
     }
-    varncli::ApplyOptions options;
+    VarnCli::ApplyOptions options;
     if (windowsFile.empty() || reportFile.empty() ||
-        varncli::ParseApplyArguments(args, options).status != varncli::ParseStatus::Run)
+        VarnCli::ParseApplyArguments(args, options).status != VarnCli::ParseStatus::Run)
         return Usage();
-    options.dialog = varnhost::DialogAnswer::Person;
+    options.dialog = VarnHost::DialogAnswer::Person;
 
-    varncli::Raster input;
+    VarnCli::Raster input;
     std::string error;
-    if (!varncli::ReadImageFile(options.input, input, error) || input.channels != 3) {
+    if (!VarnCli::ReadImageFile(options.input, input, error) || input.channels != 3) {
         std::fprintf(stderr, "varnel-session-host: %s must be an RGB picture %s\n", options.input.c_str(),
                      error.c_str());
-        return varncli::kExitUsage;
+        return VarnCli::kExitUsage;
     }
     RunSeen seen;
-    options.afterRun = [&seen](int16_t result, const varnhost::MemoryHost& host) {
+    options.afterRun = [&seen](int16_t result, const VarnHost::MemoryHost& host) {
         seen.ran = true;
         seen.result = result;
         seen.pixels = host.Image().pixels;
@@ -97,16 +97,16 @@ int main(int argc, char** argv) {
     };
     // Loaded before the publisher's thread starts, so that the plug-in's loading never
     // waits on a window call of that thread (nor that thread on the loader).
-    const std::string pluginFile = varncli::PluginFileToLoad(options.plugin);
+    const std::string pluginFile = VarnCli::PluginFileToLoad(options.plugin);
     HMODULE plugin = LoadLibraryA(pluginFile.c_str());
     if (plugin == nullptr) {
         std::fprintf(stderr, "varnel-session-host: cannot load %s\n", pluginFile.c_str());
-        return varncli::kExitUsage;
+        return VarnCli::kExitUsage;
     }
     int status = 0;
     {
-        sessions::WindowPublisher publisher(windowsFile, 100);
-        status = varncli::RunApply(options, stderr);
+        Sessions::WindowPublisher publisher(windowsFile, 100);
+        status = VarnCli::RunApply(options, stderr);
     }
     FreeLibrary(plugin);
     const std::string report = "{\"exit\":" + std::to_string(status) +
@@ -114,9 +114,9 @@ int main(int argc, char** argv) {
                                ",\"result\":" + std::to_string(seen.result) +
                                ",\"imageChanged\":" + (seen.pixels != input.pixels ? "true" : "false") +
                                ",\"block\":" + BlockJson(seen.block) + "}\n";
-    if (!varncli::WriteFileBytes(reportFile, std::vector<uint8_t>(report.begin(), report.end()), error)) {
+    if (!VarnCli::WriteFileBytes(reportFile, std::vector<uint8_t>(report.begin(), report.end()), error)) {
         std::fprintf(stderr, "varnel-session-host: cannot write %s: %s\n", reportFile.c_str(), error.c_str());
-        return varncli::kExitUsage;
+        return VarnCli::kExitUsage;
     }
     return status;
 }

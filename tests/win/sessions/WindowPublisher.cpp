@@ -9,7 +9,7 @@
 
 #include "OrvLib/controls/SliderModel.h"
 
-namespace sessions {
+namespace Sessions {
 namespace {
 
 // A window that does not answer in this time is busy drawing; its fields are left out
@@ -232,7 +232,8 @@ std::string DescribeWindows(unsigned sequence) {
     return json + "]}\n";
 }
 
-WindowPublisher::WindowPublisher(const std::string& path, int periodMs) : path(path), periodMs(periodMs) {
+WindowPublisher::WindowPublisher(const std::string& initialPath, int initialPeriodMs)
+    : path(initialPath), periodMs(initialPeriodMs) {
     // The first snapshot is taken before the constructor returns: the thread's first calls
     // into the window system are made while the caller does nothing else.
     std::promise<void> first;
@@ -263,4 +264,4 @@ void WindowPublisher::Publish(unsigned sequence) const {
     MoveFileExA(next.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 
-}  // namespace sessions
+}  // namespace Sessions

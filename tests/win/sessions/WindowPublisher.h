@@ -10,7 +10,7 @@
 #include <string>
 #include <thread>
 
-namespace sessions {
+namespace Sessions {
 
 // One snapshot of every visible top-level window of the process and its descendants.
 std::string DescribeWindows(unsigned sequence);
@@ -31,4 +31,4 @@ private:
     std::thread thread;
 };
 
-}  // namespace sessions
+}  // namespace Sessions
