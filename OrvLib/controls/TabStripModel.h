@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "OrvLib/ORVUTIL/OrvRect.h"
+#include "OrvLib/controls/ControlInput.h"
 
 namespace TabStyle {
 constexpr uint32_t kLookMask = 0xF;
@@ -65,6 +66,9 @@ public:
     // The placed tab under a point, the selected one first since it is drawn on top; -1
     // for none.
     int32_t HitTest(OrvPoint p) const;
+    // The placed tab a key selects: the one before or after the selection along the row,
+    // the first or the last; -1 when the selection does not move.
+    int32_t KeyTarget(ControlKey key) const;
     // The first placed tab whose middle lies beyond `p` along the row; the count for none.
     int32_t DropIndex(OrvPoint p) const;
     // Moves the selected tab to a drop index (one less when it lies after the tab) and

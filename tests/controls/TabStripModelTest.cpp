@@ -84,3 +84,29 @@ TEST(TabStripModel, VerticalTabsRunDownTheSide) {
 }
 
 }  // namespace
+
+TEST(TabStripModel, ArrowsStepAlongThePlacedTabsWithoutWrapping) {
+    TabStripModel t = Strip(TabStyle::kRaised);
+    EXPECT_EQ(t.KeyTarget(ControlKey::Left), -1) << "nothing before the first tab";
+    EXPECT_EQ(t.KeyTarget(ControlKey::Right), 1);
+    EXPECT_EQ(t.KeyTarget(ControlKey::Down), 1);
+    EXPECT_EQ(t.KeyTarget(ControlKey::End), 2);
+    EXPECT_EQ(t.KeyTarget(ControlKey::Home), -1) << "already on the first tab";
+    EXPECT_EQ(t.KeyTarget(ControlKey::Space), -1);
+    t.SetSelection(2);
+    EXPECT_EQ(t.KeyTarget(ControlKey::Right), -1) << "nothing after the last tab";
+    EXPECT_EQ(t.KeyTarget(ControlKey::Up), 1);
+    EXPECT_EQ(t.KeyTarget(ControlKey::Home), 0);
+
+    // A tab that did not fit the row cannot be reached from the keyboard either.
+    TabStripModel narrow = Strip(TabStyle::kRaised, 100);
+    ASSERT_TRUE(narrow.Item(2).rect.IsEmpty());
+    narrow.SetSelection(1);
+    EXPECT_EQ(narrow.KeyTarget(ControlKey::Right), -1);
+    EXPECT_EQ(narrow.KeyTarget(ControlKey::End), -1);
+    EXPECT_EQ(narrow.KeyTarget(ControlKey::Left), 0);
+
+    TabStripModel empty;
+    EXPECT_EQ(empty.KeyTarget(ControlKey::Right), -1);
+    EXPECT_EQ(empty.KeyTarget(ControlKey::Home), -1);
+}

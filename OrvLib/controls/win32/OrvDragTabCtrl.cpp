@@ -68,6 +68,8 @@ OrvDragTabCtrl::OrvDragTabCtrl() = default;
 OrvDragTabCtrl::~OrvDragTabCtrl() = default;
 
 bool OrvDragTabCtrl::Create(CWnd* parent, const RECT& rect, UINT id, DWORD style) {
+    // The arrow keys move between the tabs once the strip has the focus.
+    dialogCode = DLGC_WANTARROWS;
     if (!OrvControlBase::Create("OrvDragTabCtrl", style, rect, parent, id)) return false;
     SetWindowText("OrvDragTabCtrl");
     LOGFONTA font{};
@@ -123,6 +125,18 @@ void OrvDragTabCtrl::OnLButtonDown(POINT point) {
         NotifyCode(OrvTabCode::kSelected);
         justSelected = true;
     }
+}
+
+void OrvDragTabCtrl::OnKeyDown(UINT key, bool wasDown, bool systemKey) {
+    const int target = model.KeyTarget(KeyOf(key));
+    if (target < 0) {
+        OrvControlBase::OnKeyDown(key, wasDown, systemKey);
+        return;
+    }
+    model.SetSelection(target);
+    Relayout();
+    UpdateWindow();
+    NotifyCode(OrvTabCode::kSelected);
 }
 
 void OrvDragTabCtrl::OnLButtonUp(POINT point) {
@@ -214,6 +228,10 @@ LRESULT OrvDragTabCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             Relayout();
             break;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            Invalidate(false);
+            break;
         default:
             break;
     }
@@ -296,6 +314,11 @@ void OrvDragTabCtrl::Draw(HDC dc) {
     }
     DrawBody(dc);
     if (sel >= 0) DrawTab(dc, sel);
+    if (sel >= 0 && ::GetFocus() == hWnd && !model.Item(sel).textRect.IsEmpty()) {
+        RECT focus = ToRECT(model.Item(sel).textRect);
+        InflateRect(&focus, 2, 1);
+        DrawFocusRect(dc, &focus);
+    }
     if (dragActive && drop >= 0) {
         int x = drop < model.Count() ? model.Item(drop).rect.left : 0;
         for (int i = 0; i < model.Count() && drop >= model.Count(); ++i)

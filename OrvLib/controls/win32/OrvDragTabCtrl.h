@@ -73,6 +73,7 @@ protected:
     void OnLButtonDown(POINT point) override;
     void OnLButtonUp(POINT point) override;
     void OnLButtonDblClk(POINT point) override;
+    void OnKeyDown(UINT key, bool wasDown, bool systemKey) override;
     void OnLDragBegin(POINT press) override;
     void OnLDragMove(POINT point) override;
     void OnLDragEnd(POINT point) override;

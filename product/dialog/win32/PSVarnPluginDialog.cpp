@@ -146,7 +146,8 @@ void PSVarnPluginDialog::ArrangePreviewArea() {
 }
 
 void PSVarnPluginDialog::CreateTabStrip(const RECT& place) {
-    if (!tabStrip.Create(this, place, IDC_TABS, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS)) return;
+    // A tab stop, so that the pages can be reached from the keyboard too.
+    if (!tabStrip.Create(this, place, IDC_TABS, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP)) return;
     tabStrip.ModifyStyleEx(0, WS_EX_CLIENTEDGE, SWP_FRAMECHANGED);
     tabStrip.SetStyle(2);
     tabStrip.SetTabRowHeight(20);

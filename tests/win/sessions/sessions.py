@@ -536,40 +536,52 @@ def choose_in_tree(s, path):
 
 
 def keyboard_session(runner, s):
-    """Keyboard only: Tab through every control, arrows change the category and the preset, Enter is OK.
-
-    The dialog opens on the Image page, and its tab strip takes no focus: the keys reach
-    the controls of that page and of the dialog around it."""
+    """Keyboard only: Tab through every control of each page, the arrow keys change values and
+    pages, Space ticks a box, Enter is OK."""
     snapshot = s.start("--preset", "Leaves/Autumn", "--density", "40", "--seed", "3")
     # Keys go to the window under the pointer when nothing manages the display.
     dialog_rect = snapshot.dialog()["windows"][0]["rect"]
     s.move((dialog_rect[0] + 4, dialog_rect[1] + 4))
     s.shot("opened")
-    snapshot = s.wait(lambda x: x.page() == "Image" and x.dialog()["focus"] != 0, "the Image page with the focus")
-    top = snapshot.dialog()
-    stops = {w["handle"]: (w["class"], w["id"]) for w in snapshot.windows(top)
-             if w["tabstop"] and w["visible"] and w["enabled"] and w["handle"] != top["handle"]}
-    visited = tab_cycle(s)
-    missed = [stops[h] for h in stops if h not in visited]
-    expect(not missed, "Tab never reached %s" % missed)
-    expect(len(stops) >= 6, "only %d controls take the focus: %s" % (len(stops), list(stops.values())))
-    s.shot("tabbed")
 
     def listed(x):
-        items = x.control(THUMBNAIL_LIST, x.dialog())["items"]
-        return [i["text"] for i in items]
+        return [i["text"] for i in x.control(THUMBNAIL_LIST, x.dialog())["items"]]
 
-    leaves = listed(s.last)
-    focus_on(s, CATEGORY_LIST)
-    s.key("Down")
-    s.wait(lambda x: listed(x) != leaves and x.control(THUMBNAIL_LIST, x.dialog())["selected"] == 0,
-           "Down in the categories to show the next category's presets")
-    s.shot("next-category")
-    focus_on(s, THUMBNAIL_LIST)
-    s.key("Down")
-    snapshot = s.wait(lambda x: x.control(THUMBNAIL_LIST, x.dialog())["selected"] == 1, "Down to select the next preset")
-    chosen = snapshot.control(THUMBNAIL_LIST, snapshot.dialog())["items"][1]["text"]
-    s.shot("next-preset")
+    for page in ["Image", "Settings", "Options"]:
+        snapshot = s.wait(lambda x: x.page() == page and x.dialog()["focus"] != 0, "the %s page" % page)
+        top = snapshot.dialog()
+        stops = {w["handle"]: (w["class"], w["id"]) for w in snapshot.windows(top)
+                 if w["tabstop"] and w["visible"] and w["enabled"] and w["handle"] != top["handle"]}
+        visited = tab_cycle(s)
+        missed = [stops[h] for h in stops if h not in visited]
+        expect(not missed, "Tab never reached %s on the %s page" % (missed, page))
+        expect(snapshot.control(TABS, top)["handle"] in visited, "Tab never reached the tab strip")
+        s.shot("tabbed-%s" % page.lower())
+        if page == "Image":
+            leaves = listed(s.last)
+            focus_on(s, CATEGORY_LIST)
+            s.key("Down")
+            s.wait(lambda x: listed(x) != leaves and x.control(THUMBNAIL_LIST, x.dialog())["selected"] == 0,
+                   "Down in the categories to show the next category's presets")
+            focus_on(s, THUMBNAIL_LIST)
+            s.key("Down")
+            snapshot = s.wait(lambda x: x.control(THUMBNAIL_LIST, x.dialog())["selected"] == 1,
+                              "Down to select the next preset")
+            chosen = snapshot.control(THUMBNAIL_LIST, snapshot.dialog())["items"][1]["text"]
+        elif page == "Settings":
+            start = s.control(DENSITY)["position"]
+            focus_on(s, DENSITY)
+            s.key("Right", "Right", "Right")
+            s.wait(lambda x: x.control(DENSITY, x.dialog())["position"] == start + 3, "the arrows to move density")
+            density = start + 3
+        else:
+            focus_on(s, NO_OVERLAP)
+            s.key("space")
+            s.wait(lambda x: x.control(NO_OVERLAP, x.dialog()).get("checked") == 1, "Space to tick No overlap")
+        s.shot("keys-%s" % page.lower())
+        if page != "Options":
+            focus_on(s, TABS)
+            s.key("Right")
     s.key("Return")
     report = s.finish()
     block = report["block"]
@@ -577,6 +589,8 @@ def keyboard_session(runner, s):
            "the block's category is %d, not the one after Leaves" % block["presetCategory"])
     expect(block["path"].replace("\\", "/").rsplit("/", 1)[-1].startswith(chosen),
            "the block holds %s, not %s" % (block["path"], chosen))
+    expect(block["density"] == density, "the block's density is %d, not %d" % (block["density"], density))
+    expect(block["noOverlap"] == 1, "No overlap did not reach the block")
     runner.check_ok(s, report)
 
 
