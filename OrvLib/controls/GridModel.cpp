@@ -94,20 +94,8 @@ int32_t GridModel::HitTest(OrvPoint p) const {
 }
 
 int32_t GridModel::KeyTarget(ControlKey key) const {
-    if (items.empty()) return -1;
-    int32_t step;
-    switch (key) {
-        case ControlKey::Up:
-        case ControlKey::Left:
-            step = -1;
-            break;
-        case ControlKey::Down:
-        case ControlKey::Right:
-            step = 1;
-            break;
-        default:
-            return -1;
-    }
+    const int32_t step = ArrowStep(key);
+    if (items.empty() || step == 0) return -1;
     if (selected < 0) return 0;
     int32_t target = selected + step;
     return target >= 0 && target < Count() ? target : -1;

@@ -101,25 +101,10 @@ int32_t TabStripModel::HitTest(OrvPoint p) const {
 }
 
 int32_t TabStripModel::KeyTarget(ControlKey key) const {
-    int32_t from = selected, step = 0;
-    switch (key) {
-        case ControlKey::Left:
-        case ControlKey::Up:
-            step = -1;
-            break;
-        case ControlKey::Right:
-        case ControlKey::Down:
-            step = 1;
-            break;
-        case ControlKey::Home:
-            from = -1, step = 1;
-            break;
-        case ControlKey::End:
-            from = Count(), step = -1;
-            break;
-        default:
-            return -1;
-    }
+    int32_t from = selected, step = ArrowStep(key);
+    if (key == ControlKey::Home) from = -1, step = 1;
+    if (key == ControlKey::End) from = Count(), step = -1;
+    if (step == 0) return -1;
     for (int32_t i = from + step; i >= 0 && i < Count(); i += step) {
         if (!Item(i).rect.IsEmpty()) return i == selected ? -1 : i;
     }
