@@ -1,26 +1,16 @@
 #include "OrvLib/controls/GridModel.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "OrvLib/controls/ControlMath.h"
-
-int GridModel::CompareText(const std::string& a, const std::string& b) {
-    size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        int ca = std::tolower(static_cast<unsigned char>(a[i]));
-        int cb = std::tolower(static_cast<unsigned char>(b[i]));
-        if (ca != cb) return ca < cb ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
+#include "OrvLib/platform/PathNames.h"
 
 int32_t GridModel::InsertSorted(const std::string& text) {
     // The first position whose text is not below the new one.
     int32_t lo = 0, hi = Count();
     while (lo < hi) {
         int32_t mid = lo + (hi - lo) / 2;
-        if (CompareText(Item(mid).text, text) < 0) {
+        if (OrvPath::CompareInListOrder(Item(mid).text, text) < 0) {
             lo = mid + 1;
         } else {
             hi = mid;

@@ -18,9 +18,6 @@ struct GridItem {
 
 class GridModel {
 public:
-    // Case-insensitive order, as the grid sorts: negative, zero or positive.
-    static int CompareText(const std::string& a, const std::string& b);
-
     int32_t InsertSorted(const std::string& text);
     int32_t Append(const std::string& text) { return InsertAt(Count(), text); }
     int32_t InsertAt(int32_t index, const std::string& text);

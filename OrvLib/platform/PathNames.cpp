@@ -1,5 +1,7 @@
 #include "OrvLib/platform/PathNames.h"
 
+#include <algorithm>
+
 #include "OrvLib/platform/Platform.h"
 
 namespace OrvPath {
@@ -33,6 +35,18 @@ bool SameIgnoringCase(const std::string& a, const std::string& b) {
         if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
     }
     return true;
+}
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+int CompareInListOrder(const std::string& a, const std::string& b) {
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        const auto la = static_cast<unsigned char>(LowerAscii(a[i]));
+        const auto lb = static_cast<unsigned char>(LowerAscii(b[i]));
+        if (la != lb) return la < lb ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
 std::string WholeModuleName(const char* buffer, size_t length, size_t capacity) {

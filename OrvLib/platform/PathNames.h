@@ -18,6 +18,11 @@ std::string WithoutExtension(const std::string& path);
 char UpperAscii(char c);
 std::string UpperAscii(std::string text);
 bool SameIgnoringCase(const std::string& a, const std::string& b);
+char LowerAscii(char c);
+// The order of the system's sorted lists: negative, zero or positive. Names are compared in
+// lower case, so the signs between the two alphabets ('[' to '`') come before every letter,
+// as those lists place '_'. A folder listing compares in upper case instead (FolderOrder.h).
+int CompareInListOrder(const std::string& a, const std::string& b);
 
 // A module name as the system wrote it into a buffer of `capacity` characters, `length`
 // being what it reported. A name that filled the buffer may have been cut and left

@@ -29,6 +29,17 @@ TEST(GridModel, SortedInsertionIgnoresCaseAndAppendedItemsComeLast) {
     EXPECT_EQ(g.InsertAt(99, "last"), 6);
 }
 
+TEST(GridModel, SortedInsertionPutsTheSignsBetweenTheAlphabetsBeforeLetters) {
+    // As the system's sorted lists do; an upper-case comparison would put both last.
+    GridModel g;
+    g.InsertSorted("ab");
+    g.InsertSorted("A_c");
+    g.InsertSorted("[x]");
+    g.InsertSorted("\xC9t\xE9");  // bytes above 127 follow every ASCII character
+    g.InsertSorted("Zed");
+    EXPECT_EQ(Texts(g), (std::vector<std::string>{"[x]", "A_c", "ab", "Zed", "\xC9t\xE9"}));
+}
+
 TEST(GridModel, SelectionFollowsItsItemAcrossInsertions) {
     GridModel g;
     g.Append("b");
