@@ -181,6 +181,9 @@ void OrvControlBase::Click(MouseButton button, OrvPoint point) {
 }
 
 void OrvControlBase::DragBegin(MouseButton button, OrvPoint press) {
+    // Escape cancels the drag only if it reaches this window: in a dialog the focused
+    // control would otherwise pass it on as the dialog's Cancel.
+    if (::GetFocus() != hWnd) ::SetFocus(hWnd);
     const POINT p = ToPOINT(press);
     if (button == MouseButton::Left) OnLDragBegin(p);
     if (button == MouseButton::Middle) OnMDragBegin(p);

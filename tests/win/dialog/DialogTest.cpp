@@ -309,6 +309,7 @@ TEST_F(EffectDialog, OkAfterZoomingWritesWhatTheRunWithoutADialogWrites) {
     // The identity matrix's "rgb shipped folder preset" scene, whose pixels every build
     // shares with the headless run of the native plug-in.
     Prepare(160, 120, {"--density", "40", "--seed", "16", "--random-scale", "2", "--random-rotation", "30"});
+    PSVarnPlugin& plugin = ThePlugin();
     ASSERT_EQ(Start([&](HWND dialog) {
                   ClickCentre(GetDlgItem(dialog, IDC_ZOOM_IN));
                   ASSERT_TRUE(Eventually([&] { return Label(dialog) == "2:1"; })) << Label(dialog);
@@ -316,6 +317,19 @@ TEST_F(EffectDialog, OkAfterZoomingWritesWhatTheRunWithoutADialogWrites) {
                   Harness::Press(preview, 60, 60);
                   Harness::MoveTo(preview, 90, 80);
                   Harness::Release();
+                  // Escape during a drag is the drag's: it ends there, the dialog stays open,
+                  // and the pointer moving on before the release moves nothing.
+                  const OrvRect panned = plugin.GetViewRect();
+                  Harness::Press(preview, 90, 80);
+                  Harness::MoveTo(preview, 70, 70);
+                  ASSERT_TRUE(Eventually([&] { return !(plugin.GetViewRect() == panned); }));
+                  const OrvRect escaped = plugin.GetViewRect();
+                  Harness::Key(VK_ESCAPE);
+                  Harness::MoveTo(preview, 40, 40);
+                  Harness::Release();
+                  Sleep(100);
+                  ASSERT_NE(VarnelDialog(), nullptr) << "Escape in a drag cancelled the dialog";
+                  EXPECT_TRUE(plugin.GetViewRect() == escaped);
                   EndWith(dialog, IDOK);
               }),
               noErr);
