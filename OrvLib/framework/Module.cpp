@@ -94,8 +94,6 @@ std::string OrvLoadString(UINT id) {
 
 HBITMAP OrvLoadBitmap(UINT id) { return LoadBitmapA(OrvModuleHandle(), MAKEINTRESOURCEA(id)); }
 
-void OrvSetHostWindow(HWND window) { hostWindow = window; }
-
 OrvHostWindowScope::OrvHostWindowScope(HWND window) : previous(hostWindow) { hostWindow = window; }
 
 OrvHostWindowScope::~OrvHostWindowScope() { hostWindow = previous; }

@@ -28,9 +28,8 @@ std::string OrvLoadString(UINT id);
 // Bitmap resource of this module (caller owns it); nullptr when missing.
 HBITMAP OrvLoadBitmap(UINT id);
 
-// The owner of a modal dialog: the host's window when the host gave one, else the active
-// window of this thread, else none. Set around a host call by whoever knows the host window.
-void OrvSetHostWindow(HWND window);
+// The owner of a modal dialog: the host's window when the host gave one (OrvHostWindowScope),
+// else the active window of this thread, else none.
 HWND OrvChooseOwner();
 
 // The host's window (from the host's platform data) for the dialogs opened while the scope
