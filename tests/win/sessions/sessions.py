@@ -26,6 +26,9 @@ import time
 import traceback
 
 USER_CANCELLED = -128
+# Four sessions, each with its check against varnel apply, and the sample picture stay
+# inside the test's timeout of 600 s.
+SESSION_BUDGET_S = 130
 
 # Control ids of the dialog (the resource header's values).
 IDOK, IDCANCEL = 1, 2
@@ -104,6 +107,9 @@ class Session:
         self.process = None
         self.shots = 0
         self.last = None
+        # However its waits add up, a session ends within this time, so that the test's
+        # own timeout is never what stops it.
+        self.deadline = time.monotonic() + SESSION_BUDGET_S
 
     # The host ------------------------------------------------------------------------
 
@@ -122,11 +128,12 @@ class Session:
             self.process.wait()
 
     def finish(self, timeout=120):
+        timeout = max(1, min(timeout, self.deadline - time.monotonic()))
         try:
             self.process.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
             self.stop()
-            raise SessionFailure("the host did not end within %d s after the dialog closed" % timeout)
+            raise SessionFailure("the host did not end within %.0f s after the dialog closed" % timeout)
         expect(os.path.exists(self.report_file), "the host wrote no report (see %s/host.log)" % self.work)
         with open(self.report_file) as f:
             report = json.load(f)
@@ -141,7 +148,7 @@ class Session:
             return None
 
     def wait(self, predicate, what, timeout=20):
-        deadline = time.monotonic() + timeout
+        deadline = min(time.monotonic() + timeout, self.deadline)
         while True:
             snapshot = self.snapshot()
             if snapshot is not None:
@@ -153,7 +160,7 @@ class Session:
                 raise SessionFailure("the host ended (status %s) while waiting for %s"
                                      % (self.process.returncode, what))
             if time.monotonic() > deadline:
-                raise SessionFailure("timed out after %d s waiting for %s" % (timeout, what))
+                raise SessionFailure("timed out waiting for %s" % what)
             time.sleep(0.05)
 
     def control(self, control_id, what=None):
@@ -212,7 +219,7 @@ class Session:
 
     def changed(self, rect, before, what, timeout=20):
         """Waits until the screen rectangle shows something else than before."""
-        deadline = time.monotonic() + timeout
+        deadline = min(time.monotonic() + timeout, self.deadline)
         while self.screen(rect) == before:
             if time.monotonic() > deadline:
                 raise SessionFailure("timed out after %d s waiting for %s" % (timeout, what))
@@ -286,13 +293,13 @@ class Runner:
         except subprocess.TimeoutExpired:
             os.killpg(process.pid, signal.SIGKILL)
             process.wait()
-            raise SessionFailure("%s did not end within %d s" % (program, timeout))
+            raise SessionFailure("%s did not end within %.0f s" % (program, timeout))
 
     def prepare(self):
         if self.args.picture:
             shutil.copy(self.args.picture, self.input)
             return
-        status = self.wine("varnel-sample.exe", [self.input, "800", "600"])
+        status = self.wine("varnel-sample.exe", [self.input, "800", "600"], timeout=60)
         expect(status == 0 and os.path.exists(self.input), "varnel-sample made no picture")
 
     def reference(self, session):
@@ -301,7 +308,8 @@ class Runner:
         expect(os.path.exists(session.output), "the host wrote no picture")
         reference = os.path.join(session.work, "reference.png")
         status = self.wine("varnel.exe", ["apply", self.input, reference, "--params", session.block_file, "--quiet"],
-                           log=os.path.join(session.work, "reference.log"))
+                           log=os.path.join(session.work, "reference.log"),
+                           timeout=max(5, session.deadline - time.monotonic()))
         expect(status == 0, "varnel apply with the session's block failed with status %d" % status)
         with open(session.output, "rb") as a, open(reference, "rb") as b:
             expect(a.read() == b.read(),
