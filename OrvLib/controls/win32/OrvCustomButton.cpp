@@ -27,7 +27,22 @@ LRESULT OrvCustomButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
     switch (message) {
         case WM_PAINT: {
             CPaintDC paint(hWnd);
-            buffer.Paint(hWnd, paint, [&](HDC dc) { DrawButton(dc); });
+            if (LookOf(GetStyle()) == ButtonLook::GroupBox) {
+                // The face fills what the held controls leave uncovered, so nothing of the
+                // parent's old pixels shows inside, but never paints over those controls.
+                for (HWND w = ::GetWindow(GetParent(), GW_CHILD); w != nullptr;
+                     w = ::GetWindow(w, GW_HWNDNEXT)) {
+                    if (w == hWnd || !::IsWindowVisible(w)) continue;
+                    RECT r;
+                    ::GetWindowRect(w, &r);
+                    MapWindowPoints(nullptr, hWnd, reinterpret_cast<POINT*>(&r), 2);
+                    ExcludeClipRect(paint, r.left, r.top, r.right, r.bottom);
+                }
+                FillSolid(paint, GetClientRect(), (*scheme)[SchemeColour::Face]);
+                DrawButton(paint);
+            } else {
+                buffer.Paint(hWnd, paint, [&](HDC dc) { DrawButton(dc); });
+            }
             return 0;
         }
         case WM_ERASEBKGND:
@@ -277,12 +292,80 @@ void OrvCustomButton::DrawCheckBox(HDC dc, const RECT& rect, UINT state, bool en
         FillHalftone(dc, inside, s[SchemeColour::Shadow],
                      enabled ? s[SchemeColour::Window] : s[SchemeColour::Face]);
     }
-    RECT used = DrawLabel(dc, ToRECT(layout.text), enabled, true);
+    DrawMarkLabel(dc, ToRECT(layout.text), enabled, focused);
+}
+
+void OrvCustomButton::DrawMarkLabel(HDC dc, const RECT& rect, bool enabled, bool focused) {
+    RECT used = DrawLabel(dc, rect, enabled, true);
     if (enabled && focused) {
         InflateRect(&used, 1, 1);
-        SetTextColor(dc, s[SchemeColour::Text]);
-        SetBkColor(dc, s[SchemeColour::Face]);
+        SetTextColor(dc, (*scheme)[SchemeColour::Text]);
+        SetBkColor(dc, (*scheme)[SchemeColour::Face]);
         DrawFocusRect(dc, &used);
+    }
+}
+
+void OrvCustomButton::DrawRadioButton(HDC dc, const RECT& rect, UINT state, bool enabled, bool focused) {
+    const ColourScheme& s = *scheme;
+    FillSolid(dc, rect, s[SchemeColour::Face]);
+    ButtonGeometry::CheckLayout layout = ButtonGeometry::Check(ToOrvRect(rect), GetStyle());
+    // The same inside as the check box: window colour unless pushed or disabled.
+    COLORREF inside = enabled && !(state & BST_PUSHED) ? s[SchemeColour::Window] : s[SchemeColour::Face];
+    COLORREF dot = (state & 3) != BST_CHECKED ? inside
+                   : enabled                  ? s[SchemeColour::Text]
+                                              : s[SchemeColour::DisabledText];
+    for (int y = 0; y < RadioMark::kSize; ++y) {
+        for (int x = 0; x < RadioMark::kSize; ++x) {
+            COLORREF colour;
+            switch (RadioMark::At(x, y)) {
+                case RadioMark::Part::OuterDark:
+                    colour = s[SchemeColour::Shadow];
+                    break;
+                case RadioMark::Part::OuterLight:
+                    colour = s[SchemeColour::Highlight];
+                    break;
+                case RadioMark::Part::InnerDark:
+                    colour = s[SchemeColour::DarkShadow];
+                    break;
+                case RadioMark::Part::InnerLight:
+                    colour = s[SchemeColour::Light];
+                    break;
+                case RadioMark::Part::Inside:
+                    colour = inside;
+                    break;
+                case RadioMark::Part::Dot:
+                    colour = dot;
+                    break;
+                default:
+                    continue;
+            }
+            SetPixelV(dc, layout.box.left + x, layout.box.top + y, colour);
+        }
+    }
+    DrawMarkLabel(dc, ToRECT(layout.text), enabled, focused);
+}
+
+void OrvCustomButton::DrawGroupBox(HDC dc, const RECT& rect, UINT, bool enabled, bool) {
+    const ColourScheme& s = *scheme;
+    std::string caption = TextOf(hWnd);
+    SIZE extent = TextExtent(GuiFont(), caption);
+    GroupFrame::Layout g = GroupFrame::Place(ToOrvRect(rect), OrvSize{extent.cx, extent.cy});
+    // An etched line: shadow, with highlight one pixel down and right.
+    RECT f = ToRECT(g.frame);
+    RECT outer{f.left, f.top, f.right - 1, f.bottom - 1}, inner{f.left + 1, f.top + 1, f.right, f.bottom};
+    FillBands(dc, inner, RECT{inner.left + 1, inner.top + 1, inner.right - 1, inner.bottom - 1},
+              s[SchemeColour::Highlight]);
+    FillBands(dc, outer, RECT{outer.left + 1, outer.top + 1, outer.right - 1, outer.bottom - 1},
+              s[SchemeColour::Shadow]);
+    if (g.text.IsEmpty()) return;
+    RECT text = ToRECT(g.text);
+    FillSolid(dc, text, s[SchemeColour::Face]);
+    text.left += GroupFrame::kTextGap;
+    UINT format = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
+    if (enabled) {
+        DrawSchemeText(dc, caption, text, format, s);
+    } else {
+        DrawEmbossedText(dc, caption, text, format, s);
     }
 }
 

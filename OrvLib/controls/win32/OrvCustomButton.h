@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include "OrvLib/controls/ButtonModel.h"
+#include "OrvLib/controls/ButtonShapes.h"
 #include "OrvLib/controls/ColourScheme.h"
 #include "OrvLib/controls/win32/OffscreenBuffer.h"
 #include "OrvLib/controls/win32/SchemePainter.h"
@@ -28,8 +29,10 @@ protected:
     virtual void DrawPushButton(HDC dc, const RECT& rect, UINT state, bool enabled, bool focused,
                                 bool isDefault);
     virtual void DrawCheckBox(HDC dc, const RECT& rect, UINT state, bool enabled, bool focused);
-    virtual void DrawRadioButton(HDC, const RECT&, UINT, bool, bool) {}
-    virtual void DrawGroupBox(HDC, const RECT&, UINT, bool, bool) {}
+    virtual void DrawRadioButton(HDC dc, const RECT& rect, UINT state, bool enabled, bool focused);
+    // Paints only its frame and caption, straight to the window: the controls it holds show
+    // through it.
+    virtual void DrawGroupBox(HDC dc, const RECT& rect, UINT state, bool enabled, bool focused);
     virtual void OnSchemeChanged() { Invalidate(false); }
     // Turns automatic check boxes and radio buttons, then tells the parent.
     virtual void OnClick();
@@ -40,6 +43,8 @@ protected:
     // rectangle the text took.
     RECT DrawLabel(HDC dc, const RECT& rect, bool enabled, bool leftByDefault);
     void PaintBevelAndDefaultFrame(HDC dc, const RECT& client, UINT state, bool isDefault);
+    // The label beside a check box or radio mark, with its focus rectangle.
+    void DrawMarkLabel(HDC dc, const RECT& rect, bool enabled, bool focused);
     void RedrawNow();
     UINT State() const;
 

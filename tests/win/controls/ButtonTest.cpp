@@ -132,4 +132,72 @@ TEST(Buttons, NormalAndDisabledLooksComeFromTheScheme) {
     EXPECT_GT(shadow, 30);
 }
 
+struct Radios {
+    TestParent parent{200, 120};
+    OrvCustomButton frame, small, medium, large, off;
+    Radios() {
+        // The group box comes first, as in a template: the radio buttons lie over it.
+        Make(frame, parent, "Object size", BS_GROUPBOX, RECT{8, 6, 192, 112}, 20);
+        Make(small, parent, "Small", BS_AUTORADIOBUTTON | WS_GROUP, RECT{20, 26, 120, 44}, 21);
+        Make(medium, parent, "Medium", BS_AUTORADIOBUTTON, RECT{20, 48, 120, 66}, 22);
+        Make(large, parent, "Large", BS_AUTORADIOBUTTON, RECT{20, 70, 120, 88}, 23);
+        Make(off, parent, "Huge", BS_AUTORADIOBUTTON | WS_DISABLED, RECT{130, 26, 188, 44}, 24);
+        Activate(parent.hWnd);
+        Harness::Pump(50);
+    }
+};
+
+TEST(Buttons, RadioButtonsShowTheirMarkInTheSchemeAndTakeTurnsUnderClicks) {
+    Radios r;
+    const ColourScheme& s = TestScheme();
+    Harness::Click(r.medium.hWnd, 40, 9);
+    EXPECT_EQ(r.medium.GetCheck(), BST_CHECKED);
+    EXPECT_EQ(r.parent.Codes(WM_COMMAND, 22), (std::vector<UINT>{BN_CLICKED}));
+    Harness::Click(r.large.hWnd, 6, 9);
+    EXPECT_EQ(r.medium.GetCheck(), BST_UNCHECKED);
+    EXPECT_EQ(r.large.GetCheck(), BST_CHECKED);
+    Harness::Pump(30);
+    Harness::SaveScreenshot(r.parent.hWnd, "controls-buttons-radio-group");
+    // The mark sits vertically centred at the left of the 18-high button, from y 2; the dot of the checked
+    // one in the text colour, the others empty.
+    auto mark = [](OrvCustomButton& b, int x, int y) { return Harness::ClientPixel(b.hWnd, x, 2 + y); };
+    EXPECT_EQ(mark(r.large, 5, 5), s[SchemeColour::Text]);
+    EXPECT_EQ(mark(r.medium, 5, 5), s[SchemeColour::Window]);
+    EXPECT_EQ(mark(r.large, 5, 0), s[SchemeColour::Shadow]);
+    EXPECT_EQ(mark(r.large, 6, 11), s[SchemeColour::Highlight]);
+    EXPECT_EQ(mark(r.large, 0, 0), s[SchemeColour::Face]);
+    // Disabled: no window colour inside, and a click does nothing.
+    EXPECT_EQ(mark(r.off, 5, 5), s[SchemeColour::Face]);
+    r.parent.Clear();
+    Harness::Click(r.off.hWnd, 6, 9);
+    EXPECT_EQ(r.off.GetCheck(), BST_UNCHECKED);
+    EXPECT_TRUE(r.parent.heard.empty());
+    // The focused one's label has its focus rectangle; Space on it does not uncheck it.
+    Harness::Key(VK_SPACE);
+    EXPECT_EQ(r.large.GetCheck(), BST_CHECKED);
+}
+
+TEST(Buttons, GroupBoxDrawsAnEtchedFrameUnderItsCaptionAndLeavesItsControlsAlone) {
+    Radios r;
+    const ColourScheme& s = TestScheme();
+    int half = ControlSupport::TextExtent(ControlSupport::GuiFont(), "Object size").cy / 2;
+    // Shadow line with highlight beside it, left side and top (left of the caption).
+    EXPECT_EQ(Harness::ClientPixel(r.frame.hWnd, 0, 60), s[SchemeColour::Shadow]);
+    EXPECT_EQ(Harness::ClientPixel(r.frame.hWnd, 1, 60), s[SchemeColour::Highlight]);
+    EXPECT_EQ(Harness::ClientPixel(r.frame.hWnd, 4, half), s[SchemeColour::Shadow]);
+    EXPECT_EQ(Harness::ClientPixel(r.frame.hWnd, 4, half + 1), s[SchemeColour::Highlight]);
+    // The top line is open under the caption, the inside is the face.
+    EXPECT_EQ(Harness::ClientPixel(r.frame.hWnd, 9, half), s[SchemeColour::Face]);
+    EXPECT_EQ(Harness::ClientPixel(r.frame.hWnd, 150, 95), s[SchemeColour::Face]);
+    // Repainting the frame leaves the buttons over it as they were.
+    r.large.SetCheck(BST_CHECKED);
+    Harness::Pump(30);
+    r.frame.Invalidate(false);
+    Harness::Pump(30);
+    EXPECT_EQ(Harness::ClientPixel(r.large.hWnd, 5, 7), s[SchemeColour::Text]);
+    r.frame.EnableWindow(false);
+    Harness::Pump(30);
+    Harness::SaveScreenshot(r.parent.hWnd, "controls-buttons-group-disabled");
+}
+
 }  // namespace
