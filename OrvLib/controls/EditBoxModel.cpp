@@ -1,5 +1,6 @@
 #include "OrvLib/controls/EditBoxModel.h"
 
+#include <algorithm>
 #include <cctype>
 #include <limits>
 
@@ -62,6 +63,39 @@ IntegerBoxModel::Commit IntegerBoxModel::FocusLost(const std::string& text) {
         c.text = SetValue(v);
     }
     return c;
+}
+
+namespace {
+
+// a x b / c rounded to the nearest, halves away from zero, for |a| <= |c| and 32-bit spans:
+// the magnitudes' product fits 64 unsigned bits and the quotient is at most |b|.
+int64_t ScaleRounded(int64_t a, int64_t b, int64_t c) {
+    bool negative = ((a < 0) != (b < 0)) != (c < 0);
+    auto magnitude = [](int64_t v) { return static_cast<uint64_t>(v < 0 ? -v : v); };
+    uint64_t n = magnitude(a) * magnitude(b), d = magnitude(c);
+    uint64_t q = n / d, r = n % d;
+    if (r >= d - r) ++q;
+    return negative ? -static_cast<int64_t>(q) : static_cast<int64_t>(q);
+}
+
+}  // namespace
+
+int32_t IntegerBoxModel::PercentOf(int32_t value) const {
+    int64_t span = static_cast<int64_t>(maximum) - minimum;
+    if (span == 0) return percentLow;
+    int64_t inside = ControlMath::Clamp(value, std::min(minimum, maximum), std::max(minimum, maximum));
+    return static_cast<int32_t>(percentLow + ScaleRounded(inside - minimum,
+                                                           static_cast<int64_t>(percentHigh) - percentLow,
+                                                           span));
+}
+
+int32_t IntegerBoxModel::ValueOfPercent(int32_t percent) const {
+    int64_t span = static_cast<int64_t>(percentHigh) - percentLow;
+    if (span == 0) return minimum;
+    int64_t inside =
+        ControlMath::Clamp(percent, std::min(percentLow, percentHigh), std::max(percentLow, percentHigh));
+    return static_cast<int32_t>(
+        minimum + ScaleRounded(inside - percentLow, static_cast<int64_t>(maximum) - minimum, span));
 }
 
 namespace SpinGeometry {

@@ -65,11 +65,24 @@ public:
 
     static int32_t ParseSaturated(const std::string& text, bool* hadDigits = nullptr);
 
+    // The second range a value is reported in (0 to 100 unless set): the range's minimum
+    // maps to its low end and the maximum to its high end, in proportion between, rounded
+    // to the nearest whole number (halves away from zero). A value outside the range
+    // reports as its nearest bound; the inverse likewise.
+    void SetPercentRange(int32_t low, int32_t high) {
+        percentLow = low;
+        percentHigh = high;
+    }
+    int32_t PercentOf(int32_t value) const;
+    int32_t ValueOfPercent(int32_t percent) const;
+
 private:
     int32_t minimum = 0;
     int32_t maximum = 100;
     int32_t lastSet = 0;
     bool wrap = false;
+    int32_t percentLow = 0;
+    int32_t percentHigh = 100;
     CharFilter filter = Digits(false);
 
     static CharFilter Digits(bool minus);

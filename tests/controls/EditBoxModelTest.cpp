@@ -75,6 +75,31 @@ TEST(IntegerBoxModel, FocusLossReplacesAValueOutsideTheRangeByTheNearestBound) {
     EXPECT_EQ(seed.ValueOf("20000"), 20000);
 }
 
+TEST(IntegerBoxModel, PercentagesScaleTheRangeRoundingHalvesAwayFromZeroAndHoldAtTheExtremes) {
+    IntegerBoxModel box;
+    box.SetRange(0, 359, true);
+    EXPECT_EQ(box.PercentOf(0), 0);
+    EXPECT_EQ(box.PercentOf(359), 100);
+    EXPECT_EQ(box.PercentOf(180), 50);  // 50.14
+    EXPECT_EQ(box.PercentOf(9000), 100);
+    EXPECT_EQ(box.ValueOfPercent(50), 180);  // 179.5 away from zero
+    EXPECT_EQ(box.ValueOfPercent(-20), 0);
+    box.SetRange(-100, 100, false);
+    box.SetPercentRange(-1000, 1000);
+    EXPECT_EQ(box.PercentOf(-100), -1000);
+    EXPECT_EQ(box.PercentOf(33), 330);
+    EXPECT_EQ(box.ValueOfPercent(-335), -33);  // 66.5 above the minimum
+    // Whole 32-bit spans on both sides: no overflow, the ends map onto the ends.
+    box.SetRange(INT32_MIN, INT32_MAX, false);
+    box.SetPercentRange(INT32_MAX, INT32_MIN);
+    EXPECT_EQ(box.PercentOf(INT32_MIN), INT32_MAX);
+    EXPECT_EQ(box.PercentOf(INT32_MAX), INT32_MIN);
+    EXPECT_EQ(box.PercentOf(-1), 0);
+    EXPECT_EQ(box.ValueOfPercent(INT32_MIN), INT32_MAX);
+    box.SetRange(5, 5, false);
+    EXPECT_EQ(box.PercentOf(5), INT32_MAX);
+}
+
 TEST(SpinGeometry, HalvesLeaveTheOddMiddleRowAndReachTowardTheBox) {
     SpinGeometry::Halves h = SpinGeometry::Split({0, 0, 16, 21}, true);
     EXPECT_EQ(h.upper, (OrvRect{0, 2, 14, 10}));

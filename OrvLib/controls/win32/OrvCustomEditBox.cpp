@@ -58,6 +58,15 @@ void OrvCustomEditBox::Commit() {
 }
 
 void OrvCustomEditBox::CreateSpinButton() {
+    if (spin && spin->hWnd != nullptr && hWnd != nullptr) {
+        // The arrows took their width from the box: give it back before new ones take it
+        // again, so that setting a range twice leaves the box as it was.
+        // The arrows overlap the box's edge by a little: that overlap stays the box's.
+        RECT box = GetRectInParent(), arrows = spin->GetRectInParent();
+        spin.reset();
+        SetWindowPos(nullptr, 0, 0, arrows.right + (box.right - arrows.left) - box.left, box.bottom - box.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     spin.reset();
     if (hWnd == nullptr) return;
     auto spinButton = std::make_unique<OrvCustomSpinButton>(*this);
@@ -158,7 +167,10 @@ LRESULT OrvCustomEditBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_LBUTTONDBLCLK:
         case WM_MOUSEMOVE:
         case WM_SETFOCUS:
-            return HandleWatched(message, wParam, lParam, false);
+        // The system scrolls a drag selection along on its own timer while the pointer is
+        // past an end: that too is drawn here, never in the system's colours.
+        case WM_TIMER:
+            return HandleWatched(message, wParam, lParam, true);
         case WM_KILLFOCUS: {
             OnFocusLost();
             LRESULT r = DefWindowProc(message, wParam, lParam);
@@ -225,6 +237,12 @@ void OrvCustomEditBox::Draw(HDC dc) {
     HFONT font = GetFont();
     OrvSelection selectFont(dc, font != nullptr ? font : GuiFont());
     SetBkMode(dc, OPAQUE);
+    // Text scrolled past an end (a drag selecting beyond the box) stops at the margins, as
+    // the system's own edit clips it to its formatting rectangle.
+    OrvSavedDC saved(dc);
+    RECT format{};
+    SendMessage(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    IntersectClipRect(dc, format.left, format.top, format.right, format.bottom);
     DWORD selStart = 0, selEnd = 0;
     if (GetFocus() == hWnd)
         SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));

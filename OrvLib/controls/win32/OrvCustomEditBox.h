@@ -110,6 +110,10 @@ public:
     // the window exists.
     int GetValue() const;
     const IntegerBoxModel& Model() const { return model; }
+    // The value in the second range (0 to 100 unless set), and a value set from it.
+    void SetPercentRange(int low, int high) { model.SetPercentRange(low, high); }
+    int GetPercent() const { return model.PercentOf(GetValue()); }
+    void SetPercent(int percent) { SetValue(model.ValueOfPercent(percent)); }
 
     void SpinStep(int delta) override;
 

@@ -155,4 +155,49 @@ TEST(EditBoxes, LooksComeFromTheScheme) {
     EXPECT_EQ(Harness::ClientPixel(b.picture.hWnd, 0, 0), s[SchemeColour::Face]);
 }
 
+TEST(EditBoxes, DragSelectionShowsInTheSchemeAndScrolledTextStopsAtTheMargins) {
+    Boxes b;
+    const ColourScheme& s = TestScheme();
+    b.name.SetText("Autumn leaves falling on the quiet pond", true);
+    RECT client = b.name.GetClientRect();
+    int middle = client.bottom / 2;
+    auto count = [&](COLORREF colour, int fromX) {
+        int w = 0, h = 0, n = 0;
+        std::vector<uint32_t> pixels = Harness::CaptureWindow(b.name.hWnd, w, h);
+        const uint32_t rgb = ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
+        for (int y = 0; y < h; ++y) {
+            for (int x = fromX; x < w; ++x) n += (pixels[static_cast<size_t>(y) * w + x] & 0xFFFFFF) == rgb;
+        }
+        return n;
+    };
+    Harness::Press(b.name.hWnd, 5, middle);
+    Harness::MoveTo(b.name.hWnd, 60, middle);
+    Harness::Pump(50);
+    DWORD start = 0, end = 0;
+    b.name.SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_GT(end, 5u);
+    // The run being selected is drawn in the scheme's selection colours as it grows.
+    EXPECT_GT(count(s[SchemeColour::SelectionBack], 0), 100);
+    // Past the right end the box scrolls the text along under the pointer.
+    Harness::MoveTo(b.name.hWnd, client.right + 40, middle);
+    EXPECT_TRUE(Harness::PumpUntil([&] {
+        b.name.SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        return end == b.name.Text().size();
+    }));
+    Harness::Pump(100);
+    Harness::SaveScreenshot(b.parent.hWnd, "controls-edits-drag-select");
+    Harness::Release();
+    Harness::Pump(30);
+    // The first visible letters are cut at the left margin, not painted over it.
+    RECT format{};
+    b.name.SendMessage(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    ASSERT_GT(format.left, 0);
+    for (int x = 0; x < format.left; ++x) {
+        for (int y = 0; y < client.bottom; ++y)
+            EXPECT_EQ(Harness::ClientPixel(b.name.hWnd, x, y), s[SchemeColour::Window]) << x << "," << y;
+    }
+    EXPECT_GT(count(s[SchemeColour::SelectionBack], format.left), 100);
+}
+
 }  // namespace
