@@ -51,15 +51,50 @@ TEST(TabStripModel, RaisedSelectedTabGrowsIntoTheBodyAndLiftsItsText) {
     EXPECT_EQ(framed.Item(0).rect.Height(), 20);
 }
 
-TEST(TabStripModel, TabsThatDoNotFitAreNeitherPlacedNorHit) {
-    TabStripModel t = Strip(TabStyle::kRaised, 100);
+TEST(TabStripModel, TabsThatDoNotFitScrollBehindTwoScrollAreas) {
+    // 148 pixels of tabs in 140.
+    TabStripModel t = Strip(TabStyle::kRaised, 140);
+    ASSERT_TRUE(t.Scrolling());
+    // Tabs 18 high: two 18-pixel squares at the row's right end.
+    EXPECT_EQ(t.ScrollArea(TabHit::kScrollBack), (OrvRect{104, 2, 122, 20}));
+    EXPECT_EQ(t.ScrollArea(TabHit::kScrollForward), (OrvRect{122, 2, 140, 20}));
+    EXPECT_EQ(t.HitTest({110, 10}), TabHit::kScrollBack);
+    EXPECT_EQ(t.HitTest({130, 10}), TabHit::kScrollForward);
     EXPECT_FALSE(t.Item(1).rect.IsEmpty());
     EXPECT_TRUE(t.Item(2).rect.IsEmpty());
-    EXPECT_EQ(t.HitTest({98, 10}), -1);
+    EXPECT_EQ(t.HitTest({100, 10}), TabHit::kNone);
     EXPECT_EQ(t.HitTest({50, 10}), 1);
     // The grown selected tab wins where it overlaps its neighbour.
     EXPECT_EQ(t.HitTest({41, 10}), 0);
-    EXPECT_EQ(t.HitTest({10, 30}), -1);
+    EXPECT_EQ(t.HitTest({10, 30}), TabHit::kNone);
+    EXPECT_FALSE(t.CanScrollBack());
+    ASSERT_TRUE(t.CanScrollForward());
+    // Dropping right of the last tab shown lands after it, not after the hidden ones.
+    EXPECT_EQ(t.DropIndex({100, 5}), 2);
+
+    EXPECT_TRUE(t.Scroll(TabHit::kScrollForward));
+    t.Layout({0, 0, 140, 200}, Measure);
+    EXPECT_EQ(t.FirstVisible(), 1);
+    EXPECT_TRUE(t.Item(0).rect.IsEmpty());
+    EXPECT_EQ(t.Item(1).rect, (OrvRect{2, 2, 58, 20}));
+    EXPECT_TRUE(t.Item(2).rect.IsEmpty());
+    EXPECT_TRUE(t.Scroll(TabHit::kScrollForward));
+    t.Layout({0, 0, 140, 200}, Measure);
+    EXPECT_EQ(t.Item(2).rect.left, 2);
+    EXPECT_FALSE(t.Scroll(TabHit::kScrollForward));
+    EXPECT_TRUE(t.CanScrollBack());
+
+    // Selecting a hidden tab brings it into view; widening the strip shows every tab.
+    t.SetSelection(1);
+    t.Layout({0, 0, 140, 200}, Measure);
+    EXPECT_EQ(t.FirstVisible(), 1);
+    t.SetSelection(2);
+    t.Layout({0, 0, 140, 200}, Measure);
+    EXPECT_EQ(t.FirstVisible(), 2);
+    t.Layout({0, 0, 300, 200}, Measure);
+    EXPECT_FALSE(t.Scrolling());
+    EXPECT_EQ(t.FirstVisible(), 0);
+    EXPECT_TRUE(t.ScrollArea(TabHit::kScrollBack).IsEmpty());
 }
 
 TEST(TabStripModel, DraggedTabLandsBeforeTheTabWhoseMiddleIsPastTheCursor) {
@@ -98,13 +133,14 @@ TEST(TabStripModel, ArrowsStepAlongThePlacedTabsWithoutWrapping) {
     EXPECT_EQ(t.KeyTarget(ControlKey::Up), 1);
     EXPECT_EQ(t.KeyTarget(ControlKey::Home), 0);
 
-    // A tab that did not fit the row cannot be reached from the keyboard either.
-    TabStripModel narrow = Strip(TabStyle::kRaised, 100);
+    // A tab scrolled out of view is reached all the same and comes into view.
+    TabStripModel narrow = Strip(TabStyle::kRaised, 140);
     ASSERT_TRUE(narrow.Item(2).rect.IsEmpty());
-    narrow.SetSelection(1);
-    EXPECT_EQ(narrow.KeyTarget(ControlKey::Right), -1);
-    EXPECT_EQ(narrow.KeyTarget(ControlKey::End), -1);
-    EXPECT_EQ(narrow.KeyTarget(ControlKey::Left), 0);
+    EXPECT_EQ(narrow.KeyTarget(ControlKey::End), 2);
+    narrow.SetSelection(narrow.KeyTarget(ControlKey::End));
+    narrow.Layout({0, 0, 140, 200}, Measure);
+    EXPECT_FALSE(narrow.Item(2).rect.IsEmpty());
+    EXPECT_EQ(narrow.KeyTarget(ControlKey::Left), 1);
 
     TabStripModel empty;
     EXPECT_EQ(empty.KeyTarget(ControlKey::Right), -1);

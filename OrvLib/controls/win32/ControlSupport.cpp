@@ -77,6 +77,22 @@ void PaintArrow(HDC dc, const RECT& box, ArrowDirection direction, COLORREF colo
     }
 }
 
+void PaintArrowButton(HDC dc, const RECT& box, ArrowDirection direction, bool pressed, bool enabled,
+                      const ColourScheme& scheme) {
+    FillSolid(dc, box, scheme[SchemeColour::Face]);
+    PaintFrame(dc, pressed ? FrameStyle::Sunken : FrameStyle::Raised, box, scheme);
+    RECT inner = box;
+    if (pressed) OffsetRect(&inner, 1, 1);
+    if (enabled) {
+        PaintArrow(dc, inner, direction, scheme[SchemeColour::Text]);
+    } else {
+        RECT lit = inner;
+        OffsetRect(&lit, 1, 1);
+        PaintArrow(dc, lit, direction, scheme[SchemeColour::Highlight]);
+        PaintArrow(dc, inner, direction, scheme[SchemeColour::Shadow]);
+    }
+}
+
 ButtonBitmap::Pixels PixelsOf(HBITMAP bitmap) {
     ButtonBitmap::Pixels out;
     BITMAP info{};

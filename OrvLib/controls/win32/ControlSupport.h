@@ -35,6 +35,10 @@ void FillHalftone(HDC dc, const RECT& rect, COLORREF first, COLORREF second);
 enum class ArrowDirection { Up, Down, Left, Right };
 // A small solid triangle centred in box, pointing one way.
 void PaintArrow(HDC dc, const RECT& box, ArrowDirection direction, COLORREF colour);
+// A square button with a triangle: raised (sunken and the triangle moved while pressed) on
+// the face, the triangle embossed when disabled.
+void PaintArrowButton(HDC dc, const RECT& box, ArrowDirection direction, bool pressed, bool enabled,
+                      const ColourScheme& scheme);
 
 // A bitmap's pixels as colour references, and a new top-down DIB section from them.
 ButtonBitmap::Pixels PixelsOf(HBITMAP bitmap);

@@ -139,24 +139,6 @@ LRESULT OrvCustomScrollBar::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
     return OrvControlBase::WindowProc(message, wParam, lParam);
 }
 
-void OrvCustomScrollBar::PaintArrowButton(HDC dc, const RECT& box, bool first, bool pressed, bool enabled) {
-    const ColourScheme& s = Scheme();
-    FillSolid(dc, box, s[SchemeColour::Face]);
-    PaintFrame(dc, pressed ? FrameStyle::Sunken : FrameStyle::Raised, box, s);
-    ArrowDirection d = Vertical() ? (first ? ArrowDirection::Up : ArrowDirection::Down)
-                                  : (first ? ArrowDirection::Left : ArrowDirection::Right);
-    RECT inner = box;
-    if (pressed) OffsetRect(&inner, 1, 1);
-    if (enabled) {
-        PaintArrow(dc, inner, d, s[SchemeColour::Text]);
-    } else {
-        RECT lit = inner;
-        OffsetRect(&lit, 1, 1);
-        PaintArrow(dc, lit, d, s[SchemeColour::Highlight]);
-        PaintArrow(dc, inner, d, s[SchemeColour::Shadow]);
-    }
-}
-
 void OrvCustomScrollBar::Draw(HDC dc) {
     Layout();
     const ColourScheme& s = Scheme();
@@ -183,7 +165,9 @@ void OrvCustomScrollBar::Draw(HDC dc) {
         FillSolid(dc, thumb, s[SchemeColour::Face]);
         PaintFrame(dc, FrameStyle::Raised, thumb, s);
     }
-    PaintArrowButton(dc, span(0, arrow), true, under && pressed == ScrollPart::FirstArrow, enabled);
-    PaintArrowButton(dc, span(parts.length - arrow, parts.length), false,
-                     under && pressed == ScrollPart::SecondArrow, enabled);
+    ArrowDirection first = Vertical() ? ArrowDirection::Up : ArrowDirection::Left;
+    ArrowDirection second = Vertical() ? ArrowDirection::Down : ArrowDirection::Right;
+    PaintArrowButton(dc, span(0, arrow), first, under && pressed == ScrollPart::FirstArrow, enabled, s);
+    PaintArrowButton(dc, span(parts.length - arrow, parts.length), second,
+                     under && pressed == ScrollPart::SecondArrow, enabled, s);
 }

@@ -44,7 +44,6 @@ private:
     void Layout();
     void Send(const ScrollBarModel::Messages& messages);
     void StopRepeat();
-    void PaintArrowButton(HDC dc, const RECT& box, bool first, bool pressed, bool enabled);
 
     uint32_t style;
     ScrollBarModel model;

@@ -28,6 +28,12 @@ void OrvInPlaceEditBox::Fit() {
     ::GetClientRect(GetParent(), &parent);
     int width = std::min<int>(std::max<int>(text.cx + 10, space.cx), parent.right);
     SetWindowPos(nullptr, 0, 0, width, space.cy + 4, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The system scrolled the text along while the box was still narrow; now that it fits,
+    // show it from its first letter again, keeping the caret and selection.
+    DWORD start = 0, end = 0;
+    SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessage(EM_SETSEL, 0, 0);
+    SendMessage(EM_SETSEL, start, end);
 }
 
 LRESULT OrvInPlaceEditBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -118,6 +124,13 @@ void OrvDragTabCtrl::OnLButtonDown(POINT point) {
     SetFocus();
     justSelected = false;
     int hit = model.HitTest(OrvPoint{point.x, point.y});
+    if (hit == TabHit::kScrollBack || hit == TabHit::kScrollForward) {
+        if (model.Scroll(hit)) {
+            Relayout();
+            UpdateWindow();
+        }
+        return;
+    }
     if (hit >= 0 && hit != model.Selection()) {
         model.SetSelection(hit);
         Relayout();
@@ -145,6 +158,12 @@ void OrvDragTabCtrl::OnLButtonUp(POINT point) {
 }
 
 void OrvDragTabCtrl::OnLButtonDblClk(POINT point) {
+    // A quick second press on a scroll area scrolls again.
+    int hit = model.HitTest(OrvPoint{point.x, point.y});
+    if (hit == TabHit::kScrollBack || hit == TabHit::kScrollForward) {
+        OnLButtonDown(point);
+        return;
+    }
     if ((model.Style() & TabStyle::kRenameMask) != TabStyle::kRenameOnDoubleClick) return;
     if (model.Selection() >= 0 && model.HitTest(OrvPoint{point.x, point.y}) == model.Selection())
         StartRename();
@@ -183,8 +202,10 @@ LRESULT OrvDragTabCtrl::AskMove(UINT code, int from, int to) {
     return ::SendMessageA(parent, WM_NOTIFY, move.header.idFrom, reinterpret_cast<LPARAM>(&move));
 }
 
-void OrvDragTabCtrl::OnLDragBegin(POINT) {
+void OrvDragTabCtrl::OnLDragBegin(POINT press) {
     drop = -1;
+    // Only a tab can be dragged, not the scroll areas or the empty row.
+    if (model.HitTest(OrvPoint{press.x, press.y}) < 0) return;
     dragActive = model.Selection() >= 0 && NotifyCode(OrvTabCode::kMayDrag) != 0;
 }
 
@@ -319,10 +340,24 @@ void OrvDragTabCtrl::Draw(HDC dc) {
         InflateRect(&focus, 2, 1);
         DrawFocusRect(dc, &focus);
     }
+    if (model.Scrolling()) {
+        bool sideways = (model.Style() & TabStyle::kVertical) != 0;
+        PaintArrowButton(dc, ToRECT(model.ScrollArea(TabHit::kScrollBack)),
+                         sideways ? ArrowDirection::Up : ArrowDirection::Left, false, model.CanScrollBack(),
+                         s);
+        PaintArrowButton(dc, ToRECT(model.ScrollArea(TabHit::kScrollForward)),
+                         sideways ? ArrowDirection::Down : ArrowDirection::Right, false,
+                         model.CanScrollForward(), s);
+    }
     if (dragActive && drop >= 0) {
-        int x = drop < model.Count() ? model.Item(drop).rect.left : 0;
-        for (int i = 0; i < model.Count() && drop >= model.Count(); ++i)
-            x = std::max(x, static_cast<int>(model.Item(i).rect.right));
+        // Before the tab at the drop index, or after the last tab shown before it.
+        int x = 0;
+        if (drop < model.Count() && !model.Item(drop).rect.IsEmpty()) {
+            x = model.Item(drop).rect.left;
+        } else {
+            for (int i = 0; i < std::min(drop, model.Count()); ++i)
+                x = std::max(x, static_cast<int>(model.Item(i).rect.right));
+        }
         POINT marker[3] = {{x - 5, 0}, {x + 5, 0}, {x, 6}};
         OrvSelection brush(dc, GetStockObject(WHITE_BRUSH));
         OrvSelection pen(dc, GetStockObject(BLACK_PEN));

@@ -102,6 +102,9 @@ TEST(TabStrip, RenamesInPlaceWhenAllowed) {
     EXPECT_EQ(GetFocus(), s.tabs.RenameBox()->hWnd);
     for (char k : std::string("LEAVES")) Harness::Key(static_cast<WORD>(k));
     Harness::SaveScreenshot(s.parent.hWnd, "controls-tabs-renaming");
+    // Grown to fit, the box shows the name from its first letter.
+    LRESULT first = s.tabs.RenameBox()->SendMessage(EM_POSFROMCHAR, 0);
+    EXPECT_GE(static_cast<short>(LOWORD(first)), 0);
     Harness::Key(VK_RETURN);
     Harness::Pump(30);
     EXPECT_EQ(s.tabs.RenameBox(), nullptr);
@@ -116,6 +119,59 @@ TEST(TabStrip, RenamesInPlaceWhenAllowed) {
     Harness::Pump(30);
     EXPECT_EQ(s.tabs.GetItemText(0), "leaves");
     EXPECT_EQ(s.parent.Codes(WM_NOTIFY, kTabs).back(), OrvTabCode::kRenameCancelled);
+}
+
+TEST(TabStrip, TabsThatDoNotFitScrollWithTheArrowsAtTheEnd) {
+    TestParent parent{200, 90};
+    OrvDragTabCtrl tabs;
+    tabs.SetColourScheme(&TestScheme());
+    ASSERT_TRUE(tabs.Create(&parent, RECT{10, 10, 190, 80}, kTabs));
+    tabs.SetStyle(TabStyle::kRaised);
+    tabs.SetTabRowHeight(20);
+    for (const char* name : {"Image", "Settings", "Options", "Presets", "About"})
+        tabs.InsertItem(tabs.GetItemCount(), name);
+    Activate(parent.hWnd);
+    Harness::Pump(50);
+    const TabStripModel& m = tabs.Model();
+    ASSERT_TRUE(m.Scrolling());
+    EXPECT_TRUE(m.Item(4).rect.IsEmpty());
+    Harness::SaveScreenshot(parent.hWnd, "controls-tabs-scroll-start");
+    auto clickArea = [&](int which) {
+        const OrvRect& r = m.ScrollArea(which);
+        Harness::Click(tabs.hWnd, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    };
+    // Forward as far as it goes: one tab a click, the selection left alone.
+    for (int i = 0; i < 5 && m.CanScrollForward(); ++i) {
+        int first = m.FirstVisible();
+        clickArea(TabHit::kScrollForward);
+        EXPECT_EQ(m.FirstVisible(), first + 1);
+        Harness::Pump(static_cast<int>(GetDoubleClickTime()) + 20);
+    }
+    EXPECT_FALSE(m.CanScrollForward());
+    EXPECT_FALSE(m.Item(4).rect.IsEmpty());
+    EXPECT_TRUE(m.Item(0).rect.IsEmpty());
+    EXPECT_EQ(tabs.GetCurSel(), 0);
+    EXPECT_TRUE(parent.Codes(WM_NOTIFY, kTabs).empty());
+    Harness::SaveScreenshot(parent.hWnd, "controls-tabs-scroll-end");
+    // The spent forward arrow is drawn disabled, the back arrow enabled.
+    const ColourScheme& c = TestScheme();
+    const OrvRect& f = m.ScrollArea(TabHit::kScrollForward);
+    const OrvRect& b = m.ScrollArea(TabHit::kScrollBack);
+    int fx = (f.left + f.right) / 2, bx = (b.left + b.right) / 2, y = (f.top + f.bottom) / 2;
+    EXPECT_EQ(Harness::ClientPixel(tabs.hWnd, bx, y), c[SchemeColour::Text]);
+    EXPECT_NE(Harness::ClientPixel(tabs.hWnd, fx, y), c[SchemeColour::Text]);
+    for (int i = 0; i < 5 && m.CanScrollBack(); ++i) {
+        clickArea(TabHit::kScrollBack);
+        Harness::Pump(static_cast<int>(GetDoubleClickTime()) + 20);
+    }
+    EXPECT_EQ(m.FirstVisible(), 0);
+    EXPECT_TRUE(m.CanScrollForward());
+    // Choosing a tab out of view scrolls it in.
+    ASSERT_TRUE(m.Item(4).rect.IsEmpty());
+    tabs.SetCurSel(4);
+    Harness::Pump(30);
+    EXPECT_GT(m.FirstVisible(), 0);
+    EXPECT_FALSE(m.Item(4).rect.IsEmpty());
 }
 
 }  // namespace
