@@ -29,7 +29,7 @@ int32_t GridModel::InsertAt(int32_t index, const std::string& text) {
 void GridModel::RemoveAll() {
     items.clear();
     selected = -1;
-    firstRow = 0;
+    firstRow = firstColumn = 0;
 }
 
 int32_t GridModel::Datum(int32_t index) const {
@@ -45,53 +45,151 @@ void GridModel::SetSelection(int32_t index) {
     if (selected >= 0) ScrollIntoView(selected);
 }
 
-void GridModel::Layout(const OrvRect& clientRect, int32_t preferredRowHeight, int32_t preferredBarWidth,
-                       bool forceBar) {
-    client = clientRect;
-    rowHeight = std::max(preferredRowHeight, 1);
-    visibleRows = std::max(clientRect.Height() / rowHeight, 1);
-    showsBar = forceBar || Count() > visibleRows;
-    barWidth = showsBar ? std::min(preferredBarWidth, clientRect.Width()) : 0;
-    cells = OrvRect{clientRect.left, clientRect.top, clientRect.right - barWidth, clientRect.bottom};
-    SetFirstRow(firstRow);
-}
+void GridModel::Shape(const OrvRect& area, const GridMetrics& metrics) {
+    int32_t n = Count();
+    if (heightMode == GridHeight::kFixed && fixedHeight > 0) {
+        rowHeight = fixedHeight;
+    } else if (heightMode == GridHeight::kTextHeight) {
+        rowHeight = metrics.spaceHeight + margins.top + margins.bottom;
+    } else {
+        rowHeight = metrics.spaceHeight + 3;
+    }
+    rowHeight = std::max(rowHeight, 1);
 
-OrvRect GridModel::BarRect() const {
-    return OrvRect{client.right - barWidth, client.top, client.right, client.bottom};
-}
+    if (widthMode == GridWidth::kFixed && fixedWidth > 0) {
+        columnWidth = fixedWidth;
+    } else if (widthMode == GridWidth::kWidestText && metrics.textWidth) {
+        int32_t widest = 0;
+        for (const GridItem& item : items) widest = std::max(widest, metrics.textWidth(item.text));
+        // The text stands 3 pixels into its cell.
+        columnWidth = 3 + widest + margins.left + margins.right;
+    } else {
+        columnWidth = area.Width() / std::max(columnRequest, 1);
+    }
+    columnWidth = std::max(columnWidth, 1);
 
-void GridModel::SetFirstRow(int32_t row) {
-    firstRow = static_cast<int32_t>(ControlMath::Clamp(row, 0, std::max(Count() - visibleRows, 0)));
-}
-
-void GridModel::ScrollIntoView(int32_t index) {
-    if (index < firstRow) {
-        SetFirstRow(index);
-    } else if (index >= firstRow + visibleRows) {
-        SetFirstRow(index - visibleRows + 1);
+    visibleRows = std::max(area.Height() / rowHeight, 1);
+    visibleColumns = std::max(area.Width() / columnWidth, 1);
+    if (ColumnsFirst()) {
+        rows = rowRequest > 0 ? rowRequest : visibleRows;
+        columns = (n + rows - 1) / rows;
+    } else {
+        columns = columnRequest > 0 ? columnRequest : visibleColumns;
+        rows = (n + columns - 1) / columns;
     }
 }
 
+void GridModel::Layout(const OrvRect& area, const GridMetrics& metrics) {
+    client = area;
+    barThickness = std::max(0, std::min({metrics.barThickness, area.Width(), area.Height()}));
+    showsVertical = (style & GridStyle::kForceVertical) != 0;
+    showsHorizontal = (style & GridStyle::kForceHorizontal) != 0;
+    // A bar takes room from the other axis, which may then need its own bar: bars are only
+    // ever added, so this settles within three rounds.
+    for (;;) {
+        cells = OrvRect{client.left, client.top, client.right - (showsVertical ? barThickness : 0),
+                        client.bottom - (showsHorizontal ? barThickness : 0)};
+        Shape(cells, metrics);
+        bool vertical = showsVertical || NeedsVertical();
+        bool horizontal = showsHorizontal || NeedsHorizontal();
+        if (vertical == showsVertical && horizontal == showsHorizontal) break;
+        showsVertical = vertical;
+        showsHorizontal = horizontal;
+    }
+    SetFirstRow(firstRow);
+    SetFirstColumn(firstColumn);
+}
+
+OrvRect GridModel::VerticalBar() const {
+    if (!showsVertical) return OrvRect{};
+    return OrvRect{client.right - barThickness, client.top, client.right, cells.bottom};
+}
+
+OrvRect GridModel::HorizontalBar() const {
+    if (!showsHorizontal) return OrvRect{};
+    return OrvRect{client.left, client.bottom - barThickness, cells.right, client.bottom};
+}
+
+void GridModel::SetFirstRow(int32_t row) {
+    firstRow = static_cast<int32_t>(ControlMath::Clamp(row, 0, std::max(rows - visibleRows, 0)));
+}
+
+void GridModel::SetFirstColumn(int32_t column) {
+    firstColumn = static_cast<int32_t>(ControlMath::Clamp(column, 0, std::max(columns - visibleColumns, 0)));
+}
+
+void GridModel::ScrollIntoView(int32_t index) {
+    int32_t row = RowOf(index), column = ColumnOf(index);
+    if (row < firstRow) {
+        SetFirstRow(row);
+    } else if (row >= firstRow + visibleRows) {
+        SetFirstRow(row - visibleRows + 1);
+    }
+    if (column < firstColumn) {
+        SetFirstColumn(column);
+    } else if (column >= firstColumn + visibleColumns) {
+        SetFirstColumn(column - visibleColumns + 1);
+    }
+}
+
+int32_t GridModel::RowOf(int32_t index) const {
+    if (ColumnsFirst()) return rows > 0 ? index % rows : 0;
+    return columns > 0 ? index / columns : index;
+}
+
+int32_t GridModel::ColumnOf(int32_t index) const {
+    if (ColumnsFirst()) return rows > 0 ? index / rows : 0;
+    return columns > 0 ? index % columns : 0;
+}
+
+int32_t GridModel::IndexAt(int32_t row, int32_t column) const {
+    if (row < 0 || column < 0 || row >= rows || column >= columns) return -1;
+    int64_t index = ColumnsFirst() ? static_cast<int64_t>(column) * rows + row
+                                   : static_cast<int64_t>(row) * columns + column;
+    return index < Count() ? static_cast<int32_t>(index) : -1;
+}
+
 OrvRect GridModel::CellRect(int32_t index) const {
-    int32_t top = cells.top + (index - firstRow) * rowHeight;
-    return OrvRect{cells.left, top, cells.right, top + rowHeight};
+    int32_t left = cells.left + (ColumnOf(index) - firstColumn) * columnWidth;
+    int32_t top = cells.top + (RowOf(index) - firstRow) * rowHeight;
+    return OrvRect{left, top, left + columnWidth, top + rowHeight};
 }
 
 int32_t GridModel::HitTest(OrvPoint p) const {
     if (!cells.Contains(p.x, p.y)) return -1;
-    int32_t index = firstRow + (p.y - cells.top) / rowHeight;
-    return index < Count() ? index : -1;
+    return IndexAt(firstRow + (p.y - cells.top) / rowHeight, firstColumn + (p.x - cells.left) / columnWidth);
 }
 
 int32_t GridModel::KeyTarget(ControlKey key) const {
-    const int32_t step = ArrowStep(key);
-    if (items.empty() || step == 0) return -1;
+    if (items.empty()) return -1;
+    int32_t dr = 0, dc = 0;
+    switch (key) {
+        case ControlKey::Up:
+            dr = -1;
+            break;
+        case ControlKey::Down:
+            dr = 1;
+            break;
+        case ControlKey::Left:
+            dc = -1;
+            break;
+        case ControlKey::Right:
+            dc = 1;
+            break;
+        default:
+            return -1;
+    }
     if (selected < 0) return 0;
-    int32_t target = selected + step;
-    return target >= 0 && target < Count() ? target : -1;
+    return IndexAt(RowOf(selected) + dr, ColumnOf(selected) + dc);
 }
 
-int32_t GridModel::FirstRowAfterWheel(int32_t delta) const {
-    int64_t row = static_cast<int64_t>(firstRow) - ControlMath::Notches(delta);
-    return static_cast<int32_t>(ControlMath::Clamp(row, 0, std::max(Count() - visibleRows, 0)));
+bool GridModel::Wheel(int32_t delta) {
+    int32_t notches = ControlMath::Notches(delta);
+    int32_t row = firstRow, column = firstColumn;
+    if (NeedsVertical()) {
+        SetFirstRow(ControlMath::SaturateToInt(static_cast<int64_t>(firstRow) - notches));
+    } else if (NeedsHorizontal()) {
+        SetFirstColumn(ControlMath::SaturateToInt(static_cast<int64_t>(firstColumn) - notches));
+    }
+    return row != firstRow || column != firstColumn;
 }

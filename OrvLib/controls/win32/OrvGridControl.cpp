@@ -35,7 +35,22 @@ bool OrvGridControl::CreateInPlaceOf(CWnd* parent, UINT controlId, bool destroyC
 }
 
 void OrvGridControl::SetStyle(uint32_t newStyle) {
-    style = newStyle;
+    model.SetStyle(newStyle);
+    Changed();
+}
+
+void OrvGridControl::SetRequests(int rows, int columns) {
+    model.SetRequests(rows, columns);
+    Changed();
+}
+
+void OrvGridControl::SetColumnWidth(int mode, int fixed) {
+    model.SetColumnWidth(mode, fixed);
+    Changed();
+}
+
+void OrvGridControl::SetRowHeight(int mode, int fixed) {
+    model.SetRowHeight(mode, fixed);
     Changed();
 }
 
@@ -74,37 +89,50 @@ void OrvGridControl::Changed() {
 }
 
 void OrvGridControl::Layout() {
-    RECT client = GetClientRect();
-    int bar = GetSystemMetrics(SM_CXVSCROLL);
-    // A space's height in the stock GUI font, plus 3.
-    model.Layout(ToOrvRect(client), TextExtent(GuiFont(), " ").cy + 3, bar, (style & kForceVertical) != 0);
-    if (!model.ShowsBar()) {
-        vertical.reset();
+    GridMetrics metrics;
+    metrics.spaceHeight = TextExtent(GuiFont(), " ").cy;
+    metrics.barThickness = GetSystemMetrics(SM_CXVSCROLL);
+    metrics.textWidth = [](const std::string& text) {
+        return static_cast<int32_t>(TextExtent(GuiFont(), text).cx);
+    };
+    model.Layout(ToOrvRect(GetClientRect()), metrics);
+    PlaceBar(vertical, true, model.VerticalBar());
+    PlaceBar(horizontal, false, model.HorizontalBar());
+}
+
+void OrvGridControl::PlaceBar(std::unique_ptr<OrvCustomScrollBar>& bar, bool isVertical, const OrvRect& rect) {
+    if (rect.IsEmpty()) {
+        bar.reset();
         return;
     }
-    if (!vertical) {
-        auto v =
-            std::make_unique<OrvCustomScrollBar>(OrvCustomScrollBar::kVertical | OrvCustomScrollBar::kLive);
-        if (!v->Create(this, ToRECT(model.BarRect()), kVerticalBarId)) return;
-        vertical = std::move(v);
+    if (!bar) {
+        uint32_t style = OrvCustomScrollBar::kLive | (isVertical ? OrvCustomScrollBar::kVertical : 0);
+        auto made = std::make_unique<OrvCustomScrollBar>(style);
+        if (!made->Create(this, ToRECT(rect), isVertical ? kVerticalBarId : kHorizontalBarId)) return;
+        bar = std::move(made);
     }
-    vertical->SetColourScheme(&Scheme());
-    RECT r = ToRECT(model.BarRect());
-    vertical->MoveWindow(r, false);
+    bar->SetColourScheme(&Scheme());
+    bar->MoveWindow(ToRECT(rect), false);
     ScrollInfo info;
     info.minimum = 0;
-    info.maximum = model.Count() - 1;
-    info.page = model.VisibleRows();
-    info.position = model.FirstRow();
-    vertical->SetScrollInfo(SIF_RANGE | SIF_PAGE | SIF_POS, info);
-    vertical->EnableWindow(model.NeedsScrolling() && IsWindowEnabled());
+    info.maximum = (isVertical ? model.Rows() : model.Columns()) - 1;
+    info.page = isVertical ? model.VisibleRows() : model.VisibleColumns();
+    info.position = isVertical ? model.FirstRow() : model.FirstColumn();
+    bar->SetScrollInfo(SIF_RANGE | SIF_PAGE | SIF_POS, info);
+    bar->EnableWindow((isVertical ? model.NeedsVertical() : model.NeedsHorizontal()) && IsWindowEnabled());
 }
 
 bool OrvGridControl::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
     const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (vertical && header->hwndFrom == vertical->hWnd) {
+    bool fromVertical = vertical && header->hwndFrom == vertical->hWnd;
+    bool fromHorizontal = horizontal && header->hwndFrom == horizontal->hWnd;
+    if (fromVertical || fromHorizontal) {
         if (header->code == ScrollNotify::kPositionChanged) {
-            model.SetFirstRow(vertical->GetScrollPos());
+            if (fromVertical) {
+                model.SetFirstRow(vertical->GetScrollPos());
+            } else {
+                model.SetFirstColumn(horizontal->GetScrollPos());
+            }
             Invalidate(false);
             UpdateWindow();
         }
@@ -133,7 +161,7 @@ void OrvGridControl::OnLButtonDown(POINT point) {
 void OrvGridControl::EndPress() {
     if (!pressing) return;
     pressing = false;
-    if (model.Selection() != pressSelection && (style & kNotifySelection))
+    if (model.Selection() != pressSelection && (model.Style() & kNotifySelection))
         SendCommand(hWnd, kSelectionChanged);
 }
 
@@ -156,16 +184,14 @@ void OrvGridControl::OnKeyDown(UINT key, bool wasDown, bool systemKey) {
     int target = model.KeyTarget(KeyOf(key));
     if (target >= 0) {
         SetSelection(target);
-        if (style & kNotifySelection) SendCommand(hWnd, kSelectionChanged);
+        if (model.Style() & kNotifySelection) SendCommand(hWnd, kSelectionChanged);
         return;
     }
     OrvControlBase::OnKeyDown(key, wasDown, systemKey);
 }
 
 bool OrvGridControl::OnMouseWheel(int delta, POINT, UINT) {
-    if (!vertical || !vertical->IsWindowEnabled()) return true;
-    model.SetFirstRow(model.FirstRowAfterWheel(delta));
-    Changed();
+    if (IsWindowEnabled() && model.Wheel(delta)) Changed();
     return true;
 }
 
@@ -191,28 +217,39 @@ void OrvGridControl::Draw(HDC dc) {
     RECT client = GetClientRect();
     RECT cells = ToRECT(model.Cells());
     bool enabled = IsWindowEnabled();
+    // The window colour behind and beside the cells; the face in the corner between two bars.
     FillSolid(dc, client, s[SchemeColour::Window]);
+    if (model.ShowsVertical() && model.ShowsHorizontal())
+        FillSolid(dc, RECT{cells.right, cells.bottom, client.right, client.bottom}, s[SchemeColour::Face]);
+    OrvSavedDC saved(dc);
+    IntersectClipRect(dc, cells.left, cells.top, cells.right, cells.bottom);
     OrvSelection font(dc, GuiFont());
     SetBkMode(dc, OPAQUE);
-    for (int i = model.FirstRow(); i < model.Count(); ++i) {
-        RECT cell = ToRECT(model.CellRect(i));
-        if (cell.top >= cells.bottom) break;
-        bool selected = i == model.Selection();
-        COLORREF back = selected && enabled ? s[SchemeColour::SelectionBack] : s[SchemeColour::Window];
-        COLORREF ink = !enabled ? s[SchemeColour::DisabledText]
-                                : (selected ? s[SchemeColour::SelectedText] : s[SchemeColour::Text]);
-        FillSolid(dc, cell, back);
-        SetTextColor(dc, ink);
-        SetBkColor(dc, back);
-        RECT text = cell;
-        text.left += 3;
-        // A name longer than its cell ends in an ellipsis rather than a cut letter.
-        std::string name = model.Item(i).text;
-        DrawTextA(dc, name.c_str(), -1, &text,
-                  DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-        if (selected && GetFocus() == hWnd) {
-            SetTextColor(dc, s[SchemeColour::Text]);
-            DrawFocusRect(dc, &cell);
+    int lastRow = model.FirstRow() + model.VisibleRows(),
+        lastColumn = model.FirstColumn() + model.VisibleColumns();
+    // One more row and column than fit whole: the partly shown ones at the edges.
+    for (int row = model.FirstRow(); row <= lastRow; ++row) {
+        for (int column = model.FirstColumn(); column <= lastColumn; ++column) {
+            int i = model.IndexAt(row, column);
+            if (i < 0) continue;
+            RECT cell = ToRECT(model.CellRect(i));
+            bool selected = i == model.Selection();
+            COLORREF back = selected && enabled ? s[SchemeColour::SelectionBack] : s[SchemeColour::Window];
+            COLORREF ink = !enabled ? s[SchemeColour::DisabledText]
+                                    : (selected ? s[SchemeColour::SelectedText] : s[SchemeColour::Text]);
+            FillSolid(dc, cell, back);
+            SetTextColor(dc, ink);
+            SetBkColor(dc, back);
+            RECT text = cell;
+            text.left += 3;
+            // A name longer than its cell ends in an ellipsis rather than a cut letter.
+            std::string name = model.Item(i).text;
+            DrawTextA(dc, name.c_str(), -1, &text,
+                      DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+            if (selected && GetFocus() == hWnd) {
+                SetTextColor(dc, s[SchemeColour::Text]);
+                DrawFocusRect(dc, &cell);
+            }
         }
     }
 }

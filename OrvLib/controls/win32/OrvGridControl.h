@@ -1,6 +1,7 @@
-// The grid list in its default form (one column, a row per item) drawn in the scheme's
-// colours, with its own live vertical scroll bar (id 10) when the rows do not fit. The
-// rules are GridModel's. A selection change reaches the parent as a command with code 1.
+// The grid list drawn in the scheme's colours: by default one column with a row per item,
+// or any of GridModel's shapes, with its own live scroll bars (vertical id 10, horizontal
+// id 11) along each axis that does not fit. The rules are GridModel's. A selection change
+// reaches the parent as a command with code 1.
 #pragma once
 
 #include <windows.h>
@@ -15,8 +16,10 @@
 
 class OrvGridControl : public OrvControlBase {
 public:
-    static constexpr uint32_t kNotifySelection = 8, kColumnsFirst = 4, kForceVertical = 0x10,
-                              kForceHorizontal = 0x20;
+    static constexpr uint32_t kNotifySelection = GridStyle::kNotifySelection,
+                              kColumnsFirst = GridStyle::kColumnsFirst,
+                              kForceVertical = GridStyle::kForceVertical,
+                              kForceHorizontal = GridStyle::kForceHorizontal;
     static constexpr UINT kVerticalBarId = 10, kHorizontalBarId = 11;
     static constexpr UINT kSelectionChanged = 1;
 
@@ -30,6 +33,11 @@ public:
     bool CreateInPlaceOf(CWnd* parent, UINT controlId, bool destroyControl);
 
     void SetStyle(uint32_t style);
+    // Rows and columns asked for (0: as many as fit), and how wide and high the cells are
+    // (GridWidth and GridHeight modes with their fixed sizes).
+    void SetRequests(int rows, int columns);
+    void SetColumnWidth(int mode, int fixed);
+    void SetRowHeight(int mode, int fixed);
     int InsertSorted(const std::string& text);
     int Append(const std::string& text);
     int InsertAt(int index, const std::string& text);
@@ -42,6 +50,7 @@ public:
     void SetSelection(int index);
     const GridModel& Model() const { return model; }
     OrvCustomScrollBar* VerticalBar() const { return vertical.get(); }
+    OrvCustomScrollBar* HorizontalBar() const { return horizontal.get(); }
 
 protected:
     void Draw(HDC dc) override;
@@ -60,10 +69,12 @@ private:
     void Layout();
     void SelectAt(POINT point);
     void EndPress();
+    // Creates, places and fills in one bar, or removes it when the layout has none.
+    void PlaceBar(std::unique_ptr<OrvCustomScrollBar>& bar, bool isVertical, const OrvRect& rect);
 
     GridModel model;
-    uint32_t style = kNotifySelection;
     std::unique_ptr<OrvCustomScrollBar> vertical;
+    std::unique_ptr<OrvCustomScrollBar> horizontal;
     int pressSelection = -1;
     bool pressing = false;
 };

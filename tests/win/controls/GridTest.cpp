@@ -111,4 +111,48 @@ TEST(GridList, LongNamesEndInAnEllipsisInTheSchemeColours) {
     EXPECT_TRUE(Harness::SaveScreenshot(g.parent.hWnd, "controls-grid-disabled"));
 }
 
+TEST(GridList, ColumnsThatDoNotFitScrollSidewaysByBarKeysAndWheel) {
+    TestParent parent{220, 120};
+    OrvGridControl grid;
+    grid.SetColourScheme(&TestScheme());
+    ASSERT_TRUE(grid.Create(&parent, RECT{10, 10, 210, 110}, kList));
+    // Down the columns, as many rows as fit, each column as wide as the widest name.
+    grid.SetStyle(GridStyle::kColumnsFirst | GridStyle::kNotifySelection);
+    grid.SetRequests(0, 1);
+    grid.SetColumnWidth(GridWidth::kWidestText, -1);
+    for (int i = 1; i <= 20; ++i) grid.Append("Pattern " + std::to_string(i));
+    Activate(parent.hWnd);
+    Harness::Pump(50);
+    const GridModel& m = grid.Model();
+    ASSERT_NE(grid.HorizontalBar(), nullptr);
+    EXPECT_EQ(grid.VerticalBar(), nullptr);
+    EXPECT_TRUE(grid.HorizontalBar()->IsWindowEnabled());
+    EXPECT_GT(m.Columns(), m.VisibleColumns());
+    int rows = m.Rows();
+
+    // The bar's right arrow shows the next column.
+    RECT bar = grid.HorizontalBar()->GetClientRect();
+    Harness::Click(grid.HorizontalBar()->hWnd, bar.right - 4, bar.bottom / 2);
+    EXPECT_EQ(m.FirstColumn(), 1);
+    EXPECT_EQ(grid.HorizontalBar()->GetScrollPos(), 1);
+    // A click selects the cell under it; Right moves a whole column along.
+    OrvRect cell = m.CellRect(rows + 1);
+    Harness::Click(grid.hWnd, cell.left + 5, cell.top + 3);
+    EXPECT_EQ(grid.GetSelection(), rows + 1);
+    parent.Clear();
+    Harness::Key(VK_RIGHT);
+    EXPECT_EQ(grid.GetSelection(), 2 * rows + 1);
+    EXPECT_EQ(parent.Codes(WM_COMMAND, kList), (std::vector<UINT>{1}));
+    Harness::SaveScreenshot(parent.hWnd, "controls-grid-columns");
+    // With no rows to scroll the wheel turns the columns.
+    Harness::MoveTo(grid.hWnd, 20, 20);
+    int first = m.FirstColumn();
+    Harness::Wheel(WHEEL_DELTA);
+    EXPECT_EQ(m.FirstColumn(), first - 1);
+    // The window colour beside the last whole column, not the face.
+    OrvRect cells = m.Cells();
+    EXPECT_EQ(Harness::ClientPixel(grid.hWnd, cells.right - 1, cells.top + 1),
+              TestScheme()[SchemeColour::Window]);
+}
+
 }  // namespace
