@@ -151,22 +151,12 @@ AngleLayout Layout(const OrvRect& area, uint32_t style, OrvSize boxSize, int32_t
     AngleLayout out;
     OrvRect dial = area;
     if (style & AngleStyle::kHasBox) {
-        OrvRect& box = out.box;
-        if (style & AngleStyle::kBoxRight) {
-            box.left = area.right - boxSize.width;
-            box.top = area.top + (area.Height() - boxSize.height) / 2;
-            dial.right -= boxSize.width + gap;
-        } else if (style & AngleStyle::kBoxLeft) {
-            box.left = area.left;
-            box.top = area.top + (area.Height() - boxSize.height) / 2;
-            dial.left += boxSize.width + gap;
-        } else {
-            box.left = area.left + (area.Width() - boxSize.width) / 2;
-            box.top = area.bottom - boxSize.height;
-            dial.bottom -= boxSize.height + gap;
-        }
-        box.right = box.left + boxSize.width;
-        box.bottom = box.top + boxSize.height;
+        BoxSide side = (style & AngleStyle::kBoxRight)  ? BoxSide::Right
+                       : (style & AngleStyle::kBoxLeft) ? BoxSide::Left
+                                                        : BoxSide::Bottom;
+        BoxPlacement placed = PlaceBox(area, side, boxSize, gap);
+        dial = placed.control;
+        out.box = placed.box;
     }
     int32_t side = std::max(0, std::min(dial.Width(), dial.Height()));
     out.dial.left = dial.left + (dial.Width() - side) / 2;
@@ -176,13 +166,26 @@ AngleLayout Layout(const OrvRect& area, uint32_t style, OrvSize boxSize, int32_t
     return out;
 }
 
-std::vector<OrvPoint> Needle(int32_t angle, double radius, OrvPoint centre) {
+NeedleFrame NeedleFrameOf(int32_t mode, const OrvRect& dial) {
+    int32_t w = dial.Width();
+    if (mode == 4) {
+        double area = w - 2 * static_cast<int32_t>(0.08 * w) - 6;
+        return NeedleFrame{OrvPoint{dial.left + static_cast<int32_t>(0.13 * dial.right),
+                                    dial.bottom - static_cast<int32_t>(0.13 * dial.bottom)},
+                           0.72 * area, 0.65};
+    }
+    return NeedleFrame{OrvPoint{dial.left + w / 2, dial.top + w / 2}, static_cast<double>((w - 10) / 2 - 1),
+                       1.0};
+}
+
+std::vector<OrvPoint> Needle(int32_t angle, double radius, OrvPoint centre, double width) {
     static const double shape[7][2] = {{1, 0},        {0.7, -0.3}, {0.7, -0.15}, {-0.15, -0.15},
                                        {-0.15, 0.15}, {0.7, 0.15}, {0.7, 0.3}};
     double t = (90 - angle) * kPi / 180.0;
     double c = radius * std::cos(t), s = radius * std::sin(t);
     std::vector<OrvPoint> points;
-    for (const auto& p : shape) {
+    for (const auto& corner : shape) {
+        const double p[2] = {corner[0], corner[1] * width};
         points.push_back(OrvPoint{centre.x + static_cast<int32_t>(std::floor(c * p[0] + s * p[1] + 0.5)),
                                   centre.y + static_cast<int32_t>(std::floor(c * p[1] - s * p[0] + 0.5))});
     }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "OrvLib/ORVUTIL/OrvRect.h"
+#include "OrvLib/controls/BoxPlacement.h"
 #include "OrvLib/controls/ControlInput.h"
 
 namespace AngleStyle {
@@ -88,8 +89,22 @@ namespace AngleDrawing {
 // Dial and box placement by the style bits; `boxSize` in pixels.
 AngleLayout Layout(const OrvRect& area, uint32_t style, OrvSize boxSize, int32_t gap);
 
-// The needle's seven corners for an angle, radius and centre.
-std::vector<OrvPoint> Needle(int32_t angle, double radius, OrvPoint centre);
+// The needle's seven corners for an angle, radius and centre; `width` scales it across
+// its length.
+std::vector<OrvPoint> Needle(int32_t angle, double radius, OrvPoint centre, double width = 1.0);
+
+// Where the needle turns and how long it is, for a mode and a dial (the client area).
+// The full dial turns it about its centre; the quarter dial about the point the pointer's
+// angles are measured from, near the lower left, with a radius of 0.72 of its needle area
+// (the dial less 8 per cent on each side and 3 pixels), so that the needle's tail stays
+// inside the dial at every angle. That pivot lies closer to the edges than the needle is
+// wide, so the quarter dial's needle is drawn narrower (0.65) to keep its barbs inside too.
+struct NeedleFrame {
+    OrvPoint centre;
+    double radius;
+    double width;
+};
+NeedleFrame NeedleFrameOf(int32_t mode, const OrvRect& dial);
 
 // One octant walk of the midpoint circle, mirrored into the full circle of `radius`.
 std::vector<OrvPoint> CirclePoints(int32_t radius);

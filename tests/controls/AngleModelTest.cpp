@@ -175,6 +175,25 @@ TEST(AngleDrawing, NeedlePointsAlongTheAngle) {
     EXPECT_EQ(right[0].y, 50);
 }
 
+TEST(AngleDrawing, QuarterDialNeedleAndItsTailStayInsideTheDialAtEveryAngle) {
+    for (int32_t w = 40; w <= 240; w += 8) {
+        OrvRect dial{0, 0, w, w};
+        AngleDrawing::NeedleFrame f = AngleDrawing::NeedleFrameOf(4, dial);
+        for (int32_t angle = 0; angle <= 90; ++angle) {
+            for (const OrvPoint& p : AngleDrawing::Needle(angle, f.radius, f.centre, f.width)) {
+                EXPECT_TRUE(dial.Contains(p.x, p.y)) << w << " at " << angle << ": " << p.x << "," << p.y;
+            }
+        }
+        // The tip reaches well out toward the quarter ring.
+        EXPECT_GT(f.radius, 0.5 * w) << w;
+    }
+    // The full dial turns about its centre, 6 pixels inside its edge.
+    AngleDrawing::NeedleFrame full = AngleDrawing::NeedleFrameOf(0, {10, 10, 110, 110});
+    EXPECT_EQ(full.centre.x, 60);
+    EXPECT_EQ(full.centre.y, 60);
+    EXPECT_EQ(full.radius, 44);
+}
+
 TEST(AngleDrawing, MidpointCircleIsCompleteSymmetricAndOnTheRadius) {
     for (int32_t r : {1, 7, 30}) {
         std::vector<OrvPoint> pts = AngleDrawing::CirclePoints(r);

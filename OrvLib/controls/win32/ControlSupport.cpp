@@ -156,6 +156,42 @@ std::string TextOf(HWND window) {
     return text;
 }
 
+SIZE DialogUnitsToPixels(HWND parent, int width, int height) {
+    RECT units{0, 0, width, height};
+    if (!MapDialogRect(parent, &units)) {
+        LONG base = GetDialogBaseUnits();
+        units.right = MulDiv(width, LOWORD(base), 4);
+        units.bottom = MulDiv(height, HIWORD(base), 8);
+    }
+    return SIZE{units.right, units.bottom};
+}
+
+void CarryOver(HWND control, HWND box, POINT offset, UINT message, WPARAM wParam) {
+    if (box == nullptr) return;
+    switch (message) {
+        case WM_SHOWWINDOW:
+            ShowWindow(box, wParam ? SW_SHOWNA : SW_HIDE);
+            break;
+        case WM_ENABLE:
+            EnableWindow(box, wParam != 0);
+            break;
+        case WM_WINDOWPOSCHANGED: {
+            RECT r;
+            GetWindowRect(control, &r);
+            MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+            RECT now;
+            GetWindowRect(box, &now);
+            MapWindowPoints(nullptr, GetParent(box), reinterpret_cast<POINT*>(&now), 2);
+            int x = r.left + offset.x, y = r.top + offset.y;
+            if (x != now.left || y != now.top)
+                SetWindowPos(box, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
 LRESULT Quietly(HWND window, const std::function<LRESULT()>& handling) {
     // Switching drawing back on shows a window, so a hidden one is left as it is.
     bool visible = IsWindowVisible(window) != FALSE;

@@ -50,6 +50,14 @@ HFONT GuiFont();
 SIZE TextExtent(HFONT font, const std::string& text);
 std::string TextOf(HWND window);
 
+// A size in the dialog units of a parent (its font's when it is not a dialog).
+SIZE DialogUnitsToPixels(HWND parent, int width, int height);
+
+// Keeps a companion box with its control: shown, hidden, enabled and moved with it.
+// `offset` is the box's place from the control's top-left in their parent; call for
+// every message of the control.
+void CarryOver(HWND control, HWND box, POINT offset, UINT message, WPARAM wParam);
+
 // Runs the system's handling of a message with the window's drawing switched off, so that
 // a control that paints itself never shows the standard look in between.
 LRESULT Quietly(HWND window, const std::function<LRESULT()>& handling);

@@ -78,13 +78,8 @@ void OrvAngleControl2::Layout() {
     ModifyStyleEx(WS_EX_CLIENTEDGE, 0, SWP_FRAMECHANGED);
     HWND parent = GetParent();
     RECT area = GetRectInParent();
-    RECT units{0, 0, 30, 14};
-    if (!MapDialogRect(parent, &units)) {
-        LONG base = GetDialogBaseUnits();
-        units.right = MulDiv(30, LOWORD(base), 4);
-        units.bottom = MulDiv(14, HIWORD(base), 8);
-    }
-    AngleLayout layout = AngleDrawing::Layout(ToOrvRect(area), style, OrvSize{units.right, units.bottom}, 5);
+    SIZE units = DialogUnitsToPixels(parent, 30, 14);
+    AngleLayout layout = AngleDrawing::Layout(ToOrvRect(area), style, OrvSize{units.cx, units.cy}, 5);
     box.reset();
     if (style & AngleStyle::kHasBox) {
         auto editBox = std::make_unique<OrvCustomIntegerEditBox>();
@@ -177,19 +172,12 @@ LRESULT OrvAngleControl2::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             Invalidate(false);
             return 0;
         case WM_ENABLE:
-            if (box) box->EnableWindow(wParam != 0);
+            if (box) CarryOver(hWnd, box->hWnd, boxOffset, message, wParam);
             Invalidate(false);
             return 0;
         case WM_SHOWWINDOW:
-            if (box) box->ShowWindow(wParam ? SW_SHOWNA : SW_HIDE);
-            break;
         case WM_WINDOWPOSCHANGED:
-            if (box && laidOut) {
-                RECT dial = GetRectInParent(), now = box->GetRectInParent();
-                int x = dial.left + boxOffset.x, y = dial.top + boxOffset.y;
-                if (x != now.left || y != now.top)
-                    box->SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            }
+            if (box && laidOut) CarryOver(hWnd, box->hWnd, boxOffset, message, wParam);
             break;
         case WM_DESTROY:
             laidOut = false;
@@ -242,20 +230,9 @@ void OrvAngleControl2::Draw(HDC dc) {
 
     // An undetermined value shows no needle unless the style keeps it.
     if (model.Undetermined() && !(style & AngleStyle::kKeepNeedle)) return;
-    int w = client.right - client.left;
-    double radius;
-    OrvPoint centre;
-    if (model.Mode() == 4) {
-        radius = 0.72 * w;
-        centre = OrvPoint{client.left + static_cast<int>(0.08 * client.right),
-                          client.bottom - static_cast<int>(0.08 * client.bottom)};
-    } else {
-        RECT area = client;
-        InflateRect(&area, -5, -5);
-        radius = (area.right - area.left) / 2 - 1;
-        centre = OrvPoint{client.left + w / 2, client.top + w / 2};
-    }
-    std::vector<OrvPoint> corners = AngleDrawing::Needle(model.Angle(), radius, centre);
+    AngleDrawing::NeedleFrame frame = AngleDrawing::NeedleFrameOf(model.Mode(), ToOrvRect(client));
+    std::vector<OrvPoint> corners =
+        AngleDrawing::Needle(model.Angle(), frame.radius, frame.centre, frame.width);
     std::vector<POINT> points, shadow;
     for (const OrvPoint& p : corners) {
         points.push_back(POINT{p.x, p.y});

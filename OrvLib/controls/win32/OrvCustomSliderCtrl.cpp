@@ -1,15 +1,90 @@
 #include "OrvLib/controls/win32/OrvCustomSliderCtrl.h"
 
+#include "OrvLib/controls/BoxPlacement.h"
 #include "OrvLib/controls/win32/ControlSupport.h"
 #include "OrvLib/controls/win32/SchemePainter.h"
 
 using namespace ControlSupport;
 
-OrvCustomSliderCtrl::OrvCustomSliderCtrl(uint32_t, uint32_t) : scheme(&DefaultColourScheme()) {}
+OrvCustomSliderCtrl::OrvCustomSliderCtrl(uint32_t optionBits, uint32_t tickFlags)
+    : options(optionBits), scheme(&DefaultColourScheme()) {
+    ticks.SetAutomatic((optionBits & SliderOption::kAutoTicks) != 0, tickFlags);
+}
+
+OrvCustomSliderCtrl::~OrvCustomSliderCtrl() = default;
 
 void OrvCustomSliderCtrl::SetColourScheme(const ColourScheme* newScheme) {
     scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
+    if (box) box->SetColourScheme(scheme);
     if (hWnd != nullptr) Invalidate(false);
+}
+
+int OrvCustomSliderCtrl::AddTick(int value, uint32_t flags, int length, const std::string& label) {
+    int index = ticks.Add(SliderTick{static_cast<int64_t>(value) - model.Minimum(), flags, length, label});
+    if (hWnd != nullptr) Invalidate(false);
+    return index;
+}
+
+void OrvCustomSliderCtrl::ClearTicks() {
+    ticks.Clear();
+    pressedTick = -1;
+    if (hWnd != nullptr) Invalidate(false);
+}
+
+void OrvCustomSliderCtrl::PlaceTicks() {
+    ticks.Place(model, [](const std::string& text) {
+        SIZE size = TextExtent(GuiFont(), text);
+        return OrvSize{size.cx, size.cy};
+    });
+}
+
+void OrvCustomSliderCtrl::PreSubclassWindow() { Layout(); }
+
+void OrvCustomSliderCtrl::Layout() {
+    if (laidOut) return;
+    laidOut = true;
+    if (!(options & SliderOption::kNumberBox)) return;
+    HWND parent = GetParent();
+    SIZE size = DialogUnitsToPixels(parent, 30, 14);
+    BoxSide side = (options & SliderOption::kBoxRight)  ? BoxSide::Right
+                   : (options & SliderOption::kBoxLeft) ? BoxSide::Left
+                   : (options & SliderOption::kBoxTop)  ? BoxSide::Top
+                                                         : BoxSide::Bottom;
+    BoxPlacement placed = PlaceBox(ToOrvRect(GetRectInParent()), side, OrvSize{size.cx, size.cy}, 5);
+    auto editBox = std::make_unique<OrvCustomSliderEditBox>(static_cast<OrvEditBoxListener&>(*this));
+    DWORD style = WS_CHILD | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL | (IsWindowVisible() ? WS_VISIBLE : 0) |
+                  (IsWindowEnabled() ? 0 : WS_DISABLED);
+    if (!editBox->CreateControl("EDIT", "", style, ToRECT(placed.box), parent, kBoxId, WS_EX_CLIENTEDGE)) return;
+    editBox->SetFont(GuiFont());
+    editBox->SetColourScheme(scheme);
+    editBox->SetMargins(3, 3);
+    editBox->SetWindowPos(hWnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    editBox->SetRange(model.Minimum(), model.Maximum(), false);
+    box = std::move(editBox);
+    RefreshBox();
+    const OrvRect& c = placed.control;
+    boxOffset = POINT{placed.box.left - c.left, placed.box.top - c.top};
+    SetWindowPos(nullptr, c.left, c.top, c.Width(), c.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void OrvCustomSliderCtrl::RefreshBox() {
+    if (box && box->hWnd != nullptr) box->SetText(std::to_string(model.Position()), true, true);
+}
+
+void OrvCustomSliderCtrl::OnEditBoxCommand(UINT) {
+    if (!box || box->Text().empty()) return;
+    int value = box->GetValue();
+    if (value < model.Minimum() || value > model.Maximum() || value == model.Position()) return;
+    model.SetPosition(value);
+    Invalidate(false);
+    Send({SliderCode::ThumbPosition});
+}
+
+void OrvCustomSliderCtrl::ReleaseTick() {
+    if (pressedTick < 0) return;
+    RECT extent = ToRECT(ticks.Extent(pressedTick));
+    pressedTick = -1;
+    InvalidateRect(&extent, false);
 }
 
 void OrvCustomSliderCtrl::Send(const SliderModel::Codes& codes) {
@@ -32,6 +107,7 @@ void OrvCustomSliderCtrl::AfterInput(const SliderModel::Codes& codes, bool now) 
     }
     Invalidate(false);
     if (now) UpdateWindow();
+    if (!codes.empty()) RefreshBox();
     Send(codes);
 }
 
@@ -56,15 +132,33 @@ LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
             return DLGC_WANTARROWS;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
-        case WM_ENABLE:
             Invalidate(false);
             return 0;
+        case WM_ENABLE:
+            if (box) CarryOver(hWnd, box->hWnd, boxOffset, message, wParam);
+            Invalidate(false);
+            return 0;
+        case WM_SHOWWINDOW:
+        case WM_WINDOWPOSCHANGED:
+            if (box) CarryOver(hWnd, box->hWnd, boxOffset, message, wParam);
+            break;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK: {
             SetFocus();
             model.Layout(ToOrvRect(GetClientRect()));
             SliderModel::Codes codes = model.Press(PointOf(lParam));
-            if (model.WantsCapture()) SetCapture();
+            if (model.WantsCapture()) {
+                SetCapture();
+            } else if (codes.empty()) {
+                // Beside the channel: a press on a tick mark holds that tick down.
+                PlaceTicks();
+                pressedTick = ticks.HitTest(PointOf(lParam));
+                if (pressedTick >= 0) {
+                    SetCapture();
+                    RECT extent = ToRECT(ticks.Extent(pressedTick));
+                    InvalidateRect(&extent, false);
+                }
+            }
             AfterInput(codes, false);
             return 0;
         }
@@ -78,6 +172,7 @@ LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
         case WM_LBUTTONUP:
         case WM_CAPTURECHANGED: {
             // A capture taken away ends the press like a release.
+            ReleaseTick();
             if (!model.ThumbPressed() && !model.PageRepeating() && message == WM_CAPTURECHANGED) return 0;
             SliderModel::Codes codes = model.Release();
             if (message == WM_LBUTTONUP && GetCapture() == hWnd) ReleaseCapture();
@@ -108,6 +203,7 @@ LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
             return model.Position();
         case TBM_SETPOS:
             model.SetPosition(static_cast<int>(lParam));
+            RefreshBox();
             if (wParam) Invalidate(false);
             return 0;
         case TBM_GETRANGEMIN:
@@ -115,17 +211,22 @@ LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
         case TBM_GETRANGEMAX:
             return model.Maximum();
         case TBM_SETRANGE:
-            model.SetRange(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-            if (wParam) Invalidate(false);
-            return 0;
         case TBM_SETRANGEMIN:
-            model.SetRange(static_cast<int>(lParam), model.Maximum());
+        case TBM_SETRANGEMAX: {
+            int minimum = message == TBM_SETRANGE      ? static_cast<short>(LOWORD(lParam))
+                          : message == TBM_SETRANGEMIN ? static_cast<int>(lParam)
+                                                       : model.Minimum();
+            int maximum = message == TBM_SETRANGE      ? static_cast<short>(HIWORD(lParam))
+                          : message == TBM_SETRANGEMAX ? static_cast<int>(lParam)
+                                                       : model.Maximum();
+            model.SetRange(minimum, maximum);
+            if (box) {
+                box->SetRange(minimum, maximum, false);
+                RefreshBox();
+            }
             if (wParam) Invalidate(false);
             return 0;
-        case TBM_SETRANGEMAX:
-            model.SetRange(model.Minimum(), static_cast<int>(lParam));
-            if (wParam) Invalidate(false);
-            return 0;
+        }
         case TBM_SETPAGESIZE: {
             LRESULT old = static_cast<LRESULT>(model.PageStep());
             model.SetPageSize(static_cast<int>(lParam));
@@ -155,10 +256,29 @@ void OrvCustomSliderCtrl::Draw(HDC dc) {
     FillSolid(dc, RECT{l - 1, m + 1, r + 1, m + 2}, s[SchemeColour::Highlight]);
     FillSolid(dc, RECT{r, m - 2, r + 1, m + 2}, s[SchemeColour::Highlight]);
 
+    PlaceTicks();
+    bool enabled = IsWindowEnabled();
+    const std::vector<PlacedTick>& placed = ticks.Placed();
+    for (size_t i = 0; i < placed.size(); ++i) {
+        const PlacedTick& t = placed[i];
+        COLORREF ink = static_cast<int>(i) == pressedTick ? s[SchemeColour::SelectionBack]
+                       : enabled                           ? s[SchemeColour::Text]
+                                                           : s[SchemeColour::DisabledText];
+        if (!t.below.IsEmpty()) FillSolid(dc, ToRECT(t.below), ink);
+        if (!t.above.IsEmpty()) FillSolid(dc, ToRECT(t.above), ink);
+        if (t.label.IsEmpty()) continue;
+        UINT format = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
+        if (enabled) {
+            DrawSchemeText(dc, t.text, ToRECT(t.label), format, s);
+        } else {
+            DrawEmbossedText(dc, t.text, ToRECT(t.label), format, s);
+        }
+    }
+
     RECT thumb = ToRECT(g.thumb);
     RECT inside = thumb;
     InflateRect(&inside, -2, -2);
-    if (model.ThumbPressed() || !IsWindowEnabled()) {
+    if (model.ThumbPressed() || !enabled) {
         FillHalftone(dc, inside, s[SchemeColour::Light], s[SchemeColour::Highlight]);
     } else {
         FillSolid(dc, inside, s[SchemeColour::Face]);

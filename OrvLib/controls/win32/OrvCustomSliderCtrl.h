@@ -2,35 +2,73 @@
 // (painting, mouse, keys, wheel and the trackbar's position and range messages), with the
 // rules of SliderModel.h. It reports to its parent with horizontal-scroll messages whose
 // high word is the offset from the minimum.
+//
+// Built with the option bits of SliderTicks.h it carries tick marks (on every value, or
+// added one by one) and a companion number box (id 1234) on the side the bits name,
+// 5 pixels away; the slider gives up that room when it takes over its window.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
+#include <string>
 
 #include "OrvLib/controls/ColourScheme.h"
 #include "OrvLib/controls/SliderModel.h"
+#include "OrvLib/controls/SliderTicks.h"
 #include "OrvLib/controls/win32/OffscreenBuffer.h"
+#include "OrvLib/controls/win32/OrvCustomEditBox.h"
 #include "OrvLib/framework/StandardControls.h"
 
-class OrvCustomSliderCtrl : public CSliderCtrl {
+// The slider's number box: an integer box over the slider's range, whose commands the
+// slider reads (a typed value or an arrow step moves the slider).
+class OrvCustomSliderEditBox : public OrvCustomIntegerEditBox {
 public:
-    // Tick marks and the companion number box are not built: option bits are ignored.
+    explicit OrvCustomSliderEditBox(OrvEditBoxListener& slider) { SetListener(&slider); }
+};
+
+class OrvCustomSliderCtrl : public CSliderCtrl, private OrvEditBoxListener {
+public:
+    static constexpr UINT kBoxId = 1234;
+
+    // Options: SliderOption bits; tickFlags: the TickFlag bits of the automatic ticks.
     explicit OrvCustomSliderCtrl(uint32_t options = 0, uint32_t tickFlags = 0);
+    ~OrvCustomSliderCtrl() override;
 
     void SetColourScheme(const ColourScheme* scheme);
     const SliderModel& Model() const { return model; }
 
+    // A tick at a value of the range (kept as its offset from the minimum).
+    int AddTick(int value, uint32_t flags, int length = 0, const std::string& label = std::string());
+    void ClearTicks();
+    const SliderTicks& Ticks() const { return ticks; }
+    // The placed tick held down by a press, or -1.
+    int PressedTick() const { return pressedTick; }
+    OrvCustomSliderEditBox* NumberBox() const { return box.get(); }
+
 protected:
+    void PreSubclassWindow() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Draw(HDC dc);
 
 private:
+    void Layout();
+    void PlaceTicks();
+    void RefreshBox();
+    void OnEditBoxCommand(UINT code) override;
     void Send(const SliderModel::Codes& codes);
     void AfterInput(const SliderModel::Codes& codes, bool now);
+    void ReleaseTick();
 
     static constexpr UINT_PTR kPageTimer = 1;
     SliderModel model;
+    SliderTicks ticks;
+    uint32_t options;
+    int pressedTick = -1;
+    bool laidOut = false;
+    POINT boxOffset{};
+    std::unique_ptr<OrvCustomSliderEditBox> box;
     const ColourScheme* scheme;
     OffscreenBuffer buffer;
     bool timer = false;
