@@ -246,7 +246,15 @@ inline bool Gather(const Locator& at, PointPairs<Quad>& points, int32_t n, __m12
         return ObjectBytes == 4 ? _mm_loadu_si32(at.base + offset) : _mm_cvtsi32_si128(at.base[offset]);
     };
     const auto four = [&](uint32_t a, uint32_t b, uint32_t c, uint32_t d) {
+#if defined(__SSE4_1__)
+        const auto value = [&](uint32_t offset) {
+            return ObjectBytes == 4 ? int32_t(Load32(at.base + offset)) : int32_t(at.base[offset]);
+        };
+        return _mm_insert_epi32(_mm_insert_epi32(_mm_insert_epi32(one(a), value(b), 1), value(c), 2),
+                                value(d), 3);
+#else
         return _mm_unpacklo_epi64(_mm_unpacklo_epi32(one(a), one(b)), _mm_unpacklo_epi32(one(c), one(d)));
+#endif
     };
     if constexpr (Quad && Inside) {
         // Offsets stored pixel by pixel and read back point by point: the samples arrive
@@ -370,19 +378,30 @@ inline void StoreThree(uint8_t* d, int32_t n, __m128i v) {
 // pixel alone, 255 gives the colour itself), computed byte by byte in 16-bit lanes:
 // d x (255 - m) + c x m stays below 65536. colour holds a pixel's channels in its low three
 // bytes.
-inline void BlendThree(uint8_t* d, int32_t n, __m128i m, __m128i colour) {
-    const __m128i zero = _mm_setzero_si128(), full = _mm_set1_epi16(255);
+//
+// Weights holds m and 255 - m for each of the twelve bytes as 16-bit lanes: worked out
+// once a copy when every pixel of it shares its m.
+struct Weights {
+    __m128i low, high, restLow, restHigh;
+
+    explicit Weights(__m128i m) {
+        const __m128i zero = _mm_setzero_si128(), full = _mm_set1_epi16(255);
+        const __m128i w =
+            PackThree(_mm_or_si128(_mm_or_si128(m, _mm_slli_epi32(m, 8)), _mm_slli_epi32(m, 16)));
+        low = _mm_unpacklo_epi8(w, zero), high = _mm_unpackhi_epi8(w, zero);
+        restLow = _mm_sub_epi16(full, low), restHigh = _mm_sub_epi16(full, high);
+    }
+};
+
+inline void BlendThree(uint8_t* d, int32_t n, const Weights& w, __m128i colour) {
+    const __m128i zero = _mm_setzero_si128();
     const __m128i c = PackThree(colour);
-    const __m128i w = PackThree(_mm_or_si128(_mm_or_si128(m, _mm_slli_epi32(m, 8)), _mm_slli_epi32(m, 16)));
     const __m128i dest = LoadThree(d, n);
-    const auto mix = [&](__m128i dd, __m128i cc, __m128i ww) {
-        return Div255Words(
-            _mm_add_epi16(_mm_mullo_epi16(dd, _mm_sub_epi16(full, ww)), _mm_mullo_epi16(cc, ww)));
+    const auto mix = [](__m128i dd, __m128i cc, __m128i ww, __m128i rest) {
+        return Div255Words(_mm_add_epi16(_mm_mullo_epi16(dd, rest), _mm_mullo_epi16(cc, ww)));
     };
-    const __m128i low =
-        mix(_mm_unpacklo_epi8(dest, zero), _mm_unpacklo_epi8(c, zero), _mm_unpacklo_epi8(w, zero));
-    const __m128i high =
-        mix(_mm_unpackhi_epi8(dest, zero), _mm_unpackhi_epi8(c, zero), _mm_unpackhi_epi8(w, zero));
+    const __m128i low = mix(_mm_unpacklo_epi8(dest, zero), _mm_unpacklo_epi8(c, zero), w.low, w.restLow);
+    const __m128i high = mix(_mm_unpackhi_epi8(dest, zero), _mm_unpackhi_epi8(c, zero), w.high, w.restHigh);
     const __m128i out = _mm_packus_epi16(low, high);
     if (n == 4) {
         _mm_storel_epi64(reinterpret_cast<__m128i*>(d), out);
@@ -458,6 +477,7 @@ void ColourRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
     const __m128i byte = _mm_set1_epi32(0xff), one = _mm_set1_epi32(1), zero = _mm_setzero_si128();
     const __m128i opacity = _mm_set1_epi32(c.opacity);
     const __m128i g = _mm_set1_epi32(c.desaturation), keep = _mm_set1_epi32(255 - c.desaturation);
+    const Weights opaqueWeights(opacity);  // every sample opaque and no mask: m is the opacity
     VisitRows<Quad>(
         rows, o, c, 4,
         [&](const SamplerRow& row, const Locator& at, PointPairs<Quad>& points, int32_t from, int32_t to,
@@ -473,7 +493,7 @@ void ColourRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
                 const __m128i M = Masked ? MaskBytes(row.mask + i, n) : _mm_set1_epi32(255);
                 // The colour either as each lane's low three bytes (packed) or channel by channel.
                 __m128i packed = zero, colour[3], m;
-                bool split = false;
+                bool split = false, opaque = false;
                 if (!Quad) {
                     packed = s[0];
                     const __m128i oa = _mm_madd_epi16(opacity, _mm_srli_epi32(s[0], 24));
@@ -485,6 +505,7 @@ void ColourRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
                     // Every sample opaque, so K = 1020: the colour is the plain mean of the
                     // samples and m the opacity (times the mask byte over 255).
                     packed = MeanOfFour(s);
+                    opaque = true;
                     m = Masked ? Div255(_mm_mullo_epi16(M, opacity)) : opacity;
                 } else {
                     __m128i K = zero, sum[3] = {zero, zero, zero};
@@ -533,7 +554,11 @@ void ColourRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
                     if (split)
                         packed = _mm_or_si128(_mm_or_si128(colour[0], _mm_slli_epi32(colour[1], 8)),
                                               _mm_slli_epi32(colour[2], 16));
-                    BlendThree(row.destination + i * 3, n, m, packed);
+                    if (opaque && !Masked) {
+                        BlendThree(row.destination + i * 3, n, opaqueWeights, packed);
+                    } else {
+                        BlendThree(row.destination + i * 3, n, Weights(m), packed);
+                    }
                 } else {
                     splitColour();
                     BlendFour(row.destination + i * 4, n, m, colour);
