@@ -340,6 +340,12 @@ inline __m128i Div255Words(__m128i a) {
 
 // The mean of four samples of four bytes each, channel by channel, truncated.
 inline __m128i MeanOfFour(const __m128i s[4]) {
+#if defined(__AVX2__)
+    __m256i sum = _mm256_cvtepu8_epi16(s[0]);
+    for (int k = 1; k < 4; ++k) sum = _mm256_add_epi16(sum, _mm256_cvtepu8_epi16(s[k]));
+    sum = _mm256_srli_epi16(sum, 2);
+    return _mm_packus_epi16(_mm256_castsi256_si128(sum), _mm256_extracti128_si256(sum, 1));
+#else
     const __m128i zero = _mm_setzero_si128();
     __m128i low = _mm_unpacklo_epi8(s[0], zero), high = _mm_unpackhi_epi8(s[0], zero);
     for (int k = 1; k < 4; ++k) {
@@ -347,6 +353,7 @@ inline __m128i MeanOfFour(const __m128i s[4]) {
         high = _mm_add_epi16(high, _mm_unpackhi_epi8(s[k], zero));
     }
     return _mm_packus_epi16(_mm_srli_epi16(low, 2), _mm_srli_epi16(high, 2));
+#endif
 }
 
 // Four pixels of four bytes, the fourth dropped, as twelve bytes of three (the last four
