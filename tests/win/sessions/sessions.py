@@ -166,6 +166,12 @@ class Session:
     def control(self, control_id, what=None):
         return self.wait(lambda s: s.control(control_id, s.dialog()), what or "control %d" % control_id)
 
+    def settled_control(self, control_id):
+        """The control as a snapshot begun after everything sent so far shows it."""
+        seen = self.wait(lambda s: s.data["sequence"], "a snapshot")
+        return self.wait(lambda s: s.data["sequence"] > seen + 1 and s.control(control_id, s.dialog()),
+                         "control %d after the input" % control_id)
+
     # Input through the X server ------------------------------------------------------
 
     def xdo(self, *args):
@@ -259,7 +265,7 @@ class Session:
     def drag_slider(self, control_id, target, tolerance):
         """Drags a slider's thumb until its position lies within tolerance of target."""
         for _ in range(4):
-            slider = self.control(control_id)
+            slider = self.settled_control(control_id)
             if abs(slider["position"] - target) <= tolerance:
                 return slider["position"]
             channel, thumb = slider["channel"], slider["thumb"]
@@ -268,7 +274,7 @@ class Session:
             start = centre(thumb)
             self.drag(start, (x + start[0] - (thumb[0] + thumb[2]) // 2, start[1]))
             time.sleep(0.2)
-        slider = self.control(control_id)
+        slider = self.settled_control(control_id)
         expect(abs(slider["position"] - target) <= tolerance,
                "the slider %d stays at %d, not near %d" % (control_id, slider["position"], target))
         return slider["position"]
@@ -374,6 +380,7 @@ def leaves_session(runner, s):
         s.wait(lambda x: x.control(ROTATION_ANGLE, x.dialog())["enabled"], "the dial to come on")
     dial = s.control(ROTATION_ANGLE)["rect"]
     angle = drag_needle(s, dial, 90)
+    density = s.settled_control(DENSITY)["position"]
     s.shot("settings-density-rotation")
 
     s.show_page("Options")
