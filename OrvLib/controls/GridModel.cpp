@@ -161,25 +161,12 @@ int32_t GridModel::HitTest(OrvPoint p) const {
 }
 
 int32_t GridModel::KeyTarget(ControlKey key) const {
-    if (items.empty()) return -1;
-    int32_t dr = 0, dc = 0;
-    switch (key) {
-        case ControlKey::Up:
-            dr = -1;
-            break;
-        case ControlKey::Down:
-            dr = 1;
-            break;
-        case ControlKey::Left:
-            dc = -1;
-            break;
-        case ControlKey::Right:
-            dc = 1;
-            break;
-        default:
-            return -1;
-    }
+    int32_t step = ArrowStep(key);
+    if (items.empty() || step == 0) return -1;
     if (selected < 0) return 0;
+    // Up and Down step along the column, Left and Right along the row.
+    bool alongColumn = key == ControlKey::Up || key == ControlKey::Down;
+    int32_t dr = alongColumn ? step : 0, dc = alongColumn ? 0 : step;
     return IndexAt(RowOf(selected) + dr, ColumnOf(selected) + dc);
 }
 

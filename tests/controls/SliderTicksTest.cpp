@@ -87,20 +87,21 @@ TEST(SliderTicks, APressWithinFourPixelsFindsTheNearestMark) {
 }
 
 TEST(BoxPlacement, TheBoxTakesOneSideCentredAndTheControlKeepsTheRestLessTheGap) {
-    OrvRect area{10, 20, 210, 80};
-    OrvSize box{45, 21};
-    BoxPlacement right = PlaceBox(area, BoxSide::Right, box, 5);
-    EXPECT_EQ(right.box, (OrvRect{165, 39, 210, 60}));
-    EXPECT_EQ(right.control, (OrvRect{10, 20, 160, 80}));
-    BoxPlacement left = PlaceBox(area, BoxSide::Left, box, 5);
-    EXPECT_EQ(left.box, (OrvRect{10, 39, 55, 60}));
-    EXPECT_EQ(left.control.left, 60);
-    BoxPlacement top = PlaceBox(area, BoxSide::Top, box, 5);
-    EXPECT_EQ(top.box, (OrvRect{87, 20, 132, 41}));
-    EXPECT_EQ(top.control, (OrvRect{10, 46, 210, 80}));
-    BoxPlacement bottom = PlaceBox(area, BoxSide::Bottom, box, 5);
-    EXPECT_EQ(bottom.box, (OrvRect{87, 59, 132, 80}));
-    EXPECT_EQ(bottom.control.bottom, 54);
+    const OrvRect area{10, 20, 210, 80};
+    const struct {
+        BoxSide side;
+        OrvRect box, control;
+    } cases[] = {
+        {BoxSide::Right, {165, 39, 210, 60}, {10, 20, 160, 80}},
+        {BoxSide::Left, {10, 39, 55, 60}, {60, 20, 210, 80}},
+        {BoxSide::Top, {87, 20, 132, 41}, {10, 46, 210, 80}},
+        {BoxSide::Bottom, {87, 59, 132, 80}, {10, 20, 210, 54}},
+    };
+    for (const auto& c : cases) {
+        BoxPlacement placed = PlaceBox(area, c.side, {45, 21}, 5);
+        EXPECT_EQ(placed.box, c.box) << static_cast<int>(c.side);
+        EXPECT_EQ(placed.control, c.control) << static_cast<int>(c.side);
+    }
 }
 
 }  // namespace
