@@ -200,4 +200,34 @@ TEST(ReaderLoad, PictureSizesAreWeighedWithoutOverflow) {
     EXPECT_FALSE(ReadBMPMemory(bytes.data(), bytes.size(), image));
 }
 
+TEST(ReaderLoad, PngChunkRunningPastTheEndCostsOnlyTheBytesThere) {
+    // Found by fuzzing: in a 168-byte block, an ancillary chunk declaring 0x64646464 bytes,
+    // which the decoder used to take whole as zeros before its check failed.
+    struct CountingBytes : OrvReaderBytes {
+        using OrvReaderBytes::OrvReaderBytes;
+        bool Read(void* buffer, size_t n) override {
+            asked += n;
+            return OrvReaderBytes::Read(buffer, n);
+        }
+        uint64_t asked = 0;
+    };
+    const std::vector<uint8_t> bytes =
+        FileBytes(CorpusFile("../../../fuzz/crashes/fuzz_png_memory/png_chunk_past_the_end.png"));
+    ASSERT_EQ(bytes.size(), 168u);
+    CountingBytes source(bytes.data(), bytes.size());
+    OrvImage2 image;
+    EXPECT_FALSE(ReadPNGFrom(source, image));
+    EXPECT_LT(source.asked, uint64_t(64) << 10);
+    EXPECT_FALSE(ReadPNGMemory(bytes.data(), bytes.size(), image));
+
+    // The same data cut anywhere fails at once, from memory as from a file.
+    const std::vector<uint8_t> whole = FileBytes(CorpusFile("png_rgba_8.png"));
+    ASSERT_TRUE(ReadPNGMemory(whole.data(), whole.size(), image));
+    for (size_t cut = 0; cut < whole.size(); cut += 7) {
+        CountingBytes shorter(whole.data(), cut);
+        EXPECT_FALSE(ReadPNGFrom(shorter, image)) << cut;
+        EXPECT_LE(shorter.asked, cut + (uint64_t(64) << 10)) << cut;
+    }
+}
+
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <png.h>
 
-#include <cstring>
 #include <exception>
 
 #include "OrvLib/image/OrvImage2.h"
@@ -11,19 +10,12 @@
 
 namespace {
 
-struct MemorySource {
-    const uint8_t* block;
-    size_t count;
-    size_t offset;
-};
-
 // Plain data only: the functions that set a jump point work on this record, so a jump
 // back from libpng skips no destructor.
 struct PngDecode {
     png_structp png = nullptr;
     png_infop info = nullptr;
-    std::FILE* file = nullptr;
-    MemorySource* memory = nullptr;
+    OrvReaderSource* source = nullptr;
     // Known after the header:
     png_uint_32 width = 0, height = 0;
     int colourType = 0;
@@ -36,13 +28,10 @@ struct PngDecode {
     int tableEntries = 0;
 };
 
-void ReadFromMemory(png_structp png, png_bytep out, size_t length) {
-    auto* source = static_cast<MemorySource*>(png_get_io_ptr(png));
-    size_t left = source->count - source->offset;
-    size_t n = length < left ? length : left;
-    if (n > 0) std::memcpy(out, source->block + source->offset, n);
-    if (n < length) std::memset(out + n, 0, length - n);
-    source->offset += n;
+// A chunk may declare up to 2 GB beyond the end of the data: the first short read ends
+// the decode, so such a chunk costs no more than the bytes that are there.
+void ReadFromSource(png_structp png, png_bytep out, size_t length) {
+    if (!static_cast<OrvReaderSource*>(png_get_io_ptr(png))->Read(out, length)) png_error(png, "short read");
 }
 
 // The index survives only when the first entry that is not fully opaque is also the last
@@ -61,10 +50,7 @@ int SingleTransparentIndex(png_structp png, png_infop info) {
 
 bool DecodeHeader(PngDecode* d) {
     if (setjmp(png_jmpbuf(d->png))) return false;
-    if (d->memory != nullptr)
-        png_set_read_fn(d->png, d->memory, ReadFromMemory);
-    else
-        png_init_io(d->png, d->file);
+    png_set_read_fn(d->png, d->source, ReadFromSource);
     png_read_info(d->png, d->info);
 
     int bitDepth = 0, interlace = 0;
@@ -136,12 +122,13 @@ public:
     PngDecode decode;
 };
 
-bool ReadPNG(std::FILE* file, MemorySource* memory, OrvImage2& image) {
+}  // namespace
+
+bool ReadPNGFrom(OrvReaderSource& source, OrvImage2& image) {
     PngStructures structures;
     if (!structures.Valid()) return false;
     PngDecode& d = structures.decode;
-    d.file = file;
-    d.memory = memory;
+    d.source = &source;
     if (!DecodeHeader(&d)) return false;
     const int depth = d.outputDepth;
     if ((depth != 8 && depth != 24 && depth != 32) || !OrvReaderImageAllowed(d.width, d.height, depth))
@@ -159,12 +146,10 @@ bool ReadPNG(std::FILE* file, MemorySource* memory, OrvImage2& image) {
     return true;
 }
 
-}  // namespace
-
 bool ReadPNGFile(const std::string& path, OrvImage2& image) {
     try {
         OrvReaderFile file(path);
-        return file.IsOpen() && ReadPNG(file.Get(), nullptr, image);
+        return file.IsOpen() && ReadPNGFrom(file, image);
     } catch (const std::exception&) {
         return false;
     }
@@ -173,8 +158,8 @@ bool ReadPNGFile(const std::string& path, OrvImage2& image) {
 bool ReadPNGMemory(const uint8_t* block, size_t count, OrvImage2& image) {
     if (block == nullptr) return false;
     try {
-        MemorySource source{block, count, 0};
-        return ReadPNG(nullptr, &source, image);
+        OrvReaderBytes source(block, count);
+        return ReadPNGFrom(source, image);
     } catch (const std::exception&) {
         return false;
     }

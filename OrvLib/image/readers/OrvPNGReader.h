@@ -16,8 +16,10 @@
 #include <string>
 
 class OrvImage2;
+class OrvReaderSource;
 
 bool ReadPNGFile(const std::string& path, OrvImage2& image);
-// Bytes asked for past the end of the block are supplied as zeros, which the library's
-// checks then reject.
 bool ReadPNGMemory(const uint8_t* block, size_t count, OrvImage2& image);
+// Both of the above: the bytes in order from the source, whose first short read fails
+// the decode.
+bool ReadPNGFrom(OrvReaderSource& source, OrvImage2& image);
