@@ -10,13 +10,18 @@ function(varnel_add_build_tool name)
     list(TRANSFORM T_DEPENDS PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ REGEX "^[^/]")
     if(CMAKE_CROSSCOMPILING)
         find_program(VARNEL_HOST_CXX NAMES g++ c++ REQUIRED)
-        set(tool ${CMAKE_CURRENT_BINARY_DIR}/${name})
+        # In a folder of its own: the target of the same name has the folder's path.
+        set(tool ${CMAKE_CURRENT_BINARY_DIR}/build-machine/${name})
+        file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/build-machine)
         add_custom_command(OUTPUT ${tool}
             COMMAND ${VARNEL_HOST_CXX} -std=c++17 -O1 -Wall -Wextra -I${PROJECT_SOURCE_DIR} -o ${tool} ${T_SOURCES}
             DEPENDS ${T_SOURCES} ${T_DEPENDS}
             COMMENT "Building ${name} for the build machine")
+        # A target of the tool's name, as in native builds, so that custom commands in other
+        # folders can depend on the tool too.
+        add_custom_target(${name} DEPENDS ${tool})
         set(${name}_COMMAND ${tool} PARENT_SCOPE)
-        set(${name}_DEPENDS ${tool} PARENT_SCOPE)
+        set(${name}_DEPENDS ${tool} ${name} PARENT_SCOPE)
     else()
         add_executable(${name} ${T_SOURCES})
         target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
