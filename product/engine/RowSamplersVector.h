@@ -52,6 +52,8 @@ public:
 
     // Byte offsets from base, 0 for a point that misses; hits holds a lane of
     // ones for each point that hits. Inside: every point is known to hit.
+    __m128d Size() const { return size; }
+
     // Offsets from four (x, y) pairs of 16-bit pixel coordinates.
     void Offsets(__m128i xy, __m128i* offsets) const {
         *offsets = _mm_add_epi32(_mm_madd_epi16(xy, scale), bias);
@@ -229,9 +231,23 @@ struct PointPairs<true> {
             *hits = _mm_set1_epi32(-1);
             return;
         }
-        const __m128d p[4] = {_mm256_castpd256_pd128(p01), _mm256_extractf128_pd(p01, 1),
-                              _mm256_castpd256_pd128(p23), _mm256_extractf128_pd(p23, 1)};
-        at.Locate<false>(p, offsets, hits);
+        const __m256d half = _mm256_set1_pd(0.5), zero = _mm256_setzero_pd();
+        const __m256d size = _mm256_insertf128_pd(_mm256_castpd128_pd256(at.Size()), at.Size(), 1);
+        const __m256d t01 = _mm256_add_pd(p01, half), t23 = _mm256_add_pd(p23, half);
+        const auto inside = [&](__m256d t) {
+            return _mm256_castpd_ps(
+                _mm256_and_pd(_mm256_cmp_pd(t, zero, _CMP_GE_OQ), _mm256_cmp_pd(t, size, _CMP_LT_OQ)));
+        };
+        // (x, y) tests of the points as 32-bit lanes, then x and y of each point together.
+        const __m256 ok01 = inside(t01), ok23 = inside(t23);
+        const __m128 lo = _mm_shuffle_ps(_mm256_castps256_ps128(ok01), _mm256_extractf128_ps(ok01, 1),
+                                         _MM_SHUFFLE(2, 0, 2, 0));
+        const __m128 hi = _mm_shuffle_ps(_mm256_castps256_ps128(ok23), _mm256_extractf128_ps(ok23, 1),
+                                         _MM_SHUFFLE(2, 0, 2, 0));
+        *hits = _mm_castps_si128(_mm_and_ps(_mm_shuffle_ps(lo, hi, _MM_SHUFFLE(2, 0, 2, 0)),
+                                            _mm_shuffle_ps(lo, hi, _MM_SHUFFLE(3, 1, 3, 1))));
+        at.Offsets(_mm_packs_epi32(_mm256_cvttpd_epi32(t01), _mm256_cvttpd_epi32(t23)), offsets);
+        *offsets = _mm_and_si128(*offsets, *hits);
     }
 };
 #endif
