@@ -84,9 +84,8 @@ int32_t IntegerBoxModel::PercentOf(int32_t value) const {
     int64_t span = static_cast<int64_t>(maximum) - minimum;
     if (span == 0) return percentLow;
     int64_t inside = ControlMath::Clamp(value, std::min(minimum, maximum), std::max(minimum, maximum));
-    return static_cast<int32_t>(percentLow + ScaleRounded(inside - minimum,
-                                                           static_cast<int64_t>(percentHigh) - percentLow,
-                                                           span));
+    return static_cast<int32_t>(
+        percentLow + ScaleRounded(inside - minimum, static_cast<int64_t>(percentHigh) - percentLow, span));
 }
 
 int32_t IntegerBoxModel::ValueOfPercent(int32_t percent) const {

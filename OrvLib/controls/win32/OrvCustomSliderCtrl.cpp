@@ -49,12 +49,13 @@ void OrvCustomSliderCtrl::Layout() {
     BoxSide side = (options & SliderOption::kBoxRight)  ? BoxSide::Right
                    : (options & SliderOption::kBoxLeft) ? BoxSide::Left
                    : (options & SliderOption::kBoxTop)  ? BoxSide::Top
-                                                         : BoxSide::Bottom;
+                                                        : BoxSide::Bottom;
     BoxPlacement placed = PlaceBox(ToOrvRect(GetRectInParent()), side, OrvSize{size.cx, size.cy}, 5);
     auto editBox = std::make_unique<OrvCustomSliderEditBox>(static_cast<OrvEditBoxListener&>(*this));
     DWORD style = WS_CHILD | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL | (IsWindowVisible() ? WS_VISIBLE : 0) |
                   (IsWindowEnabled() ? 0 : WS_DISABLED);
-    if (!editBox->CreateControl("EDIT", "", style, ToRECT(placed.box), parent, kBoxId, WS_EX_CLIENTEDGE)) return;
+    if (!editBox->CreateControl("EDIT", "", style, ToRECT(placed.box), parent, kBoxId, WS_EX_CLIENTEDGE))
+        return;
     editBox->SetFont(GuiFont());
     editBox->SetColourScheme(scheme);
     editBox->SetMargins(3, 3);
@@ -262,8 +263,8 @@ void OrvCustomSliderCtrl::Draw(HDC dc) {
     for (size_t i = 0; i < placed.size(); ++i) {
         const PlacedTick& t = placed[i];
         COLORREF ink = static_cast<int>(i) == pressedTick ? s[SchemeColour::SelectionBack]
-                       : enabled                           ? s[SchemeColour::Text]
-                                                           : s[SchemeColour::DisabledText];
+                       : enabled                          ? s[SchemeColour::Text]
+                                                          : s[SchemeColour::DisabledText];
         if (!t.below.IsEmpty()) FillSolid(dc, ToRECT(t.below), ink);
         if (!t.above.IsEmpty()) FillSolid(dc, ToRECT(t.above), ink);
         if (t.label.IsEmpty()) continue;

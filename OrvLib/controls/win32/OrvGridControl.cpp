@@ -100,7 +100,8 @@ void OrvGridControl::Layout() {
     PlaceBar(horizontal, false, model.HorizontalBar());
 }
 
-void OrvGridControl::PlaceBar(std::unique_ptr<OrvCustomScrollBar>& bar, bool isVertical, const OrvRect& rect) {
+void OrvGridControl::PlaceBar(std::unique_ptr<OrvCustomScrollBar>& bar, bool isVertical,
+                              const OrvRect& rect) {
     if (rect.IsEmpty()) {
         bar.reset();
         return;

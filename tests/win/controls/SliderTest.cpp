@@ -154,8 +154,7 @@ TEST(Sliders, NumberBoxSitsBesideTheSliderAndFollowsItBothWays) {
     EXPECT_NEAR(Scales::InParent(s.scale.NumberBox()->SpinButton()->hWnd).right, 270, 2);
     EXPECT_EQ(boxRect.left - slider.right, 5);
     EXPECT_NEAR((boxRect.top + boxRect.bottom) / 2, 36, 1);
-    RECT under = Scales::InParent(s.below.NumberBox()->hWnd),
-         belowSlider = Scales::InParent(s.below.hWnd);
+    RECT under = Scales::InParent(s.below.NumberBox()->hWnd), belowSlider = Scales::InParent(s.below.hWnd);
     EXPECT_EQ(under.bottom, 126);
     EXPECT_EQ(under.top - belowSlider.bottom, 5);
     EXPECT_EQ(s.below.NumberBox()->Text(), "-50");
