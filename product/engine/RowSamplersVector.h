@@ -114,9 +114,11 @@ inline __m128d Select(__m128d mask, __m128d a, __m128d b) {
 
 // Found from the straight lines the points run along, all of them between the lowest
 // and the highest start on each axis. The points themselves come from repeated
-// additions, which stray from those lines by less than margin, and a pixel of slack on
-// each side absorbs the rounding here. Both axes at once, x in the low lane; what
-// depends only on the copy and the run length is found once for all rows.
+// additions, which stray from those lines by less than margin (which also covers the
+// rounding of lo and hi). What remains is a few roundings of each quotient, relative to
+// it: with quotients held to +-2^30 that is below 2^-20 pixels, so the bounds move by
+// kRounding before they are rounded to whole pixels. Both axes at once, x in the low
+// lane; what depends only on the copy and the run length is found once for all rows.
 class SpanFinder {
 public:
     SpanFinder(const SamplerCopy& c, const SamplerObject& o, int32_t count)
@@ -166,13 +168,18 @@ public:
         const double end = Least(lowLane(anyHigh), highLane(anyHigh));
         if (!(Finite(first) && Finite(end))) return Span{0, n, n, n};  // no shortcut
         if (first > end) return Span{0, 0, 0, 0};
-        const double from = Most(Floor(first) - 1.0, 0.0), to = Least(Ceil(end) + 2.0, double(n));
+        // Some point may hit only where first <= i < end, every point hits where
+        // inFirst <= i <= inEnd.
+        const double from = Most(Ceil(first - kRounding), 0.0), to = Least(Ceil(end + kRounding), double(n));
         if (!(from < to)) return Span{0, 0, 0, 0};
         Span span{int32_t(from), int32_t(to), int32_t(to), int32_t(to)};
         const double inFirst = Most(lowLane(allLow), highLane(allLow));
         const double inEnd = Least(lowLane(allHigh), highLane(allHigh));
         if (Finite(inFirst) && Finite(inEnd)) {
-            const double x = Most(Ceil(inFirst) + 1.0, from), y = Least(Floor(inEnd), to);
+            // The point one past the inner part still has to hit: a nearest sampler's
+            // last group pads its lanes with it.
+            const double x = Most(Ceil(inFirst + kRounding), from);
+            const double y = Least(Floor(inEnd - kRounding), to);
             if (x < y) span.innerFirst = int32_t(x), span.innerEnd = int32_t(y);
         }
         return span;
@@ -180,6 +187,7 @@ public:
 
 private:
     static __m128d Abs(__m128d v) { return _mm_andnot_pd(_mm_set1_pd(-0.0), v); }
+    static constexpr double kRounding = 0x1p-12;
 
     int32_t n;
     __m128d step, inverse, size, lanes, extent, still, forward;

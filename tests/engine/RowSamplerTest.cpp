@@ -127,6 +127,32 @@ TEST(RowSamplerTest, VectorSamplersMatchTheReferenceByteForByte) {
     }
 }
 
+// Steps of whole, half and quarter pixels along one axis from starts on half pixels put
+// sample points exactly on the object's edges, where the first and last pixels that can
+// hit are decided.
+TEST(RowSamplerTest, PointsOnTheObjectEdgesMatchTheReference) {
+    std::mt19937 random(11);
+    const double steps[] = {1.0, -1.0, 0.5, -0.5, 0.25, 2.0, -2.0};
+    for (const auto& family : Families())
+        for (bool texture : {false, true})
+            for (bool quick : {false, true})
+                for (int trial = 0; trial < 300; ++trial) {
+                    const int32_t w = std::uniform_int_distribution<int32_t>(1, 12)(random);
+                    const int32_t h = std::uniform_int_distribution<int32_t>(1, 12)(random);
+                    Trial t = RandomTrial(random, texture, 3, false, w, h);
+                    const double step = steps[random() % std::size(steps)];
+                    const bool alongX = random() % 2 == 0;
+                    t.copy.ux = alongX ? step : 0, t.copy.uy = alongX ? 0 : step;
+                    t.copy.vx = alongX ? 0 : -step, t.copy.vy = alongX ? step : 0;
+                    t.row.x =
+                        std::uniform_int_distribution<int32_t>(-2 * 24, 2 * (w + 4))(random) / 2.0 - 0.5;
+                    t.row.y = std::uniform_int_distribution<int32_t>(-2 * 4, 2 * (h + 4))(random) / 2.0 - 0.5;
+                    EXPECT_EQ(Draw(family.second(texture, 3, quick, false), t),
+                              Draw(ChooseReferenceRowSampler(texture, 3, quick, false), t))
+                        << family.first << " texture " << texture << " quick " << quick << " trial " << trial;
+                }
+}
+
 TEST(RowSamplerTest, ObjectsTooWideForTheVectorOffsetsStillMatch) {
     std::mt19937 random(7);
     for (bool texture : {false, true}) {
