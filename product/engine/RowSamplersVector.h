@@ -412,6 +412,25 @@ inline void StoreThree(uint8_t* d, int32_t n, __m128i v) {
 //
 // Weights holds m and 255 - m for each of the twelve bytes as 16-bit lanes: worked out
 // once a copy when every pixel of it shares its m.
+#if defined(__AVX2__)
+// With AVX2 all twelve bytes widen into one register.
+struct Weights {
+    __m256i weight, rest;
+
+    explicit Weights(__m128i m)
+        : weight(_mm256_cvtepu8_epi16(
+              PackThree(_mm_or_si128(_mm_or_si128(m, _mm_slli_epi32(m, 8)), _mm_slli_epi32(m, 16))))),
+          rest(_mm256_sub_epi16(_mm256_set1_epi16(255), weight)) {}
+
+    __m128i Mix(__m128i dest, __m128i c) const {
+        const __m256i sum = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_cvtepu8_epi16(dest), rest),
+                                             _mm256_mullo_epi16(_mm256_cvtepu8_epi16(c), weight));
+        const __m256i mixed =
+            _mm256_srli_epi16(_mm256_mulhi_epu16(sum, _mm256_set1_epi16(int16_t(0x8081))), 7);
+        return _mm_packus_epi16(_mm256_castsi256_si128(mixed), _mm256_extracti128_si256(mixed, 1));
+    }
+};
+#else
 struct Weights {
     __m128i low, high, restLow, restHigh;
 
@@ -422,18 +441,22 @@ struct Weights {
         low = _mm_unpacklo_epi8(w, zero), high = _mm_unpackhi_epi8(w, zero);
         restLow = _mm_sub_epi16(full, low), restHigh = _mm_sub_epi16(full, high);
     }
+
+    // The twelve blended bytes of dest and c.
+    __m128i Mix(__m128i dest, __m128i c) const {
+        const __m128i zero = _mm_setzero_si128();
+        const auto mix = [](__m128i dd, __m128i cc, __m128i ww, __m128i r) {
+            return Div255Words(_mm_add_epi16(_mm_mullo_epi16(dd, r), _mm_mullo_epi16(cc, ww)));
+        };
+        return _mm_packus_epi16(
+            mix(_mm_unpacklo_epi8(dest, zero), _mm_unpacklo_epi8(c, zero), low, restLow),
+            mix(_mm_unpackhi_epi8(dest, zero), _mm_unpackhi_epi8(c, zero), high, restHigh));
+    }
 };
+#endif
 
 inline void BlendThree(uint8_t* d, int32_t n, const Weights& w, __m128i colour) {
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i c = PackThree(colour);
-    const __m128i dest = LoadThree(d, n);
-    const auto mix = [](__m128i dd, __m128i cc, __m128i ww, __m128i rest) {
-        return Div255Words(_mm_add_epi16(_mm_mullo_epi16(dd, rest), _mm_mullo_epi16(cc, ww)));
-    };
-    const __m128i low = mix(_mm_unpacklo_epi8(dest, zero), _mm_unpacklo_epi8(c, zero), w.low, w.restLow);
-    const __m128i high = mix(_mm_unpackhi_epi8(dest, zero), _mm_unpackhi_epi8(c, zero), w.high, w.restHigh);
-    const __m128i out = _mm_packus_epi16(low, high);
+    const __m128i out = w.Mix(LoadThree(d, n), PackThree(colour));
     if (n == 4) {
         _mm_storel_epi64(reinterpret_cast<__m128i*>(d), out);
         const uint32_t last = uint32_t(_mm_cvtsi128_si32(_mm_srli_si128(out, 8)));
