@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 #include "OrvLib/platform/Platform.h"
@@ -19,8 +20,11 @@ namespace fs = std::filesystem;
 struct Library {
     std::string root;
     Library() {
-        static int made = 0;
-        const fs::path folder = fs::temp_directory_path() / ("varnel-library-" + std::to_string(++made));
+        // Named by the test and a random number: ctest runs tests as parallel processes,
+        // and other builds on the machine run the same tests at the same time.
+        const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        const fs::path folder = fs::temp_directory_path() / ("varnel-library-" + std::string(test->name()) +
+                                                             "-" + std::to_string(std::random_device()()));
         fs::remove_all(folder);
         fs::create_directories(folder);
         root = folder.string() + OrvPlatform::PathSeparator();
