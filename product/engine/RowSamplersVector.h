@@ -176,10 +176,8 @@ public:
         const double inFirst = Most(lowLane(allLow), highLane(allLow));
         const double inEnd = Least(lowLane(allHigh), highLane(allHigh));
         if (Finite(inFirst) && Finite(inEnd)) {
-            // The point one past the inner part still has to hit: a nearest sampler's
-            // last group pads its lanes with it.
             const double x = Most(Ceil(inFirst + kRounding), from);
-            const double y = Least(Floor(inEnd - kRounding), to);
+            const double y = Least(Floor(inEnd - kRounding) + 1.0, to);
             if (x < y) span.innerFirst = int32_t(x), span.innerEnd = int32_t(y);
         }
         return span;
@@ -343,6 +341,12 @@ inline bool Gather(const Locator& at, PointPairs<Quad>& points, int32_t n, __m12
         }
         __m128i offset;
         at.Locate<Inside>(p, &offset, &hits[0]);
+        if (n < 4) {
+            // Lanes past the run repeat its next point, which may lie off the object.
+            const __m128i present = _mm_cmpgt_epi32(_mm_set1_epi32(n), _mm_set_epi32(3, 2, 1, 0));
+            hits[0] = _mm_and_si128(hits[0], present);
+            offset = _mm_and_si128(offset, present);
+        }
         if (!Inside && _mm_movemask_epi8(hits[0]) == 0) return false;
         alignas(16) uint32_t l[4];
         _mm_store_si128(reinterpret_cast<__m128i*>(l), offset);
@@ -383,10 +387,14 @@ inline __m128i MeanOfFour(const __m128i s[4]) {
 // Four pixels of four bytes, the fourth dropped, as twelve bytes of three (the last four
 // bytes zero).
 inline __m128i PackThree(__m128i v) {
+#if defined(__SSSE3__)
+    return _mm_shuffle_epi8(v, _mm_set_epi8(-1, -1, -1, -1, 14, 13, 12, 10, 9, 8, 6, 5, 4, 2, 1, 0));
+#else
     const __m128i low = _mm_set_epi32(0, 0xffffff, 0, 0xffffff),
                   high = _mm_set_epi32(0xffff, 0xff000000, 0xffff, 0xff000000);
     const __m128i pairs = _mm_or_si128(_mm_and_si128(v, low), _mm_and_si128(_mm_srli_epi64(v, 8), high));
     return _mm_or_si128(_mm_move_epi64(pairs), _mm_slli_si128(_mm_srli_si128(pairs, 8), 6));
+#endif
 }
 
 // The n <= 4 pixels of three bytes at d; a row's last pixels through a scratch copy.
