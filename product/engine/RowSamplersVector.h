@@ -548,10 +548,16 @@ void ColourRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
                 const int32_t n = Least<int32_t>(4, to - i);
                 __m128i s[4], hits[4];
                 if (!Gather<Quad, 4, decltype(inside)::value>(at, points, n, s, hits)) continue;
-                __m128i any = s[0], every = s[0];
-                for (int k = 1; k < Points<Quad>::kCount; ++k)
-                    any = _mm_or_si128(any, s[k]), every = _mm_and_si128(every, s[k]);
-                if (_mm_movemask_epi8(_mm_cmpgt_epi32(_mm_srli_epi32(any, 24), zero)) == 0) continue;
+                // Every sample opaque, the common case, implies that some sample is drawn.
+                __m128i every = s[0];
+                for (int k = 1; k < Points<Quad>::kCount; ++k) every = _mm_and_si128(every, s[k]);
+                const bool allOpaque =
+                    Quad && _mm_movemask_epi8(_mm_cmpeq_epi32(_mm_srli_epi32(every, 24), byte)) == 0xffff;
+                if (!allOpaque) {
+                    __m128i any = s[0];
+                    for (int k = 1; k < Points<Quad>::kCount; ++k) any = _mm_or_si128(any, s[k]);
+                    if (_mm_movemask_epi8(_mm_cmpgt_epi32(_mm_srli_epi32(any, 24), zero)) == 0) continue;
+                }
                 const __m128i M = Masked ? MaskBytes(row.mask + i, n) : _mm_set1_epi32(255);
                 // The colour either as each lane's low three bytes (packed) or channel by channel.
                 __m128i packed = zero, colour[3], m;
@@ -563,7 +569,7 @@ void ColourRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
                             ? _mm_cvttps_epi32(_mm_div_ps(_mm_mul_ps(_mm_cvtepi32_ps(oa), _mm_cvtepi32_ps(M)),
                                                           _mm_set1_ps(65025.0f)))
                             : Div255(oa);
-                } else if (_mm_movemask_epi8(_mm_cmpeq_epi32(_mm_srli_epi32(every, 24), byte)) == 0xffff) {
+                } else if (allOpaque) {
                     // Every sample opaque, so K = 1020: the colour is the plain mean of the
                     // samples and m the opacity (times the mask byte over 255).
                     packed = MeanOfFour(s);
