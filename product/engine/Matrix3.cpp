@@ -141,11 +141,19 @@ bool Matrix3::SolvePoint(double x, double y, Point2* p) const {
 }
 
 bool Matrix3::SolveBox(const OrvRect& box, OrvRect* out) const {
-    Point2 corners[4];
-    if (!SolvePoint(box.left, box.top, &corners[0]) || !SolvePoint(box.right, box.top, &corners[1]) ||
-        !SolvePoint(box.right, box.bottom, &corners[2]) || !SolvePoint(box.left, box.bottom, &corners[3])) {
-        return false;
+    // The four corners' systems share their left side, so one elimination serves them
+    // all: the pivots depend on that side alone and every column is worked on by itself,
+    // which leaves each corner exactly as SolvePoint would.
+    const double xs[4] = {double(box.left), double(box.right), double(box.right), double(box.left)};
+    const double ys[4] = {double(box.top), double(box.top), double(box.bottom), double(box.bottom)};
+    double a[3][7];
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) a[i][j] = m[i][j];
     }
+    for (int k = 0; k < 4; ++k) a[0][3 + k] = xs[k], a[1][3 + k] = ys[k], a[2][3 + k] = 1.0;
+    if (!Eliminate(a)) return false;
+    Point2 corners[4];
+    for (int k = 0; k < 4; ++k) corners[k] = Point2{a[0][3 + k], a[1][3 + k]};
     *out = Bounds(corners);
     return true;
 }

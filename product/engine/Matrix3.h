@@ -50,7 +50,7 @@ struct Matrix3 {
     // than through the inverse. False when singular or not finite.
     bool SolvePoint(double x, double y, Point2* p) const;
 
-    // As MapBox, through the inverse of M, each corner by SolvePoint.
+    // As MapBox, through the inverse of M: the hull of the corners as SolvePoint finds them.
     bool SolveBox(const OrvRect& box, OrvRect* out) const;
 };
 

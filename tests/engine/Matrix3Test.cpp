@@ -4,6 +4,7 @@
 // out differently under the obvious alternative rule.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -129,6 +130,37 @@ TEST(Matrix3, SolvePointEliminatesItsOwnSystem) {
     Matrix3 s = Matrix3::Scaling(0.5, 0.25);
     ASSERT_TRUE(s.SolveBox(OrvRect{1, 1, 4, 3}, &box));
     EXPECT_EQ(box, (OrvRect{2, 4, 8, 12}));
+}
+
+TEST(Matrix3, SolveBoxGivesTheHullOfItsCornersSolvedOneByOne) {
+    // Pivots in each row first, perspective rows, and a singular matrix.
+    const Matrix3 cases[] = {
+        Affine(5.0, 1.0, 6.0, 7.0, 2.0, 3.0),
+        Affine(0.3, 7.0, 2.5, -0.1, 0.4, -9.0),
+        Matrix3{{{0.2, 0.1, 3.0}, {0.05, 0.3, -2.0}, {0.8, 0.01, 1.0}}},
+        Matrix3{{{0.1, -0.6, 3.0}, {1e-3, 0.2, 1.0}, {-0.01, 0.004, 0.5}}},
+        Matrix3::Rotation(33.0),
+        Matrix3::Scaling(0.0, 1.0),
+    };
+    const OrvRect boxes[] = {{0, 0, 640, 480}, {-17, 3, 5, 1000}, {1, 1, 4, 3}};
+    for (const Matrix3& m : cases) {
+        for (const OrvRect& b : boxes) {
+            const double xs[4] = {double(b.left), double(b.right), double(b.right), double(b.left)};
+            const double ys[4] = {double(b.top), double(b.top), double(b.bottom), double(b.bottom)};
+            bool solvable = true;
+            OrvRect hull{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
+            for (int k = 0; k < 4; ++k) {
+                Point2 p{};
+                solvable = m.SolvePoint(xs[k], ys[k], &p) && solvable;
+                const int32_t x = RoundToPixel(p.x), y = RoundToPixel(p.y);
+                hull = OrvRect{std::min(hull.left, x), std::min(hull.top, y), std::max(hull.right, x),
+                               std::max(hull.bottom, y)};
+            }
+            OrvRect box;
+            ASSERT_EQ(m.SolveBox(b, &box), solvable);
+            if (solvable) EXPECT_EQ(box, hull);
+        }
+    }
 }
 
 TEST(Matrix3, MapBoxRoundsHalvesUpAndTakesTheHull) {
