@@ -536,7 +536,7 @@ void VisitRows(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
 template <int Bytes, bool Masked, bool Quad>
 void ColourRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy& c) {
     if (!FitsOffsets(o)) return ChooseReferenceRowSampler(false, Bytes, !Quad, Masked)(rows, o, c);
-    const __m128i byte = _mm_set1_epi32(0xff), one = _mm_set1_epi32(1), zero = _mm_setzero_si128();
+    const __m128i byte = _mm_set1_epi32(0xff), zero = _mm_setzero_si128();
     const __m128i opacity = _mm_set1_epi32(c.opacity);
     const __m128i g = _mm_set1_epi32(c.desaturation), keep = _mm_set1_epi32(255 - c.desaturation);
     const Weights opaqueWeights(opacity);  // every sample opaque and no mask: m is the opacity
@@ -576,6 +576,38 @@ void ColourRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
                     opaque = true;
                     m = Masked ? Div255(_mm_mullo_epi16(M, opacity)) : opacity;
                 } else {
+#if defined(__AVX2__)
+                    // Two samples a step, pixel by pixel: each lane half holds one pixel's
+                    // channels as pairs of words, weighted by the pair of alphas, and the
+                    // alpha pair itself by ones to give K.
+                    __m256i acc[2] = {_mm256_setzero_si256(), _mm256_setzero_si256()};
+                    for (int k = 0; k < 4; k += 2) {
+                        const __m128i pairs[2] = {_mm_unpacklo_epi8(s[k], s[k + 1]),
+                                                  _mm_unpackhi_epi8(s[k], s[k + 1])};
+                        for (int h = 0; h < 2; ++h) {
+                            const __m256i w = _mm256_cvtepu8_epi16(pairs[h]);
+                            const __m256i a = _mm256_blend_epi32(
+                                _mm256_shuffle_epi32(w, _MM_SHUFFLE(3, 3, 3, 3)), _mm256_set1_epi16(1), 0x88);
+                            acc[h] = _mm256_add_epi32(acc[h], _mm256_madd_epi16(w, a));
+                        }
+                    }
+                    // Lanes without a hit are never blended; dividing them by 1 keeps the division quiet.
+                    __m256i q[2];
+                    for (int h = 0; h < 2; ++h) {
+                        const __m256 divisor = _mm256_cvtepi32_ps(_mm256_max_epi32(
+                            _mm256_shuffle_epi32(acc[h], _MM_SHUFFLE(3, 3, 3, 3)), _mm256_set1_epi32(1)));
+                        q[h] = _mm256_cvttps_epi32(_mm256_div_ps(_mm256_cvtepi32_ps(acc[h]), divisor));
+                    }
+                    // Pixels 0 and 2 in the low half, 1 and 3 in the high half, then in order.
+                    const __m256i bytes =
+                        _mm256_packus_epi16(_mm256_packus_epi32(q[0], q[1]), _mm256_setzero_si256());
+                    packed =
+                        _mm_unpacklo_epi32(_mm256_castsi256_si128(bytes), _mm256_extracti128_si256(bytes, 1));
+                    const __m256i lastLane = _mm256_setr_epi32(3, 7, 3, 7, 3, 7, 3, 7);
+                    const __m128i K = _mm_unpacklo_epi64(
+                        _mm256_castsi256_si128(_mm256_permutevar8x32_epi32(acc[0], lastLane)),
+                        _mm256_castsi256_si128(_mm256_permutevar8x32_epi32(acc[1], lastLane)));
+#else
                     __m128i K = zero, sum[3] = {zero, zero, zero};
                     for (int k = 0; k < 4; ++k) {
                         const __m128i a = _mm_srli_epi32(s[k], 24);
@@ -586,10 +618,11 @@ void ColourRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
                                 _mm_madd_epi16(a, _mm_and_si128(_mm_srli_epi32(s[k], 8 * ch), byte)));
                     }
                     // Lanes without a hit are never blended; dividing them by 1 keeps the division quiet.
-                    const __m128 divisor =
-                        _mm_cvtepi32_ps(_mm_or_si128(K, _mm_and_si128(_mm_cmpeq_epi32(K, zero), one)));
+                    const __m128 divisor = _mm_cvtepi32_ps(
+                        _mm_or_si128(K, _mm_and_si128(_mm_cmpeq_epi32(K, zero), _mm_set1_epi32(1))));
                     for (int ch = 0; ch < 3; ++ch) colour[ch] = Quotient(sum[ch], divisor);
                     split = true;
+#endif
                     if (Masked) {
                         const __m128i mk = _mm_madd_epi16(M, K);
                         const __m128d op = _mm_set1_pd(c.opacity), d = _mm_set1_pd(260100.0);
