@@ -10,6 +10,18 @@
 
 using namespace RowSamplerParts;
 
+// The inner loops are one function each: left to itself the compiler calls the larger
+// pieces out of line, which costs a tenth of the time.
+#if !defined(VARNEL_INLINE)
+#if defined(__GNUC__)
+#define VARNEL_INLINE inline __attribute__((always_inline))
+#define VARNEL_LAMBDA_INLINE __attribute__((always_inline))
+#else
+#define VARNEL_INLINE inline
+#define VARNEL_LAMBDA_INLINE
+#endif
+#endif
+
 template <typename T>
 inline T Least(T a, T b) {
     return b < a ? b : a;
@@ -18,7 +30,6 @@ template <typename T>
 inline T Most(T a, T b) {
     return a < b ? b : a;
 }
-inline bool Finite(double v) { return std::fabs(v) <= 0x1.fffffffffffffp1023; }
 
 constexpr int32_t kLargest16 = 32767;
 
@@ -55,12 +66,12 @@ public:
     __m128d Size() const { return size; }
 
     // Offsets from four (x, y) pairs of 16-bit pixel coordinates.
-    void Offsets(__m128i xy, __m128i* offsets) const {
+    VARNEL_INLINE void Offsets(__m128i xy, __m128i* offsets) const {
         *offsets = _mm_add_epi32(_mm_madd_epi16(xy, scale), bias);
     }
 
     template <bool Inside>
-    void Locate(const __m128d p[4], __m128i* offsets, __m128i* hits) const {
+    VARNEL_INLINE void Locate(const __m128d p[4], __m128i* offsets, __m128i* hits) const {
         if (Inside) {
             __m128i at[4];
             for (int k = 0; k < 4; ++k) at[k] = _mm_cvttpd_epi32(_mm_add_pd(p[k], half));
@@ -92,15 +103,6 @@ private:
     __m128i scale, bias;
 };
 
-// floor and ceil without a library call (SSE2 has no rounding instruction); only the
-// range around a row matters, so values are first held to +-2^30.
-inline double Floor(double v) {
-    v = Least(Most(v, -0x1p30), 0x1p30);
-    const double t = double(int32_t(v));
-    return t > v ? t - 1.0 : t;
-}
-inline double Ceil(double v) { return -Floor(-v); }
-
 // Pixels [first, end) of a row outside of which no sample point can hit the object, and
 // within them [innerFirst, innerEnd) where every point surely hits.
 struct Span {
@@ -112,83 +114,124 @@ inline __m128d Select(__m128d mask, __m128d a, __m128d b) {
     return _mm_or_pd(_mm_and_pd(mask, a), _mm_andnot_pd(mask, b));
 }
 
+inline __m128d Abs(__m128d v) { return _mm_andnot_pd(_mm_set1_pd(-0.0), v); }
+
+// floor of each lane held to +-2^30 (only the range around a row matters), without a
+// branch: which way a row's bound rounds is anybody's guess.
+inline __m128d FloorPair(__m128d v) {
+    v = _mm_min_pd(_mm_max_pd(v, _mm_set1_pd(-0x1p30)), _mm_set1_pd(0x1p30));
+#if defined(__SSE4_1__)
+    return _mm_floor_pd(v);
+#else
+    const __m128d t = _mm_cvtepi32_pd(_mm_cvttpd_epi32(v));
+    return _mm_sub_pd(t, _mm_and_pd(_mm_cmpgt_pd(t, v), _mm_set1_pd(1.0)));
+#endif
+}
+
 // Found from the straight lines the points run along, all of them between the lowest
 // and the highest start on each axis. The points themselves come from repeated
 // additions, which stray from those lines by less than margin (which also covers the
-// rounding of lo and hi). What remains is a few roundings of each quotient, relative to
+// rounding of the bounds). What remains is a few roundings of each quotient, relative to
 // it: with quotients held to +-2^30 that is below 2^-20 pixels, so the bounds move by
 // kRounding before they are rounded to whole pixels. Both axes at once, x in the low
-// lane; what depends only on the copy and the run length is found once for all rows.
+// lane.
+//
+// Everything but the row's start is found once for all rows of a call: the margin from
+// the largest coordinate any row can reach, and, since rounding keeps order, the lowest
+// and highest point of a row from its start and the lowest and highest offset.
 class SpanFinder {
 public:
-    SpanFinder(const SamplerCopy& c, const SamplerObject& o, int32_t count)
-        : n(count),
-          step(_mm_set_pd(c.uy, c.ux)),
-          inverse(_mm_div_pd(_mm_set1_pd(1.0), step)),  // unused for a step of 0
-          size(_mm_set_pd(o.height, o.width)),
-          lanes(_mm_set1_pd(n + 1.0)),
-          extent(_mm_add_pd(_mm_add_pd(_mm_mul_pd(_mm_set1_pd(n), Abs(step)), size), _mm_set1_pd(1.0))),
-          still(_mm_cmpeq_pd(step, _mm_setzero_pd())),
-          forward(_mm_cmpgt_pd(step, _mm_setzero_pd())) {}
-
     template <bool Quad>
-    Span operator()(const Points<Quad>& p) const {
-        __m128d least = _mm_set_pd(p.y[0], p.x[0]), most = least;
+    SpanFinder(const SamplerCopy& c, const SamplerObject& o, const SamplerRow& rows,
+               const Points<Quad>& offsets)
+        : n(rows.count),
+          nothing(_mm_set1_pd(n + 1.0)),
+          inverse(_mm_div_pd(_mm_set1_pd(1.0), _mm_set_pd(c.uy, c.ux))),  // unused for a step of 0
+          lowOffset(_mm_set_pd(offsets.y[0], offsets.x[0])),
+          highOffset(lowOffset) {
         for (int k = 1; k < Points<Quad>::kCount; ++k) {
-            const __m128d v = _mm_set_pd(p.y[k], p.x[k]);
-            least = _mm_min_pd(v, least), most = _mm_max_pd(v, most);
+            const __m128d v = _mm_set_pd(offsets.y[k], offsets.x[k]);
+            lowOffset = _mm_min_pd(v, lowOffset), highOffset = _mm_max_pd(v, highOffset);
         }
-        const __m128d reach = _mm_add_pd(_mm_max_pd(Abs(most), Abs(least)), extent);
+        const __m128d step = _mm_set_pd(c.uy, c.ux), size = _mm_set_pd(o.height, o.width);
+        const __m128d one = _mm_set1_pd(1.0), zero = _mm_setzero_pd(), half = _mm_set1_pd(0.5);
+        // Every row start lies within rows steps down of the first, give or take the
+        // roundings of the additions; the points within extent of a start.
+        const __m128d starts = _mm_add_pd(Abs(_mm_set_pd(rows.y, rows.x)),
+                                          _mm_mul_pd(_mm_set1_pd(rows.rows), Abs(_mm_set_pd(c.vy, c.vx))));
+        const __m128d offset = _mm_max_pd(Abs(lowOffset), Abs(highOffset));
+        const __m128d extent = _mm_add_pd(_mm_add_pd(_mm_mul_pd(_mm_set1_pd(n), Abs(step)), size), one);
+        const __m128d reach =
+            _mm_add_pd(_mm_mul_pd(_mm_add_pd(starts, offset), _mm_set1_pd(1.0 + 0x1p-30)), extent);
         const __m128d margin =
-            _mm_add_pd(_mm_mul_pd(_mm_mul_pd(lanes, reach), _mm_set1_pd(0x1p-50)), _mm_set1_pd(0x1p-20));
-        const __m128d half = _mm_set1_pd(0.5), edge = _mm_sub_pd(size, half);
-        const __m128d lo = _mm_sub_pd(_mm_sub_pd(_mm_setzero_pd(), half), margin);  // some point may hit
-        const __m128d hi = _mm_add_pd(edge, margin);
-        const __m128d loIn = _mm_add_pd(_mm_sub_pd(_mm_setzero_pd(), half), margin);  // every point hits
-        const __m128d hiIn = _mm_sub_pd(edge, margin);
-        // A moving axis: where the points enter and leave.
-        const __m128d a = _mm_mul_pd(_mm_sub_pd(lo, most), inverse),
-                      b = _mm_mul_pd(_mm_sub_pd(hi, least), inverse);
-        const __m128d aIn = _mm_mul_pd(_mm_sub_pd(loIn, least), inverse);
-        const __m128d bIn = _mm_mul_pd(_mm_sub_pd(hiIn, most), inverse);
-        // A still axis: everything or nothing.
-        const __m128d everything = _mm_set1_pd(-1.0), nothing = lanes;
-        const __m128d anyStill = _mm_and_pd(_mm_cmple_pd(least, hi), _mm_cmpge_pd(most, lo));
-        const __m128d allStill = _mm_and_pd(_mm_cmpge_pd(least, loIn), _mm_cmple_pd(most, hiIn));
-        const __m128d anyLow = Select(still, Select(anyStill, everything, nothing), _mm_min_pd(b, a));
-        const __m128d anyHigh = Select(still, Select(anyStill, nothing, everything), _mm_max_pd(b, a));
-        const __m128d allLow =
-            Select(still, Select(allStill, everything, nothing), Select(forward, aIn, bIn));
-        const __m128d allHigh =
-            Select(still, Select(allStill, nothing, everything), Select(forward, bIn, aIn));
-        const auto lowLane = [](__m128d v) { return _mm_cvtsd_f64(v); };
-        const auto highLane = [](__m128d v) { return _mm_cvtsd_f64(_mm_unpackhi_pd(v, v)); };
+            _mm_add_pd(_mm_mul_pd(_mm_mul_pd(nothing, reach), _mm_set1_pd(0x1p-50)), _mm_set1_pd(0x1p-20));
+        const __m128d edge = _mm_sub_pd(size, half);
+        lo = _mm_sub_pd(_mm_sub_pd(zero, half), margin);  // some point may hit
+        hi = _mm_add_pd(edge, margin);
+        loIn = _mm_add_pd(_mm_sub_pd(zero, half), margin);  // every point hits
+        hiIn = _mm_sub_pd(edge, margin);
+        // A moving axis enters at (lo - most) / u and leaves at (hi - least) / u going
+        // forward, the other way round going back; every point hits from (loIn - least)
+        // / u to (hiIn - most) / u, or the other way round.
+        forward = _mm_cmpgt_pd(step, zero);
+        still = _mm_cmpeq_pd(step, zero);
+        anyStill = _mm_movemask_pd(still) != 0;
+        enterBound = Select(forward, lo, hi), leaveBound = Select(forward, hi, lo);
+        allFromBound = Select(forward, loIn, hiIn), allToBound = Select(forward, hiIn, loIn);
+    }
 
-        const double first = Most(lowLane(anyLow), highLane(anyLow));
-        const double end = Least(lowLane(anyHigh), highLane(anyHigh));
-        if (!(Finite(first) && Finite(end))) return Span{0, n, n, n};  // no shortcut
-        if (first > end) return Span{0, 0, 0, 0};
-        // Some point may hit only where first <= i < end, every point hits where
-        // inFirst <= i <= inEnd.
-        const double from = Most(Ceil(first - kRounding), 0.0), to = Least(Ceil(end + kRounding), double(n));
-        if (!(from < to)) return Span{0, 0, 0, 0};
-        Span span{int32_t(from), int32_t(to), int32_t(to), int32_t(to)};
-        const double inFirst = Most(lowLane(allLow), highLane(allLow));
-        const double inEnd = Least(lowLane(allHigh), highLane(allHigh));
-        if (Finite(inFirst) && Finite(inEnd)) {
-            const double x = Most(Ceil(inFirst + kRounding), from);
-            const double y = Least(Floor(inEnd - kRounding) + 1.0, to);
-            if (x < y) span.innerFirst = int32_t(x), span.innerEnd = int32_t(y);
+    // The span of the row whose points start at row (x, y) plus the offsets.
+    VARNEL_INLINE Span operator()(__m128d row) const {
+        const __m128d least = _mm_add_pd(row, lowOffset), most = _mm_add_pd(row, highOffset);
+        const __m128d ahead = Select(forward, most, least), behind = Select(forward, least, most);
+        __m128d anyLow = _mm_mul_pd(_mm_sub_pd(enterBound, ahead), inverse);
+        __m128d anyHigh = _mm_mul_pd(_mm_sub_pd(leaveBound, behind), inverse);
+        __m128d allLow = _mm_mul_pd(_mm_sub_pd(allFromBound, behind), inverse);
+        __m128d allHigh = _mm_mul_pd(_mm_sub_pd(allToBound, ahead), inverse);
+        if (anyStill) {
+            // A still axis: everything or nothing.
+            const __m128d everything = _mm_set1_pd(-1.0);
+            const __m128d any = _mm_and_pd(_mm_cmple_pd(least, hi), _mm_cmpge_pd(most, lo));
+            const __m128d all = _mm_and_pd(_mm_cmpge_pd(least, loIn), _mm_cmple_pd(most, hiIn));
+            anyLow = Select(still, Select(any, everything, nothing), anyLow);
+            anyHigh = Select(still, Select(any, nothing, everything), anyHigh);
+            allLow = Select(still, Select(all, everything, nothing), allLow);
+            allHigh = Select(still, Select(all, nothing, everything), allHigh);
         }
-        return span;
+        // Some point may hit only where first <= i < end, every point hits where
+        // inFirst <= i <= inEnd; whatever is not finite (NaN included) gives no shortcut.
+        const __m128d largest = _mm_set1_pd(0x1.fffffffffffffp1023);
+        const __m128d finite =
+            _mm_and_pd(_mm_and_pd(_mm_cmple_pd(Abs(anyLow), largest), _mm_cmple_pd(Abs(anyHigh), largest)),
+                       _mm_and_pd(_mm_cmple_pd(Abs(allLow), largest), _mm_cmple_pd(Abs(allHigh), largest)));
+        if (_mm_movemask_pd(finite) != 3) return Span{0, n, n, n};
+        // (first, inFirst) and (end, inEnd), each the tighter of the two axes.
+        const __m128d lows = _mm_max_pd(_mm_unpacklo_pd(anyLow, allLow), _mm_unpackhi_pd(anyLow, allLow));
+        const __m128d highs =
+            _mm_min_pd(_mm_unpacklo_pd(anyHigh, allHigh), _mm_unpackhi_pd(anyHigh, allHigh));
+        if (_mm_comigt_sd(lows, highs)) return Span{0, 0, 0, 0};
+        // ceil(first + r), ceil(inFirst + r) as -floor(-v); ceil(end + r), floor(inEnd - r) + 1.
+        const __m128d from =
+            FloorPair(_mm_sub_pd(_mm_sub_pd(_mm_setzero_pd(), lows), _mm_set_pd(kRounding, -kRounding)));
+        const __m128d to = FloorPair(
+            _mm_xor_pd(_mm_add_pd(highs, _mm_set_pd(-kRounding, kRounding)), _mm_set_pd(0.0, -0.0)));
+        alignas(16) int32_t v[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(v),
+                        _mm_unpacklo_epi64(_mm_cvttpd_epi32(from), _mm_cvttpd_epi32(to)));
+        const int32_t first = Most(-v[0], 0), end = Least(-v[2], n);
+        if (first >= end) return Span{0, 0, 0, 0};
+        const int32_t inFirst = Most(-v[1], first), inEnd = Least(v[3] + 1, end);
+        return inFirst < inEnd ? Span{first, end, inFirst, inEnd} : Span{first, end, end, end};
     }
 
 private:
-    static __m128d Abs(__m128d v) { return _mm_andnot_pd(_mm_set1_pd(-0.0), v); }
     static constexpr double kRounding = 0x1p-12;
 
     int32_t n;
-    __m128d step, inverse, size, lanes, extent, still, forward;
+    __m128d nothing, inverse, lowOffset, highOffset;
+    __m128d lo, hi, loIn, hiIn, forward, still;
+    bool anyStill;
+    __m128d enterBound, leaveBound, allFromBound, allToBound;
 };
 
 // The sample points of a row as (x, y) pairs, advanced one pixel at a time.
@@ -201,12 +244,12 @@ struct PointPairs {
     explicit PointPairs(const Points<Quad>& start) : u(_mm_set_pd(start.uy, start.ux)) {
         for (int k = 0; k < kCount; ++k) p[k] = _mm_set_pd(start.y[k], start.x[k]);
     }
-    void Advance() {
+    VARNEL_INLINE void Advance() {
         for (int k = 0; k < kCount; ++k) p[k] = _mm_add_pd(p[k], u);
     }
     // Byte offsets of the four points (see Locator::Locate).
     template <bool Inside>
-    void Locate(const Locator& at, __m128i* offsets, __m128i* hits) const {
+    VARNEL_INLINE void Locate(const Locator& at, __m128i* offsets, __m128i* hits) const {
         at.Locate<Inside>(p, offsets, hits);
     }
 };
@@ -223,12 +266,12 @@ struct PointPairs<true> {
         : p01(_mm256_set_pd(s.y[1], s.x[1], s.y[0], s.x[0])),
           p23(_mm256_set_pd(s.y[3], s.x[3], s.y[2], s.x[2])),
           u(_mm256_set_pd(s.uy, s.ux, s.uy, s.ux)) {}
-    void Advance() {
+    VARNEL_INLINE void Advance() {
         p01 = _mm256_add_pd(p01, u);
         p23 = _mm256_add_pd(p23, u);
     }
     template <bool Inside>
-    void Locate(const Locator& at, __m128i* offsets, __m128i* hits) const {
+    VARNEL_INLINE void Locate(const Locator& at, __m128i* offsets, __m128i* hits) const {
         if (Inside) {
             const __m256d half = _mm256_set1_pd(0.5);
             at.Offsets(_mm_packs_epi32(_mm256_cvttpd_epi32(_mm256_add_pd(p01, half)),
@@ -262,8 +305,8 @@ struct PointPairs<true> {
 // point in the nearest sampler), 0 where a point misses. With one byte a pixel only
 // the low byte is the sample. False, with nothing gathered, when every point misses.
 template <bool Quad, int ObjectBytes, bool Inside>
-inline bool Gather(const Locator& at, PointPairs<Quad>& points, int32_t n, __m128i samples[4],
-                   __m128i hits[4]) {
+VARNEL_INLINE bool Gather(const Locator& at, PointPairs<Quad>& points, int32_t n, __m128i samples[4],
+                          __m128i hits[4]) {
     const auto one = [&](uint32_t offset) {
         return ObjectBytes == 4 ? _mm_loadu_si32(at.base + offset) : _mm_cvtsi32_si128(at.base[offset]);
     };
@@ -367,7 +410,7 @@ inline __m128i Div255Words(__m128i a) {
 }
 
 // The mean of four samples of four bytes each, channel by channel, truncated.
-inline __m128i MeanOfFour(const __m128i s[4]) {
+VARNEL_INLINE __m128i MeanOfFour(const __m128i s[4]) {
 #if defined(__AVX2__)
     __m256i sum = _mm256_cvtepu8_epi16(s[0]);
     for (int k = 1; k < 4; ++k) sum = _mm256_add_epi16(sum, _mm256_cvtepu8_epi16(s[k]));
@@ -386,7 +429,7 @@ inline __m128i MeanOfFour(const __m128i s[4]) {
 
 // Four pixels of four bytes, the fourth dropped, as twelve bytes of three (the last four
 // bytes zero).
-inline __m128i PackThree(__m128i v) {
+VARNEL_INLINE __m128i PackThree(__m128i v) {
 #if defined(__SSSE3__)
     return _mm_shuffle_epi8(v, _mm_set_epi8(-1, -1, -1, -1, 14, 13, 12, 10, 9, 8, 6, 5, 4, 2, 1, 0));
 #else
@@ -398,7 +441,7 @@ inline __m128i PackThree(__m128i v) {
 }
 
 // The n <= 4 pixels of three bytes at d; a row's last pixels through a scratch copy.
-inline __m128i LoadThree(const uint8_t* d, int32_t n) {
+VARNEL_INLINE __m128i LoadThree(const uint8_t* d, int32_t n) {
     if (n == 4)
         return _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(d)),
                                   _mm_cvtsi32_si128(int32_t(Load32(d + 8))));
@@ -430,7 +473,7 @@ struct Weights {
               PackThree(_mm_or_si128(_mm_or_si128(m, _mm_slli_epi32(m, 8)), _mm_slli_epi32(m, 16))))),
           rest(_mm256_sub_epi16(_mm256_set1_epi16(255), weight)) {}
 
-    __m128i Mix(__m128i dest, __m128i c) const {
+    VARNEL_INLINE __m128i Mix(__m128i dest, __m128i c) const {
         const __m256i sum = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_cvtepu8_epi16(dest), rest),
                                              _mm256_mullo_epi16(_mm256_cvtepu8_epi16(c), weight));
         const __m256i mixed =
@@ -451,7 +494,7 @@ struct Weights {
     }
 
     // The twelve blended bytes of dest and c.
-    __m128i Mix(__m128i dest, __m128i c) const {
+    VARNEL_INLINE __m128i Mix(__m128i dest, __m128i c) const {
         const __m128i zero = _mm_setzero_si128();
         const auto mix = [](__m128i dd, __m128i cc, __m128i ww, __m128i r) {
             return Div255Words(_mm_add_epi16(_mm_mullo_epi16(dd, r), _mm_mullo_epi16(cc, ww)));
@@ -463,7 +506,7 @@ struct Weights {
 };
 #endif
 
-inline void BlendThree(uint8_t* d, int32_t n, const Weights& w, __m128i colour) {
+VARNEL_INLINE void BlendThree(uint8_t* d, int32_t n, const Weights& w, __m128i colour) {
     const __m128i out = w.Mix(LoadThree(d, n), PackThree(colour));
     if (n == 4) {
         _mm_storel_epi64(reinterpret_cast<__m128i*>(d), out);
@@ -514,6 +557,15 @@ inline __m128i MaskBytes(const uint8_t* mask, int32_t n) {
     return _mm_load_si128(reinterpret_cast<const __m128i*>(m));
 }
 
+// Calls group(i, n) for the pixels i to i + n - 1 of [from, to), n = 4 as a constant for
+// every group but a last, shorter one.
+template <typename Group>
+VARNEL_INLINE void ForEachGroup(int32_t from, int32_t to, const Group& group) {
+    int32_t i = from;
+    for (; i <= to - 4; i += 4) group(i, std::integral_constant<int32_t, 4>());
+    if (i < to) group(i, to - i);
+}
+
 // Runs pixels(row, at, points, from, to, inside) over the parts of each run: where
 // points may hit, where all of them surely do, and where they may again. The points stay
 // on their chain of additions across the parts.
@@ -521,10 +573,12 @@ template <bool Quad, typename Pixels>
 void VisitRows(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy& c, int16_t objectBytes,
                const Pixels& pixels) {
     const Locator at(o, objectBytes);
-    const SpanFinder hitSpan(c, o, rows.count);
+    SamplerRow origin = rows;
+    origin.x = origin.y = 0.0;
+    const SpanFinder hitSpan(c, o, rows, Points<Quad>(origin, c));
     ForEachRun(rows, c, [&](const SamplerRow& row) {
         const Points<Quad> start(row, c);
-        const Span span = hitSpan(start);
+        const Span span = hitSpan(_mm_set_pd(row.y, row.x));
         PointPairs<Quad> points(start);
         for (int32_t i = 0; i < span.first; ++i) points.Advance();
         pixels(row, at, points, span.first, span.innerFirst, std::false_type());
@@ -540,14 +594,14 @@ void ColourRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
     const __m128i opacity = _mm_set1_epi32(c.opacity);
     const __m128i g = _mm_set1_epi32(c.desaturation), keep = _mm_set1_epi32(255 - c.desaturation);
     const Weights opaqueWeights(opacity);  // every sample opaque and no mask: m is the opacity
+    const bool desaturate = c.desaturation > 0;
     VisitRows<Quad>(
         rows, o, c, 4,
         [&](const SamplerRow& row, const Locator& at, PointPairs<Quad>& points, int32_t from, int32_t to,
             auto inside) {
-            for (int32_t i = from; i < to; i += 4) {
-                const int32_t n = Least<int32_t>(4, to - i);
+            ForEachGroup(from, to, [&](int32_t i, auto n) VARNEL_LAMBDA_INLINE {
                 __m128i s[4], hits[4];
-                if (!Gather<Quad, 4, decltype(inside)::value>(at, points, n, s, hits)) continue;
+                if (!Gather<Quad, 4, decltype(inside)::value>(at, points, n, s, hits)) return;
                 // Every sample opaque, the common case, implies that some sample is drawn.
                 __m128i every = s[0];
                 for (int k = 1; k < Points<Quad>::kCount; ++k) every = _mm_and_si128(every, s[k]);
@@ -556,7 +610,7 @@ void ColourRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
                 if (!allOpaque) {
                     __m128i any = s[0];
                     for (int k = 1; k < Points<Quad>::kCount; ++k) any = _mm_or_si128(any, s[k]);
-                    if (_mm_movemask_epi8(_mm_cmpgt_epi32(_mm_srli_epi32(any, 24), zero)) == 0) continue;
+                    if (_mm_movemask_epi8(_mm_cmpgt_epi32(_mm_srli_epi32(any, 24), zero)) == 0) return;
                 }
                 const __m128i M = Masked ? MaskBytes(row.mask + i, n) : _mm_set1_epi32(255);
                 // The colour either as each lane's low three bytes (packed) or channel by channel.
@@ -637,14 +691,14 @@ void ColourRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
                         m = Div255(_mm_srli_epi32(_mm_madd_epi16(opacity, K), 2));
                     }
                 }
-                if (_mm_movemask_epi8(_mm_cmpgt_epi32(m, zero)) == 0) continue;
+                if (_mm_movemask_epi8(_mm_cmpgt_epi32(m, zero)) == 0) return;
                 const auto splitColour = [&] {
                     if (!split)
                         for (int ch = 0; ch < 3; ++ch)
                             colour[ch] = _mm_and_si128(_mm_srli_epi32(packed, 8 * ch), byte);
                     split = true;
                 };
-                if (Quad && c.desaturation > 0) {
+                if (Quad && desaturate) {
                     splitColour();
                     const __m128i total = _mm_add_epi32(_mm_add_epi32(colour[0], colour[1]), colour[2]);
                     const __m128i grey = _mm_mullo_epi16(g, Quotient(total, _mm_set1_ps(3.0f)));
@@ -664,7 +718,7 @@ void ColourRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
                     splitColour();
                     BlendFour(row.destination + i * 4, n, m, colour);
                 }
-            }
+            });
         });
 }
 
@@ -675,10 +729,9 @@ void ReliefRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
     VisitRows<Quad>(rows, o, c, 1,
                     [&](const SamplerRow& row, const Locator& at, PointPairs<Quad>& points, int32_t from,
                         int32_t to, auto inside) {
-                        for (int32_t i = from; i < to; i += 4) {
-                            const int32_t n = Least<int32_t>(4, to - i);
+                        ForEachGroup(from, to, [&](int32_t i, auto n) VARNEL_LAMBDA_INLINE {
                             __m128i s[4], hits[4];
-                            if (!Gather<Quad, 1, decltype(inside)::value>(at, points, n, s, hits)) continue;
+                            if (!Gather<Quad, 1, decltype(inside)::value>(at, points, n, s, hits)) return;
                             alignas(16) int32_t values[4][4], hit[4][4];
                             for (int p = 0; p < Points<Quad>::kCount; ++p) {
                                 _mm_store_si128(reinterpret_cast<__m128i*>(values[p]), s[p]);
@@ -697,7 +750,7 @@ void ReliefRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
                                 BlendRelief(row.destination + (i + j) * Bytes,
                                             ReliefDelta<Masked, Quad>(S, count, M, k));
                             }
-                        }
+                        });
                     });
 }
 

@@ -153,6 +153,39 @@ TEST(RowSamplerTest, PointsOnTheObjectEdgesMatchTheReference) {
                 }
 }
 
+// Bands as tall and rows as long as a tile's, whose rows run into and out of the object:
+// what the vector samplers work out once for all rows of a band must hold for the last.
+TEST(RowSamplerTest, TallBandsOfLongRowsMatchTheReference) {
+    std::mt19937 random(5);
+    const auto whole = [&](int32_t a, int32_t b) {
+        return std::uniform_int_distribution<int32_t>(a, b)(random);
+    };
+    int32_t drawn = 0;
+    for (const auto& family : Families())
+        for (bool texture : {false, true})
+            for (bool quick : {false, true})
+                for (int trial = 0; trial < 40; ++trial) {
+                    const int32_t w = whole(4, 64), h = whole(4, 64);
+                    Trial t = RandomTrial(random, texture, 3, false, w, h);
+                    if (std::isnan(t.row.x)) t.row.x = 0.5;
+                    t.row.count = whole(60, 200);
+                    t.row.rows = whole(40, 160);
+                    t.row.destinationStride = ptrdiff_t(t.row.count) * 3;
+                    // The band's middle row passes near the object's centre.
+                    const double middle = t.row.rows / 2.0, along = t.row.count / 2.0;
+                    t.row.x = w / 2.0 - along * t.copy.ux - middle * t.copy.vx + whole(-8, 8);
+                    t.row.y = h / 2.0 - along * t.copy.uy - middle * t.copy.vy + whole(-8, 8);
+                    t.destination.assign(size_t(t.row.rows) * t.row.destinationStride, 0);
+                    for (uint8_t& v : t.destination) v = uint8_t(random());
+                    const std::vector<uint8_t> expected =
+                        Draw(ChooseReferenceRowSampler(texture, 3, quick, false), t);
+                    drawn += expected != t.destination;
+                    ASSERT_EQ(Draw(family.second(texture, 3, quick, false), t), expected)
+                        << family.first << " texture " << texture << " quick " << quick << " trial " << trial;
+                }
+    EXPECT_GT(drawn, int32_t(Families().size()) * 4 * 30) << "most bands must draw something";
+}
+
 TEST(RowSamplerTest, ObjectsTooWideForTheVectorOffsetsStillMatch) {
     std::mt19937 random(7);
     for (bool texture : {false, true}) {
