@@ -598,7 +598,7 @@ void ColourRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
     VisitRows<Quad>(
         rows, o, c, 4,
         [&](const SamplerRow& row, const Locator& at, PointPairs<Quad>& points, int32_t from, int32_t to,
-            auto inside) {
+            auto inside) VARNEL_LAMBDA_INLINE {
             ForEachGroup(from, to, [&](int32_t i, auto n) VARNEL_LAMBDA_INLINE {
                 __m128i s[4], hits[4];
                 if (!Gather<Quad, 4, decltype(inside)::value>(at, points, n, s, hits)) return;
@@ -728,7 +728,7 @@ void ReliefRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
     const int32_t k = (c.textureAmount * c.opacity) / 255;
     VisitRows<Quad>(rows, o, c, 1,
                     [&](const SamplerRow& row, const Locator& at, PointPairs<Quad>& points, int32_t from,
-                        int32_t to, auto inside) {
+                        int32_t to, auto inside) VARNEL_LAMBDA_INLINE {
                         ForEachGroup(from, to, [&](int32_t i, auto n) VARNEL_LAMBDA_INLINE {
                             __m128i s[4], hits[4];
                             if (!Gather<Quad, 1, decltype(inside)::value>(at, points, n, s, hits)) return;
