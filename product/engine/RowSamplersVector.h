@@ -244,6 +244,13 @@ struct PointPairs {
     explicit PointPairs(const Points<Quad>& start) : u(_mm_set_pd(start.uy, start.ux)) {
         for (int k = 0; k < kCount; ++k) p[k] = _mm_set_pd(start.y[k], start.x[k]);
     }
+    // The points of the row that starts at row (x, y), these points being the offsets
+    // from a row's start: the same sums as Points makes.
+    VARNEL_INLINE PointPairs At(__m128d row) const {
+        PointPairs moved = *this;
+        for (int k = 0; k < kCount; ++k) moved.p[k] = _mm_add_pd(row, p[k]);
+        return moved;
+    }
     VARNEL_INLINE void Advance() {
         for (int k = 0; k < kCount; ++k) p[k] = _mm_add_pd(p[k], u);
     }
@@ -266,6 +273,13 @@ struct PointPairs<true> {
         : p01(_mm256_set_pd(s.y[1], s.x[1], s.y[0], s.x[0])),
           p23(_mm256_set_pd(s.y[3], s.x[3], s.y[2], s.x[2])),
           u(_mm256_set_pd(s.uy, s.ux, s.uy, s.ux)) {}
+    VARNEL_INLINE PointPairs At(__m128d row) const {
+        const __m256d both = _mm256_insertf128_pd(_mm256_castpd128_pd256(row), row, 1);
+        PointPairs moved = *this;
+        moved.p01 = _mm256_add_pd(both, p01);
+        moved.p23 = _mm256_add_pd(both, p23);
+        return moved;
+    }
     VARNEL_INLINE void Advance() {
         p01 = _mm256_add_pd(p01, u);
         p23 = _mm256_add_pd(p23, u);
@@ -575,11 +589,13 @@ void VisitRows(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
     const Locator at(o, objectBytes);
     SamplerRow origin = rows;
     origin.x = origin.y = 0.0;
-    const SpanFinder hitSpan(c, o, rows, Points<Quad>(origin, c));
+    const Points<Quad> offsets(origin, c);
+    const SpanFinder hitSpan(c, o, rows, offsets);
+    const PointPairs<Quad> fromStart(offsets);
     ForEachRun(rows, c, [&](const SamplerRow& row) {
-        const Points<Quad> start(row, c);
-        const Span span = hitSpan(_mm_set_pd(row.y, row.x));
-        PointPairs<Quad> points(start);
+        const __m128d start = _mm_set_pd(row.y, row.x);
+        const Span span = hitSpan(start);
+        PointPairs<Quad> points = fromStart.At(start);
         for (int32_t i = 0; i < span.first; ++i) points.Advance();
         pixels(row, at, points, span.first, span.innerFirst, std::false_type());
         pixels(row, at, points, span.innerFirst, span.innerEnd, std::true_type());
