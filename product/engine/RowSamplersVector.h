@@ -254,6 +254,11 @@ struct PointPairs {
     VARNEL_INLINE void Advance() {
         for (int k = 0; k < kCount; ++k) p[k] = _mm_add_pd(p[k], u);
     }
+    // steps advances at once: the same only where every addition is exact (WholeSteps).
+    VARNEL_INLINE void AdvanceBy(int32_t steps) {
+        const __m128d by = _mm_mul_pd(_mm_set1_pd(steps), u);
+        for (int k = 0; k < kCount; ++k) p[k] = _mm_add_pd(p[k], by);
+    }
     // Byte offsets of the four points (see Locator::Locate).
     template <bool Inside>
     VARNEL_INLINE void Locate(const Locator& at, __m128i* offsets, __m128i* hits) const {
@@ -283,6 +288,11 @@ struct PointPairs<true> {
     VARNEL_INLINE void Advance() {
         p01 = _mm256_add_pd(p01, u);
         p23 = _mm256_add_pd(p23, u);
+    }
+    VARNEL_INLINE void AdvanceBy(int32_t steps) {
+        const __m256d by = _mm256_mul_pd(_mm256_set1_pd(steps), u);
+        p01 = _mm256_add_pd(p01, by);
+        p23 = _mm256_add_pd(p23, by);
     }
     template <bool Inside>
     VARNEL_INLINE void Locate(const Locator& at, __m128i* offsets, __m128i* hits) const {
@@ -408,6 +418,77 @@ VARNEL_INLINE bool Gather(const Locator& at, PointPairs<Quad>& points, int32_t n
         alignas(16) uint32_t l[4];
         _mm_store_si128(reinterpret_cast<__m128i*>(l), offset);
         samples[0] = _mm_and_si128(four(l[0], l[1], l[2], l[3]), hits[0]);
+    }
+    return true;
+}
+
+// Whether every point steps by exactly one object pixel along the object's rows each
+// destination pixel, by exact additions, the same on every row: then a point's pixel
+// moves one to the right a step. That holds when the step is (1, 0), no row moves
+// sideways, and each point's x is a multiple of the spacing of doubles at the largest
+// value its chain reaches (a row's length and half a pixel beyond its x): every sum is
+// then a double itself.
+template <bool Quad>
+bool WholeSteps(const SamplerRow& rows, const SamplerCopy& c, const Points<Quad>& offsets) {
+    if (!(c.ux == 1.0 && c.uy == 0.0 && c.vx == 0.0)) return false;
+    for (int k = 0; k < Points<Quad>::kCount; ++k) {
+        const double x = rows.x + offsets.x[k];
+        const double most = std::fabs(x) + rows.count + 1.0;
+        if (!(most < 0x1p40)) return false;  // NaN too
+        uint64_t bits;
+        std::memcpy(&bits, &most, sizeof bits);
+        bits = ((bits >> 52) - 52) << 52;  // most >= 1: a normal power of two results
+        double spacing;
+        std::memcpy(&spacing, &bits, sizeof spacing);
+        const double steps = x / spacing;  // exact, and below 2^53 in magnitude
+        if (double(int64_t(steps)) != steps) return false;
+    }
+    return true;
+}
+
+// The points of a run of whole steps (see WholeSteps) where every point hits: byte offsets
+// of the next pixel's points, four pixels' samples of a point being the bytes that follow.
+template <bool Quad>
+struct RunPoints {
+    static constexpr int kCount = Points<Quad>::kCount;
+    uint32_t offsets[kCount];
+
+    RunPoints(const Locator& at, const PointPairs<Quad>& points) {
+        __m128i located, hits;
+        if constexpr (Quad) {
+            points.template Locate<true>(at, &located, &hits);
+        } else {
+            const __m128d p[4] = {points.p[0], points.p[0], points.p[0], points.p[0]};
+            at.Locate<true>(p, &located, &hits);
+        }
+        alignas(16) uint32_t all[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(all), located);
+        for (int k = 0; k < kCount; ++k) offsets[k] = all[k];
+    }
+};
+
+// Gather along a run of whole steps: the same samples and hits, from plain loads.
+template <bool Quad, int ObjectBytes, bool Inside>
+VARNEL_INLINE bool Gather(const Locator& at, RunPoints<Quad>& run, int32_t n, __m128i samples[4],
+                          __m128i hits[4]) {
+    static_assert(Inside, "a run lies where every point hits");
+    const __m128i present = _mm_cmpgt_epi32(_mm_set1_epi32(n), _mm_set_epi32(3, 2, 1, 0));
+    for (int k = 0; k < RunPoints<Quad>::kCount; ++k) {
+        const uint8_t* s = at.base + run.offsets[k];
+        if (n == 4 && ObjectBytes == 4) {
+            samples[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
+        } else {
+            alignas(16) int32_t v[4] = {0, 0, 0, 0};
+            for (int32_t j = 0; j < n; ++j)
+                v[j] = ObjectBytes == 4 ? int32_t(Load32(s + j * 4)) : int32_t(s[j]);
+            samples[k] = _mm_load_si128(reinterpret_cast<const __m128i*>(v));
+        }
+        run.offsets[k] += uint32_t(ObjectBytes * n);
+    }
+    if (Quad) {
+        for (int32_t j = 0; j < 4; ++j) hits[j] = j < n ? _mm_set1_epi32(-1) : _mm_setzero_si128();
+    } else {
+        hits[0] = present;
     }
     return true;
 }
@@ -592,13 +673,29 @@ void VisitRows(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
     const Points<Quad> offsets(origin, c);
     const SpanFinder hitSpan(c, o, rows, offsets);
     const PointPairs<Quad> fromStart(offsets);
+    const bool whole = WholeSteps(rows, c, offsets);
     ForEachRun(rows, c, [&](const SamplerRow& row) {
         const __m128d start = _mm_set_pd(row.y, row.x);
         const Span span = hitSpan(start);
         PointPairs<Quad> points = fromStart.At(start);
-        for (int32_t i = 0; i < span.first; ++i) points.Advance();
+        if (whole) {
+            points.AdvanceBy(span.first);
+        } else {
+            for (int32_t i = 0; i < span.first; ++i) points.Advance();
+        }
         pixels(row, at, points, span.first, span.innerFirst, std::false_type());
-        pixels(row, at, points, span.innerFirst, span.innerEnd, std::true_type());
+        int32_t inner = span.innerFirst;
+        if (whole) {
+            // Whole groups of four from plain loads, the rest as usual.
+            const int32_t runEnd = inner + (span.innerEnd - inner) / 4 * 4;
+            if (runEnd > inner) {
+                RunPoints<Quad> run(at, points);
+                pixels(row, at, run, inner, runEnd, std::true_type());
+                points.AdvanceBy(runEnd - inner);
+                inner = runEnd;
+            }
+        }
+        pixels(row, at, points, inner, span.innerEnd, std::true_type());
         pixels(row, at, points, span.innerEnd, span.end, std::false_type());
     });
 }
@@ -613,7 +710,7 @@ void ColourRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
     const bool desaturate = c.desaturation > 0;
     VisitRows<Quad>(
         rows, o, c, 4,
-        [&](const SamplerRow& row, const Locator& at, PointPairs<Quad>& points, int32_t from, int32_t to,
+        [&](const SamplerRow& row, const Locator& at, auto& points, int32_t from, int32_t to,
             auto inside) VARNEL_LAMBDA_INLINE {
             ForEachGroup(from, to, [&](int32_t i, auto n) VARNEL_LAMBDA_INLINE {
                 __m128i s[4], hits[4];
@@ -743,8 +840,8 @@ void ReliefRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
     if (!FitsOffsets(o)) return ChooseReferenceRowSampler(true, Bytes, !Quad, Masked)(rows, o, c);
     const int32_t k = (c.textureAmount * c.opacity) / 255;
     VisitRows<Quad>(rows, o, c, 1,
-                    [&](const SamplerRow& row, const Locator& at, PointPairs<Quad>& points, int32_t from,
-                        int32_t to, auto inside) VARNEL_LAMBDA_INLINE {
+                    [&](const SamplerRow& row, const Locator& at, auto& points, int32_t from, int32_t to,
+                        auto inside) VARNEL_LAMBDA_INLINE {
                         ForEachGroup(from, to, [&](int32_t i, auto n) VARNEL_LAMBDA_INLINE {
                             __m128i s[4], hits[4];
                             if (!Gather<Quad, 1, decltype(inside)::value>(at, points, n, s, hits)) return;

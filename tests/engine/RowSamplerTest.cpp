@@ -186,6 +186,41 @@ TEST(RowSamplerTest, TallBandsOfLongRowsMatchTheReference) {
     EXPECT_GT(drawn, int32_t(Families().size()) * 4 * 30) << "most bands must draw something";
 }
 
+// Copies neither turned nor scaled step one object pixel a destination pixel. From
+// starts on whole, half and quarter pixels, near powers of two and with low bits that
+// make the additions round, rows must match the reference whichever way they are drawn.
+TEST(RowSamplerTest, WholePixelStepsMatchTheReference) {
+    std::mt19937 random(3);
+    const auto whole = [&](int32_t a, int32_t b) {
+        return std::uniform_int_distribution<int32_t>(a, b)(random);
+    };
+    for (const auto& family : Families())
+        for (bool texture : {false, true})
+            for (int32_t bytes : {3, 4})
+                for (bool quick : {false, true})
+                    for (bool masked : {false, true})
+                        for (int trial = 0; trial < 60; ++trial) {
+                            const int32_t w = whole(1, 40), h = whole(1, 40);
+                            Trial t = RandomTrial(random, texture, bytes, masked, w, h);
+                            t.copy.ux = 1.0, t.copy.uy = 0.0, t.copy.vx = 0.0, t.copy.vy = 1.0;
+                            const double fractions[] = {0.0, 0.5, 0.25, 0.75, 0x1p-20, 0.1, 1.0 - 0x1p-40};
+                            t.row.x = whole(-50, w + 8) + fractions[whole(0, 6)];
+                            if (whole(0, 9) == 0) t.row.x = 0x1p21 + 0.5 - whole(0, 3);  // coarse doubles
+                            // Just below 2^m - 1/2: at 2^m the spacing doubles, the sum ties and
+                            // rounds up, and one pixel moves on early.
+                            if (whole(0, 3) == 0) {
+                                const int m = whole(2, 5);
+                                t.row.x = std::ldexp(1.0, m) - 0.5 - std::ldexp(1.0, m - 53) - whole(0, 3);
+                            }
+                            t.row.y = whole(-4, h + 4) + fractions[whole(0, 6)];
+                            const std::vector<uint8_t> expected =
+                                Draw(ChooseReferenceRowSampler(texture, bytes, quick, masked), t);
+                            ASSERT_EQ(Draw(family.second(texture, bytes, quick, masked), t), expected)
+                                << family.first << " texture " << texture << " bytes " << bytes << " quick "
+                                << quick << " masked " << masked << " trial " << trial << " x " << t.row.x;
+                        }
+}
+
 TEST(RowSamplerTest, ObjectsTooWideForTheVectorOffsetsStillMatch) {
     std::mt19937 random(7);
     for (bool texture : {false, true}) {
