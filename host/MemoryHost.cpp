@@ -246,6 +246,10 @@ void MemoryHost::CommitOutput() {
     const size_t stride = size_t(width) * planes + faults.rowPadding;
     for (int32_t y = out.rect.top; y < out.rect.bottom; ++y) {
         const uint8_t* row = out.bytes.data() + size_t(y - out.rect.top) * stride;
+        if (planes == image.planes) {  // whole pixels: the row as it stands
+            std::memcpy(&image.At(out.rect.left, y, 0), row, size_t(width) * planes);
+            continue;
+        }
         for (int32_t x = out.rect.left; x < out.rect.right; ++x) {
             for (int32_t p = 0; p < planes; ++p)
                 image.At(x, y, out.loPlane + p) = row[(x - out.rect.left) * planes + p];
@@ -277,6 +281,10 @@ OSErr MemoryHost::FillBuffer(Buffer& buffer, const Rect& rect, int16 lo, int16 h
     for (int32_t y = 0; y < height; ++y) {
         uint8_t* row = buffer.bytes.data() + stride * y;
         const int32_t sy = (rect.top + y) * r;
+        if (!isMask && r == 1 && planes == image.planes) {  // whole pixels at 1:1: the row as it stands
+            std::memcpy(row, &image.At(rect.left, sy, 0), size_t(width) * planes);
+            continue;
+        }
         for (int32_t x = 0; x < width; ++x) {
             const int32_t sx = (rect.left + x) * r;
             if (isMask) {
