@@ -49,6 +49,27 @@ TEST(MemoryHostTest, ServesSampledAreasAndPlanes) {
     EXPECT_EQ(err, noErr);
 }
 
+TEST(MemoryHostTest, ServesWholePixelsAtOneToOneRowByRowWithPadding) {
+    MemoryHost host;
+    host.SetImage(Gradient(7, 5, 4));
+    host.Faults().rowPadding = 3;
+    OSErr err = DuringStart(host, [&](FilterRecord& r) -> OSErr {
+        r.inRect = Rect{1, 2, 4, 6};  // top, left, bottom, right
+        r.inLoPlane = 0;
+        r.inHiPlane = 3;
+        r.inputRate = 1 << 16;
+        if (OSErr e = r.advanceState()) return e;
+        const uint8_t* in = static_cast<const uint8_t*>(static_cast<void*>(r.inData));
+        EXPECT_EQ(r.inRowBytes, 4 * 4 + 3);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 4; ++x)
+                for (int p = 0; p < 4; ++p)
+                    EXPECT_EQ(in[y * r.inRowBytes + x * 4 + p], host.Image().At(2 + x, 1 + y, p));
+        return noErr;
+    });
+    EXPECT_EQ(err, noErr);
+}
+
 TEST(MemoryHostTest, WritesBackEachOutputTileAndTheLastAfterTheCall) {
     MemoryHost host;
     host.SetImage(Gradient(4, 2, 3));
