@@ -3,6 +3,7 @@
 // returns only when every job is done.
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -34,9 +35,11 @@ private:
     std::mutex mutex;
     std::condition_variable wake, finished;
     const std::function<void(int32_t)>* current = nullptr;
-    int32_t next = 0, count = 0, running = 0;
-    uint64_t generation = 0;
-    bool stopping = false;
+    int32_t next = 0, count = 0;
+    std::atomic<int32_t> running{0};
+    std::atomic<uint64_t> generation{0};
+    std::atomic<bool> stopping{false};
+    bool spin = false;  // wait busily a little before sleeping
 };
 
 // The environment variable that holds a run to a number of threads.
