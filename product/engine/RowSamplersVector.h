@@ -146,7 +146,6 @@ public:
                const Points<Quad>& offsets)
         : n(rows.count),
           nothing(_mm_set1_pd(n + 1.0)),
-          inverse(_mm_div_pd(_mm_set1_pd(1.0), _mm_set_pd(c.uy, c.ux))),  // unused for a step of 0
           lowOffset(_mm_set_pd(offsets.y[0], offsets.x[0])),
           highOffset(lowOffset) {
         for (int k = 1; k < Points<Quad>::kCount; ++k) {
@@ -154,6 +153,7 @@ public:
             lowOffset = _mm_min_pd(v, lowOffset), highOffset = _mm_max_pd(v, highOffset);
         }
         const __m128d step = _mm_set_pd(c.uy, c.ux), size = _mm_set_pd(o.height, o.width);
+        inverse = _mm_div_pd(_mm_set1_pd(1.0), step);  // unused for a step of 0
         const __m128d one = _mm_set1_pd(1.0), zero = _mm_setzero_pd(), half = _mm_set1_pd(0.5);
         // Every row start lies within rows steps down of the first, give or take the
         // roundings of the additions; the points within extent of a start.

@@ -194,6 +194,7 @@ TEST(RowSamplerTest, WholePixelStepsMatchTheReference) {
     const auto whole = [&](int32_t a, int32_t b) {
         return std::uniform_int_distribution<int32_t>(a, b)(random);
     };
+    int32_t drawn = 0, trials = 0;
     for (const auto& family : Families())
         for (bool texture : {false, true})
             for (int32_t bytes : {3, 4})
@@ -215,10 +216,13 @@ TEST(RowSamplerTest, WholePixelStepsMatchTheReference) {
                             t.row.y = whole(-4, h + 4) + fractions[whole(0, 6)];
                             const std::vector<uint8_t> expected =
                                 Draw(ChooseReferenceRowSampler(texture, bytes, quick, masked), t);
+                            drawn += expected != t.destination;
+                            ++trials;
                             ASSERT_EQ(Draw(family.second(texture, bytes, quick, masked), t), expected)
                                 << family.first << " texture " << texture << " bytes " << bytes << " quick "
                                 << quick << " masked " << masked << " trial " << trial << " x " << t.row.x;
                         }
+    EXPECT_GT(drawn, trials / 5) << "many rows must cross the object";
 }
 
 TEST(RowSamplerTest, ObjectsTooWideForTheVectorOffsetsStillMatch) {
