@@ -11,6 +11,7 @@ struct Placement {
     Matrix3 transform = Matrix3::Identity();  // image -> object once placed
     int32_t opacity = 255;
     int32_t desaturation = 0;
-    OrvRect bounds;      // in image coordinates
-    double depth = 0.0;  // set only while random scaling is on
+    int32_t hueShift = 0, brightness = 0;  // drawn by the variation generator
+    OrvRect bounds;                        // in image coordinates
+    double depth = 0.0;                    // set only while random scaling is on
 };

@@ -36,7 +36,14 @@ bool PrepareCopy(const PixelBuffer& destination, bool masked, const OrvRect& are
     p.source.width = w;
     p.source.height = h;
     p.bytes = destination.kind == pixelKindHostRGBA || destination.kind == pixelKindProxyBGRA ? 4 : 3;
-    p.sampler = ChooseRowSampler(settings.texture, p.bytes, settings.quick, masked);
+    p.copy.hueShift = placement.hueShift;
+    p.copy.brightness = placement.brightness;
+    p.copy.blend = settings.blend;
+    // A relief only lightens and darkens: colour variation has nothing to act on there.
+    const bool varied = placement.hueShift != 0 || placement.brightness != 0 || settings.blend != 0;
+    p.sampler = !settings.texture && varied
+                    ? ChooseVariedRowSampler(p.bytes, settings.quick, masked)
+                    : ChooseRowSampler(settings.texture, p.bytes, settings.quick, masked);
     return true;
 }
 
