@@ -118,12 +118,8 @@ std::vector<Placement> BuildPlacements(const EffectParameters& p, const ObjectCh
         if (keep && p.wholeObjectsOnly) {
             keep = Contains(filterArea, placement.bounds) && (wholeImage || isBoxSelected(placement.bounds));
         }
-        if (keep && m.Invert()) {
-            // Mirrored in the object's own box, x -> w - x, so bounds and footprint stay.
-            if (own.flip & kFlipHorizontal) m.AppendScaling(-1.0, 1.0), m.AppendTranslation(w, 0);
-            if (own.flip & kFlipVertical) m.AppendScaling(1.0, -1.0), m.AppendTranslation(0, h);
-            kept.push_back(placement);
-        }
+        placement.flip = own.flip;
+        if (keep && m.Invert()) kept.push_back(placement);
     }
 
     // Far copies first; equal depths keep their attempt order on every platform.
