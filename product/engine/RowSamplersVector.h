@@ -718,7 +718,6 @@ VARNEL_INLINE void VaryLanes(__m128i colour[3], int32_t n, const SamplerCopy& c)
 template <int Bytes>
 VARNEL_INLINE void BlendLanesByMode(__m128i colour[3], const uint8_t* d, int32_t n, const SamplerCopy& c) {
     const BlendMode mode = BlendMode(c.blend);
-    if (mode == BlendMode::Normal) return;
     alignas(16) int32_t lanes[3][4];
     for (int k = 0; k < 3; ++k) _mm_store_si128(reinterpret_cast<__m128i*>(lanes[k]), colour[k]);
     for (int32_t j = 0; j < n; ++j) {
@@ -856,7 +855,10 @@ void ColourRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
                     for (int ch = 0; ch < 3; ++ch)
                         colour[ch] = Div255(_mm_add_epi32(grey, _mm_mullo_epi16(keep, colour[ch])));
                 }
-                if (Varied) BlendLanesByMode<Bytes>(colour, row.destination + i * Bytes, n, c);
+                if (Varied && c.blend != 0) {
+                    splitColour();
+                    BlendLanesByMode<Bytes>(colour, row.destination + i * Bytes, n, c);
+                }
                 if (Bytes == 3) {
                     if (split)
                         packed = _mm_or_si128(_mm_or_si128(colour[0], _mm_slli_epi32(colour[1], 8)),
