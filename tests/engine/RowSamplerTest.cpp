@@ -147,8 +147,9 @@ TEST(RowSamplerTest, VariedVectorSamplersMatchTheVariedReference) {
                         Trial t = RandomTrial(random, false, bytes, masked, w, h);
                         // Each step alone too: hue or brightness off, or both and only the blend mode on.
                         const int32_t only = std::uniform_int_distribution<int32_t>(0, 3)(random);
-                        t.copy.hueShift =
-                            only % 3 == 1 ? 0 : std::uniform_int_distribution<int32_t>(-768, 768)(random);
+                        t.copy.hueShift = only == 1 || only == 3
+                                              ? 0
+                                              : std::uniform_int_distribution<int32_t>(-768, 768)(random);
                         t.copy.brightness =
                             only >= 2 ? 0 : std::uniform_int_distribution<int32_t>(-10000, 10000)(random);
                         t.copy.blend = uint8_t(std::uniform_int_distribution<int32_t>(0, 5)(random));
