@@ -72,8 +72,20 @@ TEST(SliderModel, PositionOutsideTheRangeIsStoredUnchangedWithoutOverflow) {
     EXPECT_EQ(wide.RangeLength(), 4294967295LL);
     wide.SetPosition(INT_MAX);
     EXPECT_EQ(wide.OffsetToPixel(wide.Offset()), wide.Geometry().channel.right);
-    EXPECT_EQ(wide.Wheel(120, false), (Codes{kPosition}));
+    EXPECT_EQ(wide.Wheel(120, false), (Codes{SliderCode::LineRight}));
     EXPECT_EQ(wide.Position(), INT_MAX);
+}
+
+TEST(SliderModel, ThumbStaysInsideTheChannelAtPositionsFarOutsideTheRange) {
+    for (int32_t position : {2000000000, INT_MAX, INT_MIN, -5}) {
+        SliderModel s = Slider(1, 100);
+        s.SetPosition(position);
+        s.Layout(s.Geometry().whole);
+        const SliderGeometry& g = s.Geometry();
+        const int32_t centre = (g.thumb.left + g.thumb.right) / 2;
+        EXPECT_EQ(g.thumb.Width(), 10) << position;
+        EXPECT_EQ(centre, position > 0 ? g.channel.right : g.channel.left) << position;
+    }
 }
 
 TEST(SliderModel, ThumbDragTracksEveryMoveThenReportsPositionAndEnd) {
@@ -130,7 +142,7 @@ TEST(SliderModel, ArrowKeysStepByOneWithinTheRangeAndEndOnRelease) {
     EXPECT_EQ(s.KeyDown(ControlKey::Left), (Codes{SliderCode::LineLeft}));
     EXPECT_EQ(s.Position(), 0);
     EXPECT_EQ(s.KeyUp(ControlKey::Left), (Codes{kEnd}));
-    EXPECT_EQ(s.KeyDown(ControlKey::Home), Codes{});
+    EXPECT_EQ(s.KeyDown(ControlKey::Home), (Codes{SliderCode::Top}));
     s.SetPosition(10);
     s.KeyDown(ControlKey::Right);
     EXPECT_EQ(s.Position(), 10);
@@ -138,13 +150,52 @@ TEST(SliderModel, ArrowKeysStepByOneWithinTheRangeAndEndOnRelease) {
 
 TEST(SliderModel, WheelStepsFiveTimesWithControlAndClamps) {
     SliderModel s = Slider(0, 100);
-    EXPECT_EQ(s.Wheel(240, false), (Codes{kPosition}));
+    EXPECT_EQ(s.Wheel(240, false), (Codes{SliderCode::LineRight}));
     EXPECT_EQ(s.Position(), 2);
     s.Wheel(120, true);
     EXPECT_EQ(s.Position(), 7);
     s.Wheel(-120 * 50, false);
     EXPECT_EQ(s.Position(), 0);
     s.Wheel(60, false);  // half a notch
+    EXPECT_EQ(s.Position(), 0);
+}
+
+TEST(SliderModel, PageKeysStepAPageAndHomeAndEndGoToTheEnds) {
+    const struct {
+        ControlKey key;
+        int32_t from, to;
+        SliderCode code;
+    } cases[] = {
+        {ControlKey::PageDown, 50, 70, SliderCode::PageRight},
+        {ControlKey::PageDown, 90, 100, SliderCode::PageRight},
+        {ControlKey::PageUp, 50, 30, SliderCode::PageLeft},
+        {ControlKey::PageUp, 10, 0, SliderCode::PageLeft},
+        {ControlKey::Home, 50, 0, SliderCode::Top},
+        {ControlKey::End, 50, 100, SliderCode::Bottom},
+    };
+    for (const auto& c : cases) {
+        SliderModel s = Slider(0, 100);  // page 20
+        s.SetPosition(c.from);
+        EXPECT_EQ(s.KeyDown(c.key), (Codes{c.code})) << c.from << " " << int(c.key);
+        EXPECT_EQ(s.Position(), c.to) << c.from << " " << int(c.key);
+        EXPECT_EQ(s.KeyUp(c.key), (Codes{kEnd}));
+    }
+    SliderModel s = Slider(0, 100);
+    EXPECT_EQ(s.KeyDown(ControlKey::Space), Codes{});
+    EXPECT_EQ(s.KeyUp(ControlKey::Space), Codes{});
+}
+
+TEST(SliderModel, WheelAddsUpPartsOfANotch) {
+    SliderModel s = Slider(0, 100);
+    // A fine wheel: three parts of 40 make one notch.
+    EXPECT_EQ(s.Wheel(40, false), Codes{});
+    EXPECT_EQ(s.Wheel(40, false), Codes{});
+    EXPECT_EQ(s.Wheel(40, false), (Codes{SliderCode::LineRight}));
+    EXPECT_EQ(s.Position(), 1);
+    // A turn back drops what was gathered the other way.
+    s.Wheel(100, false);
+    EXPECT_EQ(s.Wheel(-100, false), Codes{});
+    EXPECT_EQ(s.Wheel(-20, false), (Codes{SliderCode::LineLeft}));
     EXPECT_EQ(s.Position(), 0);
 }
 
