@@ -190,15 +190,15 @@ LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
         case WM_KEYUP: {
             ControlKey key = KeyOf(wParam);
             SliderModel::Codes codes = message == WM_KEYDOWN ? model.KeyDown(key) : model.KeyUp(key);
-            if (codes.empty()) break;
-            AfterInput(codes, false);
+            if (!codes.empty()) AfterInput(codes, false);
             return 0;
         }
-        case WM_MOUSEWHEEL:
-            AfterInput(
-                model.Wheel(GET_WHEEL_DELTA_WPARAM(wParam), (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0),
-                false);
+        case WM_MOUSEWHEEL: {
+            SliderModel::Codes codes =
+                model.Wheel(GET_WHEEL_DELTA_WPARAM(wParam), (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0);
+            if (!codes.empty()) AfterInput(codes, false);
             return 0;
+        }
         // The trackbar's own messages, answered from the model.
         case TBM_GETPOS:
             return model.Position();
@@ -236,6 +236,12 @@ LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
         case TBM_GETPAGESIZE:
             return static_cast<LRESULT>(model.PageStep());
         default:
+            // The system trackbar beneath keeps a stale range and position: no input and no
+            // timer of its own may reach it, or it would send its own codes to the parent.
+            if ((message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+                (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_TIMER ||
+                message == WM_MOUSELEAVE)
+                return ::DefWindowProcA(hWnd, message, wParam, lParam);
             break;
     }
     return CSliderCtrl::WindowProc(message, wParam, lParam);
