@@ -25,7 +25,19 @@ std::string OrvCustomEditBox::Text() const { return TextOf(hWnd); }
 
 void OrvCustomEditBox::ApplyText(const std::string& text) {
     if (hWnd == nullptr) return;
-    Quietly(hWnd, [&] { return DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())); });
+    // The system puts the caret at the start of new text; a box rewritten while the person
+    // types in it keeps the caret where it was.
+    DWORD start = 0, end = 0;
+    bool focused = GetFocus() == hWnd;
+    if (focused) SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    Quietly(hWnd, [&] {
+        LRESULT r = DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        if (focused) {
+            const DWORD length = static_cast<DWORD>(text.size());
+            DefWindowProc(EM_SETSEL, std::min(start, length), std::min(end, length));
+        }
+        return r;
+    });
     RedrawNow();
 }
 
@@ -146,11 +158,13 @@ LRESULT OrvCustomEditBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         case WM_CHAR:
+            if (Shortcut(wParam)) return 0;
             if (!filter.Accepts(static_cast<uint32_t>(wParam))) return 0;
             return HandleWatched(message, wParam, lParam, true);
+        case WM_PASTE:
+            return Paste(lParam);
         case WM_KEYDOWN:
         case WM_KEYUP:
-        case WM_PASTE:
         case WM_CUT:
         case WM_CLEAR:
         case WM_UNDO:
@@ -196,6 +210,61 @@ LRESULT OrvCustomEditBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             break;
     }
     return CEdit::WindowProc(message, wParam, lParam);
+}
+
+bool OrvCustomEditBox::Shortcut(WPARAM character) {
+    UINT command = 0;
+    switch (character) {
+        case 1:
+            HandleWatched(EM_SETSEL, 0, -1, true);
+            return true;
+        case 3:
+            command = WM_COPY;
+            break;
+        case 22:
+            command = WM_PASTE;
+            break;
+        case 24:
+            command = WM_CUT;
+            break;
+        case 26:
+            command = WM_UNDO;
+            break;
+        default:
+            return false;
+    }
+    if (command != WM_COPY && (GetStyle() & ES_READONLY)) return true;
+    SendMessage(command, 0, 0);
+    return true;
+}
+
+bool OrvCustomEditBox::AcceptsPaste(const std::string& pasted, const std::string&) const {
+    return filter.AcceptsAll(pasted);
+}
+
+// Every paste comes here, from the keys and from the context menu alike.
+LRESULT OrvCustomEditBox::Paste(LPARAM lParam) {
+    std::string pasted;
+    if (IsClipboardFormatAvailable(CF_TEXT) && OpenClipboard(hWnd)) {
+        if (HANDLE data = GetClipboardData(CF_TEXT)) {
+            if (const char* text = static_cast<const char*>(GlobalLock(data))) {
+                pasted = text;
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+    }
+    if (pasted.empty()) return 0;
+    std::string text = Text();
+    DWORD start = 0, end = 0;
+    SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    start = std::min<DWORD>(start, static_cast<DWORD>(text.size()));
+    end = std::min<DWORD>(std::max(start, end), static_cast<DWORD>(text.size()));
+    if (!AcceptsPaste(pasted, text.substr(0, start) + pasted + text.substr(end))) {
+        MessageBeep(MB_OK);
+        return 0;
+    }
+    return HandleWatched(WM_PASTE, 0, lParam, true);
 }
 
 bool OrvCustomEditBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
@@ -289,6 +358,10 @@ int OrvCustomIntegerEditBox::GetValue() const {
 }
 
 void OrvCustomIntegerEditBox::SpinStep(int delta) { SetText(model.Step(Text(), delta), true); }
+
+bool OrvCustomIntegerEditBox::AcceptsPaste(const std::string&, const std::string& result) const {
+    return model.AcceptsText(result);
+}
 
 void OrvCustomIntegerEditBox::OnFocusLost() {
     IntegerBoxModel::Commit c = model.FocusLost(Text());

@@ -55,6 +55,10 @@ public:
     void SetListener(OrvEditBoxListener* newListener) { listener = newListener; }
     OrvCustomSpinButton* SpinButton() const { return spin.get(); }
 
+    // Whether a paste may go in: `pasted` is the clipboard's text, `result` the box's text
+    // with it in place of the selection. The default lets every allowed character in.
+    virtual bool AcceptsPaste(const std::string& pasted, const std::string& result) const;
+
     // Called by the arrows.
     virtual void SpinStep(int delta) { (void)delta; }
     virtual void SpinPressed() {}
@@ -82,6 +86,9 @@ private:
     };
     Snapshot Take() const;
     LRESULT HandleWatched(UINT message, WPARAM wParam, LPARAM lParam, bool quietly);
+    // Control+A, C, X, V and Z as their characters arrive; false for any other character.
+    bool Shortcut(WPARAM character);
+    LRESULT Paste(LPARAM lParam);
 
     const ColourScheme* scheme;
     CharFilter filter;
@@ -116,6 +123,7 @@ public:
     void SetPercent(int percent) { SetValue(model.ValueOfPercent(percent)); }
 
     void SpinStep(int delta) override;
+    bool AcceptsPaste(const std::string& pasted, const std::string& result) const override;
 
 protected:
     void OnFocusLost() override;

@@ -15,6 +15,7 @@ for, and its host is ended.
 """
 
 import argparse
+import contextlib
 import json
 import math
 import os
@@ -204,6 +205,20 @@ class Session:
     def type(self, text):
         self.xdo("type", "--delay", 60, text)
 
+    @contextlib.contextmanager
+    def clipboard(self, text):
+        """The X clipboard holds text while the block runs; its holder is stopped after."""
+        holder = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard"], stdin=subprocess.PIPE,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        holder.stdin.write(text.encode())
+        holder.stdin.close()
+        time.sleep(0.3)
+        try:
+            yield
+        finally:
+            holder.terminate()
+            holder.wait(timeout=10)
+
     # Pictures ------------------------------------------------------------------------
 
     def screen(self, rect):
@@ -386,9 +401,14 @@ def leaves_session(runner, s):
     s.show_page("Options")
     seed = s.control(SEED)
     s.click(centre(seed["rect"]))
-    s.key("End", *["BackSpace"] * 12)
+    s.key("ctrl+a")
     s.type("77")
     s.wait(lambda x: x.control(SEED, x.dialog())["text"] == "77", "the seed box to read 77")
+    # What is no number is refused from the clipboard: the box keeps its text.
+    with s.clipboard("abc"):
+        s.key("ctrl+v")
+        pasted = s.settled_control(SEED)["text"]
+    expect(pasted == "77", "pasting abc left %r in the seed box" % pasted)
     s.shot("options-seed")
     s.click(centre(s.control(IDOK)["rect"]))
     report = s.finish()
