@@ -74,7 +74,8 @@ void OrvAngleControl2::Changed(bool now) {
 void OrvAngleControl2::PreSubclassWindow() { Layout(); }
 
 void OrvAngleControl2::Layout() {
-    ModifyStyle(0, SS_NOTIFY | WS_CLIPSIBLINGS);
+    // A tab stop of its own beside its box: it takes the arrow keys.
+    ModifyStyle(0, SS_NOTIFY | WS_CLIPSIBLINGS | WS_TABSTOP);
     ModifyStyleEx(WS_EX_CLIENTEDGE, 0, SWP_FRAMECHANGED);
     HWND parent = GetParent();
     RECT area = GetRectInParent();
@@ -131,10 +132,11 @@ LRESULT OrvAngleControl2::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             SetCapture();
             OrvPoint p = PointOf(lParam);
             if (hit && PtInRegion(hit, p.x, p.y)) {
+                // The parent hears of the press first, so the change it makes is a held one.
                 tracking = true;
-                if (model.TakePoint(p, ToOrvRect(GetClientRect()))) Changed(false);
                 SetFocus();
                 Report(kPressed);
+                if (model.TakePoint(p, ToOrvRect(GetClientRect()))) Changed(false);
             }
             return 0;
         }
