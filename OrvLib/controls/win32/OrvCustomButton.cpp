@@ -400,7 +400,7 @@ void OrvBitmapButton2::OnSchemeChanged() {
     OrvCustomButton::OnSchemeChanged();
 }
 
-void OrvBitmapButton2::DrawPushButton(HDC dc, const RECT& rect, UINT state, bool enabled, bool,
+void OrvBitmapButton2::DrawPushButton(HDC dc, const RECT& rect, UINT state, bool enabled, bool focused,
                                       bool isDefault) {
     const ColourScheme& s = Scheme();
     RECT inner = ToRECT(ButtonGeometry::PushInner(ToOrvRect(rect), isDefault));
@@ -414,6 +414,14 @@ void OrvBitmapButton2::DrawPushButton(HDC dc, const RECT& rect, UINT state, bool
         OrvMemoryDC source(dc);
         OrvSelection selected(source, image);
         BitBlt(dc, x, y, w, h, source, 0, 0, SRCCOPY);
+    }
+    if (enabled && focused) {
+        // Inside the bevel, around the picture: the cue of a button without a label.
+        RECT cue = inner;
+        InflateRect(&cue, -1, -1);
+        SetTextColor(dc, s[SchemeColour::Text]);
+        SetBkColor(dc, s[SchemeColour::Face]);
+        DrawFocusRect(dc, &cue);
     }
     PaintBevelAndDefaultFrame(dc, rect, state, isDefault);
 }
