@@ -118,8 +118,26 @@ TEST(ViewModelTest, DragPansAgainstThePointer) {
 }
 
 TEST(ViewModelTest, LocatorPopupCentredOnThePress) {
-    const OrvRect r = LocatorPopupRect({400, 300}, {285, 142}, {3, 3});
+    const OrvRect screen{0, 0, 1280, 1000};
+    const OrvRect r = LocatorPopupRect({400, 300}, {285, 142}, {3, 3}, screen);
     EXPECT_EQ(r, (OrvRect{400 - 145, 300 - 74, 400 - 145 + 291, 300 - 74 + 148}));
+}
+
+TEST(ViewModelTest, LocatorPopupStaysInsideTheWorkArea) {
+    const OrvRect work{0, 0, 1280, 990};  // a task bar below
+    const struct {
+        OrvPoint press;
+        OrvSize image;
+        OrvRect expected;
+    } cases[] = {
+        {{10, 10}, {285, 142}, {0, 0, 291, 148}},
+        {{1275, 985}, {285, 142}, {1280 - 291, 990 - 148, 1280, 990}},
+        {{640, 985}, {285, 142}, {640 - 145, 990 - 148, 640 - 145 + 291, 990}},
+        {{640, 500}, {1400, 1100}, {0, 0, 1406, 1106}},  // larger: the top-left stays on screen
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LocatorPopupRect(c.press, c.image, {3, 3}, work), c.expected)
+            << c.press.x << "," << c.press.y;
 }
 
 }  // namespace
