@@ -29,6 +29,23 @@ TEST(CharFilter, IntegerBoxesTakeDigitsAndAMinusOnlyForNegativeRanges) {
     EXPECT_TRUE(CharFilter().Accepts(255));
 }
 
+TEST(IntegerBoxModel, APasteMayLeaveOnlyANumberTheBoxTakes) {
+    const IntegerBoxModel seed = Box(1, 10000, false), signed_ = Box(-100, 100, false);
+    const struct {
+        const char* text;
+        bool seed, signed_;
+    } cases[] = {{"77", true, true},   {"abc", false, false}, {"7a", false, false},
+                 {"", false, false},   {"-5", false, true},   {"-", false, false},
+                 {"5-", false, false}, {" 5", false, false},  {"99999999999", true, true}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(seed.AcceptsText(c.text), c.seed) << c.text;
+        EXPECT_EQ(signed_.AcceptsText(c.text), c.signed_) << c.text;
+    }
+    EXPECT_FALSE(CharFilter::None().AcceptsAll("a"));
+    EXPECT_TRUE(CharFilter().AcceptsAll("Autumn leaves"));
+    EXPECT_FALSE(CharFilter().AcceptsAll("two\blines")) << "a backspace pasted is no text";
+}
+
 TEST(IntegerBoxModel, SpinWrapsAtTheBoundsOnlyWhenAsked) {
     IntegerBoxModel wrap = Box(0, 359, true);
     EXPECT_EQ(wrap.Step("359", 1), "0");
