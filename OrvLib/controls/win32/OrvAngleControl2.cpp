@@ -8,10 +8,7 @@
 using namespace ControlSupport;
 
 OrvAngleControl2::OrvAngleControl2(uint32_t initialStyle, int mode, int minimum, int maximum)
-    : model(mode, minimum, maximum),
-      style(initialStyle),
-      needle(GetSysColor(COLOR_3DDKSHADOW)),
-      scheme(&DefaultColourScheme()) {}
+    : model(mode, minimum, maximum), style(initialStyle), needle(GetSysColor(COLOR_3DDKSHADOW)) {}
 
 OrvAngleControl2::~OrvAngleControl2() = default;
 
@@ -20,8 +17,8 @@ void OrvAngleControl2::SetStyle(uint32_t newStyle) {
 }
 
 void OrvAngleControl2::SetColourScheme(const ColourScheme* newScheme) {
-    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
-    if (box) box->SetColourScheme(scheme);
+    surface.SetScheme(newScheme);
+    if (box) box->SetColourScheme(surface.SchemePointer());
     if (hWnd != nullptr) Invalidate(false);
 }
 
@@ -89,7 +86,7 @@ void OrvAngleControl2::Layout() {
         if (editBox->CreateControl("EDIT", "", editStyle, ToRECT(layout.box), parent, kBoxId,
                                    WS_EX_CLIENTEDGE)) {
             editBox->SetFont(GuiFont());
-            editBox->SetColourScheme(scheme);
+            editBox->SetColourScheme(surface.SchemePointer());
             editBox->SetMargins(3, 3);
             editBox->SetWindowPos(hWnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
             editBox->SetRange(model.BoxMinimum(), model.BoxMaximum(), true);
@@ -117,15 +114,12 @@ void OrvAngleControl2::OnEditBoxCommand(UINT) {
 }
 
 LRESULT OrvAngleControl2::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT painted = 0;
+    if (surface.Paint(hWnd, message, painted, [&](HDC dc) { Draw(dc); })) {
+        if (message == WM_PAINT && box) box->EnableWindow(IsWindowEnabled());
+        return painted;
+    }
     switch (message) {
-        case WM_PAINT: {
-            CPaintDC paint(hWnd);
-            buffer.Paint(hWnd, paint, [&](HDC dc) { Draw(dc); });
-            if (box) box->EnableWindow(IsWindowEnabled());
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
         case WM_GETDLGCODE:
             return DLGC_WANTARROWS;
         case WM_LBUTTONDOWN: {
@@ -191,7 +185,7 @@ LRESULT OrvAngleControl2::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 void OrvAngleControl2::PaintRing(HDC dc, const RECT& dial) {
-    const ColourScheme& s = *scheme;
+    const ColourScheme& s = surface.Scheme();
     COLORREF light = s[SchemeColour::Highlight], dark = s[SchemeColour::DarkShadow];
     int w = dial.right - dial.left;
     if (model.Mode() == 4) {
@@ -220,7 +214,7 @@ void OrvAngleControl2::PaintRing(HDC dc, const RECT& dial) {
 }
 
 void OrvAngleControl2::Draw(HDC dc) {
-    const ColourScheme& s = *scheme;
+    const ColourScheme& s = surface.Scheme();
     RECT client = GetClientRect();
     FillSolid(dc, client, s[SchemeColour::Face]);
     if (focused) {

@@ -8,14 +8,14 @@
 
 using namespace ControlSupport;
 
-OrvCustomEditBox::OrvCustomEditBox() : scheme(&DefaultColourScheme()) {}
+OrvCustomEditBox::OrvCustomEditBox() = default;
 
 OrvCustomEditBox::~OrvCustomEditBox() = default;
 
 void OrvCustomEditBox::SetColourScheme(const ColourScheme* newScheme) {
-    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
+    surface.SetScheme(newScheme);
     background.Reset();
-    if (spin) spin->SetColourScheme(scheme);
+    if (spin) spin->SetColourScheme(surface.SchemePointer());
     if (hWnd != nullptr) {
         RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
     }
@@ -86,7 +86,7 @@ void OrvCustomEditBox::CreateSpinButton() {
     if (!spinButton->CreateControl(UPDOWN_CLASSA, "", WS_CHILD | UDS_ALIGNRIGHT | UDS_ARROWKEYS, none,
                                    GetParent(), 0))
         return;
-    spinButton->SetColourScheme(scheme);
+    spinButton->SetColourScheme(surface.SchemePointer());
     spinButton->SetBuddy(hWnd);
     spinButton->SetRange32(0, 100);
     spinButton->SetPos32(50);
@@ -126,21 +126,18 @@ LRESULT OrvCustomEditBox::HandleWatched(UINT message, WPARAM wParam, LPARAM lPar
 }
 
 LRESULT OrvCustomEditBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The caret is the system's: kept off the buffer's copy.
+    if (message == WM_PAINT) HideCaret(hWnd);
+    LRESULT painted = 0;
+    const bool handled = surface.Paint(hWnd, message, painted, [&](HDC dc) { Draw(dc); });
+    if (message == WM_PAINT) ShowCaret(hWnd);
+    if (handled) return painted;
     switch (message) {
-        case WM_PAINT: {
-            CPaintDC paint(hWnd);
-            HideCaret(hWnd);
-            buffer.Paint(hWnd, paint, [&](HDC dc) { Draw(dc); });
-            ShowCaret(hWnd);
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
         case WM_NCPAINT: {
             CClientDC dc(hWnd, true);
             RECT window = GetWindowRect();
             OffsetRect(&window, -window.left, -window.top);
-            const ColourScheme& s = *scheme;
+            const ColourScheme& s = surface.Scheme();
             if (spin) {
                 // Open on the right, where the arrows carry the border on.
                 int w = window.right, h = window.bottom;
@@ -285,7 +282,7 @@ bool OrvCustomEditBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam,
         }
     }
     if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) {
-        const ColourScheme& s = *scheme;
+        const ColourScheme& s = surface.Scheme();
         HDC dc = reinterpret_cast<HDC>(wParam);
         SetTextColor(dc, modified ? s[SchemeColour::DisabledText] : s[SchemeColour::Text]);
         SetBkColor(dc, s[SchemeColour::Window]);
@@ -297,7 +294,7 @@ bool OrvCustomEditBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam,
 }
 
 void OrvCustomEditBox::Draw(HDC dc) {
-    const ColourScheme& s = *scheme;
+    const ColourScheme& s = surface.Scheme();
     RECT client = GetClientRect();
     bool enabled = IsWindowEnabled();
     FillSolid(dc, client, enabled ? s[SchemeColour::Window] : s[SchemeColour::Face]);
@@ -369,19 +366,14 @@ void OrvCustomIntegerEditBox::OnFocusLost() {
 }
 
 void OrvCustomSpinButton::SetColourScheme(const ColourScheme* newScheme) {
-    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
+    surface.SetScheme(newScheme);
     if (hWnd != nullptr) Invalidate(false);
 }
 
 LRESULT OrvCustomSpinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT painted = 0;
+    if (surface.Paint(hWnd, message, painted, [&](HDC dc) { Draw(dc); })) return painted;
     switch (message) {
-        case WM_PAINT: {
-            CPaintDC paint(hWnd);
-            buffer.Paint(hWnd, paint, [&](HDC dc) { Draw(dc); });
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
         case WM_LBUTTONDOWN: {
             buddy.SpinPressed();
             LRESULT r = DefWindowProc(message, wParam, lParam);
@@ -411,7 +403,7 @@ bool OrvCustomSpinButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lPar
 }
 
 void OrvCustomSpinButton::Draw(HDC dc) {
-    const ColourScheme& s = *scheme;
+    const ColourScheme& s = surface.Scheme();
     RECT client = GetClientRect();
     int w = client.right, h = client.bottom;
     FillSolid(dc, client, s[SchemeColour::Face]);

@@ -14,7 +14,7 @@
 
 #include "OrvLib/controls/ColourScheme.h"
 #include "OrvLib/controls/EditBoxModel.h"
-#include "OrvLib/controls/win32/OffscreenBuffer.h"
+#include "OrvLib/controls/win32/SchemedSurface.h"
 #include "OrvLib/controls/win32/SchemePainter.h"
 #include "OrvLib/framework/GdiHolders.h"
 #include "OrvLib/framework/StandardControls.h"
@@ -35,7 +35,7 @@ public:
     ~OrvCustomEditBox() override;
 
     void SetColourScheme(const ColourScheme* scheme);
-    const ColourScheme& Scheme() const { return *scheme; }
+    const ColourScheme& Scheme() const { return surface.Scheme(); }
     CharFilter& Filter() { return filter; }
 
     // With set, the text is applied (after the batch, inside one) and the box is no longer
@@ -90,11 +90,10 @@ private:
     bool Shortcut(WPARAM character);
     LRESULT Paste(LPARAM lParam);
 
-    const ColourScheme* scheme;
+    SchemedSurface surface;
     CharFilter filter;
     std::unique_ptr<OrvCustomSpinButton> spin;
     int spinOffset = 0;  // the arrows' left edge from the box's right edge
-    OffscreenBuffer buffer;
     OrvBrush background;
     bool modified = false;
     int batch = 0;
@@ -134,8 +133,7 @@ private:
 
 class OrvCustomSpinButton : public CSpinButtonCtrl {
 public:
-    explicit OrvCustomSpinButton(OrvCustomEditBox& initialBuddy)
-        : buddy(initialBuddy), scheme(&DefaultColourScheme()) {}
+    explicit OrvCustomSpinButton(OrvCustomEditBox& initialBuddy) : buddy(initialBuddy) {}
     void SetColourScheme(const ColourScheme* scheme);
 
 protected:
@@ -145,6 +143,5 @@ protected:
 
 private:
     OrvCustomEditBox& buddy;
-    const ColourScheme* scheme;
-    OffscreenBuffer buffer;
+    SchemedSurface surface;
 };

@@ -6,16 +6,15 @@
 
 using namespace ControlSupport;
 
-OrvCustomSliderCtrl::OrvCustomSliderCtrl(uint32_t optionBits, uint32_t tickFlags)
-    : options(optionBits), scheme(&DefaultColourScheme()) {
+OrvCustomSliderCtrl::OrvCustomSliderCtrl(uint32_t optionBits, uint32_t tickFlags) : options(optionBits) {
     ticks.SetAutomatic((optionBits & SliderOption::kAutoTicks) != 0, tickFlags);
 }
 
 OrvCustomSliderCtrl::~OrvCustomSliderCtrl() = default;
 
 void OrvCustomSliderCtrl::SetColourScheme(const ColourScheme* newScheme) {
-    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
-    if (box) box->SetColourScheme(scheme);
+    surface.SetScheme(newScheme);
+    if (box) box->SetColourScheme(surface.SchemePointer());
     if (hWnd != nullptr) Invalidate(false);
 }
 
@@ -57,7 +56,7 @@ void OrvCustomSliderCtrl::Layout() {
     if (!editBox->CreateControl("EDIT", "", style, ToRECT(placed.box), parent, kBoxId, WS_EX_CLIENTEDGE))
         return;
     editBox->SetFont(GuiFont());
-    editBox->SetColourScheme(scheme);
+    editBox->SetColourScheme(surface.SchemePointer());
     editBox->SetMargins(3, 3);
     editBox->SetWindowPos(hWnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     editBox->SetRange(model.Minimum(), model.Maximum(), false);
@@ -113,17 +112,15 @@ void OrvCustomSliderCtrl::AfterInput(const SliderModel::Codes& codes, bool now) 
 }
 
 LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_PAINT: {
-            CPaintDC paint(hWnd);
+    LRESULT painted = 0;
+    if (surface.Paint(hWnd, message, painted, [&](HDC dc) {
             model.Layout(ToOrvRect(GetClientRect()));
-            buffer.Paint(hWnd, paint, [&](HDC dc) { Draw(dc); });
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
+            Draw(dc);
+        }))
+        return painted;
+    switch (message) {
         case WM_NCPAINT:
-            PaintNonClientFrame(hWnd, *scheme);
+            PaintNonClientFrame(hWnd, surface.Scheme());
             return 0;
         case WM_SIZE:
             model.Layout(ToOrvRect(GetClientRect()));
@@ -248,7 +245,7 @@ LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
 }
 
 void OrvCustomSliderCtrl::Draw(HDC dc) {
-    const ColourScheme& s = *scheme;
+    const ColourScheme& s = surface.Scheme();
     const SliderGeometry& g = model.Geometry();
     RECT whole = ToRECT(g.whole);
     FillSolid(dc, whole, s[SchemeColour::Face]);

@@ -94,19 +94,6 @@ TEST(SettingsPage, OpensOnTheBlockAndADensityDragRefreshesQuicklyThenOnce) {
               std::to_string(int(owner.block.rotationAngle)));
 }
 
-TEST(SettingsPage, ADensityFarBeyondItsRangeOpensWithTheThumbAtTheChannelsEnd) {
-    Owner owner;
-    owner.block.density = 2000000000;
-    PSVarnSettingsChild page(owner);
-    owner.Show(page);
-    auto* density = dynamic_cast<OrvCustomSliderCtrl*>(CWnd::FromHandlePermanent(Item(page, IDC_DENSITY)));
-    ASSERT_NE(density, nullptr);
-    const SliderGeometry& g = density->Model().Geometry();
-    EXPECT_EQ((g.thumb.left + g.thumb.right) / 2, g.channel.right);
-    EXPECT_EQ(g.thumb.Width(), g.thumb.Height() / 2);
-    EXPECT_TRUE(owner.previews.empty());
-}
-
 TEST(SettingsPage, ScaleImagesSwitchesItsGroupAndWritesNeutralValues) {
     Owner owner;
     owner.block.scale = 2.0;
