@@ -125,19 +125,10 @@ TEST(ViewModelTest, LocatorPopupCentredOnThePress) {
 
 TEST(ViewModelTest, LocatorPopupStaysInsideTheWorkArea) {
     const OrvRect work{0, 0, 1280, 990};  // a task bar below
-    const struct {
-        OrvPoint press;
-        OrvSize image;
-        OrvRect expected;
-    } cases[] = {
-        {{10, 10}, {285, 142}, {0, 0, 291, 148}},
-        {{1275, 985}, {285, 142}, {1280 - 291, 990 - 148, 1280, 990}},
-        {{640, 985}, {285, 142}, {640 - 145, 990 - 148, 640 - 145 + 291, 990}},
-        {{640, 500}, {1400, 1100}, {0, 0, 1406, 1106}},  // larger: the top-left stays on screen
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(LocatorPopupRect(c.press, c.image, {3, 3}, work), c.expected)
-            << c.press.x << "," << c.press.y;
+    EXPECT_EQ(LocatorPopupRect({10, 10}, {285, 142}, {3, 3}, work), (OrvRect{0, 0, 291, 148}));
+    EXPECT_EQ(LocatorPopupRect({1275, 985}, {285, 142}, {3, 3}, work), (OrvRect{989, 842, 1280, 990}));
+    // Larger than the area: its top-left corner stays on it.
+    EXPECT_EQ(LocatorPopupRect({640, 500}, {1400, 1100}, {3, 3}, work), (OrvRect{0, 0, 1406, 1106}));
 }
 
 }  // namespace

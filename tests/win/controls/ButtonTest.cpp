@@ -53,18 +53,13 @@ struct Buttons {
 
 TEST(Buttons, BitmapButtonShowsTheFocusAroundItsPicture) {
     Buttons b;
-    b.ok.SetFocus();
-    Harness::Pump(30);
-    int w = 0, h = 0;
+    int w = 0, h = 0, changed = 0;
     const std::vector<uint32_t> plain = Harness::CaptureWindow(b.zoom.hWnd, w, h);
     b.zoom.SetFocus();
     Harness::Pump(30);
     const std::vector<uint32_t> focused = Harness::CaptureWindow(b.zoom.hWnd, w, h);
-    ASSERT_EQ(plain.size(), focused.size());
-    int changed = 0;
-    for (size_t i = 0; i < plain.size(); ++i) changed += plain[i] != focused[i];
-    // A dotted frame inside the bevel: every other pixel of a frame a few pixels in.
-    EXPECT_GT(changed, (w + h) / 2);
+    for (size_t i = 0; i < plain.size() && i < focused.size(); ++i) changed += plain[i] != focused[i];
+    EXPECT_GT(changed, (w + h) / 2) << "a dotted frame inside the bevel";
     Harness::SaveScreenshot(b.parent.hWnd, "controls-buttons-zoom-focused");
 }
 
