@@ -16,6 +16,7 @@
 #include "host/cli/PresetLibrary.h"
 #include "host/cli/ProgressBar.h"
 #include "host/cli/System.h"
+#include "product/engine/SettingsTable.h"
 #include "product/engine/WorkerPool.h"
 
 namespace VarnCli {
@@ -23,6 +24,9 @@ namespace VarnCli {
 namespace fs = std::filesystem;
 
 namespace {
+
+// Room for the fields of later versions, and no more: a file this long is no block.
+constexpr size_t kLongestStoredBlock = 65536;
 
 // Ends the run with an exit status and a message; never thrown through the plug-in.
 struct Failure {
@@ -83,9 +87,12 @@ std::vector<uint8_t> ReadStoredBlock(const std::string& path) {
     std::vector<uint8_t> block;
     std::string error;
     if (!ReadFileBytes(path, block, error)) throw UsageFailure("cannot read " + path + ": " + error);
-    if (block.size() != sizeof(EffectParameters)) {
+    // An older block of 328 bytes reads with the extension at its defaults; a later,
+    // longer one keeps the fields this version does not know.
+    if (block.size() < sizeof(EffectParameters) || block.size() > kLongestStoredBlock) {
         throw UsageFailure(path + " is not a parameter block: it has " + std::to_string(block.size()) +
-                           " bytes, a block has " + std::to_string(sizeof(EffectParameters)));
+                           " bytes, a block has " + std::to_string(sizeof(EffectParameters)) + " to " +
+                           std::to_string(kLongestStoredBlock));
     }
     return block;
 }
@@ -94,7 +101,7 @@ std::vector<uint8_t> ReadStoredBlock(const std::string& path) {
 void CheckObjectsExist(const BlockEdits& edits) {
     if (!edits.path) return;
     std::error_code ignored;
-    const bool folder = edits.multipleImages.value_or(0) != 0;
+    const bool folder = edits.Get("multipleImages").value_or(0) != 0;
     const bool found =
         folder ? fs::is_directory(*edits.path, ignored) : fs::is_regular_file(*edits.path, ignored);
     if (!found) throw UsageFailure((folder ? "no folder " : "no file ") + *edits.path);
@@ -112,8 +119,8 @@ void ChoosePreset(const std::string& wanted, const VarnHost::PluginModule& plugi
     if (preset.path.size() > kMaxBlockPath)
         throw UsageFailure("the path of the preset " + wanted + " is too long");
     edits.path = preset.path;
-    edits.multipleImages = uint8_t(preset.isFolder ? 1 : 0);
-    edits.presetCategory = category;
+    edits.Set("multipleImages", preset.isFolder ? 1 : 0);
+    edits.Set("presetCategory", category);
 }
 
 // A result the plug-in reports: its own message, or its code in words.
@@ -131,10 +138,7 @@ void WriteEdits(VarnHost::MemoryHost& host, const BlockEdits& edits) {
         throw Failure{kExitPlugin, "the plug-in made no parameter block of " +
                                        std::to_string(sizeof(EffectParameters)) + " bytes"};
     }
-    EffectParameters parameters;
-    std::memcpy(&parameters, bytes.data(), sizeof parameters);
-    ApplyEdits(edits, parameters);
-    std::memcpy(bytes.data(), &parameters, sizeof parameters);
+    ApplyEdits(edits, bytes);
     host.SetHandleBytes(block, bytes);
 }
 
