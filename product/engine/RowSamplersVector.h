@@ -700,33 +700,98 @@ void VisitRows(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
     });
 }
 
-// The variation's colour steps lane by lane, with the reference's scalar arithmetic, on
-// the n pixels of a group: hue and brightness of the sampled colour, and the blend mode's
-// colour over the destination's pixels.
-VARNEL_INLINE void VaryLanes(__m128i colour[3], int32_t n, const SamplerCopy& c) {
-    alignas(16) int32_t lanes[3][4];
-    for (int k = 0; k < 3; ++k) _mm_store_si128(reinterpret_cast<__m128i*>(lanes[k]), colour[k]);
-    for (int32_t j = 0; j < n; ++j) {
-        int32_t p[3] = {lanes[0][j], lanes[1][j], lanes[2][j]};
-        TurnHue(p, c.hueShift);
-        ScaleBrightness(p, c.brightness);
-        for (int k = 0; k < 3; ++k) lanes[k][j] = p[k];
-    }
-    for (int k = 0; k < 3; ++k) colour[k] = _mm_load_si128(reinterpret_cast<const __m128i*>(lanes[k]));
+// The variation's hue and brightness, four pixels at once with the reference's integer
+// results: each quotient below comes from a single-precision division, exact after
+// truncation since its dividend is below 2^24 and no true quotient lies closer to a whole
+// number than the division's error (|q| 2^-24 < 1 / divisor for every divisor used here).
+VARNEL_INLINE __m128i SelectLanes(__m128i mask, __m128i a, __m128i b) {
+    return _mm_or_si128(_mm_and_si128(mask, a), _mm_andnot_si128(mask, b));
 }
 
+VARNEL_INLINE void TurnHueLanes(__m128i colour[3], int32_t shift) {
+    const __m128i r = colour[0], g = colour[1], b = colour[2];
+    // Channels are below 256, so 16-bit minimum and maximum serve for 32-bit lanes.
+    const __m128i hi = _mm_max_epi16(r, _mm_max_epi16(g, b)), lo = _mm_min_epi16(r, _mm_min_epi16(g, b));
+    const __m128i d = _mm_sub_epi32(hi, lo);
+    const __m128i grey = _mm_cmpeq_epi32(d, _mm_setzero_si128());
+    const __m128i redHigh = _mm_cmpeq_epi32(r, hi);
+    const __m128i greenHigh = _mm_andnot_si128(redHigh, _mm_cmpeq_epi32(g, hi));
+    const __m128i num = SelectLanes(redHigh, _mm_sub_epi32(g, b),
+                                    SelectLanes(greenHigh, _mm_sub_epi32(b, r), _mm_sub_epi32(r, g)));
+    const __m128i base = SelectLanes(redHigh, _mm_setzero_si128(),
+                                     SelectLanes(greenHigh, _mm_set1_epi32(512), _mm_set1_epi32(1024)));
+    const __m128 divisor = _mm_cvtepi32_ps(_mm_or_si128(d, _mm_and_si128(grey, _mm_set1_epi32(1))));
+    __m128i h =
+        _mm_add_epi32(_mm_add_epi32(base, Quotient(_mm_slli_epi32(num, 8), divisor)), _mm_set1_epi32(shift));
+    // h lies in [-1024, 2048): one turn added or taken away brings it into [0, 1536).
+    h = _mm_add_epi32(h, _mm_and_si128(_mm_cmplt_epi32(h, _mm_setzero_si128()), _mm_set1_epi32(1536)));
+    h = _mm_sub_epi32(h, _mm_andnot_si128(_mm_cmplt_epi32(h, _mm_set1_epi32(1536)), _mm_set1_epi32(1536)));
+    const __m128i sector = _mm_srli_epi32(h, 8);
+    const __m128i f = _mm_srli_epi32(_mm_mullo_epi16(d, _mm_and_si128(h, _mm_set1_epi32(255))), 8);
+    const __m128i up = _mm_add_epi32(lo, f), down = _mm_sub_epi32(hi, f);
+    const __m128i values[6][3] = {{hi, up, lo},   {down, hi, lo}, {lo, hi, up},
+                                  {lo, down, hi}, {up, lo, hi},   {hi, lo, down}};
+    __m128i out[3] = {values[5][0], values[5][1], values[5][2]};
+    for (int k = 4; k >= 0; --k) {
+        const __m128i here = _mm_cmpeq_epi32(sector, _mm_set1_epi32(k));
+        for (int ch = 0; ch < 3; ++ch) out[ch] = SelectLanes(here, values[k][ch], out[ch]);
+    }
+    for (int ch = 0; ch < 3; ++ch) colour[ch] = SelectLanes(grey, colour[ch], out[ch]);
+}
+
+VARNEL_INLINE void VaryLanes(__m128i colour[3], int32_t, const SamplerCopy& c) {
+    if (c.hueShift != 0) TurnHueLanes(colour, c.hueShift);
+    if (c.brightness != 0) {
+        const __m128i factor = _mm_set1_epi32(10000 + c.brightness);
+        const __m128 tenThousand = _mm_set1_ps(10000.0f);
+        for (int ch = 0; ch < 3; ++ch)
+            colour[ch] =
+                _mm_min_epi16(Quotient(_mm_madd_epi16(colour[ch], factor), tenThousand), _mm_set1_epi32(255));
+    }
+}
+
+// The blend mode's colour over the n destination pixels, mixed by their alpha, four at once
+// with the reference's results (products below 2^16 divided by Div255, the larger overlay
+// products by an exact single-precision quotient as above).
 template <int Bytes>
 VARNEL_INLINE void BlendLanesByMode(__m128i colour[3], const uint8_t* d, int32_t n, const SamplerCopy& c) {
-    const BlendMode mode = BlendMode(c.blend);
-    alignas(16) int32_t lanes[3][4];
-    for (int k = 0; k < 3; ++k) _mm_store_si128(reinterpret_cast<__m128i*>(lanes[k]), colour[k]);
-    for (int32_t j = 0; j < n; ++j) {
-        const uint8_t* pixel = d + j * Bytes;
-        const int32_t a = Bytes == 4 ? pixel[3] : 255;
-        for (int k = 0; k < 3; ++k)
-            lanes[k][j] = ((255 - a) * lanes[k][j] + a * BlendChannel(mode, pixel[k], lanes[k][j])) / 255;
+    alignas(16) int32_t pixels[4][4] = {};
+    for (int32_t j = 0; j < n; ++j)
+        for (int k = 0; k < Bytes; ++k) pixels[k][j] = d[j * Bytes + k];
+    const __m128i full = _mm_set1_epi32(255);
+    const __m128i alpha = Bytes == 4 ? _mm_load_si128(reinterpret_cast<const __m128i*>(pixels[3])) : full;
+    const __m128 two55 = _mm_set1_ps(255.0f);
+    for (int ch = 0; ch < 3; ++ch) {
+        const __m128i D = _mm_load_si128(reinterpret_cast<const __m128i*>(pixels[ch])), s = colour[ch];
+        const __m128i product = _mm_mullo_epi16(D, s);
+        const __m128i inverse = _mm_mullo_epi16(_mm_sub_epi32(full, D), _mm_sub_epi32(full, s));
+        __m128i mixed;
+        switch (BlendMode(c.blend)) {
+            case BlendMode::Multiply:
+                mixed = Div255(product);
+                break;
+            case BlendMode::Screen:
+                mixed = _mm_sub_epi32(full, Div255(inverse));
+                break;
+            case BlendMode::Overlay:
+                mixed = SelectLanes(_mm_cmplt_epi32(D, _mm_set1_epi32(128)),
+                                    Quotient(_mm_slli_epi32(product, 1), two55),
+                                    _mm_sub_epi32(full, Quotient(_mm_slli_epi32(inverse, 1), two55)));
+                break;
+            case BlendMode::Darken:
+                mixed = _mm_min_epi16(D, s);
+                break;
+            case BlendMode::Lighten:
+                mixed = _mm_max_epi16(D, s);
+                break;
+            default:
+                mixed = s;
+                break;
+        }
+        colour[ch] = Bytes == 4 ? Div255(_mm_add_epi32(_mm_mullo_epi16(_mm_sub_epi32(full, alpha), s),
+                                                       _mm_mullo_epi16(alpha, mixed)))
+                                : mixed;
     }
-    for (int k = 0; k < 3; ++k) colour[k] = _mm_load_si128(reinterpret_cast<const __m128i*>(lanes[k]));
 }
 
 template <int Bytes, bool Masked, bool Quad, bool Varied = false>
