@@ -58,7 +58,8 @@ void FilterRow(const uint8_t* row, const uint8_t* above, size_t length, size_t b
     }
     const uint32_t costs[3] = {Cost(sub, length), Cost(up, length), Cost(paeth, length)};
     const int best = int(std::min_element(costs, costs + 3) - costs);
-    out[0] = uint8_t(best + 1);
+    static const uint8_t kTypes[3] = {1, 2, 4};  // Sub, Up, Paeth
+    out[0] = kTypes[best];
     std::memcpy(out + 1, scratch + size_t(best) * length, length);
 }
 
