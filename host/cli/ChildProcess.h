@@ -8,6 +8,11 @@
 
 namespace VarnCli {
 
+// One argument of a Windows command line, quoted so that the C runtime's split gives it
+// back unchanged: quoted when it holds a space, a tab or a quote, with backslashes
+// doubled only before a quote.
+std::string QuoteArgument(const std::string& arg);
+
 class ChildProcess {
 public:
     ChildProcess();

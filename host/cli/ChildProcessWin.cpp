@@ -8,25 +8,6 @@ namespace VarnCli {
 
 namespace {
 
-// One argument as the C runtime splits a command line: quoted when it holds a space, a tab
-// or a quote, with backslashes doubled only before a quote.
-std::string Quote(const std::string& arg) {
-    if (!arg.empty() && arg.find_first_of(" \t\"") == std::string::npos) return arg;
-    std::string quoted = "\"";
-    size_t backslashes = 0;
-    for (char c : arg) {
-        if (c == '\\') {
-            ++backslashes;
-            continue;
-        }
-        quoted.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
-        backslashes = 0;
-        quoted += c;
-    }
-    quoted.append(backslashes * 2, '\\');
-    return quoted + "\"";
-}
-
 // Inheritable pipe ends exist only while this is held, so a child started by another
 // thread never inherits ours.
 std::mutex starting;
@@ -70,7 +51,7 @@ bool ChildProcess::Start(const std::vector<std::string>& args, std::string& erro
     SetHandleInformation(impl->input, HANDLE_FLAG_INHERIT, 0);
     SetHandleInformation(impl->output, HANDLE_FLAG_INHERIT, 0);
     std::string commandLine;
-    for (const std::string& arg : args) commandLine += (commandLine.empty() ? "" : " ") + Quote(arg);
+    for (const std::string& arg : args) commandLine += (commandLine.empty() ? "" : " ") + QuoteArgument(arg);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;

@@ -8,6 +8,7 @@
 
 #include "host/cli/BatchPlan.h"
 #include "host/cli/BatchReport.h"
+#include "host/cli/ChildProcess.h"
 #include "tests/cli/TestFiles.h"
 
 namespace {
@@ -121,6 +122,19 @@ TEST(CliBatchLines, JobsAndRepliesSurviveTabsLineEndsAndBackslashes) {
     EXPECT_DOUBLE_EQ(back.seconds, 1.25);
     EXPECT_EQ(back.error, result.error);
     EXPECT_FALSE(ParseReplyLine("ready", back));
+}
+
+TEST(CliBatchLines, WindowsCommandLineArgumentsAreQuotedForTheRuntimesSplit) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"plain", "plain"},
+        {"", "\"\""},
+        {"C:\\dir\\a.png", "C:\\dir\\a.png"},  // backslashes alone stay as they are
+        {"a b", "\"a b\""},
+        {"say \"hi\"", "\"say \\\"hi\\\"\""},
+        {"C:\\my dir\\", "\"C:\\my dir\\\\\""},  // doubled before the closing quote
+        {"a\\\"b c", "\"a\\\\\\\"b c\""},
+    };
+    for (const auto& [arg, quoted] : cases) EXPECT_EQ(QuoteArgument(arg), quoted) << arg;
 }
 
 }  // namespace
