@@ -39,14 +39,17 @@ void PSVarnPlugin::SetParameters(void* address) { parameters = static_cast<Effec
 
 void PSVarnPlugin::InitParameters() {
     if (parameters == nullptr) ThrowText("Parameters not set");
-    ResetEffectParameters(*parameters);
+    ResetSettings(Block(), kSettingsBlockSize);
     // The default record must never trigger an object load.
     objectSet.SetCacheKey(*parameters);
 }
 
 void PSVarnPlugin::RestoreParameters() {
-    // A handed-back block is taken as it is, but its path is always read as a string.
-    if (parameters != nullptr) parameters->path[sizeof(parameters->path) - 1] = 0;
+    // A handed-back block is taken as it is, but its path is always read as a string, and
+    // a block from before the extension (or with a broken one) gets the extension's defaults.
+    if (parameters == nullptr) return;
+    parameters->path[sizeof(parameters->path) - 1] = 0;
+    CompleteExtension(Block(), kSettingsBlockSize);
 }
 
 void PSVarnPlugin::ScanPresets() {
@@ -76,10 +79,12 @@ void PSVarnPlugin::PlacePlacements(bool preview) {
     bins.Clear();
     if (parameters == nullptr) return;
     const EffectParameters p = SanitizedEffectParameters(*parameters);
-    drawSettings = DrawSettings{p.applyAsTexture != 0, false, p.textureAmount};
+    const EffectVariation variation = ReadVariation(Block(), kSettingsBlockSize);
+    drawSettings = DrawSettings{p.applyAsTexture != 0, false, p.textureAmount, uint8_t(variation.blend)};
     if (!objectSet.Prepare(p, preview)) return;
-    placements = BuildPlacements(p, objectSet.Choice(), filterArea, wholeImage,
-                                 [this](const OrvRect& box) { return IsBoxSelected(box); });
+    placements = BuildPlacements(
+        p, objectSet.Choice(), filterArea, wholeImage,
+        [this](const OrvRect& box) { return IsBoxSelected(box); }, variation);
     if (!preview) bins.Build(placements, GetFilterRect(), kTileSize);
 }
 

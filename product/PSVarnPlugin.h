@@ -8,6 +8,7 @@
 
 #include "OrvLib/plugin/OrvPSFilter.h"
 #include "product/engine/EffectParameters.h"
+#include "product/engine/SettingsTable.h"
 #include "product/engine/ObjectSet.h"
 #include "product/PresetLibrary.h"
 #include "product/engine/Placement.h"
@@ -21,7 +22,8 @@ public:
     PSVarnPlugin();
     ~PSVarnPlugin() override;
 
-    int32 GetParametersSize() override { return int32(sizeof(EffectParameters)); }
+    int32 GetParametersSize() override { return int32(kSettingsBlockSize); }
+    int32 GetParametersKeptSize() override { return int32(sizeof(EffectParameters)); }
     void SetParameters(void* address) override;
     void InitParameters() override;
     void RestoreParameters() override;
@@ -37,6 +39,8 @@ public:
     static constexpr uint32_t kQuickBudget = 200;  // milliseconds of drawing in a quick preview
 
     EffectParameters* Parameters() const { return parameters; }
+    // The whole block, extension included (kSettingsBlockSize bytes).
+    uint8_t* Block() const { return reinterpret_cast<uint8_t*>(parameters); }
     const OrvRect& FilterArea() const { return filterArea; }
     bool WholeImage() const { return wholeImage; }
     bool QuickPreview() const { return quickPreview; }

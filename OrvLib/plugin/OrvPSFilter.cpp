@@ -91,6 +91,10 @@ void OrvPSFilter::ReportFailure(OSErr code, const char* message) {
 }
 
 void OrvPSFilter::UnlockParameters() {
+    // What the run changed in a copy goes back to the part of the block the host keeps.
+    if (hostParameterAddress != nullptr && parameterLocks > 0)
+        std::memcpy(hostParameterAddress, parameterCopy.data(), size_t(hostParameterSize));
+    hostParameterAddress = nullptr;
     // Only locks taken during this call are undone; a host counting locks stays balanced.
     if (filterRecord != nullptr && filterRecord->parameters != nullptr &&
         HasHandleProc(filterRecord->handleProcs, kHandleUnlock)) {
@@ -114,6 +118,8 @@ void OrvPSFilter::PrepareParameters() {
 
     const HandleProcs* procs = RequireHandleProcs(kHandleLock);
     bool made = false;
+    int32 held = size;  // bytes of the host's block, once it is ours to use
+    int32 grownFrom = 0;
     if (filterRecord->parameters == nullptr) {
         RequireHandleProcs(kHandleNew);
         Handle fresh = procs->newProc(size);
@@ -121,14 +127,21 @@ void OrvPSFilter::PrepareParameters() {
         filterRecord->parameters = fresh;
         pendingDefaults = fresh;
         made = true;
-    } else if (size > 0 && HasHandleProc(procs, kHandleGetSize) &&
-               procs->getSizeProc(filterRecord->parameters) < size) {
-        // A block too small for our record cannot hold settings: grow it and start afresh.
-        if (!HasHandleProc(procs, kHandleSetSize) ||
-            procs->setSizeProc(filterRecord->parameters, size) != noErr) {
-            ThrowHostError(memFullErr);
+    } else if (size > 0) {
+        // Without a size query only what every version's block holds is safe to touch.
+        const int32 kept = GetParametersKeptSize();
+        held = HasHandleProc(procs, kHandleGetSize) ? procs->getSizeProc(filterRecord->parameters) : kept;
+        const bool canGrow = HasHandleProc(procs, kHandleSetSize);
+        if (held < kept) {
+            // A block too small for our record cannot hold settings: grow it and start afresh.
+            if (!canGrow || procs->setSizeProc(filterRecord->parameters, size) != noErr)
+                ThrowHostError(memFullErr);
+            pendingDefaults = filterRecord->parameters;
+            held = size;
+        } else if (held < size && canGrow && procs->setSizeProc(filterRecord->parameters, size) == noErr) {
+            grownFrom = held;
+            held = size;
         }
-        pendingDefaults = filterRecord->parameters;
     }
 
     Ptr address = procs->lockProc(filterRecord->parameters, true);
@@ -144,15 +157,28 @@ void OrvPSFilter::PrepareParameters() {
     }
     ++parameterLocks;
 
+    // Bytes a grown block gained are the host's garbage until we write them.
+    if (grownFrom > 0) std::memset(address + grownFrom, 0, size_t(size - grownFrom));
+    void* block = address;
+    parameterCopy.clear();
+    if (held < size) {
+        // The host keeps only the first bytes: the run works on a full-size copy.
+        parameterCopy.assign(size_t(size), 0);
+        std::memcpy(parameterCopy.data(), address, size_t(held));
+        block = parameterCopy.data();
+    }
+
     if (pendingDefaults != nullptr && pendingDefaults == filterRecord->parameters) {
         pendingDefaults = nullptr;
-        std::memset(address, 0, size_t(size));
-        SetParameters(address);
+        std::memset(block, 0, size_t(size));
+        SetParameters(block);
         InitParameters();
     } else {
-        SetParameters(address);
+        SetParameters(block);
         RestoreParameters();
     }
+    hostParameterSize = held;
+    hostParameterAddress = parameterCopy.empty() ? nullptr : address;
 }
 
 void OrvPSFilter::OnParameters() { PrepareParameters(); }

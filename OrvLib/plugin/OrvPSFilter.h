@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "OrvLib/ORVUTIL/OrvRect.h"
 #include "OrvLib/image/OrvImage2.h"
@@ -43,6 +44,9 @@ public:
 
     // Parameter block operations.
     virtual int32 GetParametersSize() { return 0; }
+    // A block at least this long keeps its settings and is grown to the full size, or, where
+    // the host cannot grow it, worked on in a full-size copy whose first bytes go back to it.
+    virtual int32 GetParametersKeptSize() { return GetParametersSize(); }
     virtual void SetParameters(void* /*address*/) {}
     virtual void InitParameters() {}
     virtual void RestoreParameters() {}
@@ -176,6 +180,10 @@ private:
     const HandleProcs* RequireHandleProcs(int16 needed);
 
     int parameterLocks = 0;
+    // The full-size copy of a block the host could not grow, and how many bytes it holds.
+    std::vector<uint8_t> parameterCopy;
+    int32 hostParameterSize = 0;
+    Ptr hostParameterAddress = nullptr;  // the locked host block behind the copy
     // A block made by us whose first lock failed: it still needs its defaults.
     Handle pendingDefaults = nullptr;
 };

@@ -5,10 +5,12 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 
 #include "host/cli/ImageFile.h"
+#include "product/engine/SettingsTable.h"
 
 namespace VarnCli {
 
@@ -47,37 +49,53 @@ struct OptionRule {
     std::function<bool(const std::string& value, Options& options, std::string& error)> set;
 };
 
-template <typename T>
-Setter Whole(const char* name, long long min, long long max, std::optional<T> BlockEdits::*field) {
-    return [=](const std::string& value, ApplyOptions& options, std::string& error) {
+std::string Number(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", v);
+    return text;
+}
+
+// The option of a settings-table row; ranges are those the dialog can write, so a block
+// made here is one the plug-in knows.
+Setter SettingOption(const SettingRow& row) {
+    const std::string name = row.flag;
+    if (row.valueName == nullptr) {
+        return [&row](const std::string&, ApplyOptions& options, std::string&) {
+            options.edits.Set(row.name, 1);
+            return true;
+        };
+    }
+    return [&row, name](const std::string& value, ApplyOptions& options, std::string& error) {
+        if (row.choices != nullptr) {
+            std::string names;
+            for (int32_t k = 0; row.choices[k] != nullptr; ++k) {
+                if (value == row.choices[k]) {
+                    options.edits.Set(row.name, k);
+                    return true;
+                }
+                names += std::string(k > 0 ? ", " : "") + row.choices[k];
+            }
+            error = name + " takes one of " + names + ", not " + Quoted(value);
+            return false;
+        }
+        const std::string range = Number(row.minimum) + (row.maximumIncluded ? " to " : " up to ") +
+                                  Number(row.maximum) + (row.maximumIncluded ? "" : " (not included)");
+        if (row.type == SettingType::Double) {
+            double v = 0;
+            if (!ParseDecimal(value, v) || v < row.minimum || v > row.maximum ||
+                (!row.maximumIncluded && v == row.maximum)) {
+                error = name + " takes a number from " + range + ", not " + Quoted(value);
+                return false;
+            }
+            options.edits.Set(row.name, v);
+            return true;
+        }
         int32_t v = 0;
-        if (!ParseWhole(value, min, max, v)) {
-            error = std::string(name) + " takes a whole number from " + std::to_string(min) + " to " +
-                    std::to_string(max) + ", not " + Quoted(value);
+        if (!ParseWhole(value, (long long)row.minimum, (long long)row.maximum, v)) {
+            error = name + " takes a whole number from " + range + ", not " + Quoted(value);
             return false;
         }
-        options.edits.*field = T(v);
-        return true;
-    };
-}
-
-// Ranges are those the dialog can write, so a block made here is one the plug-in knows.
-Setter Number(const char* name, double min, double max, bool maxIncluded, const char* range,
-              std::optional<double> BlockEdits::*field) {
-    return [=](const std::string& value, ApplyOptions& options, std::string& error) {
-        double v = 0;
-        if (!ParseDecimal(value, v) || v < min || v > max || (!maxIncluded && v == max)) {
-            error = std::string(name) + " takes " + range + ", not " + Quoted(value);
-            return false;
-        }
-        options.edits.*field = v;
-        return true;
-    };
-}
-
-Setter Flag(std::optional<uint8_t> BlockEdits::*field) {
-    return [=](const std::string&, ApplyOptions& options, std::string&) {
-        options.edits.*field = uint8_t(1);
+        options.edits.Set(row.name, v);
         return true;
     };
 }
@@ -105,8 +123,8 @@ const char* const kObjectSourcesClash = "--object, --folder and --preset exclude
 // --object and --folder are the dialog's custom entry: a path, its kind and category -1.
 Setter Objects(const char* name, uint8_t folder) {
     return [=](const std::string& value, ApplyOptions& options, std::string& error) {
-        if (!options.preset.empty() ||
-            (options.edits.multipleImages && *options.edits.multipleImages != folder)) {
+        const std::optional<double> kind = options.edits.Get("multipleImages");
+        if (!options.preset.empty() || (kind && *kind != folder)) {
             error = kObjectSourcesClash;
             return false;
         }
@@ -115,8 +133,8 @@ Setter Objects(const char* name, uint8_t folder) {
             return false;
         }
         options.edits.path = value;
-        options.edits.multipleImages = folder;
-        options.edits.presetCategory = -1;
+        options.edits.Set("multipleImages", folder);
+        options.edits.Set("presetCategory", -1);
         return true;
     };
 }
@@ -132,62 +150,56 @@ Setter Answer(DialogAnswer answer) {
     };
 }
 
+std::vector<OptionRule<ApplyOptions>> SettingOptionRules() {
+    std::vector<OptionRule<ApplyOptions>> rules;
+    for (const SettingRow& row : SettingRows()) {
+        if (row.flag != nullptr) rules.push_back({row.flag, row.valueName != nullptr, SettingOption(row)});
+    }
+    return rules;
+}
+
 // The objects, settings and run options of apply that batch takes too.
 const std::vector<OptionRule<ApplyOptions>>& SharedOptionRules() {
-    static const std::vector<OptionRule<ApplyOptions>> rules = {
-        {"--object", true, Objects("--object", 0)},
-        {"--folder", true, Objects("--folder", 1)},
-        {"--preset", true,
-         [](const std::string& value, ApplyOptions& options, std::string& error) {
-             const size_t slash = value.find('/');
-             if (options.edits.path) {
-                 error = kObjectSourcesClash;
-                 return false;
-             }
-             if (slash == 0 || slash == std::string::npos || slash + 1 == value.size()) {
-                 error = "--preset takes CATEGORY/NAME, not " + Quoted(value);
-                 return false;
-             }
-             options.preset = value;
-             return true;
-         }},
-        {"--density", true, Whole("--density", 1, 100, &BlockEdits::density)},
-        {"--scale", true, Number("--scale", 0.1, 10, true, "a factor from 0.1 to 10", &BlockEdits::scale)},
-        {"--random-scale", true,
-         Number("--random-scale", 1, 10, true, "a ratio from 1 (off) to 10", &BlockEdits::randomScale)},
-        {"--rotation", true,
-         Number("--rotation", 0, 360, false, "degrees from 0 up to 360 (not included)",
-                &BlockEdits::rotationAngle)},
-        {"--random-rotation", true,
-         Number("--random-rotation", 0, 180, true, "degrees from 0 (off) to 180",
-                &BlockEdits::randomRotation)},
-        {"--opacity", true, Whole("--opacity", 0, 255, &BlockEdits::opacity)},
-        {"--order-by-depth", false, Flag(&BlockEdits::orderByDepth)},
-        {"--fade-with-depth", false, Flag(&BlockEdits::fadeWithDepth)},
-        {"--desaturate-with-depth", false, Flag(&BlockEdits::desaturateWithDepth)},
-        {"--seed", true, Whole("--seed", 1, 10000, &BlockEdits::randomSeed)},
-        {"--texture", false, Flag(&BlockEdits::applyAsTexture)},
-        {"--texture-amount", true, Whole("--texture-amount", 1, 100, &BlockEdits::textureAmount)},
-        {"--whole-objects", false, Flag(&BlockEdits::wholeObjectsOnly)},
-        {"--no-overlap", false, Flag(&BlockEdits::noOverlap)},
-        {"--params", true, Text(&ApplyOptions::paramsFile)},
-        {"--plugin", true, Text(&ApplyOptions::plugin)},
-        {"--quiet", false,
-         [](const std::string&, ApplyOptions& options, std::string&) {
-             options.quiet = true;
-             return true;
-         }},
-        {"--threads", true,
-         [](const std::string& value, ApplyOptions& options, std::string& error) {
-             if (!ParseWhole(value, 1, 8, options.threads)) {
-                 error = "--threads takes a whole number from 1 to 8, not " + Quoted(value);
-                 return false;
-             }
-             return true;
-         }},
-        {"--png-level", true, WholeOption("--png-level", 0, 9, &ApplyOptions::pngLevel)},
-        {"--quality", true, WholeOption("--quality", 1, 100, &ApplyOptions::jpegQuality)},
-    };
+    static const std::vector<OptionRule<ApplyOptions>> rules = [] {
+        std::vector<OptionRule<ApplyOptions>> all = SettingOptionRules();
+        const std::vector<OptionRule<ApplyOptions>> own = {
+            {"--object", true, Objects("--object", 0)},
+            {"--folder", true, Objects("--folder", 1)},
+            {"--preset", true,
+             [](const std::string& value, ApplyOptions& options, std::string& error) {
+                 const size_t slash = value.find('/');
+                 if (options.edits.path) {
+                     error = kObjectSourcesClash;
+                     return false;
+                 }
+                 if (slash == 0 || slash == std::string::npos || slash + 1 == value.size()) {
+                     error = "--preset takes CATEGORY/NAME, not " + Quoted(value);
+                     return false;
+                 }
+                 options.preset = value;
+                 return true;
+             }},
+            {"--params", true, Text(&ApplyOptions::paramsFile)},
+            {"--plugin", true, Text(&ApplyOptions::plugin)},
+            {"--quiet", false,
+             [](const std::string&, ApplyOptions& options, std::string&) {
+                 options.quiet = true;
+                 return true;
+             }},
+            {"--threads", true,
+             [](const std::string& value, ApplyOptions& options, std::string& error) {
+                 if (!ParseWhole(value, 1, 8, options.threads)) {
+                     error = "--threads takes a whole number from 1 to 8, not " + Quoted(value);
+                     return false;
+                 }
+                 return true;
+             }},
+            {"--png-level", true, WholeOption("--png-level", 0, 9, &ApplyOptions::pngLevel)},
+            {"--quality", true, WholeOption("--quality", 1, 100, &ApplyOptions::jpegQuality)},
+        };
+        all.insert(all.begin(), own.begin(), own.end());
+        return all;
+    }();
     return rules;
 }
 
@@ -342,29 +354,23 @@ ParseOutcome ParseOptions(const std::vector<std::string>& args, const std::vecto
 
 }  // namespace
 
-void ApplyEdits(const BlockEdits& e, EffectParameters& block) {
+void ApplyEdits(const BlockEdits& e, std::vector<uint8_t>& block) {
+    if (block.size() < sizeof(EffectParameters)) block.resize(sizeof(EffectParameters), 0);
+    for (const auto& [name, value] : e.fields) {
+        const SettingRow* row = FindSetting(name);
+        if (row == nullptr || !InExtension(*row) || block.size() >= kSettingsBlockSize) continue;
+        block.resize(kSettingsBlockSize, 0);
+        CompleteExtension(block.data(), block.size());
+    }
     if (e.path) {
         // Every byte after the text is cleared, so that a stored block never carries an
         // older, longer path behind the new one.
-        std::memset(block.path, 0, sizeof block.path);
-        std::memcpy(block.path, e.path->data(), std::min(e.path->size(), kMaxBlockPath));
+        std::memset(block.data(), 0, sizeof EffectParameters::path);
+        std::memcpy(block.data(), e.path->data(), std::min(e.path->size(), kMaxBlockPath));
     }
-    if (e.presetCategory) block.presetCategory = *e.presetCategory;
-    if (e.multipleImages) block.multipleImages = *e.multipleImages;
-    if (e.density) block.density = *e.density;
-    if (e.scale) block.scale = *e.scale;
-    if (e.randomScale) block.randomScale = *e.randomScale;
-    if (e.rotationAngle) block.rotationAngle = *e.rotationAngle;
-    if (e.randomRotation) block.randomRotation = *e.randomRotation;
-    if (e.orderByDepth) block.orderByDepth = *e.orderByDepth;
-    if (e.fadeWithDepth) block.fadeWithDepth = *e.fadeWithDepth;
-    if (e.desaturateWithDepth) block.desaturateWithDepth = *e.desaturateWithDepth;
-    if (e.randomSeed) block.randomSeed = *e.randomSeed;
-    if (e.applyAsTexture) block.applyAsTexture = *e.applyAsTexture;
-    if (e.textureAmount) block.textureAmount = *e.textureAmount;
-    if (e.wholeObjectsOnly) block.wholeObjectsOnly = *e.wholeObjectsOnly;
-    if (e.noOverlap) block.noOverlap = *e.noOverlap;
-    if (e.opacity) block.opacity = *e.opacity;
+    for (const auto& [name, value] : e.fields) {
+        if (const SettingRow* row = FindSetting(name)) StoreValue(*row, block.data(), value);
+    }
 }
 
 ParseOutcome ParseApplyArguments(const std::vector<std::string>& args, ApplyOptions& options) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,26 +28,18 @@ enum ExitStatus : int {
 // Fields of the block named on the command line; the others keep what the block holds.
 struct BlockEdits {
     std::optional<std::string> path;
-    std::optional<int32_t> presetCategory;
-    std::optional<uint8_t> multipleImages;
-    std::optional<int32_t> density;
-    std::optional<double> scale;
-    std::optional<double> randomScale;
-    std::optional<double> rotationAngle;
-    std::optional<double> randomRotation;
-    std::optional<uint8_t> orderByDepth;
-    std::optional<uint8_t> fadeWithDepth;
-    std::optional<uint8_t> desaturateWithDepth;
-    std::optional<int32_t> randomSeed;
-    std::optional<uint8_t> applyAsTexture;
-    std::optional<int32_t> textureAmount;
-    std::optional<uint8_t> wholeObjectsOnly;
-    std::optional<uint8_t> noOverlap;
-    std::optional<uint8_t> opacity;
+    std::map<std::string, double> fields;  // by their names in the settings table
+
+    void Set(const std::string& name, double value) { fields[name] = value; }
+    std::optional<double> Get(const std::string& name) const {
+        const auto found = fields.find(name);
+        return found == fields.end() ? std::nullopt : std::optional<double>(found->second);
+    }
 };
 
-// Writes exactly the named fields; every other byte, padding included, is kept.
-void ApplyEdits(const BlockEdits& edits, EffectParameters& block);
+// Writes exactly the named fields; every other byte, padding included, is kept. A block
+// too short for an extension field named is first completed with the extension's defaults.
+void ApplyEdits(const BlockEdits& edits, std::vector<uint8_t>& block);
 
 // How the effect dialog of the Windows plug-in is answered: OK as soon as it is up, Cancel,
 // or left to the person at the screen.

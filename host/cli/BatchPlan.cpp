@@ -83,8 +83,11 @@ bool PlanBatch(const BatchOptions& options, std::vector<BatchItem>& items, std::
     }
     for (BatchItem& item : items) {
         item.output = (fs::path(options.outFolder) / fs::path(item.relative)).string();
-        if (options.seedPerImage)
-            item.seed = SeedForPicture(item.relative, options.settings.edits.randomSeed);
+        if (options.seedPerImage) {
+            const std::optional<double> seed = options.settings.edits.Get("randomSeed");
+            item.seed =
+                SeedForPicture(item.relative, seed ? std::optional<int32_t>(int32_t(*seed)) : std::nullopt);
+        }
     }
     return true;
 }

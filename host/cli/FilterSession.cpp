@@ -15,13 +15,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Room for the fields of later versions, and no more: a file this long is no block.
+constexpr size_t kLongestStoredBlock = 65536;
+
 std::vector<uint8_t> ReadStoredBlock(const std::string& path) {
     std::vector<uint8_t> block;
     std::string error;
     if (!ReadFileBytes(path, block, error)) throw UsageFailure("cannot read " + path + ": " + error);
-    if (block.size() != sizeof(EffectParameters)) {
+    // An older block of 328 bytes reads with the extension at its defaults; a later,
+    // longer one keeps the fields this version does not know.
+    if (block.size() < sizeof(EffectParameters) || block.size() > kLongestStoredBlock) {
         throw UsageFailure(path + " is not a parameter block: it has " + std::to_string(block.size()) +
-                           " bytes, a block has " + std::to_string(sizeof(EffectParameters)));
+                           " bytes, a block has " + std::to_string(sizeof(EffectParameters)) + " to " +
+                           std::to_string(kLongestStoredBlock));
     }
     return block;
 }
@@ -30,7 +36,7 @@ std::vector<uint8_t> ReadStoredBlock(const std::string& path) {
 void CheckObjectsExist(const BlockEdits& edits) {
     if (!edits.path) return;
     std::error_code ignored;
-    const bool folder = edits.multipleImages.value_or(0) != 0;
+    const bool folder = edits.Get("multipleImages").value_or(0) != 0;
     const bool found =
         folder ? fs::is_directory(*edits.path, ignored) : fs::is_regular_file(*edits.path, ignored);
     if (!found) throw UsageFailure((folder ? "no folder " : "no file ") + *edits.path);
@@ -48,8 +54,8 @@ void ChoosePreset(const std::string& wanted, const VarnHost::PluginModule& plugi
     if (preset.path.size() > kMaxBlockPath)
         throw UsageFailure("the path of the preset " + wanted + " is too long");
     edits.path = preset.path;
-    edits.multipleImages = uint8_t(preset.isFolder ? 1 : 0);
-    edits.presetCategory = category;
+    edits.Set("multipleImages", preset.isFolder ? 1 : 0);
+    edits.Set("presetCategory", category);
 }
 
 // Between Parameters and Prepare, as a host that plays back recorded settings does.
@@ -60,10 +66,7 @@ void WriteEdits(VarnHost::MemoryHost& host, const BlockEdits& edits) {
         throw Failure{kExitPlugin, "the plug-in made no parameter block of " +
                                        std::to_string(sizeof(EffectParameters)) + " bytes"};
     }
-    EffectParameters parameters;
-    std::memcpy(&parameters, bytes.data(), sizeof parameters);
-    ApplyEdits(edits, parameters);
-    std::memcpy(bytes.data(), &parameters, sizeof parameters);
+    ApplyEdits(edits, bytes);
     host.SetHandleBytes(block, bytes);
 }
 
@@ -133,7 +136,7 @@ OSErr FilterSession::Filter(VarnHost::MemoryHost& host, std::optional<int32_t> s
     const OSErr result = host.Call(entry, filterSelectorParameters);
     if (result != noErr) return result;
     BlockEdits run = edits;
-    if (seed) run.randomSeed = *seed;
+    if (seed) run.Set("randomSeed", *seed);
     WriteEdits(host, run);
     VarnHost::DialogResponder responder(dialog);
     return host.Run(entry, false);

@@ -1,5 +1,9 @@
 #include "host/cli/Usage.h"
 
+#include <algorithm>
+
+#include "product/engine/SettingsTable.h"
+
 namespace VarnCli {
 
 const char* const kMainHelp =
@@ -17,7 +21,7 @@ const char* const kMainHelp =
     "Exit status: 0 success, 1 bad usage or a file that cannot be read or written,\n"
     "2 an error reported by the plug-in, 130 cancelled.\n";
 
-const char* const kApplyHelp =
+const char* const kApplyHelpHead =
     "Usage: varnel apply INPUT OUTPUT [OPTIONS]\n"
     "\n"
     "Filters INPUT (PNG, JPEG or BMP; RGB, grey, or with transparency) and writes OUTPUT\n"
@@ -29,26 +33,15 @@ const char* const kApplyHelp =
     "  --folder DIR               every image in DIR\n"
     "  --preset CATEGORY/NAME     a preset of the library beside the plug-in\n"
     "\n"
-    "Settings (each writes its field of the parameter block, exactly as given):\n"
-    "  --density N                copies, percent of the full count (1 to 100)\n"
-    "  --scale F                  scale factor (0.1 to 10)\n"
-    "  --random-scale F           random scaling ratio (1 = off, up to 10)\n"
-    "  --rotation DEG             rotation (0 up to 360)\n"
-    "  --random-rotation DEG      half-width of the random rotation (0 = off, up to 180)\n"
-    "  --opacity N                opacity of the copies (0 to 255)\n"
-    "  --order-by-depth           draw far copies first\n"
-    "  --fade-with-depth          fade far copies\n"
-    "  --desaturate-with-depth    grey far copies\n"
-    "  --seed N                   random seed (1 to 10000)\n"
-    "  --texture                  apply the objects as a relief texture\n"
-    "  --texture-amount N         strength of the relief, percent (1 to 100)\n"
-    "  --whole-objects            only copies lying wholly inside the selection\n"
-    "  --no-overlap               copies must not overlap\n"
+    "Settings (each writes its field of the parameter block, exactly as given):\n";
+
+const char* const kApplyHelpTail =
     "\n"
     "Run:\n"
     "  --mask FILE                selection: an 8-bit grey image of INPUT's size,\n"
     "                             255 fully selected\n"
-    "  --params FILE              start from this saved parameter block (328 bytes)\n"
+    "  --params FILE              start from this saved parameter block (328 bytes,\n"
+    "                             or more with the extension)\n"
     "  --save-params FILE         save the parameter block of the run\n"
     "  --plugin FILE              the plug-in to load (default: the one beside varnel)\n"
     "  --quiet                    no progress bar\n"
@@ -105,5 +98,37 @@ const char* const kPresetsHelp =
     "  --names                    one CATEGORY/NAME a line, as --preset takes it\n"
     "  --plugin FILE              the plug-in whose library to list\n"
     "  -h, --help                 this help\n";
+
+std::string SettingsHelp() {
+    constexpr size_t kColumn = 29, kWidth = 88;
+    std::string text;
+    for (const SettingRow& row : SettingRows()) {
+        if (row.flag == nullptr) continue;
+        std::string line = std::string("  ") + row.flag;
+        if (row.valueName != nullptr) line += std::string(" ") + row.valueName;
+        line.resize(std::max(line.size() + 1, kColumn), ' ');
+        // Words wrap under the help column.
+        std::string word;
+        for (const char* c = row.help;; ++c) {
+            if (*c != ' ' && *c != 0) {
+                word += *c;
+                continue;
+            }
+            if (line.size() + word.size() > kWidth) {
+                text += line + "\n";
+                line.assign(kColumn, ' ');
+            } else if (line.size() > kColumn && line.back() != ' ') {
+                line += ' ';
+            }
+            line += word;
+            word.clear();
+            if (*c == 0) break;
+        }
+        text += line + "\n";
+    }
+    return text;
+}
+
+std::string ApplyHelp() { return kApplyHelpHead + SettingsHelp() + kApplyHelpTail; }
 
 }  // namespace VarnCli

@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
         ApplyOptions options;
         const ParseOutcome parsed = ParseApplyArguments(args, options);
         if (parsed.status == ParseStatus::Help)
-            return std::fputs(kApplyHelp, stdout) >= 0 ? kExitOk : kExitUsage;
+            return std::fputs(ApplyHelp().c_str(), stdout) >= 0 ? kExitOk : kExitUsage;
         if (parsed.status == ParseStatus::Error) return UsageError("apply", parsed.error);
         return RunApply(options, stderr);
     }

@@ -5,20 +5,9 @@
 #include <limits>
 
 #include "product/engine/PortableMath.h"
+#include "product/engine/SettingsTable.h"
 
 namespace {
-
-double SanitizedScale(double v) {
-    if (!std::isfinite(v) || v <= 0.0) return 1.0;
-    return std::min(std::max(v, kSmallestScale), kLargestScale);
-}
-
-// Values already inside (-360, 360) are returned untouched rather than through fmod, so
-// valid blocks cannot depend on the C library.
-double SanitizedAngle(double v) {
-    if (!std::isfinite(v)) return 0.0;
-    return std::fabs(v) < 360.0 ? v : std::fmod(v, 360.0);
-}
 
 // trunc(v) as a 32-bit coordinate, saturated.
 int32_t TruncatedEdge(double v, int32_t fallback) {
@@ -35,12 +24,15 @@ int32_t TruncatedEdge(double v, int32_t fallback) {
 
 EffectParameters SanitizedEffectParameters(const EffectParameters& p) {
     EffectParameters s = p;
-    s.path[sizeof s.path - 1] = 0;
-    s.scale = SanitizedScale(p.scale);
-    s.randomScale = SanitizedScale(p.randomScale);
-    s.rotationAngle = SanitizedAngle(p.rotationAngle);
-    s.randomRotation = SanitizedAngle(p.randomRotation);
-    s.textureAmount = std::min(std::max(p.textureAmount, int32_t{0}), int32_t{100});
+    uint8_t* bytes = reinterpret_cast<uint8_t*>(&s);
+    for (const SettingRow& row : SettingRows()) {
+        if (InExtension(row)) continue;
+        if (row.type == SettingType::Text) {
+            bytes[row.offset + SettingSize(row.type) - 1] = 0;
+        } else if (row.bad != BadRead::AsStored) {
+            StoreValue(row, bytes, SanitizedValue(row, StoredValue(row, bytes)));
+        }
+    }
     return s;
 }
 

@@ -8,15 +8,14 @@
 #include "OrvLib/ORVUTIL/OrvRect.h"
 #include "product/engine/EffectParameters.h"
 
-// Band both scales are held to; it holds every value the dialog writes (0.1 to 10).
-constexpr double kSmallestScale = 0.01;
-constexpr double kLargestScale = 100.0;
 constexpr int32_t kMostCopies = 10000;
 
-// A copy of p that the engine can use as it is: non-finite doubles take their defaults,
-// scales that are not positive become 1.0 and both are held to the band, angles are
-// reduced modulo 360 (keeping their sign), textureAmount is held to 0..100 and path ends
-// in a terminator. A block as the dialog writes it comes back unchanged, bit for bit.
+// A copy of p that the engine can use as it is, each field read by its rule in the
+// settings table: non-finite doubles take their defaults, scales that are not positive
+// become 1.0 and both are held to 0.01..100, angles are reduced modulo 360 (keeping their
+// sign), density is held to 0 and up (the copy count bounds the rest), textureAmount to
+// 0..100, and path ends in a terminator. A block as the dialog writes it comes back
+// unchanged, bit for bit.
 EffectParameters SanitizedEffectParameters(const EffectParameters& p);
 
 // Exactly 1.0 means off; so does depth, and with it the three depth options.

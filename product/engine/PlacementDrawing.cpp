@@ -1,5 +1,7 @@
 #include "product/engine/PlacementDrawing.h"
 
+#include "product/engine/Variation.h"
+
 bool PrepareCopy(const PixelBuffer& destination, bool masked, const OrvRect& area, const Placement& placement,
                  const OrvImage2& object, const DrawSettings& settings, PreparedCopy* out) {
     if (destination.width <= 0 || destination.height <= 0 || object.IsEmpty()) return false;
@@ -17,6 +19,16 @@ bool PrepareCopy(const PixelBuffer& destination, bool masked, const OrvRect& are
     if (!b.SolveBox(objectBox, &run)) return false;
     run = Intersection(run, OrvRect{0, 0, destination.width, destination.height});
     if (run.IsEmpty() || Intersection(b.MapBox(run), objectBox).IsEmpty()) return false;
+
+    // A mirrored copy covers the same pixels: object pixel x is read as w - 1 - x.
+    if (placement.flip & kFlipHorizontal) {
+        b.AppendScaling(-1.0, 1.0);
+        b.AppendTranslation(w - 1, 0);
+    }
+    if (placement.flip & kFlipVertical) {
+        b.AppendScaling(1.0, -1.0);
+        b.AppendTranslation(0, h - 1);
+    }
 
     // Start on a whole object pixel; then steps by addition only.
     const Point2 start = b.MapPoint(run.left, run.top);
@@ -36,7 +48,14 @@ bool PrepareCopy(const PixelBuffer& destination, bool masked, const OrvRect& are
     p.source.width = w;
     p.source.height = h;
     p.bytes = destination.kind == pixelKindHostRGBA || destination.kind == pixelKindProxyBGRA ? 4 : 3;
-    p.sampler = ChooseRowSampler(settings.texture, p.bytes, settings.quick, masked);
+    p.copy.hueShift = placement.hueShift;
+    p.copy.brightness = placement.brightness;
+    p.copy.blend = settings.blend;
+    // A relief only lightens and darkens: colour variation has nothing to act on there.
+    const bool varied = placement.hueShift != 0 || placement.brightness != 0 || settings.blend != 0;
+    p.sampler = !settings.texture && varied
+                    ? ChooseVariedRowSampler(p.bytes, settings.quick, masked)
+                    : ChooseRowSampler(settings.texture, p.bytes, settings.quick, masked);
     return true;
 }
 

@@ -12,6 +12,7 @@ struct DrawSettings {
     bool texture = false;
     bool quick = false;
     int32_t textureAmount = 50;
+    uint8_t blend = 0;  // a BlendMode, for colour copies
 };
 
 // One copy made ready for one destination buffer: the rows it touches and the sampler

@@ -47,7 +47,8 @@ int32_t ObjectChoice::Pick(uint32_t value) const {
 
 std::vector<Placement> BuildPlacements(const EffectParameters& p, const ObjectChoice& objects,
                                        const OrvRect& filterArea, bool wholeImage,
-                                       const std::function<bool(const OrvRect&)>& isBoxSelected) {
+                                       const std::function<bool(const OrvRect&)>& isBoxSelected,
+                                       const EffectVariation& variation) {
     std::vector<Placement> kept;
     const size_t objectCount = objects.widths.size();
     if (objectCount == 0 || objects.cumulativeWeights.size() != objectCount) return kept;
@@ -61,6 +62,7 @@ std::vector<Placement> BuildPlacements(const EffectParameters& p, const ObjectCh
     const bool randomScaling = IsRandomScaling(p);
     const bool randomRotation = IsRandomRotation(p);
     MersenneTwister generator(uint32_t(p.randomSeed));
+    VariationSource varied(p.randomSeed);
     kept.reserve(size_t(count));
 
     for (int32_t attempt = 0; attempt < count; ++attempt) {
@@ -98,6 +100,10 @@ std::vector<Placement> BuildPlacements(const EffectParameters& p, const ObjectCh
 
         const int32_t x = generator.NextInRange(area.left, area.right);
         const int32_t y = generator.NextInRange(area.top, area.bottom);
+        const CopyVariation own = varied.Next(variation);
+        placement.opacity -= placement.opacity * own.opacityCut / 10000;
+        placement.hueShift = own.hueShift;
+        placement.brightness = own.brightness;
 
         Matrix3& m = placement.transform;
         m = Matrix3::Identity();
@@ -112,6 +118,7 @@ std::vector<Placement> BuildPlacements(const EffectParameters& p, const ObjectCh
         if (keep && p.wholeObjectsOnly) {
             keep = Contains(filterArea, placement.bounds) && (wholeImage || isBoxSelected(placement.bounds));
         }
+        placement.flip = own.flip;
         if (keep && m.Invert()) kept.push_back(placement);
     }
 

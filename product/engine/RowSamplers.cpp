@@ -1,12 +1,24 @@
 #include "product/engine/RowSamplers.h"
 
 #include "product/engine/RowSamplerParts.h"
+#include "product/engine/Variation.h"
 
 namespace {
 
 using namespace RowSamplerParts;
 
-template <int Bytes, bool Masked, bool Quad>
+// The colour a blend mode makes of the copy's colour over the image's, mixed by the
+// image's own alpha: where the image is transparent the copy's colour stays as it is.
+template <int Bytes>
+inline void BlendByMode(int32_t colour[3], const uint8_t* d, const SamplerCopy& c) {
+    const BlendMode mode = BlendMode(c.blend);
+    if (mode == BlendMode::Normal) return;
+    const int32_t o = Bytes == 4 ? d[3] : 255;
+    for (int k = 0; k < 3; ++k)
+        colour[k] = ((255 - o) * colour[k] + o * BlendChannel(mode, d[k], colour[k])) / 255;
+}
+
+template <int Bytes, bool Masked, bool Quad, bool Varied = false>
 void ColourRun(const SamplerRow& row, const SamplerObject& o, const SamplerCopy& c) {
     Points<Quad> p(row, c);
     uint8_t* d = row.destination;
@@ -19,6 +31,7 @@ void ColourRun(const SamplerRow& row, const SamplerObject& o, const SamplerCopy&
             const uint8_t* s = Sample(o, p.x[0], p.y[0], 4);
             if (s == nullptr) continue;
             colour[0] = s[0], colour[1] = s[1], colour[2] = s[2];
+            if (Varied) TurnHue(colour, c.hueShift), ScaleBrightness(colour, c.brightness);
             m = Masked ? c.opacity * s[3] * M / 65025 : c.opacity * s[3] / 255;
         } else {
             int32_t K = 0, sum[3] = {0, 0, 0};
@@ -30,6 +43,7 @@ void ColourRun(const SamplerRow& row, const SamplerObject& o, const SamplerCopy&
             }
             if (K == 0) continue;
             for (int ch = 0; ch < 3; ++ch) colour[ch] = sum[ch] / K;
+            if (Varied) TurnHue(colour, c.hueShift), ScaleBrightness(colour, c.brightness);
             if (c.desaturation > 0) {
                 const int32_t g = c.desaturation;
                 const int32_t grey = (colour[0] + colour[1] + colour[2]) / 3;
@@ -37,7 +51,9 @@ void ColourRun(const SamplerRow& row, const SamplerObject& o, const SamplerCopy&
             }
             m = Masked ? M * K * c.opacity / 260100 : c.opacity * K / 1020;
         }
-        if (m > 0) BlendColour<Bytes>(d, m, colour);
+        if (m <= 0) continue;
+        if (Varied) BlendByMode<Bytes>(colour, d, c);
+        BlendColour<Bytes>(d, m, colour);
     }
 }
 
@@ -61,9 +77,9 @@ void ReliefRun(const SamplerRow& row, const SamplerObject& o, const SamplerCopy&
     }
 }
 
-template <int Bytes, bool Masked, bool Quad>
+template <int Bytes, bool Masked, bool Quad, bool Varied = false>
 void ColourRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy& c) {
-    ForEachRun(rows, c, [&](const SamplerRow& row) { ColourRun<Bytes, Masked, Quad>(row, o, c); });
+    ForEachRun(rows, c, [&](const SamplerRow& row) { ColourRun<Bytes, Masked, Quad, Varied>(row, o, c); });
 }
 
 template <int Bytes, bool Masked, bool Quad>
@@ -77,10 +93,20 @@ struct Rows {
     static constexpr RowSampler relief = &ReliefRow<Bytes, Masked, Quad>;
 };
 
+template <int Bytes, bool Masked, bool Quad>
+struct VariedRows {
+    static constexpr RowSampler colour = &ColourRow<Bytes, Masked, Quad, true>;
+    static constexpr RowSampler relief = &ReliefRow<Bytes, Masked, Quad>;
+};
+
 }  // namespace
 
 RowSampler ChooseReferenceRowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked) {
     return PickRowSampler<Rows>(texture, bytesPerPixel, quick, masked);
+}
+
+RowSampler ChooseVariedRowSampler(int32_t bytesPerPixel, bool quick, bool masked) {
+    return PickRowSampler<VariedRows>(false, bytesPerPixel, quick, masked);
 }
 
 RowSampler ChooseAvx2RowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked) {

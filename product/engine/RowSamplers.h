@@ -28,6 +28,8 @@ struct SamplerCopy {
     int32_t opacity;
     int32_t textureAmount;
     int32_t desaturation;
+    int32_t hueShift = 0, brightness = 0;  // of the colour samplers with variation
+    uint8_t blend = 0;                     // a BlendMode
 };
 
 using RowSampler = void (*)(const SamplerRow& row, const SamplerObject& object, const SamplerCopy& copy);
@@ -39,6 +41,9 @@ RowSampler ChooseRowSampler(bool texture, int32_t bytesPerPixel, bool quick, boo
 // The plain one-pixel-at-a-time samplers, the reference the faster ones must match byte
 // for byte.
 RowSampler ChooseReferenceRowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked);
+
+// The colour samplers that also turn the hue, scale the brightness and blend by a mode.
+RowSampler ChooseVariedRowSampler(int32_t bytesPerPixel, bool quick, bool masked);
 
 // Several destination pixels a step: the fastest family the machine has.
 RowSampler ChooseVectorRowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "host/cli/Arguments.h"
+#include "product/engine/SettingsTable.h"
 
 namespace {
 
@@ -13,32 +14,36 @@ ParseOutcome Parse(std::vector<std::string> args, ApplyOptions& options) {
     return ParseApplyArguments(args, options);
 }
 
-// A block of recognisable bytes, so that a stray write anywhere shows.
-EffectParameters Filled() {
-    EffectParameters block;
-    std::memset(&block, 0x5A, sizeof block);
+// A whole block of recognisable bytes with an extension, so that a stray write anywhere shows.
+std::vector<uint8_t> Filled() {
+    std::vector<uint8_t> block(kSettingsBlockSize, 0x5A);
+    std::memcpy(block.data() + kExtensionOffset, "VRNX\x18\0\0\0", 8);
     return block;
 }
 
 // Bytes that differ between a block before and after the edits.
-std::vector<size_t> Changed(const EffectParameters& before, const EffectParameters& after) {
+std::vector<size_t> Changed(const std::vector<uint8_t>& before, const std::vector<uint8_t>& after) {
     std::vector<size_t> offsets;
-    const auto* a = reinterpret_cast<const uint8_t*>(&before);
-    const auto* b = reinterpret_cast<const uint8_t*>(&after);
-    for (size_t i = 0; i < sizeof before; ++i) {
-        if (a[i] != b[i]) offsets.push_back(i);
+    for (size_t i = 0; i < std::max(before.size(), after.size()); ++i) {
+        if (i >= before.size() || i >= after.size() || before[i] != after[i]) offsets.push_back(i);
     }
     return offsets;
 }
 
-EffectParameters Applied(std::vector<std::string> args) {
+std::vector<uint8_t> Applied(std::vector<std::string> args, std::vector<uint8_t> block = Filled()) {
     ApplyOptions options;
     args.insert(args.begin(), {"in.png", "out.png"});
     const ParseOutcome outcome = Parse(args, options);
     EXPECT_EQ(outcome.status, ParseStatus::Run) << outcome.error;
-    EffectParameters block = Filled();
     ApplyEdits(options.edits, block);
     return block;
+}
+
+EffectParameters AppliedCore(std::vector<std::string> args) {
+    const std::vector<uint8_t> block = Applied(std::move(args));
+    EffectParameters p;
+    std::memcpy(&p, block.data(), sizeof p);
+    return p;
 }
 
 TEST(CliArguments, EachSettingWritesOnlyItsOwnField) {
@@ -61,37 +66,53 @@ TEST(CliArguments, EachSettingWritesOnlyItsOwnField) {
         {{"--texture-amount", "64"}, offsetof(EffectParameters, textureAmount), 4},
         {{"--whole-objects"}, offsetof(EffectParameters, wholeObjectsOnly), 1},
         {{"--no-overlap"}, offsetof(EffectParameters, noOverlap), 1},
+        {{"--hue-jitter", "30"}, 336, 4},
+        {{"--brightness-jitter", "100"}, 340, 4},
+        {{"--opacity-jitter", "5"}, 344, 4},
+        {{"--flip", "hv"}, 348, 1},
+        {{"--blend", "screen"}, 349, 1},
     };
     for (const Case& c : cases) {
-        for (size_t i : Changed(Filled(), Applied(c.args))) {
+        const std::vector<size_t> changed = Changed(Filled(), Applied(c.args));
+        EXPECT_FALSE(changed.empty()) << c.args[0];
+        for (size_t i : changed) {
             EXPECT_TRUE(i >= c.offset && i < c.offset + c.width) << c.args[0] << " wrote byte " << i;
         }
     }
+    // A block from before the extension gains it, at its defaults but for the option given.
+    const std::vector<uint8_t> old =
+        Applied({"--flip", "v", "--blend", "lighten"}, std::vector<uint8_t>(328, 7));
+    ASSERT_EQ(old.size(), kSettingsBlockSize);
+    std::vector<uint8_t> expected(328, 7);
+    expected.resize(kSettingsBlockSize, 0);
+    CompleteExtension(expected.data(), expected.size());
+    expected[348] = 2, expected[349] = 5;
+    EXPECT_EQ(old, expected);
 }
 
 TEST(CliArguments, ValuesAreStoredExactlyAsGiven) {
-    const EffectParameters p = Applied({"--density",
-                                        "37",
-                                        "--scale",
-                                        "1.5",
-                                        "--random-scale",
-                                        "1.0232929922807541",
-                                        "--rotation",
-                                        "0.1",
-                                        "--random-rotation",
-                                        "180",
-                                        "--opacity",
-                                        "0",
-                                        "--seed",
-                                        "10000",
-                                        "--texture-amount",
-                                        "1",
-                                        "--order-by-depth",
-                                        "--fade-with-depth",
-                                        "--desaturate-with-depth",
-                                        "--texture",
-                                        "--whole-objects",
-                                        "--no-overlap"});
+    const EffectParameters p = AppliedCore({"--density",
+                                            "37",
+                                            "--scale",
+                                            "1.5",
+                                            "--random-scale",
+                                            "1.0232929922807541",
+                                            "--rotation",
+                                            "0.1",
+                                            "--random-rotation",
+                                            "180",
+                                            "--opacity",
+                                            "0",
+                                            "--seed",
+                                            "10000",
+                                            "--texture-amount",
+                                            "1",
+                                            "--order-by-depth",
+                                            "--fade-with-depth",
+                                            "--desaturate-with-depth",
+                                            "--texture",
+                                            "--whole-objects",
+                                            "--no-overlap"});
     EXPECT_EQ(p.density, 37);
     EXPECT_EQ(p.scale, 1.5);
     EXPECT_EQ(p.randomScale, 1.0232929922807541);
@@ -107,20 +128,20 @@ TEST(CliArguments, ValuesAreStoredExactlyAsGiven) {
 }
 
 TEST(CliArguments, ObjectAndFolderAreTheCustomEntry) {
-    EffectParameters p = Applied({"--object", "leaf.png"});
+    EffectParameters p = AppliedCore({"--object", "leaf.png"});
     EXPECT_STREQ(p.path, "leaf.png");
     EXPECT_EQ(p.multipleImages, 0);
     EXPECT_EQ(p.presetCategory, -1);
     // The rest of the path field is cleared: no older, longer path survives behind it.
     for (size_t i = std::strlen("leaf.png"); i < sizeof p.path; ++i) ASSERT_EQ(p.path[i], 0) << i;
 
-    p = Applied({"--folder=objects/leaves"});
+    p = AppliedCore({"--folder=objects/leaves"});
     EXPECT_STREQ(p.path, "objects/leaves");
     EXPECT_EQ(p.multipleImages, 1);
     EXPECT_EQ(p.presetCategory, -1);
 
     const std::string longest(kMaxBlockPath, 'x');
-    p = Applied({"--object", longest});
+    p = AppliedCore({"--object", longest});
     EXPECT_EQ(std::string(p.path), longest);
     EXPECT_EQ(p.path[kMaxBlockPath], 0);
 }
@@ -160,11 +181,11 @@ TEST(CliArguments, RunOptionsAndOperandsInAnyOrder) {
 
     ApplyOptions later;
     ASSERT_EQ(Parse({"a", "b.png", "--density", "5", "--density", "6"}, later).status, ParseStatus::Run);
-    EXPECT_EQ(later.edits.density, 6);
+    EXPECT_EQ(later.edits.Get("density"), 6);
 
     ApplyOptions none;
     ASSERT_EQ(Parse({"a", "b.png"}, none).status, ParseStatus::Run);
-    EffectParameters untouched = Filled();
+    std::vector<uint8_t> untouched = Filled();
     ApplyEdits(none.edits, untouched);
     EXPECT_TRUE(Changed(Filled(), untouched).empty());
 }
@@ -195,6 +216,10 @@ TEST(CliArguments, BadUsageIsAnErrorNamingTheOption) {
         {{"a", "b", "--seed", "0"}, "--seed"},
         {{"a", "b", "--texture-amount", "0"}, "--texture-amount"},
         {{"a", "b", "--texture=1"}, "--texture"},
+        {{"a", "b", "--hue-jitter", "181"}, "--hue-jitter"},
+        {{"a", "b", "--opacity-jitter", "-1"}, "--opacity-jitter"},
+        {{"a", "b", "--flip", "x"}, "none, h, v, hv"},
+        {{"a", "b", "--blend", "Normal"}, "--blend"},
         {{"a", "b", "--threads", "0"}, "--threads"},
         {{"a", "b", "--threads", "9"}, "--threads"},
         {{"a", "b", "--object", std::string(kMaxBlockPath + 1, 'x')}, "--object"},
@@ -239,7 +264,7 @@ TEST(CliArguments, BatchTakesApplysSettingsAndItsOwnOptions) {
             .status,
         ParseStatus::Run);
     EXPECT_EQ(options.inputs, (std::vector<std::string>{"a.png", "dir"}));
-    EXPECT_EQ(options.settings.edits.density, 7);
+    EXPECT_EQ(options.settings.edits.Get("density"), 7);
     EXPECT_EQ(options.settings.jpegQuality, 80);
     EXPECT_EQ(options.shardIndex, 2);
     EXPECT_EQ(options.shardCount, 3);

@@ -14,6 +14,7 @@
 
 #include "host/cli/SampleImage.h"
 #include "product/engine/EffectParameters.h"
+#include "product/engine/SettingsTable.h"
 #include "tests/cli/VarnelProgram.h"
 
 namespace {
@@ -133,6 +134,19 @@ const std::vector<Case>& Cases() {
         {0x182987891CA2CFA2ull, "rgba shipped preset mask texture", 4, kPreset,  kMask,  "--density 40 --seed 17 --texture"},
         {0xF104950D9DF15039ull, "rgb default block",                3, kBlock,   kWhole, ""},
         {0x36659717B4168741ull, "rgba category without path",       4, kBlock,   kWhole, "--params @category --density 50 --seed 18 --random-scale 2"},
+        {0xD90E4356BA12C077ull, "rgb hue jitter",                   3, kObject,  kWhole, "--density 40 --seed 21 --hue-jitter 120"},
+        {0xB0D45A1EBC319B7Eull, "rgba brightness jitter",           4, kFolder,  kWhole, "--density 40 --seed 22 --brightness-jitter 70"},
+        {0xF82B84E6076B5CADull, "rgb opacity jitter depth",         3, kObject,  kWhole, "--density 60 --seed 23 --opacity-jitter 80 --random-scale 2 --fade-with-depth"},
+        {0x9670C9A0422F63C6ull, "rgba flip rotated",                4, kFolder,  kWhole, "--density 50 --seed 24 --flip hv --random-rotation 30"},
+        {0x5D5B934EF16A0352ull, "rgb multiply",                     3, kObject,  kWhole, "--density 50 --seed 25 --blend multiply"},
+        {0xA147E7C7253B212Dull, "rgba screen mask",                 4, kObject,  kMask,  "--density 60 --seed 26 --blend screen"},
+        {0xE052E860DA4A87BFull, "rgb overlay mask hue",             3, kFolder,  kMask,  "--density 60 --seed 27 --blend overlay --hue-jitter 40"},
+        {0xBE1658684F3A2802ull, "rgba darken",                      4, kObject,  kWhole, "--density 50 --seed 28 --blend darken"},
+        {0x2DA17D034997BFACull, "rgb lighten flip",                 3, kFolder,  kWhole, "--density 50 --seed 29 --blend lighten --flip h"},
+        {0x0FEBFC101F2F5C2Cull, "rgb every variation depth",        3, kPreset,  kWhole, "--density 40 --seed 30 --random-scale 2 --order-by-depth --fade-with-depth --desaturate-with-depth --hue-jitter 180 --brightness-jitter 50 --opacity-jitter 40 --flip hv --blend overlay"},
+        {0x0D20526644FA17FAull, "rgba texture variations mask",     4, kObject,  kMask,  "--density 50 --seed 31 --texture --flip v --opacity-jitter 60 --hue-jitter 90 --blend multiply"},
+        {0xC5D8CF24FFA2B69Aull, "rgb no overlap variations",        3, kObject,  kWhole, "--density 100 --seed 32 --no-overlap --flip h --opacity-jitter 50 --hue-jitter 30"},
+        {0x36659717B4168741ull, "rgba extension at defaults",       4, kBlock,   kWhole, "--params @category --density 50 --seed 18 --random-scale 2 --hue-jitter 0 --flip none --blend normal"},
     };
     // clang-format on
     return cases;
@@ -162,7 +176,8 @@ protected:
             Apply(realPlugin, {input, folder / "base.png", "--quiet", "--save-params", folder / "base.bin"});
         EXPECT_EQ(run.status, 0) << run.err;
         std::vector<uint8_t> bytes = ReadBytes(folder / "base.bin");
-        EXPECT_EQ(bytes.size(), sizeof(EffectParameters));
+        EXPECT_EQ(bytes.size(), kSettingsBlockSize);
+        // As an older version stored it: the extension reads as its defaults.
         bytes.resize(sizeof(EffectParameters));
         std::fill_n(bytes.begin() + offsetof(EffectParameters, path), sizeof(EffectParameters::path), 0);
         std::memcpy(&bytes[offsetof(EffectParameters, presetCategory)], &category, sizeof category);

@@ -10,6 +10,7 @@
 #include "host/cli/ImageFile.h"
 #include "host/cli/System.h"
 #include "product/engine/EffectParameters.h"
+#include "product/engine/SettingsTable.h"
 #include "tests/cli/RunProgram.h"
 #include "tests/cli/TestFiles.h"
 #include "tests/cli/VarnelProgram.h"
@@ -32,7 +33,7 @@ enum FakeMode {
 
 EffectParameters Block(const std::vector<uint8_t>& bytes) {
     EffectParameters block;
-    EXPECT_EQ(bytes.size(), sizeof block);
+    EXPECT_EQ(bytes.size(), kSettingsBlockSize);
     std::memset(&block, 0, sizeof block);
     std::memcpy(&block, bytes.data(), std::min(bytes.size(), sizeof block));
     return block;

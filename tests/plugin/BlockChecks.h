@@ -10,15 +10,15 @@
 #include <vector>
 
 #include "product/engine/EffectParameters.h"
+#include "product/engine/SettingsTable.h"
 
-// A fresh block: every byte zero except the defaults.
+// A fresh block: every byte zero except the defaults, the extension's tag and length.
 inline void ExpectDefaultBlock(const std::vector<uint8_t>& bytes) {
-    ASSERT_EQ(bytes.size(), sizeof(EffectParameters));
-    EffectParameters expected;
-    std::memset(&expected, 0, sizeof expected);
-    ResetEffectParameters(expected);
-    EXPECT_EQ(std::memcmp(bytes.data(), &expected, sizeof expected), 0)
-        << "block differs from zeroed defaults";
+    ASSERT_EQ(bytes.size(), kSettingsBlockSize);
+    std::vector<uint8_t> expected(kSettingsBlockSize, 0);
+    ResetSettings(expected.data(), expected.size());
+    EXPECT_EQ(bytes, expected) << "block differs from zeroed defaults";
+    EXPECT_EQ(std::memcmp(bytes.data() + kExtensionOffset, "VRNX\x18\0\0\0", 8), 0);
     EffectParameters p;
     std::memcpy(&p, bytes.data(), sizeof p);
     EXPECT_EQ(p.path[0], 0);
@@ -34,7 +34,7 @@ inline void ExpectDefaultBlock(const std::vector<uint8_t>& bytes) {
 // A fresh block after Start: the Image page opened on the first category with no path
 // stored, so it took that category's first preset from the library beside the module.
 inline void ExpectDefaultBlockWithFirstPreset(const std::vector<uint8_t>& bytes) {
-    ASSERT_EQ(bytes.size(), sizeof(EffectParameters));
+    ASSERT_EQ(bytes.size(), kSettingsBlockSize);
     EffectParameters p;
     std::memcpy(&p, bytes.data(), sizeof p);
     const std::string path(p.path, strnlen(p.path, sizeof p.path));

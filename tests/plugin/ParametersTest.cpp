@@ -19,7 +19,7 @@ struct ParametersTest : ::testing::Test {
     EffectParameters Block() {
         EffectParameters p;
         std::vector<uint8_t> bytes = host.HandleBytes(host.Parameters());
-        EXPECT_EQ(bytes.size(), sizeof p);
+        EXPECT_EQ(bytes.size(), kSettingsBlockSize);
         std::memcpy(&p, bytes.data(), std::min(bytes.size(), sizeof p));
         return p;
     }
@@ -51,7 +51,7 @@ struct ParametersTest : ::testing::Test {
 TEST_F(ParametersTest, FirstParametersCallMakesZeroedDefaults) {
     EXPECT_EQ(host.Call(&PluginMain, filterSelectorParameters), noErr);
     ASSERT_NE(host.Parameters(), nullptr);
-    EXPECT_EQ(host.HandleSize(host.Parameters()), 328);
+    EXPECT_EQ(host.HandleSize(host.Parameters()), 360);
     ExpectDefaultBlock(host.HandleBytes(host.Parameters()));
     ExpectBalanced();
 }
@@ -65,6 +65,63 @@ TEST_F(ParametersTest, HandedBackBlockIsTakenUnchanged) {
     const EffectParameters now = Block();
     EXPECT_EQ(std::memcmp(&now, &custom, sizeof now), 0);
     ExpectBalanced();
+}
+
+// A block from before the extension keeps its settings: grown where the host can, else
+// worked on in a copy whose first 328 bytes go back; either way the extension reads as
+// its defaults and the picture is the old one.
+TEST_F(ParametersTest, BlocksWithoutAWholeExtensionKeepTheirSettings) {
+    std::vector<uint8_t> fullDefaults(kSettingsBlockSize, 0);
+    ResetSettings(fullDefaults.data(), fullDefaults.size());
+    const std::vector<uint8_t> tail(fullDefaults.begin() + kExtensionOffset, fullDefaults.end());
+    struct Case {
+        const char* name;
+        std::vector<uint8_t> extension;  // bytes after the first 328
+        bool hostGrows;
+        int32 sizeAfter;
+        double hue;  // the hue jitter read afterwards
+    };
+    std::vector<uint8_t> wrongTag = tail, longLength = tail, shortLength = tail, later = tail;
+    wrongTag[0] = 'Q';
+    longLength[4] = 200;                                           // past the block's end
+    shortLength[4] = 4, shortLength[8] = 9, shortLength[12] = 77;  // only the hue field, junk behind it
+    later.resize(later.size() + 16, 0xEE), later[4] = 40;          // fields of a later version
+    const Case cases[] = {
+        {"none, grown", {}, true, 360, 0},
+        {"none, kept short", {}, false, 328, 0},
+        {"wrong tag", wrongTag, true, 360, 0},
+        {"length past the end", longLength, true, 360, 0},
+        {"older, shorter", shortLength, true, 360, 9},
+        {"later, longer", later, true, 376, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        VarnHost::MemoryHost h;
+        h.SetImage(VarnHost::HostImage(16, 16, 3));
+        if (!c.hostGrows) h.Procs().setSizeProc = nullptr;
+        const EffectParameters custom = Custom();
+        std::vector<uint8_t> stored(reinterpret_cast<const uint8_t*>(&custom),
+                                    reinterpret_cast<const uint8_t*>(&custom) + sizeof custom);
+        stored.insert(stored.end(), c.extension.begin(), c.extension.end());
+        h.Record().parameters = h.MakeHandle(stored);
+        for (int16 s : {filterSelectorParameters, filterSelectorPrepare, filterSelectorStart})
+            EXPECT_EQ(h.Call(&PluginMain, s), noErr);
+        const std::vector<uint8_t> now = h.HandleBytes(h.Parameters());
+        ASSERT_EQ(int32(now.size()), c.sizeAfter);
+        EXPECT_EQ(std::memcmp(now.data(), &custom, sizeof custom), 0);
+        for (const SettingRow& row : SettingRows()) {
+            if (!InExtension(row)) continue;
+            const double expected = row.offset == 336 ? c.hue : row.defaultValue;
+            if (now.size() >= kSettingsBlockSize) {
+                EXPECT_EQ(StoredValue(row, now.data()), expected) << row.name;
+            }
+            EXPECT_EQ(ReadSetting(row, now.data(), now.size()), expected) << row.name;
+        }
+        if (c.sizeAfter > 360) {
+            EXPECT_EQ(now.back(), 0xEE) << "a later version's fields are kept";
+        }
+        EXPECT_EQ(h.Locks(), h.Unlocks());
+    }
 }
 
 TEST_F(ParametersTest, UnterminatedPathIsCutAtItsLastByte) {
@@ -135,7 +192,7 @@ TEST_F(ParametersTest, FailedFirstLockWithoutDisposeStillGetsDefaultsLater) {
 TEST_F(ParametersTest, SmallHandedBackBlockIsGrownAndReset) {
     host.Record().parameters = host.MakeHandle(std::vector<uint8_t>(100, 0x7F));
     EXPECT_EQ(host.Call(&PluginMain, filterSelectorPrepare), noErr);
-    EXPECT_EQ(host.HandleSize(host.Parameters()), 328);
+    EXPECT_EQ(host.HandleSize(host.Parameters()), 360);
     ExpectDefaultBlock(host.HandleBytes(host.Parameters()));
 }
 

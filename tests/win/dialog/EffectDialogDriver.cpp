@@ -11,6 +11,7 @@
 #include "WindowHarness.h"
 #include "host/DialogResponder.h"
 #include "host/cli/Arguments.h"
+#include "product/engine/SettingsTable.h"
 #include "host/cli/PresetLibrary.h"
 #include "host/cli/SampleImage.h"
 #include "product/PSVarnPlugin.h"
@@ -172,16 +173,13 @@ void EffectDialog::Prepare(int32_t width, int32_t height, const std::vector<std:
     ASSERT_TRUE(VarnCli::FindPreset(VarnCli::ListPresets(VarnCli::LibraryFolderOf(self)), "Leaves/Autumn",
                                     category, preset));
     options.edits.path = preset.path;
-    options.edits.multipleImages = uint8_t(preset.isFolder ? 1 : 0);
-    options.edits.presetCategory = category;
+    options.edits.Set("multipleImages", preset.isFolder ? 1 : 0);
+    options.edits.Set("presetCategory", category);
 
     ASSERT_EQ(host.Call(&PluginMain, filterSelectorParameters), noErr);
     std::vector<uint8_t> bytes = host.HandleBytes(host.Parameters());
-    ASSERT_EQ(bytes.size(), sizeof(EffectParameters));
-    EffectParameters block;
-    memcpy(&block, bytes.data(), sizeof block);
-    VarnCli::ApplyEdits(options.edits, block);
-    memcpy(bytes.data(), &block, sizeof block);
+    ASSERT_EQ(bytes.size(), kSettingsBlockSize);
+    VarnCli::ApplyEdits(options.edits, bytes);
     host.SetHandleBytes(host.Parameters(), bytes);
 }
 

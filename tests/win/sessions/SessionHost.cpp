@@ -17,6 +17,7 @@
 #include "host/cli/Arguments.h"
 #include "host/cli/Commands.h"
 #include "host/cli/ImageFile.h"
+#include "product/engine/SettingsTable.h"
 
 namespace {
 
@@ -36,24 +37,26 @@ std::string Quoted(const std::string& text) {
     return out + "\"";
 }
 
+// Every field of the settings table as the block holds it (absent extension fields as
+// their defaults).
 std::string BlockJson(const std::vector<uint8_t>& bytes) {
-    if (bytes.size() != sizeof(EffectParameters)) return "null";
-    EffectParameters p;
-    std::memcpy(&p, bytes.data(), sizeof p);
-    p.path[sizeof p.path - 1] = '\0';
-    char numbers[512];
-    std::snprintf(numbers, sizeof numbers,
-                  "\"presetCategory\":%d,\"multipleImages\":%u,\"density\":%d,\"scale\":%.17g,"
-                  "\"randomScale\":%.17g,\"rotationAngle\":%.17g,\"randomRotation\":%.17g,"
-                  "\"orderByDepth\":%u,\"fadeWithDepth\":%u,\"desaturateWithDepth\":%u,\"randomSeed\":%d,"
-                  "\"applyAsTexture\":%u,\"textureAmount\":%d,\"wholeObjectsOnly\":%u,\"noOverlap\":%u,"
-                  "\"opacity\":%u",
-                  int(p.presetCategory), unsigned(p.multipleImages), int(p.density), p.scale, p.randomScale,
-                  p.rotationAngle, p.randomRotation, unsigned(p.orderByDepth), unsigned(p.fadeWithDepth),
-                  unsigned(p.desaturateWithDepth), int(p.randomSeed), unsigned(p.applyAsTexture),
-                  int(p.textureAmount), unsigned(p.wholeObjectsOnly), unsigned(p.noOverlap),
-                  unsigned(p.opacity));
-    return "{\"path\":" + Quoted(p.path) + "," + numbers + "}";
+    if (bytes.size() < sizeof(EffectParameters)) return "null";
+    std::string json;
+    for (const SettingRow& row : SettingRows()) {
+        json += (json.empty() ? "{\"" : ",\"") + std::string(row.name) + "\":";
+        if (row.type == SettingType::Text) {
+            json += Quoted(std::string(reinterpret_cast<const char*>(bytes.data()) + row.offset,
+                                       strnlen(reinterpret_cast<const char*>(bytes.data()) + row.offset,
+                                               SettingSize(row.type) - 1)));
+            continue;
+        }
+        const double v =
+            HoldsField(row, bytes.data(), bytes.size()) ? StoredValue(row, bytes.data()) : row.defaultValue;
+        char number[32];
+        std::snprintf(number, sizeof number, row.type == SettingType::Double ? "%.17g" : "%.0f", v);
+        json += number;
+    }
+    return json + "}";
 }
 
 int Usage() {
