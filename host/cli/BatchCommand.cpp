@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <mutex>
 #include <new>
+#include <optional>
 #include <set>
 #include <system_error>
 #include <thread>
@@ -211,12 +212,10 @@ int Batch(const BatchOptions& options, std::FILE* err) {
     }
     for (std::thread& driver : drivers) driver.join();
     progress.Clear();
-    if (Interrupted()) {
-        for (size_t i = 0; i < items.size(); ++i) {
-            if (d.results[i].status == PictureStatus::Cancelled ||
-                d.results[i].status == PictureStatus::Failed)
-                RemoveLeftovers(items[i]);
-        }
+    // A worker that was interrupted or died may have left its temporary file.
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (d.results[i].status == PictureStatus::Cancelled || d.results[i].status == PictureStatus::Failed)
+            RemoveLeftovers(items[i]);
     }
     const BatchCounts counts = Count(d.results);
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
