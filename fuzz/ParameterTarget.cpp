@@ -8,6 +8,8 @@
 #include "product/engine/ObjectSet.h"
 #include "product/engine/PlacementDrawing.h"
 #include "product/engine/PlacementList.h"
+#include "product/engine/SettingsTable.h"
+#include "product/engine/Variation.h"
 
 namespace {
 
@@ -31,6 +33,12 @@ int FuzzParameterBlock(const uint8_t* data, size_t size) {
     std::memset(&stored, 0, sizeof stored);
     std::memcpy(&stored, data, std::min(size, sizeof stored));
     const EffectParameters p = SanitizedEffectParameters(stored);
+    // The extension as a block of exactly this size holds it: any tag, length and fields.
+    const EffectVariation variation = ReadVariation(data, size);
+    std::vector<uint8_t> completed(data, data + size);
+    if (completed.size() < kSettingsBlockSize) completed.resize(kSettingsBlockSize, 0);
+    CompleteExtension(completed.data(), completed.size());
+    if (!HasExtension(completed.data(), completed.size())) __builtin_trap();
 
     ObjectChoice choice;
     choice.widths = {9, 5};
@@ -39,8 +47,8 @@ int FuzzParameterBlock(const uint8_t* data, size_t size) {
     choice.meanWidth = 8;
     choice.meanHeight = 8;
     const OrvRect area{-3, 2, 61, 45};
-    const std::vector<Placement> list =
-        BuildPlacements(p, choice, area, false, [](const OrvRect& box) { return (box.left & 1) == 0; });
+    const std::vector<Placement> list = BuildPlacements(
+        p, choice, area, false, [](const OrvRect& box) { return (box.left & 1) == 0; }, variation);
 
     const bool texture = p.applyAsTexture != 0;
     std::vector<uint8_t> pixels(48 * 32 * 4, 77), mask(48 * 32, 200);
@@ -48,7 +56,7 @@ int FuzzParameterBlock(const uint8_t* data, size_t size) {
     const PixelBuffer out{pixels.data(), 48,     32,
                           bytes,         48 * 4, bytes == 4 ? pixelKindHostRGBA : pixelKindHostRGB};
     const PixelBuffer maskView{mask.data(), 48, 32, 1, 48, pixelKindMask};
-    const DrawSettings settings{texture, (p.density & 1) != 0, p.textureAmount};
+    const DrawSettings settings{texture, (p.density & 1) != 0, p.textureAmount, uint8_t(variation.blend)};
     // The buffer shows the area at a reduced size, as a preview does.
     for (const Placement& placement : list) {
         DrawPlacement(out, (p.noOverlap & 1) ? &maskView : nullptr, area, placement, Object(texture),

@@ -1,5 +1,6 @@
-// Fuzz target of the stored parameter block: any 328 bytes a host may hand back are
-// placed and drawn, so the sanitizers see every use of every field.
+// Fuzz target of the stored parameter block: any bytes a host may hand back, the first
+// 328 and the extension after them, are placed and drawn, so the sanitizers see every
+// use of every field.
 #pragma once
 
 #include <cstddef>

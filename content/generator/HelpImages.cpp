@@ -65,6 +65,12 @@ struct Scatter {
     bool texture = false;
     double textureAmount = 1.0;
     uint32_t seed = 1;
+    // Per-copy variation: hue turned up to this many turns either way, value up to this
+    // share either way, opacity lowered by up to this share, mirrored at random; copies
+    // multiplied into the picture instead of painted over it.
+    double hueJitter = 0.0, brightnessJitter = 0.0, opacityJitter = 0.0;
+    bool flip = false;
+    bool multiply = false;
 };
 
 struct Copy {
@@ -115,10 +121,42 @@ Affine CopyMap(const Copy& c, const Canvas& o) {
         .After(Affine::Translate({-o.Width() * 0.5, -o.Height() * 0.5}));
 }
 
+// The colour with its hue turned by `turns` and its value scaled by `value`.
+Colour Varied(const Colour& c, double turns, double value) {
+    const double hi = std::max({c.r, c.g, c.b}), lo = std::min({c.r, c.g, c.b}), d = hi - lo;
+    double hue = 0.0;
+    if (d > 0.0) {
+        if (hi == c.r)
+            hue = (c.g - c.b) / d / 6.0;
+        else if (hi == c.g)
+            hue = (2.0 + (c.b - c.r) / d) / 6.0;
+        else
+            hue = (4.0 + (c.r - c.g) / d) / 6.0;
+    }
+    hue += turns;
+    hue -= std::floor(hue);
+    return Hsv(hue, hi > 0.0 ? d / hi : 0.0, std::min(1.0, hi * value), c.a);
+}
+
 void Render(Canvas& panel, const std::vector<Canvas>& objects, const Scatter& s) {
     Canvas layer(panel.Width(), panel.Height());
-    for (const Copy& c : Place(objects, s, panel.Width(), panel.Height())) {
+    // Variation has a generator of its own, so it never moves a copy.
+    Random vary(s.seed * 131u + 7u);
+    for (const Copy& placed : Place(objects, s, panel.Width(), panel.Height())) {
+        Copy c = placed;
         Canvas o = objects[c.object];
+        const double turns = s.hueJitter * vary.Uniform(-1.0, 1.0);
+        const double value = 1.0 + s.brightnessJitter * vary.Uniform(-1.0, 1.0);
+        const double kept = 1.0 - s.opacityJitter * vary.Uniform(0.0, 1.0);
+        const bool mirrored = s.flip && vary.Uniform(0.0, 1.0) < 0.5;
+        if (s.hueJitter > 0.0 || s.brightnessJitter > 0.0)
+            o.Adjust([&](int, int, const Colour& col) { return Varied(col, turns, value); });
+        if (mirrored) {
+            Canvas m(o.Width(), o.Height());
+            m.Draw(o,
+                   Affine::Translate({static_cast<double>(o.Width()), 0.0}).After(Affine::Scale(-1.0, 1.0)));
+            o = m;
+        }
         const double far = 1.0 - c.nearness;
         if ((s.desaturate && s.orderByDepth) || s.texture) {
             o.Adjust([&](int, int, const Colour& col) {
@@ -127,7 +165,7 @@ void Render(Canvas& panel, const std::vector<Canvas>& objects, const Scatter& s)
                 return Colour{Lerp(col.r, grey, k), Lerp(col.g, grey, k), Lerp(col.b, grey, k), col.a};
             });
         }
-        const double opacity = s.opacity * (s.fade && s.orderByDepth ? 1.0 - 0.7 * far : 1.0);
+        const double opacity = kept * s.opacity * (s.fade && s.orderByDepth ? 1.0 - 0.7 * far : 1.0);
         layer.Draw(o, CopyMap(c, o), opacity);
     }
     if (s.clipToSelection) {
@@ -137,6 +175,14 @@ void Render(Canvas& panel, const std::vector<Canvas>& objects, const Scatter& s)
                      RoundedRect({(b.x0 + b.x1) * 0.5, (b.y0 + b.y1) * 0.5},
                                  {(b.x1 - b.x0) * 0.5, (b.y1 - b.y0) * 0.5}, 0.0));
         layer.Fill(outside, Solid(Hex(0x000000)), Blend::Erase);
+    }
+    if (s.multiply) {
+        panel.Adjust([&](int x, int y, const Colour& col) {
+            const Colour t = layer.StraightAt(x, y);
+            return Colour{Lerp(col.r, col.r * t.r, t.a), Lerp(col.g, col.g * t.g, t.a),
+                          Lerp(col.b, col.b * t.b, t.a), 1.0};
+        });
+        return;
     }
     if (!s.texture) {
         panel.Draw(layer, Affine{});
@@ -347,6 +393,31 @@ void AddHelpImages(Library& library) {
         other.seed = 92;
         library.Add("help/images/seed.png",
                     Pair(Panel(Scene::Water, bubbles, one), Panel(Scene::Water, bubbles, other)));
+    }
+    {
+        Scatter same;
+        same.count = 22;
+        same.scale = 0.42;
+        same.randomAngle = 180.0;
+        same.seed = 101;
+        Scatter varied = same;
+        varied.hueJitter = 0.12;
+        varied.brightnessJitter = 0.3;
+        varied.opacityJitter = 0.4;
+        varied.flip = true;
+        library.Add("help/images/variation.png",
+                    Pair(Panel(Scene::Meadow, leaves, same), Panel(Scene::Meadow, leaves, varied)));
+    }
+    {
+        Scatter painted;
+        painted.count = 16;
+        painted.scale = 0.55;
+        painted.randomAngle = 30.0;
+        painted.seed = 111;
+        Scatter multiplied = painted;
+        multiplied.multiply = true;
+        library.Add("help/images/blend.png",
+                    Pair(Panel(Scene::Wall, hearts, painted), Panel(Scene::Wall, hearts, multiplied)));
     }
 }
 

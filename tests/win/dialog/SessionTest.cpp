@@ -17,6 +17,7 @@
 #include "WindowHarness.h"
 #include "host/cli/ImageFile.h"
 #include "host/cli/SampleImage.h"
+#include "product/engine/SettingsTable.h"
 #include "product/PSVarnPlugin.h"
 #include "product/resources/ResourceIds.h"
 #include "tests/plugin/PluginEntry.h"
@@ -142,7 +143,7 @@ TEST_F(EffectDialog, SessionGivesThePictureVarnelMakesWithTheSameValues) {
 
     EffectParameters block;
     const std::vector<uint8_t> bytes = host.HandleBytes(host.Parameters());
-    ASSERT_EQ(bytes.size(), sizeof block);
+    ASSERT_EQ(bytes.size(), kSettingsBlockSize);
     std::memcpy(&block, bytes.data(), sizeof block);
     EXPECT_EQ(block.density, 40);
     EXPECT_EQ(block.rotationAngle, 30.0);
