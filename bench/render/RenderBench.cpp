@@ -79,11 +79,12 @@ struct FinalPassScene {
     std::vector<std::unique_ptr<OrvImage2>> objects;
     int64_t covered = 0;
 
-    explicit FinalPassScene(bool rotateAndScale) {
+    explicit FinalPassScene(bool rotateAndScale, const EffectVariation& variation = {}) {
         EffectParameters p = Settings(rotateAndScale, false);
         p.opacity = 204;
-        list = BuildPlacements(p, Choice64(), OrvRect{0, 0, kWidth, kHeight}, true,
-                               [](const OrvRect&) { return true; });
+        list = BuildPlacements(
+            p, Choice64(), OrvRect{0, 0, kWidth, kHeight}, true, [](const OrvRect&) { return true; },
+            variation);
         objects.push_back(Object64());
         for (const Placement& placement : list)
             covered += int64_t(placement.bounds.Width()) * placement.bounds.Height();
@@ -169,17 +170,27 @@ void BM_PeerFinalPass(benchmark::State& state) {
 }
 BENCHMARK(BM_PeerFinalPass)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The variations of the varied pass: none; mirroring and opacity, which keep the vector
+// samplers; every variation with a blend mode, which take the colour-varying samplers.
+EffectVariation BenchVariation(int64_t kind) {
+    EffectVariation v;
+    if (kind >= 1) v.opacityJitter = 40, v.flip = kFlipHorizontal | kFlipVertical;
+    if (kind >= 2) v.hueJitter = 60, v.brightnessJitter = 30, v.blend = BlendMode::Overlay;
+    return v;
+}
+
 // Ours, as the plug-in draws it: copies binned by tile, each tile's rows over the threads.
 void BM_FinalPass(benchmark::State& state) {
     const bool rotateAndScale = state.range(0) != 0;
     const int32_t threads = int32_t(state.range(1));
-    const FinalPassScene scene(rotateAndScale);
+    const EffectVariation variation = BenchVariation(state.range(2));
+    const FinalPassScene scene(rotateAndScale, variation);
     const int32_t W = FinalPassScene::kWidth, H = FinalPassScene::kHeight, T = FinalPassScene::kTile;
     PlacementBins bins;
     WorkerPool pool(threads);
     CopyPainter painter;
     std::vector<uint8_t> tile(size_t(T) * T * 3, 90);
-    const DrawSettings settings{false, false, 50};
+    const DrawSettings settings{false, false, 50, uint8_t(variation.blend)};
     PassTimes times;
     for (auto _ : state) {
         const PassTimes::Start start;
@@ -205,8 +216,9 @@ void BM_FinalPass(benchmark::State& state) {
     if (peer.processor > 0.0 && threads == 1) state.counters["x_peer_cpu"] = peer.processor / times.processor;
 }
 BENCHMARK(BM_FinalPass)
-    ->ArgsProduct({{0, 1}, {1, 2}})
-    ->ArgNames({"rotated", "threads"})
+    ->ArgsProduct({{0, 1}, {1, 2}, {0}})
+    ->ArgsProduct({{1}, {1}, {1, 2}})
+    ->ArgNames({"rotated", "threads", "varied"})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

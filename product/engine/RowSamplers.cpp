@@ -105,20 +105,38 @@ RowSampler ChooseReferenceRowSampler(bool texture, int32_t bytesPerPixel, bool q
     return PickRowSampler<Rows>(texture, bytesPerPixel, quick, masked);
 }
 
-RowSampler ChooseVariedRowSampler(int32_t bytesPerPixel, bool quick, bool masked) {
+RowSampler ChooseReferenceVariedRowSampler(int32_t bytesPerPixel, bool quick, bool masked) {
     return PickRowSampler<VariedRows>(false, bytesPerPixel, quick, masked);
 }
 
-RowSampler ChooseAvx2RowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked) {
+namespace {
+
+// Asked in code built for the baseline, before any AVX2 instruction can run.
+bool HasAvx2() {
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-    // Asked here, in code built for the baseline, before any AVX2 instruction can run.
     static const bool present = [] {
         __builtin_cpu_init();
         return __builtin_cpu_supports("avx2") != 0;
     }();
-    if (present) return PickAvx2RowSampler(texture, bytesPerPixel, quick, masked);
+    return present;
+#else
+    return false;
 #endif
-    return nullptr;
+}
+
+}  // namespace
+
+RowSampler ChooseAvx2RowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked) {
+    return HasAvx2() ? PickAvx2RowSampler(texture, bytesPerPixel, quick, masked) : nullptr;
+}
+
+RowSampler ChooseAvx2VariedRowSampler(int32_t bytesPerPixel, bool quick, bool masked) {
+    return HasAvx2() ? PickAvx2VariedRowSampler(bytesPerPixel, quick, masked) : nullptr;
+}
+
+RowSampler ChooseVariedRowSampler(int32_t bytesPerPixel, bool quick, bool masked) {
+    const RowSampler wide = ChooseAvx2VariedRowSampler(bytesPerPixel, quick, masked);
+    return wide != nullptr ? wide : ChooseSse2VariedRowSampler(bytesPerPixel, quick, masked);
 }
 
 RowSampler ChooseVectorRowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked) {

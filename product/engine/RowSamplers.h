@@ -42,8 +42,13 @@ RowSampler ChooseRowSampler(bool texture, int32_t bytesPerPixel, bool quick, boo
 // for byte.
 RowSampler ChooseReferenceRowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked);
 
-// The colour samplers that also turn the hue, scale the brightness and blend by a mode.
+// The colour samplers that also turn the hue, scale the brightness and blend by a mode:
+// the fastest this build has, the reference, and the vector families one by one (SSE2,
+// the reference where it is missing; AVX2, null where the build or machine lacks it).
 RowSampler ChooseVariedRowSampler(int32_t bytesPerPixel, bool quick, bool masked);
+RowSampler ChooseReferenceVariedRowSampler(int32_t bytesPerPixel, bool quick, bool masked);
+RowSampler ChooseSse2VariedRowSampler(int32_t bytesPerPixel, bool quick, bool masked);
+RowSampler ChooseAvx2VariedRowSampler(int32_t bytesPerPixel, bool quick, bool masked);
 
 // Several destination pixels a step: the fastest family the machine has.
 RowSampler ChooseVectorRowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked);
@@ -54,5 +59,7 @@ RowSampler ChooseVectorRowSampler(bool texture, int32_t bytesPerPixel, bool quic
 RowSampler ChooseSse2RowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked);
 RowSampler ChooseAvx2RowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked);
 
-// The AVX2 family's table, compiled for AVX2: call only through ChooseAvx2RowSampler.
+// The AVX2 family's tables, compiled for AVX2: call only through ChooseAvx2RowSampler
+// and ChooseAvx2VariedRowSampler.
 RowSampler PickAvx2RowSampler(bool texture, int32_t bytesPerPixel, bool quick, bool masked);
+RowSampler PickAvx2VariedRowSampler(int32_t bytesPerPixel, bool quick, bool masked);

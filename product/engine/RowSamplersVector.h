@@ -700,9 +700,42 @@ void VisitRows(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
     });
 }
 
-template <int Bytes, bool Masked, bool Quad>
+// The variation's colour steps lane by lane, with the reference's scalar arithmetic, on
+// the n pixels of a group: hue and brightness of the sampled colour, and the blend mode's
+// colour over the destination's pixels.
+VARNEL_INLINE void VaryLanes(__m128i colour[3], int32_t n, const SamplerCopy& c) {
+    alignas(16) int32_t lanes[3][4];
+    for (int k = 0; k < 3; ++k) _mm_store_si128(reinterpret_cast<__m128i*>(lanes[k]), colour[k]);
+    for (int32_t j = 0; j < n; ++j) {
+        int32_t p[3] = {lanes[0][j], lanes[1][j], lanes[2][j]};
+        TurnHue(p, c.hueShift);
+        ScaleBrightness(p, c.brightness);
+        for (int k = 0; k < 3; ++k) lanes[k][j] = p[k];
+    }
+    for (int k = 0; k < 3; ++k) colour[k] = _mm_load_si128(reinterpret_cast<const __m128i*>(lanes[k]));
+}
+
+template <int Bytes>
+VARNEL_INLINE void BlendLanesByMode(__m128i colour[3], const uint8_t* d, int32_t n, const SamplerCopy& c) {
+    const BlendMode mode = BlendMode(c.blend);
+    alignas(16) int32_t lanes[3][4];
+    for (int k = 0; k < 3; ++k) _mm_store_si128(reinterpret_cast<__m128i*>(lanes[k]), colour[k]);
+    for (int32_t j = 0; j < n; ++j) {
+        const uint8_t* pixel = d + j * Bytes;
+        const int32_t a = Bytes == 4 ? pixel[3] : 255;
+        for (int k = 0; k < 3; ++k)
+            lanes[k][j] = ((255 - a) * lanes[k][j] + a * BlendChannel(mode, pixel[k], lanes[k][j])) / 255;
+    }
+    for (int k = 0; k < 3; ++k) colour[k] = _mm_load_si128(reinterpret_cast<const __m128i*>(lanes[k]));
+}
+
+template <int Bytes, bool Masked, bool Quad, bool Varied = false>
 void ColourRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy& c) {
-    if (!FitsOffsets(o)) return ChooseReferenceRowSampler(false, Bytes, !Quad, Masked)(rows, o, c);
+    if (!FitsOffsets(o)) {
+        const RowSampler reference = Varied ? ChooseReferenceVariedRowSampler(Bytes, !Quad, Masked)
+                                            : ChooseReferenceRowSampler(false, Bytes, !Quad, Masked);
+        return reference(rows, o, c);
+    }
     const __m128i byte = _mm_set1_epi32(0xff), zero = _mm_setzero_si128();
     const __m128i opacity = _mm_set1_epi32(c.opacity);
     const __m128i g = _mm_set1_epi32(c.desaturation), keep = _mm_set1_epi32(255 - c.desaturation);
@@ -811,12 +844,20 @@ void ColourRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
                             colour[ch] = _mm_and_si128(_mm_srli_epi32(packed, 8 * ch), byte);
                     split = true;
                 };
+                if (Varied && (c.hueShift | c.brightness) != 0) {
+                    splitColour();
+                    VaryLanes(colour, n, c);
+                }
                 if (Quad && desaturate) {
                     splitColour();
                     const __m128i total = _mm_add_epi32(_mm_add_epi32(colour[0], colour[1]), colour[2]);
                     const __m128i grey = _mm_mullo_epi16(g, Quotient(total, _mm_set1_ps(3.0f)));
                     for (int ch = 0; ch < 3; ++ch)
                         colour[ch] = Div255(_mm_add_epi32(grey, _mm_mullo_epi16(keep, colour[ch])));
+                }
+                if (Varied && c.blend != 0) {
+                    splitColour();
+                    BlendLanesByMode<Bytes>(colour, row.destination + i * Bytes, n, c);
                 }
                 if (Bytes == 3) {
                     if (split)
@@ -870,5 +911,11 @@ void ReliefRow(const SamplerRow& rows, const SamplerObject& o, const SamplerCopy
 template <int Bytes, bool Masked, bool Quad>
 struct Rows {
     static constexpr RowSampler colour = &ColourRow<Bytes, Masked, Quad>;
+    static constexpr RowSampler relief = &ReliefRow<Bytes, Masked, Quad>;
+};
+
+template <int Bytes, bool Masked, bool Quad>
+struct VariedRows {
+    static constexpr RowSampler colour = &ColourRow<Bytes, Masked, Quad, true>;
     static constexpr RowSampler relief = &ReliefRow<Bytes, Masked, Quad>;
 };

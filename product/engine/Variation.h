@@ -48,11 +48,71 @@ private:
 // Hue units a jitter of `degrees` reaches either way: degrees x 64 / 15, truncated.
 int32_t HueUnits(int32_t degrees);
 
+// Inline, since the samplers call these for every pixel of a varied copy.
 // The hue of c turned by `shift` units in the hexcone; greys and the extremes stay.
-void TurnHue(int32_t c[3], int32_t shift);
+inline void TurnHue(int32_t c[3], int32_t shift) {
+    const int32_t r = c[0], g = c[1], b = c[2];
+    const int32_t hi = r > g ? (r > b ? r : b) : (g > b ? g : b);
+    const int32_t lo = r < g ? (r < b ? r : b) : (g < b ? g : b);
+    const int32_t d = hi - lo;
+    if (d == 0 || shift == 0) return;
+    int32_t h;
+    if (r == hi) {
+        h = 256 * (g - b) / d;
+    } else if (g == hi) {
+        h = 512 + 256 * (b - r) / d;
+    } else {
+        h = 1024 + 256 * (r - g) / d;
+    }
+    h = ((h + shift) % 1536 + 1536) % 1536;
+    const int32_t f = d * (h % 256) / 256;
+    const int32_t up = lo + f, down = hi - f;
+    switch (h / 256) {
+        case 0:
+            c[0] = hi, c[1] = up, c[2] = lo;
+            break;
+        case 1:
+            c[0] = down, c[1] = hi, c[2] = lo;
+            break;
+        case 2:
+            c[0] = lo, c[1] = hi, c[2] = up;
+            break;
+        case 3:
+            c[0] = lo, c[1] = down, c[2] = hi;
+            break;
+        case 4:
+            c[0] = up, c[1] = lo, c[2] = hi;
+            break;
+        default:
+            c[0] = hi, c[1] = lo, c[2] = down;
+            break;
+    }
+}
 
 // Each channel times (10000 + brightness) / 10000, truncated, at most 255.
-void ScaleBrightness(int32_t c[3], int32_t brightness);
+inline void ScaleBrightness(int32_t c[3], int32_t brightness) {
+    if (brightness == 0) return;
+    for (int k = 0; k < 3; ++k) {
+        const int32_t v = c[k] * (10000 + brightness) / 10000;
+        c[k] = v > 255 ? 255 : v;
+    }
+}
 
 // The blend mode's colour for object channel s over image channel d.
-int32_t BlendChannel(BlendMode mode, int32_t d, int32_t s);
+inline int32_t BlendChannel(BlendMode mode, int32_t d, int32_t s) {
+    switch (mode) {
+        case BlendMode::Normal:
+            return s;
+        case BlendMode::Multiply:
+            return d * s / 255;
+        case BlendMode::Screen:
+            return 255 - (255 - d) * (255 - s) / 255;
+        case BlendMode::Overlay:
+            return d < 128 ? 2 * d * s / 255 : 255 - 2 * (255 - d) * (255 - s) / 255;
+        case BlendMode::Darken:
+            return d < s ? d : s;
+        case BlendMode::Lighten:
+            return d > s ? d : s;
+    }
+    return s;
+}

@@ -9,6 +9,7 @@
 #define IDD_IMAGE_PAGE 1000
 #define IDD_SETTINGS_PAGE 30273
 #define IDD_OPTIONS_PAGE 1004
+#define IDD_VARIATION_PAGE 1006
 // The child template appended to the system's open dialog for object pictures.
 #define IDD_IMAGE_FILE_DIALOG 30272
 
@@ -77,6 +78,22 @@
 #define IDC_TEXTURE_AMOUNT 1019
 #define IDC_WHOLE_OBJECTS 1020
 #define IDC_NO_OVERLAP 1024
+// The Variation page; the six blend modes' radio buttons are consecutive, in BlendMode order.
+#define IDC_HUE_LABEL 1040
+#define IDC_HUE_JITTER 1041
+#define IDC_BRIGHTNESS_LABEL 1042
+#define IDC_BRIGHTNESS_JITTER 1043
+#define IDC_OPACITY_JITTER_LABEL 1044
+#define IDC_OPACITY_JITTER 1045
+#define IDC_FLIP_HORIZONTAL 1046
+#define IDC_FLIP_VERTICAL 1047
+#define IDC_BLEND_GROUP 1048
+#define IDC_BLEND_NORMAL 1049
+#define IDC_BLEND_MULTIPLY 1050
+#define IDC_BLEND_SCREEN 1051
+#define IDC_BLEND_OVERLAY 1052
+#define IDC_BLEND_DARKEN 1053
+#define IDC_BLEND_LIGHTEN 1054
 #define IDC_SEED 3002
 #define IDC_RANDOMISE_SEED 3003
 #define IDC_SEED_LABEL 3057

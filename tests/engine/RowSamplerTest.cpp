@@ -127,6 +127,43 @@ TEST(RowSamplerTest, VectorSamplersMatchTheReferenceByteForByte) {
     }
 }
 
+// The colour samplers with variation: hue, brightness and blend mode drawn at random too.
+TEST(RowSamplerTest, VariedVectorSamplersMatchTheVariedReference) {
+    std::vector<std::pair<const char*, RowSampler (*)(int32_t, bool, bool)>> families{
+        {"SSE2", ChooseSse2VariedRowSampler}};
+    if (ChooseAvx2VariedRowSampler(3, false, false) != nullptr)
+        families.push_back({"AVX2", ChooseAvx2VariedRowSampler});
+    for (const auto& family : families) {
+        std::mt19937 random(77);
+        for (int32_t bytes : {3, 4})
+            for (bool quick : {false, true})
+                for (bool masked : {false, true}) {
+                    const RowSampler reference = ChooseReferenceVariedRowSampler(bytes, quick, masked);
+                    const RowSampler vector = family.second(bytes, quick, masked);
+                    int32_t drawn = 0;
+                    for (int trial = 0; trial < 300; ++trial) {
+                        const int32_t w = std::uniform_int_distribution<int32_t>(1, 40)(random);
+                        const int32_t h = std::uniform_int_distribution<int32_t>(1, 40)(random);
+                        Trial t = RandomTrial(random, false, bytes, masked, w, h);
+                        // Each step alone too: hue or brightness off, or both and only the blend mode on.
+                        const int32_t only = std::uniform_int_distribution<int32_t>(0, 3)(random);
+                        t.copy.hueShift = only == 1 || only == 3
+                                              ? 0
+                                              : std::uniform_int_distribution<int32_t>(-768, 768)(random);
+                        t.copy.brightness =
+                            only >= 2 ? 0 : std::uniform_int_distribution<int32_t>(-10000, 10000)(random);
+                        t.copy.blend = uint8_t(std::uniform_int_distribution<int32_t>(0, 5)(random));
+                        const std::vector<uint8_t> expected = Draw(reference, t);
+                        drawn += expected != t.destination;
+                        ASSERT_EQ(Draw(vector, t), expected)
+                            << family.first << " bytes " << bytes << " quick " << quick << " masked "
+                            << masked << " trial " << trial;
+                    }
+                    EXPECT_GT(drawn, 30) << "the trials must draw something";
+                }
+    }
+}
+
 // Steps of whole, half and quarter pixels along one axis from starts on half pixels put
 // sample points exactly on the object's edges, where the first and last pixels that can
 // hit are decided.

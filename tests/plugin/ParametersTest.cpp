@@ -217,6 +217,24 @@ TEST_F(ParametersTest, MissingUnlockProcIsNotCalled) {
     EXPECT_EQ(host.Unlocks(), 0);
 }
 
+// A host that keeps 328 bytes and cannot grow them: what the run writes (here the Image
+// page's first preset for a block naming a category and no path) still reaches its block.
+TEST_F(ParametersTest, ARunOnACopyWritesItsSettingsBackIntoAShortBlock) {
+    host.Procs().setSizeProc = nullptr;
+    EffectParameters stored;
+    std::memset(&stored, 0, sizeof stored);
+    ResetEffectParameters(stored);
+    const uint8_t* bytes = reinterpret_cast<const uint8_t*>(&stored);
+    host.Record().parameters = host.MakeHandle(std::vector<uint8_t>(bytes, bytes + sizeof stored));
+    EXPECT_EQ(host.Run(&PluginMain, false), noErr);
+    std::vector<uint8_t> now = host.HandleBytes(host.Parameters());
+    ASSERT_EQ(now.size(), sizeof stored);
+    now.resize(kSettingsBlockSize, 0);
+    CompleteExtension(now.data(), now.size());
+    ExpectDefaultBlockWithFirstPreset(now);
+    ExpectBalanced();
+}
+
 TEST_F(ParametersTest, StartWithoutABlockMakesTheDefaults) {
     EXPECT_EQ(host.Call(&PluginMain, filterSelectorPrepare), noErr);
     // A host that lost the block between Prepare and Start: Start makes it afresh.

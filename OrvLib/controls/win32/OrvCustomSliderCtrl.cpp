@@ -52,7 +52,8 @@ void OrvCustomSliderCtrl::Layout() {
                                                         : BoxSide::Bottom;
     BoxPlacement placed = PlaceBox(ToOrvRect(GetRectInParent()), side, OrvSize{size.cx, size.cy}, 5);
     auto editBox = std::make_unique<OrvCustomSliderEditBox>(static_cast<OrvEditBoxListener&>(*this));
-    DWORD style = WS_CHILD | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL | (IsWindowVisible() ? WS_VISIBLE : 0) |
+    DWORD style = WS_CHILD | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL |
+                  ((::GetWindowLongA(hWnd, GWL_STYLE) & WS_VISIBLE) != 0 ? WS_VISIBLE : 0) |
                   (IsWindowEnabled() ? 0 : WS_DISABLED);
     if (!editBox->CreateControl("EDIT", "", style, ToRECT(placed.box), parent, kBoxId, WS_EX_CLIENTEDGE))
         return;

@@ -20,6 +20,8 @@ public:
     // The single write path of a page with sliders: the controls into the block, then the
     // preview.
     virtual void Apply(bool) {}
+    // Called each time the page is brought to the front.
+    virtual void Shown() {}
 
 protected:
     static bool Checked(const CButton& box) { return box.GetCheck() == BST_CHECKED; }

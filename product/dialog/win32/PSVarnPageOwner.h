@@ -3,6 +3,8 @@
 // the preview refresh it asks for after every change.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "OrvLib/controls/ColourScheme.h"
@@ -13,6 +15,9 @@ class PSVarnPageOwner {
 public:
     virtual ~PSVarnPageOwner() = default;
     virtual EffectParameters& PageParameters() = 0;
+    // The same block whole, its extension included (PageParameters is its start).
+    virtual uint8_t* PageBlock() = 0;
+    virtual size_t PageBlockSize() const = 0;
     virtual const ColourScheme* PageScheme() const = 0;
     // The preset library as this run scanned it.
     virtual const std::vector<PresetCategory>& PagePresets() const = 0;

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "OrvLib/framework/DataExchange.h"
 #include "OrvLib/framework/Module.h"
 #include "OrvLib/image/readers/OrvImageLoad.h"
@@ -10,6 +12,7 @@
 #include "product/dialog/win32/PSVarnImageChild.h"
 #include "product/dialog/win32/PSVarnOptionsChild.h"
 #include "product/dialog/win32/PSVarnSettingsChild.h"
+#include "product/dialog/win32/PSVarnVariationChild.h"
 #include "product/resources/ResourceIds.h"
 
 namespace {
@@ -76,9 +79,14 @@ PSVarnPluginDialog::PSVarnPluginDialog(PSVarnPlugin* initialPlugin)
     imagePage = std::make_unique<PSVarnImageChild>(*this);
     settingsPage = std::make_unique<PSVarnSettingsChild>(*this);
     optionsPage = std::make_unique<PSVarnOptionsChild>(*this);
+    variationPage = std::make_unique<PSVarnVariationChild>(*this);
 }
 
 EffectParameters& PSVarnPluginDialog::PageParameters() { return *plugin->Parameters(); }
+
+uint8_t* PSVarnPluginDialog::PageBlock() { return plugin->Block(); }
+
+size_t PSVarnPluginDialog::PageBlockSize() const { return kSettingsBlockSize; }
 
 const std::vector<PresetCategory>& PSVarnPluginDialog::PagePresets() const { return plugin->Presets(); }
 
@@ -154,27 +162,33 @@ void PSVarnPluginDialog::CreateTabStrip(const RECT& place) {
     tabStrip.InsertItem(0, "Image");
     tabStrip.InsertItem(1, "Settings");
     tabStrip.InsertItem(2, "Options");
+    tabStrip.InsertItem(3, "Variation");
     tabStrip.SetCurSel(0);
 }
 
 void PSVarnPluginDialog::CreatePages(const RECT& place) {
     // A page that cannot be made is left out; the dialog carries on without it.
-    for (PSVarnPage* page : {imagePage.get(), settingsPage.get(), optionsPage.get()})
+    for (PSVarnPage* page : {imagePage.get(), settingsPage.get(), optionsPage.get(), variationPage.get()})
         page->Create(hWnd, place);
 }
 
 HWND PSVarnPluginDialog::PageWindow(int page) const {
-    const CDialog* pages[] = {imagePage.get(), settingsPage.get(), optionsPage.get()};
-    return page >= 0 && page < 3 && pages[page] != nullptr ? pages[page]->hWnd : nullptr;
+    const CDialog* pages[kPages] = {imagePage.get(), settingsPage.get(), optionsPage.get(),
+                                    variationPage.get()};
+    return page >= 0 && page < kPages && pages[page] != nullptr ? pages[page]->hWnd : nullptr;
 }
 
 int PSVarnPluginDialog::SelectedPage() const { return tabStrip.hWnd != nullptr ? tabStrip.GetCurSel() : 0; }
 
 void PSVarnPluginDialog::ShowSelectedPage() {
     const int selected = SelectedPage();
-    for (int i = 0; i < 3; ++i) {
+    PSVarnPage* const pages[kPages] = {imagePage.get(), settingsPage.get(), optionsPage.get(),
+                                       variationPage.get()};
+    for (int i = 0; i < kPages; ++i) {
         HWND page = PageWindow(i);
-        if (page != nullptr) ::ShowWindow(page, i == selected ? SW_SHOW : SW_HIDE);
+        if (page == nullptr) continue;
+        if (i == selected) pages[i]->Shown();
+        ::ShowWindow(page, i == selected ? SW_SHOW : SW_HIDE);
     }
 }
 
@@ -189,16 +203,22 @@ void PSVarnPluginDialog::EnableToolTips() {
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hWnd, nullptr,
                                OrvModuleHandle(), nullptr);
     if (toolTips == nullptr) return;
-    // Every control is a tool; its text is asked for when shown.
-    for (HWND child = ::GetWindow(hWnd, GW_CHILD); child != nullptr;
-         child = ::GetWindow(child, GW_HWNDNEXT)) {
-        TOOLINFOA tool{};
-        tool.cbSize = TTTOOLINFOA_V1_SIZE;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = hWnd;
-        tool.uId = reinterpret_cast<UINT_PTR>(child);
-        tool.lpszText = LPSTR_TEXTCALLBACKA;
-        ::SendMessageA(toolTips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    // Every control is a tool, the pages' too; its text is asked for when shown.
+    std::vector<HWND> parents = {hWnd};
+    for (int page = 0; page < kPages; ++page) {
+        if (HWND window = PageWindow(page)) parents.push_back(window);
+    }
+    for (HWND parent : parents) {
+        for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr;
+             child = ::GetWindow(child, GW_HWNDNEXT)) {
+            TOOLINFOA tool{};
+            tool.cbSize = TTTOOLINFOA_V1_SIZE;
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.hwnd = hWnd;
+            tool.uId = reinterpret_cast<UINT_PTR>(child);
+            tool.lpszText = LPSTR_TEXTCALLBACKA;
+            ::SendMessageA(toolTips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        }
     }
 }
 

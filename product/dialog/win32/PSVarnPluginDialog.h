@@ -1,5 +1,5 @@
 // The effect dialog: the previews before and after the effect with the zoom strip (zoom in,
-// zoom out, the ratio and the locator), the tab strip with the three pages, and OK, Cancel
+// zoom out, the ratio and the locator), the tab strip with the four pages, and OK, Cancel
 // and Help, on the skin of the product's background and overlay pictures. The pages write
 // the settings into the plug-in's live block and ask for UpdatePreview; the dialog itself
 // writes no setting.
@@ -33,11 +33,14 @@ public:
     // Renders the result preview again (quick: the plug-in's time-bounded mode) and shows it.
     void UpdatePreview(bool quick) override;
     EffectParameters& PageParameters() override;
+    uint8_t* PageBlock() override;
+    size_t PageBlockSize() const override;
     const ColourScheme* PageScheme() const override { return &scheme; }
     const std::vector<PresetCategory>& PagePresets() const override;
     PSVarnPlugin* Plugin() const { return plugin; }
 
-    // The window of page 0 (Image), 1 (Settings) or 2 (Options); null before it exists.
+    static constexpr int kPages = 4;
+    // The window of page 0 (Image), 1 (Settings), 2 (Options) or 3 (Variation); null before it exists.
     HWND PageWindow(int page) const;
     int SelectedPage() const;
 
@@ -70,6 +73,7 @@ private:
     std::unique_ptr<PSVarnPage> imagePage;
     std::unique_ptr<PSVarnPage> settingsPage;
     std::unique_ptr<PSVarnPage> optionsPage;
+    std::unique_ptr<PSVarnPage> variationPage;
     OrvDragTabCtrl tabStrip;
     OrvCustomStatic zoomStrip;
     OrvCustomButton okButton, cancelButton, helpButton;

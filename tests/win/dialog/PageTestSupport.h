@@ -10,11 +10,13 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <cstddef>
 #include <string>
 #include <vector>
 
 #include "WindowHarness.h"
 #include "product/dialog/win32/PSVarnPageOwner.h"
+#include "product/engine/SettingsTable.h"
 
 // The dialog's scheme: the skin's cool grey.
 inline ColourScheme DialogScheme() {
@@ -29,7 +31,13 @@ inline ColourScheme DialogScheme() {
 // A top-level window for the page, the live block and the previews asked for.
 class Owner : public PSVarnPageOwner {
 public:
-    EffectParameters block;
+    // The whole block: the first settings, then the extension right behind them.
+    struct WholeBlock {
+        EffectParameters core;
+        uint8_t extension[kSettingsBlockSize - sizeof(EffectParameters)];
+    } whole;
+    static_assert(sizeof(WholeBlock) == kSettingsBlockSize, "no padding between the parts");
+    EffectParameters& block = whole.core;
     std::vector<PresetCategory> presets;
     std::vector<bool> previews;  // quick flags, in order
     // Told of every preview asked for, after it was counted.
@@ -37,8 +45,8 @@ public:
     HWND frame = nullptr;
 
     explicit Owner(int width = 480, int height = 280) {
-        std::memset(&block, 0, sizeof block);
-        ResetEffectParameters(block);
+        std::memset(&whole, 0, sizeof whole);
+        ResetSettings(PageBlock(), PageBlockSize());
         INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
         InitCommonControlsEx(&classes);
         frame = CreateWindowExA(0, "STATIC", "Pages", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 30, 30, width,
@@ -46,6 +54,8 @@ public:
     }
     ~Owner() override { DestroyWindow(frame); }
     EffectParameters& PageParameters() override { return block; }
+    uint8_t* PageBlock() override { return reinterpret_cast<uint8_t*>(&whole); }
+    size_t PageBlockSize() const override { return sizeof whole; }
     const ColourScheme* PageScheme() const override { return &scheme; }
     const std::vector<PresetCategory>& PagePresets() const override { return presets; }
     void UpdatePreview(bool quick) override {

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -14,7 +15,9 @@
 #include "WindowHarness.h"
 #include "product/dialog/win32/PSVarnOptionsChild.h"
 #include "product/dialog/win32/PSVarnSettingsChild.h"
+#include "product/dialog/win32/PSVarnVariationChild.h"
 #include "product/engine/EffectDerived.h"
+#include "product/engine/SettingsTable.h"
 #include "product/resources/ResourceIds.h"
 
 namespace {
@@ -181,6 +184,105 @@ TEST(OptionsPage, RandomiseTakesTheRuntimesGeneratorAndOptionClicksWriteEveryOpt
     EXPECT_EQ(owner.block.applyAsTexture, 1);
     EXPECT_TRUE(IsEnabled(page, IDC_TEXTURE_AMOUNT));
     Harness::SaveScreenshot(page.hWnd, "pages-options-texture");
+}
+
+// Each control of the Variation page through real input: it writes its own field of the
+// extension (and the page writes them all), asks for one full preview, or quick ones and a
+// full one for a drag; the block's stored values open the page.
+TEST(VariationPage, EachControlWritesItsFieldOfTheExtension) {
+    Owner owner;
+    const auto store = [&owner](const char* name, double v) {
+        StoreValue(*FindSetting(name), owner.PageBlock(), v);
+    };
+    store("hueJitter", 30);
+    store("flip", kFlipVertical);
+    store("blendMode", int(BlendMode::Darken));
+    PSVarnVariationChild page(owner);
+    owner.Show(page);
+    EXPECT_TRUE(owner.previews.empty()) << "loading asks for no preview";
+    EXPECT_EQ(SliderPos(page, IDC_HUE_JITTER), 30);
+    EXPECT_FALSE(IsChecked(page, IDC_FLIP_HORIZONTAL));
+    EXPECT_TRUE(IsChecked(page, IDC_FLIP_VERTICAL));
+    EXPECT_TRUE(IsChecked(page, IDC_BLEND_DARKEN));
+    Harness::SaveScreenshot(page.hWnd, "pages-variation-opened");
+
+    const auto variation = [&owner] { return ReadVariation(owner.PageBlock(), owner.PageBlockSize()); };
+    const auto slider = [&page](int id) {
+        return dynamic_cast<OrvCustomSliderCtrl*>(CWnd::FromHandlePermanent(Item(page, id)));
+    };
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        std::function<bool(const EffectVariation&)> wrote;
+    };
+    const std::vector<Step> steps = {
+        {"flip horizontally", [&] { Harness::Click(Item(page, IDC_FLIP_HORIZONTAL), 5, 5); },
+         [](const EffectVariation& v) { return v.flip == (kFlipHorizontal | kFlipVertical); }},
+        {"multiply", [&] { Harness::Click(Item(page, IDC_BLEND_MULTIPLY), 5, 5); },
+         [](const EffectVariation& v) { return v.blend == BlendMode::Multiply; }},
+        {"opacity keys",
+         [&] {
+             const OrvRect& thumb = slider(IDC_OPACITY_JITTER)->Model().Geometry().thumb;
+             Harness::Click(Item(page, IDC_OPACITY_JITTER), (thumb.left + thumb.right) / 2,
+                            (thumb.top + thumb.bottom) / 2);
+             Harness::Pump(300);
+             owner.previews.clear();
+             Harness::Key(VK_RIGHT);
+             Harness::Key(VK_RIGHT);
+         },
+         [](const EffectVariation& v) { return v.opacityJitter == 2; }},
+        {"brightness typed",
+         [&] {
+             HWND box = slider(IDC_BRIGHTNESS_JITTER)->NumberBox()->hWnd;
+             Harness::Click(box, 6, 6);
+             Harness::Pump(300);
+             owner.previews.clear();
+             Harness::Key(VK_END);
+             for (int i = 0; i < 4; ++i) Harness::Key(VK_BACK);
+             for (const char* k = "55"; *k; ++k) Harness::Key(static_cast<WORD>(VkKeyScanA(*k) & 0xFF));
+             Harness::Key(VK_RETURN);
+         },
+         [](const EffectVariation& v) { return v.brightnessJitter == 55; }},
+        {"hue drag",
+         [&] {
+             const OrvRect& thumb = slider(IDC_HUE_JITTER)->Model().Geometry().thumb;
+             const int x = (thumb.left + thumb.right) / 2, y = (thumb.top + thumb.bottom) / 2;
+             Harness::Press(Item(page, IDC_HUE_JITTER), x, y);
+             for (int dx = 10; dx <= 40; dx += 10) Harness::MoveTo(Item(page, IDC_HUE_JITTER), x + dx, y);
+             Harness::Release();
+         },
+         [](const EffectVariation& v) { return v.hueJitter > 30; }},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        owner.previews.clear();
+        step.act();
+        Harness::PumpUntil(
+            [&] { return !owner.previews.empty() && !owner.previews.back() && step.wrote(variation()); });
+        EXPECT_TRUE(step.wrote(variation()));
+        ASSERT_FALSE(owner.previews.empty());
+        EXPECT_FALSE(owner.previews.back()) << "every change ends in a full preview";
+        EXPECT_EQ(owner.Count(false), 1) << "one full preview for one change";
+    }
+    // The page writes every field from its controls, whichever changed.
+    const EffectVariation v = variation();
+    EXPECT_EQ(v.hueJitter, SliderPos(page, IDC_HUE_JITTER));
+    EXPECT_EQ(v.brightnessJitter, 55);
+    EXPECT_EQ(v.opacityJitter, 2);
+    EXPECT_EQ(v.flip, kFlipHorizontal | kFlipVertical);
+    EXPECT_EQ(v.blend, BlendMode::Multiply);
+    Harness::SaveScreenshot(page.hWnd, "pages-variation-set");
+
+    // A relief has no colour: shown again after the texture was switched on, the colour
+    // variations are off, mirroring and opacity stay.
+    owner.block.applyAsTexture = 1;
+    page.Shown();
+    for (int id : {IDC_HUE_JITTER, IDC_BRIGHTNESS_JITTER, IDC_BLEND_NORMAL, IDC_BLEND_LIGHTEN})
+        EXPECT_FALSE(IsEnabled(page, id)) << id;
+    for (int id : {IDC_OPACITY_JITTER, IDC_FLIP_HORIZONTAL, IDC_FLIP_VERTICAL})
+        EXPECT_TRUE(IsEnabled(page, id)) << id;
+    Harness::Pump(50);
+    Harness::SaveScreenshot(page.hWnd, "pages-variation-texture");
 }
 
 }  // namespace

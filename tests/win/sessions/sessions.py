@@ -39,8 +39,9 @@ CATEGORY_LIST, THUMBNAIL_LIST = 1000, 10
 FILE_NAME, BROWSE, MULTIPLE_IMAGES = 1003, 1004, 1025
 DENSITY, ROTATE_IMAGES, ROTATION_ANGLE = 1007, 1008, 1009
 NO_OVERLAP, SEED = 1024, 3002
+HUE_JITTER, OPACITY_JITTER, FLIP_HORIZONTAL, BLEND_MULTIPLY = 1041, 1045, 1046, 1050
 # What marks each page: a control only its template has.
-PAGE_MARKERS = {"Image": CATEGORY_LIST, "Settings": DENSITY, "Options": SEED}
+PAGE_MARKERS = {"Image": CATEGORY_LIST, "Settings": DENSITY, "Options": SEED, "Variation": HUE_JITTER}
 
 
 class SessionFailure(Exception):
@@ -240,7 +241,7 @@ class Session:
             return
         strip = snapshot.control(TABS, snapshot.dialog())["rect"]
         y = strip[1] + 9
-        for x in range(strip[0] + 8, strip[0] + 220, 12):
+        for x in range(strip[0] + 8, strip[0] + 320, 12):
             self.click((x, y))
             try:
                 self.wait(lambda s: s.page() == name, "the %s page" % name, timeout=1)
@@ -390,9 +391,18 @@ def leaves_session(runner, s):
     s.type("77")
     s.wait(lambda x: x.control(SEED, x.dialog())["text"] == "77", "the seed box to read 77")
     s.shot("options-seed")
+
+    s.show_page("Variation")
+    s.click(centre(s.control(BLEND_MULTIPLY)["rect"]))
+    s.wait(lambda x: x.control(BLEND_MULTIPLY, x.dialog()).get("checked") == 1, "Multiply to be chosen")
+    hue = s.drag_slider(HUE_JITTER, 90, 6)
+    hue = s.settled_control(HUE_JITTER)["position"]
+    s.shot("variation-multiply-hue")
     s.click(centre(s.control(IDOK)["rect"]))
     report = s.finish()
     block = report["block"]
+    expect(block["blendMode"] == 1, "the block's blend mode is %d, not multiply" % block["blendMode"])
+    expect(block["hueJitter"] == hue, "the block's hue variation %d is not the slider's %d" % (block["hueJitter"], hue))
     expect(block["presetCategory"] == leaves, "the block's category is %d" % block["presetCategory"])
     expect(block["path"].replace("\\", "/").rsplit("/", 1)[-1].startswith("Birch"),
            "the block holds %s, not the second preset" % block["path"])
@@ -562,7 +572,7 @@ def keyboard_session(runner, s):
     def listed(x):
         return [i["text"] for i in x.control(THUMBNAIL_LIST, x.dialog())["items"]]
 
-    for page in ["Image", "Settings", "Options"]:
+    for page in ["Image", "Settings", "Options", "Variation"]:
         snapshot = s.wait(lambda x: x.page() == page and x.dialog()["focus"] != 0, "the %s page" % page)
         top = snapshot.dialog()
         stops = {w["handle"]: (w["class"], w["id"]) for w in snapshot.windows(top)
@@ -589,12 +599,21 @@ def keyboard_session(runner, s):
             s.key("Right", "Right", "Right")
             s.wait(lambda x: x.control(DENSITY, x.dialog())["position"] == start + 3, "the arrows to move density")
             density = start + 3
-        else:
+        elif page == "Options":
             focus_on(s, NO_OVERLAP)
             s.key("space")
             s.wait(lambda x: x.control(NO_OVERLAP, x.dialog()).get("checked") == 1, "Space to tick No overlap")
+        else:
+            focus_on(s, FLIP_HORIZONTAL)
+            s.key("space")
+            s.wait(lambda x: x.control(FLIP_HORIZONTAL, x.dialog()).get("checked") == 1,
+                   "Space to tick Flip horizontally")
+            focus_on(s, OPACITY_JITTER)
+            s.key("Right", "Right")
+            s.wait(lambda x: x.control(OPACITY_JITTER, x.dialog())["position"] == 2,
+                   "the arrows to move the opacity variation")
         s.shot("keys-%s" % page.lower())
-        if page != "Options":
+        if page != "Variation":
             focus_on(s, TABS)
             s.key("Right")
     s.key("Return")
@@ -606,6 +625,8 @@ def keyboard_session(runner, s):
            "the block holds %s, not %s" % (block["path"], chosen))
     expect(block["density"] == density, "the block's density is %d, not %d" % (block["density"], density))
     expect(block["noOverlap"] == 1, "No overlap did not reach the block")
+    expect(block["flip"] == 1, "Flip horizontally did not reach the block")
+    expect(block["opacityJitter"] == 2, "the block's opacity variation is %d, not 2" % block["opacityJitter"])
     runner.check_ok(s, report)
 
 
@@ -617,7 +638,7 @@ def tour_session(runner, s):
                        "--rotation", "20", "--random-rotation", "45", "--order-by-depth", "--fade-with-depth",
                        "--seed", "7")
     preview = snapshot.control(RESULT_PREVIEW, snapshot.dialog())["client"]
-    for page in ["Image", "Settings", "Options"]:
+    for page in ["Image", "Settings", "Options", "Variation"]:
         s.show_page(page)
         # Out of the way, so that no control shows the pointer over it.
         s.move((snapshot.data["screen"][0] - 2, snapshot.data["screen"][1] - 2))
