@@ -88,6 +88,12 @@ void PSVarnPlugin::PlacePlacements(bool preview) {
     if (!preview) bins.Build(placements, GetFilterRect(), kTileSize);
 }
 
+void PSVarnPlugin::RenderPreviewImage() {
+    OrvPSFilter::RenderPreviewImage();
+    lastPreviewQuick = quickPreview;
+    ++previewRenders;
+}
+
 void PSVarnPlugin::RenderArea(const PixelBuffer& input, const PixelBuffer& output, const OrvRect& area) {
     Render(input, output, nullptr, area);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -46,6 +47,12 @@ public:
     bool QuickPreview() const { return quickPreview; }
     void SetQuickPreview(bool quick) { quickPreview = quick; }
 
+    void RenderPreviewImage() override;
+    // Result previews rendered in this process, and whether the last one was quick: what
+    // the dialog's tests read from their input thread.
+    uint32_t PreviewRenders() const { return previewRenders; }
+    bool LastPreviewQuick() const { return lastPreviewQuick; }
+
 private:
     void ScanPresets();
     void Render(const PixelBuffer& input, const PixelBuffer& output, const PixelBuffer* mask,
@@ -63,6 +70,8 @@ private:
     OrvRect filterArea;
     bool wholeImage = true;
     bool quickPreview = false;
+    std::atomic<uint32_t> previewRenders{0};
+    std::atomic<bool> lastPreviewQuick{false};
 };
 
 // The single plug-in object of this library.

@@ -115,7 +115,7 @@ bool AngleModel::TakePoint(OrvPoint p, const OrvRect& dial) {
 }
 
 bool AngleModel::Wheel(int32_t delta, bool control) {
-    int64_t steps = static_cast<int64_t>(ControlMath::Notches(delta)) * (control ? 10 : 1);
+    int64_t steps = static_cast<int64_t>(wheel.Take(delta)) * (control ? 10 : 1);
     return Store(Value() + steps);
 }
 

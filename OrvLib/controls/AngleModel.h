@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "OrvLib/controls/ControlMath.h"
 #include "OrvLib/ORVUTIL/OrvRect.h"
 #include "OrvLib/controls/BoxPlacement.h"
 #include "OrvLib/controls/ControlInput.h"
@@ -82,6 +83,7 @@ private:
     int32_t direction = 1;
     int32_t keyRepeats = 0;
     bool undetermined = false;
+    ControlMath::WheelAccumulator wheel;
 };
 
 namespace AngleDrawing {

@@ -28,7 +28,30 @@ inline int32_t SaturateToInt(int64_t v) {
         Clamp(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
-// Wheel notches of a wheel delta (120 per notch, partial notches dropped).
-inline int32_t Notches(int32_t wheelDelta) { return wheelDelta / 120; }
+// A double rounded half down into 64 bits, saturating where the int64 range ends.
+inline int64_t RoundHalfDownSaturated(double v) {
+    if (std::isnan(v)) return 0;
+    if (v >= 9.2e18) return std::numeric_limits<int64_t>::max();
+    if (v <= -9.2e18) return std::numeric_limits<int64_t>::min();
+    return RoundHalfDown(v);
+}
+
+// Whole wheel notches (120 each) from deltas of any size: fine-grained wheels and touch
+// pads send parts of a notch, which add up here until they make a whole one. A turn the
+// other way starts afresh.
+class WheelAccumulator {
+public:
+    int32_t Take(int32_t delta) {
+        if ((delta > 0 && rest < 0) || (delta < 0 && rest > 0)) rest = 0;
+        int64_t total = rest + static_cast<int64_t>(delta);
+        int64_t notches = total / 120;
+        rest = static_cast<int32_t>(total - notches * 120);
+        return static_cast<int32_t>(notches);
+    }
+    void Reset() { rest = 0; }
+
+private:
+    int32_t rest = 0;
+};
 
 }  // namespace ControlMath

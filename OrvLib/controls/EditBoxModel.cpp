@@ -42,6 +42,14 @@ int32_t IntegerBoxModel::ParseSaturated(const std::string& text, bool* hadDigits
     return ControlMath::SaturateToInt(negative ? -v : v);
 }
 
+bool IntegerBoxModel::AcceptsText(const std::string& text) const {
+    size_t digits = text.size() > 0 && text[0] == '-' && filter.Accepts('-') ? 1 : 0;
+    if (digits == text.size()) return false;
+    for (size_t i = digits; i < text.size(); ++i)
+        if (text[i] < '0' || text[i] > '9') return false;
+    return true;
+}
+
 int32_t IntegerBoxModel::ValueOf(const std::string& text) const {
     return text.empty() ? lastSet : ParseSaturated(text);
 }

@@ -27,6 +27,12 @@ public:
     void Allow(unsigned char c, bool on) { allowed.set(c, on); }
     // Backspace and characters above 255 always pass.
     bool Accepts(uint32_t code) const { return code == 8 || code > 255 || allowed.test(code); }
+    // Text pasted whole: every character allowed.
+    bool AcceptsAll(const std::string& text) const {
+        for (unsigned char c : text)
+            if (c == 8 || !Accepts(c)) return false;
+        return true;
+    }
 
 private:
     void SetRange(char first, char last, bool on) {
@@ -64,6 +70,9 @@ public:
     Commit FocusLost(const std::string& text);
 
     static int32_t ParseSaturated(const std::string& text, bool* hadDigits = nullptr);
+    // A text the box may hold after a paste: digits, after a minus sign where the range
+    // has negative values.
+    bool AcceptsText(const std::string& text) const;
 
     // The second range a value is reported in (0 to 100 unless set): the range's minimum
     // maps to its low end and the maximum to its high end, in proportion between, rounded

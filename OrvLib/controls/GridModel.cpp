@@ -171,7 +171,7 @@ int32_t GridModel::KeyTarget(ControlKey key) const {
 }
 
 bool GridModel::Wheel(int32_t delta) {
-    int32_t notches = ControlMath::Notches(delta);
+    int32_t notches = wheel.Take(delta);
     int32_t row = firstRow, column = firstColumn;
     if (NeedsVertical()) {
         SetFirstRow(ControlMath::SaturateToInt(static_cast<int64_t>(firstRow) - notches));

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "OrvLib/controls/ControlMath.h"
 #include "OrvLib/ORVUTIL/OrvRect.h"
 #include "OrvLib/controls/ControlInput.h"
 
@@ -60,6 +61,9 @@ public:
     void SetDatum(int32_t index, int32_t datum);
 
     int32_t Selection() const { return selected; }
+    // The cell the focus cue marks: the selection, or with none the item the first key
+    // selects; -1 without items.
+    int32_t FocusedItem() const { return selected >= 0 ? selected : (items.empty() ? -1 : 0); }
     // Out-of-range values mean no selection. Scrolls the selection into view.
     void SetSelection(int32_t index);
 
@@ -138,4 +142,5 @@ private:
     int32_t rowHeight = 16, columnWidth = 1;
     int32_t visibleRows = 1, visibleColumns = 1;
     int32_t firstRow = 0, firstColumn = 0;
+    ControlMath::WheelAccumulator wheel;
 };

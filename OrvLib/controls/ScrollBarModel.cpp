@@ -179,7 +179,7 @@ void ScrollBarModel::Release() {
 
 ScrollBarModel::Messages ScrollBarModel::Wheel(int32_t delta) {
     Messages out;
-    int32_t notches = ControlMath::Notches(delta);
+    int32_t notches = wheel.Take(delta);
     ScrollPart part = notches > 0 ? ScrollPart::FirstArrow : ScrollPart::SecondArrow;
     for (int32_t i = 0; i < std::abs(notches); ++i) {
         Messages one = Act(part);

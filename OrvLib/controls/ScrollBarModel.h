@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "OrvLib/controls/ControlMath.h"
+
 enum class ScrollPart : int32_t {
     None = 0,
     FirstArrow = 1,
@@ -112,4 +114,5 @@ private:
     int32_t dragStart = 0;
     int32_t delayMs = 500;
     int32_t repeatMs = 33;
+    ControlMath::WheelAccumulator wheel;
 };

@@ -37,7 +37,8 @@ void SliderModel::Layout(const OrvRect& client) {
     int32_t margin = client.Width() * 5 / 100;
     geometry.channel = OrvRect{client.left + margin, thumb.top, client.right - margin, thumb.bottom};
     int32_t thumbWidth = thumb.Height() / 2;
-    thumb.left = OffsetToPixel(offset) - thumbWidth / 2;
+    int64_t centre = Clamp(OffsetToPixel64(offset), geometry.channel.left, geometry.channel.right);
+    thumb.left = static_cast<int32_t>(centre - thumbWidth / 2);
     thumb.right = thumb.left + thumbWidth;
     geometry.thumb = thumb;
 }
@@ -46,15 +47,19 @@ int64_t SliderModel::PixelToOffset(int32_t x) const {
     int32_t width = geometry.channel.Width();
     if (width <= 0) return 0;
     double v = (static_cast<double>(x) - geometry.channel.left) / width * static_cast<double>(RangeLength());
-    return RoundHalfDown(v);
+    return ControlMath::RoundHalfDownSaturated(v);
 }
 
-int32_t SliderModel::OffsetToPixel(int64_t valueOffset) const {
+int64_t SliderModel::OffsetToPixel64(int64_t valueOffset) const {
     int64_t length = RangeLength();
     if (length == 0) return geometry.channel.left;
     double v = static_cast<double>(valueOffset) / static_cast<double>(length) * geometry.channel.Width() +
                geometry.channel.left;
-    return ControlMath::SaturateToInt(RoundHalfDown(v));
+    return ControlMath::RoundHalfDownSaturated(v);
+}
+
+int32_t SliderModel::OffsetToPixel(int64_t valueOffset) const {
+    return ControlMath::SaturateToInt(OffsetToPixel64(valueOffset));
 }
 
 void SliderModel::SetOffsetClamped(int64_t newOffset) {
@@ -91,7 +96,7 @@ SliderModel::Codes SliderModel::Move(OrvPoint p, int32_t dragWidth, int32_t drag
         dragging = true;
         dragStartOffset = offset;
     }
-    int64_t start = OffsetToPixel(dragStartOffset);
+    int64_t start = OffsetToPixel64(dragStartOffset);
     SetOffsetClamped(PixelToOffset(ControlMath::SaturateToInt(start + p.x - press.x)));
     return {SliderCode::ThumbTrack};
 }
@@ -119,12 +124,24 @@ SliderModel::Codes SliderModel::KeyDown(ControlKey key) {
     switch (key) {
         case ControlKey::Left:
         case ControlKey::Up:
-            if (offset > 0) SetOffsetClamped(offset - 1);
+            SetOffsetClamped(offset - 1);
             return {SliderCode::LineLeft};
         case ControlKey::Right:
         case ControlKey::Down:
-            if (offset < RangeLength()) SetOffsetClamped(offset + 1);
+            SetOffsetClamped(offset + 1);
             return {SliderCode::LineRight};
+        case ControlKey::PageUp:
+            SetOffsetClamped(offset - PageStep());
+            return {SliderCode::PageLeft};
+        case ControlKey::PageDown:
+            SetOffsetClamped(offset + PageStep());
+            return {SliderCode::PageRight};
+        case ControlKey::Home:
+            SetOffsetClamped(0);
+            return {SliderCode::Top};
+        case ControlKey::End:
+            SetOffsetClamped(RangeLength());
+            return {SliderCode::Bottom};
         default:
             return {};
     }
@@ -136,6 +153,10 @@ SliderModel::Codes SliderModel::KeyUp(ControlKey key) {
         case ControlKey::Up:
         case ControlKey::Right:
         case ControlKey::Down:
+        case ControlKey::PageUp:
+        case ControlKey::PageDown:
+        case ControlKey::Home:
+        case ControlKey::End:
             return {SliderCode::EndScroll};
         default:
             return {};
@@ -143,8 +164,9 @@ SliderModel::Codes SliderModel::KeyUp(ControlKey key) {
 }
 
 SliderModel::Codes SliderModel::Wheel(int32_t delta, bool control) {
-    int64_t steps = ControlMath::Notches(delta);
+    int64_t steps = wheel.Take(delta);
+    if (steps == 0) return {};
     if (control) steps *= 5;
     SetOffsetClamped(offset + steps);
-    return {SliderCode::ThumbPosition};
+    return {steps > 0 ? SliderCode::LineRight : SliderCode::LineLeft};
 }

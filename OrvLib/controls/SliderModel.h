@@ -13,6 +13,7 @@
 
 #include "OrvLib/ORVUTIL/OrvRect.h"
 #include "OrvLib/controls/ControlInput.h"
+#include "OrvLib/controls/ControlMath.h"
 
 // Low word of the horizontal-scroll message.
 enum class SliderCode : int32_t {
@@ -22,6 +23,8 @@ enum class SliderCode : int32_t {
     PageRight = 3,
     ThumbPosition = 4,
     ThumbTrack = 5,
+    Top = 6,
+    Bottom = 7,
     EndScroll = 8,
 };
 
@@ -50,11 +53,14 @@ public:
     void SetPageSize(int32_t size) { pageSize = size; }
     int64_t PageStep() const;
 
-    // Recomputed from the client area on every size change and before every paint.
+    // Recomputed from the client area on every size change and before every paint. The
+    // thumb's centre stays inside the channel whatever the position.
     void Layout(const OrvRect& client);
     const SliderGeometry& Geometry() const { return geometry; }
     int64_t PixelToOffset(int32_t x) const;
     int32_t OffsetToPixel(int64_t offset) const;
+    // The same, unsaturated.
+    int64_t OffsetToPixel64(int64_t offset) const;
 
     // Mouse: a double click is a press. `dragWidth` and `dragHeight` are the system's
     // drag distances.
@@ -68,8 +74,12 @@ public:
     // Capture is held from a press on the thumb or in the channel until the release.
     bool WantsCapture() const { return pressedOnThumb || pageRepeating; }
 
+    // Arrows step a line, Page Up and Down a page, Home and End go to the ends; the key's
+    // release ends the scroll.
     Codes KeyDown(ControlKey key);
     Codes KeyUp(ControlKey key);
+    // A line a notch (five with Control), parts of a notch added up: a line code per call
+    // that makes a whole notch, nothing otherwise.
     Codes Wheel(int32_t delta, bool control);
 
 private:
@@ -89,4 +99,5 @@ private:
     bool pageRight = false;
     OrvPoint press;
     int64_t dragStartOffset = 0;
+    ControlMath::WheelAccumulator wheel;
 };

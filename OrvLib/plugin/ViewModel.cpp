@@ -148,9 +148,11 @@ OrvPoint DragPan(OrvPoint press, OrvPoint pointer, const OrvRect& startView, con
     return OrvPoint{ddx + startView.left - view.left, ddy + startView.top - view.top};
 }
 
-OrvRect LocatorPopupRect(OrvPoint press, OrvSize image, OrvSize frame) {
+OrvRect LocatorPopupRect(OrvPoint press, OrvSize image, OrvSize frame, const OrvRect& workArea) {
     const int32_t width = image.width + 2 * frame.width, height = image.height + 2 * frame.height;
-    const int32_t left = press.x - width / 2, top = press.y - height / 2;
+    int32_t left = press.x - width / 2, top = press.y - height / 2;
+    left = std::max(std::min(left, workArea.right - width), workArea.left);
+    top = std::max(std::min(top, workArea.bottom - height), workArea.top);
     return OrvRect{left, top, left + width, top + height};
 }
 

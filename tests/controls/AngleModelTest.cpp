@@ -44,8 +44,10 @@ TEST(AngleModel, WheelWrapsWithinOneTurnWhateverTheTurn) {
     a.Wheel(-120, false);
     EXPECT_EQ(a.Angle(), 354);
     a.Wheel(120 * 273, true);  // the largest delta a message carries
-    EXPECT_EQ(a.Angle(), (354 + 2730) % 360);
+    EXPECT_EQ(a.Angle(), 204);
     EXPECT_FALSE(a.Wheel(100, false));
+    EXPECT_TRUE(a.Wheel(20, false)) << "parts of a notch add up";
+    EXPECT_EQ(a.Angle(), 205);
     AngleModel one(1, 0, 0);
     one.SetAngle(355, true);
     one.Wheel(120, true);

@@ -29,6 +29,15 @@ TEST(CharFilter, IntegerBoxesTakeDigitsAndAMinusOnlyForNegativeRanges) {
     EXPECT_TRUE(CharFilter().Accepts(255));
 }
 
+TEST(IntegerBoxModel, APasteMayLeaveOnlyANumberTheBoxTakes) {
+    const IntegerBoxModel seed = Box(1, 10000, false), angle = Box(-100, 100, false);
+    for (const char* text : {"abc", "7a", "", "-", "5-", " 5"})
+        EXPECT_FALSE(seed.AcceptsText(text) || angle.AcceptsText(text)) << text;
+    EXPECT_TRUE(seed.AcceptsText("77") && seed.AcceptsText("99999999999") && angle.AcceptsText("-5"));
+    EXPECT_FALSE(seed.AcceptsText("-5"));
+    EXPECT_FALSE(CharFilter().AcceptsAll("two\blines")) << "a backspace pasted is no text";
+}
+
 TEST(IntegerBoxModel, SpinWrapsAtTheBoundsOnlyWhenAsked) {
     IntegerBoxModel wrap = Box(0, 359, true);
     EXPECT_EQ(wrap.Step("359", 1), "0");

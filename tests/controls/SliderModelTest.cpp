@@ -72,8 +72,19 @@ TEST(SliderModel, PositionOutsideTheRangeIsStoredUnchangedWithoutOverflow) {
     EXPECT_EQ(wide.RangeLength(), 4294967295LL);
     wide.SetPosition(INT_MAX);
     EXPECT_EQ(wide.OffsetToPixel(wide.Offset()), wide.Geometry().channel.right);
-    EXPECT_EQ(wide.Wheel(120, false), (Codes{kPosition}));
+    EXPECT_EQ(wide.Wheel(120, false), (Codes{SliderCode::LineRight}));
     EXPECT_EQ(wide.Position(), INT_MAX);
+}
+
+TEST(SliderModel, ThumbStaysInsideTheChannelAtPositionsFarOutsideTheRange) {
+    for (int32_t position : {2000000000, INT_MAX, INT_MIN}) {
+        SliderModel s = Slider(1, 100);
+        s.SetPosition(position);
+        s.Layout(s.Geometry().whole);
+        const SliderGeometry& g = s.Geometry();
+        EXPECT_EQ(g.thumb.left + 5, position > 0 ? g.channel.right : g.channel.left) << position;
+        EXPECT_EQ(g.thumb.Width(), 10) << position;
+    }
 }
 
 TEST(SliderModel, ThumbDragTracksEveryMoveThenReportsPositionAndEnd) {
@@ -130,7 +141,7 @@ TEST(SliderModel, ArrowKeysStepByOneWithinTheRangeAndEndOnRelease) {
     EXPECT_EQ(s.KeyDown(ControlKey::Left), (Codes{SliderCode::LineLeft}));
     EXPECT_EQ(s.Position(), 0);
     EXPECT_EQ(s.KeyUp(ControlKey::Left), (Codes{kEnd}));
-    EXPECT_EQ(s.KeyDown(ControlKey::Home), Codes{});
+    EXPECT_EQ(s.KeyDown(ControlKey::Home), (Codes{SliderCode::Top}));
     s.SetPosition(10);
     s.KeyDown(ControlKey::Right);
     EXPECT_EQ(s.Position(), 10);
@@ -138,13 +149,41 @@ TEST(SliderModel, ArrowKeysStepByOneWithinTheRangeAndEndOnRelease) {
 
 TEST(SliderModel, WheelStepsFiveTimesWithControlAndClamps) {
     SliderModel s = Slider(0, 100);
-    EXPECT_EQ(s.Wheel(240, false), (Codes{kPosition}));
+    EXPECT_EQ(s.Wheel(240, false), (Codes{SliderCode::LineRight}));
     EXPECT_EQ(s.Position(), 2);
     s.Wheel(120, true);
     EXPECT_EQ(s.Position(), 7);
     s.Wheel(-120 * 50, false);
     EXPECT_EQ(s.Position(), 0);
     s.Wheel(60, false);  // half a notch
+    EXPECT_EQ(s.Position(), 0);
+}
+
+TEST(SliderModel, PageKeysStepAPageAndHomeAndEndGoToTheEnds) {
+    const struct {
+        ControlKey key;
+        int32_t from, to;
+        SliderCode code;
+    } cases[] = {{ControlKey::PageDown, 90, 100, SliderCode::PageRight},
+                 {ControlKey::PageUp, 50, 30, SliderCode::PageLeft},
+                 {ControlKey::Home, 50, 0, SliderCode::Top},
+                 {ControlKey::End, 50, 100, SliderCode::Bottom}};
+    for (const auto& c : cases) {
+        SliderModel s = Slider(0, 100);  // page 20
+        s.SetPosition(c.from);
+        EXPECT_EQ(s.KeyDown(c.key), (Codes{c.code})) << c.from;
+        EXPECT_EQ(s.Position(), c.to) << c.from;
+        EXPECT_EQ(s.KeyUp(c.key), (Codes{kEnd}));
+    }
+}
+
+TEST(SliderModel, WheelAddsUpPartsOfANotchAndStartsAfreshOnATurnBack) {
+    SliderModel s = Slider(0, 100);
+    EXPECT_EQ(s.Wheel(60, false), Codes{});
+    EXPECT_EQ(s.Wheel(60, false), (Codes{SliderCode::LineRight}));
+    s.Wheel(100, false);
+    EXPECT_EQ(s.Wheel(-100, false), Codes{});
+    EXPECT_EQ(s.Wheel(-20, false), (Codes{SliderCode::LineLeft}));
     EXPECT_EQ(s.Position(), 0);
 }
 

@@ -2,6 +2,7 @@
 // it over an area, all without a window.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 #include "OrvLib/plugin/DialogSkin.h"
@@ -62,6 +63,8 @@ TEST(DialogSkin, OverlayWithoutAlphaLeavesTheBackground) {
     for (int depth : {24, 8, 32}) {
         OrvImage2 overlay;
         overlay.Create(4, 3, depth, nullptr);  // 32 bits without the alpha flag: not an overlay
+        // Every byte opaque white, so that an alpha read from these rows would show.
+        std::memset(overlay.Bits(), 0xFF, overlay.ImageSize());
         ASSERT_TRUE(DialogSkin::Build(background, &overlay, kStops, skin)) << depth;
         for (int y = 0; y < 3; ++y)
             for (int x = 0; x < 4; ++x) EXPECT_EQ(Bgr(skin, x, y), Bgr(background, x, y)) << depth;

@@ -100,9 +100,9 @@ TEST_F(ParametersTest, BlocksWithoutAWholeExtensionKeepTheirSettings) {
         h.SetImage(VarnHost::HostImage(16, 16, 3));
         if (!c.hostGrows) h.Procs().setSizeProc = nullptr;
         const EffectParameters custom = Custom();
-        std::vector<uint8_t> stored(reinterpret_cast<const uint8_t*>(&custom),
-                                    reinterpret_cast<const uint8_t*>(&custom) + sizeof custom);
-        stored.insert(stored.end(), c.extension.begin(), c.extension.end());
+        std::vector<uint8_t> stored(sizeof custom + c.extension.size());
+        std::memcpy(stored.data(), &custom, sizeof custom);
+        std::copy(c.extension.begin(), c.extension.end(), stored.begin() + sizeof custom);
         h.Record().parameters = h.MakeHandle(stored);
         for (int16 s : {filterSelectorParameters, filterSelectorPrepare, filterSelectorStart})
             EXPECT_EQ(h.Call(&PluginMain, s), noErr);

@@ -118,8 +118,17 @@ TEST(ViewModelTest, DragPansAgainstThePointer) {
 }
 
 TEST(ViewModelTest, LocatorPopupCentredOnThePress) {
-    const OrvRect r = LocatorPopupRect({400, 300}, {285, 142}, {3, 3});
+    const OrvRect screen{0, 0, 1280, 1000};
+    const OrvRect r = LocatorPopupRect({400, 300}, {285, 142}, {3, 3}, screen);
     EXPECT_EQ(r, (OrvRect{400 - 145, 300 - 74, 400 - 145 + 291, 300 - 74 + 148}));
+}
+
+TEST(ViewModelTest, LocatorPopupStaysInsideTheWorkArea) {
+    const OrvRect work{0, 0, 1280, 990};  // a task bar below
+    EXPECT_EQ(LocatorPopupRect({10, 10}, {285, 142}, {3, 3}, work), (OrvRect{0, 0, 291, 148}));
+    EXPECT_EQ(LocatorPopupRect({1275, 985}, {285, 142}, {3, 3}, work), (OrvRect{989, 842, 1280, 990}));
+    // Larger than the area: its top-left corner stays on it.
+    EXPECT_EQ(LocatorPopupRect({640, 500}, {1400, 1100}, {3, 3}, work), (OrvRect{0, 0, 1406, 1106}));
 }
 
 }  // namespace

@@ -8,10 +8,7 @@
 using namespace ControlSupport;
 
 OrvAngleControl2::OrvAngleControl2(uint32_t initialStyle, int mode, int minimum, int maximum)
-    : model(mode, minimum, maximum),
-      style(initialStyle),
-      needle(GetSysColor(COLOR_3DDKSHADOW)),
-      scheme(&DefaultColourScheme()) {}
+    : model(mode, minimum, maximum), style(initialStyle), needle(GetSysColor(COLOR_3DDKSHADOW)) {}
 
 OrvAngleControl2::~OrvAngleControl2() = default;
 
@@ -20,8 +17,8 @@ void OrvAngleControl2::SetStyle(uint32_t newStyle) {
 }
 
 void OrvAngleControl2::SetColourScheme(const ColourScheme* newScheme) {
-    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
-    if (box) box->SetColourScheme(scheme);
+    surface.SetScheme(newScheme);
+    if (box) box->SetColourScheme(surface.SchemePointer());
     if (hWnd != nullptr) Invalidate(false);
 }
 
@@ -74,7 +71,8 @@ void OrvAngleControl2::Changed(bool now) {
 void OrvAngleControl2::PreSubclassWindow() { Layout(); }
 
 void OrvAngleControl2::Layout() {
-    ModifyStyle(0, SS_NOTIFY | WS_CLIPSIBLINGS);
+    // A tab stop of its own beside its box: it takes the arrow keys.
+    ModifyStyle(0, SS_NOTIFY | WS_CLIPSIBLINGS | WS_TABSTOP);
     ModifyStyleEx(WS_EX_CLIENTEDGE, 0, SWP_FRAMECHANGED);
     HWND parent = GetParent();
     RECT area = GetRectInParent();
@@ -88,7 +86,7 @@ void OrvAngleControl2::Layout() {
         if (editBox->CreateControl("EDIT", "", editStyle, ToRECT(layout.box), parent, kBoxId,
                                    WS_EX_CLIENTEDGE)) {
             editBox->SetFont(GuiFont());
-            editBox->SetColourScheme(scheme);
+            editBox->SetColourScheme(surface.SchemePointer());
             editBox->SetMargins(3, 3);
             editBox->SetWindowPos(hWnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
             editBox->SetRange(model.BoxMinimum(), model.BoxMaximum(), true);
@@ -116,25 +114,23 @@ void OrvAngleControl2::OnEditBoxCommand(UINT) {
 }
 
 LRESULT OrvAngleControl2::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT painted = 0;
+    if (surface.Paint(hWnd, message, painted, [&](HDC dc) { Draw(dc); })) {
+        if (message == WM_PAINT && box) box->EnableWindow(IsWindowEnabled());
+        return painted;
+    }
     switch (message) {
-        case WM_PAINT: {
-            CPaintDC paint(hWnd);
-            buffer.Paint(hWnd, paint, [&](HDC dc) { Draw(dc); });
-            if (box) box->EnableWindow(IsWindowEnabled());
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
         case WM_GETDLGCODE:
             return DLGC_WANTARROWS;
         case WM_LBUTTONDOWN: {
             SetCapture();
             OrvPoint p = PointOf(lParam);
             if (hit && PtInRegion(hit, p.x, p.y)) {
+                // The parent hears of the press first, so the change it makes is a held one.
                 tracking = true;
-                if (model.TakePoint(p, ToOrvRect(GetClientRect()))) Changed(false);
                 SetFocus();
                 Report(kPressed);
+                if (model.TakePoint(p, ToOrvRect(GetClientRect()))) Changed(false);
             }
             return 0;
         }
@@ -189,7 +185,7 @@ LRESULT OrvAngleControl2::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 void OrvAngleControl2::PaintRing(HDC dc, const RECT& dial) {
-    const ColourScheme& s = *scheme;
+    const ColourScheme& s = surface.Scheme();
     COLORREF light = s[SchemeColour::Highlight], dark = s[SchemeColour::DarkShadow];
     int w = dial.right - dial.left;
     if (model.Mode() == 4) {
@@ -218,7 +214,7 @@ void OrvAngleControl2::PaintRing(HDC dc, const RECT& dial) {
 }
 
 void OrvAngleControl2::Draw(HDC dc) {
-    const ColourScheme& s = *scheme;
+    const ColourScheme& s = surface.Scheme();
     RECT client = GetClientRect();
     FillSolid(dc, client, s[SchemeColour::Face]);
     if (focused) {

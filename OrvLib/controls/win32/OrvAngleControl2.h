@@ -13,7 +13,7 @@
 
 #include "OrvLib/controls/AngleModel.h"
 #include "OrvLib/controls/ColourScheme.h"
-#include "OrvLib/controls/win32/OffscreenBuffer.h"
+#include "OrvLib/controls/win32/SchemedSurface.h"
 #include "OrvLib/controls/win32/OrvCustomEditBox.h"
 #include "OrvLib/framework/GdiHolders.h"
 #include "OrvLib/framework/StandardControls.h"
@@ -61,6 +61,5 @@ private:
     POINT boxOffset{};  // the box's place from the dial's top-left
     OrvRegion hit;
     std::unique_ptr<OrvCustomIntegerEditBox> box;
-    const ColourScheme* scheme;
-    OffscreenBuffer buffer;
+    SchemedSurface surface;
 };

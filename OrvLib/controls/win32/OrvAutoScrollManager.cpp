@@ -25,13 +25,10 @@ void OrvAutoScrollManager::AutoScrollTick() {
 
 void OrvAutoScrollManager::AutoScrollStep(POINT cursor) {
     const RECT client = AutoScrollClientRect();
-    bool relative = false;
-    const EdgeDistance x = DistanceToEdge(cursor.x, client.left, client.right);
-    double speed = BaseSpeed(autoScroll.horizontalSpeed, x.direction, relative);
-    ScrollAxis(SB_HORZ, x.distance, speed, accumulatorX, relative);
-    const EdgeDistance y = DistanceToEdge(cursor.y, client.top, client.bottom);
-    speed = BaseSpeed(autoScroll.verticalSpeed, y.direction, relative);
-    ScrollAxis(SB_VERT, y.distance, speed, accumulatorY, relative);
+    ScrollAxis(SB_HORZ, autoScroll.horizontalSpeed, DistanceToEdge(cursor.x, client.left, client.right),
+               accumulatorX);
+    ScrollAxis(SB_VERT, autoScroll.verticalSpeed, DistanceToEdge(cursor.y, client.top, client.bottom),
+               accumulatorY);
 }
 
 void OrvAutoScrollManager::AutoScrollStop() {
@@ -51,10 +48,9 @@ void OrvAutoScrollManager::SendSyntheticMouseMove() {
     PostMouseMove(flags, CursorInClient());
 }
 
-void OrvAutoScrollManager::ScrollAxis(int axis, int distance, double speed, double& accumulator,
-                                      bool relative) {
-    if (distance > autoScroll.edgeZone) return;
-    speed = ProportionalSpeed(speed, distance, autoScroll);
+void OrvAutoScrollManager::ScrollAxis(int axis, double configured, EdgeDistance edge, double& accumulator) {
+    bool relative = false;
+    const double speed = AxisSpeed(configured, edge, autoScroll, relative);
     SCROLLINFO info{};
     if (speed != 0 && GetAxisInfo(axis, info))
         AdvancePosition(axis, info, speed, accumulator, relative);

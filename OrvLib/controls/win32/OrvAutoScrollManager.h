@@ -31,8 +31,8 @@ public:
     virtual void AutoScrollStep(POINT cursor);
     virtual void AutoScrollStop();
     virtual void SendSyntheticMouseMove();
-    // speed: signed whole speed of the axis (see BaseSpeed).
-    virtual void ScrollAxis(int axis, int distance, double speed, double& accumulator, bool relative);
+    // configured: the axis's speed setting; the tick's speed is AxisSpeed's.
+    virtual void ScrollAxis(int axis, double configured, EdgeDistance edge, double& accumulator);
     virtual void AdvancePosition(int axis, SCROLLINFO& info, double speed, double& accumulator,
                                  bool relative);
     virtual bool GetAxisInfo(int axis, SCROLLINFO& info);

@@ -17,8 +17,7 @@ POINT ToPOINT(OrvPoint p) { return POINT{p.x, p.y}; }
 
 }  // namespace
 
-OrvControlBase::OrvControlBase()
-    : tracker(*this), scheme(&DefaultColourScheme()), nextIdentifier(kFirstControlIdentifier) {}
+OrvControlBase::OrvControlBase() : tracker(*this), nextIdentifier(kFirstControlIdentifier) {}
 
 OrvControlBase::~OrvControlBase() {
     // The window goes with the object; its timer must not outlive the manager.
@@ -28,12 +27,12 @@ OrvControlBase::~OrvControlBase() {
 bool OrvControlBase::Create(const char* kind, DWORD style, const RECT& rect, CWnd* parent, UINT id,
                             DWORD exStyle) {
     if (!CWnd::Create(kind, "", style, rect, parent, id, exStyle)) return false;
-    buffer.SetWindow(hWnd);
+    surface.Buffer().SetWindow(hWnd);
     return true;
 }
 
 void OrvControlBase::SetColourScheme(const ColourScheme* newScheme) {
-    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
+    surface.SetScheme(newScheme);
     if (hWnd != nullptr) Invalidate(false);
 }
 
@@ -61,7 +60,7 @@ void OrvControlBase::Draw(HDC dc) {
 }
 
 void OrvControlBase::Paint(HDC target) {
-    buffer.Paint(hWnd, target, [&](HDC dc) { Draw(dc); });
+    surface.Buffer().Paint(hWnd, target, [&](HDC dc) { Draw(dc); });
 }
 
 void OrvControlBase::FanOut(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -138,19 +137,18 @@ LRESULT OrvControlBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
-        case WM_PAINT: {
-            CPaintDC dc(hWnd);
-            Paint(dc);
-            return 0;
+        case WM_PAINT:
+        case WM_ERASEBKGND: {
+            LRESULT painted = 0;
+            surface.Paint(hWnd, message, painted, [&](HDC dc) { Draw(dc); });
+            return painted;
         }
         case WM_PRINTCLIENT:
             Paint(reinterpret_cast<HDC>(wParam));
             return 0;
-        case WM_ERASEBKGND:
-            return 1;
         case WM_NCPAINT:
             if (ownBorder) {
-                PaintNonClientFrame(hWnd, *scheme);
+                PaintNonClientFrame(hWnd, Scheme());
                 return 0;
             }
             break;

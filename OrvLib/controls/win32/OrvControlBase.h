@@ -13,7 +13,7 @@
 
 #include "OrvLib/controls/ColourScheme.h"
 #include "OrvLib/controls/MouseTracker.h"
-#include "OrvLib/controls/win32/OffscreenBuffer.h"
+#include "OrvLib/controls/win32/SchemedSurface.h"
 #include "OrvLib/controls/win32/OrvAutoScrollManager.h"
 #include "OrvLib/framework/CWnd.h"
 
@@ -27,7 +27,7 @@ public:
 
     // Null means the default scheme; the control never owns it. Invalidates the control.
     void SetColourScheme(const ColourScheme* scheme);
-    const ColourScheme& Scheme() const { return *scheme; }
+    const ColourScheme& Scheme() const { return surface.Scheme(); }
     // Paint the border from the scheme in the non-client area (see PaintNonClientFrame).
     void SetPaintsOwnBorder(bool own) { ownBorder = own; }
 
@@ -99,8 +99,7 @@ private:
     void FanOut(UINT message, WPARAM wParam, LPARAM lParam);
 
     MouseTracker tracker;
-    const ColourScheme* scheme;
-    OffscreenBuffer buffer;
+    SchemedSurface surface;
     int nextIdentifier;
     bool ownBorder = false;
 };

@@ -7,10 +7,8 @@
 
 using namespace ControlSupport;
 
-OrvCustomButton::OrvCustomButton() : scheme(&DefaultColourScheme()) {}
-
 void OrvCustomButton::SetColourScheme(const ColourScheme* newScheme) {
-    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
+    surface.SetScheme(newScheme);
     if (hWnd != nullptr) OnSchemeChanged();
 }
 
@@ -24,29 +22,24 @@ UINT OrvCustomButton::State() const {
 void OrvCustomButton::RedrawNow() { RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
 
 LRESULT OrvCustomButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_PAINT: {
-            CPaintDC paint(hWnd);
-            if (LookOf(GetStyle()) == ButtonLook::GroupBox) {
-                // The face fills what the held controls leave uncovered, so nothing of the
-                // parent's old pixels shows inside, but never paints over those controls.
-                for (HWND w = ::GetWindow(GetParent(), GW_CHILD); w != nullptr;
-                     w = ::GetWindow(w, GW_HWNDNEXT)) {
-                    if (w == hWnd || !::IsWindowVisible(w)) continue;
-                    RECT r;
-                    ::GetWindowRect(w, &r);
-                    MapWindowPoints(nullptr, hWnd, reinterpret_cast<POINT*>(&r), 2);
-                    ExcludeClipRect(paint, r.left, r.top, r.right, r.bottom);
-                }
-                FillSolid(paint, GetClientRect(), (*scheme)[SchemeColour::Face]);
-                DrawButton(paint);
-            } else {
-                buffer.Paint(hWnd, paint, [&](HDC dc) { DrawButton(dc); });
-            }
-            return 0;
+    if (message == WM_PAINT && LookOf(GetStyle()) == ButtonLook::GroupBox) {
+        CPaintDC paint(hWnd);
+        // The face fills what the held controls leave uncovered, so nothing of the parent's
+        // old pixels shows inside, but never paints over those controls.
+        for (HWND w = ::GetWindow(GetParent(), GW_CHILD); w != nullptr; w = ::GetWindow(w, GW_HWNDNEXT)) {
+            if (w == hWnd || !::IsWindowVisible(w)) continue;
+            RECT r;
+            ::GetWindowRect(w, &r);
+            MapWindowPoints(nullptr, hWnd, reinterpret_cast<POINT*>(&r), 2);
+            ExcludeClipRect(paint, r.left, r.top, r.right, r.bottom);
         }
-        case WM_ERASEBKGND:
-            return 1;
+        FillSolid(paint, GetClientRect(), Scheme()[SchemeColour::Face]);
+        DrawButton(paint);
+        return 0;
+    }
+    LRESULT painted = 0;
+    if (surface.Paint(hWnd, message, painted, [&](HDC dc) { DrawButton(dc); })) return painted;
+    switch (message) {
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             if (GetFocus() != hWnd) SetFocus();
@@ -220,9 +213,9 @@ RECT OrvCustomButton::DrawLabel(HDC dc, const RECT& rect, bool enabled, bool lef
                                                                      : DT_VCENTER);
     }
     if (enabled) {
-        DrawSchemeText(dc, text, box, flags, *scheme);
+        DrawSchemeText(dc, text, box, flags, Scheme());
     } else {
-        DrawEmbossedText(dc, text, box, flags, *scheme);
+        DrawEmbossedText(dc, text, box, flags, Scheme());
     }
     // The rectangle the text covers, for the focus rectangle.
     RECT used = box;
@@ -243,17 +236,17 @@ RECT OrvCustomButton::DrawLabel(HDC dc, const RECT& rect, bool enabled, bool lef
 void OrvCustomButton::PaintBevelAndDefaultFrame(HDC dc, const RECT& client, UINT state, bool isDefault) {
     RECT frame = client;
     if (isDefault) {
-        OrvBrush text(CreateSolidBrush((*scheme)[SchemeColour::Text]));
+        OrvBrush text(CreateSolidBrush((Scheme())[SchemeColour::Text]));
         FrameRect(dc, &frame, text);
         InflateRect(&frame, -1, -1);
     }
     bool down = (state & (BST_CHECKED | BST_INDETERMINATE | BST_PUSHED)) != 0;
-    PaintFrame(dc, down ? FrameStyle::Sunken : FrameStyle::SoftRaised, frame, *scheme);
+    PaintFrame(dc, down ? FrameStyle::Sunken : FrameStyle::SoftRaised, frame, Scheme());
 }
 
 void OrvCustomButton::DrawPushButton(HDC dc, const RECT& rect, UINT state, bool enabled, bool focused,
                                      bool isDefault) {
-    const ColourScheme& s = *scheme;
+    const ColourScheme& s = Scheme();
     RECT inner = ToRECT(ButtonGeometry::PushInner(ToOrvRect(rect), isDefault));
     if (state & (BST_CHECKED | BST_INDETERMINATE)) {
         FillHalftone(dc, rect, s[SchemeColour::Highlight], s[SchemeColour::Face]);
@@ -274,7 +267,7 @@ void OrvCustomButton::DrawPushButton(HDC dc, const RECT& rect, UINT state, bool 
 }
 
 void OrvCustomButton::DrawCheckBox(HDC dc, const RECT& rect, UINT state, bool enabled, bool focused) {
-    const ColourScheme& s = *scheme;
+    const ColourScheme& s = Scheme();
     FillSolid(dc, rect, s[SchemeColour::Face]);
     ButtonGeometry::CheckLayout layout = ButtonGeometry::Check(ToOrvRect(rect), GetStyle());
     RECT box = ToRECT(layout.box);
@@ -299,14 +292,14 @@ void OrvCustomButton::DrawMarkLabel(HDC dc, const RECT& rect, bool enabled, bool
     RECT used = DrawLabel(dc, rect, enabled, true);
     if (enabled && focused) {
         InflateRect(&used, 1, 1);
-        SetTextColor(dc, (*scheme)[SchemeColour::Text]);
-        SetBkColor(dc, (*scheme)[SchemeColour::Face]);
+        SetTextColor(dc, (Scheme())[SchemeColour::Text]);
+        SetBkColor(dc, (Scheme())[SchemeColour::Face]);
         DrawFocusRect(dc, &used);
     }
 }
 
 void OrvCustomButton::DrawRadioButton(HDC dc, const RECT& rect, UINT state, bool enabled, bool focused) {
-    const ColourScheme& s = *scheme;
+    const ColourScheme& s = Scheme();
     FillSolid(dc, rect, s[SchemeColour::Face]);
     ButtonGeometry::CheckLayout layout = ButtonGeometry::Check(ToOrvRect(rect), GetStyle());
     // The same inside as the check box: window colour unless pushed or disabled.
@@ -346,7 +339,7 @@ void OrvCustomButton::DrawRadioButton(HDC dc, const RECT& rect, UINT state, bool
 }
 
 void OrvCustomButton::DrawGroupBox(HDC dc, const RECT& rect, UINT, bool enabled, bool) {
-    const ColourScheme& s = *scheme;
+    const ColourScheme& s = Scheme();
     std::string caption = TextOf(hWnd);
     SIZE extent = TextExtent(GuiFont(), caption);
     GroupFrame::Layout g = GroupFrame::Place(ToOrvRect(rect), OrvSize{extent.cx, extent.cy});
@@ -400,7 +393,7 @@ void OrvBitmapButton2::OnSchemeChanged() {
     OrvCustomButton::OnSchemeChanged();
 }
 
-void OrvBitmapButton2::DrawPushButton(HDC dc, const RECT& rect, UINT state, bool enabled, bool,
+void OrvBitmapButton2::DrawPushButton(HDC dc, const RECT& rect, UINT state, bool enabled, bool focused,
                                       bool isDefault) {
     const ColourScheme& s = Scheme();
     RECT inner = ToRECT(ButtonGeometry::PushInner(ToOrvRect(rect), isDefault));
@@ -414,6 +407,14 @@ void OrvBitmapButton2::DrawPushButton(HDC dc, const RECT& rect, UINT state, bool
         OrvMemoryDC source(dc);
         OrvSelection selected(source, image);
         BitBlt(dc, x, y, w, h, source, 0, 0, SRCCOPY);
+    }
+    if (enabled && focused) {
+        // Inside the bevel, around the picture: the cue of a button without a label.
+        RECT cue = inner;
+        InflateRect(&cue, -1, -1);
+        SetTextColor(dc, s[SchemeColour::Text]);
+        SetBkColor(dc, s[SchemeColour::Face]);
+        DrawFocusRect(dc, &cue);
     }
     PaintBevelAndDefaultFrame(dc, rect, state, isDefault);
 }

@@ -11,18 +11,16 @@
 #include "OrvLib/controls/ButtonModel.h"
 #include "OrvLib/controls/ButtonShapes.h"
 #include "OrvLib/controls/ColourScheme.h"
-#include "OrvLib/controls/win32/OffscreenBuffer.h"
+#include "OrvLib/controls/win32/SchemedSurface.h"
 #include "OrvLib/controls/win32/SchemePainter.h"
 #include "OrvLib/framework/GdiHolders.h"
 #include "OrvLib/framework/StandardControls.h"
 
 class OrvCustomButton : public CButton {
 public:
-    OrvCustomButton();
-
     // Null means the default scheme.
     void SetColourScheme(const ColourScheme* scheme);
-    const ColourScheme& Scheme() const { return *scheme; }
+    const ColourScheme& Scheme() const { return surface.Scheme(); }
 
 protected:
     virtual void DrawButton(HDC dc);
@@ -51,8 +49,7 @@ protected:
 private:
     void UncheckRadioGroup();
 
-    const ColourScheme* scheme;
-    OffscreenBuffer buffer;
+    SchemedSurface surface;
     ButtonPress press;
     int check = ButtonState::kUnchecked;
 };

@@ -8,14 +8,14 @@
 
 using namespace ControlSupport;
 
-OrvCustomEditBox::OrvCustomEditBox() : scheme(&DefaultColourScheme()) {}
+OrvCustomEditBox::OrvCustomEditBox() = default;
 
 OrvCustomEditBox::~OrvCustomEditBox() = default;
 
 void OrvCustomEditBox::SetColourScheme(const ColourScheme* newScheme) {
-    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
+    surface.SetScheme(newScheme);
     background.Reset();
-    if (spin) spin->SetColourScheme(scheme);
+    if (spin) spin->SetColourScheme(surface.SchemePointer());
     if (hWnd != nullptr) {
         RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
     }
@@ -25,7 +25,19 @@ std::string OrvCustomEditBox::Text() const { return TextOf(hWnd); }
 
 void OrvCustomEditBox::ApplyText(const std::string& text) {
     if (hWnd == nullptr) return;
-    Quietly(hWnd, [&] { return DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())); });
+    // The system puts the caret at the start of new text; a box rewritten while the person
+    // types in it keeps the caret where it was.
+    DWORD start = 0, end = 0;
+    bool focused = GetFocus() == hWnd;
+    if (focused) SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    Quietly(hWnd, [&] {
+        LRESULT r = DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        if (focused) {
+            const DWORD length = static_cast<DWORD>(text.size());
+            DefWindowProc(EM_SETSEL, std::min(start, length), std::min(end, length));
+        }
+        return r;
+    });
     RedrawNow();
 }
 
@@ -74,7 +86,7 @@ void OrvCustomEditBox::CreateSpinButton() {
     if (!spinButton->CreateControl(UPDOWN_CLASSA, "", WS_CHILD | UDS_ALIGNRIGHT | UDS_ARROWKEYS, none,
                                    GetParent(), 0))
         return;
-    spinButton->SetColourScheme(scheme);
+    spinButton->SetColourScheme(surface.SchemePointer());
     spinButton->SetBuddy(hWnd);
     spinButton->SetRange32(0, 100);
     spinButton->SetPos32(50);
@@ -114,21 +126,18 @@ LRESULT OrvCustomEditBox::HandleWatched(UINT message, WPARAM wParam, LPARAM lPar
 }
 
 LRESULT OrvCustomEditBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The caret is the system's: kept off the buffer's copy.
+    if (message == WM_PAINT) HideCaret(hWnd);
+    LRESULT painted = 0;
+    const bool handled = surface.Paint(hWnd, message, painted, [&](HDC dc) { Draw(dc); });
+    if (message == WM_PAINT) ShowCaret(hWnd);
+    if (handled) return painted;
     switch (message) {
-        case WM_PAINT: {
-            CPaintDC paint(hWnd);
-            HideCaret(hWnd);
-            buffer.Paint(hWnd, paint, [&](HDC dc) { Draw(dc); });
-            ShowCaret(hWnd);
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
         case WM_NCPAINT: {
             CClientDC dc(hWnd, true);
             RECT window = GetWindowRect();
             OffsetRect(&window, -window.left, -window.top);
-            const ColourScheme& s = *scheme;
+            const ColourScheme& s = surface.Scheme();
             if (spin) {
                 // Open on the right, where the arrows carry the border on.
                 int w = window.right, h = window.bottom;
@@ -146,11 +155,13 @@ LRESULT OrvCustomEditBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         case WM_CHAR:
+            if (Shortcut(wParam)) return 0;
             if (!filter.Accepts(static_cast<uint32_t>(wParam))) return 0;
             return HandleWatched(message, wParam, lParam, true);
+        case WM_PASTE:
+            return Paste(lParam);
         case WM_KEYDOWN:
         case WM_KEYUP:
-        case WM_PASTE:
         case WM_CUT:
         case WM_CLEAR:
         case WM_UNDO:
@@ -198,6 +209,61 @@ LRESULT OrvCustomEditBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CEdit::WindowProc(message, wParam, lParam);
 }
 
+bool OrvCustomEditBox::Shortcut(WPARAM character) {
+    UINT command = 0;
+    switch (character) {
+        case 1:
+            HandleWatched(EM_SETSEL, 0, -1, true);
+            return true;
+        case 3:
+            command = WM_COPY;
+            break;
+        case 22:
+            command = WM_PASTE;
+            break;
+        case 24:
+            command = WM_CUT;
+            break;
+        case 26:
+            command = WM_UNDO;
+            break;
+        default:
+            return false;
+    }
+    if (command != WM_COPY && (GetStyle() & ES_READONLY)) return true;
+    SendMessage(command, 0, 0);
+    return true;
+}
+
+bool OrvCustomEditBox::AcceptsPaste(const std::string& pasted, const std::string&) const {
+    return filter.AcceptsAll(pasted);
+}
+
+// Every paste comes here, from the keys and from the context menu alike.
+LRESULT OrvCustomEditBox::Paste(LPARAM lParam) {
+    std::string pasted;
+    if (IsClipboardFormatAvailable(CF_TEXT) && OpenClipboard(hWnd)) {
+        if (HANDLE data = GetClipboardData(CF_TEXT)) {
+            if (const char* text = static_cast<const char*>(GlobalLock(data))) {
+                pasted = text;
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+    }
+    if (pasted.empty()) return 0;
+    std::string text = Text();
+    DWORD start = 0, end = 0;
+    SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    start = std::min<DWORD>(start, static_cast<DWORD>(text.size()));
+    end = std::min<DWORD>(std::max(start, end), static_cast<DWORD>(text.size()));
+    if (!AcceptsPaste(pasted, text.substr(0, start) + pasted + text.substr(end))) {
+        MessageBeep(MB_OK);
+        return 0;
+    }
+    return HandleWatched(WM_PASTE, 0, lParam, true);
+}
+
 bool OrvCustomEditBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     if (message == WM_COMMAND) {
         UINT code = HIWORD(wParam);
@@ -216,7 +282,7 @@ bool OrvCustomEditBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam,
         }
     }
     if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) {
-        const ColourScheme& s = *scheme;
+        const ColourScheme& s = surface.Scheme();
         HDC dc = reinterpret_cast<HDC>(wParam);
         SetTextColor(dc, modified ? s[SchemeColour::DisabledText] : s[SchemeColour::Text]);
         SetBkColor(dc, s[SchemeColour::Window]);
@@ -228,7 +294,7 @@ bool OrvCustomEditBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam,
 }
 
 void OrvCustomEditBox::Draw(HDC dc) {
-    const ColourScheme& s = *scheme;
+    const ColourScheme& s = surface.Scheme();
     RECT client = GetClientRect();
     bool enabled = IsWindowEnabled();
     FillSolid(dc, client, enabled ? s[SchemeColour::Window] : s[SchemeColour::Face]);
@@ -290,25 +356,24 @@ int OrvCustomIntegerEditBox::GetValue() const {
 
 void OrvCustomIntegerEditBox::SpinStep(int delta) { SetText(model.Step(Text(), delta), true); }
 
+bool OrvCustomIntegerEditBox::AcceptsPaste(const std::string&, const std::string& result) const {
+    return model.AcceptsText(result);
+}
+
 void OrvCustomIntegerEditBox::OnFocusLost() {
     IntegerBoxModel::Commit c = model.FocusLost(Text());
     if (c.changed) SetText(c.text, true);
 }
 
 void OrvCustomSpinButton::SetColourScheme(const ColourScheme* newScheme) {
-    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
+    surface.SetScheme(newScheme);
     if (hWnd != nullptr) Invalidate(false);
 }
 
 LRESULT OrvCustomSpinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT painted = 0;
+    if (surface.Paint(hWnd, message, painted, [&](HDC dc) { Draw(dc); })) return painted;
     switch (message) {
-        case WM_PAINT: {
-            CPaintDC paint(hWnd);
-            buffer.Paint(hWnd, paint, [&](HDC dc) { Draw(dc); });
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
         case WM_LBUTTONDOWN: {
             buddy.SpinPressed();
             LRESULT r = DefWindowProc(message, wParam, lParam);
@@ -338,7 +403,7 @@ bool OrvCustomSpinButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lPar
 }
 
 void OrvCustomSpinButton::Draw(HDC dc) {
-    const ColourScheme& s = *scheme;
+    const ColourScheme& s = surface.Scheme();
     RECT client = GetClientRect();
     int w = client.right, h = client.bottom;
     FillSolid(dc, client, s[SchemeColour::Face]);

@@ -14,7 +14,7 @@
 
 #include "OrvLib/controls/ColourScheme.h"
 #include "OrvLib/controls/EditBoxModel.h"
-#include "OrvLib/controls/win32/OffscreenBuffer.h"
+#include "OrvLib/controls/win32/SchemedSurface.h"
 #include "OrvLib/controls/win32/SchemePainter.h"
 #include "OrvLib/framework/GdiHolders.h"
 #include "OrvLib/framework/StandardControls.h"
@@ -35,7 +35,7 @@ public:
     ~OrvCustomEditBox() override;
 
     void SetColourScheme(const ColourScheme* scheme);
-    const ColourScheme& Scheme() const { return *scheme; }
+    const ColourScheme& Scheme() const { return surface.Scheme(); }
     CharFilter& Filter() { return filter; }
 
     // With set, the text is applied (after the batch, inside one) and the box is no longer
@@ -54,6 +54,10 @@ public:
 
     void SetListener(OrvEditBoxListener* newListener) { listener = newListener; }
     OrvCustomSpinButton* SpinButton() const { return spin.get(); }
+
+    // Whether a paste may go in: `pasted` is the clipboard's text, `result` the box's text
+    // with it in place of the selection. The default lets every allowed character in.
+    virtual bool AcceptsPaste(const std::string& pasted, const std::string& result) const;
 
     // Called by the arrows.
     virtual void SpinStep(int delta) { (void)delta; }
@@ -82,12 +86,14 @@ private:
     };
     Snapshot Take() const;
     LRESULT HandleWatched(UINT message, WPARAM wParam, LPARAM lParam, bool quietly);
+    // Control+A, C, X, V and Z as their characters arrive; false for any other character.
+    bool Shortcut(WPARAM character);
+    LRESULT Paste(LPARAM lParam);
 
-    const ColourScheme* scheme;
+    SchemedSurface surface;
     CharFilter filter;
     std::unique_ptr<OrvCustomSpinButton> spin;
     int spinOffset = 0;  // the arrows' left edge from the box's right edge
-    OffscreenBuffer buffer;
     OrvBrush background;
     bool modified = false;
     int batch = 0;
@@ -116,6 +122,7 @@ public:
     void SetPercent(int percent) { SetValue(model.ValueOfPercent(percent)); }
 
     void SpinStep(int delta) override;
+    bool AcceptsPaste(const std::string& pasted, const std::string& result) const override;
 
 protected:
     void OnFocusLost() override;
@@ -126,8 +133,7 @@ private:
 
 class OrvCustomSpinButton : public CSpinButtonCtrl {
 public:
-    explicit OrvCustomSpinButton(OrvCustomEditBox& initialBuddy)
-        : buddy(initialBuddy), scheme(&DefaultColourScheme()) {}
+    explicit OrvCustomSpinButton(OrvCustomEditBox& initialBuddy) : buddy(initialBuddy) {}
     void SetColourScheme(const ColourScheme* scheme);
 
 protected:
@@ -137,6 +143,5 @@ protected:
 
 private:
     OrvCustomEditBox& buddy;
-    const ColourScheme* scheme;
-    OffscreenBuffer buffer;
+    SchemedSurface surface;
 };

@@ -6,16 +6,15 @@
 
 using namespace ControlSupport;
 
-OrvCustomSliderCtrl::OrvCustomSliderCtrl(uint32_t optionBits, uint32_t tickFlags)
-    : options(optionBits), scheme(&DefaultColourScheme()) {
+OrvCustomSliderCtrl::OrvCustomSliderCtrl(uint32_t optionBits, uint32_t tickFlags) : options(optionBits) {
     ticks.SetAutomatic((optionBits & SliderOption::kAutoTicks) != 0, tickFlags);
 }
 
 OrvCustomSliderCtrl::~OrvCustomSliderCtrl() = default;
 
 void OrvCustomSliderCtrl::SetColourScheme(const ColourScheme* newScheme) {
-    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
-    if (box) box->SetColourScheme(scheme);
+    surface.SetScheme(newScheme);
+    if (box) box->SetColourScheme(surface.SchemePointer());
     if (hWnd != nullptr) Invalidate(false);
 }
 
@@ -58,7 +57,7 @@ void OrvCustomSliderCtrl::Layout() {
     if (!editBox->CreateControl("EDIT", "", style, ToRECT(placed.box), parent, kBoxId, WS_EX_CLIENTEDGE))
         return;
     editBox->SetFont(GuiFont());
-    editBox->SetColourScheme(scheme);
+    editBox->SetColourScheme(surface.SchemePointer());
     editBox->SetMargins(3, 3);
     editBox->SetWindowPos(hWnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     editBox->SetRange(model.Minimum(), model.Maximum(), false);
@@ -114,17 +113,15 @@ void OrvCustomSliderCtrl::AfterInput(const SliderModel::Codes& codes, bool now) 
 }
 
 LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_PAINT: {
-            CPaintDC paint(hWnd);
+    LRESULT painted = 0;
+    if (surface.Paint(hWnd, message, painted, [&](HDC dc) {
             model.Layout(ToOrvRect(GetClientRect()));
-            buffer.Paint(hWnd, paint, [&](HDC dc) { Draw(dc); });
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
+            Draw(dc);
+        }))
+        return painted;
+    switch (message) {
         case WM_NCPAINT:
-            PaintNonClientFrame(hWnd, *scheme);
+            PaintNonClientFrame(hWnd, surface.Scheme());
             return 0;
         case WM_SIZE:
             model.Layout(ToOrvRect(GetClientRect()));
@@ -191,15 +188,15 @@ LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
         case WM_KEYUP: {
             ControlKey key = KeyOf(wParam);
             SliderModel::Codes codes = message == WM_KEYDOWN ? model.KeyDown(key) : model.KeyUp(key);
-            if (codes.empty()) break;
-            AfterInput(codes, false);
+            if (!codes.empty()) AfterInput(codes, false);
             return 0;
         }
-        case WM_MOUSEWHEEL:
-            AfterInput(
-                model.Wheel(GET_WHEEL_DELTA_WPARAM(wParam), (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0),
-                false);
+        case WM_MOUSEWHEEL: {
+            SliderModel::Codes codes =
+                model.Wheel(GET_WHEEL_DELTA_WPARAM(wParam), (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0);
+            if (!codes.empty()) AfterInput(codes, false);
             return 0;
+        }
         // The trackbar's own messages, answered from the model.
         case TBM_GETPOS:
             return model.Position();
@@ -237,13 +234,19 @@ LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
         case TBM_GETPAGESIZE:
             return static_cast<LRESULT>(model.PageStep());
         default:
+            // The system trackbar beneath keeps a stale range and position: no input and no
+            // timer of its own may reach it, or it would send its own codes to the parent.
+            if ((message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+                (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_TIMER ||
+                message == WM_MOUSELEAVE)
+                return ::DefWindowProcA(hWnd, message, wParam, lParam);
             break;
     }
     return CSliderCtrl::WindowProc(message, wParam, lParam);
 }
 
 void OrvCustomSliderCtrl::Draw(HDC dc) {
-    const ColourScheme& s = *scheme;
+    const ColourScheme& s = surface.Scheme();
     const SliderGeometry& g = model.Geometry();
     RECT whole = ToRECT(g.whole);
     FillSolid(dc, whole, s[SchemeColour::Face]);

@@ -17,7 +17,7 @@
 #include "OrvLib/controls/ColourScheme.h"
 #include "OrvLib/controls/SliderModel.h"
 #include "OrvLib/controls/SliderTicks.h"
-#include "OrvLib/controls/win32/OffscreenBuffer.h"
+#include "OrvLib/controls/win32/SchemedSurface.h"
 #include "OrvLib/controls/win32/OrvCustomEditBox.h"
 #include "OrvLib/framework/StandardControls.h"
 
@@ -69,7 +69,6 @@ private:
     bool laidOut = false;
     POINT boxOffset{};
     std::unique_ptr<OrvCustomSliderEditBox> box;
-    const ColourScheme* scheme;
-    OffscreenBuffer buffer;
+    SchemedSurface surface;
     bool timer = false;
 };

@@ -4,29 +4,23 @@
 
 using namespace ControlSupport;
 
-OrvCustomStatic::OrvCustomStatic() : scheme(&DefaultColourScheme()) {}
-
 void OrvCustomStatic::SetColourScheme(const ColourScheme* newScheme) {
-    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
+    surface.SetScheme(newScheme);
     if (hWnd != nullptr) Invalidate(false);
 }
 
 LRESULT OrvCustomStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    const ColourScheme& s = surface.Scheme();
+    LRESULT painted = 0;
+    if (surface.Paint(hWnd, message, painted, [&](HDC dc) {
+            RECT client = GetClientRect();
+            FillSolid(dc, client, s[SchemeColour::Face]);
+            DrawSchemeText(dc, TextOf(hWnd), client, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX, s);
+        }))
+        return painted;
     switch (message) {
-        case WM_PAINT: {
-            CPaintDC paint(hWnd);
-            buffer.Paint(hWnd, paint, [&](HDC dc) {
-                RECT client = GetClientRect();
-                FillSolid(dc, client, (*scheme)[SchemeColour::Face]);
-                DrawSchemeText(dc, TextOf(hWnd), client, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX,
-                               *scheme);
-            });
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
         case WM_NCPAINT:
-            PaintNonClientFrame(hWnd, *scheme);
+            PaintNonClientFrame(hWnd, s);
             return 0;
         case WM_SETTEXT: {
             LRESULT r = Quietly(hWnd, [&] { return DefWindowProc(message, wParam, lParam); });
@@ -38,10 +32,8 @@ LRESULT OrvCustomStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
     }
 }
 
-OrvBitmapStatic::OrvBitmapStatic() : scheme(&DefaultColourScheme()) {}
-
 void OrvBitmapStatic::SetColourScheme(const ColourScheme* newScheme) {
-    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
+    surface.SetScheme(newScheme);
     prepared = false;
     if (hWnd != nullptr) Invalidate(false);
 }
@@ -51,7 +43,7 @@ void OrvBitmapStatic::Prepare() {
     ButtonBitmap::Pixels source = PixelsOf(GetBitmap());
     width = source.width;
     height = source.height;
-    const ColourScheme& s = *scheme;
+    const ColourScheme& s = surface.Scheme();
     coloured.Reset(source.width > 0 ? BitmapOf(ButtonBitmap::SchemeColoured(
                                           source, s[SchemeColour::Highlight], s[SchemeColour::Face],
                                           s[SchemeColour::Shadow]))
@@ -59,25 +51,21 @@ void OrvBitmapStatic::Prepare() {
 }
 
 LRESULT OrvBitmapStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_PAINT: {
-            CPaintDC paint(hWnd);
+    LRESULT painted = 0;
+    if (surface.Paint(hWnd, message, painted, [&](HDC dc) {
             if (!prepared) Prepare();
-            buffer.Paint(hWnd, paint, [&](HDC dc) {
-                RECT client = GetClientRect();
-                // The scheme's face around the picture, so the label matches its dialog.
-                FillSolid(dc, client, (*scheme)[SchemeColour::Face]);
-                if (coloured) {
-                    OrvMemoryDC source(dc);
-                    OrvSelection selected(source, coloured);
-                    BitBlt(dc, (client.right - width) / 2, (client.bottom - height) / 2, width, height,
-                           source, 0, 0, SRCCOPY);
-                }
-            });
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
+            RECT client = GetClientRect();
+            // The scheme's face around the picture, so the label matches its dialog.
+            FillSolid(dc, client, surface.Scheme()[SchemeColour::Face]);
+            if (coloured) {
+                OrvMemoryDC source(dc);
+                OrvSelection selected(source, coloured);
+                BitBlt(dc, (client.right - width) / 2, (client.bottom - height) / 2, width, height, source, 0,
+                       0, SRCCOPY);
+            }
+        }))
+        return painted;
+    switch (message) {
         case WM_SYSCOLORCHANGE:
             prepared = false;
             Invalidate(false);

@@ -5,24 +5,21 @@
 #include <windows.h>
 
 #include "OrvLib/controls/ColourScheme.h"
-#include "OrvLib/controls/win32/OffscreenBuffer.h"
+#include "OrvLib/controls/win32/SchemedSurface.h"
 #include "OrvLib/framework/GdiHolders.h"
 #include "OrvLib/framework/StandardControls.h"
 
 class OrvCustomStatic : public CStatic {
 public:
-    OrvCustomStatic();
     void SetColourScheme(const ColourScheme* scheme);
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    const ColourScheme* scheme;
-    OffscreenBuffer buffer;
+    SchemedSurface surface;
 };
 
 class OrvBitmapStatic : public CStatic {
 public:
-    OrvBitmapStatic();
     void SetColourScheme(const ColourScheme* scheme);
 
 protected:
@@ -35,6 +32,5 @@ private:
     int width = 0;
     int height = 0;
     bool prepared = false;
-    const ColourScheme* scheme;
-    OffscreenBuffer buffer;
+    SchemedSurface surface;
 };

@@ -247,7 +247,7 @@ void OrvGridControl::Draw(HDC dc) {
             std::string name = model.Item(i).text;
             DrawTextA(dc, name.c_str(), -1, &text,
                       DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-            if (selected && GetFocus() == hWnd) {
+            if (i == model.FocusedItem() && GetFocus() == hWnd) {
                 SetTextColor(dc, s[SchemeColour::Text]);
                 DrawFocusRect(dc, &cell);
             }

@@ -20,9 +20,14 @@ bool OrvPSPreviewLocatorPopup::Open(POINT screenPoint) {
     const OrvImage2* image = filter->GetLocatorImage();
     const OrvSize size =
         image != nullptr && !image->IsEmpty() ? OrvSize{image->Width(), image->AbsHeight()} : OrvSize{};
-    const OrvRect r = ViewModel::LocatorPopupRect(
-        OrvPoint{screenPoint.x, screenPoint.y}, size,
-        OrvSize{GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYDLGFRAME)});
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromPoint(screenPoint, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& w = monitor.rcWork;
+    const OrvRect r =
+        ViewModel::LocatorPopupRect(OrvPoint{screenPoint.x, screenPoint.y}, size,
+                                    OrvSize{GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYDLGFRAME)},
+                                    OrvRect{w.left, w.top, w.right, w.bottom});
     // No class style: the pop-up lives only while the button is held.
     if (OrvWindowClass(kPopupKind, 0) == nullptr) return false;
     if (!Create(kPopupKind, "Preview Locator", WS_POPUP, RECT{r.left, r.top, r.right, r.bottom},

@@ -5,8 +5,6 @@
 #include "product/dialog/ChooserPreview.h"
 #include "product/dialog/ThumbnailList.h"
 
-OrvPSFileImagePreviewControl::OrvPSFileImagePreviewControl() : scheme(&DefaultColourScheme()) {}
-
 void OrvPSFileImagePreviewControl::SetFile(const std::string& newPath) {
     if (newPath == path) return;
     path = newPath;
@@ -16,12 +14,12 @@ void OrvPSFileImagePreviewControl::SetFile(const std::string& newPath) {
 }
 
 void OrvPSFileImagePreviewControl::SetColourScheme(const ColourScheme* newScheme) {
-    scheme = newScheme != nullptr ? newScheme : &DefaultColourScheme();
+    surface.SetScheme(newScheme);
     if (hWnd != nullptr) Invalidate(false);
 }
 
 void OrvPSFileImagePreviewControl::PreSubclassWindow() {
-    buffer.SetWindow(hWnd);
+    surface.Buffer().SetWindow(hWnd);
     if (!path.empty()) Prepare();
 }
 
@@ -29,33 +27,28 @@ void OrvPSFileImagePreviewControl::Prepare() {
     ++preparations;
     RECT client;
     ::GetClientRect(hWnd, &client);
-    if (!PrepareChooserPreview(path, OrvSize{client.right, client.bottom}, (*scheme)[SchemeColour::Face],
-                               image))
+    if (!PrepareChooserPreview(path, OrvSize{client.right, client.bottom},
+                               surface.Scheme()[SchemeColour::Face], image))
         image.Release();
 }
 
 void OrvPSFileImagePreviewControl::Draw(HDC dc) {
     RECT client;
     ::GetClientRect(hWnd, &client);
-    FillSolid(dc, client, (*scheme)[SchemeColour::Face]);
-    PaintFrame(dc, FrameStyle::Sunken, client, *scheme);
+    FillSolid(dc, client, surface.Scheme()[SchemeColour::Face]);
+    PaintFrame(dc, FrameStyle::Sunken, client, surface.Scheme());
     if (image.IsEmpty()) return;
     const OrvSize size{image.GetWidth(), image.GetHeight()};
     const OrvRect place = FitCentred(size, OrvRect{0, 0, client.right, client.bottom});
     if (place.IsEmpty()) return;
     image.Draw(reinterpret_cast<OrvSurface::DC>(dc), place, OrvRect{0, 0, size.width, size.height},
-               image.GetTransparent(), (*scheme)[SchemeColour::Face], 0);
+               image.GetTransparent(), surface.Scheme()[SchemeColour::Face], 0);
 }
 
 LRESULT OrvPSFileImagePreviewControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT painted = 0;
+    if (surface.Paint(hWnd, message, painted, [this](HDC dc) { Draw(dc); })) return painted;
     switch (message) {
-        case WM_PAINT: {
-            CPaintDC paint(hWnd);
-            buffer.Paint(hWnd, paint, [this](HDC dc) { Draw(dc); });
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
         case WM_SIZE:
             if (!path.empty()) Prepare();
             Invalidate(false);

@@ -8,14 +8,12 @@
 #include <string>
 
 #include "OrvLib/controls/ColourScheme.h"
-#include "OrvLib/controls/win32/OffscreenBuffer.h"
+#include "OrvLib/controls/win32/SchemedSurface.h"
 #include "OrvLib/framework/CWnd.h"
 #include "OrvLib/image/OrvImage2.h"
 
 class OrvPSFileImagePreviewControl : public CWnd {
 public:
-    OrvPSFileImagePreviewControl();
-
     // The same path again changes nothing.
     void SetFile(const std::string& path);
     const std::string& File() const { return path; }
@@ -31,9 +29,8 @@ private:
     void Prepare();
     void Draw(HDC dc);
 
-    const ColourScheme* scheme;
+    SchemedSurface surface;
     std::string path;
     OrvImage2 image;
-    OffscreenBuffer buffer;
     int preparations = 0;
 };

@@ -60,10 +60,7 @@ OptionsPageState PSVarnOptionsChild::ReadControls() const {
     return page;
 }
 
-void PSVarnOptionsChild::Apply(bool quick) {
-    ApplyOptionsPage(ReadControls(), owner.PageParameters());
-    owner.UpdatePreview(quick);
-}
+void PSVarnOptionsChild::WriteControls() { ApplyOptionsPage(ReadControls(), owner.PageParameters()); }
 
 void PSVarnOptionsChild::UpdateEnabling() {
     static const int texture[] = {IDC_TEXTURE_AMOUNT, 0};
@@ -73,15 +70,15 @@ void PSVarnOptionsChild::UpdateEnabling() {
 // The runtime's own generator, shared with anything else in the module that uses it.
 void PSVarnOptionsChild::OnRandomise() {
     seed.SetValue(RandomisedSeed(std::rand()));
-    Apply(false);
+    Apply(PreviewInput::Settle);
 }
 
 // The box has clamped its text into the range before the page hears of the focus loss.
-void PSVarnOptionsChild::OnSeedCommitted() { Apply(false); }
+void PSVarnOptionsChild::OnSeedCommitted() { Apply(PreviewInput::Settle); }
 
 void PSVarnOptionsChild::OnTexture() {
-    Apply(false);
+    Apply(PreviewInput::Settle);
     UpdateEnabling();
 }
 
-void PSVarnOptionsChild::OnOption() { Apply(false); }
+void PSVarnOptionsChild::OnOption() { Apply(PreviewInput::Settle); }

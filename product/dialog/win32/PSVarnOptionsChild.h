@@ -16,9 +16,8 @@ class PSVarnOptionsChild : public PSVarnPage {
 public:
     explicit PSVarnOptionsChild(PSVarnPageOwner& owner);
 
-    void Apply(bool quick) override;
-
 protected:
+    void WriteControls() override;
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* dx) override;
 

@@ -1,11 +1,15 @@
 #include "product/dialog/win32/PSVarnPage.h"
 
+#include <cstring>
+#include <vector>
+
 #include "OrvLib/controls/win32/SchemePainter.h"
 #include "product/dialog/PageRules.h"
 
 BEGIN_MESSAGE_MAP(PSVarnPage, CDialog)
 ON_WM_HSCROLL(&PSVarnPage::OnHScroll)
 ON_WM_ERASEBKGND(&PSVarnPage::OnEraseBkgnd)
+ON_WM_TIMER(&PSVarnPage::OnTimer)
 END_MESSAGE_MAP()
 
 PSVarnPage::PSVarnPage(UINT initialTemplateId, PSVarnPageOwner& initialOwner)
@@ -17,9 +21,28 @@ bool PSVarnPage::Create(HWND parentWindow, const RECT& place) {
     return true;
 }
 
+void PSVarnPage::Apply(PreviewInput input) {
+    // The whole block, extension included: the Variation page writes there.
+    const uint8_t* block = owner.PageBlock();
+    const std::vector<uint8_t> before(block, block + owner.PageBlockSize());
+    WriteControls();
+    Carry(pacer.Input(input, std::memcmp(before.data(), block, before.size()) != 0));
+}
+
+void PSVarnPage::Carry(PreviewPacer::Action action) {
+    if (action.stopTimer) KillTimer(kSettleTimer);
+    if (action.armTimer) SetTimer(kSettleTimer, PreviewPacer::kSettleMs);
+    if (action.render != PreviewPacer::Render::None)
+        owner.UpdatePreview(action.render == PreviewPacer::Render::Quick);
+}
+
+void PSVarnPage::OnTimer(UINT_PTR id) {
+    if (id == kSettleTimer) Carry(pacer.TimerEnded());
+}
+
 void PSVarnPage::OnHScroll(UINT code, UINT, HWND) {
-    const PreviewRequest request = SliderScrollPreview(int(code));
-    if (request != PreviewRequest::None) Apply(request == PreviewRequest::Quick);
+    PreviewInput input;
+    if (SliderScrollInput(int(code), input)) Apply(input);
 }
 
 BOOL PSVarnPage::OnEraseBkgnd(HDC dc) {

@@ -1,6 +1,7 @@
 // What the effect dialog's pages share: the owner they write for, creation from their
-// template at the place the dialog gives, sliders that apply on their scroll codes, and
-// the background filled with the scheme's face colour.
+// template at the place the dialog gives, sliders that apply on their scroll codes, the
+// pacing of the previews their changes ask for (PreviewPacer.h, with its settle timer on
+// the page), and the background filled with the scheme's face colour.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 #include "OrvLib/framework/CDialog.h"
 #include "OrvLib/framework/MessageMap.h"
 #include "OrvLib/framework/StandardControls.h"
+#include "product/dialog/PreviewPacer.h"
 #include "product/dialog/win32/PSVarnPageOwner.h"
 
 class PSVarnPage : public CDialog, public OrvDialogHelper {
@@ -18,8 +20,9 @@ public:
     // The page's window from its template as a child of parent, moved to place.
     bool Create(HWND parent, const RECT& place);
     // The single write path of a page with sliders: the controls into the block, then the
-    // preview.
-    virtual void Apply(bool) {}
+    // preview the pacer asks for.
+    void Apply(PreviewInput input);
+    const PreviewPacer& Pacer() const { return pacer; }
     // Called each time the page is brought to the front.
     virtual void Shown() {}
 
@@ -27,11 +30,19 @@ protected:
     static bool Checked(const CButton& box) { return box.GetCheck() == BST_CHECKED; }
     static void SetChecked(CButton& box, bool on) { box.SetCheck(on ? BST_CHECKED : BST_UNCHECKED); }
 
+    // The controls into the block; the default writes nothing.
+    virtual void WriteControls() {}
+
     PSVarnPageOwner& owner;
 
 private:
+    static constexpr UINT_PTR kSettleTimer = 7;
+    void Carry(PreviewPacer::Action action);
     void OnHScroll(UINT code, UINT position, HWND bar);
+    void OnTimer(UINT_PTR id);
     BOOL OnEraseBkgnd(HDC dc);
+
+    PreviewPacer pacer;
 
     DECLARE_MESSAGE_MAP()
 };

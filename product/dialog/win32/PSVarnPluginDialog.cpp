@@ -195,7 +195,8 @@ void PSVarnPluginDialog::ShowSelectedPage() {
 void PSVarnPluginDialog::UpdateZoomButtons() {
     zoomIn.EnableWindow(plugin->CanZoomIn());
     zoomOut.EnableWindow(plugin->CanZoomOut());
-    locator.EnableWindow(plugin->CanZoomOut());
+    // Also where the largest zoom level is capped and still shows only a part.
+    locator.EnableWindow(!(plugin->GetViewRect() == plugin->GetFilterRect()));
 }
 
 void PSVarnPluginDialog::EnableToolTips() {

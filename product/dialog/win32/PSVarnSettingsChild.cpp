@@ -21,6 +21,7 @@ ON_BN_CLICKED(IDC_FADE_WITH_DEPTH, &PSVarnSettingsChild::OnDepthCheck)
 ON_BN_CLICKED(IDC_ROTATION_ANGLE, &PSVarnSettingsChild::OnAngleChanged)
 ON_BN_CLICKED(IDC_ORDER_BY_DEPTH, &PSVarnSettingsChild::OnGroupCheck)
 ON_BN_CLICKED(IDC_DESATURATE_WITH_DEPTH, &PSVarnSettingsChild::OnDepthCheck)
+ON_NOTIFY(OrvAngleControl2::kPressed, IDC_ROTATION_ANGLE, &PSVarnSettingsChild::OnAnglePressed)
 ON_NOTIFY(OrvAngleControl2::kReleased, IDC_ROTATION_ANGLE, &PSVarnSettingsChild::OnAngleReleased)
 END_MESSAGE_MAP()
 
@@ -113,10 +114,7 @@ SettingsPageState PSVarnSettingsChild::ReadControls() const {
     return page;
 }
 
-void PSVarnSettingsChild::Apply(bool quick) {
-    ApplySettingsPage(ReadControls(), owner.PageParameters());
-    owner.UpdatePreview(quick);
-}
+void PSVarnSettingsChild::WriteControls() { ApplySettingsPage(ReadControls(), owner.PageParameters()); }
 
 void PSVarnSettingsChild::UpdateEnabling() {
     const SettingsEnabling e = SettingsPageEnabling(ReadControls());
@@ -133,12 +131,18 @@ void PSVarnSettingsChild::UpdateEnabling() {
 }
 
 void PSVarnSettingsChild::OnGroupCheck() {
-    Apply(false);
+    Apply(PreviewInput::Settle);
     UpdateEnabling();
 }
 
-void PSVarnSettingsChild::OnDepthCheck() { Apply(false); }
+void PSVarnSettingsChild::OnDepthCheck() { Apply(PreviewInput::Settle); }
 
-void PSVarnSettingsChild::OnAngleChanged() { Apply(true); }
+// Wheel, keys, typed values and the box's arrows are steps; only the needle held is quick.
+void PSVarnSettingsChild::OnAngleChanged() { Apply(needleHeld ? PreviewInput::Held : PreviewInput::Step); }
 
-void PSVarnSettingsChild::OnAngleReleased(NMHDR*, LRESULT*) { Apply(false); }
+void PSVarnSettingsChild::OnAnglePressed(NMHDR*, LRESULT*) { needleHeld = true; }
+
+void PSVarnSettingsChild::OnAngleReleased(NMHDR*, LRESULT*) {
+    needleHeld = false;
+    Apply(PreviewInput::Settle);
+}

@@ -1,6 +1,6 @@
 // The "Settings" page: density, rotation, opacity, scaling and depth. Every change is
 // written at once into the live block through the page's one write path, then the owner
-// refreshes the preview (quick while a thumb or the angle needle is dragged).
+// refreshes the preview as the page's pacer says (quick only while input goes on).
 #pragma once
 
 #include <windows.h>
@@ -16,9 +16,8 @@ class PSVarnSettingsChild : public PSVarnPage {
 public:
     explicit PSVarnSettingsChild(PSVarnPageOwner& owner);
 
-    void Apply(bool quick) override;
-
 protected:
+    void WriteControls() override;
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* dx) override;
 
@@ -29,7 +28,10 @@ private:
     void OnGroupCheck();
     void OnDepthCheck();
     void OnAngleChanged();
+    void OnAnglePressed(NMHDR* header, LRESULT* result);
     void OnAngleReleased(NMHDR* header, LRESULT* result);
+
+    bool needleHeld = false;
 
     OrvCustomStatic scalePanel, rotationPanel, opacityLabel, densityLabel;
     OrvBitmapStatic opacityFull, opacityEmpty;

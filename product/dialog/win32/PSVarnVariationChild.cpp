@@ -84,9 +84,8 @@ VariationPageState PSVarnVariationChild::ReadControls() const {
     return page;
 }
 
-void PSVarnVariationChild::Apply(bool quick) {
+void PSVarnVariationChild::WriteControls() {
     ApplyVariationPage(ReadControls(), owner.PageBlock(), owner.PageBlockSize());
-    owner.UpdatePreview(quick);
 }
 
 void PSVarnVariationChild::UpdateEnabling() {
@@ -97,4 +96,4 @@ void PSVarnVariationChild::UpdateEnabling() {
     EnableControls(colour, ColourVariationEnabled(owner.PageParameters().applyAsTexture != 0));
 }
 
-void PSVarnVariationChild::OnChoice() { Apply(false); }
+void PSVarnVariationChild::OnChoice() { Apply(PreviewInput::Settle); }

@@ -16,7 +16,6 @@ class PSVarnVariationChild : public PSVarnPage {
 public:
     explicit PSVarnVariationChild(PSVarnPageOwner& owner);
 
-    void Apply(bool quick) override;
     // A relief has no colour: the colour variations are off while the block says texture,
     // which the Options page may have changed since the page was last shown.
     void Shown() override { UpdateEnabling(); }
@@ -24,6 +23,7 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* dx) override;
+    void WriteControls() override;
 
 private:
     VariationPageState ReadControls() const;

@@ -51,6 +51,18 @@ struct Buttons {
     }
 };
 
+TEST(Buttons, BitmapButtonShowsTheFocusAroundItsPicture) {
+    Buttons b;
+    int w = 0, h = 0, changed = 0;
+    const std::vector<uint32_t> plain = Harness::CaptureWindow(b.zoom.hWnd, w, h);
+    b.zoom.SetFocus();
+    Harness::Pump(30);
+    const std::vector<uint32_t> focused = Harness::CaptureWindow(b.zoom.hWnd, w, h);
+    for (size_t i = 0; i < plain.size() && i < focused.size(); ++i) changed += plain[i] != focused[i];
+    EXPECT_GT(changed, (w + h) / 2) << "a dotted frame inside the bevel";
+    Harness::SaveScreenshot(b.parent.hWnd, "controls-buttons-zoom-focused");
+}
+
 TEST(Buttons, CheckBoxClickToggleOnceAndReleaseOutsideDoesNothing) {
     Buttons b;
     Harness::Click(b.depth.hWnd, 5, 10);

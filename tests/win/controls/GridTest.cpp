@@ -70,6 +70,13 @@ TEST(GridList, ClickSelectsAndDragNotifiesOnceOnReleaseAndEscapeRestores) {
 TEST(GridList, KeysMoveTheSelectionAndScrollItIntoView) {
     Grid g;
     g.grid.SetFocus();
+    Harness::Pump(30);
+    // Nothing selected yet, the focus shows on the cell the first key selects.
+    const OrvRect first = g.grid.Model().CellRect(0);
+    int dots = 0;
+    for (int x = first.left; x < first.right; ++x)
+        dots += Harness::ClientPixel(g.grid.hWnd, x, first.top) != TestScheme()[SchemeColour::Window];
+    EXPECT_GT(dots, first.Width() / 3);
     Harness::Key(VK_DOWN);
     EXPECT_EQ(g.grid.GetSelection(), 0);
     EXPECT_EQ(g.Commands(), 1);

@@ -77,8 +77,28 @@ TEST(Sliders, ChannelPressPagesAndKeysAndWheelStep) {
     Harness::MoveTo(s.density.hWnd, 20, 15);
     Harness::Wheel(WHEEL_DELTA);
     EXPECT_EQ(s.density.GetPos(), 20);
-    EXPECT_EQ(s.parent.Codes(WM_HSCROLL, kDensity), (Codes{TB_THUMBPOSITION}));
+    EXPECT_EQ(s.parent.Codes(WM_HSCROLL, kDensity), (Codes{TB_LINEDOWN}));
     Harness::SaveScreenshot(s.parent.hWnd, "controls-slider-focused");
+
+    // The slider's own keys, each with its code and the end; any other key sends nothing,
+    // so nothing reaches the system trackbar beneath.
+    const struct {
+        WORD key;
+        int position;
+        UINT code;
+    } keys[] = {{VK_NEXT, 40, TB_PAGEDOWN},
+                {VK_PRIOR, 20, TB_PAGEUP},
+                {VK_END, 100, TB_BOTTOM},
+                {VK_HOME, 0, TB_TOP},
+                {'A', 0, 0},
+                {VK_F2, 0, 0}};
+    for (const auto& k : keys) {
+        s.parent.Clear();
+        Harness::Key(k.key);
+        EXPECT_EQ(s.density.GetPos(), k.position) << k.key;
+        EXPECT_EQ(s.parent.Codes(WM_HSCROLL, kDensity), k.code != 0 ? (Codes{k.code, TB_ENDTRACK}) : Codes{})
+            << k.key;
+    }
 }
 
 TEST(Sliders, HeldChannelRepeatsPagesUntilTheThumbReachesThePointer) {

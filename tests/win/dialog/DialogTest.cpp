@@ -33,7 +33,7 @@ bool ButtonsFollow(HWND dialog, const PSVarnPlugin& plugin) {
     return Eventually([&] {
         return Enabled(dialog, IDC_ZOOM_IN) == plugin.CanZoomIn() &&
                Enabled(dialog, IDC_ZOOM_OUT) == plugin.CanZoomOut() &&
-               Enabled(dialog, IDC_LOCATOR) == plugin.CanZoomOut();
+               Enabled(dialog, IDC_LOCATOR) == !(plugin.GetViewRect() == plugin.GetFilterRect());
     });
 }
 
