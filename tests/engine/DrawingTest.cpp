@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "product/engine/PlacementDrawing.h"
+#include "tests/engine/TestObjects.h"
 
 namespace {
 
@@ -18,20 +19,7 @@ struct Buffer {
     uint8_t* At(int32_t x, int32_t y) { return &pixels[(size_t(y) * w + x) * bytes]; }
 };
 
-// A w x h colour object: pixel (x, y) = (10 + x, 20 + y, 30, alpha).
 using Image = std::unique_ptr<OrvImage2>;
-
-Image Object(int32_t w, int32_t h, uint8_t alpha = 255) {
-    Image image = std::make_unique<OrvImage2>();
-    image->Create(w, h, 32, nullptr);
-    image->SetHasAlpha(true);
-    for (int32_t y = 0; y < h; ++y)
-        for (int32_t x = 0; x < w; ++x) {
-            uint8_t* p = image->RowAddress(y) + x * 4;
-            p[0] = uint8_t(10 + x), p[1] = uint8_t(20 + y), p[2] = 30, p[3] = alpha;
-        }
-    return image;
-}
 
 Image Relief(int32_t w, int32_t h, uint8_t value) {
     Image image = std::make_unique<OrvImage2>();

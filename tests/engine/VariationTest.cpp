@@ -11,6 +11,7 @@
 #include "product/engine/PlacementDrawing.h"
 #include "product/engine/PlacementList.h"
 #include "product/engine/Variation.h"
+#include "tests/engine/TestObjects.h"
 
 namespace {
 
@@ -136,19 +137,6 @@ TEST(VariationTest, NoVariationMovesAcopyOrChangesAnotherOfTheSameCopy) {
         EXPECT_LT(flipped, int32_t(plain.size()) / 3);
         EXPECT_GT(faded, int32_t(plain.size()) * 9 / 10);
     }
-}
-
-// A w x h object: pixel (x, y) = (10 + x, 20 + y, 30), opaque.
-std::unique_ptr<OrvImage2> Object(int32_t w, int32_t h) {
-    auto image = std::make_unique<OrvImage2>();
-    image->Create(w, h, 32, nullptr);
-    image->SetHasAlpha(true);
-    for (int32_t y = 0; y < h; ++y)
-        for (int32_t x = 0; x < w; ++x) {
-            uint8_t* p = image->RowAddress(y) + x * 4;
-            p[0] = uint8_t(10 + x), p[1] = uint8_t(20 + y), p[2] = 30, p[3] = 255;
-        }
-    return image;
 }
 
 TEST(VariationTest, MirroredCopiesCoverTheSamePixelsReversed) {

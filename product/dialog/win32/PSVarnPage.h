@@ -10,6 +10,7 @@
 #include "OrvLib/framework/CDialog.h"
 #include "OrvLib/framework/MessageMap.h"
 #include "OrvLib/framework/StandardControls.h"
+#include "product/dialog/PageRules.h"
 #include "product/dialog/PreviewPacer.h"
 #include "product/dialog/win32/PSVarnPageOwner.h"
 
@@ -29,6 +30,9 @@ public:
 protected:
     static bool Checked(const CButton& box) { return box.GetCheck() == BST_CHECKED; }
     static void SetChecked(CButton& box, bool on) { box.SetCheck(on ? BST_CHECKED : BST_UNCHECKED); }
+    static void SetRange(CSliderCtrl& slider, SliderRange range) {
+        slider.SetRange(range.minimum, range.maximum);
+    }
 
     // The controls into the block; the default writes nothing.
     virtual void WriteControls() {}

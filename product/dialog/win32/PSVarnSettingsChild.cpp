@@ -3,15 +3,6 @@
 #include "OrvLib/framework/DataExchange.h"
 #include "product/resources/ResourceIds.h"
 
-namespace {
-
-void SetRange(CSliderCtrl& slider, SettingsSlider which) {
-    const SliderRange range = SettingsSliderRange(which);
-    slider.SetRange(range.minimum, range.maximum);
-}
-
-}  // namespace
-
 BEGIN_MESSAGE_MAP(PSVarnSettingsChild, PSVarnPage)
 ON_BN_CLICKED(IDC_ROTATE_IMAGES, &PSVarnSettingsChild::OnGroupCheck)
 ON_BN_CLICKED(IDC_RANDOMISE_ROTATION, &PSVarnSettingsChild::OnGroupCheck)
@@ -71,11 +62,11 @@ BOOL PSVarnSettingsChild::OnInitDialog() {
         panel->ModifyStyle(0, WS_CLIPSIBLINGS);
         ::SetWindowPos(panel->hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
-    SetRange(density, SettingsSlider::Density);
-    SetRange(randomRotation, SettingsSlider::RandomRotation);
-    SetRange(scale, SettingsSlider::Scale);
-    SetRange(randomScale, SettingsSlider::RandomScale);
-    SetRange(opacity, SettingsSlider::Opacity);
+    SetRange(density, SettingsSliderRange(SettingsSlider::Density));
+    SetRange(randomRotation, SettingsSliderRange(SettingsSlider::RandomRotation));
+    SetRange(scale, SettingsSliderRange(SettingsSlider::Scale));
+    SetRange(randomScale, SettingsSliderRange(SettingsSlider::RandomScale));
+    SetRange(opacity, SettingsSliderRange(SettingsSlider::Opacity));
 
     // Loading shows the block; it asks for no preview.
     const SettingsPageState page = LoadSettingsPage(owner.PageParameters());

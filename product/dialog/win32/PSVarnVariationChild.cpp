@@ -8,11 +8,6 @@ namespace {
 // Each slider carries its number box to its right.
 constexpr uint32_t kSliderOptions = SliderOption::kNumberBox | SliderOption::kBoxRight;
 
-void SetRange(CSliderCtrl& slider, VariationSlider which) {
-    const SliderRange range = VariationSliderRange(which);
-    slider.SetRange(range.minimum, range.maximum);
-}
-
 }  // namespace
 
 BEGIN_MESSAGE_MAP(PSVarnVariationChild, PSVarnPage)
@@ -55,9 +50,9 @@ void PSVarnVariationChild::DoDataExchange(CDataExchange* dx) {
 
 BOOL PSVarnVariationChild::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetRange(hue, VariationSlider::Hue);
-    SetRange(brightness, VariationSlider::Brightness);
-    SetRange(opacity, VariationSlider::Opacity);
+    SetRange(hue, VariationSliderRange(VariationSlider::Hue));
+    SetRange(brightness, VariationSliderRange(VariationSlider::Brightness));
+    SetRange(opacity, VariationSliderRange(VariationSlider::Opacity));
 
     // Loading shows the block; it asks for no preview.
     const VariationPageState page = LoadVariationPage(owner.PageBlock(), owner.PageBlockSize());
