@@ -9,6 +9,7 @@
 #include <cstring>
 #include <functional>
 
+#include "host/cli/ImageFile.h"
 #include "product/engine/SettingsTable.h"
 
 namespace VarnCli {
@@ -106,6 +107,17 @@ Setter Text(std::string ApplyOptions::*field) {
     };
 }
 
+Setter WholeOption(const char* name, long long min, long long max, int32_t ApplyOptions::*field) {
+    return [=](const std::string& value, ApplyOptions& options, std::string& error) {
+        if (!ParseWhole(value, min, max, options.*field)) {
+            error = std::string(name) + " takes a whole number from " + std::to_string(min) + " to " +
+                    std::to_string(max) + ", not " + Quoted(value);
+            return false;
+        }
+        return true;
+    };
+}
+
 const char* const kObjectSourcesClash = "--object, --folder and --preset exclude each other";
 
 // --object and --folder are the dialog's custom entry: a path, its kind and category -1.
@@ -146,7 +158,8 @@ std::vector<OptionRule<ApplyOptions>> SettingOptionRules() {
     return rules;
 }
 
-const std::vector<OptionRule<ApplyOptions>>& ApplyOptionRules() {
+// The objects, settings and run options of apply that batch takes too.
+const std::vector<OptionRule<ApplyOptions>>& SharedOptionRules() {
     static const std::vector<OptionRule<ApplyOptions>> rules = [] {
         std::vector<OptionRule<ApplyOptions>> all = SettingOptionRules();
         const std::vector<OptionRule<ApplyOptions>> own = {
@@ -166,20 +179,11 @@ const std::vector<OptionRule<ApplyOptions>>& ApplyOptionRules() {
                  options.preset = value;
                  return true;
              }},
-            {"--mask", true, Text(&ApplyOptions::mask)},
             {"--params", true, Text(&ApplyOptions::paramsFile)},
-            {"--save-params", true, Text(&ApplyOptions::saveParams)},
             {"--plugin", true, Text(&ApplyOptions::plugin)},
             {"--quiet", false,
              [](const std::string&, ApplyOptions& options, std::string&) {
                  options.quiet = true;
-                 return true;
-             }},
-            {"--cancel", false, Answer(DialogAnswer::Cancel)},
-            {"--dialog", false, Answer(DialogAnswer::Person)},
-            {"--timing", false,
-             [](const std::string&, ApplyOptions& options, std::string&) {
-                 options.timing = true;
                  return true;
              }},
             {"--threads", true,
@@ -190,8 +194,101 @@ const std::vector<OptionRule<ApplyOptions>>& ApplyOptionRules() {
                  }
                  return true;
              }},
+            {"--png-level", true, WholeOption("--png-level", 0, 9, &ApplyOptions::pngLevel)},
+            {"--quality", true, WholeOption("--quality", 1, 100, &ApplyOptions::jpegQuality)},
         };
         all.insert(all.begin(), own.begin(), own.end());
+        return all;
+    }();
+    return rules;
+}
+
+const std::vector<OptionRule<ApplyOptions>>& ApplyOptionRules() {
+    static const std::vector<OptionRule<ApplyOptions>> rules = [] {
+        std::vector<OptionRule<ApplyOptions>> all = SharedOptionRules();
+        all.insert(all.end(), {
+                                  {"--mask", true, Text(&ApplyOptions::mask)},
+                                  {"--save-params", true, Text(&ApplyOptions::saveParams)},
+                                  {"--cancel", false, Answer(DialogAnswer::Cancel)},
+                                  {"--dialog", false, Answer(DialogAnswer::Person)},
+                                  {"--timing", false,
+                                   [](const std::string&, ApplyOptions& options, std::string&) {
+                                       options.timing = true;
+                                       return true;
+                                   }},
+                              });
+        return all;
+    }();
+    return rules;
+}
+
+template <typename Options>
+std::function<bool(const std::string&, Options&, std::string&)> Switch(bool Options::*field) {
+    return [=](const std::string&, Options& options, std::string&) {
+        options.*field = true;
+        return true;
+    };
+}
+
+// --shard K/N: the K-th of N shares, K from 1 to N.
+bool ParseShard(const std::string& value, BatchOptions& options, std::string& error) {
+    const size_t slash = value.find('/');
+    int32_t index = 0, count = 0;
+    if (slash == std::string::npos || !ParseWhole(value.substr(0, slash), 1, 1000000, index) ||
+        !ParseWhole(value.substr(slash + 1), 1, 1000000, count) || index > count) {
+        error = "--shard takes K/N with K from 1 to N, not " + Quoted(value);
+        return false;
+    }
+    options.shardIndex = index;
+    options.shardCount = count;
+    return true;
+}
+
+const std::vector<OptionRule<BatchOptions>>& BatchOptionRules() {
+    static const std::vector<OptionRule<BatchOptions>> rules = [] {
+        std::vector<OptionRule<BatchOptions>> all;
+        for (const OptionRule<ApplyOptions>& shared : SharedOptionRules()) {
+            const auto set = shared.set;
+            all.push_back({shared.name, shared.takesValue,
+                           [set](const std::string& value, BatchOptions& options, std::string& error) {
+                               return set(value, options.settings, error);
+                           }});
+        }
+        all.insert(all.end(),
+                   {
+                       {"--out", true,
+                        [](const std::string& value, BatchOptions& options, std::string&) {
+                            options.outFolder = value;
+                            return true;
+                        }},
+                       {"--recursive", false, Switch(&BatchOptions::recursive)},
+                       {"--format", true,
+                        [](const std::string& value, BatchOptions& options, std::string& error) {
+                            if (value != "png" && value != "jpeg") {
+                                error = "--format takes png or jpeg, not " + Quoted(value);
+                                return false;
+                            }
+                            options.format = value == "png" ? OutputFormat::Png : OutputFormat::Jpeg;
+                            return true;
+                        }},
+                       {"--seed-per-image", false, Switch(&BatchOptions::seedPerImage)},
+                       {"--jobs", true,
+                        [](const std::string& value, BatchOptions& options, std::string& error) {
+                            if (!ParseWhole(value, 1, 256, options.jobs)) {
+                                error = "--jobs takes a whole number from 1 to 256, not " + Quoted(value);
+                                return false;
+                            }
+                            return true;
+                        }},
+                       {"--report", true,
+                        [](const std::string& value, BatchOptions& options, std::string&) {
+                            options.report = value;
+                            return true;
+                        }},
+                       {"--overwrite", false, Switch(&BatchOptions::overwrite)},
+                       {"--shard", true, &ParseShard},
+                       {"--worker", false, Switch(&BatchOptions::worker)},
+                   });
         return all;
     }();
     return rules;
@@ -289,6 +386,19 @@ ParseOutcome ParseApplyArguments(const std::vector<std::string>& args, ApplyOpti
     options.output = operands[1];
     if (options.input.empty() || options.output.empty())
         return ParseOutcome{ParseStatus::Error, "empty file name"};
+    if (OutputFormatOf(options.output) == ImageFormat::Unknown) {
+        return ParseOutcome{ParseStatus::Error,
+                            "OUTPUT must end in .png, .jpg or .jpeg, not " + Quoted(options.output)};
+    }
+    return outcome;
+}
+
+ParseOutcome ParseBatchArguments(const std::vector<std::string>& args, BatchOptions& options) {
+    options.arguments = args;
+    ParseOutcome outcome = ParseOptions(args, BatchOptionRules(), options, options.inputs);
+    if (outcome.status != ParseStatus::Run || options.worker) return outcome;
+    if (options.inputs.empty()) return ParseOutcome{ParseStatus::Error, "at least one INPUT is needed"};
+    if (options.outFolder.empty()) return ParseOutcome{ParseStatus::Error, "--out DIR is needed"};
     return outcome;
 }
 

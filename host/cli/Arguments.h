@@ -55,12 +55,34 @@ struct ApplyOptions {
     std::string plugin;  // empty: the plug-in installed beside the tool
     bool quiet = false;
     DialogAnswer dialog = DialogAnswer::Ok;
-    int32_t threads = 0;  // 0: the plug-in's choice
-    bool timing = false;  // report how long the plug-in's run took
-    BlockEdits edits;     // --object and --folder are already in here
+    int32_t threads = 0;       // 0: the plug-in's choice
+    bool timing = false;       // report how long the plug-in's run took
+    int32_t pngLevel = -1;     // zlib level of a PNG output; -1: the fast default
+    int32_t jpegQuality = 90;  // of a JPEG output
+    BlockEdits edits;          // --object and --folder are already in here
     // For a program that embeds the command: the plug-in's result and the host's state
     // right after the filter run, before anything is written.
     std::function<void(int16_t result, const VarnHost::MemoryHost& host)> afterRun;
+};
+
+// How batch outputs are named and written.
+enum class OutputFormat { Png, Jpeg };
+
+struct BatchOptions {
+    ApplyOptions settings;  // the objects, settings and run options shared with apply
+    std::vector<std::string> inputs;
+    std::string outFolder;
+    bool recursive = false;
+    OutputFormat format = OutputFormat::Png;
+    bool seedPerImage = false;
+    int32_t jobs = 0;  // 0: one per core
+    std::string report;
+    bool overwrite = false;
+    int32_t shardIndex = 1;  // 1..shardCount
+    int32_t shardCount = 1;
+    // A worker process started by a batch: jobs come on standard input.
+    bool worker = false;
+    std::vector<std::string> arguments;  // as given, for starting the workers
 };
 
 struct PresetsOptions {
@@ -75,8 +97,9 @@ struct ParseOutcome {
     std::string error;  // with Error: what was wrong, naming the option
 };
 
-// The arguments after "apply" and after "presets".
+// The arguments after "apply", "batch" and "presets".
 ParseOutcome ParseApplyArguments(const std::vector<std::string>& args, ApplyOptions& options);
+ParseOutcome ParseBatchArguments(const std::vector<std::string>& args, BatchOptions& options);
 ParseOutcome ParsePresetsArguments(const std::vector<std::string>& args, PresetsOptions& options);
 
 // Longest path the block holds: its last byte is always the terminating NUL.

@@ -1,4 +1,4 @@
-// The two commands of varnel. Each returns the program's exit status and writes its
+// The commands of varnel. Each returns the program's exit status and writes its
 // messages to `err`.
 #pragma once
 
@@ -11,6 +11,10 @@
 namespace VarnCli {
 
 int RunApply(const ApplyOptions& options, std::FILE* err);
+int RunBatch(const BatchOptions& options, std::FILE* err);
+// A batch's worker process: one plug-in load, then one picture for every job line on `in`,
+// each answered on `out`.
+int RunBatchWorker(const BatchOptions& options, std::FILE* in, std::FILE* out);
 int RunPresets(const PresetsOptions& options, std::FILE* out, std::FILE* err);
 
 // The plug-in file to load: the one given, or the one installed beside the tool.

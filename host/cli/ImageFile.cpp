@@ -1,5 +1,6 @@
 #include "host/cli/ImageFile.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -50,6 +51,24 @@ bool WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes, 
     const bool closed = std::fclose(file) == 0;
     if (!written || !closed) error = "write error";
     return written && closed;
+}
+
+ImageFormat OutputFormatOf(const std::string& path) {
+    const size_t dot = path.find_last_of("./\\");
+    if (dot == std::string::npos || path[dot] != '.') return ImageFormat::Unknown;
+    std::string extension = path.substr(dot + 1);
+    for (char& c : extension) c = char(std::tolower(static_cast<unsigned char>(c)));
+    if (extension == "png") return ImageFormat::Png;
+    if (extension == "jpg" || extension == "jpeg") return ImageFormat::Jpeg;
+    return ImageFormat::Unknown;
+}
+
+bool WriteImageFile(const std::string& path, ImageFormat format, const Raster& image, std::string& error,
+                    const Encoding& encoding) {
+    if (format == ImageFormat::Jpeg) return WriteJpegFile(path, image, error, encoding);
+    if (format == ImageFormat::Png) return WritePngFile(path, image, error, encoding);
+    error = "no writer for this format";
+    return false;
 }
 
 bool ReadImageFile(const std::string& path, Raster& image, std::string& error) {

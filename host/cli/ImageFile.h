@@ -35,8 +35,27 @@ bool DecodePng(const std::vector<uint8_t>& bytes, Raster& image, std::string& er
 bool DecodeJpeg(const std::vector<uint8_t>& bytes, Raster& image, std::string& error);
 bool DecodeBmpFile(const std::string& path, Raster& image, std::string& error);
 
-// An 8-bit PNG of 1 to 4 channels.
-bool WritePngFile(const std::string& path, const Raster& image, std::string& error);
+// The format a file's name asks for: .png, .jpg or .jpeg in any case; Unknown otherwise.
+ImageFormat OutputFormatOf(const std::string& path);
+
+// A low zlib level: on large pictures the higher ones cost many times the filter's own run.
+constexpr int kDefaultPngLevel = 2;
+
+struct Encoding {
+    int pngLevel = kDefaultPngLevel;  // 0 to 9
+    int jpegQuality = 90;             // 1 to 100
+    int threads = 0;                  // for deflating a large PNG; 0: the machine's cores, at most 8
+};
+
+// An 8-bit PNG of 1 to 4 channels; large pictures are deflated in strips on several threads.
+bool WritePngFile(const std::string& path, const Raster& image, std::string& error,
+                  const Encoding& encoding = Encoding());
+// A baseline JPEG of the colour; transparency is dropped, as JPEG holds none.
+bool WriteJpegFile(const std::string& path, const Raster& image, std::string& error,
+                   const Encoding& encoding = Encoding());
+// PNG or JPEG as the format says.
+bool WriteImageFile(const std::string& path, ImageFormat format, const Raster& image, std::string& error,
+                    const Encoding& encoding);
 
 // Bytes width x height x channels, or 0 when the product overflows or a factor is not positive.
 size_t RasterBytes(int64_t width, int64_t height, int64_t channels);

@@ -1,5 +1,6 @@
 // JPEG through libjpeg. Its error exit unwinds with longjmp, so every setjmp sits in a
 // small function whose frame owns nothing with a destructor.
+#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -73,6 +74,27 @@ bool ReadScanlines(jpeg_decompress_struct& info, JpegError& e, uint8_t* pixels, 
     return true;
 }
 
+// Rows go in as they stand: libjpeg-turbo takes RGBA directly and skips its alpha.
+bool Compress(jpeg_compress_struct& info, JpegError& e, std::FILE* file, const Raster& image, int quality,
+              const uint8_t* rows, size_t stride) {
+    if (setjmp(e.jump)) return false;
+    jpeg_create_compress(&info);
+    jpeg_stdio_dest(&info, file);
+    info.image_width = JDIMENSION(image.width);
+    info.image_height = JDIMENSION(image.height);
+    info.input_components = image.channels == 4 ? 4 : image.channels == 1 ? 1 : 3;
+    info.in_color_space = image.channels == 4 ? JCS_EXT_RGBA : image.channels == 1 ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<uint8_t*>(rows + size_t(info.next_scanline) * stride);
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    return true;
+}
+
 }  // namespace
 
 bool DecodeJpeg(const std::vector<uint8_t>& bytes, Raster& image, std::string& error) {
@@ -101,6 +123,45 @@ bool DecodeJpeg(const std::vector<uint8_t>& bytes, Raster& image, std::string& e
         error = std::string("damaged or unsupported JPEG: ") + e.message;
     }
     return ok;
+}
+
+bool WriteJpegFile(const std::string& path, const Raster& image, std::string& error,
+                   const Encoding& encoding) {
+    if (image.channels < 1 || image.channels > 4 || image.width <= 0 || image.height <= 0 ||
+        RasterBytes(image.width, image.height, image.channels) != image.pixels.size()) {
+        error = "no image to write";
+        return false;
+    }
+    // Grey with alpha is the one layout the library takes in no form: its grey alone.
+    std::vector<uint8_t> grey;
+    Raster view;
+    const Raster* source = &image;
+    if (image.channels == 2) {
+        grey.resize(image.pixels.size() / 2);
+        for (size_t i = 0; i < grey.size(); ++i) grey[i] = image.pixels[2 * i];
+        view.width = image.width;
+        view.height = image.height;
+        view.channels = 1;
+        source = &view;
+    }
+    const uint8_t* rows = image.channels == 2 ? grey.data() : image.pixels.data();
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        error = std::strerror(errno);
+        return false;
+    }
+    jpeg_compress_struct info{};
+    JpegError e;
+    info.err = jpeg_std_error(&e.manager);
+    e.manager.error_exit = &OnErrorExit;
+    e.manager.output_message = &OnMessage;
+    const bool ok = Compress(info, e, file, *source, encoding.jpegQuality, rows,
+                             size_t(image.width) * size_t(source->channels));
+    jpeg_destroy_compress(&info);
+    const bool closed = std::fclose(file) == 0;
+    if (!ok) error = std::string("JPEG writing failed: ") + e.message;
+    if (ok && !closed) error = "write error";
+    return ok && closed;
 }
 
 }  // namespace VarnCli

@@ -1,4 +1,4 @@
-// PNG through libpng. Its errors unwind with longjmp, so every setjmp sits in a small
+// PNG read through libpng. Its errors unwind with longjmp, so every setjmp sits in a small
 // function whose frame owns nothing with a destructor; buffers are made outside them.
 #include <png.h>
 
@@ -20,7 +20,6 @@ struct PngContext {
     const uint8_t* data = nullptr;
     size_t size = 0;
     size_t at = 0;
-    std::FILE* file = nullptr;
 };
 
 void OnError(png_structp png, png_const_charp message) {
@@ -36,16 +35,6 @@ void ReadFromMemory(png_structp png, png_bytep out, png_size_t count) {
     if (count > c->size - c->at) png_error(png, "the file ends early");
     std::memcpy(out, c->data + c->at, count);
     c->at += count;
-}
-
-void WriteToFile(png_structp png, png_bytep bytes, png_size_t count) {
-    auto* c = static_cast<PngContext*>(png_get_io_ptr(png));
-    if (std::fwrite(bytes, 1, count, c->file) != count) png_error(png, "write error");
-}
-
-void FlushFile(png_structp png) {
-    auto* c = static_cast<PngContext*>(png_get_io_ptr(png));
-    std::fflush(c->file);
 }
 
 // Sets up the transformations to 8-bit grey, grey and alpha, RGB or RGBA.
@@ -70,19 +59,6 @@ bool ReadRows(png_structp png, PngContext& c, png_bytepp rows) {
     if (setjmp(c.jump)) return false;
     png_read_image(png, rows);
     png_read_end(png, nullptr);
-    return true;
-}
-
-bool WriteAll(png_structp png, png_infop info, PngContext& c, png_uint_32 width, png_uint_32 height,
-              int colourType, png_bytepp rows) {
-    if (setjmp(c.jump)) return false;
-    c.armed = true;
-    png_set_write_fn(png, &c, &WriteToFile, &FlushFile);
-    png_set_IHDR(png, info, width, height, 8, colourType, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    png_write_image(png, rows);
-    png_write_end(png, info);
     return true;
 }
 
@@ -129,42 +105,6 @@ bool DecodePng(const std::vector<uint8_t>& bytes, Raster& image, std::string& er
         error = std::string("damaged PNG: ") + c.message;
     }
     return ok;
-}
-
-bool WritePngFile(const std::string& path, const Raster& image, std::string& error) {
-    static const int kColourTypes[5] = {0, PNG_COLOR_TYPE_GRAY, PNG_COLOR_TYPE_GRAY_ALPHA, PNG_COLOR_TYPE_RGB,
-                                        PNG_COLOR_TYPE_RGB_ALPHA};
-    if (image.channels < 1 || image.channels > 4 ||
-        RasterBytes(image.width, image.height, image.channels) != image.pixels.size()) {
-        error = "no image to write";
-        return false;
-    }
-    PngContext c;
-    c.file = std::fopen(path.c_str(), "wb");
-    if (c.file == nullptr) {
-        error = std::strerror(errno);
-        return false;
-    }
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &c, &OnError, &OnWarning);
-    png_infop info = png == nullptr ? nullptr : png_create_info_struct(png);
-    bool ok = info != nullptr;
-    if (ok) {
-        // libpng takes row pointers to non-const bytes but only reads them when writing.
-        std::vector<png_bytep> rows =
-            RowPointers(const_cast<uint8_t*>(image.pixels.data()), image.width, image.height, image.channels);
-        ok = WriteAll(png, info, c, png_uint_32(image.width), png_uint_32(image.height),
-                      kColourTypes[image.channels], rows.data());
-    } else {
-        std::snprintf(c.message, sizeof c.message, "libpng cannot start a writer");
-    }
-    png_destroy_write_struct(png == nullptr ? nullptr : &png, info == nullptr ? nullptr : &info);
-    const bool closed = std::fclose(c.file) == 0;
-    if (ok && !closed) std::snprintf(c.message, sizeof c.message, "write error");
-    if (!ok || !closed) {
-        error = c.message;
-        return false;
-    }
-    return true;
 }
 
 }  // namespace VarnCli

@@ -31,6 +31,14 @@ int main(int argc, char** argv) {
         if (parsed.status == ParseStatus::Error) return UsageError("apply", parsed.error);
         return RunApply(options, stderr);
     }
+    if (command == "batch") {
+        BatchOptions options;
+        const ParseOutcome parsed = ParseBatchArguments(args, options);
+        if (parsed.status == ParseStatus::Help)
+            return std::fputs(kBatchHelp, stdout) >= 0 ? kExitOk : kExitUsage;
+        if (parsed.status == ParseStatus::Error) return UsageError("batch", parsed.error);
+        return RunBatch(options, stderr);
+    }
     if (command == "presets") {
         PresetsOptions options;
         const ParseOutcome parsed = ParsePresetsArguments(args, options);

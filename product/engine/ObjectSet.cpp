@@ -71,38 +71,82 @@ void ToTextureMap(OrvImage2& image) {
 ObjectSet::ObjectSet(ObjectFileReader fileReader) : reader(std::move(fileReader)) {}
 
 void ObjectSet::Clear() {
-    objects.clear();
-    choice = ObjectChoice{};
+    current.objects.clear();
+    current.choice = ObjectChoice{};
+    current.files.clear();
+    current.folder.clear();
+    current.listing.clear();
+    current.stamped = true;
+}
+
+// At most two sets, the preview's and the final run's, within the memory limit.
+void ObjectSet::KeepCurrent() {
+    if (current.outcome) kept.push_back(std::make_unique<Loaded>(std::move(current)));
+    current = Loaded{};
+    const auto bytes = [this] {
+        int64_t sum = 0;
+        for (const auto& set : kept) {
+            for (const auto& object : set->objects) sum += object->TotalSize();
+        }
+        return sum;
+    };
+    while (kept.size() > 2 || (kept.size() > 1 && bytes() > kMemoryLimit)) kept.erase(kept.begin());
 }
 
 void ObjectSet::SetCacheKey(const EffectParameters& p) {
-    std::memcpy(cacheKey.data(), &p, cacheKey.size());
-    cachedForPreview = false;
-    cachedOutcome = false;
-    Clear();
+    KeepCurrent();
+    std::memcpy(current.key.data(), &p, current.key.size());
 }
 
-bool ObjectSet::KeyMatches(const EffectParameters& p, bool forPreview) const {
-    EffectParameters key;
-    std::memcpy(&key, cacheKey.data(), sizeof key);
-    return forPreview == cachedForPreview && p.multipleImages == key.multipleImages &&
-           p.applyAsTexture == key.applyAsTexture && PathLength(p) == PathLength(key) &&
-           std::memcmp(Path(p), Path(key), PathLength(p)) == 0;
+bool ObjectSet::Loaded::Matches(const EffectParameters& p, bool preview) const {
+    EffectParameters k;
+    std::memcpy(&k, key.data(), sizeof k);
+    return preview == forPreview && p.multipleImages == k.multipleImages &&
+           p.applyAsTexture == k.applyAsTexture && PathLength(p) == PathLength(k) &&
+           std::memcmp(Path(p), Path(k), PathLength(p)) == 0;
+}
+
+bool ObjectSet::Loaded::Unchanged() const {
+    if (!stamped) return false;
+    if (!folder.empty() && OrvPlatform::ListFolder(folder) != listing) return false;
+    for (const auto& [file, stamp] : files) {
+        OrvPlatform::FileStamp now;
+        if (!OrvPlatform::StampOf(file, &now) || !(now == stamp)) return false;
+    }
+    return true;
+}
+
+void ObjectSet::Note(const std::string& file) {
+    OrvPlatform::FileStamp stamp;
+    if (OrvPlatform::StampOf(file, &stamp)) {
+        current.files.emplace_back(file, stamp);
+    } else {
+        current.stamped = false;
+    }
 }
 
 bool ObjectSet::Prepare(const EffectParameters& p, bool forPreview) {
-    if (KeyMatches(p, forPreview)) return cachedOutcome;
-    std::memcpy(cacheKey.data(), &p, cacheKey.size());
-    cachedForPreview = forPreview;
-    cachedOutcome = false;
-    Clear();
-    try {
-        cachedOutcome = Load(p, forPreview);
-    } catch (const std::bad_alloc&) {
-        cachedOutcome = false;
+    if (current.Matches(p, forPreview)) return current.outcome;
+    // A batch's next picture with the same objects: decoding them again would give the same.
+    for (auto it = kept.begin(); it != kept.end(); ++it) {
+        if (!(*it)->Matches(p, forPreview) || !(*it)->Unchanged()) continue;
+        std::unique_ptr<Loaded> again = std::move(*it);
+        kept.erase(it);
+        KeepCurrent();
+        current = std::move(*again);
+        return current.outcome;
     }
-    if (!cachedOutcome) Clear();
-    return cachedOutcome;
+    KeepCurrent();
+    std::memcpy(current.key.data(), &p, current.key.size());
+    current.forPreview = forPreview;
+    current.outcome = false;
+    try {
+        current.outcome = Load(p, forPreview);
+    } catch (const std::bad_alloc&) {
+        current.outcome = false;
+    }
+    if (!current.outcome) Clear();
+    return current.outcome;
 }
 
 bool ObjectSet::Load(const EffectParameters& p, bool forPreview) {
@@ -137,7 +181,9 @@ bool ObjectSet::LoadFolder(const std::string& path, bool forPreview, bool textur
     WaitCursor cursor;
     uint64_t widthSum = 0, heightSum = 0, totalWeight = 0;
     int64_t bytes = 0;
-    for (const std::string& name : OrvPlatform::ListFolder(folder)) {
+    current.folder = folder;
+    current.listing = OrvPlatform::ListFolder(folder);
+    for (const std::string& name : current.listing) {
         if (IsThumbnailName(name)) continue;
         const std::string file = folder + name;
         if (file.size() > kLongestObjectPath) continue;  // could never be stored as a path
@@ -164,6 +210,7 @@ bool ObjectSet::LoadFolder(const std::string& path, bool forPreview, bool textur
 }
 
 bool ObjectSet::LoadObject(const std::string& file, OrvImage2& image, bool forPreview, bool texture) {
+    Note(file);
     if (!reader(file, image) || image.IsEmpty()) return false;
     if (image.GetBitCount() != 32 && !image.ConvertDepth(32)) return false;
     if (!image.HasAlpha()) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "OrvLib/image/OrvImage2.h"
+#include "OrvLib/platform/Platform.h"
 #include "product/engine/EffectParameters.h"
 #include "product/engine/PlacementList.h"
 
@@ -29,7 +30,10 @@ public:
     // channel order were loaded last time; a set that failed stays failed until then.
     // forPreview: objects in blue-green-red order like the proxies, else red-green-blue.
     bool Prepare(const EffectParameters& p, bool forPreview);
-    // The record a reset leaves: its set counts as loaded (and empty).
+    // The record a reset leaves: its set counts as loaded (and empty). The sets loaded
+    // before (for the preview and the final run) are kept aside: a Prepare for one of
+    // their records takes it back, without decoding, when none of its files and folder
+    // has changed since.
     void SetCacheKey(const EffectParameters& p);
     void Clear();
 
@@ -40,14 +44,30 @@ private:
     bool Load(const EffectParameters& p, bool forPreview);
     bool LoadFolder(const std::string& path, bool forPreview, bool texture);
     bool LoadObject(const std::string& file, OrvImage2& image, bool forPreview, bool texture);
-    bool KeyMatches(const EffectParameters& p, bool forPreview) const;
+    void Note(const std::string& file);
+    void KeepCurrent();
+
+    // A loaded set with what it was loaded from.
+    struct Loaded {
+        std::vector<std::unique_ptr<OrvImage2>> objects;
+        ObjectChoice choice;
+        std::array<uint8_t, sizeof(EffectParameters)> key{};
+        bool forPreview = false;
+        bool outcome = false;
+        std::vector<std::pair<std::string, OrvPlatform::FileStamp>> files;  // every file read
+        std::string folder;                                                 // listed, if any
+        std::vector<std::string> listing;
+        bool stamped = true;  // false once a file could not be examined
+        bool Matches(const EffectParameters& p, bool preview) const;
+        bool Unchanged() const;
+    };
 
     ObjectFileReader reader;
-    std::vector<std::unique_ptr<OrvImage2>> objects;
-    ObjectChoice choice;
-    std::array<uint8_t, sizeof(EffectParameters)> cacheKey{};
-    bool cachedForPreview = false;
-    bool cachedOutcome = false;
+    Loaded current;
+    std::vector<std::unique_ptr<Loaded>> kept;  // the latest last
+    // The current set, named as before.
+    std::vector<std::unique_ptr<OrvImage2>>& objects = current.objects;
+    ObjectChoice& choice = current.choice;
 };
 
 // The weight at the end of a file name: leaf_3.png weighs 3; without a valid number

@@ -170,7 +170,7 @@ TEST(CliArguments, RunOptionsAndOperandsInAnyOrder) {
     for (auto [flag, answer] :
          {std::pair{"--cancel", DialogAnswer::Cancel}, {"--dialog", DialogAnswer::Person}}) {
         ApplyOptions answered;
-        ASSERT_EQ(Parse({flag, "a", "b", flag}, answered).status, ParseStatus::Run);
+        ASSERT_EQ(Parse({flag, "a", "b.png", flag}, answered).status, ParseStatus::Run);
         EXPECT_EQ(answered.dialog, answer) << flag;
     }
 
@@ -180,11 +180,11 @@ TEST(CliArguments, RunOptionsAndOperandsInAnyOrder) {
     EXPECT_EQ(dashed.output, "--out.png");
 
     ApplyOptions later;
-    ASSERT_EQ(Parse({"a", "b", "--density", "5", "--density", "6"}, later).status, ParseStatus::Run);
+    ASSERT_EQ(Parse({"a", "b.png", "--density", "5", "--density", "6"}, later).status, ParseStatus::Run);
     EXPECT_EQ(later.edits.Get("density"), 6);
 
     ApplyOptions none;
-    ASSERT_EQ(Parse({"a", "b"}, none).status, ParseStatus::Run);
+    ASSERT_EQ(Parse({"a", "b.png"}, none).status, ParseStatus::Run);
     std::vector<uint8_t> untouched = Filled();
     ApplyEdits(none.edits, untouched);
     EXPECT_TRUE(Changed(Filled(), untouched).empty());
@@ -231,6 +231,11 @@ TEST(CliArguments, BadUsageIsAnErrorNamingTheOption) {
         {{"a", "b", "--preset", "A/B", "--folder", "d"}, "exclude"},
         {{"a", "b", "--cancel", "--dialog"}, "exclude"},
         {{"a", "b", "--dialog=1"}, "--dialog"},
+        {{"a", "b", "--png-level", "10"}, "--png-level"},
+        {{"a", "b", "--quality", "0"}, "--quality"},
+        {{"a", "b.tif"}, "OUTPUT"},
+        {{"a", "b"}, "OUTPUT"},
+        {{"a", "b.png/c"}, "OUTPUT"},
     };
     for (const auto& [args, named] : cases) {
         ApplyOptions options;
@@ -245,9 +250,45 @@ TEST(CliArguments, HelpWinsOverEverythingElse) {
     EXPECT_EQ(Parse({"--help"}, options).status, ParseStatus::Help);
     EXPECT_EQ(Parse({"a", "-h", "--density", "0"}, options).status, ParseStatus::Help);
     EXPECT_EQ(Parse({"--density", "0", "--help"}, options).status, ParseStatus::Help);
-    EXPECT_EQ(Parse({"--", "-h", "b"}, options).status, ParseStatus::Run);
+    EXPECT_EQ(Parse({"--", "-h", "b.jpeg"}, options).status, ParseStatus::Run);
     PresetsOptions presets;
     EXPECT_EQ(ParsePresetsArguments({"--help"}, presets).status, ParseStatus::Help);
+}
+
+TEST(CliArguments, BatchTakesApplysSettingsAndItsOwnOptions) {
+    BatchOptions options;
+    ASSERT_EQ(
+        ParseBatchArguments({"a.png", "--density", "7", "dir", "--out", "o", "--shard", "2/3", "--format",
+                             "jpeg", "--quality", "80", "--seed-per-image", "--jobs=4", "--recursive"},
+                            options)
+            .status,
+        ParseStatus::Run);
+    EXPECT_EQ(options.inputs, (std::vector<std::string>{"a.png", "dir"}));
+    EXPECT_EQ(options.settings.edits.Get("density"), 7);
+    EXPECT_EQ(options.settings.jpegQuality, 80);
+    EXPECT_EQ(options.shardIndex, 2);
+    EXPECT_EQ(options.shardCount, 3);
+    EXPECT_EQ(options.format, OutputFormat::Jpeg);
+    EXPECT_EQ(options.jobs, 4);
+    EXPECT_TRUE(options.seedPerImage && options.recursive);
+
+    const std::vector<std::pair<std::vector<std::string>, std::string>> bad = {
+        {{"--out", "o"}, "INPUT"},
+        {{"a"}, "--out"},
+        {{"a", "--out", "o", "--shard", "0/3"}, "--shard"},
+        {{"a", "--out", "o", "--shard", "4/3"}, "--shard"},
+        {{"a", "--out", "o", "--shard", "3"}, "--shard"},
+        {{"a", "--out", "o", "--format", "gif"}, "--format"},
+        {{"a", "--out", "o", "--jobs", "0"}, "--jobs"},
+        {{"a", "--out", "o", "--mask", "m.png"}, "--mask"},
+        {{"a", "--out", "o", "--density", "0"}, "--density"},
+    };
+    for (const auto& [args, named] : bad) {
+        BatchOptions batch;
+        const ParseOutcome outcome = ParseBatchArguments(args, batch);
+        EXPECT_EQ(outcome.status, ParseStatus::Error) << ::testing::PrintToString(args);
+        EXPECT_NE(outcome.error.find(named), std::string::npos) << outcome.error;
+    }
 }
 
 TEST(CliArguments, PresetsCommandTakesOnlyItsOptions) {

@@ -3,6 +3,9 @@
 // host (pixels written back, the mask, errors, cancels, progress) can be seen from outside.
 #include <csignal>
 #include <cstring>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 #include "OrvLib/plugin/HostInterface.h"
 #include "product/engine/EffectParameters.h"
@@ -17,6 +20,9 @@ enum Mode : int32_t {
     kCancel = 5,      // the user cancelled the dialog
     kInterrupt = 6,   // SIGINT arrives, then the abort check
     kProgress = 7,    // reports progress, leaves the image
+    // Inverts, but on a picture 13 pixels wide first sends SIGINT to the process that
+    // started this one (a batch) and waits for the abort that follows.
+    kInterruptBatch = 8,
 };
 
 const char kMessage[] = "Fake plug-in failure";
@@ -101,6 +107,15 @@ OSErr Start(FilterRecord* r) {
         case kProgress:
             for (int32 i = 0; i < 10; ++i) r->progressProc(i, 10);
             return noErr;
+        case kInterruptBatch:
+#ifndef _WIN32
+            if (r->filterRect.right - r->filterRect.left == 13) {
+                kill(getppid(), SIGINT);
+                for (int i = 0; i < 500 && !r->abortProc(); ++i) usleep(10000);
+                return r->abortProc() ? OSErr(userCanceledErr) : OSErr(noErr);
+            }
+#endif
+            return Rewrite(r, false);
         default:
             return filterBadParameters;
     }

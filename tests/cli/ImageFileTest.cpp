@@ -126,6 +126,69 @@ TEST(CliImageFile, OversizedImagesAreRefusedBeforeAllocation) {
     EXPECT_EQ(RasterBytes(3, 5, 4), 60u);
 }
 
+TEST(CliImageFile, PngOfEveryLevelAndThreadCountReadsBackExactly) {
+    ScratchFolder folder;
+    // 4.8 MB: several strips, deflated apart and joined into one stream.
+    const Raster large = Pattern(1000, 1200, 4);
+    const Raster tall = Pattern(3, 4000, 1);
+    for (const Raster* image : {&large, &tall}) {
+        for (int level : {0, 2, 9}) {
+            std::vector<uint8_t> first;
+            for (int threads : {1, 3}) {
+                Encoding encoding;
+                encoding.pngLevel = level;
+                encoding.threads = threads;
+                std::string error;
+                ASSERT_TRUE(WritePngFile(folder / "a.png", *image, error, encoding)) << error;
+                EXPECT_EQ(CliTest::ReadImage(folder / "a.png").pixels, image->pixels)
+                    << level << " " << threads;
+                const std::vector<uint8_t> bytes = CliTest::ReadBytes(folder / "a.png");
+                // The same file however many threads made it.
+                if (threads == 1)
+                    first = bytes;
+                else
+                    EXPECT_EQ(bytes, first) << level;
+            }
+        }
+    }
+}
+
+TEST(CliImageFile, JpegOutputKeepsTheColourAndDropsTransparency) {
+    ScratchFolder folder;
+    for (int32_t channels = 1; channels <= 4; ++channels) {
+        // Smooth, so that chroma subsampling loses little; each plane its own gradient.
+        Raster written = Pattern(24, 16, channels);
+        for (size_t i = 0; i < written.pixels.size(); ++i) {
+            const size_t pixel = i / size_t(channels), c = i % size_t(channels);
+            written.pixels[i] = uint8_t(c == 0   ? (pixel % 24) * 10
+                                        : c == 1 ? (pixel / 24) * 15
+                                                 : 200 - c * 40);
+        }
+        std::string error;
+        ASSERT_TRUE(WriteImageFile(folder / "a.jpg", ImageFormat::Jpeg, written, error, Encoding{2, 95, 1}))
+            << error;
+        const Raster read = CliTest::ReadImage(folder / "a.jpg");
+        const int32_t colours = channels >= 3 ? 3 : 1;
+        ASSERT_EQ(read.channels, colours);
+        int worst = 0;
+        for (size_t i = 0; i < size_t(24 * 16); ++i) {
+            for (int32_t c = 0; c < colours; ++c)
+                worst = std::max(worst,
+                                 std::abs(read.pixels[i * colours + c] - written.pixels[i * channels + c]));
+        }
+        EXPECT_LT(worst, 12) << channels << " channels";
+    }
+}
+
+TEST(CliImageFile, OutputFormatFollowsTheName) {
+    const std::vector<std::pair<std::string, ImageFormat>> cases = {
+        {"a.png", ImageFormat::Png},       {"dir/A.PNG", ImageFormat::Png},     {"a.jpg", ImageFormat::Jpeg},
+        {"a.JPEG", ImageFormat::Jpeg},     {"a.bmp", ImageFormat::Unknown},     {"png", ImageFormat::Unknown},
+        {"a.png/b", ImageFormat::Unknown}, {"a.jpg.tif", ImageFormat::Unknown},
+    };
+    for (const auto& [name, format] : cases) EXPECT_EQ(OutputFormatOf(name), format) << name;
+}
+
 TEST(CliImageFile, WritingToAMissingFolderFails) {
     ScratchFolder folder;
     std::string error;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "host/cli/ChildProcess.h"
 #include "host/cli/System.h"
 #include "tests/cli/RunProgram.h"
 #include "tests/cli/TestFiles.h"
@@ -9,24 +10,6 @@
 namespace CliTest {
 
 namespace {
-
-// The quoting the C runtime undoes when it splits a command line into arguments.
-std::string Quoted(const std::string& arg) {
-    if (!arg.empty() && arg.find_first_of(" \t\"") == std::string::npos) return arg;
-    std::string quoted = "\"";
-    size_t backslashes = 0;
-    for (char c : arg) {
-        if (c == '\\') {
-            ++backslashes;
-            continue;
-        }
-        quoted.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
-        backslashes = 0;
-        quoted += c;
-    }
-    quoted.append(backslashes * 2, '\\');
-    return quoted + "\"";
-}
 
 HANDLE Inheritable(const std::string& path) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
@@ -40,7 +23,7 @@ ProgramResult RunProgram(const std::vector<std::string>& args) {
     ScratchFolder folder;
     const std::string outFile = folder / "out", errFile = folder / "err";
     std::string line;
-    for (const std::string& a : args) line += (line.empty() ? "" : " ") + Quoted(a);
+    for (const std::string& a : args) line += (line.empty() ? "" : " ") + VarnCli::QuoteArgument(a);
     ProgramResult result;
     HANDLE out = Inheritable(outFile), err = Inheritable(errFile);
     STARTUPINFOA startup{};

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <string>
 #include <sys/stat.h>
@@ -145,6 +146,37 @@ TEST_F(ObjectSetTest, ReloadsOnlyWhenTheSetCanChange) {
     EXPECT_TRUE(set.Prepare(p, false));
     EXPECT_EQ(fake.calls, 3);
     EXPECT_EQ(set.Objects()[0]->GetBitCount(), 8);
+}
+
+TEST_F(ObjectSetTest, AResetKeepsTheSetForTheNextRunUntilItsFilesChange) {
+    Folder f;
+    f.Add("a.png");
+    const std::string file = f.Add("b.png");
+    const EffectParameters folder = Record(f.path, true), reset = Record("", false);
+    // Each change between two runs, and whether the second run decodes again.
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"nothing", [] {}},
+        {"a file rewritten", [&] { std::ofstream(file) << "longer"; }},
+        {"a file added", [&] { f.Add("c.png"); }},
+        {"a file removed", [&] { std::remove(file.c_str()); }},
+    };
+    for (const auto& [change, apply] : changes) {
+        // A run prepares the preview's set, then the final run's.
+        ASSERT_TRUE(set.Prepare(folder, true) && set.Prepare(folder, false)) << change;
+        const int calls = fake.calls;
+        const size_t count = set.Objects().size();
+        set.SetCacheKey(reset);
+        EXPECT_FALSE(set.Prepare(reset, false)) << "the reset record still has no objects";
+        apply();
+        ASSERT_TRUE(set.Prepare(folder, true) && set.Prepare(folder, false)) << change;
+        if (std::string(change) == "nothing") {
+            EXPECT_EQ(fake.calls, calls);
+            EXPECT_EQ(set.Objects().size(), count);
+            EXPECT_EQ(set.Objects()[0]->RowAddress(0)[2], 200) << "the final run's channel order";
+        } else {
+            EXPECT_GT(fake.calls, calls) << change;
+        }
+    }
 }
 
 TEST_F(ObjectSetTest, EmptyPathAndResetRecordLoadNothing) {
