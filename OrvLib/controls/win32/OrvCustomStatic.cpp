@@ -15,12 +15,17 @@ LRESULT OrvCustomStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
     if (surface.Paint(hWnd, message, painted, [&](HDC dc) {
             RECT client = GetClientRect();
             FillSolid(dc, client, s[SchemeColour::Face]);
-            DrawSchemeText(dc, TextOf(hWnd), client, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX, s);
+            // A label whose controls are off reads as off too, as a disabled button's text does.
+            const auto draw = IsWindowEnabled() ? &DrawSchemeText : &DrawEmbossedText;
+            draw(dc, TextOf(hWnd), client, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX, s);
         }))
         return painted;
     switch (message) {
         case WM_NCPAINT:
             PaintNonClientFrame(hWnd, s);
+            return 0;
+        case WM_ENABLE:
+            Invalidate(false);
             return 0;
         case WM_SETTEXT: {
             LRESULT r = Quietly(hWnd, [&] { return DefWindowProc(message, wParam, lParam); });
