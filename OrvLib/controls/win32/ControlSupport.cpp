@@ -156,6 +156,34 @@ std::string TextOf(HWND window) {
     return text;
 }
 
+int WindowDpi(HWND window) {
+    using DpiForWindow = UINT(WINAPI*)(HWND);
+    // Looked up, not linked: older systems have no such entry.
+    static const auto forWindow = reinterpret_cast<DpiForWindow>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    if (forWindow != nullptr && window != nullptr) {
+        if (const UINT dpi = forWindow(window)) return static_cast<int>(dpi);
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+namespace {
+int highContrastOverride = -1;
+}  // namespace
+
+bool HighContrast() {
+    if (highContrastOverride >= 0) return highContrastOverride != 0;
+    HIGHCONTRASTA contrast{};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+void SetHighContrastForTesting(int on) { highContrastOverride = on < 0 ? -1 : on != 0; }
+
 SIZE DialogUnitsToPixels(HWND parent, int width, int height) {
     RECT units{0, 0, width, height};
     if (!MapDialogRect(parent, &units)) {

@@ -50,6 +50,14 @@ HFONT GuiFont();
 SIZE TextExtent(HFONT font, const std::string& text);
 std::string TextOf(HWND window);
 
+// The display scale of window in pixels an inch: the system's GetDpiForWindow where it has
+// one (it follows a per-monitor aware window across monitors), else the screen's.
+int WindowDpi(HWND window);
+// True while the system runs in high contrast; SetHighContrastForTesting overrides what
+// the system says (-1 gives the answer back to the system).
+bool HighContrast();
+void SetHighContrastForTesting(int on);
+
 // A size in the dialog units of a parent (its font's when it is not a dialog).
 SIZE DialogUnitsToPixels(HWND parent, int width, int height);
 

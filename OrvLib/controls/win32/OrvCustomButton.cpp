@@ -269,7 +269,7 @@ void OrvCustomButton::DrawPushButton(HDC dc, const RECT& rect, UINT state, bool 
 void OrvCustomButton::DrawCheckBox(HDC dc, const RECT& rect, UINT state, bool enabled, bool focused) {
     const ColourScheme& s = Scheme();
     FillSolid(dc, rect, s[SchemeColour::Face]);
-    ButtonGeometry::CheckLayout layout = ButtonGeometry::Check(ToOrvRect(rect), GetStyle());
+    ButtonGeometry::CheckLayout layout = ButtonGeometry::Check(ToOrvRect(rect), GetStyle(), WindowDpi(hWnd));
     RECT box = ToRECT(layout.box);
     PaintFrame(dc, FrameStyle::Sunken, box, s);
     RECT inside = box;
@@ -301,7 +301,8 @@ void OrvCustomButton::DrawMarkLabel(HDC dc, const RECT& rect, bool enabled, bool
 void OrvCustomButton::DrawRadioButton(HDC dc, const RECT& rect, UINT state, bool enabled, bool focused) {
     const ColourScheme& s = Scheme();
     FillSolid(dc, rect, s[SchemeColour::Face]);
-    ButtonGeometry::CheckLayout layout = ButtonGeometry::Check(ToOrvRect(rect), GetStyle());
+    const int dpi = WindowDpi(hWnd);
+    ButtonGeometry::CheckLayout layout = ButtonGeometry::Check(ToOrvRect(rect), GetStyle(), dpi);
     // The same inside as the check box: window colour unless pushed or disabled.
     COLORREF inside = enabled && !(state & BST_PUSHED) ? s[SchemeColour::Window] : s[SchemeColour::Face];
     COLORREF dot = (state & 3) != BST_CHECKED ? inside
@@ -332,7 +333,12 @@ void OrvCustomButton::DrawRadioButton(HDC dc, const RECT& rect, UINT state, bool
                 default:
                     continue;
             }
-            SetPixelV(dc, layout.box.left + x, layout.box.top + y, colour);
+            // Each pixel of the mark becomes a cell at the window's scale.
+            const OrvRect cell = DisplayScale::Cell(x, y, dpi);
+            FillSolid(dc,
+                      RECT{layout.box.left + cell.left, layout.box.top + cell.top, layout.box.left + cell.right,
+                           layout.box.top + cell.bottom},
+                      colour);
         }
     }
     DrawMarkLabel(dc, ToRECT(layout.text), enabled, focused);

@@ -115,7 +115,7 @@ void OrvCustomSliderCtrl::AfterInput(const SliderModel::Codes& codes, bool now) 
 LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT painted = 0;
     if (surface.Paint(hWnd, message, painted, [&](HDC dc) {
-            model.Layout(ToOrvRect(GetClientRect()));
+            model.Layout(ToOrvRect(GetClientRect()), WindowDpi(hWnd));
             Draw(dc);
         }))
         return painted;
@@ -124,7 +124,7 @@ LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
             PaintNonClientFrame(hWnd, surface.Scheme());
             return 0;
         case WM_SIZE:
-            model.Layout(ToOrvRect(GetClientRect()));
+            model.Layout(ToOrvRect(GetClientRect()), WindowDpi(hWnd));
             Invalidate(false);
             return 0;
         case WM_GETDLGCODE:
@@ -144,7 +144,7 @@ LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK: {
             SetFocus();
-            model.Layout(ToOrvRect(GetClientRect()));
+            model.Layout(ToOrvRect(GetClientRect()), WindowDpi(hWnd));
             SliderModel::Codes codes = model.Press(PointOf(lParam));
             if (model.WantsCapture()) {
                 SetCapture();
