@@ -4,6 +4,9 @@
 
 #include <vector>
 
+#include "OrvLib/controls/DisplayScale.h"
+#include "OrvLib/controls/win32/ControlSupport.h"
+#include "OrvLib/controls/win32/SchemePainter.h"
 #include "OrvLib/framework/DataExchange.h"
 #include "OrvLib/framework/Module.h"
 #include "OrvLib/image/readers/OrvImageLoad.h"
@@ -56,6 +59,7 @@ ON_NOTIFY(OrvPSPreviewControl::kViewMoved, IDC_RESULT_PREVIEW, &PSVarnPluginDial
 ON_WM_CONTEXTMENU(&PSVarnPluginDialog::OnContextMenu)
 ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, ~UINT_PTR(0), &PSVarnPluginDialog::OnToolTipText)
 ON_WM_HELPINFO(&PSVarnPluginDialog::OnHelpInfo)
+ON_MESSAGE(WM_DPICHANGED, &PSVarnPluginDialog::OnDpiChanged)
 END_MESSAGE_MAP()
 
 PSVarnPluginDialog::PSVarnPluginDialog(PSVarnPlugin* initialPlugin)
@@ -92,12 +96,14 @@ const std::vector<PresetCategory>& PSVarnPluginDialog::PagePresets() const { ret
 
 PSVarnPluginDialog::~PSVarnPluginDialog() = default;
 
-bool PSVarnPluginDialog::LoadBackgroundImage(OrvImage2& image) {
-    return LoadImageResource(OrvModuleHandle(), IDR_SKIN_BACKGROUND, "IMAGE", ".png", image);
+bool PSVarnPluginDialog::LoadBackgroundImage(OrvImage2& image, int factor) {
+    return LoadImageResource(OrvModuleHandle(), factor == 2 ? IDR_SKIN_BACKGROUND_2X : IDR_SKIN_BACKGROUND,
+                             "IMAGE", ".png", image);
 }
 
-bool PSVarnPluginDialog::LoadOverlayImage(OrvImage2& image) {
-    return LoadImageResource(OrvModuleHandle(), IDR_SKIN_OVERLAY, "IMAGE", ".png", image);
+bool PSVarnPluginDialog::LoadOverlayImage(OrvImage2& image, int factor) {
+    return LoadImageResource(OrvModuleHandle(), factor == 2 ? IDR_SKIN_OVERLAY_2X : IDR_SKIN_OVERLAY, "IMAGE",
+                             ".png", image);
 }
 
 void PSVarnPluginDialog::DoDataExchange(CDataExchange* dx) {
@@ -120,6 +126,13 @@ BOOL PSVarnPluginDialog::OnInitDialog() {
     zoomIn.SetBitmap(IDB_ZOOM_IN);
     zoomOut.SetBitmap(IDB_ZOOM_OUT);
     locator.SetBitmap(IDB_LOCATOR);
+    tabArea = templateTabs.GetRectInParent();
+    previewBox = resultPreview.GetRectInParent();
+    templateTabs.ShowWindow(SW_HIDE);
+    zoomStrip.CreateControl("STATIC", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, tabArea, hWnd, 0,
+                            WS_EX_CLIENTEDGE);
+    zoomStrip.SetWindowPos(HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    CreateTabStrip(tabArea);
     ArrangePreviewArea();
 
     const RECT preview = resultPreview.GetClientRect();
@@ -127,9 +140,6 @@ BOOL PSVarnPluginDialog::OnInitDialog() {
     plugin->CreateLocatorImage(size);
     plugin->SetPreviewSize(size);
 
-    const RECT tabs = templateTabs.GetRectInParent();
-    templateTabs.ShowWindow(SW_HIDE);
-    CreateTabStrip(tabs);
     CreatePages(pagePlace.GetRectInParent());
     if (tabStrip.hWnd != nullptr) tabStrip.SetWindowPos(HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 
@@ -140,17 +150,75 @@ BOOL PSVarnPluginDialog::OnInitDialog() {
 }
 
 void PSVarnPluginDialog::ArrangePreviewArea() {
-    const RECT t = templateTabs.GetRectInParent();
-    const RECT p = resultPreview.GetRectInParent();
-    const int w = p.right - p.left, h = p.bottom - p.top;
-    beforePreview.MoveWindow(t.left + 26, p.top, w, h);
-    resultPreview.MoveWindow(t.right - w, p.top, w, h);
-    zoomStrip.CreateControl("STATIC", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
-                            RECT{t.left, p.top, t.left + 26, p.bottom}, hWnd, 0, WS_EX_CLIENTEDGE);
-    zoomStrip.SetWindowPos(HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    zoomIn.MoveWindow(t.left + 2, p.top + 2, 22, 22);
-    CWnd* const stack[] = {&zoomIn, &zoomOut, &zoomRatio, &locator, nullptr};
-    ArrangeControls(22, 22, 0, 0, 0.0, 1.0, stack);
+    // The label's widest everyday text, two digits of level: "1:14" and "7:1" fit.
+    const SIZE label = ControlSupport::TextExtent(ControlSupport::GuiFont(), "1:00");
+    const DisplayScale::PreviewStrip s = DisplayScale::ArrangePreviewStrip(
+        ToOrvRect(tabArea), ToOrvRect(previewBox), OrvSize{label.cx, label.cy}, Dpi());
+    const std::pair<CWnd*, OrvRect> places[] = {{&zoomStrip, s.strip}, {&beforePreview, s.before},
+                                                {&resultPreview, s.result}, {&zoomIn, s.zoomIn},
+                                                {&zoomOut, s.zoomOut}, {&zoomRatio, s.ratio},
+                                                {&locator, s.locator}};
+    for (const auto& [window, r] : places) window->MoveWindow(r.left, r.top, r.Width(), r.Height());
+    if (tabStrip.hWnd != nullptr) {
+        tabStrip.MoveWindow(tabArea.left, tabArea.top, tabArea.right - tabArea.left, tabArea.bottom - tabArea.top);
+        tabStrip.SetTabRowHeight(DisplayScale::Scale(20, Dpi()));
+    }
+}
+
+void PSVarnPluginDialog::ScaleTemplateLayout(int from, int to) {
+    // What the template's font placed grows with the scale; the font itself is made anew
+    // at the new size, as the system made the first from the template.
+    const auto scale = [from, to](RECT r) {
+        return RECT{MulDiv(r.left, to, from), MulDiv(r.top, to, from), MulDiv(r.right, to, from),
+                    MulDiv(r.bottom, to, from)};
+    };
+    LOGFONTA font{};
+    OrvFont next;
+    if (GetObjectA(scaledFont ? scaledFont.Get() : GetFont(), sizeof font, &font) != 0) {
+        font.lfHeight = MulDiv(font.lfHeight, to, from);
+        next.Reset(CreateFontIndirectA(&font));
+    }
+    std::vector<HWND> parents = {hWnd};
+    for (int page = 0; page < kPages; ++page) {
+        if (HWND window = PageWindow(page)) parents.push_back(window);
+    }
+    // Every rectangle is read before any moves: a control carries its number box along.
+    std::vector<std::pair<HWND, RECT>> places;
+    for (HWND parent : parents) {
+        for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr;
+             child = ::GetWindow(child, GW_HWNDNEXT)) {
+            RECT r;
+            ::GetWindowRect(child, &r);
+            ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+            places.emplace_back(child, scale(r));
+        }
+    }
+    for (const auto& [child, r] : places) {
+        ::SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+        if (next) ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(next.Get()), FALSE);
+    }
+    // The old font goes only once no control holds it any more.
+    if (next) scaledFont = std::move(next);
+    tabArea = scale(tabArea);
+    previewBox = scale(previewBox);
+}
+
+LRESULT PSVarnPluginDialog::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+    const int to = LOWORD(wParam), from = Dpi();
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    if (to <= 0 || to == from) return 0;
+    ScaleTemplateLayout(from, to);
+    dpi = to;
+    if (suggested != nullptr)
+        SetWindowPos(nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ArrangePreviewArea();
+    const RECT preview = resultPreview.GetClientRect();
+    plugin->SetPreviewSize(OrvSize{preview.right, preview.bottom});
+    BuildSkin();
+    RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return 0;
 }
 
 void PSVarnPluginDialog::CreateTabStrip(const RECT& place) {
@@ -158,7 +226,6 @@ void PSVarnPluginDialog::CreateTabStrip(const RECT& place) {
     if (!tabStrip.Create(this, place, IDC_TABS, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP)) return;
     tabStrip.ModifyStyleEx(0, WS_EX_CLIENTEDGE, SWP_FRAMECHANGED);
     tabStrip.SetStyle(2);
-    tabStrip.SetTabRowHeight(20);
     tabStrip.InsertItem(0, "Image");
     tabStrip.InsertItem(1, "Settings");
     tabStrip.InsertItem(2, "Options");

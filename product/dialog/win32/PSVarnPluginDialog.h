@@ -14,6 +14,7 @@
 #include "OrvLib/controls/win32/OrvCustomStatic.h"
 #include "OrvLib/controls/win32/OrvDialogHelper.h"
 #include "OrvLib/controls/win32/OrvDragTabCtrl.h"
+#include "OrvLib/framework/GdiHolders.h"
 #include "OrvLib/framework/StandardControls.h"
 #include "OrvLib/plugin/win32/OrvPSPluginDialog.h"
 #include "OrvLib/plugin/win32/OrvPSPreviewControl.h"
@@ -47,11 +48,18 @@ public:
 protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
-    bool LoadBackgroundImage(OrvImage2& image) override;
-    bool LoadOverlayImage(OrvImage2& image) override;
+    bool LoadBackgroundImage(OrvImage2& image, int factor) override;
+    bool LoadOverlayImage(OrvImage2& image, int factor) override;
+
+    // WM_DPICHANGED: the new scale in the low word of wParam, the suggested window
+    // rectangle at lParam.
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
 private:
+    // Places the previews, the zoom strip and the tab strip inside the template's tab area
+    // (tabArea) at the current dpi.
     void ArrangePreviewArea();
+    void ScaleTemplateLayout(int from, int to);
     void CreateTabStrip(const RECT& place);
     void CreatePages(const RECT& place);
     void ShowSelectedPage();
@@ -87,6 +95,9 @@ private:
     CStatic pagePlace;
 
     HWND toolTips = nullptr;
+    // The template's page area and result preview, in pixels at the current dpi.
+    RECT tabArea{}, previewBox{};
+    OrvFont scaledFont;
 
     DECLARE_MESSAGE_MAP()
 };
