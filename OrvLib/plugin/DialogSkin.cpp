@@ -118,7 +118,8 @@ bool Resample(const OrvImage2& source, OrvSize size, OrvImage2& result) {
         for (int32_t x = 0; x < size.width; ++x) {
             const Tap& tap = across[size_t(x)];
             for (size_t k = 0; k < tap.parts.size(); ++k)
-                for (int c = 0; c < 3; ++c) to[x * 3 + c] += tap.parts[k] * from[(tap.from + int32_t(k)) * 3 + c];
+                for (int c = 0; c < 3; ++c)
+                    to[x * 3 + c] += tap.parts[k] * from[(tap.from + int32_t(k)) * 3 + c];
         }
     }
     OrvImage2 made;
@@ -131,7 +132,8 @@ bool Resample(const OrvImage2& source, OrvSize size, OrvImage2& result) {
             for (int c = 0; c < 3; ++c) {
                 int64_t sum = 0;
                 for (size_t k = 0; k < tap.parts.size(); ++k)
-                    sum += tap.parts[k] * rows[(size_t(tap.from) + k) * size_t(size.width) * 3 + size_t(x) * 3 + size_t(c)];
+                    sum += tap.parts[k] *
+                           rows[(size_t(tap.from) + k) * size_t(size.width) * 3 + size_t(x) * 3 + size_t(c)];
                 to[x * 3 + c] = uint8_t((sum + whole / 2) / whole);
             }
         }

@@ -193,17 +193,16 @@ Box ScaledBox(const Box& b, double k) { return {b.x0 * k, b.y0 * k, b.x1 * k, b.
 Canvas Overlay(double k) {
     Canvas canvas(Scaled(kSkinWidth, k), Scaled(kSkinHeight, k));
     // Header: a light band that fades into the body above the previews.
-    canvas.FillAll([k](const Sample& s) {
-        return Hex(0xFFFFFF, 0.35 * (1.0 - SmoothStep(10.0, kWell.y0, s.p.y / k)));
-    });
+    canvas.FillAll(
+        [k](const Sample& s) { return Hex(0xFFFFFF, 0.35 * (1.0 - SmoothStep(10.0, kWell.y0, s.p.y / k))); });
     Scatter(canvas, ScaledBox({170.0, 6.0, kSkinWidth - 6.0, kWell.y0 - 6.0}, k), 7u, k);
     // Emblem: three leaves fanned from one point, left of the wordmark.
     const Vec2 stem = {30.0 * k, 52.0 * k};
     const Colour leafTints[] = {Hex(0x5F8A78), Hex(0x7A9DB0), Hex(0xB49A62)};
     for (int i = 0; i < 3; ++i) {
         const double angle = -kPi / 2.0 + (i - 1) * 0.62;
-        canvas.Fill(Leaf(stem + Polar(angle, 11.0 * k), 20.0 * k, angle), Solid(leafTints[i]), Blend::Over, 1.0,
-                    0.9);
+        canvas.Fill(Leaf(stem + Polar(angle, 11.0 * k), 20.0 * k, angle), Solid(leafTints[i]), Blend::Over,
+                    1.0, 0.9);
     }
     Wordmark(canvas, {50.0 * k, 22.0 * k}, 28.0 * k);
     Well(canvas, ScaledBox(kWell, k), 6.0 * k, k);

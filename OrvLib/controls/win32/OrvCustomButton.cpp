@@ -336,8 +336,8 @@ void OrvCustomButton::DrawRadioButton(HDC dc, const RECT& rect, UINT state, bool
             // Each pixel of the mark becomes a cell at the window's scale.
             const OrvRect cell = DisplayScale::Cell(x, y, dpi);
             FillSolid(dc,
-                      RECT{layout.box.left + cell.left, layout.box.top + cell.top, layout.box.left + cell.right,
-                           layout.box.top + cell.bottom},
+                      RECT{layout.box.left + cell.left, layout.box.top + cell.top,
+                           layout.box.left + cell.right, layout.box.top + cell.bottom},
                       colour);
         }
     }

@@ -154,13 +154,13 @@ void PSVarnPluginDialog::ArrangePreviewArea() {
     const SIZE label = ControlSupport::TextExtent(ControlSupport::GuiFont(), "1:00");
     const DisplayScale::PreviewStrip s = DisplayScale::ArrangePreviewStrip(
         ToOrvRect(tabArea), ToOrvRect(previewBox), OrvSize{label.cx, label.cy}, Dpi());
-    const std::pair<CWnd*, OrvRect> places[] = {{&zoomStrip, s.strip}, {&beforePreview, s.before},
-                                                {&resultPreview, s.result}, {&zoomIn, s.zoomIn},
-                                                {&zoomOut, s.zoomOut}, {&zoomRatio, s.ratio},
-                                                {&locator, s.locator}};
+    const std::pair<CWnd*, OrvRect> places[] = {
+        {&zoomStrip, s.strip}, {&beforePreview, s.before}, {&resultPreview, s.result}, {&zoomIn, s.zoomIn},
+        {&zoomOut, s.zoomOut}, {&zoomRatio, s.ratio},      {&locator, s.locator}};
     for (const auto& [window, r] : places) window->MoveWindow(r.left, r.top, r.Width(), r.Height());
     if (tabStrip.hWnd != nullptr) {
-        tabStrip.MoveWindow(tabArea.left, tabArea.top, tabArea.right - tabArea.left, tabArea.bottom - tabArea.top);
+        tabStrip.MoveWindow(tabArea.left, tabArea.top, tabArea.right - tabArea.left,
+                            tabArea.bottom - tabArea.top);
         tabStrip.SetTabRowHeight(DisplayScale::Scale(20, Dpi()));
     }
 }
