@@ -16,6 +16,8 @@ OrvRect Cell(int32_t x, int32_t y, int dpi) {
     return OrvRect{Scale(x, dpi), Scale(y, dpi), Scale(x + 1, dpi), Scale(y + 1, dpi)};
 }
 
+int PictureFactor(int dpi) { return std::max(1, dpi / kBaseDpi); }
+
 PreviewStrip ArrangePreviewStrip(const OrvRect& tabs, const OrvRect& preview, OrvSize label, int dpi) {
     const int32_t inset = Scale(2, dpi), button = Scale(22, dpi);
     // The label keeps a two-pixel margin (scaled) on each side of its text.

@@ -17,6 +17,10 @@ int32_t Scale(int32_t pixels, int dpi);
 // Scale(i) to Scale(i + 1), so neighbouring cells neither overlap nor leave a gap.
 OrvRect Cell(int32_t x, int32_t y, int dpi);
 
+// Pixel pictures (button glyphs) grow by whole multiples only, so that every pixel stays a
+// sharp square: 1 below 192 pixels an inch, 2 from 192, and so on.
+int PictureFactor(int dpi);
+
 // The zoom strip left of the previews and its four controls (zoom in, zoom out, the ratio
 // label, the locator), stacked from its top. At 96 pixels an inch the strip is 26 wide,
 // the buttons 22 square 2 inside it; each grows with dpi, and the strip and the label

@@ -14,6 +14,8 @@ TEST(DisplayScale, SizesRoundToTheNearestPixelAndCellsTileWithoutGaps) {
     } cases[] = {{13, 96, 13},  {13, 120, 16}, {13, 144, 20}, {13, 192, 26},
                  {-3, 144, -5}, {10, 0, 10},   {22, 120, 28}};
     for (const auto& c : cases) EXPECT_EQ(Scale(c.pixels, c.dpi), c.expected) << c.pixels << " at " << c.dpi;
+    EXPECT_EQ(DisplayScale::PictureFactor(144), 1);
+    EXPECT_EQ(DisplayScale::PictureFactor(192), 2);
     for (int dpi : {96, 120, 144, 192})
         for (int32_t x = 0; x < 12; ++x)
             EXPECT_EQ(DisplayScale::Cell(x, 0, dpi).right, DisplayScale::Cell(x + 1, 0, dpi).left);

@@ -406,13 +406,14 @@ void OrvBitmapButton2::DrawPushButton(HDC dc, const RECT& rect, UINT state, bool
     FillSolid(dc, rect, s[SchemeColour::Face]);
     HBITMAP image = enabled ? bitmaps[1].Get() : bitmaps[2].Get();
     if (image != nullptr) {
-        int w = enabled ? width : width + 1, h = enabled ? height : height + 1;
-        int x = inner.left + (inner.right - inner.left - w) / 2,
-            y = inner.top + (inner.bottom - inner.top - h) / 2;
+        const int w = enabled ? width : width + 1, h = enabled ? height : height + 1;
+        const int f = DisplayScale::PictureFactor(WindowDpi(hWnd));
+        int x = inner.left + (inner.right - inner.left - w * f) / 2,
+            y = inner.top + (inner.bottom - inner.top - h * f) / 2;
         if (state & BST_PUSHED) ++x, ++y;
         OrvMemoryDC source(dc);
         OrvSelection selected(source, image);
-        BitBlt(dc, x, y, w, h, source, 0, 0, SRCCOPY);
+        StretchBlt(dc, x, y, w * f, h * f, source, 0, 0, w, h, SRCCOPY);
     }
     if (enabled && focused) {
         // Inside the bevel, around the picture: the cue of a button without a label.
