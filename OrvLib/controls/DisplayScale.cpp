@@ -19,10 +19,10 @@ OrvRect Cell(int32_t x, int32_t y, int dpi) {
 int PictureFactor(int dpi) { return std::max(1, dpi / kBaseDpi); }
 
 PreviewStrip ArrangePreviewStrip(const OrvRect& tabs, const OrvRect& preview, OrvSize label, int dpi) {
-    const int32_t inset = Scale(2, dpi), button = Scale(22, dpi);
-    // The label keeps a two-pixel margin (scaled) on each side of its text.
-    const int32_t cellWidth = std::max(button, label.width + 2 * inset);
-    const int32_t labelHeight = std::max(button, label.height + 2 * inset);
+    const int32_t inset = Scale(2, dpi), button = Scale(22, dpi), margin = Scale(1, dpi);
+    // The label keeps a pixel (scaled) clear on each side of its text.
+    const int32_t cellWidth = std::max(button, label.width + 2 * margin);
+    const int32_t labelHeight = std::max(button, label.height + 2 * margin);
     const int32_t stripWidth = cellWidth + 2 * inset;
     const int32_t w = preview.Width(), h = preview.Height();
     PreviewStrip s;

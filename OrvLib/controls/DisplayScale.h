@@ -24,7 +24,7 @@ int PictureFactor(int dpi);
 // The zoom strip left of the previews and its four controls (zoom in, zoom out, the ratio
 // label, the locator), stacked from its top. At 96 pixels an inch the strip is 26 wide,
 // the buttons 22 square 2 inside it; each grows with dpi, and the strip and the label
-// grow further when the label's widest text needs it.
+// grow further when the label's widest text and a pixel either side need it.
 struct PreviewStrip {
     OrvRect strip;
     OrvRect before, result;  // the previews, each as large as the template's result preview

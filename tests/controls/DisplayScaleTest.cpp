@@ -28,12 +28,12 @@ TEST(DisplayScale, StripStacksItsControlsAndWidensForTheLabelsText) {
     EXPECT_EQ(at96.before, (OrvRect{36, 79, 234, 250}));
     EXPECT_EQ(at96.result, (OrvRect{286, 79, 484, 250}));
     EXPECT_EQ(at96.ratio, (OrvRect{12, 125, 34, 147}));
-    const auto wide = DisplayScale::ArrangePreviewStrip(tabs, preview, {30, 30}, 192);
+    const auto wide = DisplayScale::ArrangePreviewStrip(tabs, preview, {40, 30}, 192);
     EXPECT_EQ(wide.strip.Width(), 52);  // the 44-wide buttons decide until the text needs more
     EXPECT_EQ(wide.zoomIn, (OrvRect{14, 83, 58, 127}));
     const auto text = DisplayScale::ArrangePreviewStrip(tabs, preview, {60, 30}, 96);
-    EXPECT_EQ(text.ratio, (OrvRect{12, 125, 76, 159}));
-    EXPECT_EQ(text.zoomOut, (OrvRect{33, 103, 55, 125}));  // square, centred above the label
+    EXPECT_EQ(text.ratio, (OrvRect{12, 125, 74, 157}));
+    EXPECT_EQ(text.zoomOut, (OrvRect{32, 103, 54, 125}));  // square, centred above the label
     EXPECT_EQ(text.before.left, text.strip.right);
 }
 

@@ -191,7 +191,8 @@ void OrvCustomButton::DrawButton(HDC dc) {
 RECT OrvCustomButton::DrawLabel(HDC dc, const RECT& rect, bool enabled, bool leftByDefault) {
     UINT style = GetStyle();
     ButtonTextAlign align = TextAlignOf(style, leftByDefault);
-    UINT flags = DT_NOPREFIX;
+    // An ampersand marks the access key, as on the system's buttons.
+    UINT flags = 0;
     flags |= align.horizontal == TextAlign::Near
                  ? DT_LEFT
                  : (align.horizontal == TextAlign::Far ? DT_RIGHT : DT_CENTER);
@@ -360,7 +361,7 @@ void OrvCustomButton::DrawGroupBox(HDC dc, const RECT& rect, UINT, bool enabled,
     RECT text = ToRECT(g.text);
     FillSolid(dc, text, s[SchemeColour::Face]);
     text.left += GroupFrame::kTextGap;
-    UINT format = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
+    UINT format = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS;
     if (enabled) {
         DrawSchemeText(dc, caption, text, format, s);
     } else {

@@ -104,15 +104,22 @@ TEST_F(EffectDialog, OpensOnStartWithTheControlsWhereTheTemplatePutsThem) {
             const RECT tabs = DialogUnits(dialog, 7, 161, 316, 164);
             const RECT resultBox = DialogUnits(dialog, 192, 49, 132, 105);
             const int w = resultBox.right - resultBox.left, h = resultBox.bottom - resultBox.top;
+            // The ratio label, at least 22 wide, is as wide as its text needs; the strip 2 wider
+            // on each side.
+            const RECT label = RectIn(GetDlgItem(dialog, IDC_ZOOM_RATIO), dialog);
+            const int cell = label.right - label.left, stripWidth = cell + 4;
+            EXPECT_GE(cell, 22);
             // The previews side by side across the page area's width, the zoom strip left of them.
-            EXPECT_TRUE(SameRect(RectIn(GetDlgItem(dialog, IDC_BEFORE_PREVIEW), dialog),
-                                 RECT{tabs.left + 26, resultBox.top, tabs.left + 26 + w, resultBox.top + h}));
+            EXPECT_TRUE(SameRect(
+                RectIn(GetDlgItem(dialog, IDC_BEFORE_PREVIEW), dialog),
+                RECT{tabs.left + stripWidth, resultBox.top, tabs.left + stripWidth + w, resultBox.top + h}));
             EXPECT_TRUE(SameRect(RectIn(GetDlgItem(dialog, IDC_RESULT_PREVIEW), dialog),
                                  RECT{tabs.right - w, resultBox.top, tabs.right, resultBox.top + h}));
             int top = resultBox.top + 2;
             for (int id : {IDC_ZOOM_IN, IDC_ZOOM_OUT, IDC_ZOOM_RATIO, IDC_LOCATOR}) {
-                EXPECT_TRUE(SameRect(RectIn(GetDlgItem(dialog, id), dialog),
-                                     RECT{tabs.left + 2, top, tabs.left + 24, top + 22}))
+                const int width = id == IDC_ZOOM_RATIO ? cell : 22, left = tabs.left + 2 + (cell - width) / 2;
+                EXPECT_TRUE(
+                    SameRect(RectIn(GetDlgItem(dialog, id), dialog), RECT{left, top, left + width, top + 22}))
                     << id;
                 top += 22;
             }
