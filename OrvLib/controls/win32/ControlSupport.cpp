@@ -1,6 +1,7 @@
 #include "OrvLib/controls/win32/ControlSupport.h"
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 #include "OrvLib/framework/GdiHolders.h"
@@ -136,6 +137,20 @@ HBITMAP BitmapOf(const ButtonBitmap::Pixels& pixels) {
 
 HFONT GuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
+HFONT GuiFont(HWND window) {
+    const int dpi = WindowDpi(window), system = WindowDpi(nullptr);
+    if (dpi == system) return GuiFont();
+    // Kept for the module's life: one font for each scale a window has met.
+    static std::map<int, OrvFont> scaled;
+    OrvFont& font = scaled[dpi];
+    LOGFONTA stock{};
+    if (!font && GetObjectA(GuiFont(), sizeof stock, &stock) != 0) {
+        stock.lfHeight = MulDiv(stock.lfHeight, dpi, system);
+        font.Reset(CreateFontIndirectA(&stock));
+    }
+    return font ? font.Get() : GuiFont();
+}
+
 SIZE TextExtent(HFONT font, const std::string& text) {
     HDC screen = GetDC(nullptr);
     SIZE size{};
@@ -156,7 +171,23 @@ std::string TextOf(HWND window) {
     return text;
 }
 
+namespace {
+const char kLayoutDpi[] = "OrvLayoutDpi";
+}  // namespace
+
+void SetLayoutDpi(HWND topLevel, int dpi) {
+    if (dpi > 0) {
+        SetPropA(topLevel, kLayoutDpi, reinterpret_cast<HANDLE>(static_cast<intptr_t>(dpi)));
+    } else {
+        RemovePropA(topLevel, kLayoutDpi);
+    }
+}
+
 int WindowDpi(HWND window) {
+    if (HWND root = window != nullptr ? GetAncestor(window, GA_ROOT) : nullptr) {
+        if (HANDLE chosen = GetPropA(root, kLayoutDpi))
+            return static_cast<int>(reinterpret_cast<intptr_t>(chosen));
+    }
     using DpiForWindow = UINT(WINAPI*)(HWND);
     // Looked up, not linked: older systems have no such entry.
     static const auto forWindow = reinterpret_cast<DpiForWindow>(

@@ -198,7 +198,7 @@ RECT OrvCustomButton::DrawLabel(HDC dc, const RECT& rect, bool enabled, bool lef
                  : (align.horizontal == TextAlign::Far ? DT_RIGHT : DT_CENTER);
     std::string text = TextOf(hWnd);
     RECT box = rect;
-    OrvSelection font(dc, GuiFont());
+    OrvSelection font(dc, GuiFont(hWnd));
     if (style & ButtonStyle::kMultiLine) {
         flags |= DT_WORDBREAK;
         // Word-wrapped text is placed vertically by its measured height.
@@ -214,9 +214,9 @@ RECT OrvCustomButton::DrawLabel(HDC dc, const RECT& rect, bool enabled, bool lef
                                                                      : DT_VCENTER);
     }
     if (enabled) {
-        DrawSchemeText(dc, text, box, flags, Scheme());
+        DrawSchemeText(dc, text, box, flags, Scheme(), GuiFont(hWnd));
     } else {
-        DrawEmbossedText(dc, text, box, flags, Scheme());
+        DrawEmbossedText(dc, text, box, flags, Scheme(), GuiFont(hWnd));
     }
     // The rectangle the text covers, for the focus rectangle.
     RECT used = box;
@@ -348,7 +348,7 @@ void OrvCustomButton::DrawRadioButton(HDC dc, const RECT& rect, UINT state, bool
 void OrvCustomButton::DrawGroupBox(HDC dc, const RECT& rect, UINT, bool enabled, bool) {
     const ColourScheme& s = Scheme();
     std::string caption = TextOf(hWnd);
-    SIZE extent = TextExtent(GuiFont(), caption);
+    SIZE extent = TextExtent(GuiFont(hWnd), caption);
     GroupFrame::Layout g = GroupFrame::Place(ToOrvRect(rect), OrvSize{extent.cx, extent.cy});
     // An etched line: shadow, with highlight one pixel down and right.
     RECT f = ToRECT(g.frame);
@@ -363,9 +363,9 @@ void OrvCustomButton::DrawGroupBox(HDC dc, const RECT& rect, UINT, bool enabled,
     text.left += GroupFrame::kTextGap;
     UINT format = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS;
     if (enabled) {
-        DrawSchemeText(dc, caption, text, format, s);
+        DrawSchemeText(dc, caption, text, format, s, GuiFont(hWnd));
     } else {
-        DrawEmbossedText(dc, caption, text, format, s);
+        DrawEmbossedText(dc, caption, text, format, s, GuiFont(hWnd));
     }
 }
 

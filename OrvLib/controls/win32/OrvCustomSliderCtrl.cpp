@@ -54,8 +54,8 @@ void OrvCustomSliderCtrl::ClearTicks() {
 }
 
 void OrvCustomSliderCtrl::PlaceTicks() {
-    ticks.Place(model, [](const std::string& text) {
-        SIZE size = TextExtent(GuiFont(), text);
+    ticks.Place(model, [this](const std::string& text) {
+        SIZE size = TextExtent(GuiFont(hWnd), text);
         return OrvSize{size.cx, size.cy};
     });
 }
@@ -328,9 +328,9 @@ void OrvCustomSliderCtrl::Draw(HDC dc) {
         if (t.label.IsEmpty()) continue;
         UINT format = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
         if (enabled) {
-            DrawSchemeText(dc, t.text, ToRECT(t.label), format, s);
+            DrawSchemeText(dc, t.text, ToRECT(t.label), format, s, GuiFont(hWnd));
         } else {
-            DrawEmbossedText(dc, t.text, ToRECT(t.label), format, s);
+            DrawEmbossedText(dc, t.text, ToRECT(t.label), format, s, GuiFont(hWnd));
         }
     }
 

@@ -19,7 +19,7 @@ LRESULT OrvCustomStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
             const auto draw = IsWindowEnabled() ? &DrawSchemeText : &DrawEmbossedText;
             // An ampersand marks the access key, as in the system's labels.
             const UINT prefix = (GetStyle() & SS_NOPREFIX) != 0 ? DT_NOPREFIX : 0;
-            draw(dc, TextOf(hWnd), client, DT_LEFT | DT_TOP | DT_SINGLELINE | prefix, s);
+            draw(dc, TextOf(hWnd), client, DT_LEFT | DT_TOP | DT_SINGLELINE | prefix, s, GuiFont(hWnd));
         }))
         return painted;
     switch (message) {

@@ -89,7 +89,7 @@ bool OrvDragTabCtrl::Create(CWnd* parent, const RECT& rect, UINT id, DWORD style
 
 void OrvDragTabCtrl::Relayout() {
     if (hWnd == nullptr) return;
-    HFONT font = (model.Style() & TabStyle::kVertical) && vertical ? vertical.Get() : GuiFont();
+    HFONT font = (model.Style() & TabStyle::kVertical) && vertical ? vertical.Get() : GuiFont(hWnd);
     model.Layout(ToOrvRect(GetClientRect()), [&](const std::string& text) {
         SIZE s = TextExtent(font, text);
         return OrvSize{s.cx, s.cy};
@@ -296,7 +296,7 @@ void OrvDragTabCtrl::DrawTab(HDC dc, int index) {
     TabInsets in = model.Insets();
     RECT clip{l + in.left, t + in.top, rr - in.right, b - in.bottom};
     bool verticalStyle = (model.Style() & TabStyle::kVertical) != 0;
-    OrvSelection font(dc, verticalStyle && vertical ? vertical.Get() : GuiFont());
+    OrvSelection font(dc, verticalStyle && vertical ? vertical.Get() : GuiFont(hWnd));
     SetTextColor(dc, s[SchemeColour::Text]);
     SetBkColor(dc, s[SchemeColour::Face]);
     int x = tab.textRect.left, y = verticalStyle ? tab.textRect.bottom : tab.textRect.top;

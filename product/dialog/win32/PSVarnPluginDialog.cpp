@@ -151,7 +151,7 @@ BOOL PSVarnPluginDialog::OnInitDialog() {
 
 void PSVarnPluginDialog::ArrangePreviewArea() {
     // The label's widest everyday text, two digits of level: "1:14" and "7:1" fit.
-    const SIZE label = ControlSupport::TextExtent(ControlSupport::GuiFont(), "1:00");
+    const SIZE label = ControlSupport::TextExtent(ControlSupport::GuiFont(hWnd), "1:00");
     const DisplayScale::PreviewStrip s = DisplayScale::ArrangePreviewStrip(
         ToOrvRect(tabArea), ToOrvRect(previewBox), OrvSize{label.cx, label.cy}, Dpi());
     const std::pair<CWnd*, OrvRect> places[] = {
@@ -174,7 +174,8 @@ void PSVarnPluginDialog::ScaleTemplateLayout(int from, int to) {
     };
     LOGFONTA font{};
     OrvFont next;
-    if (GetObjectA(scaledFont ? scaledFont.Get() : GetFont(), sizeof font, &font) != 0) {
+    const HFONT templateFont = scaledFont ? scaledFont.Get() : GetFont();
+    if (GetObjectA(templateFont, sizeof font, &font) != 0) {
         font.lfHeight = MulDiv(font.lfHeight, to, from);
         next.Reset(CreateFontIndirectA(&font));
     }
@@ -196,7 +197,10 @@ void PSVarnPluginDialog::ScaleTemplateLayout(int from, int to) {
     for (const auto& [child, r] : places) {
         ::SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                        SWP_NOZORDER | SWP_NOACTIVATE);
-        if (next) ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(next.Get()), FALSE);
+        // Boxes that chose the GUI font keep it, at the new scale.
+        const bool fromTemplate = HFONT(::SendMessageA(child, WM_GETFONT, 0, 0)) == templateFont;
+        const HFONT font = fromTemplate ? next.Get() : ControlSupport::GuiFont(child);
+        if (font != nullptr) ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     // The old font goes only once no control holds it any more.
     if (next) scaledFont = std::move(next);
@@ -208,6 +212,7 @@ LRESULT PSVarnPluginDialog::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
     const int to = LOWORD(wParam), from = Dpi();
     const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
     if (to <= 0 || to == from) return 0;
+    ControlSupport::SetLayoutDpi(hWnd, to);
     ScaleTemplateLayout(from, to);
     dpi = to;
     if (suggested != nullptr)

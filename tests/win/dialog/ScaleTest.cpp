@@ -45,7 +45,7 @@ int32_t Needed(HWND c, int dpi) {
         dynamic_cast<OrvAngleControl2*>(CWnd::FromHandlePermanent(c)))
         return 0;
     const int32_t margin = label ? 0 : type <= BS_DEFPUSHBUTTON ? 6 : type == BS_GROUPBOX ? 12 : 16;
-    return TextExtent(GuiFont(), text).cx + DisplayScale::Scale(margin, dpi);
+    return TextExtent(GuiFont(c), text).cx + DisplayScale::Scale(margin, dpi);
 }
 
 // Each control inside the page and its text inside the control; no two overlap unless one
@@ -96,7 +96,7 @@ void CheckDialog(HWND dialog, int dpi, const std::string& name) {
             << name << id;
         top = r.bottom;
     }
-    EXPECT_LE(TextExtent(GuiFont(), "1:14").cx, In(GetDlgItem(dialog, IDC_ZOOM_RATIO), dialog).Width());
+    EXPECT_LE(TextExtent(GuiFont(dialog), "1:14").cx, In(GetDlgItem(dialog, IDC_ZOOM_RATIO), dialog).Width());
     const auto* model = dynamic_cast<OrvDragTabCtrl*>(CWnd::FromHandlePermanent(strip));
     for (int tab = 0; tab < 4; ++tab) {
         ASSERT_TRUE(model != nullptr && ShowTab(dialog, tab));
