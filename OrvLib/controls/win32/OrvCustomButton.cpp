@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "OrvLib/controls/win32/ControlSupport.h"
+#include "OrvLib/framework/Accessible.h"
 #include "OrvLib/framework/Module.h"
 
 using namespace ControlSupport;
@@ -108,6 +109,7 @@ LRESULT OrvCustomButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
             if (static_cast<int>(wParam) != check) {
                 check = static_cast<int>(wParam) & 3;
                 RedrawNow();
+                OrvAccessibleEvent(hWnd, EVENT_OBJECT_STATECHANGE);
             }
             return 0;
         case BM_GETSTATE:
@@ -131,6 +133,7 @@ LRESULT OrvCustomButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
 
 void OrvCustomButton::OnClick() {
     UINT style = GetStyle();
+    const int before = check;
     switch (ButtonStyle::Kind(style)) {
         case ButtonStyle::kAutoRadio:
             if (check != ButtonState::kChecked) {
@@ -141,6 +144,7 @@ void OrvCustomButton::OnClick() {
         default:
             check = CheckAfterClick(style, check);
     }
+    if (check != before) OrvAccessibleEvent(hWnd, EVENT_OBJECT_STATECHANGE);
     SendCommand(hWnd, BN_CLICKED);
 }
 

@@ -143,6 +143,7 @@ void OrvCustomSliderCtrl::ReleaseTick() {
 }
 
 void OrvCustomSliderCtrl::Send(const SliderModel::Codes& codes) {
+    if (!codes.empty()) OrvAccessibleEvent(hWnd, EVENT_OBJECT_VALUECHANGE);
     for (SliderCode code : codes) {
         WORD offset = static_cast<WORD>(model.Offset());
         ::SendMessageA(GetParent(), WM_HSCROLL, MAKEWPARAM(static_cast<WORD>(code), offset),
@@ -254,11 +255,14 @@ LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
         // The trackbar's own messages, answered from the model.
         case TBM_GETPOS:
             return model.Position();
-        case TBM_SETPOS:
+        case TBM_SETPOS: {
+            const int before = model.Position();
             model.SetPosition(static_cast<int>(lParam));
             RefreshBox();
+            if (model.Position() != before) OrvAccessibleEvent(hWnd, EVENT_OBJECT_VALUECHANGE);
             if (wParam) Invalidate(false);
             return 0;
+        }
         case TBM_GETRANGEMIN:
             return model.Minimum();
         case TBM_GETRANGEMAX:

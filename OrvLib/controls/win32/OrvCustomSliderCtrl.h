@@ -20,6 +20,7 @@
 #include "OrvLib/controls/SliderValueText.h"
 #include "OrvLib/controls/win32/SchemedSurface.h"
 #include "OrvLib/controls/win32/OrvCustomEditBox.h"
+#include "OrvLib/framework/Accessible.h"
 #include "OrvLib/framework/StandardControls.h"
 
 class OrvCustomSliderCtrl;
@@ -41,7 +42,7 @@ private:
     OrvCustomSliderCtrl& slider;
 };
 
-class OrvCustomSliderCtrl : public CSliderCtrl, private OrvEditBoxListener {
+class OrvCustomSliderCtrl : public CSliderCtrl, public OrvAccessible, private OrvEditBoxListener {
     friend class OrvCustomSliderEditBox;
 
 public:
@@ -70,6 +71,7 @@ public:
     void SetBoxGap(int dialogUnits) { boxGapUnits = dialogUnits; }
     // The position as the number box shows it.
     std::string ValueText() const;
+    std::string AccessibleValue() const override { return ValueText(); }
 
 protected:
     void PreSubclassWindow() override;

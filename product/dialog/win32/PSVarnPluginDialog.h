@@ -40,6 +40,8 @@ public:
     PSVarnPlugin* Plugin() const { return plugin; }
 
     static constexpr int kPages = 4;
+    // Selects the next page (or the one before), as Control+Tab (with Shift) does.
+    void StepPage(bool back);
     // The window of page 0 (Image), 1 (Settings), 2 (Options) or 3 (Variation); null before it exists.
     HWND PageWindow(int page) const;
     int SelectedPage() const;
@@ -66,6 +68,10 @@ private:
     void OnTabChanged(NMHDR* header, LRESULT* result);
     void OnPreviewMoved(NMHDR* header, LRESULT* result);
     void OnContextMenu(HWND window, POINT point);
+    void OnZoomAsked(NMHDR* header, LRESULT* result);
+    void OnDestroy();
+    LRESULT OnDialogKey(WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK DialogKeyFilter(int code, WPARAM wParam, LPARAM lParam);
     BOOL OnToolTipText(UINT id, NMHDR* header, LRESULT* result);
     BOOL OnHelpInfo(HELPINFO* info);
 
@@ -87,6 +93,7 @@ private:
     CStatic pagePlace;
 
     HWND toolTips = nullptr;
+    HHOOK keyFilter = nullptr;
 
     DECLARE_MESSAGE_MAP()
 };
