@@ -70,11 +70,13 @@ TEST_F(EffectDialog, KeysSwitchPagesReachLabelledControlsTypeValuesAndMoveThePre
             // Alt with a label's key focuses the control it labels, or clicks a box.
             Chord(VK_MENU, 'D');
             EXPECT_TRUE(Eventually([&] { return HostFocus() == GetDlgItem(settings, IDC_DENSITY); }));
-            Chord(VK_MENU, 'R');
-            EXPECT_TRUE(Eventually([&] {
-                return SendMessageA(GetDlgItem(settings, IDC_ROTATE_IMAGES), BM_GETCHECK, 0, 0) ==
-                       BST_CHECKED;
-            }));
+            for (const auto& [key, box] :
+                 {std::pair{'R', IDC_ROTATE_IMAGES}, {'T', IDC_RANDOMISE_ROTATION}}) {
+                Chord(VK_MENU, WORD(key));
+                EXPECT_TRUE(Eventually([&, box = box] {
+                    return SendMessageA(GetDlgItem(settings, box), BM_GETCHECK, 0, 0) == BST_CHECKED;
+                })) << key;
+            }
 
             // Typed values: the slider follows, a value out of range or between positions
             // shows as the slider took it once the box is left, and the block gets the
