@@ -77,6 +77,7 @@ SliderModel::Codes SliderModel::TakePage(bool right) {
 
 SliderModel::Codes SliderModel::Press(OrvPoint p) {
     press = p;
+    pressOffset = offset;
     pressedOnThumb = pressedInChannel = dragging = pageRepeating = false;
     const SliderGeometry& g = geometry;
     if (g.thumb.Contains(p.x, p.y)) {
@@ -91,10 +92,9 @@ SliderModel::Codes SliderModel::Press(OrvPoint p) {
     return TakePage(pageRight);
 }
 
-SliderModel::Codes SliderModel::Move(OrvPoint p, int32_t dragWidth, int32_t dragHeight) {
+SliderModel::Codes SliderModel::Drag(OrvPoint p) {
     if (!pressedOnThumb) return {};
     if (!dragging) {
-        if (std::abs(p.x - press.x) <= dragWidth && std::abs(p.y - press.y) <= dragHeight) return {};
         dragging = true;
         dragStartOffset = offset;
     }
@@ -112,6 +112,11 @@ SliderModel::Codes SliderModel::Release() {
     }
     pressedOnThumb = pressedInChannel = dragging = pageRepeating = false;
     return codes;
+}
+
+SliderModel::Codes SliderModel::Cancel() {
+    if (pressedOnThumb) SetOffsetClamped(pressOffset);
+    return Release();
 }
 
 SliderModel::Codes SliderModel::PageTick() {

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "OrvLib/controls/win32/ControlSupport.h"
+#include "OrvLib/framework/Accessible.h"
 #include "OrvLib/framework/Module.h"
 
 using namespace ControlSupport;
@@ -17,6 +18,23 @@ UINT OrvCustomButton::State() const {
     if (press.Pushed()) state |= BST_PUSHED;
     if (GetFocus() == hWnd) state |= BST_FOCUS;
     return state;
+}
+
+void OrvCustomButton::ButtonDown(MouseButton, OrvPoint) {
+    if (GetFocus() != hWnd) SetFocus();
+    press.Press();
+    RedrawNow();
+}
+
+void OrvCustomButton::EndPress(bool inside) {
+    if (!press.MousePressed()) return;
+    ButtonPress::Result r = press.Release(inside);
+    if (r.click) OnClick();
+    if (r.redraw || r.click) RedrawNow();
+}
+
+bool OrvCustomButton::Inside(OrvPoint point) const {
+    return ToOrvRect(GetClientRect()).Contains(point.x, point.y);
 }
 
 void OrvCustomButton::RedrawNow() { RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
@@ -39,33 +57,13 @@ LRESULT OrvCustomButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
     }
     LRESULT painted = 0;
     if (surface.Paint(hWnd, message, painted, [&](HDC dc) { DrawButton(dc); })) return painted;
+    // The pushed look follows the pointer in and out before any drag begins.
+    if (message == WM_MOUSEMOVE && press.MousePressed() && press.Move(Inside(PointOf(lParam))).redraw)
+        RedrawNow();
+    if (mouse.Handle(hWnd, message, wParam, lParam)) return 0;
+    if (message == WM_GETDLGCODE)
+        return mouse.DialogCode(static_cast<UINT>(CButton::WindowProc(message, wParam, lParam)));
     switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            if (GetFocus() != hWnd) SetFocus();
-            SetCapture();
-            press.Press();
-            RedrawNow();
-            return 0;
-        case WM_MOUSEMOVE:
-            if (press.MousePressed()) {
-                OrvPoint p = PointOf(lParam);
-                if (press.Move(ToOrvRect(GetClientRect()).Contains(p.x, p.y)).redraw) RedrawNow();
-            }
-            return 0;
-        case WM_LBUTTONUP:
-            if (press.MousePressed()) {
-                OrvPoint p = PointOf(lParam);
-                ButtonPress::Result r = press.Release(ToOrvRect(GetClientRect()).Contains(p.x, p.y));
-                ReleaseCapture();
-                if (r.click) OnClick();
-                RedrawNow();
-            }
-            return 0;
-        case WM_CAPTURECHANGED:
-            // Taken away mid-press: no click.
-            if (press.MousePressed() && press.Release(false).redraw) RedrawNow();
-            return 0;
         case WM_KEYDOWN:
             if (wParam == VK_SPACE) {
                 if (press.SpaceDown().redraw) RedrawNow();
@@ -108,6 +106,7 @@ LRESULT OrvCustomButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
             if (static_cast<int>(wParam) != check) {
                 check = static_cast<int>(wParam) & 3;
                 RedrawNow();
+                OrvAccessibleEvent(hWnd, EVENT_OBJECT_STATECHANGE);
             }
             return 0;
         case BM_GETSTATE:
@@ -131,6 +130,7 @@ LRESULT OrvCustomButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
 
 void OrvCustomButton::OnClick() {
     UINT style = GetStyle();
+    const int before = check;
     switch (ButtonStyle::Kind(style)) {
         case ButtonStyle::kAutoRadio:
             if (check != ButtonState::kChecked) {
@@ -141,6 +141,7 @@ void OrvCustomButton::OnClick() {
         default:
             check = CheckAfterClick(style, check);
     }
+    if (check != before) OrvAccessibleEvent(hWnd, EVENT_OBJECT_STATECHANGE);
     SendCommand(hWnd, BN_CLICKED);
 }
 

@@ -18,8 +18,10 @@
 #include "OrvLib/controls/SliderModel.h"
 #include "OrvLib/controls/SliderTicks.h"
 #include "OrvLib/controls/SliderValueText.h"
+#include "OrvLib/controls/win32/MouseRoute.h"
 #include "OrvLib/controls/win32/SchemedSurface.h"
 #include "OrvLib/controls/win32/OrvCustomEditBox.h"
+#include "OrvLib/framework/Accessible.h"
 #include "OrvLib/framework/StandardControls.h"
 
 class OrvCustomSliderCtrl;
@@ -41,7 +43,10 @@ private:
     OrvCustomSliderCtrl& slider;
 };
 
-class OrvCustomSliderCtrl : public CSliderCtrl, private OrvEditBoxListener {
+class OrvCustomSliderCtrl : public CSliderCtrl,
+                            public OrvAccessible,
+                            private OrvEditBoxListener,
+                            private MouseTrackerEvents {
     friend class OrvCustomSliderEditBox;
 
 public:
@@ -70,6 +75,7 @@ public:
     void SetBoxGap(int dialogUnits) { boxGapUnits = dialogUnits; }
     // The position as the number box shows it.
     std::string ValueText() const;
+    std::string AccessibleValue() const override { return ValueText(); }
 
 protected:
     void PreSubclassWindow() override;
@@ -85,6 +91,13 @@ private:
     void Send(const SliderModel::Codes& codes);
     void AfterInput(const SliderModel::Codes& codes, bool now);
     void ReleaseTick();
+    void ButtonDown(MouseButton, OrvPoint point) override;
+    void DragMove(MouseButton, OrvPoint point) override;
+    void Click(MouseButton, OrvPoint) override { EndPress(model.Release()); }
+    void DragEnd(MouseButton, OrvPoint) override { EndPress(model.Release()); }
+    void DragCancel(MouseButton) override { EndPress(model.Cancel()); }
+    void PressCancel(MouseButton) override { EndPress(model.Release()); }
+    void EndPress(const SliderModel::Codes& codes);
 
     static constexpr UINT_PTR kPageTimer = 1;
     SliderModel model;
@@ -97,5 +110,6 @@ private:
     const SliderValueText* valueText = nullptr;
     int boxGapUnits = 0;
     SchemedSurface surface;
+    MouseRoute mouse{*this, MouseRoute::kDoubleClickPresses};
     bool timer = false;
 };

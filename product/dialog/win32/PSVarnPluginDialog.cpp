@@ -1,12 +1,15 @@
 #include "product/dialog/win32/PSVarnPluginDialog.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <vector>
 
 #include "OrvLib/controls/DisplayScale.h"
 #include "OrvLib/controls/win32/ControlSupport.h"
 #include "OrvLib/controls/win32/SchemePainter.h"
+#include "OrvLib/controls/win32/OrvAngleControl2.h"
+#include "OrvLib/controls/win32/OrvCustomSliderCtrl.h"
 #include "OrvLib/framework/DataExchange.h"
 #include "OrvLib/framework/Module.h"
 #include "OrvLib/image/readers/OrvImageLoad.h"
@@ -46,6 +49,31 @@ const uint32_t kHelpIds[] = {IDC_BEFORE_PREVIEW,
                              0,
                              0};
 
+// A number box has no string of its own: it shows its slider's or dial's tip, and the box
+// lies just after its owner among the siblings.
+HWND NumberBoxOwner(HWND window) {
+    const int id = ::GetDlgCtrlID(window);
+    if (id != int(OrvCustomSliderCtrl::kBoxId) && id != int(OrvAngleControl2::kBoxId)) return window;
+    HWND owner = ::GetWindow(window, GW_HWNDPREV);
+    return owner != nullptr ? owner : window;
+}
+
+// A control that shows no caption of its own (a slider, a list) is named by the first line
+// of its string, so that its window name is its label; boxes keep their text.
+void NameFromString(HWND control) {
+    char className[16] = {};
+    ::GetClassNameA(control, className, sizeof className);
+    if (::GetWindowTextLengthA(control) > 0 || lstrcmpiA(className, "Edit") == 0) return;
+    const std::string resource = OrvLoadString(static_cast<UINT>(::GetDlgCtrlID(control)));
+    const std::string name = resource.substr(0, resource.find('\n'));
+    if (!name.empty()) ::SetWindowTextA(control, name.c_str());
+}
+
+// What the dialog's key filter hands on: Control+Tab and Control with the wheel arrive at
+// whichever control has the focus, and the system's dialog loop would take the first as Tab.
+constexpr UINT kDialogKey = WM_APP + 0x56;
+const char* const kKeyedDialog = "VarnelKeyedDialog";
+
 }  // namespace
 
 BEGIN_MESSAGE_MAP(PSVarnPluginDialog, OrvPSPluginDialog)
@@ -60,6 +88,12 @@ ON_WM_CONTEXTMENU(&PSVarnPluginDialog::OnContextMenu)
 ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, ~UINT_PTR(0), &PSVarnPluginDialog::OnToolTipText)
 ON_WM_HELPINFO(&PSVarnPluginDialog::OnHelpInfo)
 ON_MESSAGE(WM_DPICHANGED, &PSVarnPluginDialog::OnDpiChanged)
+ON_NOTIFY(OrvPSPreviewControl::kZoomInAsked, IDC_BEFORE_PREVIEW, &PSVarnPluginDialog::OnZoomAsked)
+ON_NOTIFY(OrvPSPreviewControl::kZoomOutAsked, IDC_BEFORE_PREVIEW, &PSVarnPluginDialog::OnZoomAsked)
+ON_NOTIFY(OrvPSPreviewControl::kZoomInAsked, IDC_RESULT_PREVIEW, &PSVarnPluginDialog::OnZoomAsked)
+ON_NOTIFY(OrvPSPreviewControl::kZoomOutAsked, IDC_RESULT_PREVIEW, &PSVarnPluginDialog::OnZoomAsked)
+ON_MESSAGE(kDialogKey, &PSVarnPluginDialog::OnDialogKey)
+ON_WM_DESTROY(&PSVarnPluginDialog::OnDestroy)
 END_MESSAGE_MAP()
 
 PSVarnPluginDialog::PSVarnPluginDialog(PSVarnPlugin* initialPlugin)
@@ -146,7 +180,70 @@ BOOL PSVarnPluginDialog::OnInitDialog() {
     ShowSelectedPage();
     UpdateZoomButtons();
     EnableToolTips();
+    // Only this dialog's loop in this thread: the filter asks the window it finds whether
+    // it is this dialog before handing anything on.
+    ::SetPropA(hWnd, kKeyedDialog, hWnd);
+    keyFilter = ::SetWindowsHookExA(WH_MSGFILTER, &DialogKeyFilter, nullptr, ::GetCurrentThreadId());
     return TRUE;
+}
+
+void PSVarnPluginDialog::OnDestroy() {
+    if (keyFilter != nullptr) ::UnhookWindowsHookEx(keyFilter);
+    keyFilter = nullptr;
+    ::RemovePropA(hWnd, kKeyedDialog);
+    ControlSupport::SetLayoutDpi(hWnd, 0);
+}
+
+LRESULT CALLBACK PSVarnPluginDialog::DialogKeyFilter(int code, WPARAM wParam, LPARAM lParam) {
+    auto* message = reinterpret_cast<MSG*>(lParam);
+    if (code == MSGF_DIALOGBOX && message != nullptr && message->hwnd != nullptr) {
+        const bool controlDown = ::GetKeyState(VK_CONTROL) < 0;
+        const bool pageKey = message->message == WM_KEYDOWN && message->wParam == VK_TAB && controlDown;
+        const bool zoomWheel =
+            message->message == WM_MOUSEWHEEL && (GET_KEYSTATE_WPARAM(message->wParam) & MK_CONTROL);
+        HWND root = ::GetAncestor(message->hwnd, GA_ROOT);
+        if ((pageKey || zoomWheel) && root != nullptr && ::GetPropA(root, kKeyedDialog) == root &&
+            ::SendMessageA(root, kDialogKey, 0, lParam) != 0)
+            return TRUE;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT PSVarnPluginDialog::OnDialogKey(WPARAM, LPARAM lParam) {
+    const MSG& message = *reinterpret_cast<const MSG*>(lParam);
+    if (message.message == WM_KEYDOWN) {
+        StepPage(::GetKeyState(VK_SHIFT) < 0);
+        return 1;
+    }
+    // Control with the wheel zooms over either preview, wherever the focus is.
+    const POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+    const HWND under = ::WindowFromPoint(at);
+    if (under != beforePreview.hWnd && under != resultPreview.hWnd) return 0;
+    if (GET_WHEEL_DELTA_WPARAM(message.wParam) > 0) {
+        if (plugin->CanZoomIn()) OnZoomIn();
+    } else if (plugin->CanZoomOut()) {
+        OnZoomOut();
+    }
+    return 1;
+}
+
+void PSVarnPluginDialog::StepPage(bool back) {
+    if (tabStrip.hWnd == nullptr) return;
+    const int count = tabStrip.GetItemCount();
+    tabStrip.SetCurSel((SelectedPage() + (back ? count - 1 : 1)) % count);
+    const HWND focus = ::GetFocus();
+    ShowSelectedPage();
+    // The focus cannot stay on a page that is hidden now: the tab strip takes it.
+    if (focus != nullptr && !::IsWindowVisible(focus)) tabStrip.SetFocus();
+}
+
+void PSVarnPluginDialog::OnZoomAsked(NMHDR* header, LRESULT* result) {
+    if (header->code == OrvPSPreviewControl::kZoomInAsked) {
+        if (plugin->CanZoomIn()) OnZoomIn();
+    } else if (plugin->CanZoomOut()) {
+        OnZoomOut();
+    }
+    *result = 0;
 }
 
 void PSVarnPluginDialog::ArrangePreviewArea() {
@@ -284,6 +381,7 @@ void PSVarnPluginDialog::EnableToolTips() {
     for (HWND parent : parents) {
         for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr;
              child = ::GetWindow(child, GW_HWNDNEXT)) {
+            NameFromString(child);
             TOOLINFOA tool{};
             tool.cbSize = TTTOOLINFOA_V1_SIZE;
             tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -299,7 +397,7 @@ BOOL PSVarnPluginDialog::OnToolTipText(UINT, NMHDR* header, LRESULT* result) {
     auto* request = reinterpret_cast<NMTTDISPINFOA*>(header);
     UINT_PTR id = header->idFrom;
     if ((request->uFlags & TTF_IDISHWND) != 0)
-        id = static_cast<UINT_PTR>(::GetDlgCtrlID(reinterpret_cast<HWND>(id)));
+        id = static_cast<UINT_PTR>(::GetDlgCtrlID(NumberBoxOwner(reinterpret_cast<HWND>(id))));
     *result = 0;
     if (const int fixed = ToolTips::FixedStringFor(static_cast<int>(id))) {
         request->lpszText = MAKEINTRESOURCEA(fixed);

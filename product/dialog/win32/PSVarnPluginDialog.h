@@ -41,6 +41,8 @@ public:
     PSVarnPlugin* Plugin() const { return plugin; }
 
     static constexpr int kPages = 4;
+    // Selects the next page (or the one before), as Control+Tab (with Shift) does.
+    void StepPage(bool back);
     // The window of page 0 (Image), 1 (Settings), 2 (Options) or 3 (Variation); null before it exists.
     HWND PageWindow(int page) const;
     int SelectedPage() const;
@@ -74,6 +76,10 @@ private:
     void OnTabChanged(NMHDR* header, LRESULT* result);
     void OnPreviewMoved(NMHDR* header, LRESULT* result);
     void OnContextMenu(HWND window, POINT point);
+    void OnZoomAsked(NMHDR* header, LRESULT* result);
+    void OnDestroy();
+    LRESULT OnDialogKey(WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK DialogKeyFilter(int code, WPARAM wParam, LPARAM lParam);
     BOOL OnToolTipText(UINT id, NMHDR* header, LRESULT* result);
     BOOL OnHelpInfo(HELPINFO* info);
 
@@ -98,6 +104,7 @@ private:
     // The template's page area and result preview, in pixels at the current dpi.
     RECT tabArea{}, previewBox{};
     OrvFont scaledFont;
+    HHOOK keyFilter = nullptr;
 
     DECLARE_MESSAGE_MAP()
 };
