@@ -143,7 +143,7 @@ TEST_F(EffectDialog, KeysSwitchPagesReachLabelledControlsTypeValuesAndMoveThePre
 
 // What a screen reader asks, through the accessibility interface.
 struct Answer {
-    std::string name, value;
+    std::string name, value, shortcut;
     long role = 0, state = 0, children = 0;
     bool read = false;
 };
@@ -170,6 +170,9 @@ Answer Ask(HWND window, long child = CHILDID_SELF) {
     SysFreeString(text);
     text = nullptr;
     if (object->get_accValue(self, &text) == S_OK) a.value = Narrow(text);
+    SysFreeString(text);
+    text = nullptr;
+    if (object->get_accKeyboardShortcut(self, &text) == S_OK) a.shortcut = Narrow(text);
     SysFreeString(text);
     VARIANT v;
     VariantInit(&v);
@@ -247,6 +250,8 @@ TEST_F(EffectDialog, EveryControlTellsItsNameRoleAndValueAndChangesAreAnnounced)
                       EXPECT_EQ(a.value, c.value);
                   }
                   // The tabs are items of the strip, the shown one selected.
+                  EXPECT_EQ(Ask(onSettings(IDC_DENSITY)).shortcut, "Alt+D");
+                  EXPECT_EQ(Ask(onSettings(IDC_ROTATE_IMAGES)).shortcut, "Alt+R");
                   const Answer strip = Ask(TabStrip(dialog));
                   EXPECT_EQ(strip.children, 4);
                   const Answer tab = Ask(TabStrip(dialog), 2);
