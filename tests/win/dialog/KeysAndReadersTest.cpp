@@ -54,7 +54,9 @@ TEST_F(EffectDialog, KeysSwitchPagesReachLabelledControlsTypeValuesAndMoveThePre
     PSVarnPlugin& plugin = ThePlugin();
     ASSERT_EQ(
         Start([&](HWND dialog) {
-            // Control+Tab and Control+Shift+Tab, from wherever the focus is.
+            // Control+Tab and Control+Shift+Tab, from wherever the focus is (a click first,
+            // for the keys to reach the dialog without a window manager).
+            ASSERT_TRUE(ShowTab(dialog, 0));
             const struct {
                 WORD second;
                 int tab;
