@@ -8,8 +8,6 @@ namespace AccessKeys {
 
 char KeyOf(const std::string& label) { return AccessKeyText::KeyOf(label); }
 
-std::string Plain(const std::string& label) { return AccessKeyText::Plain(label); }
-
 std::vector<std::string> Clashes(const std::vector<std::string>& labels) {
     std::map<char, std::vector<std::string>> byKey;
     for (const std::string& label : labels) {
