@@ -3,8 +3,7 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
-#include <cctype>
-
+#include "OrvLib/ORVUTIL/AccessKeyText.h"
 #include "OrvLib/framework/CDialog.h"
 #include "OrvLib/framework/CWnd.h"
 
@@ -20,16 +19,6 @@ std::string ClassOf(HWND window) {
     char name[64] = {};
     ::GetClassNameA(window, name, sizeof name);
     return name;
-}
-
-// A caption without its access-key marks.
-std::string Plain(const std::string& caption) {
-    std::string plain;
-    for (size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size()) ++i;
-        plain += caption[i];
-    }
-    return plain;
 }
 
 OrvAccessible* SourceOf(HWND window) {
@@ -66,7 +55,7 @@ long RoleFromClass(HWND window, const std::string& cls) {
 // slider or dial whose number box it is.
 std::string NameOf(HWND window, const std::string& cls, int depth = 0) {
     const std::string text = WindowText(window);
-    if (!text.empty() && lstrcmpiA(cls.c_str(), "Edit") != 0) return Plain(text);
+    if (!text.empty() && lstrcmpiA(cls.c_str(), "Edit") != 0) return AccessKeyText::Plain(text);
     HWND before = ::GetWindow(window, GW_HWNDPREV);
     if (before == nullptr || depth > 0) return {};
     return NameOf(before, ClassOf(before), depth + 1);
@@ -209,16 +198,14 @@ public:
         if (shortcut == nullptr) return E_POINTER;
         *shortcut = nullptr;
         if (!Item(child, item) || item != 0) return S_FALSE;
-        // The access key of the caption, or of the label that names the control.
-        HWND named = window;
-        for (int step = 0; step < 2 && named != nullptr; ++step, named = ::GetWindow(named, GW_HWNDPREV)) {
-            const std::string text = WindowText(named);
-            const size_t mark = text.find('&');
-            if (mark != std::string::npos && mark + 1 < text.size() && text[mark + 1] != '&') {
-                *shortcut = ToBstr(std::string("Alt+") +
-                                   char(std::toupper(static_cast<unsigned char>(text[mark + 1]))));
-                return S_OK;
-            }
+        // The access key of the caption, or of the label just before the control.
+        char key = AccessKeyText::KeyOf(WindowText(window));
+        HWND before = ::GetWindow(window, GW_HWNDPREV);
+        if (key == 0 && before != nullptr && RoleFromClass(before, ClassOf(before)) == ROLE_SYSTEM_STATICTEXT)
+            key = AccessKeyText::KeyOf(WindowText(before));
+        if (key != 0) {
+            *shortcut = ToBstr(std::string("Alt+") + key);
+            return S_OK;
         }
         return S_FALSE;
     }

@@ -1,28 +1,12 @@
 #include "product/dialog/AccessKeys.h"
 
-#include <cctype>
 #include <map>
+
+#include "OrvLib/ORVUTIL/AccessKeyText.h"
 
 namespace AccessKeys {
 
-char KeyOf(const std::string& label) {
-    for (size_t i = 0; i + 1 < label.size(); ++i) {
-        if (label[i] != '&') continue;
-        if (label[i + 1] != '&')
-            return static_cast<char>(std::toupper(static_cast<unsigned char>(label[i + 1])));
-        ++i;
-    }
-    return 0;
-}
-
-std::string Plain(const std::string& label) {
-    std::string plain;
-    for (size_t i = 0; i < label.size(); ++i) {
-        if (label[i] == '&' && i + 1 < label.size()) ++i;
-        plain += label[i];
-    }
-    return plain;
-}
+char KeyOf(const std::string& label) { return AccessKeyText::KeyOf(label); }
 
 std::vector<std::string> Clashes(const std::vector<std::string>& labels) {
     std::map<char, std::vector<std::string>> byKey;

@@ -10,9 +10,6 @@ namespace AccessKeys {
 // The key of a label in upper case, or 0: "&&" is a plain ampersand.
 char KeyOf(const std::string& label);
 
-// The label without its marks, as a screen reader or a help page names it.
-std::string Plain(const std::string& label);
-
 // Each clash among labels shown together, as "D: &Density, &Darken".
 std::vector<std::string> Clashes(const std::vector<std::string>& labels);
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <iterator>
 #include <vector>
 
 #include "OrvLib/controls/DisplayScale.h"
@@ -25,29 +26,34 @@ namespace {
 
 const char* const kTopicFile = "::/Text/VarnelDialog.txt";
 
-// Control id to help context id, each its own; ended by a zero pair.
-const uint32_t kHelpIds[] = {IDC_BEFORE_PREVIEW,
-                             IDC_BEFORE_PREVIEW,
-                             IDC_RESULT_PREVIEW,
-                             IDC_RESULT_PREVIEW,
-                             IDC_ZOOM_IN,
-                             IDC_ZOOM_IN,
-                             IDC_LOCATOR,
-                             IDC_LOCATOR,
-                             IDC_ZOOM_OUT,
-                             IDC_ZOOM_OUT,
-                             IDC_ZOOM_RATIO,
-                             IDC_ZOOM_RATIO,
-                             IDC_TABS,
-                             IDC_TABS,
-                             IDOK,
-                             IDOK,
-                             IDCANCEL,
-                             IDCANCEL,
-                             IDC_HELP_BUTTON,
-                             IDC_HELP_BUTTON,
-                             0,
-                             0};
+// The controls with a pop-up of their own, the pages' too; each control id is its help
+// context id.
+constexpr uint32_t kHelpControls[] = {
+    IDC_BEFORE_PREVIEW, IDC_RESULT_PREVIEW, IDC_ZOOM_IN, IDC_LOCATOR, IDC_ZOOM_OUT, IDC_ZOOM_RATIO, IDC_TABS,
+    IDOK, IDCANCEL, IDC_HELP_BUTTON,
+    // Image
+    IDC_CATEGORY_LIST, IDC_THUMBNAIL_LIST, IDC_FILE_NAME, IDC_BROWSE, IDC_MULTIPLE_IMAGES, IDC_CUSTOM_PREVIEW,
+    // Settings
+    IDC_DENSITY, IDC_OPACITY, IDC_ROTATE_IMAGES, IDC_ROTATION_ANGLE, IDC_RANDOMISE_ROTATION,
+    IDC_RANDOM_ROTATION, IDC_SCALE_IMAGES, IDC_SCALE, IDC_RANDOMISE_SCALING, IDC_RANDOM_SCALE,
+    IDC_ORDER_BY_DEPTH, IDC_FADE_WITH_DEPTH, IDC_DESATURATE_WITH_DEPTH,
+    // Options
+    IDC_WHOLE_OBJECTS, IDC_NO_OVERLAP, IDC_APPLY_AS_TEXTURE, IDC_TEXTURE_AMOUNT, IDC_SEED, IDC_RANDOMISE_SEED,
+    // Variation
+    IDC_HUE_JITTER, IDC_BRIGHTNESS_JITTER, IDC_OPACITY_JITTER, IDC_FLIP_HORIZONTAL, IDC_FLIP_VERTICAL,
+    IDC_BLEND_NORMAL, IDC_BLEND_MULTIPLY, IDC_BLEND_SCREEN, IDC_BLEND_OVERLAY, IDC_BLEND_DARKEN,
+    IDC_BLEND_LIGHTEN};
+
+// The viewer's table: control id and help context id in pairs, ended by a zero pair.
+struct HelpTable {
+    uint32_t pairs[2 * std::size(kHelpControls) + 2] = {};
+    constexpr HelpTable() {
+        for (size_t i = 0; i < std::size(kHelpControls); ++i)
+            pairs[2 * i] = pairs[2 * i + 1] = kHelpControls[i];
+    }
+};
+constexpr HelpTable kHelpTable;
+constexpr const uint32_t* kHelpIds = kHelpTable.pairs;
 
 // A number box has no string of its own: it shows its slider's or dial's tip, and the box
 // lies just after its owner among the siblings.
@@ -456,14 +462,20 @@ void PSVarnPluginDialog::OnPreviewMoved(NMHDR*, LRESULT*) {
     resultPreview.Invalidate(false);
 }
 
+// Over the shown page the menu looks among the page's controls.
 void PSVarnPluginDialog::OnContextMenu(HWND, POINT point) {
-    plugin->ShowWhatsThisMenu(reinterpret_cast<intptr_t>(hWnd), kTopicFile, kHelpIds,
+    HWND where = hWnd;
+    const HWND page = PageWindow(SelectedPage());
+    RECT area{};
+    if (page != nullptr && ::GetWindowRect(page, &area) && ::PtInRect(&area, point)) where = page;
+    plugin->ShowWhatsThisMenu(reinterpret_cast<intptr_t>(where), kTopicFile, kHelpIds,
                               OrvPoint{point.x, point.y});
 }
 
 BOOL PSVarnPluginDialog::OnHelpInfo(HELPINFO* info) {
     if (info != nullptr && info->iContextType == HELPINFO_WINDOW) {
-        plugin->ShowControlHelp(reinterpret_cast<intptr_t>(info->hItemHandle), kTopicFile, kHelpIds);
+        const HWND control = NumberBoxOwner(reinterpret_cast<HWND>(info->hItemHandle));
+        plugin->ShowControlHelp(reinterpret_cast<intptr_t>(control), kTopicFile, kHelpIds);
     }
     return TRUE;
 }

@@ -125,7 +125,7 @@ TEST_F(Templates, PagesHaveTheirControlsWhereWritten) {
         {
             {IDC_CATEGORY_LIST, "ListBox", "", 6, 6, 67, 133},
             {IDC_THUMBNAIL_PLACE, "Static", "Image preset list box goes here", 76, 6, 223, 133, false},
-            {IDC_FILE_LABEL, "Static", "&Filename:", 76, 6, 65, 8},
+            {IDC_FILE_LABEL, "Static", "&Filename", 76, 6, 65, 8},
             {IDC_FILE_NAME, "Edit", "", 76, 15, 223, 14},
             {IDC_BROWSE, "Button", "&Browse...", 249, 31, 50, 14},
             {IDC_CUSTOM_PREVIEW, "Static", "Custom Image Preview", 189, 57, 110, 82},
