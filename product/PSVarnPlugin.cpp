@@ -112,7 +112,10 @@ void PSVarnPlugin::PrepareGuides() {
         guides.luminance = reducer.Finish();
         luminanceRead = true;
     }
-    if (!guides.settings.NeedsFile()) return;
+    if (!guides.settings.NeedsFile()) {
+        mapProblem.clear();
+        return;
+    }
     if (guides.settings.mapFile == mapFileRead && (!guides.file.Empty() || !mapProblem.empty())) return;
     mapFileRead = guides.settings.mapFile;
     guides.file = GreyMap{};

@@ -4,31 +4,10 @@
 // All are off by default, and off they leave every copy as before, bit for bit.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-#include <string>
 
 #include "product/engine/GuideMap.h"
-
-enum class MapSource : uint8_t { None, Luminance, Inverse, File };
-
-struct GuideSettings {
-    MapSource densityMap = MapSource::None;
-    MapSource sizeMap = MapSource::None;
-    bool even = false;
-    bool followEdges = false;
-    bool keepCount = false;
-    int32_t densityStrength = 100;  // percent
-    int32_t sizeMinimum = 50;       // percent where the map is black
-    int32_t sizeMaximum = 150;      // percent where the map is white
-    std::string mapFile;
-
-    bool NeedsLuminance() const;
-    bool NeedsFile() const;
-};
-
-// From a whole settings block of `size` bytes; absent or bad fields read as the table says.
-GuideSettings ReadGuides(const uint8_t* block, size_t size);
+#include "product/engine/GuideSettings.h"
 
 // The settings with the maps they read; a map that is empty turns its guide off.
 struct Guides {
