@@ -44,10 +44,13 @@ void MouseTracker::Escape() {
 void MouseTracker::CaptureLost() {
     captureCount = 0;
     // A press without its release would otherwise stay tracked for good.
-    if (dragging)
+    if (dragging) {
         CancelDrag();
-    else
+    } else if (tracked != MouseButton::None) {
+        const MouseButton ended = tracked;
         tracked = MouseButton::None;
+        events.PressCancel(ended);
+    }
 }
 
 void MouseTracker::CancelDrag() {

@@ -14,20 +14,23 @@
 
 enum class MouseButton { None = 0, Left = 1, Middle = 2, Right = 3 };
 
-// What the tracker asks of its control, in the order things happen.
+// What the tracker asks of its control, in the order things happen; each does nothing
+// unless overridden.
 class MouseTrackerEvents {
 public:
     virtual ~MouseTrackerEvents() = default;
-    virtual void ButtonDown(MouseButton button, OrvPoint point) = 0;
-    virtual void Click(MouseButton button, OrvPoint point) = 0;
-    virtual void DragBegin(MouseButton button, OrvPoint press) = 0;
-    virtual void DragMove(MouseButton button, OrvPoint point) = 0;
-    virtual void DragEnd(MouseButton button, OrvPoint point) = 0;
-    virtual void DragCancel(MouseButton button) = 0;
-    virtual void TakeCapture() = 0;
-    virtual void LetGoCapture() = 0;
-    virtual void StartAutoScroll() = 0;
-    virtual void StopAutoScroll() = 0;
+    virtual void ButtonDown(MouseButton, OrvPoint) {}
+    virtual void Click(MouseButton, OrvPoint) {}
+    virtual void DragBegin(MouseButton, OrvPoint /*press*/) {}
+    virtual void DragMove(MouseButton, OrvPoint) {}
+    virtual void DragEnd(MouseButton, OrvPoint) {}
+    virtual void DragCancel(MouseButton) {}
+    // A press that is not yet a drag lost the capture: it ends without a click.
+    virtual void PressCancel(MouseButton) {}
+    virtual void TakeCapture() {}
+    virtual void LetGoCapture() {}
+    virtual void StartAutoScroll() {}
+    virtual void StopAutoScroll() {}
 };
 
 class MouseTracker {

@@ -75,6 +75,7 @@ SliderModel::Codes SliderModel::TakePage(bool right) {
 
 SliderModel::Codes SliderModel::Press(OrvPoint p) {
     press = p;
+    pressOffset = offset;
     pressedOnThumb = pressedInChannel = dragging = pageRepeating = false;
     const SliderGeometry& g = geometry;
     if (g.thumb.Contains(p.x, p.y)) {
@@ -89,10 +90,9 @@ SliderModel::Codes SliderModel::Press(OrvPoint p) {
     return TakePage(pageRight);
 }
 
-SliderModel::Codes SliderModel::Move(OrvPoint p, int32_t dragWidth, int32_t dragHeight) {
+SliderModel::Codes SliderModel::Drag(OrvPoint p) {
     if (!pressedOnThumb) return {};
     if (!dragging) {
-        if (std::abs(p.x - press.x) <= dragWidth && std::abs(p.y - press.y) <= dragHeight) return {};
         dragging = true;
         dragStartOffset = offset;
     }
@@ -110,6 +110,11 @@ SliderModel::Codes SliderModel::Release() {
     }
     pressedOnThumb = pressedInChannel = dragging = pageRepeating = false;
     return codes;
+}
+
+SliderModel::Codes SliderModel::Cancel() {
+    if (pressedOnThumb) SetOffsetClamped(pressOffset);
+    return Release();
 }
 
 SliderModel::Codes SliderModel::PageTick() {

@@ -62,11 +62,13 @@ public:
     // The same, unsaturated.
     int64_t OffsetToPixel64(int64_t offset) const;
 
-    // Mouse: a double click is a press. `dragWidth` and `dragHeight` are the system's
-    // drag distances.
+    // Mouse: a double click is a press. Drag is each move once the press became a drag
+    // (the pointer's drag threshold is the mouse tracker's); the thumb follows it.
     Codes Press(OrvPoint p);
-    Codes Move(OrvPoint p, int32_t dragWidth, int32_t dragHeight);
+    Codes Drag(OrvPoint p);
     Codes Release();
+    // A drag cancelled (Escape): the thumb goes back to where the press found it.
+    Codes Cancel();
     Codes PageTick();
     bool PageRepeating() const { return pageRepeating; }
     bool ThumbPressed() const { return pressedOnThumb; }
@@ -99,5 +101,6 @@ private:
     bool pageRight = false;
     OrvPoint press;
     int64_t dragStartOffset = 0;
+    int64_t pressOffset = 0;
     ControlMath::WheelAccumulator wheel;
 };

@@ -149,6 +149,19 @@ OrvPoint DragPan(OrvPoint press, OrvPoint pointer, const OrvRect& startView, con
 }
 
 OrvRect LocatorPopupRect(OrvPoint press, OrvSize image, OrvSize frame, const OrvRect& workArea) {
+    // Larger than the work area, the picture shrinks to fit it, keeping its shape: the whole
+    // image must be there to choose from.
+    const int64_t roomW = std::max(1, workArea.Width() - 2 * frame.width);
+    const int64_t roomH = std::max(1, workArea.Height() - 2 * frame.height);
+    if (image.width > roomW || image.height > roomH) {
+        if (int64_t{image.width} * roomH >= int64_t{image.height} * roomW) {
+            image =
+                OrvSize{int32_t(roomW), int32_t(std::max<int64_t>(1, image.height * roomW / image.width))};
+        } else {
+            image =
+                OrvSize{int32_t(std::max<int64_t>(1, image.width * roomH / image.height)), int32_t(roomH)};
+        }
+    }
     const int32_t width = image.width + 2 * frame.width, height = image.height + 2 * frame.height;
     int32_t left = press.x - width / 2, top = press.y - height / 2;
     left = std::max(std::min(left, workArea.right - width), workArea.left);

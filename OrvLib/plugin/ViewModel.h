@@ -60,7 +60,7 @@ OrvPoint DragPan(OrvPoint press, OrvPoint pointer, const OrvRect& startView, con
 // The locator pop-up's window rectangle: a client area of the locator image's size inside a
 // frame of `frame` (the system's dialog frame width and height) on each side, centred on
 // the screen point of the press, then moved as little as needed to lie inside the work
-// area (its top-left corner kept inside when it is larger).
+// area. A picture larger than the work area is shrunk to fit it, keeping its shape.
 OrvRect LocatorPopupRect(OrvPoint press, OrvSize image, OrvSize frame, const OrvRect& workArea);
 
 }  // namespace ViewModel

@@ -11,10 +11,11 @@ struct SliderRange {
 };
 
 // Line and page steps (0 to 3) and the ends (6 and 7) are steps, the thumb held (5) is
-// held, the thumb let go or a typed value (4) and the end of a scroll (8) settle; other
-// codes mean nothing.
-inline bool SliderScrollInput(int code, PreviewInput& input) {
-    if ((code >= 0 && code <= 3) || code == 6 || code == 7) {
+// held, the thumb let go (4) and the end of a scroll (8) settle; other codes mean nothing.
+// A position (4) typed into the slider's number box is a step: each keystroke is one, so
+// typing a number renders quick and then once in full.
+inline bool SliderScrollInput(int code, bool typed, PreviewInput& input) {
+    if ((code >= 0 && code <= 3) || code == 6 || code == 7 || (code == 4 && typed)) {
         input = PreviewInput::Step;
     } else if (code == 5) {
         input = PreviewInput::Held;

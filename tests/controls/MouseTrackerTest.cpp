@@ -17,6 +17,7 @@ public:
     void DragMove(MouseButton b, OrvPoint p) override { Add("move", b, p); }
     void DragEnd(MouseButton b, OrvPoint p) override { Add("end", b, p); }
     void DragCancel(MouseButton b) override { calls.push_back("cancel" + std::to_string(int(b))); }
+    void PressCancel(MouseButton b) override { calls.push_back("lost" + std::to_string(int(b))); }
     void TakeCapture() override { calls.push_back("capture"); }
     void LetGoCapture() override { calls.push_back("release"); }
     void StartAutoScroll() override { calls.push_back("scroll"); }
@@ -105,7 +106,7 @@ TEST(MouseTracker, CaptureLossCancelsADragOrEndsAPressWithoutReleasingAgain) {
     press.ButtonDown(MouseButton::Left, {0, 0});
     press.CaptureLost();
     press.ButtonUp(MouseButton::Left, {0, 0});
-    EXPECT_EQ(pressLog.calls, (Calls{"capture", "down1@0,0"}));
+    EXPECT_EQ(pressLog.calls, (Calls{"capture", "down1@0,0", "lost1"}));
     EXPECT_EQ(press.Tracked(), MouseButton::None);
 }
 

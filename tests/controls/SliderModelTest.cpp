@@ -93,18 +93,19 @@ TEST(SliderModel, ThumbDragTracksEveryMoveThenReportsPositionAndEnd) {
     s.Layout(s.Geometry().whole);
     OrvPoint p = ThumbCentre(s);
     EXPECT_EQ(s.Press(p), (Codes{kTrack}));
-    // Within the drag distance nothing moves.
-    EXPECT_EQ(s.Move({p.x + 4, p.y}, 4, 4), Codes{});
-    EXPECT_EQ(s.Position(), 45);
-    EXPECT_EQ(s.Move({p.x + 5, p.y}, 4, 4), (Codes{kTrack}));
+    EXPECT_EQ(s.Drag({p.x + 20, p.y + 30}), (Codes{kTrack}));
     EXPECT_TRUE(s.Dragging());
-    EXPECT_EQ(s.Move({p.x + 20, p.y + 30}, 4, 4), (Codes{kTrack}));
     EXPECT_EQ(s.Position(), 55);
-    EXPECT_EQ(s.Move({p.x + 500, p.y}, 4, 4), (Codes{kTrack}));
+    EXPECT_EQ(s.Drag({p.x + 500, p.y}), (Codes{kTrack}));
     EXPECT_EQ(s.Position(), 90);
-    EXPECT_EQ(s.Move({p.x - 500, p.y}, 4, 4), (Codes{kTrack}));
+    EXPECT_EQ(s.Drag({p.x - 500, p.y}), (Codes{kTrack}));
     EXPECT_EQ(s.Position(), 0);
     EXPECT_EQ(s.Release(), (Codes{kPosition, kEnd}));
+    // Escape puts the thumb back where the press found it.
+    s.Press(ThumbCentre(s));
+    s.Drag({p.x + 500, p.y});
+    EXPECT_EQ(s.Cancel(), (Codes{kPosition, kEnd}));
+    EXPECT_EQ(s.Position(), 0);
     // A press on the thumb released without a drag reports the same.
     p = ThumbCentre(s);
     s.Press(p);

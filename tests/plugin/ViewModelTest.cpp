@@ -127,8 +127,9 @@ TEST(ViewModelTest, LocatorPopupStaysInsideTheWorkArea) {
     const OrvRect work{0, 0, 1280, 990};  // a task bar below
     EXPECT_EQ(LocatorPopupRect({10, 10}, {285, 142}, {3, 3}, work), (OrvRect{0, 0, 291, 148}));
     EXPECT_EQ(LocatorPopupRect({1275, 985}, {285, 142}, {3, 3}, work), (OrvRect{989, 842, 1280, 990}));
-    // Larger than the area: its top-left corner stays on it.
-    EXPECT_EQ(LocatorPopupRect({640, 500}, {1400, 1100}, {3, 3}, work), (OrvRect{0, 0, 1406, 1106}));
+    // Larger than the area: shrunk to fit it whole, shape kept (1400 x 1100 to 1252 x 984).
+    EXPECT_EQ(LocatorPopupRect({640, 500}, {1400, 1100}, {3, 3}, work), (OrvRect{11, 0, 1269, 990}));
+    EXPECT_EQ(LocatorPopupRect({640, 500}, {3000, 100}, {3, 3}, work), (OrvRect{0, 476, 1280, 524}));
 }
 
 }  // namespace

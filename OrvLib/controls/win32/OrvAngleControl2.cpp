@@ -68,6 +68,37 @@ void OrvAngleControl2::Changed(bool now) {
     Report(0);
 }
 
+void OrvAngleControl2::ButtonDown(MouseButton, OrvPoint p) {
+    if (!hit || !PtInRegion(hit, p.x, p.y)) return;
+    // The parent hears of the press first, so the change it makes is a held one.
+    tracking = true;
+    pressValue = model.Value();
+    SetFocus();
+    Report(kPressed);
+    if (model.TakePoint(p, ToOrvRect(GetClientRect()))) Changed(false);
+}
+
+void OrvAngleControl2::DragMove(MouseButton, OrvPoint p) {
+    if (!tracking) return;
+    if (model.TakePoint(p, ToOrvRect(GetClientRect()))) Changed(true);
+    Report(kTracked);
+}
+
+void OrvAngleControl2::DragCancel(MouseButton) {
+    if (!tracking) return;
+    // Escape puts the needle back where the press found it.
+    if (model.TakeTyped(pressValue).changed) Changed(false);
+    EndTracking(nullptr);
+}
+
+void OrvAngleControl2::EndTracking(const OrvPoint* p) {
+    if (!tracking) return;
+    tracking = false;
+    if (p != nullptr && model.TakePoint(*p, ToOrvRect(GetClientRect()))) Changed(false);
+    // A drag the system ends still tells the parent it is over.
+    Report(kReleased);
+}
+
 void OrvAngleControl2::PreSubclassWindow() { Layout(); }
 
 void OrvAngleControl2::Layout() {
@@ -119,42 +150,10 @@ LRESULT OrvAngleControl2::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (message == WM_PAINT && box) box->EnableWindow(IsWindowEnabled());
         return painted;
     }
+    if (mouse.Handle(hWnd, message, wParam, lParam)) return 0;
     switch (message) {
         case WM_GETDLGCODE:
-            return DLGC_WANTARROWS;
-        case WM_LBUTTONDOWN: {
-            SetCapture();
-            OrvPoint p = PointOf(lParam);
-            if (hit && PtInRegion(hit, p.x, p.y)) {
-                // The parent hears of the press first, so the change it makes is a held one.
-                tracking = true;
-                SetFocus();
-                Report(kPressed);
-                if (model.TakePoint(p, ToOrvRect(GetClientRect()))) Changed(false);
-            }
-            return 0;
-        }
-        case WM_MOUSEMOVE:
-            if (tracking) {
-                if (model.TakePoint(PointOf(lParam), ToOrvRect(GetClientRect()))) Changed(true);
-                Report(kTracked);
-            }
-            return 0;
-        case WM_LBUTTONUP:
-            if (GetCapture() == hWnd) ReleaseCapture();
-            if (tracking) {
-                tracking = false;
-                if (model.TakePoint(PointOf(lParam), ToOrvRect(GetClientRect()))) Changed(false);
-                Report(kReleased);
-            }
-            return 0;
-        case WM_CAPTURECHANGED:
-            // A drag the system ends still tells the parent it is over.
-            if (tracking) {
-                tracking = false;
-                Report(kReleased);
-            }
-            return 0;
+            return mouse.DialogCode(DLGC_WANTARROWS);
         case WM_MOUSEWHEEL:
             if (model.Wheel(GET_WHEEL_DELTA_WPARAM(wParam), (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0))
                 Changed(false);

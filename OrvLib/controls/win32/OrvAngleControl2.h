@@ -13,12 +13,13 @@
 
 #include "OrvLib/controls/AngleModel.h"
 #include "OrvLib/controls/ColourScheme.h"
+#include "OrvLib/controls/win32/MouseRoute.h"
 #include "OrvLib/controls/win32/SchemedSurface.h"
 #include "OrvLib/controls/win32/OrvCustomEditBox.h"
 #include "OrvLib/framework/GdiHolders.h"
 #include "OrvLib/framework/StandardControls.h"
 
-class OrvAngleControl2 : public CStatic, private OrvEditBoxListener {
+class OrvAngleControl2 : public CStatic, private OrvEditBoxListener, private MouseTrackerEvents {
 public:
     static constexpr UINT kBoxId = 1234;
     static constexpr UINT kPressed = 100, kTracked = 101, kReleased = 102;
@@ -49,12 +50,21 @@ private:
     void Report(UINT code);
     void OnEditBoxCommand(UINT code) override;
     void PaintRing(HDC dc, const RECT& dial);
+    void ButtonDown(MouseButton, OrvPoint point) override;
+    void DragMove(MouseButton, OrvPoint point) override;
+    void Click(MouseButton, OrvPoint point) override { EndTracking(&point); }
+    void DragEnd(MouseButton, OrvPoint point) override { EndTracking(&point); }
+    void DragCancel(MouseButton) override;
+    void PressCancel(MouseButton) override { EndTracking(nullptr); }
+    // The needle ends at `point`, or where it is when null.
+    void EndTracking(const OrvPoint* point);
 
     AngleModel model;
     uint32_t style;
     bool laidOut = false;
     bool notify = true;
     bool tracking = false;
+    int64_t pressValue = 0;
     bool focused = false;
     bool customNeedle = false;
     COLORREF needle;
@@ -62,4 +72,5 @@ private:
     OrvRegion hit;
     std::unique_ptr<OrvCustomIntegerEditBox> box;
     SchemedSurface surface;
+    MouseRoute mouse{*this};
 };

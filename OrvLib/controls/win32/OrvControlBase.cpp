@@ -17,7 +17,8 @@ POINT ToPOINT(OrvPoint p) { return POINT{p.x, p.y}; }
 
 }  // namespace
 
-OrvControlBase::OrvControlBase() : tracker(*this), nextIdentifier(kFirstControlIdentifier) {}
+OrvControlBase::OrvControlBase()
+    : route(*this, MouseRoute::kAllButtons), nextIdentifier(kFirstControlIdentifier) {}
 
 OrvControlBase::~OrvControlBase() {
     // The window goes with the object; its timer must not outlive the manager.
@@ -45,7 +46,7 @@ int OrvControlBase::NextIdentifier() { return NextControlIdentifier(nextIdentifi
 bool OrvControlBase::OnMouseWheel(int, POINT, UINT) { return false; }
 
 void OrvControlBase::OnKeyDown(UINT key, bool, bool) {
-    if (key == VK_ESCAPE) tracker.Escape();
+    if (key == VK_ESCAPE) route.Tracker().Escape();
 }
 
 void OrvControlBase::Draw(HDC dc) {
@@ -80,25 +81,11 @@ void OrvControlBase::FanOut(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT OrvControlBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Keys go through OnKeyDown, whose default cancels a drag on Escape.
+    if (message != WM_KEYDOWN && message != WM_MOUSEMOVE && message != WM_RBUTTONUP &&
+        route.Handle(hWnd, message, wParam, lParam))
+        return 0;
     switch (message) {
-        case WM_LBUTTONDOWN:
-            tracker.ButtonDown(MouseButton::Left, PointOf(lParam));
-            return 0;
-        case WM_MBUTTONDOWN:
-            tracker.ButtonDown(MouseButton::Middle, PointOf(lParam));
-            return 0;
-        case WM_RBUTTONDOWN:
-            tracker.ButtonDown(MouseButton::Right, PointOf(lParam));
-            return 0;
-        case WM_LBUTTONUP:
-            tracker.ButtonUp(MouseButton::Left, PointOf(lParam));
-            return 0;
-        case WM_MBUTTONUP:
-            tracker.ButtonUp(MouseButton::Middle, PointOf(lParam));
-            return 0;
-        case WM_RBUTTONUP:
-            tracker.ButtonUp(MouseButton::Right, PointOf(lParam));
-            break;  // the default turns it into the context menu request
         case WM_LBUTTONDBLCLK:
             OnLButtonDblClk(ToPOINT(PointOf(lParam)));
             return 0;
@@ -110,11 +97,11 @@ LRESULT OrvControlBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_MOUSEMOVE:
             OnMouseMove(ToPOINT(PointOf(lParam)), static_cast<UINT>(wParam));
-            tracker.Move(PointOf(lParam), GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG));
+            route.Handle(hWnd, message, wParam, lParam);
             return 0;
-        case WM_CAPTURECHANGED:
-            if (reinterpret_cast<HWND>(lParam) != hWnd) tracker.CaptureLost();
-            return 0;
+        case WM_RBUTTONUP:
+            route.Handle(hWnd, message, wParam, lParam);
+            break;  // the default turns it into the context menu request
         case WM_KEYDOWN:
         case WM_KEYUP:
         case WM_CHAR:
@@ -154,7 +141,7 @@ LRESULT OrvControlBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_GETDLGCODE:
             // During a drag Escape belongs to the control, not to the dialog's Cancel.
-            return tracker.Dragging() ? dialogCode | DLGC_WANTALLKEYS : dialogCode;
+            return route.DialogCode(dialogCode);
         case WM_DESTROY:
             AutoScrollStop();
             break;
@@ -179,9 +166,6 @@ void OrvControlBase::Click(MouseButton button, OrvPoint point) {
 }
 
 void OrvControlBase::DragBegin(MouseButton button, OrvPoint press) {
-    // Escape cancels the drag only if it reaches this window: in a dialog the focused
-    // control would otherwise pass it on as the dialog's Cancel.
-    if (::GetFocus() != hWnd) ::SetFocus(hWnd);
     const POINT p = ToPOINT(press);
     if (button == MouseButton::Left) OnLDragBegin(p);
     if (button == MouseButton::Middle) OnMDragBegin(p);
@@ -206,12 +190,6 @@ void OrvControlBase::DragCancel(MouseButton button) {
     if (button == MouseButton::Left) OnLDragCancel();
     if (button == MouseButton::Middle) OnMDragCancel();
     if (button == MouseButton::Right) OnRDragCancel();
-}
-
-void OrvControlBase::TakeCapture() { ::SetCapture(hWnd); }
-
-void OrvControlBase::LetGoCapture() {
-    if (::GetCapture() == hWnd) ::ReleaseCapture();
 }
 
 void OrvControlBase::StartAutoScroll() { AutoScrollStart(); }

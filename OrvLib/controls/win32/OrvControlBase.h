@@ -13,6 +13,7 @@
 
 #include "OrvLib/controls/ColourScheme.h"
 #include "OrvLib/controls/MouseTracker.h"
+#include "OrvLib/controls/win32/MouseRoute.h"
 #include "OrvLib/controls/win32/SchemedSurface.h"
 #include "OrvLib/controls/win32/OrvAutoScrollManager.h"
 #include "OrvLib/framework/CWnd.h"
@@ -38,12 +39,12 @@ public:
     // An identifier for a subclass's own use: 555 on, restarting before it turns negative.
     int NextIdentifier();
 
-    MouseButton TrackedButton() const { return tracker.Tracked(); }
-    bool IsDragging() const { return tracker.Dragging(); }
-    OrvPoint PressPoint() const { return tracker.Press(); }
-    int CaptureCount() const { return tracker.CaptureCount(); }
-    void AcquireCapture() { tracker.AcquireCapture(); }
-    void ReleaseCapture() { tracker.ReleaseCapture(); }
+    MouseButton TrackedButton() const { return route.Tracker().Tracked(); }
+    bool IsDragging() const { return route.Tracker().Dragging(); }
+    OrvPoint PressPoint() const { return route.Tracker().Press(); }
+    int CaptureCount() const { return route.Tracker().CaptureCount(); }
+    void AcquireCapture() { route.Tracker().AcquireCapture(); }
+    void ReleaseCapture() { route.Tracker().ReleaseCapture(); }
 
     // The answer to WM_GETDLGCODE (the "static" code at first).
     UINT dialogCode = DLGC_STATIC;
@@ -90,15 +91,13 @@ private:
     void DragMove(MouseButton button, OrvPoint point) override;
     void DragEnd(MouseButton button, OrvPoint point) override;
     void DragCancel(MouseButton button) override;
-    void TakeCapture() override;
-    void LetGoCapture() override;
     void StartAutoScroll() override;
     void StopAutoScroll() override;
 
     void Paint(HDC target);
     void FanOut(UINT message, WPARAM wParam, LPARAM lParam);
 
-    MouseTracker tracker;
+    MouseRoute route;
     SchemedSurface surface;
     int nextIdentifier;
     bool ownBorder = false;

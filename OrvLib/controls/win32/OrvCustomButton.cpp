@@ -19,6 +19,23 @@ UINT OrvCustomButton::State() const {
     return state;
 }
 
+void OrvCustomButton::ButtonDown(MouseButton, OrvPoint) {
+    if (GetFocus() != hWnd) SetFocus();
+    press.Press();
+    RedrawNow();
+}
+
+void OrvCustomButton::EndPress(bool inside) {
+    if (!press.MousePressed()) return;
+    ButtonPress::Result r = press.Release(inside);
+    if (r.click) OnClick();
+    if (r.redraw || r.click) RedrawNow();
+}
+
+bool OrvCustomButton::Inside(OrvPoint point) const {
+    return ToOrvRect(GetClientRect()).Contains(point.x, point.y);
+}
+
 void OrvCustomButton::RedrawNow() { RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
 
 LRESULT OrvCustomButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -39,33 +56,13 @@ LRESULT OrvCustomButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
     }
     LRESULT painted = 0;
     if (surface.Paint(hWnd, message, painted, [&](HDC dc) { DrawButton(dc); })) return painted;
+    // The pushed look follows the pointer in and out before any drag begins.
+    if (message == WM_MOUSEMOVE && press.MousePressed() && press.Move(Inside(PointOf(lParam))).redraw)
+        RedrawNow();
+    if (mouse.Handle(hWnd, message, wParam, lParam)) return 0;
+    if (message == WM_GETDLGCODE)
+        return mouse.DialogCode(static_cast<UINT>(CButton::WindowProc(message, wParam, lParam)));
     switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            if (GetFocus() != hWnd) SetFocus();
-            SetCapture();
-            press.Press();
-            RedrawNow();
-            return 0;
-        case WM_MOUSEMOVE:
-            if (press.MousePressed()) {
-                OrvPoint p = PointOf(lParam);
-                if (press.Move(ToOrvRect(GetClientRect()).Contains(p.x, p.y)).redraw) RedrawNow();
-            }
-            return 0;
-        case WM_LBUTTONUP:
-            if (press.MousePressed()) {
-                OrvPoint p = PointOf(lParam);
-                ButtonPress::Result r = press.Release(ToOrvRect(GetClientRect()).Contains(p.x, p.y));
-                ReleaseCapture();
-                if (r.click) OnClick();
-                RedrawNow();
-            }
-            return 0;
-        case WM_CAPTURECHANGED:
-            // Taken away mid-press: no click.
-            if (press.MousePressed() && press.Release(false).redraw) RedrawNow();
-            return 0;
         case WM_KEYDOWN:
             if (wParam == VK_SPACE) {
                 if (press.SpaceDown().redraw) RedrawNow();

@@ -11,12 +11,13 @@
 #include "OrvLib/controls/ButtonModel.h"
 #include "OrvLib/controls/ButtonShapes.h"
 #include "OrvLib/controls/ColourScheme.h"
+#include "OrvLib/controls/win32/MouseRoute.h"
 #include "OrvLib/controls/win32/SchemedSurface.h"
 #include "OrvLib/controls/win32/SchemePainter.h"
 #include "OrvLib/framework/GdiHolders.h"
 #include "OrvLib/framework/StandardControls.h"
 
-class OrvCustomButton : public CButton {
+class OrvCustomButton : public CButton, private MouseTrackerEvents {
 public:
     // Null means the default scheme.
     void SetColourScheme(const ColourScheme* scheme);
@@ -48,9 +49,18 @@ protected:
 
 private:
     void UncheckRadioGroup();
+    void ButtonDown(MouseButton, OrvPoint) override;
+    void Click(MouseButton, OrvPoint point) override { EndPress(Inside(point)); }
+    void DragEnd(MouseButton, OrvPoint point) override { EndPress(Inside(point)); }
+    // Escape or a capture taken away mid-press: no click.
+    void DragCancel(MouseButton) override { EndPress(false); }
+    void PressCancel(MouseButton) override { EndPress(false); }
+    void EndPress(bool inside);
+    bool Inside(OrvPoint point) const;
 
     SchemedSurface surface;
     ButtonPress press;
+    MouseRoute mouse{*this, MouseRoute::kDoubleClickPresses};
     int check = ButtonState::kUnchecked;
 };
 

@@ -66,7 +66,11 @@ void OrvCustomEditBox::EndBatch() {
 }
 
 void OrvCustomEditBox::Commit() {
-    if (commit && hWnd != nullptr) SendMessage(WM_KILLFOCUS, 0, 0);
+    if (!commit || hWnd == nullptr) return;
+    SendMessage(WM_KILLFOCUS, 0, 0);
+    // The focus never left, but the system's box let its caret go with the pretended loss:
+    // it takes it again, so the person still sees where typing goes.
+    if (hWnd != nullptr && GetFocus() == hWnd) DefWindowProc(WM_SETFOCUS, 0, 0);
 }
 
 void OrvCustomEditBox::CreateSpinButton() {

@@ -88,6 +88,32 @@ void OrvCustomSliderCtrl::ReleaseTick() {
     InvalidateRect(&extent, false);
 }
 
+void OrvCustomSliderCtrl::ButtonDown(MouseButton, OrvPoint point) {
+    SetFocus();
+    model.Layout(ToOrvRect(GetClientRect()));
+    SliderModel::Codes codes = model.Press(point);
+    if (codes.empty() && !model.WantsCapture()) {
+        // Beside the channel: a press on a tick mark holds that tick down.
+        PlaceTicks();
+        pressedTick = ticks.HitTest(point);
+        if (pressedTick >= 0) {
+            RECT extent = ToRECT(ticks.Extent(pressedTick));
+            InvalidateRect(&extent, false);
+        }
+    }
+    AfterInput(codes, false);
+}
+
+void OrvCustomSliderCtrl::DragMove(MouseButton, OrvPoint point) {
+    SliderModel::Codes codes = model.Drag(point);
+    if (!codes.empty()) AfterInput(codes, true);
+}
+
+void OrvCustomSliderCtrl::EndPress(const SliderModel::Codes& codes) {
+    ReleaseTick();
+    AfterInput(codes, false);
+}
+
 void OrvCustomSliderCtrl::Send(const SliderModel::Codes& codes) {
     for (SliderCode code : codes) {
         WORD offset = static_cast<WORD>(model.Offset());
@@ -119,6 +145,9 @@ LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
             Draw(dc);
         }))
         return painted;
+    // Every mouse message is ours: the trackbar beneath must not see one.
+    if (mouse.Handle(hWnd, message, wParam, lParam)) return 0;
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST && message != WM_MOUSEWHEEL) return 0;
     switch (message) {
         case WM_NCPAINT:
             PaintNonClientFrame(hWnd, surface.Scheme());
@@ -128,7 +157,7 @@ LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
             Invalidate(false);
             return 0;
         case WM_GETDLGCODE:
-            return DLGC_WANTARROWS;
+            return mouse.DialogCode(DLGC_WANTARROWS);
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
             Invalidate(false);
@@ -141,43 +170,6 @@ LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
         case WM_WINDOWPOSCHANGED:
             if (box) CarryOver(hWnd, box->hWnd, boxOffset, message, wParam);
             break;
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK: {
-            SetFocus();
-            model.Layout(ToOrvRect(GetClientRect()));
-            SliderModel::Codes codes = model.Press(PointOf(lParam));
-            if (model.WantsCapture()) {
-                SetCapture();
-            } else if (codes.empty()) {
-                // Beside the channel: a press on a tick mark holds that tick down.
-                PlaceTicks();
-                pressedTick = ticks.HitTest(PointOf(lParam));
-                if (pressedTick >= 0) {
-                    SetCapture();
-                    RECT extent = ToRECT(ticks.Extent(pressedTick));
-                    InvalidateRect(&extent, false);
-                }
-            }
-            AfterInput(codes, false);
-            return 0;
-        }
-        case WM_MOUSEMOVE:
-            if (model.ThumbPressed()) {
-                SliderModel::Codes codes =
-                    model.Move(PointOf(lParam), GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG));
-                if (!codes.empty()) AfterInput(codes, true);
-            }
-            return 0;
-        case WM_LBUTTONUP:
-        case WM_CAPTURECHANGED: {
-            // A capture taken away ends the press like a release.
-            ReleaseTick();
-            if (!model.ThumbPressed() && !model.PageRepeating() && message == WM_CAPTURECHANGED) return 0;
-            SliderModel::Codes codes = model.Release();
-            if (message == WM_LBUTTONUP && GetCapture() == hWnd) ReleaseCapture();
-            AfterInput(codes, false);
-            return 0;
-        }
         case WM_TIMER:
             if (wParam == kPageTimer) {
                 AfterInput(model.PageTick(), false);

@@ -17,6 +17,7 @@
 #include "OrvLib/controls/ColourScheme.h"
 #include "OrvLib/controls/SliderModel.h"
 #include "OrvLib/controls/SliderTicks.h"
+#include "OrvLib/controls/win32/MouseRoute.h"
 #include "OrvLib/controls/win32/SchemedSurface.h"
 #include "OrvLib/controls/win32/OrvCustomEditBox.h"
 #include "OrvLib/framework/StandardControls.h"
@@ -28,7 +29,7 @@ public:
     explicit OrvCustomSliderEditBox(OrvEditBoxListener& slider) { SetListener(&slider); }
 };
 
-class OrvCustomSliderCtrl : public CSliderCtrl, private OrvEditBoxListener {
+class OrvCustomSliderCtrl : public CSliderCtrl, private OrvEditBoxListener, private MouseTrackerEvents {
 public:
     static constexpr UINT kBoxId = 1234;
 
@@ -60,6 +61,13 @@ private:
     void Send(const SliderModel::Codes& codes);
     void AfterInput(const SliderModel::Codes& codes, bool now);
     void ReleaseTick();
+    void ButtonDown(MouseButton, OrvPoint point) override;
+    void DragMove(MouseButton, OrvPoint point) override;
+    void Click(MouseButton, OrvPoint) override { EndPress(model.Release()); }
+    void DragEnd(MouseButton, OrvPoint) override { EndPress(model.Release()); }
+    void DragCancel(MouseButton) override { EndPress(model.Cancel()); }
+    void PressCancel(MouseButton) override { EndPress(model.Release()); }
+    void EndPress(const SliderModel::Codes& codes);
 
     static constexpr UINT_PTR kPageTimer = 1;
     SliderModel model;
@@ -70,5 +78,6 @@ private:
     POINT boxOffset{};
     std::unique_ptr<OrvCustomSliderEditBox> box;
     SchemedSurface surface;
+    MouseRoute mouse{*this, MouseRoute::kDoubleClickPresses};
     bool timer = false;
 };

@@ -69,6 +69,20 @@ TEST(AngleDial, DragReportsPressMovesAndReleaseWithEveryChange) {
     EXPECT_EQ(d.dial.GetAngle(), 270);
 }
 
+TEST(AngleDial, EscapeDuringADragPutsTheNeedleBack) {
+    Dial d;
+    d.dial.SetAngle(90, true);
+    int c = d.Side() / 2;
+    Harness::Press(d.dial.hWnd, c + 30, c);
+    Harness::MoveTo(d.dial.hWnd, c, c + 30);
+    EXPECT_EQ(d.dial.GetAngle(), 180);
+    Harness::Key(VK_ESCAPE);
+    EXPECT_EQ(d.dial.GetAngle(), 90);
+    EXPECT_EQ(d.parent.Codes(WM_NOTIFY, kDial).back(), 102u);
+    Harness::Release();
+    EXPECT_EQ(d.dial.GetAngle(), 90);
+}
+
 TEST(AngleDial, WheelAndKeysStepWithTheControlKey) {
     Dial d;
     d.dial.SetAngle(355, true);

@@ -114,6 +114,16 @@ TEST(Buttons, HeldMouseAndHeldSpacePushAndOnlyTheReleaseClicks) {
     EXPECT_FALSE(b.cancel.GetState() & BST_PUSHED);
     EXPECT_EQ(b.parent.Codes(WM_COMMAND, kCancel), (std::vector<UINT>{BN_CLICKED}));
 
+    // Dragged off and cancelled with Escape: no click, even released back inside.
+    b.parent.Clear();
+    Harness::Press(b.ok.hWnd, 20, 10);
+    Harness::MoveTo(b.ok.hWnd, 20, 60);
+    EXPECT_FALSE(b.ok.GetState() & BST_PUSHED);
+    Harness::Key(VK_ESCAPE);
+    Harness::MoveTo(b.ok.hWnd, 20, 10);
+    Harness::Release();
+    EXPECT_TRUE(b.parent.heard.empty());
+
     // A disabled button takes no click.
     b.parent.Clear();
     Harness::Click(b.help.hWnd, 10, 10);

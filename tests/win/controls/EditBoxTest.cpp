@@ -115,6 +115,10 @@ TEST(EditBoxes, ArrowsWrapAtTheBoundsAndReleaseCommitsWhenAsked) {
     b.parent.Clear();
     Harness::Click(seedSpin, r.right / 2, 4);
     EXPECT_EQ(GetFocus(), b.seed.hWnd);
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    ASSERT_TRUE(GetGUIThreadInfo(0, &thread));
+    EXPECT_EQ(thread.hwndCaret, b.seed.hWnd) << "the caret is still shown after the commit";
     std::vector<UINT> codes = b.parent.Codes(WM_COMMAND, kSeed);
     EXPECT_NE(std::find(codes.begin(), codes.end(), static_cast<UINT>(EN_KILLFOCUS)), codes.end());
 }

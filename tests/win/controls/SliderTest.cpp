@@ -58,6 +58,23 @@ TEST(Sliders, ThumbDragTracksEveryMoveThenEndsWithPositionAndEnd) {
     EXPECT_EQ(s.parent.heard.back().value, 75);
 }
 
+TEST(Sliders, EscapeDuringAThumbDragPutsTheThumbBackAndEndsTheScroll) {
+    Sliders s;
+    s.density.SetPos(50);
+    Harness::Pump(30);
+    POINT t = s.Thumb(s.density);
+    Harness::Press(s.density.hWnd, t.x, t.y);
+    Harness::MoveTo(s.density.hWnd, t.x + 40, t.y);
+    EXPECT_EQ(s.density.GetPos(), 70);
+    Harness::Key(VK_ESCAPE);
+    EXPECT_EQ(s.density.GetPos(), 50);
+    EXPECT_EQ(s.parent.Codes(WM_HSCROLL, kDensity).back(), static_cast<UINT>(TB_ENDTRACK));
+    EXPECT_EQ(GetCapture(), nullptr);
+    s.parent.Clear();
+    Harness::Release();
+    EXPECT_TRUE(s.parent.heard.empty());
+}
+
 TEST(Sliders, ChannelPressPagesAndKeysAndWheelStep) {
     Sliders s;
     Harness::Click(s.density.hWnd, 200, 15);
