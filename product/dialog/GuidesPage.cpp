@@ -7,8 +7,7 @@
 
 SliderRange GuidesSliderRange(GuidesSlider slider) {
     const char* const names[] = {"densityStrength", "sizeMinimum", "sizeMaximum"};
-    const SettingRow& row = *FindSetting(names[int(slider)]);
-    return SliderRange{int32_t(row.minimum), int32_t(row.maximum)};
+    return SettingSliderRange(names[int(slider)]);
 }
 
 GuidesPageState LoadGuidesPage(const uint8_t* block, size_t size) {
