@@ -2,8 +2,11 @@
 // density map drops copies without moving one.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "product/engine/EffectDerived.h"
@@ -25,39 +28,31 @@ GreyMap Map(int32_t w, int32_t h, F f) {
 }
 
 TEST(GuidesTest, MapsReduceStretchAndTurnAsStated) {
-    // 600 x 10: cells of 3 pixels; the last column of cells holds the area's last pixels.
+    // 600 x 10: cells of 3 pixels, red 255 (grey 76) in one pixel of three.
     LuminanceReducer reducer(OrvRect{100, 50, 700, 60});
     std::vector<uint8_t> row(600 * 3);
-    for (int32_t x = 0; x < 600; ++x) row[size_t(x) * 3] = uint8_t(x % 3 == 0 ? 255 : 0);  // red only
+    for (int32_t x = 0; x < 600; x += 3) row[size_t(x) * 3] = 255;
     for (int32_t y = 50; y < 60; ++y) reducer.AddRow(y, row.data(), 600, 3);
     const GreyMap lum = reducer.Finish();
-    EXPECT_EQ(lum.cell, 3);
-    EXPECT_EQ(lum.width, 200);
-    EXPECT_EQ(lum.height, 4);
-    EXPECT_EQ(lum.Value(100, 50), 76 / 3);  // red 255 is grey 76, one pixel of three
-    EXPECT_EQ(lum.Column(99), 0);           // outside: the nearest cell
-    EXPECT_EQ(lum.Column(10000), 199);
+    EXPECT_EQ(std::make_tuple(lum.cell, lum.width, lum.height), std::make_tuple(3, 200, 4));
+    EXPECT_EQ(lum.Value(100, 50), 76 / 3);
+    EXPECT_EQ(std::make_pair(lum.Column(99), lum.Column(10000)), std::make_pair(0, 199));  // the nearest cell
 
-    OrvImage2 picture;  // 4 x 2, BGR: stretched over 0..100 x 0..10
+    OrvImage2 picture;  // 4 x 2, BGR, stretched over 100 x 10: green 200 is grey 117
     picture.Create(4, 2, 24, nullptr);
-    picture.PixelAddress(3, 1)[1] = 200;  // green 200 -> 117
+    picture.PixelAddress(3, 1)[1] = 200;
     const GreyMap file = StretchedMap(picture, OrvRect{0, 0, 100, 10});
-    EXPECT_EQ(file.Value(75, 5), 117);
-    EXPECT_EQ(file.Value(74, 5), 0);
-    EXPECT_EQ(file.Value(75, 4), 0);
+    EXPECT_EQ(std::make_tuple(file.Value(75, 5), file.Value(74, 5), file.Value(75, 4)),
+              std::make_tuple(117, 0, 0));
 
-    struct Edge {
-        int (*grey)(int32_t, int32_t);
-        int32_t degrees;
-    };
-    const Edge edges[] = {
+    const std::pair<int (*)(int32_t, int32_t), int32_t> edges[] = {
         {[](int32_t, int32_t y) { return y * 20; }, 0},  // lighter downwards: upright
         {[](int32_t, int32_t y) { return 200 - y * 20; }, 180},
-        {[](int32_t x, int32_t) { return x * 20; }, 270},  // lighter to the right
+        {[](int32_t x, int32_t) { return x * 20; }, 270},
         {[](int32_t x, int32_t y) { return (x + y) * 10; }, 315},
         {[](int32_t, int32_t) { return 90; }, 0},  // flat
     };
-    for (const Edge& e : edges) EXPECT_EQ(Map(9, 9, e.grey).EdgeDegrees(4, 4), e.degrees);
+    for (const auto& [grey, degrees] : edges) EXPECT_EQ(Map(9, 9, grey).EdgeDegrees(4, 4), degrees);
 }
 
 TEST(GuidesTest, DensityAndSizeReadTheMapAsStated) {
@@ -71,12 +66,10 @@ TEST(GuidesTest, DensityAndSizeReadTheMapAsStated) {
     };
     const Case cases[] = {
         {MapSource::Luminance, 100, 0, 0, false},     // black at full strength: never
-        {MapSource::Luminance, 100, 1, 25499, true},  // white: always
-        {MapSource::Inverse, 100, 1, 0, false},
-        {MapSource::Luminance, 0, 0, 25499, true},   // no strength: always
-        {MapSource::Luminance, 40, 0, 15299, true},  // kept below 25500 - 40 x 255
-        {MapSource::Luminance, 40, 0, 15300, false},
-        {MapSource::File, 100, 0, 0, true},  // no file read: no map
+        {MapSource::Inverse, 100, 0, 25499, true},    // white: always
+        {MapSource::Luminance, 40, 0, 15299, true},   // kept below 25500 - 40 x 255
+        {MapSource::Luminance, 40, 0, 15300, false},  //
+        {MapSource::File, 100, 0, 0, true},           // no file read: no map
     };
     for (const Case& c : cases) {
         g.settings.densityMap = c.source;
@@ -85,10 +78,7 @@ TEST(GuidesTest, DensityAndSizeReadTheMapAsStated) {
     }
     g.settings.sizeMap = MapSource::Inverse;
     g.settings.sizeMinimum = 300, g.settings.sizeMaximum = 60;
-    EXPECT_EQ(g.SizePercent(0, 0), 60);
-    EXPECT_EQ(g.SizePercent(1, 0), 300);
-    g.settings.sizeMap = MapSource::None;
-    EXPECT_EQ(g.SizePercent(0, 0), 100);
+    EXPECT_EQ(std::make_pair(g.SizePercent(0, 0), g.SizePercent(1, 0)), std::make_pair(60, 300));
 }
 
 TEST(GuidesTest, EvenSpacingFindsTheNearestCentreExactly) {
@@ -101,90 +91,74 @@ TEST(GuidesTest, EvenSpacingFindsTheNearestCentreExactly) {
             const OrvPoint q{r.NextInRange(area.left - 80, area.right + 80),
                              r.NextInRange(area.top - 80, area.bottom + 80)};
             int64_t brute = std::numeric_limits<int64_t>::max();
-            for (const OrvPoint& a : added) {
-                const int64_t dx = a.x - q.x, dy = a.y - q.y;
-                brute = std::min(brute, dx * dx + dy * dy);
-            }
+            for (const OrvPoint& a : added)
+                brute = std::min(brute, int64_t(a.x - q.x) * (a.x - q.x) + int64_t(a.y - q.y) * (a.y - q.y));
             ASSERT_EQ(spacing.Nearest(q, -1), brute) << i;
             if (i % 2 == 0) spacing.Add(q), added.push_back(q);
         }
     }
 }
 
-ObjectChoice One() {
-    ObjectChoice c;
-    c.widths = {10};
-    c.heights = {10};
-    c.cumulativeWeights = {1};
-    c.meanWidth = c.meanHeight = 10;
-    return c;
+// The closest two copies' corners, squared: what even spacing raises.
+int64_t Closest(const std::vector<Placement>& list) {
+    EvenSpacing corners(1, OrvRect{0, 0, 400, 300}, 400);
+    int64_t best = std::numeric_limits<int64_t>::max();
+    for (const Placement& copy : list) {
+        best = std::min(best, corners.Nearest(OrvPoint{copy.bounds.left, copy.bounds.top}, -1));
+        corners.Add(OrvPoint{copy.bounds.left, copy.bounds.top});
+    }
+    return best;
 }
 
-EffectParameters Settings() {
+bool Same(const Placement& a, const Placement& b) {
+    return a.bounds == b.bounds && std::memcmp(&a.transform, &b.transform, sizeof(Matrix3)) == 0;
+}
+
+TEST(GuidesTest, GuidesDropScaleAndSpreadCopiesWithoutMovingOthers) {
+    ObjectChoice one;
+    one.widths = one.heights = {10};
+    one.cumulativeWeights = {1};
+    one.meanWidth = one.meanHeight = 10;
     EffectParameters p;
     std::memset(&p, 0, sizeof p);
     ResetEffectParameters(p);
     p.density = 4;  // 400 copies
-    p.randomSeed = 5;
     p.randomRotation = 30;
     p.randomScale = 1.5;
-    return SanitizedEffectParameters(p);
-}
+    p = SanitizedEffectParameters(p);
+    Guides g;
+    const auto build = [&] {
+        return BuildPlacements(
+            p, one, OrvRect{0, 0, 400, 300}, true, [](const OrvRect&) { return true; }, {}, &g);
+    };
+    const std::vector<Placement> plain = build();
 
-// The smallest distance between two copies' corners: what even spacing raises.
-int64_t Closest(const std::vector<Placement>& list) {
-    int64_t best = std::numeric_limits<int64_t>::max();
-    for (size_t i = 0; i < list.size(); ++i)
-        for (size_t j = i + 1; j < list.size(); ++j) {
-            const int64_t dx = list[i].bounds.left - list[j].bounds.left,
-                          dy = list[i].bounds.top - list[j].bounds.top;
-            best = std::min(best, dx * dx + dy * dy);
-        }
-    return best;
-}
-
-TEST(GuidesTest, GuidesDropScaleAndSpreadCopiesWithoutMovingOthers) {
-    const auto select = [](const OrvRect&) { return true; };
-    const OrvRect area{0, 0, 400, 300};
-    const EffectParameters p = Settings();
-    const std::vector<Placement> plain = BuildPlacements(p, One(), area, true, select);
-    Guides off;  // every guide at its default: the unguided list, bit for bit
-    const std::vector<Placement> same = BuildPlacements(p, One(), area, true, select, {}, &off);
-    ASSERT_EQ(same.size(), plain.size());
-    for (size_t i = 0; i < plain.size(); ++i)
-        ASSERT_EQ(std::memcmp(&same[i].transform, &plain[i].transform, sizeof(Matrix3)), 0) << i;
-
-    // Dark on the left half: the copies kept there are a subset of the plain list, untouched.
-    Guides dark;
-    dark.settings.densityMap = MapSource::Luminance;
-    dark.luminance = Map(2, 1, [](int32_t x, int32_t) { return x == 0 ? 0 : 255; });
-    dark.luminance.cell = 200;
-    const std::vector<Placement> thinned = BuildPlacements(p, One(), area, true, select, {}, &dark);
+    // Black on the left half: the copies kept are those of the plain list on the right, untouched.
+    g.settings.densityMap = MapSource::Luminance;
+    g.luminance = Map(2, 1, [](int32_t x, int32_t) { return x == 0 ? 0 : 255; });
+    g.luminance.cell = 200;
+    const std::vector<Placement> thinned = build();
     size_t at = 0;
     for (const Placement& copy : thinned) {
-        while (at < plain.size() && plain[at].bounds != copy.bounds) ++at;
+        while (at < plain.size() && !Same(plain[at], copy)) ++at;
         ASSERT_LT(at, plain.size()) << "a kept copy moved";
-        EXPECT_EQ(std::memcmp(&copy.transform, &plain[at].transform, sizeof(Matrix3)), 0);
         EXPECT_GE(copy.bounds.left + 5, 190) << "a copy centred in the black half";
     }
     EXPECT_LT(thinned.size(), plain.size() * 2 / 3);
-    dark.settings.keepCount = true;
-    EXPECT_EQ(BuildPlacements(p, One(), area, true, select, {}, &dark).size(), plain.size());
+    g.settings.keepCount = true;
+    EXPECT_EQ(build().size(), plain.size());
 
     // Size: the white half's copies at 200 %; even spacing keeps copies further apart.
-    dark.settings = GuideSettings{};
-    dark.settings.sizeMap = MapSource::Luminance;
-    dark.settings.sizeMinimum = 100, dark.settings.sizeMaximum = 200;
-    const std::vector<Placement> sized = BuildPlacements(p, One(), area, true, select, {}, &dark);
-    ASSERT_EQ(sized.size(), plain.size());
+    g.settings = GuideSettings{};
+    g.settings.sizeMap = MapSource::Luminance;
+    g.settings.sizeMinimum = 100, g.settings.sizeMaximum = 200;
+    const std::vector<Placement> sized = build();
     int32_t grown = 0;
     for (size_t i = 0; i < plain.size(); ++i) grown += sized[i].bounds.Width() > plain[i].bounds.Width() + 5;
     EXPECT_GT(grown, int32_t(plain.size()) / 4);
-    Guides even;
-    even.settings.even = true;
-    const std::vector<Placement> spread = BuildPlacements(p, One(), area, true, select, {}, &even);
-    ASSERT_EQ(spread.size(), plain.size());
-    EXPECT_GT(Closest(spread), 4 * Closest(plain));
+    g.settings = GuideSettings{};
+    g.settings.even = true;
+    EXPECT_GT(Closest(build()), 4 * Closest(plain));
 }
 
 }  // namespace
