@@ -20,6 +20,7 @@
 #include "product/dialog/win32/PSVarnOptionsChild.h"
 #include "product/dialog/win32/PSVarnSettingsChild.h"
 #include "product/dialog/win32/PSVarnVariationChild.h"
+#include "product/dialog/win32/PSVarnGuidesChild.h"
 #include "product/resources/ResourceIds.h"
 
 namespace {
@@ -124,6 +125,7 @@ PSVarnPluginDialog::PSVarnPluginDialog(PSVarnPlugin* initialPlugin)
     settingsPage = std::make_unique<PSVarnSettingsChild>(*this);
     optionsPage = std::make_unique<PSVarnOptionsChild>(*this);
     variationPage = std::make_unique<PSVarnVariationChild>(*this);
+    guidesPage = std::make_unique<PSVarnGuidesChild>(*this);
 }
 
 EffectParameters& PSVarnPluginDialog::PageParameters() { return *plugin->Parameters(); }
@@ -133,6 +135,8 @@ uint8_t* PSVarnPluginDialog::PageBlock() { return plugin->Block(); }
 size_t PSVarnPluginDialog::PageBlockSize() const { return kSettingsBlockSize; }
 
 const std::vector<PresetCategory>& PSVarnPluginDialog::PagePresets() const { return plugin->Presets(); }
+
+std::string PSVarnPluginDialog::PageNotice() const { return plugin->MapProblem(); }
 
 PSVarnPluginDialog::~PSVarnPluginDialog() = default;
 
@@ -338,18 +342,20 @@ void PSVarnPluginDialog::CreateTabStrip(const RECT& place) {
     tabStrip.InsertItem(1, "Settings");
     tabStrip.InsertItem(2, "Options");
     tabStrip.InsertItem(3, "Variation");
+    tabStrip.InsertItem(4, "Guides");
     tabStrip.SetCurSel(0);
 }
 
 void PSVarnPluginDialog::CreatePages(const RECT& place) {
     // A page that cannot be made is left out; the dialog carries on without it.
-    for (PSVarnPage* page : {imagePage.get(), settingsPage.get(), optionsPage.get(), variationPage.get()})
+    for (PSVarnPage* page :
+         {imagePage.get(), settingsPage.get(), optionsPage.get(), variationPage.get(), guidesPage.get()})
         page->Create(hWnd, place);
 }
 
 HWND PSVarnPluginDialog::PageWindow(int page) const {
     const CDialog* pages[kPages] = {imagePage.get(), settingsPage.get(), optionsPage.get(),
-                                    variationPage.get()};
+                                    variationPage.get(), guidesPage.get()};
     return page >= 0 && page < kPages && pages[page] != nullptr ? pages[page]->hWnd : nullptr;
 }
 
@@ -358,7 +364,7 @@ int PSVarnPluginDialog::SelectedPage() const { return tabStrip.hWnd != nullptr ?
 void PSVarnPluginDialog::ShowSelectedPage() {
     const int selected = SelectedPage();
     PSVarnPage* const pages[kPages] = {imagePage.get(), settingsPage.get(), optionsPage.get(),
-                                       variationPage.get()};
+                                       variationPage.get(), guidesPage.get()};
     for (int i = 0; i < kPages; ++i) {
         HWND page = PageWindow(i);
         if (page == nullptr) continue;

@@ -24,7 +24,7 @@ using ControlSupport::GuiFont;
 using ControlSupport::TextExtent;
 using ControlSupport::TextOf;
 
-const char* const kPages[] = {"image", "settings", "options", "variation"};
+const char* const kPages[] = {"image", "settings", "options", "variation", "guides"};
 
 OrvRect In(HWND window, HWND parent) { return ToOrvRect(RectIn(window, parent)); }
 bool Is(HWND window, const char* kind) {
@@ -92,10 +92,10 @@ void CheckDialog(HWND dialog, int dpi, const std::string& name) {
         EXPECT_TRUE(Contains(bar, In(GetDlgItem(dialog, id), dialog))) << name << id;
     EXPECT_LE(TextExtent(GuiFont(dialog), "1:14").cx, In(GetDlgItem(dialog, IDC_ZOOM_RATIO), dialog).Width());
     const auto* model = dynamic_cast<OrvDragTabCtrl*>(CWnd::FromHandlePermanent(strip));
-    for (int tab = 0; tab < 4; ++tab) {
+    for (int tab = 0; tab < 5; ++tab) {
         ASSERT_TRUE(model != nullptr && ShowTab(dialog, tab));
         HWND page = VisiblePages(dialog).at(0);
-        const OrvRect last = model->Model().Item(3).rect, shown = In(page, dialog);
+        const OrvRect last = model->Model().Item(4).rect, shown = In(page, dialog);
         EXPECT_TRUE(Contains(tabs, shown) && tabs.top + last.bottom <= shown.top &&
                     tabs.left + last.right <= tabs.right)
             << name << " tab row";
@@ -146,6 +146,7 @@ TEST_F(EffectDialog, EveryPageFitsAtEachDisplayScaleInHighContrastAndAfterAMove)
                 EXPECT_EQ(Harness::ClientPixel(dialog, 60, 30), RGB(0, 0, 0));
                 CheckDialog(dialog, 96, "contrast");
                 int width = 0, height = 0, text = 0, other = 0;
+                ASSERT_TRUE(ShowTab(dialog, 3));
                 HWND label = GetDlgItem(VisiblePages(dialog).at(0), IDC_HUE_LABEL);
                 for (uint32_t p : Harness::CaptureWindow(label, width, height))
                     (p == 0xFFFFFF ? text : other) += p != 0;
