@@ -47,8 +47,16 @@ int FuzzParameterBlock(const uint8_t* data, size_t size) {
     choice.meanWidth = 8;
     choice.meanHeight = 8;
     const OrvRect area{-3, 2, 61, 45};
+    // The guides as the block holds them, over a luminance map of the area's own ramp.
+    Guides guides;
+    guides.settings = ReadGuides(data, size);
+    LuminanceReducer reducer(area);
+    std::vector<uint8_t> ramp(size_t(area.Width()) * 3);
+    for (size_t i = 0; i < ramp.size(); ++i) ramp[i] = uint8_t(i * 7);
+    for (int32_t y = area.top; y < area.bottom; ++y) reducer.AddRow(y, ramp.data(), area.Width(), 3);
+    guides.luminance = reducer.Finish();
     const std::vector<Placement> list = BuildPlacements(
-        p, choice, area, false, [](const OrvRect& box) { return (box.left & 1) == 0; }, variation);
+        p, choice, area, false, [](const OrvRect& box) { return (box.left & 1) == 0; }, variation, &guides);
 
     const bool texture = p.applyAsTexture != 0;
     std::vector<uint8_t> pixels(48 * 32 * 4, 77), mask(48 * 32, 200);

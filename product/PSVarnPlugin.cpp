@@ -1,5 +1,6 @@
 #include "product/PSVarnPlugin.h"
 
+#include <algorithm>
 #include <cstring>
 #include <thread>
 
@@ -67,6 +68,9 @@ void PSVarnPlugin::OnStart() {
     NoteHostCapabilities();
     ScanPresets();
     filterArea = GetSelectionBounds(wholeImage);
+    luminanceRead = false;
+    mapFileRead.clear();
+    guides = Guides{};
     SetAlphaMode(true);
     const PoolForStart workers(pool);
     if (!RunEffectDialog(*this)) ThrowHostError(userCanceledErr);
@@ -82,10 +86,48 @@ void PSVarnPlugin::PlacePlacements(bool preview) {
     const EffectVariation variation = ReadVariation(Block(), kSettingsBlockSize);
     drawSettings = DrawSettings{p.applyAsTexture != 0, false, p.textureAmount, uint8_t(variation.blend)};
     if (!objectSet.Prepare(p, preview)) return;
+    PrepareGuides();
     placements = BuildPlacements(
         p, objectSet.Choice(), filterArea, wholeImage,
-        [this](const OrvRect& box) { return IsBoxSelected(box); }, variation);
+        [this](const OrvRect& box) { return IsBoxSelected(box); }, variation, &guides);
     if (!preview) bins.Build(placements, GetFilterRect(), kTileSize);
+}
+
+void PSVarnPlugin::PrepareGuides() {
+    guides.settings = ReadGuides(Block(), kSettingsBlockSize);
+    if (guides.settings.NeedsLuminance() && !luminanceRead) {
+        // The whole filter area at full size, whatever is being drawn, so that the preview
+        // and the final pass read the same map.
+        LuminanceReducer reducer(filterArea);
+        const int32_t b = ProcessesAlpha() ? 4 : 3;
+        for (int32_t top = filterArea.top; top < filterArea.bottom; top += kTileSize) {
+            const OrvRect strip{filterArea.left, top, filterArea.right,
+                                std::min(top + kTileSize, filterArea.bottom)};
+            OrvImage2 rows;
+            rows.Create(strip.Width(), strip.Height(), b * 8, nullptr);
+            ReadImage(strip, 1, rows, OrvPoint{0, 0}, false);
+            for (int32_t y = 0; y < strip.Height(); ++y)
+                reducer.AddRow(top + y, rows.PixelAddress(0, y), strip.Width(), b);
+        }
+        guides.luminance = reducer.Finish();
+        luminanceRead = true;
+    }
+    if (!guides.settings.NeedsFile()) {
+        mapProblem.clear();
+        return;
+    }
+    if (guides.settings.mapFile == mapFileRead && (!guides.file.Empty() || !mapProblem.empty())) return;
+    mapFileRead = guides.settings.mapFile;
+    guides.file = GreyMap{};
+    mapProblem.clear();
+    OrvImage2 picture;
+    if (!mapFileRead.empty() && ReadObjectFile(mapFileRead, picture))
+        guides.file = StretchedMap(picture, filterArea);
+    if (guides.file.Empty()) {
+        mapProblem = mapFileRead.empty() ? "No map file is chosen: the maps set to a file are off."
+                                         : "The map file \"" + mapFileRead +
+                                               "\" cannot be read: the maps set to a file are off.";
+    }
 }
 
 void PSVarnPlugin::RenderPreviewImage() {

@@ -17,6 +17,7 @@
 #include "product/engine/PlacementBins.h"
 #include "product/engine/PlacementDrawing.h"
 #include "product/engine/WorkerPool.h"
+#include "product/engine/Guides.h"
 
 class PSVarnPlugin : public OrvPSFilter {
 public:
@@ -52,9 +53,13 @@ public:
     // the dialog's tests read from their input thread.
     uint32_t PreviewRenders() const { return previewRenders; }
     bool LastPreviewQuick() const { return lastPreviewQuick; }
+    // Why the map file gives no map (it is then read as none), or empty.
+    const std::string& MapProblem() const { return mapProblem; }
 
 private:
     void ScanPresets();
+    // The maps the block's guides read: the luminance once a Start, the file when its name changes.
+    void PrepareGuides();
     void Render(const PixelBuffer& input, const PixelBuffer& output, const PixelBuffer* mask,
                 const OrvRect& area);
 
@@ -65,6 +70,10 @@ private:
     CopyPainter painter;
     std::unique_ptr<WorkerPool> pool;  // only during a Start
     DrawSettings drawSettings;         // of the record the placements were made from
+    Guides guides;
+    bool luminanceRead = false;  // this Start
+    std::string mapFileRead;     // the file guides.file came from
+    std::string mapProblem;
     std::vector<PresetCategory> presets;
     LoadableFiles presetFiles;
     OrvRect filterArea;

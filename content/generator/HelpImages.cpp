@@ -71,6 +71,9 @@ struct Scatter {
     double hueJitter = 0.0, brightnessJitter = 0.0, opacityJitter = 0.0;
     bool flip = false;
     bool multiply = false;
+    // Guides: more copies where the picture is dark; copies spread evenly apart.
+    bool denserWhereDark = false;
+    bool even = false;
 };
 
 struct Copy {
@@ -79,8 +82,18 @@ struct Copy {
     size_t object;
 };
 
-std::vector<Copy> Place(const std::vector<Canvas>& objects, const Scatter& s, double width, double height) {
+// The distance from p to the nearest copy placed so far.
+double Clearance(const std::vector<Copy>& copies, Vec2 p) {
+    double best = 1e9;
+    for (const Copy& c : copies) best = std::min(best, Length(c.centre - p));
+    return best;
+}
+
+std::vector<Copy> Place(const std::vector<Canvas>& objects, const Scatter& s, const Canvas& picture) {
+    const double width = picture.Width(), height = picture.Height();
     Random random(s.seed);
+    // The guides draw from a generator of their own, so that pictures without them stay.
+    Random guide(s.seed * 977u + 5u);
     std::vector<Copy> copies;
     for (int attempt = 0; attempt < s.count * 30 && static_cast<int>(copies.size()) < s.count; ++attempt) {
         Copy c;
@@ -90,6 +103,19 @@ std::vector<Copy> Place(const std::vector<Canvas>& objects, const Scatter& s, do
         c.scale = s.scale * Pow(s.randomScale, u);
         c.nearness = s.randomScale > 1.0 ? (u + 1.0) * 0.5 : 1.0;
         c.angle = Radians(s.angle + s.randomAngle * random.Uniform(-1.0, 1.0));
+        if (s.even) {
+            for (int k = 0; k < 9; ++k) {
+                const Vec2 other{guide.Uniform(-10.0, width + 10.0), guide.Uniform(-10.0, height + 10.0)};
+                if (Clearance(copies, other) > Clearance(copies, c.centre)) c.centre = other;
+            }
+        }
+        if (s.denserWhereDark) {
+            const int x = std::clamp(static_cast<int>(c.centre.x), 0, picture.Width() - 1);
+            const int y = std::clamp(static_cast<int>(c.centre.y), 0, picture.Height() - 1);
+            const Colour col = picture.StraightAt(x, y);
+            const double grey = 0.299 * col.r + 0.587 * col.g + 0.114 * col.b;
+            if (guide.Uniform() > 1.0 - grey) continue;
+        }
         const Canvas& o = objects[c.object];
         const double radius = 0.5 * c.scale * std::sqrt(o.Width() * o.Width() + o.Height() * o.Height());
         if (s.wholeOnly) {
@@ -142,7 +168,7 @@ void Render(Canvas& panel, const std::vector<Canvas>& objects, const Scatter& s)
     Canvas layer(panel.Width(), panel.Height());
     // Variation has a generator of its own, so it never moves a copy.
     Random vary(s.seed * 131u + 7u);
-    for (const Copy& placed : Place(objects, s, panel.Width(), panel.Height())) {
+    for (const Copy& placed : Place(objects, s, panel)) {
         Copy c = placed;
         Canvas o = objects[c.object];
         const double turns = s.hueJitter * vary.Uniform(-1.0, 1.0);
@@ -418,6 +444,28 @@ void AddHelpImages(Library& library) {
         multiplied.multiply = true;
         library.Add("help/images/blend.png",
                     Pair(Panel(Scene::Wall, hearts, painted), Panel(Scene::Wall, hearts, multiplied)));
+    }
+    {
+        Scatter plain;
+        plain.count = 26;
+        plain.scale = 0.4;
+        plain.randomAngle = 40.0;
+        plain.seed = 121;
+        Scatter dark = plain;
+        dark.denserWhereDark = true;
+        library.Add("help/images/guide-density.png",
+                    Pair(Panel(Scene::Meadow, leaves, plain), Panel(Scene::Meadow, leaves, dark)));
+    }
+    {
+        Scatter random;
+        random.count = 36;
+        random.scale = 0.3;
+        random.randomScale = 1.2;
+        random.seed = 131;
+        Scatter even = random;
+        even.even = true;
+        library.Add("help/images/guide-spacing.png",
+                    Pair(Panel(Scene::Water, bubbles, random), Panel(Scene::Water, bubbles, even)));
     }
 }
 

@@ -66,6 +66,15 @@ Setter SettingOption(const SettingRow& row) {
         };
     }
     return [&row, name](const std::string& value, ApplyOptions& options, std::string& error) {
+        if (IsText(row.type)) {
+            const size_t longest = SettingSize(row.type) - 1;
+            if (value.empty() || value.size() > longest) {
+                error = name + " takes a path of 1 to " + std::to_string(longest) + " bytes";
+                return false;
+            }
+            options.edits.texts[row.name] = value;
+            return true;
+        }
         if (row.choices != nullptr) {
             std::string names;
             for (int32_t k = 0; row.choices[k] != nullptr; ++k) {
@@ -356,7 +365,10 @@ ParseOutcome ParseOptions(const std::vector<std::string>& args, const std::vecto
 
 void ApplyEdits(const BlockEdits& e, std::vector<uint8_t>& block) {
     if (block.size() < sizeof(EffectParameters)) block.resize(sizeof(EffectParameters), 0);
-    for (const auto& [name, value] : e.fields) {
+    std::vector<std::string> named;
+    for (const auto& field : e.fields) named.push_back(field.first);
+    for (const auto& text : e.texts) named.push_back(text.first);
+    for (const std::string& name : named) {
         const SettingRow* row = FindSetting(name);
         if (row == nullptr || !InExtension(*row) || block.size() >= kSettingsBlockSize) continue;
         block.resize(kSettingsBlockSize, 0);
@@ -370,6 +382,13 @@ void ApplyEdits(const BlockEdits& e, std::vector<uint8_t>& block) {
     }
     for (const auto& [name, value] : e.fields) {
         if (const SettingRow* row = FindSetting(name)) StoreValue(*row, block.data(), value);
+    }
+    for (const auto& [name, text] : e.texts) {
+        const SettingRow* row = FindSetting(name);
+        if (row == nullptr || row->offset + SettingSize(row->type) > block.size()) continue;
+        std::memset(block.data() + row->offset, 0, SettingSize(row->type));
+        std::memcpy(block.data() + row->offset, text.data(),
+                    std::min(text.size(), SettingSize(row->type) - 1));
     }
 }
 

@@ -28,7 +28,8 @@ enum ExitStatus : int {
 // Fields of the block named on the command line; the others keep what the block holds.
 struct BlockEdits {
     std::optional<std::string> path;
-    std::map<std::string, double> fields;  // by their names in the settings table
+    std::map<std::string, double> fields;      // by their names in the settings table
+    std::map<std::string, std::string> texts;  // the extension's path fields, by name
 
     void Set(const std::string& name, double value) { fields[name] = value; }
     std::optional<double> Get(const std::string& name) const {

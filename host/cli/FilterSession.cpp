@@ -1,5 +1,6 @@
 #include "host/cli/FilterSession.h"
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -8,6 +9,7 @@
 #include "host/cli/Commands.h"
 #include "host/cli/PresetLibrary.h"
 #include "host/cli/System.h"
+#include "product/engine/SettingsTable.h"
 
 namespace VarnCli {
 
@@ -40,6 +42,32 @@ void CheckObjectsExist(const BlockEdits& edits) {
     const bool found =
         folder ? fs::is_directory(*edits.path, ignored) : fs::is_regular_file(*edits.path, ignored);
     if (!found) throw UsageFailure((folder ? "no folder " : "no file ") + *edits.path);
+}
+
+// The plug-in reads a map file it cannot read as no map; the run goes on, but says so.
+void WarnOfMapFile(const BlockEdits& edits, std::vector<uint8_t> block) {
+    if (block.empty()) {
+        block.assign(kSettingsBlockSize, 0);
+        ResetSettings(block.data(), block.size());
+    }
+    ApplyEdits(edits, block);
+    const auto setting = [&block](const char* name) {
+        return ReadSetting(*FindSetting(name), block.data(), block.size());
+    };
+    constexpr double kFromFile = 3;
+    if (setting("densityMap") != kFromFile && setting("sizeMap") != kFromFile) return;
+    const SettingRow& row = *FindSetting("mapFile");
+    std::string file;
+    if (HoldsField(row, block.data(), block.size())) {
+        const char* text = reinterpret_cast<const char*>(block.data() + row.offset);
+        file.assign(text, strnlen(text, SettingSize(row.type) - 1));
+    }
+    Raster picture;
+    std::string error = "no --map-file is given";
+    if (!file.empty() && ReadImageFile(file, picture, error)) return;
+    const std::string what =
+        file.empty() ? "no map file: " + error : "cannot read the map file " + file + ": " + error;
+    std::fputs(("varnel: " + what + "; the maps set to file are off\n").c_str(), stderr);
 }
 
 // What choosing the preset on the Image page writes: its path, its kind and its category.
@@ -121,6 +149,7 @@ Raster ReadInput(const std::string& path) {
 FilterSession::FilterSession(const ApplyOptions& options) : dialog(options.dialog), edits(options.edits) {
     if (!options.paramsFile.empty()) storedBlock = ReadStoredBlock(options.paramsFile);
     CheckObjectsExist(edits);
+    WarnOfMapFile(edits, storedBlock);
     // Absolute, so that Windows does not search its library path for a bare name.
     std::error_code ignored;
     const std::string pluginFile = fs::absolute(PluginFileToLoad(options.plugin), ignored).string();

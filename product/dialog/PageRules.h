@@ -10,6 +10,9 @@ struct SliderRange {
     int32_t maximum;
 };
 
+// What the dialog may write into the named field of the settings table.
+SliderRange SettingSliderRange(const char* name);
+
 // Line and page steps (0 to 3) and the ends (6 and 7) are steps, the thumb held (5) is
 // held, the thumb let go (4) and the end of a scroll (8) settle; other codes mean nothing.
 // A position (4) typed into the slider's number box is a step: each keystroke is one, so

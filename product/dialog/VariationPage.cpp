@@ -4,8 +4,7 @@
 
 SliderRange VariationSliderRange(VariationSlider slider) {
     const char* const names[] = {"hueJitter", "brightnessJitter", "opacityJitter"};
-    const SettingRow& row = *FindSetting(names[int(slider)]);
-    return SliderRange{int32_t(row.minimum), int32_t(row.maximum)};
+    return SettingSliderRange(names[int(slider)]);
 }
 
 VariationPageState LoadVariationPage(const uint8_t* block, size_t size) {

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "product/engine/EffectDerived.h"
+#include "product/engine/EvenSpacing.h"
 #include "product/engine/MersenneTwister.h"
 
 namespace {
@@ -16,6 +18,8 @@ const Placement* FirstOverlap(const std::vector<Placement>& kept, const OrvRect&
 }
 
 int32_t ClampByte(int32_t v) { return v < 0 ? 0 : v > 255 ? 255 : v; }
+
+constexpr int32_t kKeepCountAttempts = 8;  // at most this many attempts a copy when keeping the count
 
 }  // namespace
 
@@ -48,7 +52,7 @@ int32_t ObjectChoice::Pick(uint32_t value) const {
 std::vector<Placement> BuildPlacements(const EffectParameters& p, const ObjectChoice& objects,
                                        const OrvRect& filterArea, bool wholeImage,
                                        const std::function<bool(const OrvRect&)>& isBoxSelected,
-                                       const EffectVariation& variation) {
+                                       const EffectVariation& variation, const Guides* guides) {
     std::vector<Placement> kept;
     const size_t objectCount = objects.widths.size();
     if (objectCount == 0 || objects.cumulativeWeights.size() != objectCount) return kept;
@@ -64,8 +68,16 @@ std::vector<Placement> BuildPlacements(const EffectParameters& p, const ObjectCh
     MersenneTwister generator(uint32_t(p.randomSeed));
     VariationSource varied(p.randomSeed);
     kept.reserve(size_t(count));
+    const Guides unguided;
+    const Guides& g = guides != nullptr ? *guides : unguided;
+    std::unique_ptr<EvenSpacing> spacing;
+    if (g.settings.even) spacing = std::make_unique<EvenSpacing>(p.randomSeed, area, count);
+    // Keeping the count: more attempts, until `count` copies pass the density map.
+    const bool refill = g.settings.keepCount && g.DensityActive();
+    const int32_t attempts = refill ? count * kKeepCountAttempts : count;
+    int32_t passed = 0;
 
-    for (int32_t attempt = 0; attempt < count; ++attempt) {
+    for (int32_t attempt = 0; attempt < attempts && passed < count; ++attempt) {
         Placement placement;
         // Five draws per attempt whatever the options, so that switching one option on
         // changes only what it governs.
@@ -98,9 +110,21 @@ std::vector<Placement> BuildPlacements(const EffectParameters& p, const ObjectCh
             generator.NextU32();
         }
 
-        const int32_t x = generator.NextInRange(area.left, area.right);
-        const int32_t y = generator.NextInRange(area.top, area.bottom);
+        int32_t x = generator.NextInRange(area.left, area.right);
+        int32_t y = generator.NextInRange(area.top, area.bottom);
         const CopyVariation own = varied.Next(variation);
+        // The copy's centre before the size map: its point plus half the scaled object.
+        const OrvPoint offset{int32_t(k * double(w / 2)), int32_t(k * double(h / 2))};
+        if (spacing) {
+            const OrvPoint chosen = spacing->Choose(OrvPoint{x, y}, offset);
+            x = chosen.x, y = chosen.y;
+        }
+        const int32_t cx = x + offset.x, cy = y + offset.y;
+        if (!g.Keeps(own.keepDraw, cx, cy)) continue;
+        ++passed;
+        const int32_t percent = g.SizePercent(cx, cy);
+        if (percent != 100) k = k * double(percent) / 100.0;
+        if (g.settings.followEdges) angle += g.EdgeTurn(cx, cy);
         placement.opacity -= placement.opacity * own.opacityCut / 10000;
         placement.hueShift = own.hueShift;
         placement.brightness = own.brightness;
@@ -119,7 +143,10 @@ std::vector<Placement> BuildPlacements(const EffectParameters& p, const ObjectCh
             keep = Contains(filterArea, placement.bounds) && (wholeImage || isBoxSelected(placement.bounds));
         }
         placement.flip = own.flip;
-        if (keep && m.Invert()) kept.push_back(placement);
+        if (keep && m.Invert()) {
+            kept.push_back(placement);
+            if (spacing) spacing->Add(OrvPoint{cx, cy});
+        }
     }
 
     // Far copies first; equal depths keep their attempt order on every platform.

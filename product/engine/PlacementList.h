@@ -9,6 +9,7 @@
 
 #include "OrvLib/ORVUTIL/OrvRect.h"
 #include "product/engine/EffectParameters.h"
+#include "product/engine/Guides.h"
 #include "product/engine/Placement.h"
 #include "product/engine/Variation.h"
 
@@ -31,8 +32,9 @@ bool PushApart(Placement& placement, const std::vector<Placement>& kept);
 // p must be sanitised. isBoxSelected answers whether every mask byte of a box is 255;
 // it is asked only for whole objects inside a selection that is not a plain rectangle.
 // The variation changes each copy's colour, opacity and mirroring, never where it goes,
-// which object it is or whether it is kept.
+// which object it is or whether it is kept. Guides (null: none) may drop, scale, move
+// and turn copies; the attempts' draws stay those of the unguided list.
 std::vector<Placement> BuildPlacements(const EffectParameters& p, const ObjectChoice& objects,
                                        const OrvRect& filterArea, bool wholeImage,
                                        const std::function<bool(const OrvRect&)>& isBoxSelected,
-                                       const EffectVariation& variation = {});
+                                       const EffectVariation& variation = {}, const Guides* guides = nullptr);

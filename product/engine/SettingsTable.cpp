@@ -9,6 +9,8 @@ namespace {
 constexpr double kMostInt32 = std::numeric_limits<int32_t>::max();
 const char* const kFlipNames[] = {"none", "h", "v", "hv", nullptr};
 const char* const kBlendNames[] = {"normal", "multiply", "screen", "overlay", "darken", "lighten", nullptr};
+const char* const kMapNames[] = {"none", "luminance", "inverse", "file", nullptr};
+const char* const kSpacingNames[] = {"random", "even", nullptr};
 
 constexpr SettingType T = SettingType::Text, I = SettingType::Int32, B = SettingType::UInt8,
                       D = SettingType::Double;
@@ -79,6 +81,25 @@ const std::vector<SettingRow>& SettingRows() {
                "mirror each copy on these axes with probability one half: none, h, v or hv"),
         Choice("blendMode", 349, kBlendNames, "--blend", "MODE",
                "how copies mix with the image: normal, multiply, screen, overlay, darken or lighten"),
+        Choice("densityMap", 360, kMapNames, "--density-map", "MAP",
+               "keep copies where the map is light: none, luminance, inverse or file"),
+        Choice("sizeMap", 361, kMapNames, "--size-map", "MAP",
+               "scale copies by the map, from --size-min (black) to --size-max (white): none, luminance, "
+               "inverse or file"),
+        Choice("spacing", 362, kSpacingNames, "--spacing", "HOW",
+               "random, or even: copies spread apart like blue noise"),
+        Switch("followEdges", 363, true, "--follow-edges",
+               "turn each copy along the picture's contours, the random rotation on top"),
+        {"densityStrength", 364, I, 100, 0, 100, true, BadRead::Held, 0, 100, true, "--density-strength",
+         "PCT", "how much the density map removes, percent (0 to 100)", nullptr},
+        {"sizeMinimum", 368, I, 50, 10, 400, true, BadRead::Held, 10, 400, true, "--size-min", "PCT",
+         "scale where the size map is black, percent (10 to 400)", nullptr},
+        {"sizeMaximum", 372, I, 150, 10, 400, true, BadRead::Held, 10, 400, true, "--size-max", "PCT",
+         "scale where the size map is white, percent (10 to 400)", nullptr},
+        Switch("keepCount", 376, true, "--keep-count",
+               "with a density map, try more places until the full count of copies is kept"),
+        {"mapFile", 384, SettingType::ShortText, 0, 0, 0, true, BadRead::Terminated, 0, 0, true, "--map-file",
+         "FILE", "grey map picture for the maps set to file, stretched over the filter area", nullptr},
     };
     return rows;
 }
@@ -96,6 +117,8 @@ size_t SettingSize(SettingType type) {
     switch (type) {
         case SettingType::Text:
             return sizeof(EffectParameters::path);
+        case SettingType::ShortText:
+            return 256;
         case SettingType::Int32:
             return 4;
         case SettingType::UInt8:
@@ -110,6 +133,7 @@ double StoredValue(const SettingRow& row, const uint8_t* block) {
     const uint8_t* p = block + row.offset;
     switch (row.type) {
         case SettingType::Text:
+        case SettingType::ShortText:
             return 0;
         case SettingType::Int32:
             return double(int32_t(uint32_t(LoadLittle(p, 4))));
@@ -129,6 +153,7 @@ void StoreValue(const SettingRow& row, uint8_t* block, double v) {
     uint8_t* p = block + row.offset;
     switch (row.type) {
         case SettingType::Text:
+        case SettingType::ShortText:
             break;
         case SettingType::Int32:
             StoreLittle(p, 4, uint32_t(int32_t(v)));
@@ -202,7 +227,7 @@ void CompleteExtension(uint8_t* block, size_t size) {
 void ResetSettings(uint8_t* block, size_t size) {
     for (const SettingRow& row : SettingRows()) {
         if (!row.reset || row.offset + SettingSize(row.type) > size) continue;
-        if (row.type == SettingType::Text) {
+        if (IsText(row.type)) {
             block[row.offset] = 0;
         } else {
             StoreValue(row, block, row.defaultValue);

@@ -15,11 +15,15 @@
 // it, then the fields. Fields a block's length does not cover read as their defaults.
 constexpr uint32_t kExtensionOffset = sizeof(EffectParameters);
 constexpr uint32_t kExtensionFieldsOffset = kExtensionOffset + 8;
-constexpr uint32_t kExtensionFieldsLength = 24;  // this version's fields, reserved bytes included
+// This version's fields, reserved bytes included; the first version's were 24.
+constexpr uint32_t kExtensionFieldsLength = 304;
 constexpr uint32_t kSettingsBlockSize = kExtensionFieldsOffset + kExtensionFieldsLength;
 constexpr char kExtensionTag[4] = {'V', 'R', 'N', 'X'};
 
-enum class SettingType : uint8_t { Text, Int32, UInt8, Double };
+// Text is the 260-byte path of the first block, ShortText a 256-byte path of the extension.
+enum class SettingType : uint8_t { Text, Int32, UInt8, Double, ShortText };
+
+inline bool IsText(SettingType type) { return type == SettingType::Text || type == SettingType::ShortText; }
 
 // How a stored value outside the range is read.
 enum class BadRead : uint8_t {

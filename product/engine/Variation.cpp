@@ -35,6 +35,7 @@ CopyVariation VariationSource::Next(const EffectVariation& v) {
     c.brightness = Spread(draws[1], v.brightnessJitter * 100);
     c.opacityCut = v.opacityJitter == 0 ? 0 : int32_t(draws[2] % uint32_t(v.opacityJitter * 100 + 1));
     c.flip = uint8_t(v.flip & draws[3] & 3u);
+    c.keepDraw = draws[4];
     return c;
 }
 

@@ -30,11 +30,12 @@ struct CopyVariation {
     int32_t brightness = 0;  // 1/10000ths added to a factor of 1
     int32_t opacityCut = 0;  // 1/10000ths of the opacity taken away
     uint8_t flip = kFlipNone;
+    uint32_t keepDraw = 0;  // the fifth draw, which a density map compares with its threshold
 };
 
 // The variation generator: seeded with the seed XOR 0x584E5256, eight draws an attempt in a
-// fixed order (hue, brightness, opacity, flip, four kept for later settings), taken
-// whether or not any variation is on.
+// fixed order (hue, brightness, opacity, flip, the density map's keep draw, three kept for
+// later settings), taken whether or not any variation is on.
 class VariationSource {
 public:
     explicit VariationSource(int32_t seed);

@@ -17,7 +17,7 @@ ParseOutcome Parse(std::vector<std::string> args, ApplyOptions& options) {
 // A whole block of recognisable bytes with an extension, so that a stray write anywhere shows.
 std::vector<uint8_t> Filled() {
     std::vector<uint8_t> block(kSettingsBlockSize, 0x5A);
-    std::memcpy(block.data() + kExtensionOffset, "VRNX\x18\0\0\0", 8);
+    std::memcpy(block.data() + kExtensionOffset, "VRNX\x30\x01\0\0", 8);
     return block;
 }
 

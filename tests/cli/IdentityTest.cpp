@@ -97,6 +97,16 @@ Raster Mask() {
     return mask;
 }
 
+// A grey map smaller than the picture and of another shape, so that stretching shows:
+// dark at the top left, light towards the bottom right, with a black bar.
+Raster GreyMapPicture() {
+    Raster map = Blank(37, 23, 1);
+    for (int y = 0; y < 23; ++y)
+        for (int x = 0; x < 37; ++x)
+            map.pixels[size_t(y) * 37 + x] = uint8_t(x >= 20 && x < 24 ? 0 : x * 4 + y * 4);
+    return map;
+}
+
 // kBlock: no object option, the objects are what the block names.
 enum Objects { kObject, kFolder, kPreset, kBlock };
 enum Selection { kWhole, kMask };
@@ -147,6 +157,18 @@ const std::vector<Case>& Cases() {
         {0x0D20526644FA17FAull, "rgba texture variations mask",     4, kObject,  kMask,  "--density 50 --seed 31 --texture --flip v --opacity-jitter 60 --hue-jitter 90 --blend multiply"},
         {0xC5D8CF24FFA2B69Aull, "rgb no overlap variations",        3, kObject,  kWhole, "--density 100 --seed 32 --no-overlap --flip h --opacity-jitter 50 --hue-jitter 30"},
         {0x36659717B4168741ull, "rgba extension at defaults",       4, kBlock,   kWhole, "--params @category --density 50 --seed 18 --random-scale 2 --hue-jitter 0 --flip none --blend normal"},
+        {0xA3229138F5B0EEE3ull, "rgb density luminance",            3, kObject,  kWhole, "--density 80 --seed 41 --density-map luminance"},
+        {0x8E65A128CB80DCC4ull, "rgba density inverse keep count",  4, kFolder,  kWhole, "--density 40 --seed 42 --density-map inverse --density-strength 80 --keep-count"},
+        {0x74604F8E06FE18E5ull, "rgb density map file mask",        3, kObject,  kMask,  "--density 80 --seed 43 --density-map file --map-file @map"},
+        {0x7425CB06DE2038B2ull, "rgb size luminance",               3, kFolder,  kWhole, "--density 40 --seed 44 --size-map luminance --size-min 40 --size-max 220"},
+        {0xEF063202FA46C5BAull, "rgba size inverse file",           4, kObject,  kWhole, "--density 40 --seed 45 --size-map file --map-file @map --size-min 300 --size-max 60"},
+        {0x527DEE7F0F75E411ull, "rgb even spacing",                 3, kObject,  kWhole, "--density 60 --seed 46 --spacing even"},
+        {0xDDC4B38A30603B6Bull, "rgba even no overlap whole mask",  4, kFolder,  kMask,  "--density 90 --seed 47 --spacing even --no-overlap --whole-objects"},
+        {0xB278006EDDF5D207ull, "rgb follow edges",                 3, kObject,  kWhole, "--density 50 --seed 48 --follow-edges --random-rotation 20"},
+        {0xDC9ED97F47DEA623ull, "rgb guides with variations",       3, kPreset,  kWhole, "--density 50 --seed 49 --density-map inverse --keep-count --size-map luminance --spacing even --follow-edges --random-scale 2 --order-by-depth --hue-jitter 90 --flip h --opacity-jitter 30 --blend multiply"},
+        {0xEB90569CF079C269ull, "rgba guides texture variations",   4, kObject,  kMask,  "--density 60 --seed 50 --texture --density-map file --map-file @map --size-map inverse --follow-edges --flip v --brightness-jitter 40"},
+        {0x2F1AA462535B0609ull, "rgb unreadable map reads as none", 3, kObject, kWhole, "--density 40 --seed 1 --density-map file --size-map file --map-file missing.png"},
+        {0x2F1AA462535B0609ull, "rgb guides at their defaults",    3, kObject, kWhole, "--density 40 --seed 1 --density-map none --spacing random --density-strength 100 --size-min 50"},
     };
     // clang-format on
     return cases;
@@ -199,6 +221,7 @@ TEST_F(CliIdentity, EveryBuildDrawsTheSamePictureForTheSameSettings) {
     Input("weighted/Thumbnail.png", Disc(30, 0, 255, 0));  // shown in lists, never drawn
     const std::string mask = Input("mask.png", Mask());
     const std::string categoryBlock = CategoryBlock(inputFiles[0], kShownCategory);
+    const std::string map = Input("map.png", GreyMapPicture());
 
     std::string differing;
     int run = 0;
@@ -215,7 +238,7 @@ TEST_F(CliIdentity, EveryBuildDrawsTheSamePictureForTheSameSettings) {
         if (c.objects == kPreset) args.insert(args.end(), {"--preset", "Leaves/Autumn"});
         if (c.selection == kMask) args.insert(args.end(), {"--mask", mask});
         for (const std::string& word : Words(c.settings))
-            args.push_back(word == "@category" ? categoryBlock : word);
+            args.push_back(word == "@category" ? categoryBlock : word == "@map" ? map : word);
         fs::remove(folder / "out.png");
         const ProgramResult result = Apply(realPlugin, args);
         ASSERT_EQ(result.status, 0) << result.err;

@@ -34,6 +34,8 @@ std::string TypeName(const SettingRow& row) {
     switch (row.type) {
         case SettingType::Text:
             return "char[260]";
+        case SettingType::ShortText:
+            return "char[256]";
         case SettingType::Int32:
             return "int32";
         case SettingType::UInt8:
@@ -66,7 +68,7 @@ TEST(SettingsTableTest, TheWrittenFieldTableIsTheCodesTable) {
         EXPECT_EQ(cells[3], "`" + std::string(row.name) + "`");
         std::ostringstream defaultText;
         defaultText << row.defaultValue;
-        EXPECT_EQ(cells[4], row.type == SettingType::Text ? "\"\"" : defaultText.str()) << row.name;
+        EXPECT_EQ(cells[4], IsText(row.type) ? "\"\"" : defaultText.str()) << row.name;
         if (row.flag != nullptr) {
             EXPECT_EQ(cells[7].find(std::string("`") + row.flag), 0u) << row.name;
         }
@@ -114,7 +116,7 @@ TEST(SettingsTableTest, BadStoredValuesReadAsTheirRuleSays) {
 
     // Extensions of every length over the same fields: hue 500, brightness -7, opacity 55,
     // flip 7 and blend 3; a block of 368 bytes has room for a length of 32 at most.
-    std::vector<uint8_t> block(kSettingsBlockSize + 8, 0);
+    std::vector<uint8_t> block(368, 0);
     std::memcpy(block.data() + kExtensionOffset, kExtensionTag, 4);
     const int32_t fields[3] = {500, -7, 55};
     std::memcpy(block.data() + kExtensionFieldsOffset, fields, sizeof fields);

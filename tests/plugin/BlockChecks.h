@@ -18,7 +18,7 @@ inline void ExpectDefaultBlock(const std::vector<uint8_t>& bytes) {
     std::vector<uint8_t> expected(kSettingsBlockSize, 0);
     ResetSettings(expected.data(), expected.size());
     EXPECT_EQ(bytes, expected) << "block differs from zeroed defaults";
-    EXPECT_EQ(std::memcmp(bytes.data() + kExtensionOffset, "VRNX\x18\0\0\0", 8), 0);
+    EXPECT_EQ(std::memcmp(bytes.data() + kExtensionOffset, "VRNX\x30\x01\0\0", 8), 0);
     EffectParameters p;
     std::memcpy(&p, bytes.data(), sizeof p);
     EXPECT_EQ(p.path[0], 0);

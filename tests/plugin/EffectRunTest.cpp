@@ -8,12 +8,14 @@
 #include <functional>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "OrvLib/platform/FolderOrder.h"
 #include "OrvLib/platform/Platform.h"
 #include "host/MemoryHost.h"
 #include "product/PSVarnPlugin.h"
+#include "product/engine/SettingsTable.h"
 #include "tests/plugin/ObjectFile.h"
 #include "tests/plugin/PluginEntry.h"
 #include "tests/dialog/DefaultBlock.h"
@@ -40,15 +42,20 @@ EffectParameters Settings(const std::string& object) {
 }
 
 // One run through the entry: Parameters are skipped, the host hands back the block.
-HostImage RunPlugin(const HostImage& image, const EffectParameters& p,
-                    const std::vector<uint8_t>* mask = nullptr) {
+HostImage RunBlock(const HostImage& image, const std::vector<uint8_t>& block,
+                   const std::vector<uint8_t>* mask = nullptr) {
     MemoryHost host;
     host.SetImage(image);
     if (mask != nullptr) host.SetMask(*mask);
-    const uint8_t* b = reinterpret_cast<const uint8_t*>(&p);
-    host.Record().parameters = host.MakeHandle(std::vector<uint8_t>(b, b + sizeof p));
+    host.Record().parameters = host.MakeHandle(block);
     EXPECT_EQ(host.Run(&PluginMain, false), noErr);
     return host.Image();
+}
+
+HostImage RunPlugin(const HostImage& image, const EffectParameters& p,
+                    const std::vector<uint8_t>* mask = nullptr) {
+    const uint8_t* b = reinterpret_cast<const uint8_t*>(&p);
+    return RunBlock(image, std::vector<uint8_t>(b, b + sizeof p), mask);
 }
 
 TEST(EffectRunTest, SameSeedSamePictureOtherSeedOther) {
@@ -65,11 +72,20 @@ TEST(EffectRunTest, SameSeedSamePictureOtherSeedOther) {
     EXPECT_FALSE(ThePlugin().Placements().empty());
 }
 
-TEST(EffectRunTest, PreviewAtOneToOneIsTheFinalImage) {
+// The 1:1 preview of a run with these guides against its final image (without guides, or
+// with those that keep copies unturned and unscaled: turned or scaled copies may differ near
+// the edges of the final pass's tiles, a known fault of the drawing).
+void ExpectPreviewIsFinal(const std::vector<std::pair<const char*, double>>& guides,
+                          std::vector<uint8_t>& pixels) {
     const std::string object = PluginTest::WriteObject("effect-run-object2.bmp", 24, 20);
     const HostImage image = Gradient(200, 150, 4);  // fits the preview: level 1
     const EffectParameters p = Settings(object);
-    const HostImage final = RunPlugin(image, p);
+    std::vector<uint8_t> block(kSettingsBlockSize, 0);
+    ResetSettings(block.data(), block.size());
+    std::memcpy(block.data(), &p, sizeof p);
+    for (const auto& [name, value] : guides) StoreValue(*FindSetting(name), block.data(), value);
+    const HostImage final = RunBlock(image, block);
+    pixels = final.pixels;
     const OrvImage2* preview = ThePlugin().GetPreviewImage();
     ASSERT_NE(preview, nullptr);
     ASSERT_EQ(ThePlugin().GetZoomLevel(), 1);
@@ -85,6 +101,14 @@ TEST(EffectRunTest, PreviewAtOneToOneIsTheFinalImage) {
         }
     EXPECT_EQ(differences, 0);
     EXPECT_GT(changed, 1000);
+}
+
+TEST(EffectRunTest, PreviewAtOneToOneIsTheFinalImage) {
+    std::vector<uint8_t> plain, even, inverse;
+    ExpectPreviewIsFinal({}, plain);
+    ExpectPreviewIsFinal({{"densityMap", 1}, {"spacing", 1}}, even);
+    ExpectPreviewIsFinal({{"densityMap", 2}, {"keepCount", 1}, {"densityStrength", 70}}, inverse);
+    EXPECT_TRUE(even != plain && inverse != plain) << "a guide changes the picture";
 }
 
 TEST(EffectRunTest, SelectionKeepsUnselectedPixels) {

@@ -51,7 +51,7 @@ struct ParametersTest : ::testing::Test {
 TEST_F(ParametersTest, FirstParametersCallMakesZeroedDefaults) {
     EXPECT_EQ(host.Call(&PluginMain, filterSelectorParameters), noErr);
     ASSERT_NE(host.Parameters(), nullptr);
-    EXPECT_EQ(host.HandleSize(host.Parameters()), 360);
+    EXPECT_EQ(host.HandleSize(host.Parameters()), int32(kSettingsBlockSize));
     ExpectDefaultBlock(host.HandleBytes(host.Parameters()));
     ExpectBalanced();
 }
@@ -83,16 +83,18 @@ TEST_F(ParametersTest, BlocksWithoutAWholeExtensionKeepTheirSettings) {
     };
     std::vector<uint8_t> wrongTag = tail, longLength = tail, shortLength = tail, later = tail;
     wrongTag[0] = 'Q';
-    longLength[4] = 200;                                           // past the block's end
-    shortLength[4] = 4, shortLength[8] = 9, shortLength[12] = 77;  // only the hue field, junk behind it
-    later.resize(later.size() + 16, 0xEE), later[4] = 40;          // fields of a later version
+    longLength[4] = 200, longLength[5] = 1;  // past the block's end
+    shortLength[4] = 4, shortLength[5] = 0, shortLength[8] = 9,
+    shortLength[12] = 77;                                                  // only the hue, junk behind
+    later.resize(later.size() + 16, 0xEE), later[4] = 0x40, later[5] = 1;  // a later version's 320
+    const int32 full = int32(kSettingsBlockSize);
     const Case cases[] = {
-        {"none, grown", {}, true, 360, 0},
+        {"none, grown", {}, true, full, 0},
         {"none, kept short", {}, false, 328, 0},
-        {"wrong tag", wrongTag, true, 360, 0},
-        {"length past the end", longLength, true, 360, 0},
-        {"older, shorter", shortLength, true, 360, 9},
-        {"later, longer", later, true, 376, 0},
+        {"wrong tag", wrongTag, true, full, 0},
+        {"length past the end", longLength, true, full, 0},
+        {"older, shorter", shortLength, true, full, 9},
+        {"later, longer", later, true, full + 16, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -117,7 +119,7 @@ TEST_F(ParametersTest, BlocksWithoutAWholeExtensionKeepTheirSettings) {
             }
             EXPECT_EQ(ReadSetting(row, now.data(), now.size()), expected) << row.name;
         }
-        if (c.sizeAfter > 360) {
+        if (c.sizeAfter > full) {
             EXPECT_EQ(now.back(), 0xEE) << "a later version's fields are kept";
         }
         EXPECT_EQ(h.Locks(), h.Unlocks());
@@ -192,7 +194,7 @@ TEST_F(ParametersTest, FailedFirstLockWithoutDisposeStillGetsDefaultsLater) {
 TEST_F(ParametersTest, SmallHandedBackBlockIsGrownAndReset) {
     host.Record().parameters = host.MakeHandle(std::vector<uint8_t>(100, 0x7F));
     EXPECT_EQ(host.Call(&PluginMain, filterSelectorPrepare), noErr);
-    EXPECT_EQ(host.HandleSize(host.Parameters()), 360);
+    EXPECT_EQ(host.HandleSize(host.Parameters()), int32(kSettingsBlockSize));
     ExpectDefaultBlock(host.HandleBytes(host.Parameters()));
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "OrvLib/controls/ColourScheme.h"
@@ -23,4 +24,7 @@ public:
     virtual const std::vector<PresetCategory>& PagePresets() const = 0;
     // quick while a thumb or the angle needle is dragged, full otherwise.
     virtual void UpdatePreview(bool quick) = 0;
+    // A line about the last preview's settings that a person should know (a map file that
+    // cannot be read), or empty.
+    virtual std::string PageNotice() const { return std::string(); }
 };

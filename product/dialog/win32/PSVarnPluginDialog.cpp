@@ -17,6 +17,7 @@
 #include "product/dialog/win32/PSVarnOptionsChild.h"
 #include "product/dialog/win32/PSVarnSettingsChild.h"
 #include "product/dialog/win32/PSVarnVariationChild.h"
+#include "product/dialog/win32/PSVarnGuidesChild.h"
 #include "product/resources/ResourceIds.h"
 
 namespace {
@@ -39,7 +40,12 @@ constexpr uint32_t kHelpControls[] = {
     // Variation
     IDC_HUE_JITTER, IDC_BRIGHTNESS_JITTER, IDC_OPACITY_JITTER, IDC_FLIP_HORIZONTAL, IDC_FLIP_VERTICAL,
     IDC_BLEND_NORMAL, IDC_BLEND_MULTIPLY, IDC_BLEND_SCREEN, IDC_BLEND_OVERLAY, IDC_BLEND_DARKEN,
-    IDC_BLEND_LIGHTEN};
+    IDC_BLEND_LIGHTEN,
+    // Guides
+    IDC_DENSITY_MAP_NONE, IDC_DENSITY_MAP_LUMINANCE, IDC_DENSITY_MAP_INVERSE, IDC_DENSITY_MAP_FILE,
+    IDC_DENSITY_STRENGTH, IDC_KEEP_COUNT, IDC_SIZE_MAP_NONE, IDC_SIZE_MAP_LUMINANCE, IDC_SIZE_MAP_INVERSE,
+    IDC_SIZE_MAP_FILE, IDC_SIZE_MIN, IDC_SIZE_MAX, IDC_SPACING_RANDOM, IDC_SPACING_EVEN, IDC_FOLLOW_EDGES,
+    IDC_MAP_FILE};
 
 // The viewer's table: control id and help context id in pairs, ended by a zero pair.
 struct HelpTable {
@@ -120,6 +126,7 @@ PSVarnPluginDialog::PSVarnPluginDialog(PSVarnPlugin* initialPlugin)
     settingsPage = std::make_unique<PSVarnSettingsChild>(*this);
     optionsPage = std::make_unique<PSVarnOptionsChild>(*this);
     variationPage = std::make_unique<PSVarnVariationChild>(*this);
+    guidesPage = std::make_unique<PSVarnGuidesChild>(*this);
 }
 
 EffectParameters& PSVarnPluginDialog::PageParameters() { return *plugin->Parameters(); }
@@ -129,6 +136,8 @@ uint8_t* PSVarnPluginDialog::PageBlock() { return plugin->Block(); }
 size_t PSVarnPluginDialog::PageBlockSize() const { return kSettingsBlockSize; }
 
 const std::vector<PresetCategory>& PSVarnPluginDialog::PagePresets() const { return plugin->Presets(); }
+
+std::string PSVarnPluginDialog::PageNotice() const { return plugin->MapProblem(); }
 
 PSVarnPluginDialog::~PSVarnPluginDialog() = default;
 
@@ -265,18 +274,20 @@ void PSVarnPluginDialog::CreateTabStrip(const RECT& place) {
     tabStrip.InsertItem(1, "Settings");
     tabStrip.InsertItem(2, "Options");
     tabStrip.InsertItem(3, "Variation");
+    tabStrip.InsertItem(4, "Guides");
     tabStrip.SetCurSel(0);
 }
 
 void PSVarnPluginDialog::CreatePages(const RECT& place) {
     // A page that cannot be made is left out; the dialog carries on without it.
-    for (PSVarnPage* page : {imagePage.get(), settingsPage.get(), optionsPage.get(), variationPage.get()})
+    for (PSVarnPage* page :
+         {imagePage.get(), settingsPage.get(), optionsPage.get(), variationPage.get(), guidesPage.get()})
         page->Create(hWnd, place);
 }
 
 HWND PSVarnPluginDialog::PageWindow(int page) const {
     const CDialog* pages[kPages] = {imagePage.get(), settingsPage.get(), optionsPage.get(),
-                                    variationPage.get()};
+                                    variationPage.get(), guidesPage.get()};
     return page >= 0 && page < kPages && pages[page] != nullptr ? pages[page]->hWnd : nullptr;
 }
 
@@ -285,7 +296,7 @@ int PSVarnPluginDialog::SelectedPage() const { return tabStrip.hWnd != nullptr ?
 void PSVarnPluginDialog::ShowSelectedPage() {
     const int selected = SelectedPage();
     PSVarnPage* const pages[kPages] = {imagePage.get(), settingsPage.get(), optionsPage.get(),
-                                       variationPage.get()};
+                                       variationPage.get(), guidesPage.get()};
     for (int i = 0; i < kPages; ++i) {
         HWND page = PageWindow(i);
         if (page == nullptr) continue;

@@ -37,12 +37,14 @@ public:
     size_t PageBlockSize() const override;
     const ColourScheme* PageScheme() const override { return &scheme; }
     const std::vector<PresetCategory>& PagePresets() const override;
+    std::string PageNotice() const override;
     PSVarnPlugin* Plugin() const { return plugin; }
 
-    static constexpr int kPages = 4;
+    static constexpr int kPages = 5;
     // Selects the next page (or the one before), as Control+Tab (with Shift) does.
     void StepPage(bool back);
-    // The window of page 0 (Image), 1 (Settings), 2 (Options) or 3 (Variation); null before it exists.
+    // The window of page 0 (Image), 1 (Settings), 2 (Options), 3 (Variation) or 4 (Guides);
+    // null before it exists.
     HWND PageWindow(int page) const;
     int SelectedPage() const;
 
@@ -80,6 +82,7 @@ private:
     std::unique_ptr<PSVarnPage> settingsPage;
     std::unique_ptr<PSVarnPage> optionsPage;
     std::unique_ptr<PSVarnPage> variationPage;
+    std::unique_ptr<PSVarnPage> guidesPage;
     OrvDragTabCtrl tabStrip;
     OrvCustomStatic zoomStrip;
     OrvCustomButton okButton, cancelButton, helpButton;

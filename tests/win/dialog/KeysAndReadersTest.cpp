@@ -61,7 +61,7 @@ TEST_F(EffectDialog, KeysSwitchPagesReachLabelledControlsTypeValuesAndMoveThePre
             const struct {
                 WORD second;
                 int tab;
-            } switches[] = {{0, 1}, {0, 2}, {VK_SHIFT, 1}, {VK_SHIFT, 0}, {VK_SHIFT, 3}, {0, 0}, {0, 1}};
+            } switches[] = {{0, 1}, {0, 2}, {VK_SHIFT, 1}, {VK_SHIFT, 0}, {VK_SHIFT, 4}, {0, 0}, {0, 1}};
             for (const auto& s : switches) {
                 Chord(VK_CONTROL, VK_TAB, s.second);
                 EXPECT_TRUE(Eventually([&] { return SelectedTab(dialog) == s.tab; })) << s.tab;
@@ -237,7 +237,7 @@ TEST_F(EffectDialog, EveryControlTellsItsNameRoleAndValueAndChangesAreAnnounced)
                   EXPECT_EQ(Ask(onSettings(IDC_DENSITY)).shortcut, "Alt+D");
                   EXPECT_EQ(Ask(onSettings(IDC_ROTATE_IMAGES)).shortcut, "Alt+R");
                   const Answer strip = Ask(TabStrip(dialog));
-                  EXPECT_EQ(strip.children, 4);
+                  EXPECT_EQ(strip.children, 5);
                   const Answer tab = Ask(TabStrip(dialog), 2);
                   EXPECT_EQ(tab.name, "Settings");
                   EXPECT_EQ(tab.role, ROLE_SYSTEM_PAGETAB);

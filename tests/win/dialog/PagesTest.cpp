@@ -15,6 +15,7 @@
 #include "WindowHarness.h"
 #include "product/dialog/win32/PSVarnOptionsChild.h"
 #include "product/dialog/win32/PSVarnSettingsChild.h"
+#include "product/dialog/win32/PSVarnGuidesChild.h"
 #include "product/dialog/win32/PSVarnVariationChild.h"
 #include "product/engine/EffectDerived.h"
 #include "product/engine/SettingsTable.h"
@@ -288,6 +289,78 @@ TEST(VariationPage, EachControlWritesItsFieldOfTheExtension) {
         EXPECT_TRUE(IsEnabled(page, id)) << id;
     Harness::Pump(50);
     Harness::SaveScreenshot(page.hWnd, "pages-variation-texture");
+}
+
+// Each control of the Guides page through real input writes its own field of the
+// extension with one full preview; a map's own controls are off until it reads a map.
+TEST(GuidesPage, EachControlWritesItsFieldOfTheExtension) {
+    Owner owner;
+    StoreValue(*FindSetting("sizeMap"), owner.PageBlock(), int(MapSource::File));
+    PSVarnGuidesChild page(owner);
+    owner.Show(page);
+    EXPECT_TRUE(owner.previews.empty()) << "loading asks for no preview";
+    EXPECT_TRUE(IsChecked(page, IDC_SIZE_MAP_FILE));
+    EXPECT_FALSE(IsEnabled(page, IDC_DENSITY_STRENGTH));
+    EXPECT_TRUE(IsEnabled(page, IDC_MAP_FILE));
+    Harness::SaveScreenshot(page.hWnd, "pages-guides-opened");
+
+    const auto guides = [&owner] { return ReadGuides(owner.PageBlock(), owner.PageBlockSize()); };
+    const auto key = [&page, &owner](int id, WORD vk) {
+        const auto* slider = dynamic_cast<OrvCustomSliderCtrl*>(CWnd::FromHandlePermanent(Item(page, id)));
+        const OrvRect& thumb = slider->Model().Geometry().thumb;
+        Harness::Click(Item(page, id), (thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2);
+        Harness::Pump(300);
+        owner.previews.clear();
+        Harness::Key(vk);
+    };
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        std::function<bool(const GuideSettings&)> wrote;
+    };
+    const std::vector<Step> steps = {
+        {"density inverse", [&] { Harness::Click(Item(page, IDC_DENSITY_MAP_INVERSE), 5, 5); },
+         [](const GuideSettings& g) { return g.densityMap == MapSource::Inverse; }},
+        {"strength key", [&] { key(IDC_DENSITY_STRENGTH, VK_LEFT); },
+         [](const GuideSettings& g) { return g.densityStrength == 99; }},
+        {"keep the count", [&] { Harness::Click(Item(page, IDC_KEEP_COUNT), 5, 5); },
+         [](const GuideSettings& g) { return g.keepCount; }},
+        {"size luminance", [&] { Harness::Click(Item(page, IDC_SIZE_MAP_LUMINANCE), 5, 5); },
+         [](const GuideSettings& g) { return g.sizeMap == MapSource::Luminance; }},
+        {"smallest key", [&] { key(IDC_SIZE_MIN, VK_RIGHT); },
+         [](const GuideSettings& g) { return g.sizeMinimum == 51; }},
+        {"largest key", [&] { key(IDC_SIZE_MAX, VK_LEFT); },
+         [](const GuideSettings& g) { return g.sizeMaximum == 149; }},
+        {"even spacing", [&] { Harness::Click(Item(page, IDC_SPACING_EVEN), 5, 5); },
+         [](const GuideSettings& g) { return g.even; }},
+        {"follow the edges", [&] { Harness::Click(Item(page, IDC_FOLLOW_EDGES), 5, 5); },
+         [](const GuideSettings& g) { return g.followEdges; }},
+        {"map file typed",
+         [&] {
+             Harness::Click(Item(page, IDC_DENSITY_MAP_FILE), 5, 5);
+             Harness::Pump(300);
+             Harness::Click(Item(page, IDC_MAP_FILE), 6, 6);
+             owner.previews.clear();
+             for (const char* k = "map.png"; *k; ++k) Harness::Key(static_cast<WORD>(VkKeyScanA(*k) & 0xFF));
+             Harness::Click(Item(page, IDC_SPACING_RANDOM), 5, 5);  // the box loses the focus
+         },
+         [](const GuideSettings& g) { return g.mapFile == "map.png" && !g.even; }},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        owner.previews.clear();
+        step.act();
+        Harness::PumpUntil(
+            [&] { return !owner.previews.empty() && !owner.previews.back() && step.wrote(guides()); });
+        EXPECT_TRUE(step.wrote(guides()));
+        ASSERT_FALSE(owner.previews.empty());
+        EXPECT_FALSE(owner.previews.back()) << "every change ends in a full preview";
+    }
+    // The page writes every field from its controls, whichever changed.
+    const GuideSettings g = guides();
+    EXPECT_TRUE(g.densityMap == MapSource::File && g.densityStrength == 99 && g.keepCount && g.followEdges);
+    EXPECT_TRUE(IsEnabled(page, IDC_DENSITY_STRENGTH));
+    Harness::SaveScreenshot(page.hWnd, "pages-guides-set");
 }
 
 }  // namespace

@@ -44,10 +44,11 @@ std::string BlockJson(const std::vector<uint8_t>& bytes) {
     std::string json;
     for (const SettingRow& row : SettingRows()) {
         json += (json.empty() ? "{\"" : ",\"") + std::string(row.name) + "\":";
-        if (row.type == SettingType::Text) {
-            json += Quoted(std::string(reinterpret_cast<const char*>(bytes.data()) + row.offset,
-                                       strnlen(reinterpret_cast<const char*>(bytes.data()) + row.offset,
-                                               SettingSize(row.type) - 1)));
+        if (IsText(row.type)) {
+            const char* text = reinterpret_cast<const char*>(bytes.data()) + row.offset;
+            const bool held = HoldsField(row, bytes.data(), bytes.size());
+            json +=
+                Quoted(held ? std::string(text, strnlen(text, SettingSize(row.type) - 1)) : std::string());
             continue;
         }
         const double v =

@@ -41,8 +41,11 @@ FILE_NAME, BROWSE, MULTIPLE_IMAGES = 1003, 1004, 1025
 DENSITY, ROTATE_IMAGES, ROTATION_ANGLE = 1007, 1008, 1009
 NO_OVERLAP, SEED = 1024, 3002
 HUE_JITTER, OPACITY_JITTER, FLIP_HORIZONTAL, BLEND_MULTIPLY = 1041, 1045, 1046, 1050
+DENSITY_MAP_NONE, FOLLOW_EDGES = 1061, 1079
 # What marks each page: a control only its template has.
-PAGE_MARKERS = {"Image": CATEGORY_LIST, "Settings": DENSITY, "Options": SEED, "Variation": HUE_JITTER}
+PAGE_MARKERS = {"Image": CATEGORY_LIST, "Settings": DENSITY, "Options": SEED, "Variation": HUE_JITTER,
+                "Guides": DENSITY_MAP_NONE}
+PAGES = ["Image", "Settings", "Options", "Variation", "Guides"]
 
 
 class SessionFailure(Exception):
@@ -600,7 +603,7 @@ def keyboard_session(runner, s):
     def listed(x):
         return [i["text"] for i in x.control(THUMBNAIL_LIST, x.dialog())["items"]]
 
-    for page in ["Image", "Settings", "Options", "Variation"]:
+    for page in PAGES:
         snapshot = s.wait(lambda x: x.page() == page and x.dialog()["focus"] != 0, "the %s page" % page)
         top = snapshot.dialog()
         stops = {w["handle"]: (w["class"], w["id"]) for w in snapshot.windows(top)
@@ -631,6 +634,11 @@ def keyboard_session(runner, s):
             focus_on(s, NO_OVERLAP)
             s.key("space")
             s.wait(lambda x: x.control(NO_OVERLAP, x.dialog()).get("checked") == 1, "Space to tick No overlap")
+        elif page == "Guides":
+            focus_on(s, FOLLOW_EDGES)
+            s.key("space")
+            s.wait(lambda x: x.control(FOLLOW_EDGES, x.dialog()).get("checked") == 1,
+                   "Space to tick Follow the edges")
         else:
             focus_on(s, FLIP_HORIZONTAL)
             s.key("space")
@@ -641,7 +649,7 @@ def keyboard_session(runner, s):
             s.wait(lambda x: x.control(OPACITY_JITTER, x.dialog())["position"] == 2,
                    "the arrows to move the opacity variation")
         s.shot("keys-%s" % page.lower())
-        if page != "Variation":
+        if page != PAGES[-1]:
             focus_on(s, TABS)
             s.key("Right")
     s.key("Return")
@@ -655,6 +663,7 @@ def keyboard_session(runner, s):
     expect(block["noOverlap"] == 1, "No overlap did not reach the block")
     expect(block["flip"] == 1, "Flip horizontally did not reach the block")
     expect(block["opacityJitter"] == 2, "the block's opacity variation is %d, not 2" % block["opacityJitter"])
+    expect(block["followEdges"] == 1, "Follow the edges did not reach the block")
     runner.check_ok(s, report)
 
 
@@ -666,7 +675,7 @@ def tour_session(runner, s):
                        "--rotation", "20", "--random-rotation", "45", "--order-by-depth", "--fade-with-depth",
                        "--seed", "7")
     preview = snapshot.control(RESULT_PREVIEW, snapshot.dialog())["client"]
-    for page in ["Image", "Settings", "Options", "Variation"]:
+    for page in PAGES:
         s.show_page(page)
         # Out of the way, so that no control shows the pointer over it.
         s.move((snapshot.data["screen"][0] - 2, snapshot.data["screen"][1] - 2))
