@@ -51,8 +51,8 @@ TEST(AccessKeys, EveryLabelHasOneAndNoneClashOnAPage) {
     for (const Label& l : templates["IDD_VARNEL_DIALOG"])
         if (l.kind.find("PUSHBUTTON") != std::string::npos && l.width >= 50) buttons.push_back(l);
     ASSERT_EQ(Texts(buttons), (std::vector<std::string>{"OK", "Cancel", "&Help"}));
-    for (const char* page :
-         {"IDD_IMAGE_PAGE", "IDD_SETTINGS_PAGE", "IDD_OPTIONS_PAGE", "IDD_VARIATION_PAGE"}) {
+    for (const char* page : {"IDD_IMAGE_PAGE", "IDD_SETTINGS_PAGE", "IDD_OPTIONS_PAGE", "IDD_VARIATION_PAGE",
+                             "IDD_GUIDES_PAGE"}) {
         SCOPED_TRACE(page);
         std::vector<Label> shown = templates[page];
         ASSERT_GE(shown.size(), 3u);
