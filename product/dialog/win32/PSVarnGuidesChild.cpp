@@ -1,6 +1,7 @@
 #include "product/dialog/win32/PSVarnGuidesChild.h"
 
 #include "OrvLib/framework/DataExchange.h"
+#include "product/dialog/win32/OrvPSImageFileDialog.h"
 #include "product/resources/ResourceIds.h"
 
 namespace {
@@ -25,6 +26,7 @@ ON_BN_CLICKED(IDC_SPACING_EVEN, &PSVarnGuidesChild::OnChoice)
 ON_BN_CLICKED(IDC_FOLLOW_EDGES, &PSVarnGuidesChild::OnChoice)
 // A path is read when it is complete, not at every keystroke.
 ON_EN_KILLFOCUS(IDC_MAP_FILE, &PSVarnGuidesChild::OnChoice)
+ON_BN_CLICKED(IDC_MAP_BROWSE, &PSVarnGuidesChild::OnBrowse)
 END_MESSAGE_MAP()
 
 PSVarnGuidesChild::PSVarnGuidesChild(PSVarnPageOwner& initialOwner)
@@ -39,7 +41,7 @@ PSVarnGuidesChild::PSVarnGuidesChild(PSVarnPageOwner& initialOwner)
     for (OrvCustomSliderCtrl* slider : {&strength, &sizeMinimum, &sizeMaximum})
         slider->SetColourScheme(scheme);
     for (OrvCustomButton* button :
-         {&densityGroup, &sizeGroup, &keepCount, &followEdges, &spacingRandom, &spacingEven})
+         {&densityGroup, &sizeGroup, &keepCount, &followEdges, &spacingRandom, &spacingEven, &browse})
         button->SetColourScheme(scheme);
     for (int i = 0; i < 4; ++i) {
         densityMap[i].SetColourScheme(scheme);
@@ -68,6 +70,7 @@ void PSVarnGuidesChild::DoDataExchange(CDataExchange* dx) {
         DDX_Control(dx, IDC_SIZE_MAP_NONE + i, sizeMap[i]);
     }
     DDX_Control(dx, IDC_MAP_FILE, mapFile);
+    DDX_Control(dx, IDC_MAP_BROWSE, browse);
 }
 
 BOOL PSVarnGuidesChild::OnInitDialog() {
@@ -89,7 +92,7 @@ BOOL PSVarnGuidesChild::OnInitDialog() {
     SetChecked(spacingRandom, !page.even);
     SetChecked(spacingEven, page.even);
     SetChecked(followEdges, page.followEdges);
-    mapFile.SetText(page.mapFile, true, true);
+    mapFile.SetPath(page.mapFile);
     UpdateEnabling();
     return TRUE;
 }
@@ -106,7 +109,7 @@ GuidesPageState PSVarnGuidesChild::ReadControls() const {
     page.keepCount = Checked(keepCount);
     page.even = Checked(spacingEven);
     page.followEdges = Checked(followEdges);
-    page.mapFile = mapFile.GetWindowText();
+    page.mapFile = mapFile.GetPath();
     return page;
 }
 
@@ -118,7 +121,7 @@ void PSVarnGuidesChild::UpdateEnabling() {
     const GuidesEnabling on = GuidesControlsEnabled(ReadControls());
     static const int density[] = {IDC_STRENGTH_LABEL, IDC_DENSITY_STRENGTH, IDC_KEEP_COUNT, 0};
     static const int size[] = {IDC_SIZE_MIN_LABEL, IDC_SIZE_MIN, IDC_SIZE_MAX_LABEL, IDC_SIZE_MAX, 0};
-    static const int file[] = {IDC_MAP_FILE_LABEL, IDC_MAP_FILE, 0};
+    static const int file[] = {IDC_MAP_FILE_LABEL, IDC_MAP_FILE, IDC_MAP_BROWSE, 0};
     EnableControls(density, on.density);
     EnableControls(size, on.size);
     EnableControls(file, on.mapFile);
@@ -130,4 +133,12 @@ void PSVarnGuidesChild::OnChoice() {
     UpdateEnabling();
     Apply(PreviewInput::Settle);
     ShowNotice();
+}
+
+void PSVarnGuidesChild::OnBrowse() {
+    OrvPSImageFileDialog chooser(mapFile.GetPath(), this);
+    chooser.ofn.lpstrTitle = "Choose a map file";
+    if (chooser.DoModal() != IDOK) return;
+    mapFile.SetPath(chooser.GetPathName());
+    OnChoice();
 }

@@ -11,6 +11,7 @@
 #include "OrvLib/controls/win32/OrvCustomSliderCtrl.h"
 #include "OrvLib/controls/win32/OrvCustomStatic.h"
 #include "product/dialog/GuidesPage.h"
+#include "product/dialog/win32/OrvPSFileEdit.h"
 #include "product/dialog/win32/PSVarnPage.h"
 
 class PSVarnGuidesChild : public PSVarnPage {
@@ -30,12 +31,13 @@ private:
     void UpdateEnabling();
     void ShowNotice();
     void OnChoice();
+    void OnBrowse();
 
     OrvCustomStatic strengthLabel, sizeMinimumLabel, sizeMaximumLabel, mapFileLabel, notice;
     OrvCustomSliderCtrl strength, sizeMinimum, sizeMaximum;
-    OrvCustomButton densityGroup, sizeGroup, keepCount, followEdges, spacingRandom, spacingEven;
+    OrvCustomButton densityGroup, sizeGroup, keepCount, followEdges, spacingRandom, spacingEven, browse;
     OrvCustomButton densityMap[4], sizeMap[4];
-    OrvCustomEditBox mapFile;
+    OrvPSFileEdit mapFile;  // a long path shortened in its middle, so the name shows
 
     DECLARE_MESSAGE_MAP()
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <dlgs.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -305,6 +306,8 @@ TEST(GuidesPage, EachControlWritesItsFieldOfTheExtension) {
     Harness::SaveScreenshot(page.hWnd, "pages-guides-opened");
 
     const auto guides = [&owner] { return ReadGuides(owner.PageBlock(), owner.PageBlockSize()); };
+    const std::string map = TempFolder("varnel-guides") + "\\grey.bmp";
+    WriteSolidBmp(map, 40, 30, RGB(128, 128, 128));
     const auto key = [&page, &owner](int id, WORD vk) {
         const auto* slider = dynamic_cast<OrvCustomSliderCtrl*>(CWnd::FromHandlePermanent(Item(page, id)));
         const OrvRect& thumb = slider->Model().Geometry().thumb;
@@ -345,6 +348,19 @@ TEST(GuidesPage, EachControlWritesItsFieldOfTheExtension) {
              Harness::Click(Item(page, IDC_SPACING_RANDOM), 5, 5);  // the box loses the focus
          },
          [](const GuideSettings& g) { return g.mapFile == "map.png" && !g.even; }},
+        {"map file browsed",
+         [&] {
+             Harness::InputThread script([&] {
+                 HWND chooser =
+                     Harness::WaitForWindow([] { return FindWindowA("#32770", "Choose a map file"); });
+                 if (chooser == nullptr) return;
+                 Sleep(300);
+                 SendMessageA(GetDlgItem(chooser, cmb13), WM_SETTEXT, 0, LPARAM(map.c_str()));
+                 Harness::Click(GetDlgItem(chooser, IDOK), 6, 6);
+             });
+             Harness::Click(Item(page, IDC_MAP_BROWSE), 5, 5);
+         },
+         [&](const GuideSettings& g) { return g.mapFile == map; }},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
