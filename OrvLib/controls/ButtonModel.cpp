@@ -122,8 +122,8 @@ OrvRect PushInner(const OrvRect& client, bool isDefault) {
     return OrvRect{client.left + d, client.top + d, client.right - d, client.bottom - d};
 }
 
-CheckLayout Check(const OrvRect& client, uint32_t style) {
-    constexpr int32_t kBox = 13, kGap = 3;
+CheckLayout Check(const OrvRect& client, uint32_t style, int dpi) {
+    const int32_t kBox = DisplayScale::Scale(13, dpi), kGap = DisplayScale::Scale(3, dpi);
     CheckLayout l;
     bool right = (style & kLeftText) != 0;
     l.box.left = right ? client.right - kBox : client.left;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "OrvLib/ORVUTIL/OrvRect.h"
+#include "OrvLib/controls/DisplayScale.h"
 
 namespace ButtonStyle {
 constexpr uint32_t kPush = 0, kDefaultPush = 1, kCheck = 2, kAutoCheck = 3, kThreeState = 5,
@@ -74,10 +75,10 @@ namespace ButtonGeometry {
 OrvRect PushInner(const OrvRect& client, bool isDefault);
 
 struct CheckLayout {
-    OrvRect box;   // 13 x 13
+    OrvRect box;   // 13 x 13 at 96 pixels an inch
     OrvRect text;  // the rest, 3 pixels away
 };
-CheckLayout Check(const OrvRect& client, uint32_t style);
+CheckLayout Check(const OrvRect& client, uint32_t style, int dpi = DisplayScale::kBaseDpi);
 
 // One-pixel columns of the tick inside `inner`: x, top, height each.
 struct TickColumn {

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "OrvLib/controls/ControlMath.h"
+#include "OrvLib/controls/DisplayScale.h"
 
 using ControlMath::Clamp;
 using ControlMath::RoundHalfDown;
@@ -21,18 +22,19 @@ int64_t SliderModel::PageStep() const {
     return length % 5 == 0 ? length / 5 : 1;
 }
 
-void SliderModel::Layout(const OrvRect& client) {
+void SliderModel::Layout(const OrvRect& client, int dpi) {
     geometry.whole = client;
     int32_t h = client.Height();
     int32_t k = h / 2;
+    const int32_t half = DisplayScale::Scale(10, dpi);
     OrvRect thumb;
-    if (h < 26) {
+    if (h < DisplayScale::Scale(26, dpi)) {
         int32_t cut = static_cast<int32_t>(0.3 * k);
         thumb.top = client.top + cut;
         thumb.bottom = client.bottom - cut;
     } else {
-        thumb.top = client.top + k - 10;
-        thumb.bottom = client.top + k + 10;
+        thumb.top = client.top + k - half;
+        thumb.bottom = client.top + k + half;
     }
     int32_t margin = client.Width() * 5 / 100;
     geometry.channel = OrvRect{client.left + margin, thumb.top, client.right - margin, thumb.bottom};

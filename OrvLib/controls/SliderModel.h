@@ -14,6 +14,7 @@
 #include "OrvLib/ORVUTIL/OrvRect.h"
 #include "OrvLib/controls/ControlInput.h"
 #include "OrvLib/controls/ControlMath.h"
+#include "OrvLib/controls/DisplayScale.h"
 
 // Low word of the horizontal-scroll message.
 enum class SliderCode : int32_t {
@@ -54,8 +55,9 @@ public:
     int64_t PageStep() const;
 
     // Recomputed from the client area on every size change and before every paint. The
-    // thumb's centre stays inside the channel whatever the position.
-    void Layout(const OrvRect& client);
+    // thumb's centre stays inside the channel whatever the position. A tall slider's thumb
+    // is 20 pixels high at 96 pixels an inch, scaled to dpi.
+    void Layout(const OrvRect& client, int dpi = DisplayScale::kBaseDpi);
     const SliderGeometry& Geometry() const { return geometry; }
     int64_t PixelToOffset(int32_t x) const;
     int32_t OffsetToPixel(int64_t offset) const;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "OrvLib/framework/Accessible.h"
 #include "OrvLib/framework/Module.h"
 #include "OrvLib/framework/WindowFailure.h"
 
@@ -247,6 +248,7 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         return OnCommand(wParam, lParam);
     }
     if (message == WM_NOTIFY) return lParam != 0 && OnNotify(wParam, lParam, result);
+    if (message == WM_GETOBJECT && OrvAnswerGetObject(*this, wParam, lParam, *result)) return true;
     return FindAndCall(message, wParam, lParam, result);
 }
 

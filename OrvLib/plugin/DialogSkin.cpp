@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace DialogSkin {
 
@@ -64,6 +65,83 @@ bool Build(const OrvImage2& background, const OrvImage2* overlay, const Gradient
     skin.TakeFrom(made);
     skin.SetHasAlpha(false);
     skin.SetTransparent(kOrvNoColour);
+    return true;
+}
+
+int ArtFactor(int dpi) { return dpi > 96 ? 2 : 1; }
+
+OrvRect PanelIn(OrvSize client, int factor) {
+    if (factor == 1) return kPanel;
+    // Inward rounding: the panel's edge pixels are blended, its inside is not.
+    const auto inward = [](int32_t v, int32_t to, int32_t from, bool up) {
+        const int64_t scaled = int64_t(v) * to;
+        return int32_t(up ? (scaled + from - 1) / from : scaled / from);
+    };
+    return OrvRect{inward(kPanel.left, client.width, kDrawnSize.width, true),
+                   inward(kPanel.top, client.height, kDrawnSize.height, true),
+                   inward(kPanel.right, client.width, kDrawnSize.width, false),
+                   inward(kPanel.bottom, client.height, kDrawnSize.height, false)};
+}
+
+namespace {
+
+struct Tap {
+    int32_t from;                // first source index
+    std::vector<int64_t> parts;  // overlap with source from, from + 1, ... (units: 1 / to of a source pixel)
+};
+
+// Output pixel i covers [i x from, (i + 1) x from) in units where source pixel j covers
+// [j x to, (j + 1) x to): integer overlaps that add up to `from` for every i.
+std::vector<Tap> Taps(int32_t from, int32_t to) {
+    std::vector<Tap> taps(static_cast<size_t>(to));
+    for (int32_t i = 0; i < to; ++i) {
+        const int64_t start = int64_t(i) * from, end = start + from;
+        Tap& tap = taps[size_t(i)];
+        tap.from = int32_t(start / to);
+        for (int64_t j = tap.from; j * to < end; ++j)
+            tap.parts.push_back(std::min(end, (j + 1) * to) - std::max(start, j * to));
+    }
+    return taps;
+}
+
+}  // namespace
+
+bool Resample(const OrvImage2& source, OrvSize size, OrvImage2& result) {
+    if (source.IsEmpty() || source.BitCount() != 24 || size.width <= 0 || size.height <= 0) return false;
+    const int32_t sw = source.Width(), sh = source.AbsHeight();
+    const std::vector<Tap> across = Taps(sw, size.width), down = Taps(sh, size.height);
+    // Across first into sums still scaled by sw, then down; one rounding at the end.
+    std::vector<int64_t> rows(size_t(sh) * size_t(size.width) * 3);
+    for (int32_t y = 0; y < sh; ++y) {
+        const uint8_t* from = source.RowAddress(y);
+        int64_t* to = &rows[size_t(y) * size_t(size.width) * 3];
+        for (int32_t x = 0; x < size.width; ++x) {
+            const Tap& tap = across[size_t(x)];
+            for (size_t k = 0; k < tap.parts.size(); ++k)
+                for (int c = 0; c < 3; ++c)
+                    to[x * 3 + c] += tap.parts[k] * from[(tap.from + int32_t(k)) * 3 + c];
+        }
+    }
+    OrvImage2 made;
+    made.Create(size.width, size.height, 24, nullptr);
+    const int64_t whole = int64_t(sw) * sh;
+    for (int32_t y = 0; y < size.height; ++y) {
+        const Tap& tap = down[size_t(y)];
+        uint8_t* to = made.RowAddress(y);
+        for (int32_t x = 0; x < size.width; ++x) {
+            for (int c = 0; c < 3; ++c) {
+                int64_t sum = 0;
+                for (size_t k = 0; k < tap.parts.size(); ++k)
+                    sum += tap.parts[k] *
+                           rows[(size_t(tap.from) + k) * size_t(size.width) * 3 + size_t(x) * 3 + size_t(c)];
+                to[x * 3 + c] = uint8_t((sum + whole / 2) / whole);
+            }
+        }
+    }
+    result.Release();
+    result.TakeFrom(made);
+    result.SetHasAlpha(false);
+    result.SetTransparent(kOrvNoColour);
     return true;
 }
 

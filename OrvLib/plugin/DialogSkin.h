@@ -28,6 +28,24 @@ OrvColour GradientColour(const GradientStops& stops, int index);
 bool Build(const OrvImage2& background, const OrvImage2* overlay, const GradientStops& stops,
            OrvImage2& skin);
 
+// The picture the skin is drawn from at dpi: 1 (the skin as drawn, tiled) up to 96 pixels an
+// inch, else 2 (the skin drawn at twice the size, resampled to the dialog's client area):
+// shrinking a larger drawing keeps edges sharper than enlarging a smaller one.
+int ArtFactor(int dpi);
+
+// The skin as drawn at 96 pixels an inch, and its recessed panel behind the previews and
+// the zoom strip (the artwork generator draws it there).
+constexpr OrvSize kDrawnSize{497, 569};
+constexpr OrvRect kPanel{8, 66, 488, 256};
+// Where the panel lies in a client area of that size for the art factor: as drawn at 1
+// (the skin is tiled from the top-left), resampled with the skin at 2.
+OrvRect PanelIn(OrvSize client, int factor);
+
+// A 24-bit image resampled to size by area averaging: each pixel of the result is the mean
+// of the source area it covers, weighted by overlap, rounded to nearest. False, result
+// unchanged, for an empty source or size or a source that is not 24 bits deep.
+bool Resample(const OrvImage2& source, OrvSize size, OrvImage2& result);
+
 // The skin tiled over area, shifted by origin (reduced modulo the skin's size, keeping its
 // sign): each call gets a destination rectangle inside area and the matching rectangle of
 // the skin. Nothing for an empty skin or area.

@@ -9,7 +9,8 @@
 // to 44 pixels, so nothing below the previews' top is tied to a control's place: the
 // well's lower edge lies under the page area either way, and the body only darkens
 // gently towards the bottom. The background is opaque RGB; everything that sits on it
-// (wordmark, scatter, well, engraved line) is the RGBA overlay.
+// (wordmark, scatter, well, engraved line) is the RGBA overlay. Both are drawn again at
+// twice the size ("@2x"), from which the dialog takes every larger display scale.
 #include "Drawing.h"
 #include "Library.h"
 
@@ -27,23 +28,29 @@ double DluY(double y) { return y * 1.625; }
 
 // Where the template puts the previews and the zoom strip (see the resource script): the
 // well reaches from under the header to under the page area's top.
+// The plug-in knows this box rounded inward (DialogSkin::kPanel) to test its controls against it.
 const Box kWell = {DluX(7) - 3.0, 66.0, DluX(7 + 316) + 4.0, DluY(161) - 5.0};
 
 const Colour kInk = Hex(0x34444C);
 
-Canvas Background() {
-    Canvas canvas(kSkinWidth, kSkinHeight);
+// k: pixels of the picture per pixel of the 96-dpi skin; the skin is drawn at 1 and 2, the
+// dialog resamples the larger one to any other scale.
+int Scaled(int size, double k) { return int(std::lround(size * k)); }
+
+Canvas Background(double k) {
+    Canvas canvas(Scaled(kSkinWidth, k), Scaled(kSkinHeight, k));
     const Gradient body({{0.0, Hex(0xE3E8E9)},
                          {0.12, Hex(0xD6DCDD)},
                          {0.45, Hex(0xCACFD0)},
                          {0.8, Hex(0xC4CACB)},
                          {1.0, Hex(0xB9C0C2)}});
-    canvas.FillAll([&](const Sample& s) {
-        const double t = s.p.y / kSkinHeight;
+    canvas.FillAll([&](const Sample& sample) {
+        const Vec2 p = {sample.p.x / k, sample.p.y / k};
+        const double t = p.y / kSkinHeight;
         // A faint diagonal sheen and a paper grain keep the grey from looking flat.
-        const double sheen = 0.012 * Sin((s.p.x * 0.8 - s.p.y) / kSkinWidth * kPi);
-        const double grain = Fractal(s.p.x / 1.7, s.p.y / 1.7, 3016u, 2) - 0.5;
-        const double cloud = Fractal(s.p.x / 90.0, s.p.y / 90.0, 3017u, 3) - 0.5;
+        const double sheen = 0.012 * Sin((p.x * 0.8 - p.y) / kSkinWidth * kPi);
+        const double grain = Fractal(sample.p.x / 1.7, sample.p.y / 1.7, 3016u, 2) - 0.5;
+        const double cloud = Fractal(p.x / 90.0, p.y / 90.0, 3017u, 3) - 0.5;
         return Shade(body.At(t), 1.0 + sheen + 0.018 * grain + 0.02 * cloud);
     });
     return canvas;
@@ -98,7 +105,7 @@ void Wordmark(Canvas& canvas, Vec2 origin, double capHeight) {
     }
     const ShapeRef word = UnionAll(strokes);
     // Pressed lightly into the header: a white lip below, the ink on top.
-    canvas.Fill(Transformed(word, Affine::Translate({0.0, 1.0})), Solid(Hex(0xFFFFFF, 0.75)));
+    canvas.Fill(Transformed(word, Affine::Translate({0.0, capHeight / 28.0})), Solid(Hex(0xFFFFFF, 0.75)));
     canvas.Fill(word, Linear({0, origin.y}, {0, origin.y + capHeight},
                              Gradient({{0.0, Hex(0x4A5D66)}, {1.0, kInk}})));
 }
@@ -112,7 +119,7 @@ ShapeRef Leaf(Vec2 centre, double length, double angle) {
     return Polygon(AxialOutline(axis, half, half, 48));
 }
 
-void Scatter(Canvas& canvas, const Box& area, uint32_t seed) {
+void Scatter(Canvas& canvas, const Box& area, uint32_t seed, double k) {
     const Colour tints[] = {Hex(0x7E9C8E), Hex(0x8FA6B8), Hex(0xB8A47A), Hex(0x9AAFB0), Hex(0x6F8A98)};
     Random random(seed);
     const double width = area.x1 - area.x0, height = area.y1 - area.y0;
@@ -121,7 +128,7 @@ void Scatter(Canvas& canvas, const Box& area, uint32_t seed) {
         // Denser and larger towards the right edge.
         const double u = std::sqrt(random.Uniform());
         const Vec2 p = {area.x0 + u * width, area.y0 + random.Uniform() * height};
-        const double size = 3.0 + 7.5 * u * random.Uniform(0.5, 1.0);
+        const double size = k * (3.0 + 7.5 * u * random.Uniform(0.5, 1.0));
         const double angle = random.Uniform(0.0, 2.0 * kPi);
         const Colour tint = tints[random.Below(5)];
         const double alpha = 0.18 + 0.5 * u * random.Uniform(0.6, 1.0);
@@ -148,7 +155,7 @@ void Scatter(Canvas& canvas, const Box& area, uint32_t seed) {
 
 // A shallow recessed panel: darker inside, shaded along the top and left, lit along the
 // bottom and right.
-void Well(Canvas& canvas, const Box& box, double radius) {
+void Well(Canvas& canvas, const Box& box, double radius, double k) {
     const Vec2 centre = {(box.x0 + box.x1) * 0.5, (box.y0 + box.y1) * 0.5};
     const Vec2 half = {(box.x1 - box.x0) * 0.5, (box.y1 - box.y0) * 0.5};
     const ShapeRef panel = RoundedRect(centre, half, radius);
@@ -158,8 +165,8 @@ void Well(Canvas& canvas, const Box& box, double radius) {
             {0, box.y0}, {0, box.y1},
             Gradient({{0.0, Hex(0x5A6C72, 0.16)}, {0.3, Hex(0x5A6C72, 0.09)}, {1.0, Hex(0x5A6C72, 0.06)}})));
     Canvas inner(canvas.Width(), canvas.Height());
-    inner.Fill(Outline(panel, 2.5), Solid(Hex(0x2E4046)), Blend::Over, 1.0, 0.35);
-    inner.Blur(2.0);
+    inner.Fill(Outline(panel, 2.5 * k), Solid(Hex(0x2E4046)), Blend::Over, 1.0, 0.35);
+    inner.Blur(2.0 * k);
     inner.Adjust([&](int x, int y, const Colour& c) {
         // Only the upper and left inside edges carry the shade.
         const double fromTop = (y + 0.5 - box.y0) / (box.y1 - box.y0);
@@ -167,12 +174,12 @@ void Well(Canvas& canvas, const Box& box, double radius) {
         return WithAlpha(
             c, c.a * std::max(1.0 - SmoothStep(0.0, 0.08, fromTop), 1.0 - SmoothStep(0.0, 0.02, fromLeft)));
     });
-    inner.Fill(Subtract(Offset(panel, 10.0), panel), Solid(Hex(0)), Blend::Erase);
+    inner.Fill(Subtract(Offset(panel, 10.0 * k), panel), Solid(Hex(0)), Blend::Erase);
     canvas.Draw(inner, Affine());
-    canvas.Fill(Outline(panel, 0.5), Solid(Hex(0x8595A0)), Blend::Over, 1.0, 0.7);
+    canvas.Fill(Outline(panel, 0.5 * k), Solid(Hex(0x8595A0)), Blend::Over, 1.0, 0.7);
     // The lit lip just outside the lower and right edges.
     Canvas lip(canvas.Width(), canvas.Height());
-    lip.Fill(Outline(Offset(panel, 1.0), 0.5), Solid(Hex(0xFFFFFF)), Blend::Over, 1.0, 0.85);
+    lip.Fill(Outline(Offset(panel, 1.0 * k), 0.5 * k), Solid(Hex(0xFFFFFF)), Blend::Over, 1.0, 0.85);
     lip.Adjust([&](int x, int y, const Colour& c) {
         const double lower = SmoothStep(centre.y, box.y1, y + 0.5),
                      right = SmoothStep(centre.x, box.x1, x + 0.5);
@@ -181,21 +188,24 @@ void Well(Canvas& canvas, const Box& box, double radius) {
     canvas.Draw(lip, Affine());
 }
 
-Canvas Overlay() {
-    Canvas canvas(kSkinWidth, kSkinHeight);
+Box ScaledBox(const Box& b, double k) { return {b.x0 * k, b.y0 * k, b.x1 * k, b.y1 * k}; }
+
+Canvas Overlay(double k) {
+    Canvas canvas(Scaled(kSkinWidth, k), Scaled(kSkinHeight, k));
     // Header: a light band that fades into the body above the previews.
     canvas.FillAll(
-        [](const Sample& s) { return Hex(0xFFFFFF, 0.35 * (1.0 - SmoothStep(10.0, kWell.y0, s.p.y))); });
-    Scatter(canvas, {170.0, 6.0, kSkinWidth - 6.0, kWell.y0 - 6.0}, 7u);
+        [k](const Sample& s) { return Hex(0xFFFFFF, 0.35 * (1.0 - SmoothStep(10.0, kWell.y0, s.p.y / k))); });
+    Scatter(canvas, ScaledBox({170.0, 6.0, kSkinWidth - 6.0, kWell.y0 - 6.0}, k), 7u, k);
     // Emblem: three leaves fanned from one point, left of the wordmark.
-    const Vec2 stem = {30.0, 52.0};
+    const Vec2 stem = {30.0 * k, 52.0 * k};
     const Colour leafTints[] = {Hex(0x5F8A78), Hex(0x7A9DB0), Hex(0xB49A62)};
     for (int i = 0; i < 3; ++i) {
         const double angle = -kPi / 2.0 + (i - 1) * 0.62;
-        canvas.Fill(Leaf(stem + Polar(angle, 11.0), 20.0, angle), Solid(leafTints[i]), Blend::Over, 1.0, 0.9);
+        canvas.Fill(Leaf(stem + Polar(angle, 11.0 * k), 20.0 * k, angle), Solid(leafTints[i]), Blend::Over,
+                    1.0, 0.9);
     }
-    Wordmark(canvas, {50.0, 22.0}, 28.0);
-    Well(canvas, kWell, 6.0);
+    Wordmark(canvas, {50.0 * k, 22.0 * k}, 28.0 * k);
+    Well(canvas, ScaledBox(kWell, k), 6.0 * k, k);
     return canvas;
 }
 
@@ -276,9 +286,10 @@ Canvas Locator() {
 }  // namespace
 
 void AddDialogArtwork(Library& library) {
-    Canvas background = Background();
-    library.Add("dialog/Background.png", background, FileFormat::PngRgb);
-    library.Add("dialog/Overlay.png", Overlay(), FileFormat::PngRgba);
+    library.Add("dialog/Background.png", Background(1.0), FileFormat::PngRgb);
+    library.Add("dialog/Overlay.png", Overlay(1.0), FileFormat::PngRgba);
+    library.Add("dialog/Background@2x.png", Background(2.0), FileFormat::PngRgb);
+    library.Add("dialog/Overlay@2x.png", Overlay(2.0), FileFormat::PngRgba);
     library.Add("dialog/ZoomIn.bmp", Magnifier(true), FileFormat::Bmp24);
     library.Add("dialog/ZoomOut.bmp", Magnifier(false), FileFormat::Bmp24);
     library.Add("dialog/Locator.bmp", Locator(), FileFormat::Bmp4);

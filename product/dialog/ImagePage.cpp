@@ -91,5 +91,5 @@ CategoryChoice ChooseCategory(int32_t category, const std::vector<PresetCategory
 }
 
 ImagePageVisibility ImagePageVisibilityFor(bool customRow, bool multipleImages) {
-    return ImagePageVisibility{customRow, !customRow, multipleImages ? "Directory Name" : "Filename"};
+    return ImagePageVisibility{customRow, !customRow, multipleImages ? "&Directory Name" : "&Filename"};
 }

@@ -59,6 +59,6 @@ CategoryChoice ChooseCategory(int32_t category, const std::vector<PresetCategory
 struct ImagePageVisibility {
     bool customControls;  // file label, name box, Browse, custom preview, "Multiple Images"
     bool thumbnailList;
-    const char* label;
+    const char* label;  // with its access key
 };
 ImagePageVisibility ImagePageVisibilityFor(bool customRow, bool multipleImages);

@@ -17,6 +17,9 @@
 // Pictures. The skin is of resource type "IMAGE" (PNG); the rest are bitmaps.
 #define IDR_SKIN_BACKGROUND 3016
 #define IDR_SKIN_OVERLAY 3017
+// The same drawn at twice the size, for larger display scales.
+#define IDR_SKIN_BACKGROUND_2X 3018
+#define IDR_SKIN_OVERLAY_2X 3019
 #define IDB_ZOOM_IN 1003
 #define IDB_ZOOM_OUT 1004
 #define IDB_LOCATOR 1005

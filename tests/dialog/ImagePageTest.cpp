@@ -150,8 +150,8 @@ TEST(ImagePage, PathFieldIsReadAndWrittenWithinItsBytes) {
 }
 
 TEST(ImagePage, LabelAndVisibilityFollowTheRowAndTheCheckBox) {
-    EXPECT_STREQ(ImagePageVisibilityFor(true, true).label, "Directory Name");
-    EXPECT_STREQ(ImagePageVisibilityFor(true, false).label, "Filename");
+    EXPECT_STREQ(ImagePageVisibilityFor(true, true).label, "&Directory Name");
+    EXPECT_STREQ(ImagePageVisibilityFor(true, false).label, "&Filename");
     EXPECT_TRUE(ImagePageVisibilityFor(true, false).customControls);
     EXPECT_FALSE(ImagePageVisibilityFor(true, false).thumbnailList);
     EXPECT_TRUE(ImagePageVisibilityFor(false, true).thumbnailList);

@@ -117,3 +117,24 @@ TEST(DialogSkin, TilesCoverTheAreaShiftedByTheOrigin) {
 }
 
 }  // namespace
+
+TEST(DialogSkin, ResampledPixelsAreTheMeansOfTheAreasTheyCover) {
+    OrvImage2 source, result;
+    source.Create(4, 2, 24, nullptr);
+    const int values[4] = {0, 90, 180, 255};
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 4; ++x) PutBgr(source, x, y, values[x], 255 - values[x], y * 100);
+    ASSERT_TRUE(DialogSkin::Resample(source, {3, 1}, result));
+    // Thirds of a pixel: (3 x 0 + 90) / 4, (2 x 90 + 2 x 180) / 4, (180 + 3 x 255) / 4, halves up.
+    EXPECT_EQ(Bgr(result, 0, 0), (std::vector<int>{23, 233, 50}));
+    EXPECT_EQ(Bgr(result, 1, 0), (std::vector<int>{135, 120, 50}));
+    EXPECT_EQ(Bgr(result, 2, 0), (std::vector<int>{236, 19, 50}));
+}
+
+TEST(DialogSkin, PanelFollowsTheResampledSkinAndTheArtChosenForTheScale) {
+    EXPECT_EQ(DialogSkin::ArtFactor(96) * 10 + DialogSkin::ArtFactor(120), 12);
+    EXPECT_EQ(DialogSkin::PanelIn({400, 500}, 1), DialogSkin::kPanel);
+    EXPECT_EQ(DialogSkin::PanelIn({994, 1138}, 2), (OrvRect{16, 132, 976, 512}));
+    // Rounded inward: 8 x 745 / 497 = 11.99 up, 488 x 745 / 497 = 731.5 down.
+    EXPECT_EQ(DialogSkin::PanelIn({745, 853}, 2), (OrvRect{12, 99, 731, 383}));
+}

@@ -17,7 +17,12 @@ using namespace Content;
 
 // The dialog's help ids: previews, zoom in, locator, zoom out, zoom ratio, page tabs,
 // OK, Cancel, Help.
-const std::set<int> kDialogHelpIds = {7002, 7001, 7010, 7012, 7004, 7027, 11005, 1, 2, 7000};
+// The dialog's controls, then the Image, Settings, Options, Variation and Guides pages'.
+const std::set<int> kDialogHelpIds = {
+    7002, 7001, 7010, 7012, 7004, 7027, 11005, 1,    2,    7000, 1000, 10,   1003, 1004, 1025, 1005,
+    1007, 1021, 1008, 1009, 1010, 1011, 1012,  1013, 1014, 1015, 1017, 1016, 1026, 1020, 1024, 1018,
+    1019, 3002, 3003, 1041, 1043, 1045, 1046,  1047, 1049, 1050, 1051, 1052, 1053, 1054, 1061, 1062,
+    1063, 1064, 1066, 1067, 1069, 1070, 1071,  1072, 1074, 1076, 1077, 1078, 1079, 1081, 1083};
 
 std::set<std::string> NamesInHelpFile(const std::vector<uint8_t>& bytes) {
     std::vector<Chm::Entry> entries;

@@ -64,7 +64,8 @@ TEST_F(PluginFile, ExportsOnlyTheEntryAndImportsOnlySystemLibraries) {
     EXPECT_EQ(ExportedNames(module), std::vector<std::string>{"PluginMain"});
     const std::set<std::string> system = {"kernel32.dll", "msvcrt.dll",   "user32.dll",   "gdi32.dll",
                                           "winmm.dll",    "advapi32.dll", "shell32.dll",  "comdlg32.dll",
-                                          "comctl32.dll", "ole32.dll",    "oleaut32.dll", "shlwapi.dll"};
+                                          "comctl32.dll", "ole32.dll",    "oleaut32.dll", "shlwapi.dll",
+                                          "oleacc.dll"};
     std::vector<std::string> imports = ImportedLibraries(module);
     EXPECT_FALSE(imports.empty());
     for (std::string name : imports) {

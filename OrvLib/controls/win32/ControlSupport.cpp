@@ -1,6 +1,7 @@
 #include "OrvLib/controls/win32/ControlSupport.h"
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 #include "OrvLib/framework/GdiHolders.h"
@@ -136,6 +137,20 @@ HBITMAP BitmapOf(const ButtonBitmap::Pixels& pixels) {
 
 HFONT GuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
+HFONT GuiFont(HWND window) {
+    const int dpi = WindowDpi(window), system = WindowDpi(nullptr);
+    if (dpi == system) return GuiFont();
+    // Kept for the module's life: one font for each scale a window has met.
+    static std::map<int, OrvFont> scaled;
+    OrvFont& font = scaled[dpi];
+    LOGFONTA stock{};
+    if (!font && GetObjectA(GuiFont(), sizeof stock, &stock) != 0) {
+        stock.lfHeight = MulDiv(stock.lfHeight, dpi, system);
+        font.Reset(CreateFontIndirectA(&stock));
+    }
+    return font ? font.Get() : GuiFont();
+}
+
 SIZE TextExtent(HFONT font, const std::string& text) {
     HDC screen = GetDC(nullptr);
     SIZE size{};
@@ -155,6 +170,50 @@ std::string TextOf(HWND window) {
     text.resize(static_cast<size_t>(GetWindowTextA(window, &text[0], length + 1)));
     return text;
 }
+
+namespace {
+const char kLayoutDpi[] = "OrvLayoutDpi";
+}  // namespace
+
+void SetLayoutDpi(HWND topLevel, int dpi) {
+    if (dpi > 0) {
+        SetPropA(topLevel, kLayoutDpi, reinterpret_cast<HANDLE>(static_cast<intptr_t>(dpi)));
+    } else {
+        RemovePropA(topLevel, kLayoutDpi);
+    }
+}
+
+int WindowDpi(HWND window) {
+    if (HWND root = window != nullptr ? GetAncestor(window, GA_ROOT) : nullptr) {
+        if (HANDLE chosen = GetPropA(root, kLayoutDpi))
+            return static_cast<int>(reinterpret_cast<intptr_t>(chosen));
+    }
+    using DpiForWindow = UINT(WINAPI*)(HWND);
+    // Looked up, not linked: older systems have no such entry.
+    static const auto forWindow = reinterpret_cast<DpiForWindow>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    if (forWindow != nullptr && window != nullptr) {
+        if (const UINT dpi = forWindow(window)) return static_cast<int>(dpi);
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+namespace {
+int highContrastOverride = -1;
+}  // namespace
+
+bool HighContrast() {
+    if (highContrastOverride >= 0) return highContrastOverride != 0;
+    HIGHCONTRASTA contrast{};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+void SetHighContrastForTesting(int on) { highContrastOverride = on < 0 ? -1 : on != 0; }
 
 SIZE DialogUnitsToPixels(HWND parent, int width, int height) {
     RECT units{0, 0, width, height};

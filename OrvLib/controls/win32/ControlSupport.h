@@ -44,11 +44,24 @@ void PaintArrowButton(HDC dc, const RECT& box, ArrowDirection direction, bool pr
 ButtonBitmap::Pixels PixelsOf(HBITMAP bitmap);
 HBITMAP BitmapOf(const ButtonBitmap::Pixels& pixels);
 
-// Window text through a control: text colour, transparent, the stock GUI font.
+// Window text through a control: text colour, transparent, the stock GUI font; at a
+// window's display scale when it differs from the system's (one font kept per scale).
 HFONT GuiFont();
+HFONT GuiFont(HWND window);
 // The size of text in font (an empty text is as high as a space and 0 wide).
 SIZE TextExtent(HFONT font, const std::string& text);
 std::string TextOf(HWND window);
+
+// The display scale of window in pixels an inch: the one its top-level window was last laid
+// out for (SetLayoutDpi), else the system's GetDpiForWindow where it has one (it follows a
+// per-monitor aware window across monitors), else the screen's.
+int WindowDpi(HWND window);
+// A dialog that re-lays itself on WM_DPICHANGED tells its controls the scale it chose.
+void SetLayoutDpi(HWND topLevel, int dpi);
+// True while the system runs in high contrast; SetHighContrastForTesting overrides what
+// the system says (-1 gives the answer back to the system).
+bool HighContrast();
+void SetHighContrastForTesting(int on);
 
 // A size in the dialog units of a parent (its font's when it is not a dialog).
 SIZE DialogUnitsToPixels(HWND parent, int width, int height);

@@ -65,6 +65,7 @@ void OrvAngleControl2::Changed(bool now) {
     RefreshBox();
     Invalidate(false);
     if (now) UpdateWindow();
+    OrvAccessibleEvent(hWnd, EVENT_OBJECT_VALUECHANGE);
     Report(0);
 }
 

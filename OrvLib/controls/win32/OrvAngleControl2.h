@@ -10,17 +10,26 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "OrvLib/controls/AngleModel.h"
 #include "OrvLib/controls/ColourScheme.h"
 #include "OrvLib/controls/win32/MouseRoute.h"
 #include "OrvLib/controls/win32/SchemedSurface.h"
 #include "OrvLib/controls/win32/OrvCustomEditBox.h"
+#include "OrvLib/framework/Accessible.h"
 #include "OrvLib/framework/GdiHolders.h"
 #include "OrvLib/framework/StandardControls.h"
 
-class OrvAngleControl2 : public CStatic, private OrvEditBoxListener, private MouseTrackerEvents {
+class OrvAngleControl2 : public CStatic,
+                         public OrvAccessible,
+                         private OrvEditBoxListener,
+                         private MouseTrackerEvents {
 public:
+    // A value control like a slider, in whole degrees.
+    long AccessibleRole() const override { return ROLE_SYSTEM_SLIDER; }
+    std::string AccessibleValue() const override { return std::to_string(GetAngle()); }
+
     static constexpr UINT kBoxId = 1234;
     static constexpr UINT kPressed = 100, kTracked = 101, kReleased = 102;
 

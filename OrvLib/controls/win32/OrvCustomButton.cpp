@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "OrvLib/controls/win32/ControlSupport.h"
+#include "OrvLib/framework/Accessible.h"
 #include "OrvLib/framework/Module.h"
 
 using namespace ControlSupport;
@@ -105,6 +106,7 @@ LRESULT OrvCustomButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
             if (static_cast<int>(wParam) != check) {
                 check = static_cast<int>(wParam) & 3;
                 RedrawNow();
+                OrvAccessibleEvent(hWnd, EVENT_OBJECT_STATECHANGE);
             }
             return 0;
         case BM_GETSTATE:
@@ -128,6 +130,7 @@ LRESULT OrvCustomButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
 
 void OrvCustomButton::OnClick() {
     UINT style = GetStyle();
+    const int before = check;
     switch (ButtonStyle::Kind(style)) {
         case ButtonStyle::kAutoRadio:
             if (check != ButtonState::kChecked) {
@@ -138,6 +141,7 @@ void OrvCustomButton::OnClick() {
         default:
             check = CheckAfterClick(style, check);
     }
+    if (check != before) OrvAccessibleEvent(hWnd, EVENT_OBJECT_STATECHANGE);
     SendCommand(hWnd, BN_CLICKED);
 }
 
@@ -188,13 +192,14 @@ void OrvCustomButton::DrawButton(HDC dc) {
 RECT OrvCustomButton::DrawLabel(HDC dc, const RECT& rect, bool enabled, bool leftByDefault) {
     UINT style = GetStyle();
     ButtonTextAlign align = TextAlignOf(style, leftByDefault);
-    UINT flags = DT_NOPREFIX;
+    // An ampersand marks the access key, as on the system's buttons.
+    UINT flags = 0;
     flags |= align.horizontal == TextAlign::Near
                  ? DT_LEFT
                  : (align.horizontal == TextAlign::Far ? DT_RIGHT : DT_CENTER);
     std::string text = TextOf(hWnd);
     RECT box = rect;
-    OrvSelection font(dc, GuiFont());
+    OrvSelection font(dc, GuiFont(hWnd));
     if (style & ButtonStyle::kMultiLine) {
         flags |= DT_WORDBREAK;
         // Word-wrapped text is placed vertically by its measured height.
@@ -210,9 +215,9 @@ RECT OrvCustomButton::DrawLabel(HDC dc, const RECT& rect, bool enabled, bool lef
                                                                      : DT_VCENTER);
     }
     if (enabled) {
-        DrawSchemeText(dc, text, box, flags, Scheme());
+        DrawSchemeText(dc, text, box, flags, Scheme(), GuiFont(hWnd));
     } else {
-        DrawEmbossedText(dc, text, box, flags, Scheme());
+        DrawEmbossedText(dc, text, box, flags, Scheme(), GuiFont(hWnd));
     }
     // The rectangle the text covers, for the focus rectangle.
     RECT used = box;
@@ -266,7 +271,7 @@ void OrvCustomButton::DrawPushButton(HDC dc, const RECT& rect, UINT state, bool 
 void OrvCustomButton::DrawCheckBox(HDC dc, const RECT& rect, UINT state, bool enabled, bool focused) {
     const ColourScheme& s = Scheme();
     FillSolid(dc, rect, s[SchemeColour::Face]);
-    ButtonGeometry::CheckLayout layout = ButtonGeometry::Check(ToOrvRect(rect), GetStyle());
+    ButtonGeometry::CheckLayout layout = ButtonGeometry::Check(ToOrvRect(rect), GetStyle(), WindowDpi(hWnd));
     RECT box = ToRECT(layout.box);
     PaintFrame(dc, FrameStyle::Sunken, box, s);
     RECT inside = box;
@@ -298,7 +303,8 @@ void OrvCustomButton::DrawMarkLabel(HDC dc, const RECT& rect, bool enabled, bool
 void OrvCustomButton::DrawRadioButton(HDC dc, const RECT& rect, UINT state, bool enabled, bool focused) {
     const ColourScheme& s = Scheme();
     FillSolid(dc, rect, s[SchemeColour::Face]);
-    ButtonGeometry::CheckLayout layout = ButtonGeometry::Check(ToOrvRect(rect), GetStyle());
+    const int dpi = WindowDpi(hWnd);
+    ButtonGeometry::CheckLayout layout = ButtonGeometry::Check(ToOrvRect(rect), GetStyle(), dpi);
     // The same inside as the check box: window colour unless pushed or disabled.
     COLORREF inside = enabled && !(state & BST_PUSHED) ? s[SchemeColour::Window] : s[SchemeColour::Face];
     COLORREF dot = (state & 3) != BST_CHECKED ? inside
@@ -329,7 +335,12 @@ void OrvCustomButton::DrawRadioButton(HDC dc, const RECT& rect, UINT state, bool
                 default:
                     continue;
             }
-            SetPixelV(dc, layout.box.left + x, layout.box.top + y, colour);
+            // Each pixel of the mark becomes a cell at the window's scale.
+            const OrvRect cell = DisplayScale::Cell(x, y, dpi);
+            FillSolid(dc,
+                      RECT{layout.box.left + cell.left, layout.box.top + cell.top,
+                           layout.box.left + cell.right, layout.box.top + cell.bottom},
+                      colour);
         }
     }
     DrawMarkLabel(dc, ToRECT(layout.text), enabled, focused);
@@ -338,7 +349,7 @@ void OrvCustomButton::DrawRadioButton(HDC dc, const RECT& rect, UINT state, bool
 void OrvCustomButton::DrawGroupBox(HDC dc, const RECT& rect, UINT, bool enabled, bool) {
     const ColourScheme& s = Scheme();
     std::string caption = TextOf(hWnd);
-    SIZE extent = TextExtent(GuiFont(), caption);
+    SIZE extent = TextExtent(GuiFont(hWnd), caption);
     GroupFrame::Layout g = GroupFrame::Place(ToOrvRect(rect), OrvSize{extent.cx, extent.cy});
     // An etched line: shadow, with highlight one pixel down and right.
     RECT f = ToRECT(g.frame);
@@ -351,11 +362,11 @@ void OrvCustomButton::DrawGroupBox(HDC dc, const RECT& rect, UINT, bool enabled,
     RECT text = ToRECT(g.text);
     FillSolid(dc, text, s[SchemeColour::Face]);
     text.left += GroupFrame::kTextGap;
-    UINT format = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
+    UINT format = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS;
     if (enabled) {
-        DrawSchemeText(dc, caption, text, format, s);
+        DrawSchemeText(dc, caption, text, format, s, GuiFont(hWnd));
     } else {
-        DrawEmbossedText(dc, caption, text, format, s);
+        DrawEmbossedText(dc, caption, text, format, s, GuiFont(hWnd));
     }
 }
 
@@ -397,13 +408,14 @@ void OrvBitmapButton2::DrawPushButton(HDC dc, const RECT& rect, UINT state, bool
     FillSolid(dc, rect, s[SchemeColour::Face]);
     HBITMAP image = enabled ? bitmaps[1].Get() : bitmaps[2].Get();
     if (image != nullptr) {
-        int w = enabled ? width : width + 1, h = enabled ? height : height + 1;
-        int x = inner.left + (inner.right - inner.left - w) / 2,
-            y = inner.top + (inner.bottom - inner.top - h) / 2;
+        const int w = enabled ? width : width + 1, h = enabled ? height : height + 1;
+        const int f = DisplayScale::PictureFactor(WindowDpi(hWnd));
+        int x = inner.left + (inner.right - inner.left - w * f) / 2,
+            y = inner.top + (inner.bottom - inner.top - h * f) / 2;
         if (state & BST_PUSHED) ++x, ++y;
         OrvMemoryDC source(dc);
         OrvSelection selected(source, image);
-        BitBlt(dc, x, y, w, h, source, 0, 0, SRCCOPY);
+        StretchBlt(dc, x, y, w * f, h * f, source, 0, 0, w, h, SRCCOPY);
     }
     if (enabled && focused) {
         // Inside the bevel, around the picture: the cue of a button without a label.

@@ -1,10 +1,33 @@
 #include "OrvLib/controls/win32/OrvCustomSliderCtrl.h"
 
+#include <algorithm>
+
 #include "OrvLib/controls/BoxPlacement.h"
 #include "OrvLib/controls/win32/ControlSupport.h"
 #include "OrvLib/controls/win32/SchemePainter.h"
 
 using namespace ControlSupport;
+
+OrvCustomSliderEditBox::OrvCustomSliderEditBox(OrvCustomSliderCtrl& owner) : slider(owner) {
+    SetListener(&owner);
+}
+
+void OrvCustomSliderEditBox::SpinStep(int delta) {
+    if (slider.valueText == nullptr) return OrvCustomIntegerEditBox::SpinStep(delta);
+    slider.MoveTo(slider.model.Position() + delta);
+    slider.RefreshBox();
+}
+
+bool OrvCustomSliderEditBox::AcceptsPaste(const std::string& pasted, const std::string& result) const {
+    return slider.valueText != nullptr ? OrvCustomEditBox::AcceptsPaste(pasted, result)
+                                       : OrvCustomIntegerEditBox::AcceptsPaste(pasted, result);
+}
+
+// What was typed out of range or between positions is shown as the slider took it.
+void OrvCustomSliderEditBox::OnFocusLost() {
+    if (slider.valueText == nullptr) return OrvCustomIntegerEditBox::OnFocusLost();
+    slider.RefreshBox();
+}
 
 OrvCustomSliderCtrl::OrvCustomSliderCtrl(uint32_t optionBits, uint32_t tickFlags) : options(optionBits) {
     ticks.SetAutomatic((optionBits & SliderOption::kAutoTicks) != 0, tickFlags);
@@ -31,8 +54,8 @@ void OrvCustomSliderCtrl::ClearTicks() {
 }
 
 void OrvCustomSliderCtrl::PlaceTicks() {
-    ticks.Place(model, [](const std::string& text) {
-        SIZE size = TextExtent(GuiFont(), text);
+    ticks.Place(model, [this](const std::string& text) {
+        SIZE size = TextExtent(GuiFont(hWnd), text);
         return OrvSize{size.cx, size.cy};
     });
 }
@@ -44,13 +67,14 @@ void OrvCustomSliderCtrl::Layout() {
     laidOut = true;
     if (!(options & SliderOption::kNumberBox)) return;
     HWND parent = GetParent();
-    SIZE size = DialogUnitsToPixels(parent, 30, 14);
+    SIZE size = DialogUnitsToPixels(parent, valueText != nullptr ? 40 : 30, 14);
+    const int gap = boxGapUnits > 0 ? DialogUnitsToPixels(parent, boxGapUnits, 0).cx : 5;
     BoxSide side = (options & SliderOption::kBoxRight)  ? BoxSide::Right
                    : (options & SliderOption::kBoxLeft) ? BoxSide::Left
                    : (options & SliderOption::kBoxTop)  ? BoxSide::Top
                                                         : BoxSide::Bottom;
-    BoxPlacement placed = PlaceBox(ToOrvRect(GetRectInParent()), side, OrvSize{size.cx, size.cy}, 5);
-    auto editBox = std::make_unique<OrvCustomSliderEditBox>(static_cast<OrvEditBoxListener&>(*this));
+    BoxPlacement placed = PlaceBox(ToOrvRect(GetRectInParent()), side, OrvSize{size.cx, size.cy}, gap);
+    auto editBox = std::make_unique<OrvCustomSliderEditBox>(*this);
     DWORD style = WS_CHILD | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL |
                   ((::GetWindowLongA(hWnd, GWL_STYLE) & WS_VISIBLE) != 0 ? WS_VISIBLE : 0) |
                   (IsWindowEnabled() ? 0 : WS_DISABLED);
@@ -62,18 +86,48 @@ void OrvCustomSliderCtrl::Layout() {
     editBox->SetWindowPos(hWnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     editBox->SetRange(model.Minimum(), model.Maximum(), false);
     box = std::move(editBox);
-    RefreshBox();
+    SetValueText(valueText);
     const OrvRect& c = placed.control;
     boxOffset = POINT{placed.box.left - c.left, placed.box.top - c.top};
     SetWindowPos(nullptr, c.left, c.top, c.Width(), c.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void OrvCustomSliderCtrl::RefreshBox() {
-    if (box && box->hWnd != nullptr) box->SetText(std::to_string(model.Position()), true, true);
+void OrvCustomSliderCtrl::SetValueText(const SliderValueText* text) {
+    valueText = text;
+    if (!box) return;
+    box->Filter() = box->Model().Filter();
+    if (valueText != nullptr) {
+        for (const char* c = valueText->ExtraCharacters(); *c != '\0'; ++c)
+            box->Filter().Allow(static_cast<unsigned char>(*c), true);
+    }
+    RefreshBox();
 }
 
-void OrvCustomSliderCtrl::OnEditBoxCommand(UINT) {
+std::string OrvCustomSliderCtrl::ValueText() const {
+    return valueText != nullptr ? valueText->Text(model.Position()) : std::to_string(model.Position());
+}
+
+void OrvCustomSliderCtrl::RefreshBox() {
+    if (box && box->hWnd != nullptr) box->SetText(ValueText(), true, true);
+}
+
+void OrvCustomSliderCtrl::MoveTo(int position) {
+    position = std::clamp(position, model.Minimum(), model.Maximum());
+    if (position == model.Position()) return;
+    model.SetPosition(position);
+    Invalidate(false);
+    Send({SliderCode::ThumbPosition});
+}
+
+// A value typed in units moves the slider to its nearest position at once, a bound for a
+// value beyond the range; the text itself is corrected when the box loses the focus.
+void OrvCustomSliderCtrl::OnEditBoxCommand(UINT code) {
     if (!box || box->Text().empty()) return;
+    if (valueText != nullptr) {
+        int32_t position = 0;
+        if (code == EN_CHANGE && valueText->Position(box->Text(), position)) MoveTo(position);
+        return;
+    }
     int value = box->GetValue();
     if (value < model.Minimum() || value > model.Maximum() || value == model.Position()) return;
     model.SetPosition(value);
@@ -90,7 +144,7 @@ void OrvCustomSliderCtrl::ReleaseTick() {
 
 void OrvCustomSliderCtrl::ButtonDown(MouseButton, OrvPoint point) {
     SetFocus();
-    model.Layout(ToOrvRect(GetClientRect()));
+    model.Layout(ToOrvRect(GetClientRect()), WindowDpi(hWnd));
     SliderModel::Codes codes = model.Press(point);
     if (codes.empty() && !model.WantsCapture()) {
         // Beside the channel: a press on a tick mark holds that tick down.
@@ -115,6 +169,7 @@ void OrvCustomSliderCtrl::EndPress(const SliderModel::Codes& codes) {
 }
 
 void OrvCustomSliderCtrl::Send(const SliderModel::Codes& codes) {
+    if (!codes.empty()) OrvAccessibleEvent(hWnd, EVENT_OBJECT_VALUECHANGE);
     for (SliderCode code : codes) {
         WORD offset = static_cast<WORD>(model.Offset());
         ::SendMessageA(GetParent(), WM_HSCROLL, MAKEWPARAM(static_cast<WORD>(code), offset),
@@ -141,7 +196,7 @@ void OrvCustomSliderCtrl::AfterInput(const SliderModel::Codes& codes, bool now) 
 LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT painted = 0;
     if (surface.Paint(hWnd, message, painted, [&](HDC dc) {
-            model.Layout(ToOrvRect(GetClientRect()));
+            model.Layout(ToOrvRect(GetClientRect()), WindowDpi(hWnd));
             Draw(dc);
         }))
         return painted;
@@ -153,7 +208,7 @@ LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
             PaintNonClientFrame(hWnd, surface.Scheme());
             return 0;
         case WM_SIZE:
-            model.Layout(ToOrvRect(GetClientRect()));
+            model.Layout(ToOrvRect(GetClientRect()), WindowDpi(hWnd));
             Invalidate(false);
             return 0;
         case WM_GETDLGCODE:
@@ -192,11 +247,14 @@ LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
         // The trackbar's own messages, answered from the model.
         case TBM_GETPOS:
             return model.Position();
-        case TBM_SETPOS:
+        case TBM_SETPOS: {
+            const int before = model.Position();
             model.SetPosition(static_cast<int>(lParam));
             RefreshBox();
+            if (model.Position() != before) OrvAccessibleEvent(hWnd, EVENT_OBJECT_VALUECHANGE);
             if (wParam) Invalidate(false);
             return 0;
+        }
         case TBM_GETRANGEMIN:
             return model.Minimum();
         case TBM_GETRANGEMAX:
@@ -213,7 +271,7 @@ LRESULT OrvCustomSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
             model.SetRange(minimum, maximum);
             if (box) {
                 box->SetRange(minimum, maximum, false);
-                RefreshBox();
+                SetValueText(valueText);
             }
             if (wParam) Invalidate(false);
             return 0;
@@ -266,9 +324,9 @@ void OrvCustomSliderCtrl::Draw(HDC dc) {
         if (t.label.IsEmpty()) continue;
         UINT format = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
         if (enabled) {
-            DrawSchemeText(dc, t.text, ToRECT(t.label), format, s);
+            DrawSchemeText(dc, t.text, ToRECT(t.label), format, s, GuiFont(hWnd));
         } else {
-            DrawEmbossedText(dc, t.text, ToRECT(t.label), format, s);
+            DrawEmbossedText(dc, t.text, ToRECT(t.label), format, s, GuiFont(hWnd));
         }
     }
 

@@ -17,21 +17,40 @@
 #include "OrvLib/controls/ColourScheme.h"
 #include "OrvLib/controls/SliderModel.h"
 #include "OrvLib/controls/SliderTicks.h"
+#include "OrvLib/controls/SliderValueText.h"
 #include "OrvLib/controls/win32/MouseRoute.h"
 #include "OrvLib/controls/win32/SchemedSurface.h"
 #include "OrvLib/controls/win32/OrvCustomEditBox.h"
+#include "OrvLib/framework/Accessible.h"
 #include "OrvLib/framework/StandardControls.h"
 
+class OrvCustomSliderCtrl;
+
 // The slider's number box: an integer box over the slider's range, whose commands the
-// slider reads (a typed value or an arrow step moves the slider).
+// slider reads (a typed value or an arrow step moves the slider). With the slider's value
+// text it shows and reads the user's units instead, the arrows step the slider, and losing
+// the focus shows the value the slider took.
 class OrvCustomSliderEditBox : public OrvCustomIntegerEditBox {
 public:
-    explicit OrvCustomSliderEditBox(OrvEditBoxListener& slider) { SetListener(&slider); }
+    explicit OrvCustomSliderEditBox(OrvCustomSliderCtrl& owner);
+    void SpinStep(int delta) override;
+    bool AcceptsPaste(const std::string& pasted, const std::string& result) const override;
+
+protected:
+    void OnFocusLost() override;
+
+private:
+    OrvCustomSliderCtrl& slider;
 };
 
-class OrvCustomSliderCtrl : public CSliderCtrl, private OrvEditBoxListener, private MouseTrackerEvents {
+class OrvCustomSliderCtrl : public CSliderCtrl,
+                            public OrvAccessible,
+                            private OrvEditBoxListener,
+                            private MouseTrackerEvents {
+    friend class OrvCustomSliderEditBox;
+
 public:
-    static constexpr UINT kBoxId = 1234;
+    static constexpr UINT kBoxId = 1235;  // beside the dial's 1234 on one page
 
     // Options: SliderOption bits; tickFlags: the TickFlag bits of the automatic ticks.
     explicit OrvCustomSliderCtrl(uint32_t options = 0, uint32_t tickFlags = 0);
@@ -47,6 +66,16 @@ public:
     // The placed tick held down by a press, or -1.
     int PressedTick() const { return pressedTick; }
     OrvCustomSliderEditBox* NumberBox() const { return box.get(); }
+    // The number box's units (not owned; null for the plain position). Set before the
+    // slider takes over its window, the box is made wide enough for units (40 dialog units
+    // instead of 30).
+    void SetValueText(const SliderValueText* text);
+    // The room between the slider and its box, in horizontal dialog units (5 pixels unless
+    // set), for a picture that stands between them; set before the slider takes over.
+    void SetBoxGap(int dialogUnits) { boxGapUnits = dialogUnits; }
+    // The position as the number box shows it.
+    std::string ValueText() const;
+    std::string AccessibleValue() const override { return ValueText(); }
 
 protected:
     void PreSubclassWindow() override;
@@ -58,6 +87,7 @@ private:
     void PlaceTicks();
     void RefreshBox();
     void OnEditBoxCommand(UINT code) override;
+    void MoveTo(int position);
     void Send(const SliderModel::Codes& codes);
     void AfterInput(const SliderModel::Codes& codes, bool now);
     void ReleaseTick();
@@ -77,6 +107,8 @@ private:
     bool laidOut = false;
     POINT boxOffset{};
     std::unique_ptr<OrvCustomSliderEditBox> box;
+    const SliderValueText* valueText = nullptr;
+    int boxGapUnits = 0;
     SchemedSurface surface;
     MouseRoute mouse{*this, MouseRoute::kDoubleClickPresses};
     bool timer = false;

@@ -17,7 +17,9 @@ LRESULT OrvCustomStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
             FillSolid(dc, client, s[SchemeColour::Face]);
             // A label whose controls are off reads as off too, as a disabled button's text does.
             const auto draw = IsWindowEnabled() ? &DrawSchemeText : &DrawEmbossedText;
-            draw(dc, TextOf(hWnd), client, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX, s);
+            // An ampersand marks the access key, as in the system's labels.
+            const UINT prefix = (GetStyle() & SS_NOPREFIX) != 0 ? DT_NOPREFIX : 0;
+            draw(dc, TextOf(hWnd), client, DT_LEFT | DT_TOP | DT_SINGLELINE | prefix, s, GuiFont(hWnd));
         }))
         return painted;
     switch (message) {

@@ -77,7 +77,6 @@ bool OrvDragTabCtrl::Create(CWnd* parent, const RECT& rect, UINT id, DWORD style
     // The arrow keys move between the tabs once the strip has the focus.
     dialogCode = DLGC_WANTARROWS;
     if (!OrvControlBase::Create("OrvDragTabCtrl", style, rect, parent, id)) return false;
-    SetWindowText("OrvDragTabCtrl");
     LOGFONTA font{};
     GetObjectA(GuiFont(), sizeof font, &font);
     font.lfEscapement = font.lfOrientation = 900;
@@ -89,7 +88,7 @@ bool OrvDragTabCtrl::Create(CWnd* parent, const RECT& rect, UINT id, DWORD style
 
 void OrvDragTabCtrl::Relayout() {
     if (hWnd == nullptr) return;
-    HFONT font = (model.Style() & TabStyle::kVertical) && vertical ? vertical.Get() : GuiFont();
+    HFONT font = (model.Style() & TabStyle::kVertical) && vertical ? vertical.Get() : GuiFont(hWnd);
     model.Layout(ToOrvRect(GetClientRect()), [&](const std::string& text) {
         SIZE s = TextExtent(font, text);
         return OrvSize{s.cx, s.cy};
@@ -117,7 +116,12 @@ int OrvDragTabCtrl::SetCurSel(int index) {
     int old = model.Selection();
     model.SetSelection(index);
     Relayout();
+    if (model.Selection() != old) OrvAccessibleEvent(hWnd, EVENT_OBJECT_SELECTION, model.Selection() + 1);
     return old;
+}
+
+std::string OrvDragTabCtrl::AccessibleItemName(long item) const {
+    return item >= 1 && item <= model.Count() ? model.Item(int(item - 1)).text : std::string();
 }
 
 void OrvDragTabCtrl::OnLButtonDown(POINT point) {
@@ -135,6 +139,7 @@ void OrvDragTabCtrl::OnLButtonDown(POINT point) {
         model.SetSelection(hit);
         Relayout();
         UpdateWindow();
+        OrvAccessibleEvent(hWnd, EVENT_OBJECT_SELECTION, hit + 1);
         NotifyCode(OrvTabCode::kSelected);
         justSelected = true;
     }
@@ -149,6 +154,7 @@ void OrvDragTabCtrl::OnKeyDown(UINT key, bool wasDown, bool systemKey) {
     model.SetSelection(target);
     Relayout();
     UpdateWindow();
+    OrvAccessibleEvent(hWnd, EVENT_OBJECT_SELECTION, target + 1);
     NotifyCode(OrvTabCode::kSelected);
 }
 
@@ -296,7 +302,7 @@ void OrvDragTabCtrl::DrawTab(HDC dc, int index) {
     TabInsets in = model.Insets();
     RECT clip{l + in.left, t + in.top, rr - in.right, b - in.bottom};
     bool verticalStyle = (model.Style() & TabStyle::kVertical) != 0;
-    OrvSelection font(dc, verticalStyle && vertical ? vertical.Get() : GuiFont());
+    OrvSelection font(dc, verticalStyle && vertical ? vertical.Get() : GuiFont(hWnd));
     SetTextColor(dc, s[SchemeColour::Text]);
     SetBkColor(dc, s[SchemeColour::Face]);
     int x = tab.textRect.left, y = verticalStyle ? tab.textRect.bottom : tab.textRect.top;

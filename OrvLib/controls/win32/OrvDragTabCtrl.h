@@ -18,6 +18,7 @@
 #include "OrvLib/controls/win32/OrvControlBase.h"
 #include "OrvLib/controls/win32/OrvCustomEditBox.h"
 #include "OrvLib/controls/win32/SchemePainter.h"
+#include "OrvLib/framework/Accessible.h"
 #include "OrvLib/framework/GdiHolders.h"
 #include "OrvLib/framework/StandardControls.h"
 
@@ -49,8 +50,15 @@ private:
     bool done = false;
 };
 
-class OrvDragTabCtrl : public OrvControlBase {
+class OrvDragTabCtrl : public OrvControlBase, public OrvAccessible {
 public:
+    // The pages' tabs for screen readers.
+    long AccessibleRole() const override { return ROLE_SYSTEM_PAGETABLIST; }
+    long AccessibleItemCount() const override { return model.Count(); }
+    std::string AccessibleItemName(long item) const override;
+    bool AccessibleItemSelected(long item) const override { return item - 1 == model.Selection(); }
+    long AccessibleItemRole() const override { return ROLE_SYSTEM_PAGETAB; }
+
     OrvDragTabCtrl();
     ~OrvDragTabCtrl() override;
 

@@ -13,9 +13,18 @@
 #include "OrvLib/controls/GridModel.h"
 #include "OrvLib/controls/win32/OrvControlBase.h"
 #include "OrvLib/controls/win32/OrvCustomScrollBar.h"
+#include "OrvLib/framework/Accessible.h"
 
-class OrvGridControl : public OrvControlBase {
+class OrvGridControl : public OrvControlBase, public OrvAccessible {
 public:
+    long AccessibleRole() const override { return ROLE_SYSTEM_LIST; }
+    long AccessibleItemCount() const override { return GetCount(); }
+    std::string AccessibleItemName(long item) const override {
+        return item >= 1 && item <= GetCount() ? GetText(int(item - 1)) : std::string();
+    }
+    bool AccessibleItemSelected(long item) const override { return item - 1 == GetSelection(); }
+    long AccessibleItemRole() const override { return ROLE_SYSTEM_LISTITEM; }
+
     static constexpr uint32_t kNotifySelection = GridStyle::kNotifySelection,
                               kColumnsFirst = GridStyle::kColumnsFirst,
                               kForceVertical = GridStyle::kForceVertical,

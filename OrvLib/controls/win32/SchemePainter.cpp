@@ -18,8 +18,10 @@ ColourScheme& DefaultScheme() {
     return scheme;
 }
 
-void TextWithFont(HDC dc, const std::string& text, RECT rect, UINT format, COLORREF colour) {
-    OrvSelection font(dc, GetStockObject(DEFAULT_GUI_FONT));
+HGDIOBJ FontOrStock(HFONT font) { return font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT); }
+
+void TextWithFont(HDC dc, const std::string& text, RECT rect, UINT format, COLORREF colour, HFONT chosen) {
+    OrvSelection font(dc, FontOrStock(chosen));
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColour = SetTextColor(dc, colour);
     DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
@@ -64,14 +66,16 @@ void FillBands(HDC dc, const RECT& outer, const RECT& inner, COLORREF colour) {
     for (const OrvRect& band : Bands(ToOrvRect(outer), ToOrvRect(inner))) FillSolid(dc, ToRECT(band), colour);
 }
 
-void DrawSchemeText(HDC dc, const std::string& text, RECT rect, UINT format, const ColourScheme& scheme) {
-    TextWithFont(dc, text, rect, format, scheme[SchemeColour::Text]);
+void DrawSchemeText(HDC dc, const std::string& text, RECT rect, UINT format, const ColourScheme& scheme,
+                    HFONT font) {
+    TextWithFont(dc, text, rect, format, scheme[SchemeColour::Text], font);
 }
 
-void DrawEmbossedText(HDC dc, const std::string& text, RECT rect, UINT format, const ColourScheme& scheme) {
+void DrawEmbossedText(HDC dc, const std::string& text, RECT rect, UINT format, const ColourScheme& scheme,
+                      HFONT chosen) {
     RECT offset{rect.left + 1, rect.top + 1, rect.right + 1, rect.bottom + 1};
     {
-        OrvSelection font(dc, GetStockObject(DEFAULT_GUI_FONT));
+        OrvSelection font(dc, FontOrStock(chosen));
         const int oldMode = SetBkMode(dc, OPAQUE);
         const COLORREF oldBack = SetBkColor(dc, scheme[SchemeColour::Face]);
         const COLORREF oldColour = SetTextColor(dc, scheme[SchemeColour::Highlight]);
@@ -80,5 +84,5 @@ void DrawEmbossedText(HDC dc, const std::string& text, RECT rect, UINT format, c
         SetBkColor(dc, oldBack);
         SetBkMode(dc, oldMode);
     }
-    TextWithFont(dc, text, rect, format, scheme[SchemeColour::Shadow]);
+    TextWithFont(dc, text, rect, format, scheme[SchemeColour::Shadow], chosen);
 }

@@ -25,9 +25,11 @@ void PaintFrame(HDC dc, FrameStyle style, const RECT& rect, const ColourScheme& 
 bool PaintNonClientFrame(HWND window, const ColourScheme& scheme);
 void FillBands(HDC dc, const RECT& outer, const RECT& inner, COLORREF colour);
 
-// Text in the scheme's text colour, transparent, in the stock default GUI font; format as
-// for DrawText.
-void DrawSchemeText(HDC dc, const std::string& text, RECT rect, UINT format, const ColourScheme& scheme);
+// Text in the scheme's text colour, transparent, in font (null: the stock default GUI
+// font); format as for DrawText.
+void DrawSchemeText(HDC dc, const std::string& text, RECT rect, UINT format, const ColourScheme& scheme,
+                    HFONT font = nullptr);
 // Disabled text: highlight offset by (1, 1) on an opaque face background, then the shadow
 // colour in place, transparent.
-void DrawEmbossedText(HDC dc, const std::string& text, RECT rect, UINT format, const ColourScheme& scheme);
+void DrawEmbossedText(HDC dc, const std::string& text, RECT rect, UINT format, const ColourScheme& scheme,
+                      HFONT font = nullptr);

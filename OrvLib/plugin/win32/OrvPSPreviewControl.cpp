@@ -13,7 +13,8 @@ HCURSOR OrvPSPreviewControl::GetPanCursor() { return LoadCursor(nullptr, IDC_SIZ
 
 void OrvPSPreviewControl::PreSubclassWindow() {
     // The template's static lets the pointer through to the dialog unless it notifies.
-    ModifyStyle(0, SS_NOTIFY);
+    ModifyStyle(0, SS_NOTIFY | WS_TABSTOP);
+    dialogCode = DLGC_WANTARROWS | DLGC_WANTCHARS;
 }
 
 void OrvPSPreviewControl::Draw(HDC dc) {
@@ -44,6 +45,8 @@ void OrvPSPreviewControl::Draw(HDC dc) {
 }
 
 void OrvPSPreviewControl::OnLButtonDown(POINT) {
+    // A click gives the keys to the preview.
+    if (::GetFocus() != hWnd) ::SetFocus(hWnd);
     NotifyCode(kPressed);
     SetCursor(GetPanCursor());
 }
@@ -74,3 +77,30 @@ void OrvPSPreviewControl::OnLDragEnd(POINT) {
 }
 
 void OrvPSPreviewControl::OnLDragCancel() { SetCursor(LoadCursor(nullptr, IDC_ARROW)); }
+
+// An arrow moves the view by an eighth of the preview, as a short drag would.
+void OrvPSPreviewControl::OnKeyDown(UINT key, bool wasDown, bool systemKey) {
+    const bool arrow = key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
+    if (!arrow || systemKey || filter == nullptr || IsDragging()) {
+        OrvControlBase::OnKeyDown(key, wasDown, systemKey);
+        return;
+    }
+    const OrvSize size = filter->GetViewSize();
+    const int32_t dx = key == VK_LEFT ? -size.width / 8 : key == VK_RIGHT ? size.width / 8 : 0;
+    const int32_t dy = key == VK_UP ? -size.height / 8 : key == VK_DOWN ? size.height / 8 : 0;
+    filter->ScrollView(dx, dy);
+    Invalidate(false);
+    NotifyCode(kViewMoved);
+}
+
+void OrvPSPreviewControl::OnChar(UINT character, bool, bool systemKey) {
+    if (systemKey) return;
+    if (character == '+' || character == '=') NotifyCode(kZoomInAsked);
+    if (character == '-') NotifyCode(kZoomOutAsked);
+}
+
+bool OrvPSPreviewControl::OnMouseWheel(int delta, POINT, UINT keyFlags) {
+    if ((keyFlags & MK_CONTROL) == 0 || delta == 0) return false;
+    NotifyCode(delta > 0 ? kZoomInAsked : kZoomOutAsked);
+    return true;
+}

@@ -1,5 +1,6 @@
 #include "OrvLib/plugin/win32/OrvPSZoomRatioStatic.h"
 
+#include "OrvLib/controls/win32/ControlSupport.h"
 #include "OrvLib/controls/win32/SchemePainter.h"
 #include "OrvLib/framework/GdiHolders.h"
 #include "OrvLib/plugin/OrvPSFilter.h"
@@ -22,7 +23,7 @@ std::string OrvPSZoomRatioStatic::Text() const {
 void OrvPSZoomRatioStatic::Paint(HDC dc) {
     const RECT client = GetClientRect();
     const std::string text = Text();
-    OrvSelection font(dc, GetStockObject(DEFAULT_GUI_FONT));
+    OrvSelection font(dc, ControlSupport::GuiFont(hWnd));
     SIZE extent{};
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
     SetTextColor(dc, (*scheme)[SchemeColour::Text]);

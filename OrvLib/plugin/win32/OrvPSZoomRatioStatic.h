@@ -7,12 +7,15 @@
 #include <string>
 
 #include "OrvLib/controls/ColourScheme.h"
+#include "OrvLib/framework/Accessible.h"
 #include "OrvLib/framework/StandardControls.h"
 
 class OrvPSFilter;
 
-class OrvPSZoomRatioStatic : public CStatic {
+class OrvPSZoomRatioStatic : public CStatic, public OrvAccessible {
 public:
+    std::string AccessibleValue() const override { return Text(); }
+
     OrvPSZoomRatioStatic(OrvPSFilter* filter, bool showFraction);
 
     void SetPrefix(const std::string& newPrefix) { prefix = newPrefix; }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "OrvLib/framework/DataExchange.h"
+#include "product/dialog/SliderUnits.h"
 #include "product/resources/ResourceIds.h"
 
 BEGIN_MESSAGE_MAP(PSVarnOptionsChild, PSVarnPage)
@@ -14,7 +15,9 @@ ON_BN_CLICKED(IDC_NO_OVERLAP, &PSVarnOptionsChild::OnOption)
 END_MESSAGE_MAP()
 
 PSVarnOptionsChild::PSVarnOptionsChild(PSVarnPageOwner& initialOwner)
-    : PSVarnPage(IDD_OPTIONS_PAGE, initialOwner) {
+    : PSVarnPage(IDD_OPTIONS_PAGE, initialOwner),
+      textureAmount(SliderOption::kNumberBox | SliderOption::kBoxRight) {
+    textureAmount.SetValueText(&SliderUnitText(SliderUnit::Percent));
     const ColourScheme* scheme = initialOwner.PageScheme();
     seedLabel.SetColourScheme(scheme);
     textureAmount.SetColourScheme(scheme);

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <vector>
 
+#include "OrvLib/controls/DisplayScale.h"
+#include "OrvLib/controls/win32/ControlSupport.h"
 #include "OrvLib/controls/win32/SchemePainter.h"
 #include "product/dialog/PageRules.h"
 
@@ -18,7 +20,32 @@ PSVarnPage::PSVarnPage(UINT initialTemplateId, PSVarnPageOwner& initialOwner)
 bool PSVarnPage::Create(HWND parentWindow, const RECT& place) {
     if (!CDialog::Create(TemplateId(), parentWindow)) return false;
     ::MoveWindow(hWnd, place.left, place.top, place.right - place.left, place.bottom - place.top, FALSE);
+    EnlargePictures();
     return true;
+}
+
+void PSVarnPage::EnlargePictures() {
+    const int f = DisplayScale::PictureFactor(ControlSupport::WindowDpi(hWnd));
+    for (HWND c = ::GetWindow(hWnd, GW_CHILD); c != nullptr && f > 1; c = ::GetWindow(c, GW_HWNDNEXT)) {
+        auto* shown = reinterpret_cast<HBITMAP>(::SendMessageA(c, STM_GETIMAGE, IMAGE_BITMAP, 0));
+        BITMAP size{};
+        if ((::GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP || shown == nullptr ||
+            ::GetObjectA(shown, sizeof size, &size) == 0)
+            continue;
+        HDC screen = ::GetDC(nullptr);
+        OrvBitmap large(::CreateCompatibleBitmap(screen, size.bmWidth * f, size.bmHeight * f));
+        {
+            OrvMemoryDC from(screen), to(screen);
+            OrvSelection original(from, shown), copy(to, large.Get());
+            ::StretchBlt(to, 0, 0, size.bmWidth * f, size.bmHeight * f, from, 0, 0, size.bmWidth,
+                         size.bmHeight, SRCCOPY);
+        }
+        ::ReleaseDC(nullptr, screen);
+        auto* replaced = reinterpret_cast<HBITMAP>(
+            ::SendMessageA(c, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(large.Get())));
+        pictures.push_back(std::move(large));
+        pictures.emplace_back(replaced);
+    }
 }
 
 void PSVarnPage::Apply(PreviewInput input) {

@@ -7,7 +7,10 @@
 #include <windows.h>
 
 #include "OrvLib/controls/win32/OrvDialogHelper.h"
+#include <vector>
+
 #include "OrvLib/framework/CDialog.h"
+#include "OrvLib/framework/GdiHolders.h"
 #include "OrvLib/framework/MessageMap.h"
 #include "OrvLib/framework/StandardControls.h"
 #include "product/dialog/PageRules.h"
@@ -45,8 +48,12 @@ private:
     void OnHScroll(UINT code, UINT position, HWND bar);
     void OnTimer(UINT_PTR id);
     BOOL OnEraseBkgnd(HDC dc);
+    // The template's pictures (strips, glasses) at whole multiples of their size, as the
+    // buttons' glyphs are; the page keeps both the copies and the pictures they replaced.
+    void EnlargePictures();
 
     PreviewPacer pacer;
+    std::vector<OrvBitmap> pictures;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,9 +1,16 @@
 #include "product/dialog/win32/PSVarnPluginDialog.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
+#include <iterator>
 #include <vector>
 
+#include "OrvLib/controls/DisplayScale.h"
+#include "OrvLib/controls/win32/ControlSupport.h"
+#include "OrvLib/controls/win32/SchemePainter.h"
+#include "OrvLib/controls/win32/OrvAngleControl2.h"
+#include "OrvLib/controls/win32/OrvCustomSliderCtrl.h"
 #include "OrvLib/framework/DataExchange.h"
 #include "OrvLib/framework/Module.h"
 #include "OrvLib/image/readers/OrvImageLoad.h"
@@ -20,29 +27,64 @@ namespace {
 
 const char* const kTopicFile = "::/Text/VarnelDialog.txt";
 
-// Control id to help context id, each its own; ended by a zero pair.
-const uint32_t kHelpIds[] = {IDC_BEFORE_PREVIEW,
-                             IDC_BEFORE_PREVIEW,
-                             IDC_RESULT_PREVIEW,
-                             IDC_RESULT_PREVIEW,
-                             IDC_ZOOM_IN,
-                             IDC_ZOOM_IN,
-                             IDC_LOCATOR,
-                             IDC_LOCATOR,
-                             IDC_ZOOM_OUT,
-                             IDC_ZOOM_OUT,
-                             IDC_ZOOM_RATIO,
-                             IDC_ZOOM_RATIO,
-                             IDC_TABS,
-                             IDC_TABS,
-                             IDOK,
-                             IDOK,
-                             IDCANCEL,
-                             IDCANCEL,
-                             IDC_HELP_BUTTON,
-                             IDC_HELP_BUTTON,
-                             0,
-                             0};
+// The controls with a pop-up of their own, the pages' too; each control id is its help
+// context id.
+constexpr uint32_t kHelpControls[] = {
+    IDC_BEFORE_PREVIEW, IDC_RESULT_PREVIEW, IDC_ZOOM_IN, IDC_LOCATOR, IDC_ZOOM_OUT, IDC_ZOOM_RATIO, IDC_TABS,
+    IDOK, IDCANCEL, IDC_HELP_BUTTON,
+    // Image
+    IDC_CATEGORY_LIST, IDC_THUMBNAIL_LIST, IDC_FILE_NAME, IDC_BROWSE, IDC_MULTIPLE_IMAGES, IDC_CUSTOM_PREVIEW,
+    // Settings
+    IDC_DENSITY, IDC_OPACITY, IDC_ROTATE_IMAGES, IDC_ROTATION_ANGLE, IDC_RANDOMISE_ROTATION,
+    IDC_RANDOM_ROTATION, IDC_SCALE_IMAGES, IDC_SCALE, IDC_RANDOMISE_SCALING, IDC_RANDOM_SCALE,
+    IDC_ORDER_BY_DEPTH, IDC_FADE_WITH_DEPTH, IDC_DESATURATE_WITH_DEPTH,
+    // Options
+    IDC_WHOLE_OBJECTS, IDC_NO_OVERLAP, IDC_APPLY_AS_TEXTURE, IDC_TEXTURE_AMOUNT, IDC_SEED, IDC_RANDOMISE_SEED,
+    // Variation
+    IDC_HUE_JITTER, IDC_BRIGHTNESS_JITTER, IDC_OPACITY_JITTER, IDC_FLIP_HORIZONTAL, IDC_FLIP_VERTICAL,
+    IDC_BLEND_NORMAL, IDC_BLEND_MULTIPLY, IDC_BLEND_SCREEN, IDC_BLEND_OVERLAY, IDC_BLEND_DARKEN,
+    IDC_BLEND_LIGHTEN,
+    // Guides
+    IDC_DENSITY_MAP_NONE, IDC_DENSITY_MAP_LUMINANCE, IDC_DENSITY_MAP_INVERSE, IDC_DENSITY_MAP_FILE,
+    IDC_DENSITY_STRENGTH, IDC_KEEP_COUNT, IDC_SIZE_MAP_NONE, IDC_SIZE_MAP_LUMINANCE, IDC_SIZE_MAP_INVERSE,
+    IDC_SIZE_MAP_FILE, IDC_SIZE_MIN, IDC_SIZE_MAX, IDC_SPACING_RANDOM, IDC_SPACING_EVEN, IDC_FOLLOW_EDGES,
+    IDC_MAP_FILE, IDC_MAP_BROWSE};
+
+// The viewer's table: control id and help context id in pairs, ended by a zero pair.
+struct HelpTable {
+    uint32_t pairs[2 * std::size(kHelpControls) + 2] = {};
+    constexpr HelpTable() {
+        for (size_t i = 0; i < std::size(kHelpControls); ++i)
+            pairs[2 * i] = pairs[2 * i + 1] = kHelpControls[i];
+    }
+};
+constexpr HelpTable kHelpTable;
+constexpr const uint32_t* kHelpIds = kHelpTable.pairs;
+
+// A number box has no string of its own: it shows its slider's or dial's tip, and the box
+// lies just after its owner among the siblings.
+HWND NumberBoxOwner(HWND window) {
+    const int id = ::GetDlgCtrlID(window);
+    if (id != int(OrvCustomSliderCtrl::kBoxId) && id != int(OrvAngleControl2::kBoxId)) return window;
+    HWND owner = ::GetWindow(window, GW_HWNDPREV);
+    return owner != nullptr ? owner : window;
+}
+
+// A control that shows no caption of its own (a slider, a list) is named by the first line
+// of its string, so that its window name is its label; boxes keep their text.
+void NameFromString(HWND control) {
+    char className[16] = {};
+    ::GetClassNameA(control, className, sizeof className);
+    if (::GetWindowTextLengthA(control) > 0 || lstrcmpiA(className, "Edit") == 0) return;
+    const std::string resource = OrvLoadString(static_cast<UINT>(::GetDlgCtrlID(control)));
+    const std::string name = resource.substr(0, resource.find('\n'));
+    if (!name.empty()) ::SetWindowTextA(control, name.c_str());
+}
+
+// What the dialog's key filter hands on: Control+Tab and Control with the wheel arrive at
+// whichever control has the focus, and the system's dialog loop would take the first as Tab.
+constexpr UINT kDialogKey = WM_APP + 0x56;
+const char* const kKeyedDialog = "VarnelKeyedDialog";
 
 }  // namespace
 
@@ -57,6 +99,13 @@ ON_NOTIFY(OrvPSPreviewControl::kViewMoved, IDC_RESULT_PREVIEW, &PSVarnPluginDial
 ON_WM_CONTEXTMENU(&PSVarnPluginDialog::OnContextMenu)
 ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, ~UINT_PTR(0), &PSVarnPluginDialog::OnToolTipText)
 ON_WM_HELPINFO(&PSVarnPluginDialog::OnHelpInfo)
+ON_MESSAGE(WM_DPICHANGED, &PSVarnPluginDialog::OnDpiChanged)
+ON_NOTIFY(OrvPSPreviewControl::kZoomInAsked, IDC_BEFORE_PREVIEW, &PSVarnPluginDialog::OnZoomAsked)
+ON_NOTIFY(OrvPSPreviewControl::kZoomOutAsked, IDC_BEFORE_PREVIEW, &PSVarnPluginDialog::OnZoomAsked)
+ON_NOTIFY(OrvPSPreviewControl::kZoomInAsked, IDC_RESULT_PREVIEW, &PSVarnPluginDialog::OnZoomAsked)
+ON_NOTIFY(OrvPSPreviewControl::kZoomOutAsked, IDC_RESULT_PREVIEW, &PSVarnPluginDialog::OnZoomAsked)
+ON_MESSAGE(kDialogKey, &PSVarnPluginDialog::OnDialogKey)
+ON_WM_DESTROY(&PSVarnPluginDialog::OnDestroy)
 END_MESSAGE_MAP()
 
 PSVarnPluginDialog::PSVarnPluginDialog(PSVarnPlugin* initialPlugin)
@@ -96,12 +145,14 @@ std::string PSVarnPluginDialog::PageNotice() const { return plugin->MapProblem()
 
 PSVarnPluginDialog::~PSVarnPluginDialog() = default;
 
-bool PSVarnPluginDialog::LoadBackgroundImage(OrvImage2& image) {
-    return LoadImageResource(OrvModuleHandle(), IDR_SKIN_BACKGROUND, "IMAGE", ".png", image);
+bool PSVarnPluginDialog::LoadBackgroundImage(OrvImage2& image, int factor) {
+    return LoadImageResource(OrvModuleHandle(), factor == 2 ? IDR_SKIN_BACKGROUND_2X : IDR_SKIN_BACKGROUND,
+                             "IMAGE", ".png", image);
 }
 
-bool PSVarnPluginDialog::LoadOverlayImage(OrvImage2& image) {
-    return LoadImageResource(OrvModuleHandle(), IDR_SKIN_OVERLAY, "IMAGE", ".png", image);
+bool PSVarnPluginDialog::LoadOverlayImage(OrvImage2& image, int factor) {
+    return LoadImageResource(OrvModuleHandle(), factor == 2 ? IDR_SKIN_OVERLAY_2X : IDR_SKIN_OVERLAY, "IMAGE",
+                             ".png", image);
 }
 
 void PSVarnPluginDialog::DoDataExchange(CDataExchange* dx) {
@@ -124,6 +175,13 @@ BOOL PSVarnPluginDialog::OnInitDialog() {
     zoomIn.SetBitmap(IDB_ZOOM_IN);
     zoomOut.SetBitmap(IDB_ZOOM_OUT);
     locator.SetBitmap(IDB_LOCATOR);
+    tabArea = templateTabs.GetRectInParent();
+    previewBox = resultPreview.GetRectInParent();
+    templateTabs.ShowWindow(SW_HIDE);
+    zoomStrip.CreateControl("STATIC", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, tabArea, hWnd, 0,
+                            WS_EX_CLIENTEDGE);
+    zoomStrip.SetWindowPos(HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    CreateTabStrip(tabArea);
     ArrangePreviewArea();
 
     const RECT preview = resultPreview.GetClientRect();
@@ -131,30 +189,153 @@ BOOL PSVarnPluginDialog::OnInitDialog() {
     plugin->CreateLocatorImage(size);
     plugin->SetPreviewSize(size);
 
-    const RECT tabs = templateTabs.GetRectInParent();
-    templateTabs.ShowWindow(SW_HIDE);
-    CreateTabStrip(tabs);
     CreatePages(pagePlace.GetRectInParent());
     if (tabStrip.hWnd != nullptr) tabStrip.SetWindowPos(HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 
     ShowSelectedPage();
     UpdateZoomButtons();
     EnableToolTips();
+    // Only this dialog's loop in this thread: the filter asks the window it finds whether
+    // it is this dialog before handing anything on.
+    ::SetPropA(hWnd, kKeyedDialog, hWnd);
+    keyFilter = ::SetWindowsHookExA(WH_MSGFILTER, &DialogKeyFilter, nullptr, ::GetCurrentThreadId());
     return TRUE;
 }
 
+void PSVarnPluginDialog::OnDestroy() {
+    if (keyFilter != nullptr) ::UnhookWindowsHookEx(keyFilter);
+    keyFilter = nullptr;
+    ::RemovePropA(hWnd, kKeyedDialog);
+    ControlSupport::SetLayoutDpi(hWnd, 0);
+}
+
+LRESULT CALLBACK PSVarnPluginDialog::DialogKeyFilter(int code, WPARAM wParam, LPARAM lParam) {
+    auto* message = reinterpret_cast<MSG*>(lParam);
+    if (code == MSGF_DIALOGBOX && message != nullptr && message->hwnd != nullptr) {
+        const bool controlDown = ::GetKeyState(VK_CONTROL) < 0;
+        const bool pageKey = message->message == WM_KEYDOWN && message->wParam == VK_TAB && controlDown;
+        const bool zoomWheel =
+            message->message == WM_MOUSEWHEEL && (GET_KEYSTATE_WPARAM(message->wParam) & MK_CONTROL);
+        HWND root = ::GetAncestor(message->hwnd, GA_ROOT);
+        if ((pageKey || zoomWheel) && root != nullptr && ::GetPropA(root, kKeyedDialog) == root &&
+            ::SendMessageA(root, kDialogKey, 0, lParam) != 0)
+            return TRUE;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT PSVarnPluginDialog::OnDialogKey(WPARAM, LPARAM lParam) {
+    const MSG& message = *reinterpret_cast<const MSG*>(lParam);
+    if (message.message == WM_KEYDOWN) {
+        StepPage(::GetKeyState(VK_SHIFT) < 0);
+        return 1;
+    }
+    // Control with the wheel zooms over either preview, wherever the focus is.
+    const POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+    const HWND under = ::WindowFromPoint(at);
+    if (under != beforePreview.hWnd && under != resultPreview.hWnd) return 0;
+    if (GET_WHEEL_DELTA_WPARAM(message.wParam) > 0) {
+        if (plugin->CanZoomIn()) OnZoomIn();
+    } else if (plugin->CanZoomOut()) {
+        OnZoomOut();
+    }
+    return 1;
+}
+
+void PSVarnPluginDialog::StepPage(bool back) {
+    if (tabStrip.hWnd == nullptr) return;
+    const int count = tabStrip.GetItemCount();
+    tabStrip.SetCurSel((SelectedPage() + (back ? count - 1 : 1)) % count);
+    const HWND focus = ::GetFocus();
+    ShowSelectedPage();
+    // The focus cannot stay on a page that is hidden now: the tab strip takes it.
+    if (focus != nullptr && !::IsWindowVisible(focus)) tabStrip.SetFocus();
+}
+
+void PSVarnPluginDialog::OnZoomAsked(NMHDR* header, LRESULT* result) {
+    if (header->code == OrvPSPreviewControl::kZoomInAsked) {
+        if (plugin->CanZoomIn()) OnZoomIn();
+    } else if (plugin->CanZoomOut()) {
+        OnZoomOut();
+    }
+    *result = 0;
+}
+
 void PSVarnPluginDialog::ArrangePreviewArea() {
-    const RECT t = templateTabs.GetRectInParent();
-    const RECT p = resultPreview.GetRectInParent();
-    const int w = p.right - p.left, h = p.bottom - p.top;
-    beforePreview.MoveWindow(t.left + 26, p.top, w, h);
-    resultPreview.MoveWindow(t.right - w, p.top, w, h);
-    zoomStrip.CreateControl("STATIC", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
-                            RECT{t.left, p.top, t.left + 26, p.bottom}, hWnd, 0, WS_EX_CLIENTEDGE);
-    zoomStrip.SetWindowPos(HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    zoomIn.MoveWindow(t.left + 2, p.top + 2, 22, 22);
-    CWnd* const stack[] = {&zoomIn, &zoomOut, &zoomRatio, &locator, nullptr};
-    ArrangeControls(22, 22, 0, 0, 0.0, 1.0, stack);
+    // The label's widest everyday text, two digits of level: "1:14" and "7:1" fit.
+    const SIZE label = ControlSupport::TextExtent(ControlSupport::GuiFont(hWnd), "1:00");
+    const DisplayScale::PreviewStrip s = DisplayScale::ArrangePreviewStrip(
+        ToOrvRect(tabArea), ToOrvRect(previewBox), OrvSize{label.cx, label.cy}, Dpi());
+    const std::pair<CWnd*, OrvRect> places[] = {
+        {&zoomStrip, s.strip}, {&beforePreview, s.before}, {&resultPreview, s.result}, {&zoomIn, s.zoomIn},
+        {&zoomOut, s.zoomOut}, {&zoomRatio, s.ratio},      {&locator, s.locator}};
+    for (const auto& [window, r] : places) window->MoveWindow(r.left, r.top, r.Width(), r.Height());
+    if (tabStrip.hWnd != nullptr) {
+        tabStrip.MoveWindow(tabArea.left, tabArea.top, tabArea.right - tabArea.left,
+                            tabArea.bottom - tabArea.top);
+        tabStrip.SetTabRowHeight(DisplayScale::Scale(20, Dpi()));
+    }
+}
+
+void PSVarnPluginDialog::ScaleTemplateLayout(int from, int to) {
+    // What the template's font placed grows with the scale; the font itself is made anew
+    // at the new size, as the system made the first from the template.
+    const auto scale = [from, to](RECT r) {
+        return RECT{MulDiv(r.left, to, from), MulDiv(r.top, to, from), MulDiv(r.right, to, from),
+                    MulDiv(r.bottom, to, from)};
+    };
+    LOGFONTA font{};
+    OrvFont next;
+    const HFONT templateFont = scaledFont ? scaledFont.Get() : GetFont();
+    if (GetObjectA(templateFont, sizeof font, &font) != 0) {
+        font.lfHeight = MulDiv(font.lfHeight, to, from);
+        next.Reset(CreateFontIndirectA(&font));
+    }
+    std::vector<HWND> parents = {hWnd};
+    for (int page = 0; page < kPages; ++page) {
+        if (HWND window = PageWindow(page)) parents.push_back(window);
+    }
+    // Every rectangle is read before any moves: a control carries its number box along.
+    std::vector<std::pair<HWND, RECT>> places;
+    for (HWND parent : parents) {
+        for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr;
+             child = ::GetWindow(child, GW_HWNDNEXT)) {
+            RECT r;
+            ::GetWindowRect(child, &r);
+            ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+            places.emplace_back(child, scale(r));
+        }
+    }
+    for (const auto& [child, r] : places) {
+        ::SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+        // Boxes that chose the GUI font keep it, at the new scale.
+        const bool fromTemplate = HFONT(::SendMessageA(child, WM_GETFONT, 0, 0)) == templateFont;
+        const HFONT font = fromTemplate ? next.Get() : ControlSupport::GuiFont(child);
+        if (font != nullptr) ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    // The old font goes only once no control holds it any more.
+    if (next) scaledFont = std::move(next);
+    tabArea = scale(tabArea);
+    previewBox = scale(previewBox);
+}
+
+LRESULT PSVarnPluginDialog::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+    const int to = LOWORD(wParam), from = Dpi();
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    if (to <= 0 || to == from) return 0;
+    ControlSupport::SetLayoutDpi(hWnd, to);
+    ScaleTemplateLayout(from, to);
+    dpi = to;
+    if (suggested != nullptr)
+        SetWindowPos(nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ArrangePreviewArea();
+    const RECT preview = resultPreview.GetClientRect();
+    plugin->SetPreviewSize(OrvSize{preview.right, preview.bottom});
+    BuildSkin();
+    RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return 0;
 }
 
 void PSVarnPluginDialog::CreateTabStrip(const RECT& place) {
@@ -162,7 +343,6 @@ void PSVarnPluginDialog::CreateTabStrip(const RECT& place) {
     if (!tabStrip.Create(this, place, IDC_TABS, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP)) return;
     tabStrip.ModifyStyleEx(0, WS_EX_CLIENTEDGE, SWP_FRAMECHANGED);
     tabStrip.SetStyle(2);
-    tabStrip.SetTabRowHeight(20);
     tabStrip.InsertItem(0, "Image");
     tabStrip.InsertItem(1, "Settings");
     tabStrip.InsertItem(2, "Options");
@@ -218,6 +398,7 @@ void PSVarnPluginDialog::EnableToolTips() {
     for (HWND parent : parents) {
         for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr;
              child = ::GetWindow(child, GW_HWNDNEXT)) {
+            NameFromString(child);
             TOOLINFOA tool{};
             tool.cbSize = TTTOOLINFOA_V1_SIZE;
             tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -233,7 +414,7 @@ BOOL PSVarnPluginDialog::OnToolTipText(UINT, NMHDR* header, LRESULT* result) {
     auto* request = reinterpret_cast<NMTTDISPINFOA*>(header);
     UINT_PTR id = header->idFrom;
     if ((request->uFlags & TTF_IDISHWND) != 0)
-        id = static_cast<UINT_PTR>(::GetDlgCtrlID(reinterpret_cast<HWND>(id)));
+        id = static_cast<UINT_PTR>(::GetDlgCtrlID(NumberBoxOwner(reinterpret_cast<HWND>(id))));
     *result = 0;
     if (const int fixed = ToolTips::FixedStringFor(static_cast<int>(id))) {
         request->lpszText = MAKEINTRESOURCEA(fixed);
@@ -292,14 +473,20 @@ void PSVarnPluginDialog::OnPreviewMoved(NMHDR*, LRESULT*) {
     resultPreview.Invalidate(false);
 }
 
+// Over the shown page the menu looks among the page's controls.
 void PSVarnPluginDialog::OnContextMenu(HWND, POINT point) {
-    plugin->ShowWhatsThisMenu(reinterpret_cast<intptr_t>(hWnd), kTopicFile, kHelpIds,
+    HWND where = hWnd;
+    const HWND page = PageWindow(SelectedPage());
+    RECT area{};
+    if (page != nullptr && ::GetWindowRect(page, &area) && ::PtInRect(&area, point)) where = page;
+    plugin->ShowWhatsThisMenu(reinterpret_cast<intptr_t>(where), kTopicFile, kHelpIds,
                               OrvPoint{point.x, point.y});
 }
 
 BOOL PSVarnPluginDialog::OnHelpInfo(HELPINFO* info) {
     if (info != nullptr && info->iContextType == HELPINFO_WINDOW) {
-        plugin->ShowControlHelp(reinterpret_cast<intptr_t>(info->hItemHandle), kTopicFile, kHelpIds);
+        const HWND control = NumberBoxOwner(reinterpret_cast<HWND>(info->hItemHandle));
+        plugin->ShowControlHelp(reinterpret_cast<intptr_t>(control), kTopicFile, kHelpIds);
     }
     return TRUE;
 }

@@ -14,6 +14,7 @@
 #include "OrvLib/controls/win32/OrvCustomStatic.h"
 #include "OrvLib/controls/win32/OrvDialogHelper.h"
 #include "OrvLib/controls/win32/OrvDragTabCtrl.h"
+#include "OrvLib/framework/GdiHolders.h"
 #include "OrvLib/framework/StandardControls.h"
 #include "OrvLib/plugin/win32/OrvPSPluginDialog.h"
 #include "OrvLib/plugin/win32/OrvPSPreviewControl.h"
@@ -41,6 +42,8 @@ public:
     PSVarnPlugin* Plugin() const { return plugin; }
 
     static constexpr int kPages = 5;
+    // Selects the next page (or the one before), as Control+Tab (with Shift) does.
+    void StepPage(bool back);
     // The window of page 0 (Image), 1 (Settings), 2 (Options), 3 (Variation) or 4 (Guides);
     // null before it exists.
     HWND PageWindow(int page) const;
@@ -49,11 +52,18 @@ public:
 protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
-    bool LoadBackgroundImage(OrvImage2& image) override;
-    bool LoadOverlayImage(OrvImage2& image) override;
+    bool LoadBackgroundImage(OrvImage2& image, int factor) override;
+    bool LoadOverlayImage(OrvImage2& image, int factor) override;
+
+    // WM_DPICHANGED: the new scale in the low word of wParam, the suggested window
+    // rectangle at lParam.
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
 private:
+    // Places the previews, the zoom strip and the tab strip inside the template's tab area
+    // (tabArea) at the current dpi.
     void ArrangePreviewArea();
+    void ScaleTemplateLayout(int from, int to);
     void CreateTabStrip(const RECT& place);
     void CreatePages(const RECT& place);
     void ShowSelectedPage();
@@ -68,6 +78,10 @@ private:
     void OnTabChanged(NMHDR* header, LRESULT* result);
     void OnPreviewMoved(NMHDR* header, LRESULT* result);
     void OnContextMenu(HWND window, POINT point);
+    void OnZoomAsked(NMHDR* header, LRESULT* result);
+    void OnDestroy();
+    LRESULT OnDialogKey(WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK DialogKeyFilter(int code, WPARAM wParam, LPARAM lParam);
     BOOL OnToolTipText(UINT id, NMHDR* header, LRESULT* result);
     BOOL OnHelpInfo(HELPINFO* info);
 
@@ -90,6 +104,10 @@ private:
     CStatic pagePlace;
 
     HWND toolTips = nullptr;
+    // The template's page area and result preview, in pixels at the current dpi.
+    RECT tabArea{}, previewBox{};
+    OrvFont scaledFont;
+    HHOOK keyFilter = nullptr;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,6 +1,7 @@
 #include "product/dialog/win32/PSVarnSettingsChild.h"
 
 #include "OrvLib/framework/DataExchange.h"
+#include "product/dialog/SliderUnits.h"
 #include "product/resources/ResourceIds.h"
 
 BEGIN_MESSAGE_MAP(PSVarnSettingsChild, PSVarnPage)
@@ -16,9 +17,29 @@ ON_NOTIFY(OrvAngleControl2::kPressed, IDC_ROTATION_ANGLE, &PSVarnSettingsChild::
 ON_NOTIFY(OrvAngleControl2::kReleased, IDC_ROTATION_ANGLE, &PSVarnSettingsChild::OnAngleReleased)
 END_MESSAGE_MAP()
 
-// The dial shows its number box to its right and reports every change as a command.
+namespace {
+
+constexpr uint32_t kSliderOptions = SliderOption::kNumberBox | SliderOption::kBoxRight;
+
+}  // namespace
+
+// The dial shows its number box to its right and reports every change as a command; each
+// slider shows its value in the user's units in a box to its right.
 PSVarnSettingsChild::PSVarnSettingsChild(PSVarnPageOwner& initialOwner)
-    : PSVarnPage(IDD_SETTINGS_PAGE, initialOwner), angle(7, 0, 0, 359) {
+    : PSVarnPage(IDD_SETTINGS_PAGE, initialOwner),
+      opacity(kSliderOptions),
+      randomRotation(kSliderOptions),
+      scale(kSliderOptions),
+      randomScale(kSliderOptions),
+      density(kSliderOptions),
+      angle(7, 0, 0, 359) {
+    density.SetValueText(&SliderUnitText(SliderUnit::Whole));
+    randomRotation.SetValueText(&SliderUnitText(SliderUnit::Whole));
+    scale.SetValueText(&SliderUnitText(SliderUnit::Factor));
+    randomScale.SetValueText(&SliderUnitText(SliderUnit::Factor));
+    opacity.SetValueText(&SliderUnitText(SliderUnit::Opacity));
+    // The full glass stands between the opacity slider and its box.
+    opacity.SetBoxGap(17);
     const ColourScheme* scheme = initialOwner.PageScheme();
     for (OrvCustomStatic* label : {&scalePanel, &rotationPanel, &opacityLabel, &densityLabel})
         label->SetColourScheme(scheme);

@@ -183,7 +183,7 @@ TEST(Sliders, NumberBoxSitsBesideTheSliderAndFollowsItBothWays) {
     Scales s;
     ASSERT_NE(s.scale.NumberBox(), nullptr);
     HWND box = s.scale.NumberBox()->hWnd;
-    EXPECT_EQ(GetDlgCtrlID(box), 1234);
+    EXPECT_EQ(GetDlgCtrlID(box), 1235) << "apart from the dial's box on a page with both";
     RECT slider = Scales::InParent(s.scale.hWnd), boxRect = Scales::InParent(box);
     // The arrows end where the slider's area did, however often the range was set.
     ASSERT_NE(s.scale.NumberBox()->SpinButton(), nullptr);

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -104,15 +105,22 @@ TEST_F(EffectDialog, OpensOnStartWithTheControlsWhereTheTemplatePutsThem) {
             const RECT tabs = DialogUnits(dialog, 7, 161, 316, 164);
             const RECT resultBox = DialogUnits(dialog, 192, 49, 132, 105);
             const int w = resultBox.right - resultBox.left, h = resultBox.bottom - resultBox.top;
+            // The ratio label, at least 22 wide, is as wide as its text needs; the strip 2 wider
+            // on each side.
+            const RECT label = RectIn(GetDlgItem(dialog, IDC_ZOOM_RATIO), dialog);
+            const int cell = label.right - label.left, stripWidth = cell + 4;
+            EXPECT_GE(cell, 22);
             // The previews side by side across the page area's width, the zoom strip left of them.
-            EXPECT_TRUE(SameRect(RectIn(GetDlgItem(dialog, IDC_BEFORE_PREVIEW), dialog),
-                                 RECT{tabs.left + 26, resultBox.top, tabs.left + 26 + w, resultBox.top + h}));
+            EXPECT_TRUE(SameRect(
+                RectIn(GetDlgItem(dialog, IDC_BEFORE_PREVIEW), dialog),
+                RECT{tabs.left + stripWidth, resultBox.top, tabs.left + stripWidth + w, resultBox.top + h}));
             EXPECT_TRUE(SameRect(RectIn(GetDlgItem(dialog, IDC_RESULT_PREVIEW), dialog),
                                  RECT{tabs.right - w, resultBox.top, tabs.right, resultBox.top + h}));
             int top = resultBox.top + 2;
             for (int id : {IDC_ZOOM_IN, IDC_ZOOM_OUT, IDC_ZOOM_RATIO, IDC_LOCATOR}) {
-                EXPECT_TRUE(SameRect(RectIn(GetDlgItem(dialog, id), dialog),
-                                     RECT{tabs.left + 2, top, tabs.left + 24, top + 22}))
+                const int width = id == IDC_ZOOM_RATIO ? cell : 22, left = tabs.left + 2 + (cell - width) / 2;
+                EXPECT_TRUE(
+                    SameRect(RectIn(GetDlgItem(dialog, id), dialog), RECT{left, top, left + width, top + 22}))
                     << id;
                 top += 22;
             }
@@ -297,12 +305,56 @@ TEST_F(EffectDialog, HelpKeyOverOkAsksForOksHelp) {
     chm = chm.substr(0, chm.rfind('.')) + ".chm::/Text/VarnelDialog.txt";
     EXPECT_STREQ(asked.file, chm.c_str());
     const std::vector<uint32_t> table(asked.pairs, asked.pairs + 2 * asked.pairCount);
-    EXPECT_EQ(table, (std::vector<uint32_t>{7002, 7002, 7001,  7001,  7010, 7010, 7012, 7012, 7004, 7004,
-                                            7027, 7027, 11005, 11005, 1,    1,    2,    2,    7000, 7000}));
+    ASSERT_GE(table.size(), 20u);
+    EXPECT_EQ(std::vector<uint32_t>(table.begin(), table.begin() + 20),
+              (std::vector<uint32_t>{7002, 7002, 7001,  7001,  7010, 7010, 7012, 7012, 7004, 7004,
+                                     7027, 7027, 11005, 11005, 1,    1,    2,    2,    7000, 7000}));
     uint32_t context = 0;
     for (size_t i = 0; i + 1 < table.size(); i += 2)
         if (table[i] == IDOK) context = table[i + 1];
     EXPECT_EQ(context, 1u) << "OK's help context";
+}
+
+// F1 on the pages' controls: a control asks for its own pop-up, a number box for its slider's.
+TEST_F(EffectDialog, HelpKeyOnAPageAsksForTheControlsHelp) {
+    RecordingHelpViewer viewer;
+    ASSERT_TRUE(viewer.installed);
+    Prepare(300, 200, {"--density", "10"});
+    const struct {
+        int tab, control;
+        bool numberBox;
+    } asked[] = {{1, IDC_DENSITY, true},
+                 {1, IDC_SCALE_IMAGES, false},
+                 {3, IDC_BLEND_MULTIPLY, false},
+                 {3, IDC_HUE_JITTER, true},
+                 {2, IDC_SEED, false}};
+    std::vector<HWND> expected;
+    // The recorder keeps the calls of earlier tests in this process.
+    const size_t earlier = viewer.Calls().size();
+    ASSERT_EQ(Start([&](HWND dialog) {
+                  for (const auto& a : asked) {
+                      ASSERT_TRUE(ShowTab(dialog, a.tab));
+                      HWND page = VisiblePages(dialog).at(0);
+                      HWND control = GetDlgItem(page, a.control);
+                      HWND focus = a.numberBox ? GetWindow(control, GW_HWNDNEXT) : control;
+                      PostMessageA(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(focus), TRUE);
+                      EXPECT_TRUE(Eventually([&] { return HostFocus() == focus; })) << a.control;
+                      const size_t before = viewer.Calls().size();
+                      Harness::Key(VK_F1);
+                      EXPECT_TRUE(Eventually([&] { return viewer.Calls().size() > before; })) << a.control;
+                      expected.push_back(control);
+                  }
+                  EndWith(dialog, IDCANCEL);
+              }),
+              userCanceledErr);
+    std::vector<RecordedHelpCall> calls = viewer.Calls();
+    calls.erase(calls.begin(), calls.begin() + std::ptrdiff_t(std::min(earlier, calls.size())));
+    ASSERT_EQ(calls.size(), expected.size());
+    for (size_t i = 0; i < calls.size(); ++i) {
+        EXPECT_EQ(calls[i].caller, expected[i]) << asked[i].control;
+        const uint32_t *begin = calls[i].pairs, *end = begin + 2 * calls[i].pairCount;
+        EXPECT_NE(std::find(begin, end, uint32_t(asked[i].control)), end) << "a pop-up of its own";
+    }
 }
 
 TEST_F(EffectDialog, OkAfterZoomingWritesWhatTheRunWithoutADialogWrites) {

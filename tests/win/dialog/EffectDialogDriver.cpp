@@ -124,7 +124,8 @@ bool ShowTab(HWND dialog, int tab) {
     const OrvRect item = tabs->Model().Item(tab).rect;
     Harness::Click(strip, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
     // Each page is known by a control of its own template.
-    const int marker = tab == 0 ? IDC_BROWSE : tab == 1 ? IDC_DENSITY : IDC_SEED;
+    const int markers[] = {IDC_BROWSE, IDC_DENSITY, IDC_SEED, IDC_HUE_JITTER, IDC_MAP_FILE};
+    const int marker = markers[tab];
     return Eventually([&] {
         const std::vector<HWND> shown = VisiblePages(dialog);
         return tabs->GetCurSel() == tab && shown.size() == 1 && GetDlgItem(shown[0], marker) != nullptr;

@@ -17,7 +17,7 @@ extern "C" HWND WINAPI RecordHtmlHelp(HWND caller, LPCSTR file, UINT command, DW
     if (file != nullptr) lstrcpynA(call.file, file, sizeof call.file);
     if ((command == kContextMenu || command == kWmHelp) && data != 0) {
         const auto* table = reinterpret_cast<const DWORD*>(data);
-        for (; call.pairCount < 32 && (table[0] != 0 || table[1] != 0); table += 2, ++call.pairCount) {
+        for (; call.pairCount < 128 && (table[0] != 0 || table[1] != 0); table += 2, ++call.pairCount) {
             call.pairs[2 * call.pairCount] = table[0];
             call.pairs[2 * call.pairCount + 1] = table[1];
         }

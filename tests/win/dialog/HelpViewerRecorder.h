@@ -12,7 +12,7 @@ struct RecordedHelpCall {
     UINT command;
     char file[520];
     // The control id and help id pairs of a pop-up help request, up to the zero pair.
-    uint32_t pairs[64];
+    uint32_t pairs[256];
     int pairCount;
 };
 

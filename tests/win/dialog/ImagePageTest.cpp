@@ -155,7 +155,7 @@ TEST(ImagePage, CustomRowShowsTheUsersFileAndMultipleImagesTheFolder) {
     EXPECT_FALSE(Visible(page, IDC_THUMBNAIL_LIST));
     char label[64] = {};
     GetDlgItemTextA(page.hWnd, IDC_FILE_LABEL, label, sizeof label);
-    EXPECT_STREQ(label, "Filename");
+    EXPECT_STREQ(label, "&Filename");
     // The custom preview shows the file.
     HWND preview = GetDlgItem(page.hWnd, IDC_CUSTOM_PREVIEW);
     RECT r;
@@ -168,7 +168,7 @@ TEST(ImagePage, CustomRowShowsTheUsersFileAndMultipleImagesTheFolder) {
     EXPECT_EQ(owner.block.multipleImages, 1);
     EXPECT_EQ(BlockPath(owner.block), own) << "the path stays";
     GetDlgItemTextA(page.hWnd, IDC_FILE_LABEL, label, sizeof label);
-    EXPECT_STREQ(label, "Directory Name");
+    EXPECT_STREQ(label, "&Directory Name");
     EXPECT_EQ(Harness::ClientPixel(preview, r.right / 2, r.bottom / 2), RGB(201, 206, 207));
 }
 
@@ -477,7 +477,7 @@ TEST(ImagePage, CustomFileThroughTheBoxAndTheChooserThenAFolderOfWeightedPicture
     EXPECT_EQ(BlockPath(f.owner.block), "") << "the empty box";
     EXPECT_EQ(f.owner.previews, std::vector<bool>{false});
     EXPECT_TRUE(f.CustomShown());
-    EXPECT_EQ(Text(Item(*f.page, IDC_FILE_LABEL)), "Filename");
+    EXPECT_EQ(Text(Item(*f.page, IDC_FILE_LABEL)), "&Filename");
 
     // Typed into the box: taken when the box loses the focus.
     TypeIntoFileBox(Item(*f.page, IDC_FILE_NAME), blue);
@@ -531,7 +531,7 @@ TEST(ImagePage, CustomFileThroughTheBoxAndTheChooserThenAFolderOfWeightedPicture
     Harness::PumpUntil([&] { return !f.owner.previews.empty(); });
     EXPECT_EQ(f.owner.block.multipleImages, 1);
     EXPECT_EQ(lstrcmpiA(BlockPath(f.owner.block).c_str(), red.c_str()), 0);
-    EXPECT_EQ(Text(Item(*f.page, IDC_FILE_LABEL)), "Directory Name");
+    EXPECT_EQ(Text(Item(*f.page, IDC_FILE_LABEL)), "&Directory Name");
     EXPECT_EQ(f.CustomPreviewCentre(), kFace) << "a folder has no preview";
 
     // The folder chooser opens on the box's folder; OK takes it, and both weighted pictures show.
@@ -592,7 +592,7 @@ TEST(ImagePage, OpensOnStoredBlocksWithoutWritingThemUnlessACategoryHasNoPath) {
             EXPECT_TRUE(f.CustomShown());
             EXPECT_EQ(Text(Item(*f.page, IDC_FILE_NAME)), c.path) << "short enough to show whole";
             EXPECT_EQ(f.Checked(), c.multiple != 0);
-            EXPECT_EQ(Text(Item(*f.page, IDC_FILE_LABEL)), c.multiple ? "Directory Name" : "Filename");
+            EXPECT_EQ(Text(Item(*f.page, IDC_FILE_LABEL)), c.multiple ? "&Directory Name" : "&Filename");
         } else {
             EXPECT_EQ(f.page->Categories().GetSelection(), f.RowOf(c.shownCategory));
             EXPECT_EQ(f.page->Thumbnails().GetCurSel(), c.entry);

@@ -99,14 +99,14 @@ TEST_F(Templates, MainDialogHasItsControlsWhereWritten) {
                       {
                           {IDC_BEFORE_PREVIEW, "Static", "Original Preview", 22, 49, 132, 105},
                           {IDC_ZOOM_RATIO, "Static", "Zoom Ratio", 7, 94, 14, 14},
-                          {IDC_ZOOM_IN, "Button", "In", 7, 49, 14, 14},
-                          {IDC_LOCATOR, "Button", "Move", 7, 79, 14, 14},
-                          {IDC_ZOOM_OUT, "Button", "Out", 7, 64, 14, 14},
+                          {IDC_ZOOM_IN, "Button", "Zoom In", 7, 49, 14, 14},
+                          {IDC_LOCATOR, "Button", "Zoom Locator", 7, 79, 14, 14},
+                          {IDC_ZOOM_OUT, "Button", "Zoom Out", 7, 64, 14, 14},
                           {IDC_RESULT_PREVIEW, "Static", "Preview", 192, 49, 132, 105},
                           {IDC_PAGE_PLACE, "Static", "Child dialog position", 12, 176, 305, 146, false},
                           {IDOK, "Button", "OK", 165, 329, 50, 14},
                           {IDCANCEL, "Button", "Cancel", 219, 329, 50, 14},
-                          {IDC_HELP_BUTTON, "Button", "Help", 273, 329, 50, 14},
+                          {IDC_HELP_BUTTON, "Button", "&Help", 273, 329, 50, 14},
                           {IDC_TABS, "SysTabControl32", "Tab1", 7, 161, 316, 164},
                       });
     // The skin's width; its height of 569 is the client height with the system's own
@@ -125,45 +125,45 @@ TEST_F(Templates, PagesHaveTheirControlsWhereWritten) {
         {
             {IDC_CATEGORY_LIST, "ListBox", "", 6, 6, 67, 133},
             {IDC_THUMBNAIL_PLACE, "Static", "Image preset list box goes here", 76, 6, 223, 133, false},
-            {IDC_FILE_LABEL, "Static", "Filename:", 76, 6, 65, 8},
+            {IDC_FILE_LABEL, "Static", "&Filename", 76, 6, 65, 8},
             {IDC_FILE_NAME, "Edit", "", 76, 15, 223, 14},
-            {IDC_BROWSE, "Button", "Browse...", 249, 31, 50, 14},
+            {IDC_BROWSE, "Button", "&Browse...", 249, 31, 50, 14},
             {IDC_CUSTOM_PREVIEW, "Static", "Custom Image Preview", 189, 57, 110, 82},
-            {IDC_MULTIPLE_IMAGES, "Button", "Multiple Images", 76, 33, 65, 10},
+            {IDC_MULTIPLE_IMAGES, "Button", "&Multiple Images", 76, 33, 65, 10},
         },
         main);
     CheckTemplate(IDD_SETTINGS_PAGE, {305, 145},
                   {
                       {IDC_ROTATION_PANEL, "Static", "", 6, 36, 142, 103},
                       {IDC_SCALE_PANEL, "Static", "", 157, 36, 142, 103},
-                      {IDC_DENSITY_LABEL, "Static", "Density", 6, 6, 24, 8},
-                      {IDC_DENSITY, TRACKBAR_CLASSA, "Slider1", 6, 16, 125, 15},
-                      {IDC_ROTATE_IMAGES, "Button", "Rotate Images", 13, 41, 58, 10},
+                      {IDC_DENSITY_LABEL, "Static", "&Density", 6, 6, 30, 8},
+                      {IDC_DENSITY, TRACKBAR_CLASSA, "Density", 6, 16, 142, 15},
+                      {IDC_ROTATE_IMAGES, "Button", "&Rotate Images", 13, 41, 64, 10},
                       {IDC_ROTATION_ANGLE, "Static", "Rotation Angle", 23, 54, 89, 41},
-                      {IDC_RANDOMISE_ROTATION, "Button", "Randomise Rotation", 23, 101, 80, 10},
-                      {IDC_RANDOM_ROTATION, TRACKBAR_CLASSA, "Slider2", 33, 112, 108, 15},
-                      {IDC_OPACITY_LABEL, "Static", "Opacity", 157, 6, 25, 8},
+                      {IDC_RANDOMISE_ROTATION, "Button", "Randomise Ro&tation", 23, 101, 80, 10},
+                      {IDC_RANDOM_ROTATION, TRACKBAR_CLASSA, "Random rotation", 33, 112, 108, 15},
+                      {IDC_OPACITY_LABEL, "Static", "&Opacity", 157, 6, 31, 8},
                       {IDC_OPACITY_EMPTY, "Static", nullptr, 157, 17, 11, 10},
-                      {IDC_OPACITY, TRACKBAR_CLASSA, "Slider1", 172, 16, 113, 15},
-                      {IDC_OPACITY_FULL, "Static", nullptr, 288, 17, 11, 10},
-                      {IDC_SCALE_IMAGES, "Button", "Scale Images", 164, 41, 94, 10},
-                      {IDC_SCALE, TRACKBAR_CLASSA, "Slider3", 174, 52, 119, 15},
-                      {IDC_RANDOMISE_SCALING, "Button", "Randomise Scaling", 174, 70, 97, 10},
-                      {IDC_RANDOM_SCALE, TRACKBAR_CLASSA, "Slider4", 184, 81, 108, 15},
-                      {IDC_ORDER_BY_DEPTH, "Button", "Order by depth", 174, 99, 85, 10},
-                      {IDC_FADE_WITH_DEPTH, "Button", "Fade with depth", 184, 110, 106, 10},
-                      {IDC_DESATURATE_WITH_DEPTH, "Button", "Desaturate with depth", 184, 122, 106, 10},
+                      {IDC_OPACITY, TRACKBAR_CLASSA, "Opacity", 172, 16, 127, 15},
+                      {IDC_OPACITY_FULL, "Static", nullptr, 245, 17, 11, 10},
+                      {IDC_SCALE_IMAGES, "Button", "&Scale Images", 164, 41, 94, 10},
+                      {IDC_SCALE, TRACKBAR_CLASSA, "Scale", 174, 52, 119, 15},
+                      {IDC_RANDOMISE_SCALING, "Button", "Randomise S&caling", 174, 70, 97, 10},
+                      {IDC_RANDOM_SCALE, TRACKBAR_CLASSA, "Random scale", 184, 81, 108, 15},
+                      {IDC_ORDER_BY_DEPTH, "Button", "Order &by depth", 174, 99, 85, 10},
+                      {IDC_FADE_WITH_DEPTH, "Button", "&Fade with depth", 184, 110, 106, 10},
+                      {IDC_DESATURATE_WITH_DEPTH, "Button", "Desat&urate with depth", 184, 122, 106, 10},
                   },
                   main);
     CheckTemplate(IDD_OPTIONS_PAGE, {305, 155},
                   {
-                      {IDC_WHOLE_OBJECTS, "Button", "Only varn whole objects", 6, 6, 92, 10},
-                      {IDC_NO_OVERLAP, "Button", "No overlap", 6, 18, 51, 10},
-                      {IDC_APPLY_AS_TEXTURE, "Button", "Apply as Texture", 6, 36, 69, 10},
-                      {IDC_TEXTURE_AMOUNT, TRACKBAR_CLASSA, "Slider1", 16, 46, 132, 15},
-                      {IDC_SEED_LABEL, "Static", "Random Seed", 6, 71, 46, 8},
+                      {IDC_WHOLE_OBJECTS, "Button", "Only varn &whole objects", 6, 6, 92, 10},
+                      {IDC_NO_OVERLAP, "Button", "&No overlap", 6, 18, 51, 10},
+                      {IDC_APPLY_AS_TEXTURE, "Button", "Apply as &Texture", 6, 36, 69, 10},
+                      {IDC_TEXTURE_AMOUNT, TRACKBAR_CLASSA, "Texture amount", 16, 47, 176, 15},
+                      {IDC_SEED_LABEL, "Static", "Random &Seed", 6, 71, 52, 8},
                       {IDC_SEED, "Edit", "", 6, 80, 46, 14},
-                      {IDC_RANDOMISE_SEED, "Button", "Randomise", 53, 80, 48, 14},
+                      {IDC_RANDOMISE_SEED, "Button", "&Randomise", 53, 80, 48, 14},
                   },
                   main);
     DestroyWindow(main);
@@ -190,9 +190,11 @@ TEST_F(Templates, SkinPicturesHaveTheDialogsSizeAndForm) {
     struct Expect {
         int id, colourType, bitCount;
         bool alpha;
+        int factor;  // the larger scales' pictures are drawn at twice the size
     };
     for (const Expect& e :
-         {Expect{IDR_SKIN_BACKGROUND, 2, 24, false}, Expect{IDR_SKIN_OVERLAY, 6, 32, true}}) {
+         {Expect{IDR_SKIN_BACKGROUND, 2, 24, false, 1}, Expect{IDR_SKIN_OVERLAY, 6, 32, true, 1},
+          Expect{IDR_SKIN_BACKGROUND_2X, 2, 24, false, 2}, Expect{IDR_SKIN_OVERLAY_2X, 6, 32, true, 2}}) {
         SCOPED_TRACE(e.id);
         const std::vector<uint8_t> png = OrvPlatform::ModuleResource(module, e.id, "IMAGE");
         ASSERT_GT(png.size(), 33u);
@@ -201,8 +203,8 @@ TEST_F(Templates, SkinPicturesHaveTheDialogsSizeAndForm) {
         EXPECT_EQ(png[25], e.colourType);
         OrvImage2 image;
         ASSERT_TRUE(LoadImageResource(module, e.id, "IMAGE", ".png", image));
-        EXPECT_EQ(image.GetWidth(), 497);
-        EXPECT_EQ(image.GetHeight(), 569);
+        EXPECT_EQ(image.GetWidth(), 497 * e.factor);
+        EXPECT_EQ(image.GetHeight(), 569 * e.factor);
         EXPECT_EQ(image.GetBitCount(), e.bitCount);
         EXPECT_EQ(image.HasAlpha(), e.alpha);
     }
