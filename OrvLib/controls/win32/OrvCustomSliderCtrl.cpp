@@ -67,7 +67,7 @@ void OrvCustomSliderCtrl::Layout() {
     laidOut = true;
     if (!(options & SliderOption::kNumberBox)) return;
     HWND parent = GetParent();
-    SIZE size = DialogUnitsToPixels(parent, valueText != nullptr ? 40 : 30, 14);
+    SIZE size = DialogUnitsToPixels(parent, valueText != nullptr ? 44 : 30, 14);
     const int gap = boxGapUnits > 0 ? DialogUnitsToPixels(parent, boxGapUnits, 0).cx : 5;
     BoxSide side = (options & SliderOption::kBoxRight)  ? BoxSide::Right
                    : (options & SliderOption::kBoxLeft) ? BoxSide::Left

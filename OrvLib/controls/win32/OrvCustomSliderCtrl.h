@@ -67,7 +67,7 @@ public:
     int PressedTick() const { return pressedTick; }
     OrvCustomSliderEditBox* NumberBox() const { return box.get(); }
     // The number box's units (not owned; null for the plain position). Set before the
-    // slider takes over its window, the box is made wide enough for units (40 dialog units
+    // slider takes over its window, the box is made wide enough for units (44 dialog units
     // instead of 30).
     void SetValueText(const SliderValueText* text);
     // The room between the slider and its box, in horizontal dialog units (5 pixels unless
