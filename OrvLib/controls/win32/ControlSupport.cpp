@@ -205,6 +205,11 @@ namespace {
 int highContrastOverride = -1;
 }  // namespace
 
+bool IsEditBox(HWND window) {
+    char kind[8] = {};
+    return window != nullptr && GetClassNameA(window, kind, sizeof kind) > 0 && lstrcmpiA(kind, "Edit") == 0;
+}
+
 bool HighContrast() {
     if (highContrastOverride >= 0) return highContrastOverride != 0;
     HIGHCONTRASTA contrast{};

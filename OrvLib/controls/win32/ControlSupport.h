@@ -63,6 +63,9 @@ void SetLayoutDpi(HWND topLevel, int dpi);
 bool HighContrast();
 void SetHighContrastForTesting(int on);
 
+// True for a system edit box or one of ours built on it (a number box, a path box).
+bool IsEditBox(HWND window);
+
 // A size in the dialog units of a parent (its font's when it is not a dialog).
 SIZE DialogUnitsToPixels(HWND parent, int width, int height);
 

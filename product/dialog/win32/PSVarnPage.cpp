@@ -69,12 +69,8 @@ void PSVarnPage::OnTimer(UINT_PTR id) {
 
 void PSVarnPage::OnHScroll(UINT code, UINT, HWND) {
     // A position that arrives while a number box has the focus was typed there.
-    char kind[8] = {};
-    const HWND focus = ::GetFocus();
-    const bool typed =
-        focus != nullptr && ::GetClassNameA(focus, kind, sizeof kind) > 0 && ::lstrcmpiA(kind, "Edit") == 0;
     PreviewInput input;
-    if (SliderScrollInput(int(code), typed, input)) Apply(input);
+    if (SliderScrollInput(int(code), ControlSupport::IsEditBox(::GetFocus()), input)) Apply(input);
 }
 
 BOOL PSVarnPage::OnEraseBkgnd(HDC dc) {

@@ -73,9 +73,7 @@ HWND NumberBoxOwner(HWND window) {
 // A control that shows no caption of its own (a slider, a list) is named by the first line
 // of its string, so that its window name is its label; boxes keep their text.
 void NameFromString(HWND control) {
-    char className[16] = {};
-    ::GetClassNameA(control, className, sizeof className);
-    if (::GetWindowTextLengthA(control) > 0 || lstrcmpiA(className, "Edit") == 0) return;
+    if (::GetWindowTextLengthA(control) > 0 || ControlSupport::IsEditBox(control)) return;
     const std::string resource = OrvLoadString(static_cast<UINT>(::GetDlgCtrlID(control)));
     const std::string name = resource.substr(0, resource.find('\n'));
     if (!name.empty()) ::SetWindowTextA(control, name.c_str());
@@ -234,12 +232,16 @@ LRESULT PSVarnPluginDialog::OnDialogKey(WPARAM, LPARAM lParam) {
     const POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
     const HWND under = ::WindowFromPoint(at);
     if (under != beforePreview.hWnd && under != resultPreview.hWnd) return 0;
-    if (GET_WHEEL_DELTA_WPARAM(message.wParam) > 0) {
+    ZoomStep(GET_WHEEL_DELTA_WPARAM(message.wParam) > 0);
+    return 1;
+}
+
+void PSVarnPluginDialog::ZoomStep(bool in) {
+    if (in) {
         if (plugin->CanZoomIn()) OnZoomIn();
     } else if (plugin->CanZoomOut()) {
         OnZoomOut();
     }
-    return 1;
 }
 
 void PSVarnPluginDialog::StepPage(bool back) {
@@ -253,11 +255,7 @@ void PSVarnPluginDialog::StepPage(bool back) {
 }
 
 void PSVarnPluginDialog::OnZoomAsked(NMHDR* header, LRESULT* result) {
-    if (header->code == OrvPSPreviewControl::kZoomInAsked) {
-        if (plugin->CanZoomIn()) OnZoomIn();
-    } else if (plugin->CanZoomOut()) {
-        OnZoomOut();
-    }
+    ZoomStep(header->code == OrvPSPreviewControl::kZoomInAsked);
     *result = 0;
 }
 

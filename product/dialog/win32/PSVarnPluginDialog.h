@@ -44,6 +44,8 @@ public:
     static constexpr int kPages = 5;
     // Selects the next page (or the one before), as Control+Tab (with Shift) does.
     void StepPage(bool back);
+    // One zoom level in or out, where there is one.
+    void ZoomStep(bool in);
     // The window of page 0 (Image), 1 (Settings), 2 (Options), 3 (Variation) or 4 (Guides);
     // null before it exists.
     HWND PageWindow(int page) const;
