@@ -100,8 +100,10 @@ void CheckDialog(HWND dialog, int dpi, const std::string& name) {
                     tabs.left + last.right <= tabs.right)
             << name << " tab row";
         CheckPage(page, dpi, name + "-" + kPages[tab]);
-        // The strip repaints its row a moment after the page shows (seen: up to a few
-        // hundred milliseconds under Wine); only the picture waits for it.
+        // The strip repaints its row a moment after the page shows (seen: more than a few
+        // hundred milliseconds on a loaded machine under Wine): the picture asks for the
+        // whole dialog painted first.
+        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         Sleep(400);
         Harness::SaveScreenshot(dialog, name + "-" + kPages[tab]);
     }
